@@ -1,0 +1,113 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::Information:
+        return QMessageBox::Information;
+    case Platform::Icon::Question:
+        return QMessageBox::Question;
+    case Platform::Icon::Warning:
+        return QMessageBox::Warning;
+    case Platform::Icon::Error:
+        return QMessageBox::Critical;
+    case Platform::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QWidget* OwnerOrActive(QWidget* owner)
+{
+    return owner ? owner : QApplication::activeWindow();
+}
+
+} // namespace
+
+Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text,
+                                             const QString& title, Icon icon, Buttons buttons)
+{
+    QMessageBox box(ToQtIcon(icon), title, text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                              : QMessageBox::Ok,
+                    OwnerOrActive(owner));
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void DesktopPlatform::ShowMessage(const QString& text)
+{
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                             text);
+}
+
+void DesktopPlatform::ShowError(const QString& text)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                          text);
+}
+
+QStringList DesktopPlatform::OpenFiles(QWidget* owner, const QStringList& filters)
+{
+    QFileDialog dialog(owner);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString DesktopPlatform::SaveFile(QWidget* owner, const QStringList& filters,
+                                  const QString& defaultExt)
+{
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    QString suffix = defaultExt;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool DesktopPlatform::BrowseForFolder(QWidget* owner, const QString& title, QString& dir)
+{
+    const QString start = QFileInfo(dir).isDir() ? dir : QString();
+    const QString picked = QFileDialog::getExistingDirectory(owner, title, start);
+    if (picked.isEmpty())
+        return false;
+    dir = picked;
+    return true;
+}
+
+void DesktopPlatform::ShellOpen(const QString& target)
+{
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
+    QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::PowerOff()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
+    call << false; // no interactive authentication
+    QDBusConnection::systemBus().call(call, QDBus::NoBlock);
+}

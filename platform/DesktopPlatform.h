@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+// The real desktop: Qt's dialogs, the desktop's "open", and logind for
+// power-off. Only main() creates one.
+class DesktopPlatform : public Platform
+{
+public:
+    Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Icon icon,
+                      Buttons buttons) override;
+    void ShowMessage(const QString& text) override;
+    void ShowError(const QString& text) override;
+    QStringList OpenFiles(QWidget* owner, const QStringList& filters) override;
+    QString SaveFile(QWidget* owner, const QStringList& filters, const QString& defaultExt) override;
+    bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) override;
+    void ShellOpen(const QString& target) override;
+    void PowerOff() override;
+};

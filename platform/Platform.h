@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every modal interaction and every side effect on the desktop goes through
+// this interface, so that widget tests can script the answers and can never
+// block on a dialog, open a browser or power the machine off.
+class Platform
+{
+public:
+    enum class Icon { None, Information, Question, Warning, Error };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A message box owned by `owner` (null: the active window).
+    virtual Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Icon icon,
+                              Buttons buttons) = 0;
+
+    // The framework's plain message box: the application title, an OK button.
+    virtual void ShowMessage(const QString& text) = 0;
+
+    // The application's general error handler, as an unhandled exception in
+    // an event handler would reach the user.
+    virtual void ShowError(const QString& text) = 0;
+
+    // The open dialog: several files, which must exist. `filters` are Qt name
+    // filters; the first one is selected. Returns the files in the dialog's
+    // order, or nothing when the user cancels.
+    virtual QStringList OpenFiles(QWidget* owner, const QStringList& filters) = 0;
+
+    // The save dialog. Returns the chosen path (with `defaultExt` appended when
+    // the user typed none), or an empty text when cancelled.
+    virtual QString SaveFile(QWidget* owner, const QStringList& filters,
+                             const QString& defaultExt) = 0;
+
+    // The folder browser. Returns true and sets `dir` to the picked folder.
+    virtual bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) = 0;
+
+    // The desktop's "open" on a file, a folder or a web address. The result is
+    // deliberately not reported: nothing in the program acts on it.
+    virtual void ShellOpen(const QString& target) = 0;
+
+    // Asks the system to power off, without interaction; the result is ignored.
+    virtual void PowerOff() = 0;
+};

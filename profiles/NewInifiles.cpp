@@ -1,0 +1,331 @@
+#include "profiles/NewInifiles.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const CRLF = "\r\n";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string JoinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += CRLF;
+    }
+    return text;
+}
+
+std::string OsErrorText(const std::string& path, int error)
+{
+    return "Cannot create file \"" + path + "\". " + std::strerror(error);
+}
+
+// Writes through a symbolic link rather than replacing the link itself.
+std::string ResolveTarget(const std::string& path)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+} // namespace
+
+std::string LowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool TryStrToInt(const std::string& text, int32_t& value)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size())
+        return false;
+    uint64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return false;
+        magnitude = magnitude * base + digit;
+        if (magnitude > 0xFFFFFFFFull)
+            return false;
+    }
+    int64_t signedValue = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
+    if (base == 16 && !negative && magnitude > 0x7FFFFFFFull) {
+        // Hexadecimal texts name a bit pattern: $FFFFFFFF is -1.
+        signedValue = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
+    }
+    if (signedValue < std::numeric_limits<int32_t>::min() ||
+        signedValue > std::numeric_limits<int32_t>::max())
+        return false;
+    value = static_cast<int32_t>(signedValue);
+    return true;
+}
+
+bool TryStrToFloat(const std::string& text, double& value)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    if (begin < end && text[begin] == '+')
+        ++begin;
+    if (begin >= end)
+        return false;
+    // from_chars never consults the locale: "." is always the separator.
+    double parsed = 0;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end;
+    const auto [ptr, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (ec != std::errc() || ptr != last || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
+{
+    std::ifstream in(FFileName, std::ios::binary);
+    if (!in)
+        return;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FLines = SplitLines(text);
+}
+
+std::string TNewInifile::SectionText(const std::string& section) const
+{
+    const std::string text = JoinLines(FLines);
+    const std::string header = LowerAscii("[" + section + "]");
+    const std::size_t at = LowerAscii(text).find(header);
+    if (at == std::string::npos)
+        return {};
+    std::string body = text.substr(at + header.size());
+    const std::size_t bracket = body.find('[');
+    if (bracket != std::string::npos)
+        body.erase(bracket);
+    return body;
+}
+
+int TNewInifile::SectionIndex(const std::string& section) const
+{
+    const std::string header = LowerAscii("[" + section + "]");
+    for (std::size_t i = 0; i < FLines.size(); ++i)
+        if (LowerAscii(FLines[i]).find(header) != std::string::npos)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int TNewInifile::KeyIndex(const std::string& section, const std::string& ident) const
+{
+    const std::vector<std::string> body = SplitLines(SectionText(section));
+    const std::string key = LowerAscii(ident + "=");
+    for (std::size_t i = 0; i < body.size(); ++i)
+        if (LowerAscii(body[i]).find(key) != std::string::npos)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::string TNewInifile::ReadString(const std::string& section, const std::string& ident,
+                                    const std::string& defaultValue) const
+{
+    const std::string key = LowerAscii(ident + "=");
+    for (const std::string& line : SplitLines(SectionText(section))) {
+        const std::size_t at = LowerAscii(line).find(key);
+        if (at != std::string::npos)
+            return line.substr(at + key.size());
+    }
+    return defaultValue;
+}
+
+int32_t TNewInifile::ReadInteger(const std::string& section, const std::string& ident,
+                                 int32_t defaultValue) const
+{
+    int32_t value = 0;
+    if (TryStrToInt(ReadString(section, ident, std::to_string(defaultValue)), value))
+        return value;
+    return defaultValue;
+}
+
+bool TNewInifile::ReadBool(const std::string& section, const std::string& ident,
+                           bool defaultValue) const
+{
+    const std::string text = ReadString(section, ident, defaultValue ? "-1" : "0");
+    double number = 0;
+    if (TryStrToFloat(text, number))
+        return number != 0;
+    const std::string lower = LowerAscii(text);
+    if (lower == "true")
+        return true;
+    if (lower == "false")
+        return false;
+    return defaultValue;
+}
+
+double TNewInifile::ReadFloat(const std::string& section, const std::string& ident,
+                              double defaultValue) const
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, defaultValue);
+    double value = 0;
+    if (TryStrToFloat(ReadString(section, ident, std::string(buffer, result.ptr)), value))
+        return value;
+    return defaultValue;
+}
+
+void TNewInifile::WriteString(const std::string& section, const std::string& ident,
+                              const std::string& value)
+{
+    FWritten = true;
+    const std::string line = ident + "=" + value;
+    const int header = SectionIndex(section);
+    if (header == -1) {
+        FLines.push_back("[" + section + "]");
+        FLines.push_back(line);
+        return;
+    }
+    const int key = KeyIndex(section, ident);
+    if (key == -1)
+        FLines.insert(FLines.begin() + header + 1, line);
+    else
+        FLines[header + key] = line;
+}
+
+void TNewInifile::WriteInteger(const std::string& section, const std::string& ident,
+                               int32_t value)
+{
+    WriteString(section, ident, std::to_string(value));
+}
+
+void TNewInifile::WriteBool(const std::string& section, const std::string& ident, bool value)
+{
+    WriteString(section, ident, value ? "1" : "0");
+}
+
+void TNewInifile::Save() const
+{
+    const std::string target = ResolveTarget(FFileName);
+    const auto fail = [&](int error) { throw EIniWriteError(OsErrorText(FFileName, error), FWritten); };
+
+    mode_t mode = 0666;
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        // A read-only file stays unwritten, even for a user (root) whom the
+        // kernel would let replace it: the attribute is the user's intent.
+        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+            fail(EACCES);
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp = (slash == std::string::npos ? std::string() : dir) + "." + base + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        fail(errno);
+
+    const std::string text = JoinLines(FLines);
+    std::size_t written = 0;
+    int error = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            break;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (!error && ::fchmod(fd, mode) != 0)
+        error = errno;
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temp.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        fail(error);
+    }
+}
+
+void TNewInifile::SaveAndFree(std::unique_ptr<TNewInifile> store)
+{
+    if (store)
+        store->Save();
+}

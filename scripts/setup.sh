@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the converter needs to build, run and test.
+# Idempotent and quick when everything is already there: it asks dpkg first
+# and only calls apt-get for what is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev
+  # the icons are SVG: Qt's SVG plugins draw them
+  libqt6svg6
+  # the encoder
+  ffmpeg
+  # the preview plays every supported container through GStreamer
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

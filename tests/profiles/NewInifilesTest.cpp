@@ -1,0 +1,262 @@
+#include "profiles/NewInifiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("quenby-ini-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = (dir / "test.ini").string();
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+
+    void Write(const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    std::string Read() const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::unique_ptr<TNewInifile> Open(const std::string& text)
+    {
+        Write(text);
+        return std::make_unique<TNewInifile>(path);
+    }
+
+    fs::path dir;
+    std::string path;
+};
+
+struct LookupCase
+{
+    const char* name;
+    const char* file;
+    const char* section;
+    const char* key;
+    const char* expected;
+};
+
+class IniLookup : public IniFile, public ::testing::WithParamInterface<LookupCase>
+{
+};
+
+TEST_P(IniLookup, ReadsWhatTheSubstringSearchFinds)
+{
+    const LookupCase& c = GetParam();
+    auto ini = Open(c.file);
+    EXPECT_EQ(ini->ReadString(c.section, c.key, "<default>"), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniLookup,
+    ::testing::Values(
+        LookupCase{"plain", "[Main]\r\nType=avi\r\n", "Main", "Type", "avi"},
+        LookupCase{"caseOfSectionAndKey", "[main]\r\ntype=avi\r\n", "MAIN", "TYPE", "avi"},
+        LookupCase{"bracketsDelimitSections", "[Video Codec]\r\nSort=1\r\n", "Video", "Sort",
+                   "<default>"},
+        LookupCase{"lowerCaseHeader", "[video codec]\r\nSort=1\r\n", "Video Codec", "Sort", "1"},
+        LookupCase{"bracketInValueEndsSection", "[A]\r\nx=a[b\r\ny=2\r\n", "A", "y", "<default>"},
+        LookupCase{"keysAreSubstrings", "[A]\r\nDefaultValue=x\r\nValue=y\r\n", "A", "Value", "x"},
+        LookupCase{"numberedKeysOutOfOrder", "[A]\r\n11=b\r\n1=a\r\n", "A", "1", "b"},
+        LookupCase{"commentedLineCounts", "[A]\r\n;Index=3\r\n", "A", "Index", "3"},
+        LookupCase{"noBlanksAroundEquals", "[A]\r\nSort = 1\r\n", "A", "Sort", "<default>"},
+        LookupCase{"valueVerbatim", "[A]\r\nk= \"q\" ;x \r\n", "A", "k", " \"q\" ;x "},
+        LookupCase{"emptyValueIsNotDefault", "[A]\r\nk=\r\n", "A", "k", ""},
+        LookupCase{"headerNeedNotStartLine", "junk[A]\r\nk=1\r\n", "A", "k", "1"},
+        LookupCase{"headerLineRestIsBody", "[A]k=1\r\n", "A", "k", "1"},
+        LookupCase{"bareCrAndLf", "[A]\rk=1\nj=2", "A", "j", "2"},
+        LookupCase{"nextSectionNotSearched", "[A]\r\n[B]\r\nk=1\r\n", "A", "k", "<default>"},
+        LookupCase{"missingSection", "[A]\r\nk=1\r\n", "C", "k", "<default>"},
+        LookupCase{"utf8Bytes", "[A]\r\nk=D\xC3\xA9j\xC3\xA0\r\n", "A", "k", "D\xC3\xA9j\xC3\xA0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ConversionCase
+{
+    const char* text;
+    int32_t integer; // with default 7
+    int boolean;     // with default true: 1, 0; -1 means "the default"
+    double real;     // with default 0.5
+};
+
+class IniConversions : public IniFile, public ::testing::WithParamInterface<ConversionCase>
+{
+};
+
+TEST_P(IniConversions, ConvertOrFallBackToDefault)
+{
+    const ConversionCase& c = GetParam();
+    auto ini = Open(std::string("[A]\r\nk=") + c.text + "\r\n");
+    EXPECT_EQ(ini->ReadInteger("A", "k", 7), c.integer);
+    const bool expectedTrue = c.boolean == -1 ? true : c.boolean == 1;
+    const bool expectedFalse = c.boolean == -1 ? false : c.boolean == 1;
+    EXPECT_EQ(ini->ReadBool("A", "k", true), expectedTrue);
+    EXPECT_EQ(ini->ReadBool("A", "k", false), expectedFalse);
+    EXPECT_DOUBLE_EQ(ini->ReadFloat("A", "k", 0.5), c.real);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniConversions,
+                         ::testing::Values(ConversionCase{"1", 1, 1, 1.0},
+                                           ConversionCase{"-1", -1, 1, -1.0},
+                                           ConversionCase{"2", 2, 1, 2.0},
+                                           ConversionCase{"0", 0, 0, 0.0},
+                                           ConversionCase{"TRUE", 7, 1, 0.5},
+                                           ConversionCase{"false", 7, 0, 0.5},
+                                           ConversionCase{"yes", 7, -1, 0.5},
+                                           ConversionCase{"", 7, -1, 0.5},
+                                           ConversionCase{"12 ", 7, 1, 12.0},
+                                           ConversionCase{" 12", 12, 1, 12.0},
+                                           ConversionCase{"$1F", 31, -1, 0.5},
+                                           ConversionCase{"0x10", 16, -1, 0.5},
+                                           ConversionCase{"2147483648", 7, 1, 2147483648.0},
+                                           ConversionCase{"1.5", 7, 1, 1.5},
+                                           ConversionCase{"1,5", 7, -1, 0.5}));
+
+TEST_F(IniFile, MissingKeysGiveDefaultsAndTrueDefaultIsMinusOneText)
+{
+    auto ini = Open("[A]\r\n");
+    EXPECT_EQ(ini->ReadString("A", "k", "d"), "d");
+    EXPECT_EQ(ini->ReadInteger("A", "k", -5), -5);
+    EXPECT_TRUE(ini->ReadBool("A", "k", true));
+    EXPECT_FALSE(ini->ReadBool("A", "k", false));
+    EXPECT_DOUBLE_EQ(ini->ReadFloat("A", "k", 0.1), 0.1);
+}
+
+TEST_F(IniFile, WritesNewSectionAtEndAndNewKeyBelowHeader)
+{
+    auto ini = Open("[A]\r\nold=1\r\n");
+    ini->WriteString("B", "k", "v");
+    ini->WriteString("A", "first", "x");
+    ini->WriteString("A", "second", "y");
+    const std::vector<std::string> expected{"[A]", "second=y", "first=x", "old=1", "[B]", "k=v"};
+    EXPECT_EQ(ini->Lines(), expected);
+}
+
+TEST_F(IniFile, ReplacingAKeyTakesTheCallersSpellingAndDropsWhatStoodBefore)
+{
+    auto ini = Open("[Main]\r\n;SORT=3\r\n");
+    ini->WriteInteger("Main", "Sort", 1);
+    ini->WriteBool("Main", "Flag", true);
+    ini->WriteBool("Main", "Off", false);
+    const std::vector<std::string> expected{"[Main]", "Off=0", "Flag=1", "Sort=1"};
+    EXPECT_EQ(ini->Lines(), expected);
+}
+
+TEST_F(IniFile, WriteAfterBracketInValueInsertsBelowHeader)
+{
+    auto ini = Open("[A]\r\nx=a[b\r\ny=2\r\n");
+    ini->WriteString("A", "y", "3");
+    EXPECT_EQ(ini->Lines()[1], "y=3");
+    EXPECT_EQ(ini->ReadString("A", "y", "d"), "3");
+}
+
+TEST_F(IniFile, SaveNormalisesLineEndsAndKeepsBytes)
+{
+    auto ini = Open("[A]\nk=\xE9\rz=1");
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_EQ(Read(), "[A]\r\nk=\xE9\r\nz=1\r\n");
+}
+
+TEST_F(IniFile, ReadingAMissingFileLeavesAnEmptyFile)
+{
+    auto ini = std::make_unique<TNewInifile>(path);
+    EXPECT_EQ(ini->ReadString("Main", "Version", "1.5"), "1.5");
+    TNewInifile::SaveAndFree(std::move(ini));
+    ASSERT_TRUE(fs::exists(path));
+    EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+TEST_F(IniFile, SaveAndFreeOfNoStoreDoesNothing)
+{
+    EXPECT_NO_THROW(TNewInifile::SaveAndFree(nullptr));
+}
+
+TEST_F(IniFile, SaveIsAtomicAndLeavesNoTemporaryFile)
+{
+    Write("[A]\r\nk=old\r\n");
+    ::chmod(path.c_str(), 0640);
+    auto ini = std::make_unique<TNewInifile>(path);
+    ini->WriteString("A", "k", "new");
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_EQ(Read(), "[A]\r\nk=new\r\n");
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "the file keeps its permissions";
+}
+
+TEST_F(IniFile, SaveWritesThroughASymbolicLink)
+{
+    const std::string real = (dir / "real.ini").string();
+    std::ofstream(real, std::ios::binary) << "[A]\r\n";
+    fs::create_symlink(real, path);
+    auto ini = std::make_unique<TNewInifile>(path);
+    ini->WriteString("A", "k", "1");
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_TRUE(fs::is_symlink(path));
+    std::ifstream in(real, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[A]\r\nk=1\r\n");
+}
+
+TEST_F(IniFile, FailedSaveReportsTheOsTextAndWhetherValuesWereWritten)
+{
+    Write("[A]\r\nk=old\r\n");
+    ::chmod(path.c_str(), 0444);
+
+    auto reader = std::make_unique<TNewInifile>(path);
+    try {
+        TNewInifile::SaveAndFree(std::move(reader));
+        FAIL() << "a read-only file must not be rewritten";
+    } catch (const EIniWriteError& e) {
+        EXPECT_FALSE(e.HadWrites);
+        EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
+    }
+
+    auto writer = std::make_unique<TNewInifile>(path);
+    writer->WriteString("A", "k", "new");
+    try {
+        TNewInifile::SaveAndFree(std::move(writer));
+        FAIL() << "a read-only file must not be rewritten";
+    } catch (const EIniWriteError& e) {
+        EXPECT_TRUE(e.HadWrites);
+    }
+    EXPECT_EQ(Read(), "[A]\r\nk=old\r\n") << "the old content is untouched";
+}
+
+TEST_F(IniFile, SaveIntoAMissingDirectoryFails)
+{
+    auto ini = std::make_unique<TNewInifile>((dir / "missing" / "x.ini").string());
+    ini->WriteString("A", "k", "1");
+    try {
+        TNewInifile::SaveAndFree(std::move(ini));
+        FAIL();
+    } catch (const EIniWriteError& e) {
+        EXPECT_NE(std::string(e.what()).find("No such file or directory"), std::string::npos)
+            << e.what();
+    }
+}
+
+} // namespace
