@@ -4,8 +4,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class TMainForm;
+class QAction;
+class QMenu;
+class QTreeWidgetItem;
 
 // The task list's behaviour: adding files and directories, the editing
 // commands, what selecting a row shows, and the output directory buttons.
@@ -26,6 +30,52 @@ public:
     void WriteTask(int row, int field, const ltvItemData& data);
     int TaskCount() const;
 
+    // Fills the output grid from the first selected row, or empties it.
+    void ShowSelectedTask();
+
+    // The supported files directly inside `directory`, sorted ignoring case.
+    static QStringList ListTaskDirectory(const QString& directory);
+
+    // The open dialog's filters in the toolkit's syntax, "All Support
+    // Files(...)" first.
+    static QStringList OpenDialogNameFilters();
+
+    // Handlers of the main window's controls; public so that the window's
+    // other parts (and tests) can run them as the controls would.
+    void tbtnAddFileClick();
+    void tbtnAddDirClick();
+    void tbtnRemoveClick();
+    void tbtnClearClick();
+    void tbtnUpClick();
+    void tbtnDownClick();
+    void ltvTaskClick();
+    void ltvTaskDblClick();
+    // True when the key was one of the list's commands and has been handled.
+    bool ltvTaskKeyDown(int key);
+    void ppmTaskPopup();
+    void bbtnBrowserClick();
+    void bbtnOpenClick();
+
+    QMenu* ppmTask = nullptr;
+    QAction* mniOpen = nullptr;
+    QAction* mniAddFiles = nullptr;
+    QAction* mniAddDirectory = nullptr;
+    QAction* mniRemove = nullptr;
+    QAction* mniClear = nullptr;
+
+signals:
+    // "Open" on a selected row (double click or the popup item). The preview
+    // player attaches here; until it does, Open does nothing.
+    void PreviewSelectedTask();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void CreatePopup();
+    bool IsListed(const QString& path) const;
+    void ClearOutputGrid();
+    void SwapRows(int a, int b);
+
     TMainForm& FForm;
 };
