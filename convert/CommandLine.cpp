@@ -1,0 +1,98 @@
+#include "convert/CommandLine.h"
+
+namespace {
+
+constexpr char Quote = '"';
+
+bool IsSeparator(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string Quoted(const std::string& text)
+{
+    return std::string(1, Quote) + text + Quote;
+}
+
+} // namespace
+
+std::vector<std::string> SplitCommandLineArguments(const std::string& text)
+{
+    std::vector<std::string> arguments;
+    std::string current;
+    bool inArgument = false;
+    bool inQuotes = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (!inQuotes && IsSeparator(c)) {
+            if (inArgument)
+                arguments.push_back(current);
+            current.clear();
+            inArgument = false;
+            ++i;
+            continue;
+        }
+        inArgument = true;
+        if (c == '\\') {
+            std::size_t slashes = 0;
+            while (i < text.size() && text[i] == '\\') {
+                ++slashes;
+                ++i;
+            }
+            if (i < text.size() && text[i] == Quote) {
+                current.append(slashes / 2, '\\');
+                if (slashes % 2 == 1) {
+                    current += Quote;
+                    ++i;
+                }
+                // An even count leaves the quote to be read as a delimiter.
+            } else {
+                current.append(slashes, '\\');
+            }
+            continue;
+        }
+        if (c == Quote) {
+            if (inQuotes && i + 1 < text.size() && text[i + 1] == Quote) {
+                current += Quote;
+                i += 2;
+                continue;
+            }
+            inQuotes = !inQuotes;
+            ++i;
+            continue;
+        }
+        current += c;
+        ++i;
+    }
+    if (inArgument)
+        arguments.push_back(current);
+    return arguments;
+}
+
+std::string ProbeCommandLine(const std::string& inputPath)
+{
+    return " -i " + Quoted(inputPath);
+}
+
+std::string ConversionCommandLine(const std::string& inputPath, const std::string& arguments,
+                                  const std::string& outputPath)
+{
+    return " -y -i " + Quoted(inputPath) + arguments + " " + Quoted(outputPath);
+}
+
+std::vector<std::string> ProbeArguments(const std::string& inputPath)
+{
+    return {"-i", inputPath};
+}
+
+std::vector<std::string> ConversionArguments(const std::string& inputPath,
+                                             const std::string& arguments,
+                                             const std::string& outputPath)
+{
+    std::vector<std::string> vector = {"-y", "-i", inputPath};
+    for (std::string& argument : SplitCommandLineArguments(arguments))
+        vector.push_back(std::move(argument));
+    vector.push_back(outputPath);
+    return vector;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the encoder is given. The program never hands the encoder a command
+// string: it passes an argument vector, in which the input and the output
+// path are each exactly one argument whatever characters they hold. The
+// command-line text is still rendered, for display and for tests, and for
+// ordinary paths splitting the text gives the vector.
+
+// Splits a command-line text the way the Windows C runtime builds argv, so
+// that profile values quoted for that runtime keep their meaning: blanks and
+// tabs separate arguments; a double-quoted run is part of one argument;
+// 2n backslashes before a quote give n backslashes and the quote toggles the
+// quoted run, 2n+1 give n backslashes and a literal quote; other backslashes
+// are literal; inside a quoted run, "" gives one literal quote and the run
+// goes on. "" on its own is an empty argument.
+std::vector<std::string> SplitCommandLineArguments(const std::string& text);
+
+// " -i " + Q + path + Q
+std::string ProbeCommandLine(const std::string& inputPath);
+
+// " -y -i " + Q + input + Q + arguments + " " + Q + output + Q, where
+// `arguments` is the profile's argument string with any trim switches.
+std::string ConversionCommandLine(const std::string& inputPath, const std::string& arguments,
+                                  const std::string& outputPath);
+
+// {"-i", path}
+std::vector<std::string> ProbeArguments(const std::string& inputPath);
+
+// {"-y", "-i", input} + the split arguments + {output}
+std::vector<std::string> ConversionArguments(const std::string& inputPath,
+                                             const std::string& arguments,
+                                             const std::string& outputPath);

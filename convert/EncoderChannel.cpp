@@ -1,0 +1,138 @@
+#include "convert/EncoderChannel.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+namespace {
+
+// A killed process dies at once; this only bounds the wait for a process the
+// kernel cannot reap (stuck in uninterruptible I/O), so the window never hangs.
+constexpr int ReapTimeoutMs = 5000;
+
+} // namespace
+
+EncoderChannel::EncoderChannel(QObject* parent) : QObject(parent), FProcess(new QProcess(this))
+{
+    FProcess->setProcessChannelMode(QProcess::MergedChannels);
+    FProcess->setStandardInputFile(QProcess::nullDevice());
+    connect(FProcess, &QProcess::readyReadStandardOutput, this, &EncoderChannel::DeliverOutput);
+    connect(FProcess, &QProcess::finished, this, &EncoderChannel::OnFinished);
+    // Start failures are answered by Start's result and a crash arrives as
+    // finished(); the error is kept so that a caller can tell which it was.
+    connect(FProcess, &QProcess::errorOccurred, this,
+            [this](QProcess::ProcessError error) { FLastError = error; });
+}
+
+EncoderChannel::~EncoderChannel()
+{
+    Terminate();
+}
+
+void EncoderChannel::SetMaxChunk(int bytes)
+{
+    FMaxChunk = std::max(1, bytes);
+}
+
+bool EncoderChannel::Start(const QString& program, const QStringList& arguments)
+{
+    if (IsRunning())
+        return false;
+    ++FRun;
+    FStopping = false;
+    FLastError = QProcess::UnknownError;
+    FProcess->start(program, arguments, QIODevice::ReadOnly);
+    if (!FProcess->waitForStarted(-1)) {
+        // The child that failed to exec has already been reaped by QProcess;
+        // closing releases the pipes it had opened for it.
+        FProcess->close();
+        return false;
+    }
+    return true;
+}
+
+void EncoderChannel::Terminate()
+{
+    if (FProcess->state() == QProcess::NotRunning)
+        return;
+    ++FRun;
+    KillAndReap();
+}
+
+void EncoderChannel::KillAndReap()
+{
+    FStopping = true;
+    FProcess->kill();
+    FProcess->waitForFinished(ReapTimeoutMs);
+    FProcess->close();
+    FStopping = false;
+}
+
+bool EncoderChannel::IsRunning() const
+{
+    return FProcess->state() != QProcess::NotRunning;
+}
+
+qint64 EncoderChannel::ProcessId() const
+{
+    return FProcess->processId();
+}
+
+void EncoderChannel::DeliverOutput()
+{
+    const quint64 run = FRun;
+    while (!FStopping && run == FRun && FProcess->bytesAvailable() > 0) {
+        const QByteArray chunk = FProcess->read(FMaxChunk);
+        if (chunk.isEmpty())
+            break;
+        emit ChunkRead(chunk);
+    }
+}
+
+void EncoderChannel::OnFinished(int exitCode, QProcess::ExitStatus status)
+{
+    if (FStopping)
+        return;
+    const quint64 run = FRun;
+    DeliverOutput();
+    if (run != FRun)
+        return;
+    FProcess->close();
+    emit Finished(exitCode, status == QProcess::CrashExit);
+}
+
+QByteArray EncoderChannel::RunToEnd(const QString& program, const QStringList& arguments,
+                                    int timeoutMs, int maxChunk, bool* started)
+{
+    QByteArray output;
+    const int previousMax = FMaxChunk;
+    SetMaxChunk(maxChunk);
+    QMetaObject::Connection collect =
+        connect(this, &EncoderChannel::ChunkRead, this,
+                [&output](const QByteArray& chunk) { output += chunk; });
+
+    const bool ok = Start(program, arguments);
+    if (started)
+        *started = ok;
+    if (ok) {
+        QElapsedTimer clock;
+        clock.start();
+        const quint64 run = FRun;
+        while (run == FRun && FProcess->state() != QProcess::NotRunning) {
+            const qint64 left = timeoutMs - clock.elapsed();
+            if (left <= 0) {
+                // Whatever has already arrived still counts.
+                DeliverOutput();
+                ++FRun;
+                KillAndReap();
+                break;
+            }
+            // Emits readyRead (delivered as chunks) and, at the end, finished.
+            FProcess->waitForReadyRead(static_cast<int>(std::min<qint64>(left, 1 << 30)));
+        }
+    }
+
+    disconnect(collect);
+    FMaxChunk = previousMax;
+    return output;
+}

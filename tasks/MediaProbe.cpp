@@ -1,0 +1,25 @@
+#include "tasks/MediaProbe.h"
+
+#include "convert/CommandLine.h"
+#include "convert/EncoderChannel.h"
+#include "tasks/ProbeReport.h"
+
+#include <QStringList>
+
+TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, int timeLimitMs)
+{
+    QStringList arguments;
+    for (const std::string& argument : ProbeArguments(inputPath.toStdString()))
+        arguments << QString::fromStdString(argument);
+
+    EncoderChannel channel;
+    bool started = false;
+    // The chunks are joined before the cut: a report that arrives in several
+    // reads must not lose its values to a last read without the markers.
+    const QByteArray report =
+        channel.RunToEnd(encoderPath, arguments, timeLimitMs, EncoderChannel::ProbeChunk, &started);
+    if (!started)
+        return {};
+    const ProbeValues values = ParseProbeReport(report.toStdString(), inputPath.toStdString());
+    return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText)};
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The length and frame size of an input as the encoder reports them: texts
+// kept verbatim, empty when the report does not give them.
+struct TProbeResult
+{
+    QString LengthText;
+    QString SizeText;
+};
+
+// A probe that does not end by itself (a named pipe, a device, a stalled
+// network file) is killed after this long, so the window cannot freeze.
+inline constexpr int ProbeTimeLimitMs = 10000;
+
+// Runs the encoder on the input alone ("-i path") and cuts the length and the
+// size out of its report. Synchronous: the window's events are not processed
+// meanwhile. The encoder's exit code is never read, as it answers 1 to every
+// probe. An encoder that cannot be started gives empty values, silently.
+TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath,
+                        int timeLimitMs = ProbeTimeLimitMs);
