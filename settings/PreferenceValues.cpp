@@ -1,0 +1,49 @@
+#include "settings/PreferenceValues.h"
+
+#include "profiles/NewInifiles.h"
+
+namespace {
+
+const char* const KeyProfile = "Profile";
+const char* const KeyOutputPath = "Output Path";
+const char* const KeySynMode = "Syn Mode";
+const char* const KeyAutoOpenDir = "Auto Open Dir";
+const char* const KeyAutoExit = "Auto Exit";
+const char* const KeyAutoTurnOff = "Auto Turn Off";
+const char* const KeyOverwrite = "Overwrite";
+
+} // namespace
+
+TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
+                                       const std::string& appDir)
+{
+    const bool openDirDefault = section != DefaultSection;
+    TPreferenceValues values;
+    values.OutputPath = store.ReadString(section, KeyOutputPath, appDir);
+    values.SynMode = store.ReadInteger(section, KeySynMode, 0);
+    values.AutoOpenDir = store.ReadBool(section, KeyAutoOpenDir, openDirDefault);
+    values.AutoExit = store.ReadBool(section, KeyAutoExit, false);
+    values.AutoTurnOff = store.ReadBool(section, KeyAutoTurnOff, false);
+    values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
+    return values;
+}
+
+void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values)
+{
+    store.WriteString(MainSection, KeyOutputPath, values.OutputPath);
+    store.WriteInteger(MainSection, KeySynMode, values.SynMode);
+    store.WriteBool(MainSection, KeyAutoOpenDir, values.AutoOpenDir);
+    store.WriteBool(MainSection, KeyAutoExit, values.AutoExit);
+    store.WriteBool(MainSection, KeyAutoTurnOff, values.AutoTurnOff);
+    store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
+}
+
+int32_t ReadProfileIndex(const TNewInifile& store)
+{
+    return store.ReadInteger(MainSection, KeyProfile, 0);
+}
+
+void WriteProfileIndex(TNewInifile& store, int32_t index)
+{
+    store.WriteInteger(MainSection, KeyProfile, index);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TNewInifile;
+
+// The file the preferences survive in between runs, in the application
+// directory.
+inline constexpr char PreferencesFileName[] = "Preferences.ini";
+// The user's own preferences; read at start-up and written at OK and exit.
+inline constexpr char MainSection[] = "Main";
+// The installation's defaults; only read, by Load Default.
+inline constexpr char DefaultSection[] = "Default";
+
+// The six preferences the settings dialog edits. While the program runs they
+// live in the dialog's controls; this is their copy on the way to and from
+// the file.
+struct TPreferenceValues
+{
+    std::string OutputPath;
+    int32_t SynMode = 0;
+    bool AutoOpenDir = true;
+    bool AutoExit = false;
+    bool AutoTurnOff = false;
+    bool Overwrite = true;
+};
+
+// Reads the six preferences of `section`. A missing or unreadable value takes
+// its default; "Auto Open Dir" defaults to ticked in "Main" but not in
+// "Default", and "Output Path" defaults to `appDir`.
+TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
+                                       const std::string& appDir);
+
+// Writes the six preferences to "Main", in the order the file has always
+// listed them.
+void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values);
+
+// The main window's profile selection: its index in the catalogue, -1 for
+// none. Read with the default 0, so a first start selects the first profile.
+int32_t ReadProfileIndex(const TNewInifile& store);
+void WriteProfileIndex(TNewInifile& store, int32_t index);

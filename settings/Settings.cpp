@@ -1,0 +1,299 @@
+#include "settings/Settings.h"
+
+#include "app/Main.h"
+#include "platform/Platform.h"
+#include "settings/Preferences.h"
+#include "tasks/TaskPaths.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const Caption = "Settings";
+const char* const GeneralCaption = "     General     ";
+const char* const ProfilesCaption = "     Profiles     ";
+const char* const OutputDirLabel = "Default Output Path:";
+const char* const SynLabel = "Synchronization Mode:";
+const char* const SynModes[] = {"Auto", "Force Mode", "Progressive Mode"};
+const char* const OpenDirText = "Open the output directory when the task is completed. ";
+const char* const ExitText = "Exit the program when the task is completed.";
+const char* const TurnoffText = "Turn off the computer when the task is completed.";
+const char* const OverWriteGroupText = "Output File Overwrite";
+const char* const OverWriteText = "Overwrite";
+const char* const RenameText = "Not overwrite (Rename to <Filename> + Index";
+const char* const DefaultButtonText = "&Load Default";
+const char* const OKButtonText = "&OK";
+const char* const CancelButtonText = "&Cancel";
+const char* const SaveAsButtonText = "&Save as...";
+const char* const LoadDefaultQuestion = "Are you sure to load the default preferences?";
+const char* const LoadDefaultTitle = "Load Default";
+const char* const BrowseTitle = "Select the output directory.";
+const QSize ClientSize(391, 498);
+
+// Accessible names follow the visible texts, without the mnemonic marks.
+template <typename Widget> Widget* Named(Widget* widget, const char* name, const QString& text)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    QString spoken = text;
+    widget->setAccessibleName(spoken.remove(QLatin1Char('&')).trimmed());
+    return widget;
+}
+
+// Neither OK nor Cancel may answer Enter: the options are only taken by a
+// deliberate click.
+QPushButton* Button(QWidget* parent, const char* name, const char* text)
+{
+    auto* button = Named(new QPushButton(QString::fromUtf8(text), parent), name, text);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+TSettingForm::TSettingForm(TMainForm& mainForm, QWidget* parent)
+    : QDialog(parent), FMainForm(mainForm),
+      FPreferences(std::make_unique<TPreferences>(mainForm, *this))
+{
+    setObjectName(QStringLiteral("SettingForm"));
+    setWindowTitle(QString::fromUtf8(Caption));
+    setFixedSize(ClientSize);
+
+    pgcSetting = new QTabWidget(this);
+    pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
+    TabSheet1 = new QWidget(pgcSetting);
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget(pgcSetting);
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    pgcSetting->addTab(TabSheet1, QString::fromUtf8(GeneralCaption));
+    pgcSetting->addTab(TabSheet2, QString::fromUtf8(ProfilesCaption));
+    CreateGeneralPage();
+    CreateProfilesPage();
+
+    btnDefault = Button(this, "btnDefault", DefaultButtonText);
+    btnOK = Button(this, "btnOK", OKButtonText);
+    btnCancel = Button(this, "btnCancel", CancelButtonText);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnDefault);
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pgcSetting, 1);
+    layout->addLayout(buttons);
+
+    connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
+    connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
+    connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
+    connect(cmbProfile, &QComboBox::activated, this, &TSettingForm::cmbProfileChange);
+
+    connect(mainForm.tbtnSetting, &QToolButton::clicked, this, &TSettingForm::ShowGeneralPage);
+    connect(mainForm.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
+    connect(&mainForm, &TMainForm::FormShow, this,
+            [this] { FPreferences->LoadStartupPreferences(); });
+    connect(&mainForm, &TMainForm::FormClose, this, [this] { FPreferences->SaveAllPreferences(); });
+
+    FormCreate();
+}
+
+TSettingForm::~TSettingForm() = default;
+
+void TSettingForm::CreateGeneralPage()
+{
+    const QString outputDirLabel = QString::fromUtf8(OutputDirLabel);
+    labOutputDir = Named(new QLabel(outputDirLabel, TabSheet1), "labOutputDir", outputDirLabel);
+    labOutputDir->setTextFormat(Qt::PlainText);
+    edtOutputDir = Named(new QLineEdit(TabSheet1), "edtOutputDir", outputDirLabel);
+    labOutputDir->setBuddy(edtOutputDir);
+    sbtnBrowse = Named(new QToolButton(TabSheet1), "sbtnBrowse", QStringLiteral("Browse"));
+    sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    sbtnBrowse->setToolTip(QStringLiteral("Browse"));
+    sbtnBrowse->setAutoRaise(true);
+
+    const QString synLabel = QString::fromUtf8(SynLabel);
+    Label1 = Named(new QLabel(synLabel, TabSheet1), "Label1", synLabel);
+    Label1->setTextFormat(Qt::PlainText);
+    cmbSyn = Named(new QComboBox(TabSheet1), "cmbSyn", synLabel);
+    for (const char* mode : SynModes)
+        cmbSyn->addItem(QString::fromUtf8(mode));
+    Label1->setBuddy(cmbSyn);
+
+    const auto check = [this](const char* name, const char* text) {
+        return Named(new QCheckBox(QString::fromUtf8(text), TabSheet1), name, text);
+    };
+    chkOpenDir = check("chkOpenDir", OpenDirText);
+    chkExit = check("chkExit", ExitText);
+    chkTurnoff = check("chkTurnoff", TurnoffText);
+
+    gpbOverWrite = Named(new QGroupBox(QString::fromUtf8(OverWriteGroupText), TabSheet1),
+                         "gpbOverWrite", OverWriteGroupText);
+    rdbOverWrite = Named(new QRadioButton(QString::fromUtf8(OverWriteText), gpbOverWrite),
+                         "rdbOverWrite", OverWriteText);
+    rdbRename = Named(new QRadioButton(QString::fromUtf8(RenameText), gpbOverWrite), "rdbRename",
+                      RenameText);
+    rdbOverWrite->setChecked(true);
+    auto* group = new QVBoxLayout(gpbOverWrite);
+    group->addWidget(rdbOverWrite);
+    group->addWidget(rdbRename);
+
+    auto* outputRow = new QHBoxLayout;
+    outputRow->addWidget(labOutputDir);
+    outputRow->addWidget(edtOutputDir, 1);
+    outputRow->addWidget(sbtnBrowse);
+    auto* synRow = new QHBoxLayout;
+    synRow->addWidget(Label1);
+    synRow->addWidget(cmbSyn, 1);
+    auto* page = new QVBoxLayout(TabSheet1);
+    page->addLayout(outputRow);
+    page->addLayout(synRow);
+    page->addSpacing(8);
+    page->addWidget(chkOpenDir);
+    page->addWidget(chkExit);
+    page->addWidget(chkTurnoff);
+    page->addSpacing(8);
+    page->addWidget(gpbOverWrite);
+    page->addStretch();
+}
+
+void TSettingForm::CreateProfilesPage()
+{
+    cmbProfile = Named(new QComboBox(TabSheet2), "cmbProfile", QStringLiteral("Profile"));
+    btnSaveAs = Button(TabSheet2, "btnSaveAs", SaveAsButtonText);
+    auto* top = new QHBoxLayout;
+    top->addWidget(cmbProfile, 1);
+    top->addWidget(btnSaveAs);
+    auto* page = new QVBoxLayout(TabSheet2);
+    page->addLayout(top);
+    // The profile editor's grids take the rest of the page.
+    page->addStretch();
+}
+
+// Runs once, after the main window has listed the profile catalogue. The
+// copy is never refreshed: the catalogue is only read at start-up.
+void TSettingForm::FormCreate()
+{
+    for (int i = 0; i < FMainForm.cmbProfile->count(); ++i)
+        cmbProfile->addItem(FMainForm.cmbProfile->itemText(i));
+    FPreferences->LoadPreferences();
+}
+
+void TSettingForm::ShowCentred()
+{
+    move(FMainForm.frameGeometry().center() - frameGeometry().center() + pos());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TSettingForm::ShowGeneralPage()
+{
+    ShowCentred();
+    pgcSetting->setCurrentIndex(0);
+}
+
+void TSettingForm::ShowProfilesPage()
+{
+    ShowCentred();
+    pgcSetting->setCurrentIndex(1);
+    cmbProfile->setCurrentIndex(FMainForm.cmbProfile->currentIndex());
+    cmbProfileChange();
+}
+
+void TSettingForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TSettingForm::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}
+
+void TSettingForm::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would close on Escape; only the buttons and the close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The dialog stands in for a modal one: the main window is off while it is
+// up. The dialog is the main window's child when the main window owns it, and
+// a window must be switched back on by name after its parent was switched off.
+void TSettingForm::FormShow()
+{
+    FMainForm.setEnabled(false);
+    setEnabled(true);
+    edtOutputDir->setText(FMainForm.edtOutputdir->text());
+}
+
+void TSettingForm::FormClose()
+{
+    FMainForm.setEnabled(true);
+}
+
+void TSettingForm::btnOKClick()
+{
+    FMainForm.edtOutputdir->setText(edtOutputDir->text());
+    FPreferences->SavePreferences();
+    // The profile editor saves its grids into the selected profile here,
+    // before the main window reloads that profile.
+    if (FMainForm.cmbProfile->currentText() == cmbProfile->currentText())
+        MainProfileChange();
+    accept();
+}
+
+// Nothing is written or restored: the options as left are in force for the
+// next batch and reach the file when the main window closes.
+void TSettingForm::btnCancelClick()
+{
+    reject();
+}
+
+void TSettingForm::btnDefaultClick()
+{
+    const Platform::Answer answer = FMainForm.platform().MessageBox(
+        this, QString::fromUtf8(LoadDefaultQuestion), QString::fromUtf8(LoadDefaultTitle),
+        Platform::Icon::Question, Platform::Buttons::YesNo);
+    if (answer != Platform::Answer::Yes)
+        return;
+    FPreferences->LoadDefaultPreferences();
+}
+
+void TSettingForm::sbtnBrowseClick()
+{
+    QString dir;
+    if (!FMainForm.platform().BrowseForFolder(this, QString::fromUtf8(BrowseTitle), dir) ||
+        dir.isEmpty())
+        return;
+    edtOutputDir->setText(QString::fromStdString(WithTrailingBackslash(dir.toStdString())));
+}
+
+void TSettingForm::cmbProfileChange()
+{
+    // The profile editor reloads its grids from the picked profile here.
+}
+
+void TSettingForm::MainProfileChange()
+{
+    // The profile detail panel reloads the main window's profile here.
+}
