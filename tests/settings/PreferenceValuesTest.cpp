@@ -1,0 +1,148 @@
+#include "settings/PreferenceValues.h"
+
+#include "profiles/NewInifiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string AppDir = "/opt/quenby/";
+
+class PreferenceFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("quenby-prefs-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = (dir / PreferencesFileName).string();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    TPreferenceValues Read(const std::string& text, const std::string& section)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+        const TNewInifile store(path);
+        return ReadPreferenceValues(store, section, AppDir);
+    }
+
+    fs::path dir;
+    std::string path;
+};
+
+struct ReadCase
+{
+    const char* name;
+    const char* file;
+    const char* section;
+    TPreferenceValues expected;
+};
+
+class PreferenceRead : public PreferenceFile, public ::testing::WithParamInterface<ReadCase>
+{
+};
+
+TEST_P(PreferenceRead, GivesTheStoredValueOrTheSectionsDefault)
+{
+    const ReadCase& c = GetParam();
+    const TPreferenceValues values = Read(c.file, c.section);
+    EXPECT_EQ(values.OutputPath, c.expected.OutputPath);
+    EXPECT_EQ(values.SynMode, c.expected.SynMode);
+    EXPECT_EQ(values.AutoOpenDir, c.expected.AutoOpenDir);
+    EXPECT_EQ(values.AutoExit, c.expected.AutoExit);
+    EXPECT_EQ(values.AutoTurnOff, c.expected.AutoTurnOff);
+    EXPECT_EQ(values.Overwrite, c.expected.Overwrite);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, PreferenceRead,
+    ::testing::Values(
+        ReadCase{"NoFileMain", "", "Main", {AppDir, 0, true, false, false, true}},
+        ReadCase{"NoFileDefault", "", "Default", {AppDir, 0, false, false, false, true}},
+        ReadCase{"StoredMain",
+                 "[Main]\r\nOutput Path=/videos/\r\nSyn Mode=2\r\nAuto Open Dir=0\r\n"
+                 "Auto Exit=1\r\nAuto Turn Off=True\r\nOverwrite=false\r\n",
+                 "Main",
+                 {"/videos/", 2, false, true, true, false}},
+        ReadCase{"GarbageInMain",
+                 "[Main]\r\nOutput Path=/v/\r\nSyn Mode=two\r\nAuto Open Dir=maybe\r\n"
+                 "Auto Exit=maybe\r\nAuto Turn Off=maybe\r\nOverwrite=maybe\r\n",
+                 "Main",
+                 {"/v/", 0, true, false, false, true}},
+        ReadCase{"GarbageInDefault",
+                 "[Default]\r\nOutput Path=/v/\r\nSyn Mode=two\r\nAuto Open Dir=maybe\r\n"
+                 "Auto Exit=maybe\r\nAuto Turn Off=maybe\r\nOverwrite=maybe\r\n",
+                 "Default",
+                 {"/v/", 0, false, false, false, true}},
+        ReadCase{"EmptyOutputPathIsKept",
+                 "[Main]\r\nOutput Path=\r\nAuto Exit=\r\n",
+                 "Main",
+                 {"", 0, true, false, false, true}},
+        ReadCase{"DefaultIgnoresMain",
+                 "[Main]\r\nOutput Path=/mine/\r\nAuto Exit=1\r\n[Default]\r\nSyn Mode=1\r\n",
+                 "Default",
+                 {AppDir, 1, false, false, false, true}},
+        ReadCase{"MainIgnoresDefault",
+                 "[Main]\r\nVersion=1.5\r\n[Default]\r\nOutput Path=/inst/\r\nAuto Exit=1\r\n",
+                 "Main",
+                 {AppDir, 0, true, false, false, true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PreferenceFile, ProfileIndexDefaultsToTheFirstAndKeepsMinusOne)
+{
+    std::ofstream(path, std::ios::binary) << "[Main]\r\nVersion=1.5\r\n";
+    EXPECT_EQ(ReadProfileIndex(TNewInifile(path)), 0);
+    std::ofstream(path, std::ios::binary) << "[Main]\r\nProfile=-1\r\n";
+    EXPECT_EQ(ReadProfileIndex(TNewInifile(path)), -1);
+    std::ofstream(path, std::ios::binary) << "[Main]\r\nProfile=x\r\n";
+    EXPECT_EQ(ReadProfileIndex(TNewInifile(path)), 0);
+}
+
+TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
+{
+    auto store = std::make_unique<TNewInifile>(path);
+    WriteProfileIndex(*store, -1);
+    WritePreferenceValues(*store, {"/out dir/", 1, false, true, true, false});
+    TNewInifile::SaveAndFree(std::move(store));
+
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The store puts each new key directly below the header, so a file
+    // written from scratch lists them in reverse order of writing.
+    EXPECT_EQ(text, "[Main]\r\nOverwrite=0\r\nAuto Turn Off=1\r\nAuto Exit=1\r\n"
+                    "Auto Open Dir=0\r\nSyn Mode=1\r\nOutput Path=/out dir/\r\nProfile=-1\r\n");
+
+    const TPreferenceValues back = Read(text, "Main");
+    EXPECT_EQ(back.OutputPath, "/out dir/");
+    EXPECT_EQ(back.SynMode, 1);
+    EXPECT_FALSE(back.AutoOpenDir);
+    EXPECT_TRUE(back.AutoExit);
+    EXPECT_TRUE(back.AutoTurnOff);
+    EXPECT_FALSE(back.Overwrite);
+}
+
+TEST_F(PreferenceFile, WritingLeavesTheDefaultSectionAndTheVersionAlone)
+{
+    const std::string installed = "[Main]\r\nVersion=1.5\r\n[Default]\r\nAuto Open Dir=1\r\n";
+    std::ofstream(path, std::ios::binary) << installed;
+    auto store = std::make_unique<TNewInifile>(path);
+    WritePreferenceValues(*store, {"/o/", 0, true, false, false, true});
+    TNewInifile::SaveAndFree(std::move(store));
+
+    const TNewInifile reread(path);
+    EXPECT_EQ(reread.ReadString("Main", "Version", ""), "1.5");
+    EXPECT_EQ(reread.ReadString("Main", "Output Path", ""), "/o/");
+    EXPECT_EQ(reread.ReadString("Default", "Output Path", "none"), "none");
+    EXPECT_TRUE(reread.ReadBool("Default", "Auto Open Dir", false));
+}
+
+} // namespace
