@@ -1,0 +1,89 @@
+#include "app/CommandLine.h"
+
+#include "profiles/NewInifiles.h"
+#include "tasks/TaskPaths.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* ListFileExt = ".tmp";
+
+bool IsDirectory(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && fs::is_directory(fs::path(path), error);
+}
+
+bool IsExistingFile(const std::string& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(fs::path(path), error);
+    return !path.empty() && fs::exists(status) && !fs::is_directory(status);
+}
+
+// A list that cannot be read names nothing: start-up goes on without it.
+std::vector<std::string> ReadListFile(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(fs::path(path), error))
+        return {};
+    try {
+        std::ifstream in(fs::path(path), std::ios::binary);
+        if (!in)
+            return {};
+        const std::string text{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        if (in.bad())
+            return {};
+        return SplitLines(text);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+} // namespace
+
+std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return {};
+    if (LowerAscii(ExtractFileExt(arguments.front())) == ListFileExt)
+        return ReadListFile(arguments.front());
+    return arguments;
+}
+
+std::optional<TaskEntry> SortCommandLinePath(const std::string& path)
+{
+    if (IsExistingFile(path)) {
+        if (IsSupportedVideo(path))
+            return TaskEntry{TaskEntryKind::File, path};
+        return std::nullopt;
+    }
+    if (IsDirectory(path))
+        return TaskEntry{TaskEntryKind::Directory, path};
+    return std::nullopt;
+}
+
+std::optional<TaskEntry> SortDroppedPath(const std::string& path)
+{
+    if (IsDirectory(path))
+        return TaskEntry{TaskEntryKind::Directory, path};
+    if (IsSupportedVideo(path))
+        return TaskEntry{TaskEntryKind::File, path};
+    return std::nullopt;
+}
+
+std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments)
+{
+    std::vector<TaskEntry> sorted;
+    for (const std::string& entry : CommandLineEntries(arguments))
+        if (std::optional<TaskEntry> task = SortCommandLinePath(entry))
+            sorted.push_back(*task);
+    return sorted;
+}

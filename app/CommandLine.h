@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a path given on the command line or dropped on the window turns into.
+enum class TaskEntryKind
+{
+    File,
+    Directory
+};
+
+struct TaskEntry
+{
+    TaskEntryKind Kind;
+    std::string Path;
+
+    bool operator==(const TaskEntry&) const = default;
+};
+
+// The paths the command line names. A first argument whose extension is
+// ".tmp" (in any case) is a list file written by the shell extension: its
+// lines are the paths and every further argument is ignored. A list file that
+// cannot be read names nothing.
+std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments);
+
+// A command-line path: an existing file is a task when it is a supported
+// video and skipped otherwise; failing that, an existing directory is added
+// as a directory; anything else is skipped.
+std::optional<TaskEntry> SortCommandLinePath(const std::string& path);
+
+// A dropped path: a directory is added as a directory whatever its name,
+// otherwise a supported video is a task, otherwise it is skipped.
+std::optional<TaskEntry> SortDroppedPath(const std::string& path);
+
+// CommandLineEntries sorted by SortCommandLinePath, skipped ones left out.
+std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments);

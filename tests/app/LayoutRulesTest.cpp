@@ -1,0 +1,106 @@
+#include "app/LayoutRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const ColumnWidths CreatedColumns = {260, 90, 80, 100};
+
+struct ColumnCase
+{
+    const char* name;
+    int lastWidth;
+    int newWidth;
+    ColumnWidths expected;
+};
+
+class ColumnRuleTest : public ::testing::TestWithParam<ColumnCase>
+{
+};
+
+TEST_P(ColumnRuleTest, EachColumnTakesItsShareOfTheChange)
+{
+    const ColumnCase& c = GetParam();
+    int last = c.lastWidth;
+    ColumnWidths widths = CreatedColumns;
+    EXPECT_TRUE(AdjustColumns(c.newWidth, last, widths));
+    EXPECT_EQ(widths, c.expected);
+    EXPECT_EQ(last, c.newWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, ColumnRuleTest,
+                         ::testing::Values(
+                             // The window grows from 798 to 898: the list grows by 100.
+                             ColumnCase{"Grow100", 562, 662, {309, 107, 95, 119}},
+                             ColumnCase{"Shrink100", 662, 562, {211, 73, 65, 81}},
+                             // 0.15 * 10 = 1.5 and 0.17 * 50 = 8.5: halves go to the even pixel.
+                             ColumnCase{"HalfToEvenUp", 562, 572, {265, 92, 82, 102}},
+                             ColumnCase{"HalfToEvenDown", 562, 612, {284, 98, 88, 110}},
+                             ColumnCase{"NegativeHalves", 562, 552, {255, 88, 78, 98}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ColumnRule, SameWidthChangesNothing)
+{
+    int last = 662;
+    ColumnWidths widths = {309, 107, 95, 119};
+    EXPECT_FALSE(AdjustColumns(662, last, widths));
+    EXPECT_EQ(widths, (ColumnWidths{309, 107, 95, 119}));
+    EXPECT_EQ(last, 662);
+}
+
+TEST(ColumnRule, SecondEventWithTheSameWidthIsIgnored)
+{
+    int last = 562;
+    ColumnWidths widths = CreatedColumns;
+    AdjustColumns(662, last, widths);
+    const ColumnWidths once = widths;
+    EXPECT_FALSE(AdjustColumns(662, last, widths));
+    EXPECT_EQ(widths, once);
+}
+
+TEST(BottomStrip, PositionsFollowThePanelWidth)
+{
+    const BottomStripLayout layout = LayOutBottomStrip(580);
+    EXPECT_EQ(layout.PanelWidth, 580);
+    EXPECT_EQ(layout.SettingLeft, 490);
+    EXPECT_EQ(layout.ProfileWidth, 407);
+    EXPECT_EQ(layout.OpenLeft, 490);
+    EXPECT_EQ(layout.BrowserLeft, 405);
+    EXPECT_EQ(layout.OutputDirWidth, 322);
+    EXPECT_EQ(layout.CurProgressLeft, 553);
+    EXPECT_EQ(layout.CurrentBarWidth, 430);
+    EXPECT_EQ(layout.TotalProgressLeft, 553);
+    EXPECT_EQ(layout.TotalBarWidth, 430);
+}
+
+struct SplitterCase
+{
+    const char* name;
+    int width;
+    int x;
+    int maxWidth;
+    std::optional<int> expected;
+};
+
+class SplitterRuleTest : public ::testing::TestWithParam<SplitterCase>
+{
+};
+
+TEST_P(SplitterRuleTest, ProfileWidthFollowsThePointer)
+{
+    const SplitterCase& c = GetParam();
+    EXPECT_EQ(DragProfileWidth(c.width, c.x, c.maxWidth), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pointer, SplitterRuleTest,
+                         ::testing::Values(
+                             // Dragged 20 pixels left: the pointer is at -15 of the splitter.
+                             SplitterCase{"TwentyLeft", 200, -15, 700, 220},
+                             SplitterCase{"TwentyRight", 200, 25, 700, 180},
+                             SplitterCase{"GrabbedInTheMiddle", 200, 5, 700, 200},
+                             SplitterCase{"PointerOnTheEdge", 200, 0, 700, std::nullopt},
+                             SplitterCase{"PastTheRightEdge", 200, 400, 700, 0},
+                             SplitterCase{"PastTheLeftEdge", 200, -900, 700, 700}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
