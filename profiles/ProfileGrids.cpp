@@ -1,0 +1,90 @@
+#include "profiles/ProfileGrids.h"
+
+#include "platform/Platform.h"
+#include "profiles/ProfileWalker.h"
+#include "widgets/ValueListEditor.h"
+
+namespace {
+
+QStringList ToStringList(const std::vector<std::string>& items)
+{
+    QStringList list;
+    list.reserve(int(items.size()));
+    for (const std::string& item : items)
+        list.append(QString::fromStdString(item));
+    return list;
+}
+
+void ClearRows(ValueListEditor* grid)
+{
+    for (int row = grid->RowCount() - 1; row >= 0; --row)
+        grid->DeleteRow(row);
+}
+
+} // namespace
+
+ValueListEditor* TProfileGrids::ForGroup(int group) const
+{
+    switch (group) {
+    case pgVideo:
+        return Video;
+    case pgAudio:
+        return Audio;
+    case pgAdvanced:
+        return Advanced;
+    default:
+        return nullptr;
+    }
+}
+
+QString ListIndexErrorText(int index)
+{
+    return QStringLiteral("List index out of bounds (%1)").arg(index);
+}
+
+void FitGridHeight(ValueListEditor* grid)
+{
+    // The toolkit's grid never had fewer than one row, so an empty group
+    // still showed one blank row under its header.
+    grid->setFixedHeight(std::max(grid->RowCount(), 1) * ValueListEditor::RowPitch);
+}
+
+bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platform& platform,
+                          QString* outputExt)
+{
+    const std::string file = path.toStdString();
+    if (!FileExists(file))
+        return false;
+    ClearRows(grids.Video);
+    ClearRows(grids.Audio);
+    ClearRows(grids.Advanced);
+
+    const TProfileWalk walk = WalkProfile(file, [&](const TProfileParameter& p) {
+        ValueListEditor* grid = grids.ForGroup(p.Group);
+        const int row = grid->InsertRow(QString::fromStdString(p.Name), QString());
+        ValueListEditor::TItemProp props;
+        props.ReadOnly = p.ReadOnly;
+        if (p.IsList) {
+            props.EditStyle = ValueListEditor::esPickList;
+            props.PickList = ToStringList(p.Items);
+            if (p.IndexValid())
+                props.ReadOnly = true; // only picking, never typing
+        }
+        grid->SetItemProps(row, props);
+        if (p.IndexValid())
+            grid->SetCells(1, row, QString::fromStdString(p.ShownValue()));
+    });
+
+    // The type is read before any parameter, so a load that fails on one
+    // has already changed the output extension.
+    if (outputExt)
+        *outputExt = "." + QString::fromStdString(walk.Type);
+    if (walk.Status == TWalkStatus::ListIndexError) {
+        platform.ShowError(ListIndexErrorText(walk.BadIndex));
+        return false;
+    }
+    FitGridHeight(grids.Video);
+    FitGridHeight(grids.Audio);
+    FitGridHeight(grids.Advanced);
+    return true;
+}

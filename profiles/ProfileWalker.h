@@ -1,0 +1,83 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Parameter groups; each has its own grid in the detail panel and in the
+// profile editor.
+enum TParamGroup
+{
+    pgVideo = 1,
+    pgAudio = 2,
+    pgAdvanced = 3
+};
+
+// One parameter of a profile as its file describes it, with the defaults of
+// every missing key already applied.
+struct TProfileParameter
+{
+    int Number = 0;         // its position i in "Main"/"0" ... "Main"/(Para - 1)
+    std::string Name;       // section name and row label
+    int Group = pgAdvanced; // the grid it lands in, after the "Sort" rule
+    int Sort = -1;          // "Sort" as read
+    bool ReadOnly = false;
+    bool IsList = true;
+    std::string Caption;
+    std::string Value;
+    std::vector<std::string> Items; // SplitList(Caption) for a pick list
+    int Index = 0;
+    std::string Cmd;
+
+    // A pick list whose "Index" names none of its items cannot be shown.
+    bool IndexValid() const { return !IsList || (Index >= 0 && Index < int(Items.size())); }
+    // The caption shown when the profile is loaded: item Index of a pick
+    // list, the Caption text otherwise. Empty for an invalid index.
+    std::string ShownValue() const;
+};
+
+enum class TWalkStatus
+{
+    Missing,       // no file at the path: nothing visited, nothing written
+    Complete,      // every parameter visited; the file was released (rewritten)
+    ListIndexError // stopped at a pick list with a bad Index; the file was not rewritten
+};
+
+struct TProfileWalk
+{
+    TWalkStatus Status = TWalkStatus::Missing;
+    std::string Type; // "Main"/"Type", "mp4" when missing
+    int Para = 0;     // "Main"/"Para", 0 when missing
+    int BadIndex = 0; // the offending Index for ListIndexError
+};
+
+enum class TIndexCheck
+{
+    StopAtBadIndex, // loading into grids: the bad parameter is visited, then the walk stops
+    IgnoreIndex     // argument building never looks at Index
+};
+
+// Reads the profile at `path` and hands each parameter to `visit`, in the
+// order of its number. A "Sort" outside 1..3 keeps the group of the parameter
+// before; for the first parameter it means the Advanced group. After a
+// complete walk the store is released with SaveAndFree, which rewrites the
+// file; a failure to write a store that only read is not reported.
+TProfileWalk WalkProfile(const std::string& path,
+                         const std::function<void(const TProfileParameter&)>& visit,
+                         TIndexCheck check = TIndexCheck::StopAtBadIndex);
+
+// The comma-terminated list: every item is followed by ","; what follows the
+// last "," is ignored.
+std::vector<std::string> SplitList(const std::string& text);
+
+// Names (no directory) of the regular files in `dir`, hidden ones included,
+// whose lower-cased extension equals lower-cased `ext`, sorted by name
+// ignoring case so that the catalogue keeps its order from run to run. A
+// directory that cannot be listed gives an empty list.
+std::vector<std::string> ListFilesWithExt(const std::string& dir, const std::string& ext);
+
+// Whether a regular file exists at `path`.
+bool FileExists(const std::string& path);
+
+// The position of `text` among `items`, ignoring the case of A-Z; -1 when absent.
+int IndexOfIgnoringCase(const std::vector<std::string>& items, const std::string& text);

@@ -1,0 +1,128 @@
+#include "widgets/ValueListDelegate.h"
+
+#include "widgets/ValueListEditor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+// Marks a drop-down whose row forbids typing; its key presses may pick, not type.
+const char* const NoTypingProperty = "quenbyNoTyping";
+
+bool IsTypedText(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+TValueListDelegate::TValueListDelegate(ValueListEditor* grid)
+    : QStyledItemDelegate(grid), FGrid(grid)
+{
+}
+
+QWidget* TValueListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                          const QModelIndex& index) const
+{
+    if (index.column() != 1)
+        return nullptr;
+    const ValueListEditor::TItemProp props = FGrid->ItemProps(index.row());
+    auto* self = const_cast<TValueListDelegate*>(this);
+    if (props.EditStyle == ValueListEditor::esPickList) {
+        auto* combo = new QComboBox(parent);
+        combo->addItems(props.PickList);
+        combo->setEditable(!props.ReadOnly);
+        combo->setFrame(false);
+        // The view installs this delegate as the editor's event filter.
+        if (props.ReadOnly)
+            combo->setProperty(NoTypingProperty, true);
+        // A pick takes effect at once, so that whoever watches the grid's
+        // strings sees the choice without waiting for the cell to be left.
+        connect(combo, &QComboBox::activated, self,
+                [self, combo] { emit self->commitData(combo); });
+        if (combo->lineEdit())
+            connect(combo->lineEdit(), &QLineEdit::textEdited, self,
+                    [self, combo] { emit self->commitData(combo); });
+        FGrid->EditorCreated(combo);
+        return combo;
+    }
+    if (props.ReadOnly)
+        return nullptr;
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
+    FGrid->EditorCreated(edit);
+    return edit;
+}
+
+void TValueListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QString value = index.data(Qt::EditRole).toString();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        int k = combo->findText(value, Qt::MatchExactly);
+        if (k < 0)
+            k = combo->findText(value, Qt::MatchFixedString);
+        if (combo->isEditable()) {
+            if (k >= 0 && combo->currentIndex() != k)
+                combo->setCurrentIndex(k);
+            if (combo->currentText() != value)
+                combo->setEditText(value);
+        } else {
+            // A value that is none of the items (a custom size, say) is shown
+            // as it is, with nothing picked.
+            combo->setPlaceholderText(value);
+            combo->setCurrentIndex(k);
+        }
+        return;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        if (edit->text() != value) // keeps the cursor where the user types
+            edit->setText(value);
+    }
+}
+
+void TValueListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                      const QModelIndex& index) const
+{
+    QString text;
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (!combo->isEditable() && combo->currentIndex() < 0)
+            return; // nothing was picked: the shown value stands
+        text = combo->currentText();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        text = edit->text();
+    } else {
+        return;
+    }
+    if (text == index.data(Qt::EditRole).toString())
+        return;
+    model->setData(index, text, Qt::EditRole);
+    FGrid->UserEdited(index.row(), index.column());
+}
+
+void TValueListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    if (index.column() == 0 && !(opt.state & QStyle::State_Selected))
+        opt.backgroundBrush = opt.palette.button(); // the key column looks fixed
+    if (FGrid->OnDrawCell && FGrid->OnDrawCell(painter, opt, index.column(), index.row()))
+        return;
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+}
+
+bool TValueListDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->property(NoTypingProperty).toBool() &&
+        IsTypedText(static_cast<QKeyEvent*>(event)))
+        return true; // no keyboard search either: letters never change a read-only row
+    return QStyledItemDelegate::eventFilter(watched, event);
+}

@@ -1,0 +1,294 @@
+#include "widgets/ValueListEditor.h"
+
+#include "widgets/ValueListDelegate.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+
+enum TPropRole
+{
+    ReadOnlyRole = Qt::UserRole + 1,
+    EditStyleRole,
+    PickListRole,
+};
+
+} // namespace
+
+ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(RowPitch); // the grid line is inside the section
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setStretchLastSection(true);
+    setColumnWidth(0, FKeyWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setItemDelegate(new TValueListDelegate(this));
+
+    connect(this, &QTableWidget::itemChanged, this, &ValueListEditor::ItemChanged);
+    connect(qApp, &QApplication::focusChanged, this, &ValueListEditor::FocusChanged);
+}
+
+ValueListEditor::~ValueListEditor() = default;
+
+void ValueListEditor::SetColumnWidths(int keyWidth, int valueWidth)
+{
+    FKeyWidth = keyWidth;
+    FValueWidth = valueWidth;
+    setColumnWidth(0, keyWidth);
+    updateGeometry();
+}
+
+QSize ValueListEditor::sizeHint() const
+{
+    return QSize(FKeyWidth + FValueWidth, rowCount() * RowPitch);
+}
+
+QString ValueListEditor::Values(const QString& key) const
+{
+    int row;
+    return FindRow(key, row) ? RowValue(row) : QString();
+}
+
+void ValueListEditor::SetValue(const QString& key, const QString& value)
+{
+    int row;
+    if (FindRow(key, row))
+        SetCells(1, row, value);
+    else
+        InsertRow(key, value);
+}
+
+bool ValueListEditor::FindRow(const QString& key, int& row) const
+{
+    for (int r = 0; r < rowCount(); ++r) {
+        if (Keys(r).compare(key, Qt::CaseInsensitive) == 0) {
+            row = r;
+            return true;
+        }
+    }
+    row = -1;
+    return false;
+}
+
+int ValueListEditor::InsertRow(const QString& key, const QString& value, bool append)
+{
+    int row = rowCount();
+    if (!append)
+        row = currentRow() >= 0 ? currentRow() : 0;
+    ++FUpdating;
+    insertRow(row);
+    auto* keyItem = new QTableWidgetItem(key);
+    keyItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    keyItem->setData(ReadOnlyRole, false);
+    keyItem->setData(EditStyleRole, int(esSimple));
+    setItem(row, 0, keyItem);
+    setItem(row, 1, new QTableWidgetItem(value));
+    ApplyFlags(row);
+    --FUpdating;
+    emit StringsChanged();
+    return row;
+}
+
+void ValueListEditor::DeleteRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    removeRow(row);
+    emit StringsChanged();
+}
+
+QString ValueListEditor::Cells(int col, int row) const
+{
+    const QTableWidgetItem* cell = item(row, col);
+    return cell ? cell->text() : QString();
+}
+
+void ValueListEditor::SetCells(int col, int row, const QString& text)
+{
+    if (QTableWidgetItem* cell = item(row, col))
+        cell->setText(text); // itemChanged tells the watchers
+}
+
+ValueListEditor::TItemProp ValueListEditor::ItemProps(int row) const
+{
+    TItemProp props;
+    if (const QTableWidgetItem* keyItem = item(row, 0)) {
+        props.ReadOnly = keyItem->data(ReadOnlyRole).toBool();
+        props.EditStyle = TEditStyle(keyItem->data(EditStyleRole).toInt());
+        props.PickList = keyItem->data(PickListRole).toStringList();
+    }
+    return props;
+}
+
+void ValueListEditor::SetItemProps(int row, const TItemProp& props)
+{
+    QTableWidgetItem* keyItem = item(row, 0);
+    if (!keyItem)
+        return;
+    ++FUpdating; // properties are not strings: no StringsChanged
+    keyItem->setData(ReadOnlyRole, props.ReadOnly);
+    keyItem->setData(EditStyleRole, int(props.EditStyle));
+    keyItem->setData(PickListRole, props.PickList);
+    ApplyFlags(row);
+    --FUpdating;
+}
+
+void ValueListEditor::SetReadOnly(int row, bool readOnly)
+{
+    TItemProp props = ItemProps(row);
+    props.ReadOnly = readOnly;
+    SetItemProps(row, props);
+}
+
+void ValueListEditor::SetEditStyle(int row, TEditStyle style)
+{
+    TItemProp props = ItemProps(row);
+    props.EditStyle = style;
+    SetItemProps(row, props);
+}
+
+void ValueListEditor::SetPickList(int row, const QStringList& items)
+{
+    TItemProp props = ItemProps(row);
+    props.PickList = items;
+    SetItemProps(row, props);
+}
+
+void ValueListEditor::ApplyFlags(int row)
+{
+    QTableWidgetItem* valueItem = item(row, 1);
+    if (!valueItem)
+        return;
+    const TItemProp props = ItemProps(row);
+    // A read-only pick list still opens its drop-down: picking is allowed.
+    const bool editable = !props.ReadOnly || props.EditStyle == esPickList;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable)
+        flags |= Qt::ItemIsEditable;
+    ++FUpdating;
+    valueItem->setFlags(flags);
+    --FUpdating;
+}
+
+void ValueListEditor::SetRow(int row)
+{
+    setCurrentCell(row, currentColumn() >= 0 ? currentColumn() : 1);
+}
+
+bool ValueListEditor::EditorMode() const
+{
+    return state() == QAbstractItemView::EditingState;
+}
+
+void ValueListEditor::LeaveEditMode()
+{
+    if (FInMousePress)
+        FSuppressEdit = true; // the release of this press must not reopen it
+    if (FEditor) {
+        commitData(FEditor);
+        closeEditor(FEditor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void ValueListEditor::Refresh()
+{
+    doItemsLayout();
+    viewport()->update();
+    if (FEditor)
+        FEditor->update();
+}
+
+void ValueListEditor::mousePressEvent(QMouseEvent* event)
+{
+    FSuppressEdit = false;
+    FInMousePress = true;
+    QTableWidget::mousePressEvent(event);
+    emit MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    FInMousePress = false;
+}
+
+void ValueListEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    FSuppressEdit = false;
+}
+
+bool ValueListEditor::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (FSuppressEdit)
+        return false;
+    // A key typed on a read-only pick list must not open it as if to type.
+    if (trigger == QAbstractItemView::AnyKeyPressed && index.isValid()) {
+        const TItemProp props = ItemProps(index.row());
+        if (props.ReadOnly && props.EditStyle == esPickList)
+            return false;
+    }
+    return QTableWidget::edit(index, trigger, event);
+}
+
+void ValueListEditor::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // Settle the cell being left before anyone hears of the move.
+    if (FEditor)
+        commitData(FEditor);
+    if (previous.isValid() && FModified)
+        FireValidate(previous.row(), previous.column());
+    FModified = false;
+    QTableWidget::currentChanged(current, previous);
+}
+
+void ValueListEditor::FocusChanged(QWidget* old, QWidget* now)
+{
+    // A window losing activation (now null) is not the grid being left.
+    if (!now || !old || !OwnsWidget(old) || OwnsWidget(now))
+        return;
+    if (FEditor)
+        commitData(FEditor);
+    if (FModified)
+        FireValidate(currentRow(), currentColumn());
+}
+
+void ValueListEditor::FireValidate(int row, int col)
+{
+    FModified = false;
+    emit Validate(col, row, Keys(row), RowValue(row));
+}
+
+bool ValueListEditor::OwnsWidget(const QWidget* widget) const
+{
+    // Walks across window boundaries too: a drop-down's popup belongs here.
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w == this)
+            return true;
+    return false;
+}
+
+void ValueListEditor::UserEdited(int row, int col)
+{
+    if (row == currentRow() && col == currentColumn())
+        FModified = true;
+}
+
+void ValueListEditor::EditorCreated(QWidget* editor)
+{
+    FEditor = editor;
+}
+
+void ValueListEditor::ItemChanged(QTableWidgetItem*)
+{
+    if (FUpdating == 0)
+        emit StringsChanged();
+}

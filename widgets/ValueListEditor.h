@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QStyleOptionViewItem>
+#include <QTableWidget>
+
+#include <functional>
+
+class QPainter;
+
+// The name=value grid: a key column that cannot be edited and a value column
+// that can, no title row, rows of 17 pixels plus a 1-pixel grid line, and a
+// value column that follows the widget's width. Each row carries a read-only
+// flag, an edit style and a pick list. Rows are numbered from 0.
+//
+// Rows and values are meant to be changed through this class's operations
+// (InsertRow, DeleteRow, SetValue, SetCells), which keep the row properties
+// with their rows.
+class ValueListEditor : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    enum TEditStyle
+    {
+        esSimple,
+        esPickList
+    };
+
+    struct TItemProp
+    {
+        bool ReadOnly = false;
+        TEditStyle EditStyle = esSimple;
+        QStringList PickList;
+    };
+
+    // Paints one cell instead of the default painting when it returns true.
+    // It may also adjust `option` (colours, font) and return false, and the
+    // default painting then uses the adjusted option.
+    using TDrawCellHook =
+        std::function<bool(QPainter* painter, QStyleOptionViewItem& option, int col, int row)>;
+
+    static constexpr int DefaultRowHeight = 17; // without the grid line
+    static constexpr int RowPitch = DefaultRowHeight + 1;
+
+    explicit ValueListEditor(QWidget* parent = nullptr);
+    ~ValueListEditor() override;
+
+    // The key column's width; the value column takes the rest of the width
+    // (`valueWidth` only sets the widget's initial width hint).
+    void SetColumnWidths(int keyWidth, int valueWidth);
+
+    // Values by key, matched ignoring case. A missing key reads as "".
+    QString Values(const QString& key) const;
+    // Sets the value of the row with that key; appends a row when none has it.
+    void SetValue(const QString& key, const QString& value);
+    bool FindRow(const QString& key, int& row) const;
+
+    // Appends a row (or, with append false, inserts it before the current
+    // row, or at the top when there is none). Returns the new row's index.
+    int InsertRow(const QString& key, const QString& value, bool append = true);
+    void DeleteRow(int row);
+    int RowCount() const { return rowCount(); }
+
+    QString Keys(int row) const { return Cells(0, row); }
+    QString RowValue(int row) const { return Cells(1, row); }
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+
+    // Row properties.
+    TItemProp ItemProps(int row) const;
+    void SetItemProps(int row, const TItemProp& props);
+    void SetReadOnly(int row, bool readOnly);
+    void SetEditStyle(int row, TEditStyle style);
+    void SetPickList(int row, const QStringList& items);
+
+    // The current cell, -1 when there is none.
+    int Row() const { return currentRow(); }
+    int Col() const { return currentColumn(); }
+    void SetRow(int row);
+
+    // Whether an in-place editor is open; leaving edit mode keeps what was
+    // typed and closes the editor.
+    bool EditorMode() const;
+    void LeaveEditMode();
+
+    // Recounts the rows and repaints the grid and its in-place editor.
+    void Refresh();
+
+    TDrawCellHook OnDrawCell;
+
+signals:
+    // Any change of rows or values: typed, picked or set by code.
+    void StringsChanged();
+    // Leaving a cell whose text was changed by the user, by moving to another
+    // cell or by the focus leaving the grid.
+    void Validate(int col, int row, const QString& key, const QString& value);
+    // A mouse press, after the grid has moved its current cell. Calling
+    // LeaveEditMode from here keeps the press from opening an editor.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    friend class TValueListDelegate;
+
+    void ItemChanged(QTableWidgetItem* item);
+    void FocusChanged(QWidget* old, QWidget* now);
+    void FireValidate(int row, int col);
+    void ApplyFlags(int row);
+    bool OwnsWidget(const QWidget* widget) const;
+    void UserEdited(int row, int col);
+    void EditorCreated(QWidget* editor);
+
+    int FKeyWidth = 95;
+    int FValueWidth = 68;
+    int FUpdating = 0;          // >0 while rows are built: one change, one signal
+    bool FModified = false;     // the current cell was changed by the user
+    bool FSuppressEdit = false; // a MouseDown handler left edit mode
+    bool FInMousePress = false;
+    QPointer<QWidget> FEditor; // the open in-place editor, if any
+};
