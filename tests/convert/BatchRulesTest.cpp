@@ -1,0 +1,181 @@
+#include "convert/BatchRules.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TEST(BatchRules, ProgressTimeInBothFormsAndOnlyWithATerminatingBlank)
+{
+    struct Case
+    {
+        const char* chunk;
+        std::optional<double> expected;
+    };
+    const Case cases[] = {
+        {"frame=  1 time=50.0 bitrate", 50.0},
+        {"size= 256kB time=00:00:07.68 bitrate= 698.9kbits/s\r", 7.68},
+        {"time=01:00:00.00 x", 3600.0},
+        {"time=12.5", std::nullopt},         // no blank after the token
+        {"no progress here ", std::nullopt}, // no "time" at all
+        {"time=N/A bitrate=N/A ", std::nullopt},
+        {"time=1,5 ", std::nullopt}, // the separator is always "."
+        {"time= 3 ", std::nullopt},  // the token before the blank is empty
+        {"tim", std::nullopt},
+        {"time", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseProgressTime(c.chunk);
+        ASSERT_EQ(parsed.has_value(), c.expected.has_value()) << c.chunk;
+        if (parsed) {
+            EXPECT_DOUBLE_EQ(*parsed, *c.expected) << c.chunk;
+        }
+    }
+}
+
+TEST(BatchRules, PercentagesRoundHalvesToEvenAndStayInRange)
+{
+    EXPECT_EQ(ProgressPercent(50, 100), 50);
+    EXPECT_EQ(ProgressPercent(50, 300), 17);
+    EXPECT_EQ(ProgressPercent(1, 8), 12); // 12.5
+    EXPECT_EQ(ProgressPercent(3, 8), 38); // 37.5
+    EXPECT_EQ(ProgressPercent(150, 100), 100);
+    EXPECT_EQ(ProgressPercent(-5, 100), 0);
+}
+
+TEST(BatchRules, RemainingTimeFromElapsedAndTotalPercent)
+{
+    EXPECT_EQ(EstimateRemainingSeconds(30, 25), 90);
+    EXPECT_EQ(EstimateRemainingSeconds(10, 100), 0);
+    EXPECT_EQ(EstimateRemainingSeconds(1, 3), 32); // 32.33
+}
+
+TEST(BatchRules, TrimSwitchesOnlyForATrimmedTask)
+{
+    ltvItemData task;
+    task.LengthSec = 100;
+    task.FullStartSec = 0;
+    task.StartSec = 10;
+    task.StartText = "00:00:10";
+    task.SpanSec = 50.4;
+    EXPECT_EQ(TrimSwitches(task), " -ss 00:00:10 -t 50");
+
+    task.StartSec = 0;
+    task.SpanSec = 100;
+    EXPECT_EQ(TrimSwitches(task), "");
+
+    task.SpanSec = 2.5; // halves to even
+    EXPECT_EQ(TrimSwitches(task), " -t 2");
+}
+
+class OutputNaming : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("quenby-naming-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        out = dir.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void Touch(const std::string& name) { std::ofstream(out + name) << "x"; }
+    std::function<bool(const std::string&)> Exists() const
+    {
+        return [](const std::string& p) {
+            return fs::exists(p);
+        };
+    }
+    OutputNameRequest Request(bool rename) const
+    {
+        OutputNameRequest r;
+        r.OutputDir = out;
+        r.NewName = "clip";
+        r.NewExt = ".avi";
+        r.OutputExt = ".mp4";
+        r.InputFile = "/elsewhere/clip.avi";
+        r.Position = 3;
+        r.Rename = rename;
+        return r;
+    }
+
+    fs::path dir;
+    std::string out;
+};
+
+TEST_F(OutputNaming, PlainNameWhenFreeOrWhenOverwriting)
+{
+    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip.mp4");
+    Touch("clip.mp4");
+    EXPECT_EQ(ChooseOutputPath(Request(false), Exists()), out + "clip.mp4");
+}
+
+TEST_F(OutputNaming, NotOverwriteTakesTheIndexedNameWithTheTasksExtension)
+{
+    Touch("clip.mp4");
+    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip_3.avi");
+}
+
+TEST_F(OutputNaming, NotOverwriteNeverReplacesAnExistingIndexedName)
+{
+    Touch("clip.mp4");
+    Touch("clip_3.avi");
+    Touch("clip_3_2.avi");
+    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip_3_3.avi");
+}
+
+TEST_F(OutputNaming, AnEmptyTaskExtensionTakesTheProfilesOne)
+{
+    Touch("clip.mp4");
+    OutputNameRequest r = Request(true);
+    r.NewExt.clear();
+    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.mp4");
+}
+
+TEST_F(OutputNaming, TheInputIsNeverTheOutputWhateverItsSpelling)
+{
+    Touch("clip.avi");
+    fs::create_directories(dir / "sub");
+    fs::create_symlink(out + "clip.avi", out + "link.avi");
+
+    OutputNameRequest r = Request(false);
+    r.OutputExt = ".avi";
+    const std::string spellings[] = {out + "clip.avi", out + "sub/../clip.avi", out + "./clip.avi",
+                                     out + "link.avi"};
+    for (const std::string& input : spellings) {
+        r.InputFile = input;
+        EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi") << input;
+    }
+
+    // A relative spelling of the same file.
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    r.InputFile = "clip.avi";
+    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi");
+    fs::current_path(cwd);
+}
+
+TEST_F(OutputNaming, OverwriteReplacesTheIndexedNameOfTheSameFileCase)
+{
+    Touch("clip.avi");
+    Touch("clip_3.avi");
+    OutputNameRequest r = Request(false);
+    r.OutputExt = ".avi";
+    r.InputFile = out + "clip.avi";
+    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi");
+}
+
+TEST(BatchRules, LastEncoderMessageSkipsProgressAndBlankLines)
+{
+    EXPECT_EQ(LastEncoderMessage("banner\nUnknown encoder 'xyz'\r\n"), "Unknown encoder 'xyz'");
+    EXPECT_EQ(LastEncoderMessage("Error opening output\nframe=  10 fps=0.0 size=  1kB "
+                                 "time=00:00:01.00 bitrate=1.0kbits/s\r  \r"),
+              "Error opening output");
+    EXPECT_EQ(LastEncoderMessage(""), "");
+}
