@@ -1,0 +1,132 @@
+#include "convert/ArgumentBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct BuildCase
+{
+    const char* name;
+    const char* profile;
+    // What the grids show: "group:label" -> value.
+    std::map<std::string, std::string> grid;
+    const char* expected;
+};
+
+class BuildArgumentsCase : public ::testing::TestWithParam<BuildCase>
+{
+protected:
+    void SetUp() override
+    {
+        path = (fs::temp_directory_path() / ("quenby-args-" + std::to_string(::getpid()) + ".apf"))
+                   .string();
+    }
+    void TearDown() override { fs::remove(path); }
+    std::string path;
+};
+
+std::string LowerKey(int group, std::string name)
+{
+    for (char& ch : name)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = char(ch - 'A' + 'a');
+    return std::to_string(group) + ":" + name;
+}
+
+TEST_P(BuildArgumentsCase, CombinesProfileAndGrid)
+{
+    const BuildCase& c = GetParam();
+    std::ofstream(path, std::ios::binary) << c.profile;
+    std::map<std::string, std::string> grid;
+    for (const auto& [key, value] : c.grid)
+        grid[LowerKey(key[0] - '0', key.substr(2))] = value;
+    const std::string result = BuildArguments(path, [&](int group, const std::string& name) {
+        const auto it = grid.find(LowerKey(group, name));
+        return it == grid.end() ? std::string() : it->second;
+    });
+    EXPECT_EQ(result, c.expected);
+}
+
+#define PICK_AB "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,B,\nValue=a1,b1,\ncmd=-x\n"
+
+const BuildCase BuildCases[] = {
+    {"ParaZero", "[Main]\nPara=0\n", {}, ""},
+    {"PickedCaption", PICK_AB, {{"1:P", "B"}}, " -x b1"},
+    {"PickedCaptionIgnoringCase", PICK_AB, {{"1:P", "b"}}, " -x b1"},
+    {"RowLabelIgnoringCase", PICK_AB, {{"1:p", "B"}}, " -x b1"},
+    {"TextThatIsNoCaptionPassesVerbatim", PICK_AB, {{"1:P", "640x480"}}, " -x 640x480"},
+    {"EmptyValueItemAddsNothing",
+     "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,B,\nValue=,b1,\ncmd=-x\n",
+     {{"1:P", "A"}},
+     ""},
+    {"CaptionWithoutValueItemAddsNothing",
+     "[Main]\nPara=2\n0=P\n1=Q\n[P]\nSort=1\nCaption=A,B,\nValue=a1,\ncmd=-x\n"
+     "[Q]\nSort=1\nCaption=C,\nValue=c1,\ncmd=-y\n",
+     {{"1:P", "B"}, {"1:Q", "C"}},
+     " -y c1"},
+    {"FlagSwitch",
+     "[Main]\nPara=1\n0=F\n[F]\nSort=3\nCaption=Yes,\nValue=\\,\ncmd=-x\n",
+     {{"3:F", "Yes"}},
+     " -x "},
+    {"TwoFlagSwitches",
+     "[Main]\nPara=2\n0=F\n1=G\n[F]\nSort=3\nList=0\nReadOnly=1\nValue=\\\ncmd=-x\n"
+     "[G]\nSort=3\nList=0\nReadOnly=1\nValue=\\\ncmd=-y\n",
+     {},
+     " -x  -y "},
+    {"ReadOnlyTextSendsItsValue",
+     "[Main]\nPara=1\n0=T\n[T]\nSort=2\nList=0\nReadOnly=1\nCaption=Auto\nValue=64\ncmd=-x\n",
+     {{"2:T", "Auto"}},
+     " -x 64"},
+    {"EditableTextSendsWhatIsShown",
+     "[Main]\nPara=1\n0=T\n[T]\nSort=2\nList=0\nReadOnly=0\nCaption=Auto\nValue=64\ncmd=-x\n",
+     {{"2:T", "Auto"}},
+     " -x Auto"},
+    {"EmptyCmdAddsNothing",
+     "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,\nValue=a1,\n",
+     {{"1:P", "A"}},
+     ""},
+    {"TypedValueWithBlanksIsNotQuoted",
+     "[Main]\nPara=1\n0=T\n[T]\nSort=1\nList=0\ncmd=-x\n",
+     {{"1:T", "a b"}},
+     " -x a b"},
+    {"MissingRowCountsAsEmpty", PICK_AB, {}, ""},
+    {"MissingRowMayMatchAnEmptyCaption",
+     "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=,A,\nValue=e1,a1,\ncmd=-x\n",
+     {},
+     " -x e1"},
+    {"ParameterOrderWhateverTheGroups",
+     "[Main]\nPara=2\n0=S\n1=T\n[S]\nSort=3\nList=0\ncmd=-s\n[T]\nSort=1\nList=0\ncmd=-t\n",
+     {{"3:S", "1"}, {"1:T", "2"}},
+     " -s 1 -t 2"},
+    {"BadSortLooksInThePreviousGrid",
+     "[Main]\nPara=2\n0=V\n1=X\n[V]\nSort=2\nList=0\ncmd=-v\n[X]\nSort=9\nList=0\ncmd=-x\n",
+     {{"2:V", "1"}, {"2:X", "2"}, {"1:X", "wrong"}},
+     " -v 1 -x 2"},
+    {"BadFirstSortLooksInAdvanced",
+     "[Main]\nPara=1\n0=X\n[X]\nList=0\ncmd=-x\n",
+     {{"3:X", "adv"}, {"1:X", "video"}},
+     " -x adv"},
+    {"BadIndexDoesNotStopBuilding",
+     "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,\nValue=a1,\nIndex=7\ncmd=-x\n",
+     {{"1:P", "A"}},
+     " -x a1"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Arguments, BuildArgumentsCase, ::testing::ValuesIn(BuildCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BuildArguments, MissingProfileGivesNothing)
+{
+    EXPECT_EQ(BuildArguments("/nonexistent/quenby/none.apf",
+                             [](int, const std::string&) { return std::string("x"); }),
+              "");
+}
+
+} // namespace
