@@ -31,7 +31,9 @@ constexpr int ValueWidth = 68;
 
 TProfileDetail::TProfileDetail(QGroupBox* gpbProfile, QComboBox* cmbProfile, const QString& appDir,
                                Platform& platform)
-    : QScrollArea(gpbProfile), FCmbProfile(cmbProfile), FAppDir(appDir), FPlatform(platform)
+    : QScrollArea(gpbProfile), FCmbProfile(cmbProfile),
+      FAppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
+      FPlatform(platform)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);

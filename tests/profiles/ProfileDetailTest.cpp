@@ -1,0 +1,176 @@
+#include "profiles/ProfileDetail.h"
+
+#include "fixtures/FakePlatform.h"
+#include "widgets/ValueListEditor.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The panel as the main window holds it, over a temporary application directory.
+class DetailPanel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appDir.isValid());
+        ASSERT_TRUE(QDir(appDir.path()).mkdir("Profiles"));
+        box = std::make_unique<QGroupBox>("Profile Detail");
+        new QVBoxLayout(box.get());
+        combo = new QComboBox(box.get());
+        detail = new TProfileDetail(box.get(), combo, appDir.path() + "/", platform);
+    }
+
+    QString Write(const QString& name, const QByteArray& text)
+    {
+        const QString path = appDir.path() + "/Profiles/" + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+    static QByteArray Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // "key=value" for each row, joined with ";".
+    static QString Rows(const ValueListEditor* grid)
+    {
+        QStringList rows;
+        for (int row = 0; row < grid->RowCount(); ++row)
+            rows << grid->Keys(row) + "=" + grid->RowValue(row);
+        return rows.join(';');
+    }
+
+    QTemporaryDir appDir;
+    FakePlatform platform;
+    std::unique_ptr<QGroupBox> box;
+    QComboBox* combo = nullptr;
+    TProfileDetail* detail = nullptr;
+};
+
+TEST_F(DetailPanel, StartsWithTheStandardRowsAndHeights)
+{
+    EXPECT_EQ(Rows(detail->vleOutput), "New Filename=;Start Time=;End Time=");
+    EXPECT_EQ(detail->vleVideo->RowCount(), 6);
+    EXPECT_EQ(detail->vleAudio->Keys(4), "Volumn");
+    EXPECT_EQ(detail->vleAdvanced->RowCount(), 2);
+    EXPECT_EQ(detail->vleOutput->height(), 54);
+    EXPECT_EQ(detail->vleVideo->height(), 108);
+    EXPECT_EQ(detail->vleAudio->height(), 108);
+    EXPECT_EQ(detail->vleAdvanced->height(), 36);
+    EXPECT_TRUE(detail->OutputExt.isEmpty());
+    EXPECT_EQ(box->layout()->indexOf(detail), 0);
+}
+
+TEST_F(DetailPanel, LoadFillsTheGridsByGroupWithTheirProperties)
+{
+    const QString path =
+        Write("p.apf", "[Main]\nType=avi\nPara=4\n0=Quality\n1=Rate\n2=Fixed\n3=Odd\n"
+                       "[Quality]\nSort=1\nCaption=Low,High,\nIndex=1\n"
+                       "[Rate]\nSort=2\nList=0\nCaption=Auto\n"
+                       "[Fixed]\nSort=2\nList=0\nReadOnly=1\nCaption=On\nValue=1\n"
+                       "[Odd]\nSort=7\nList=0\nCaption=x\n");
+    detail->LoadProfileIntoGrids(path);
+    EXPECT_EQ(detail->OutputExt, ".avi");
+    EXPECT_EQ(Rows(detail->vleVideo), "Quality=High");
+    EXPECT_EQ(Rows(detail->vleAudio), "Rate=Auto;Fixed=On;Odd=x");
+    EXPECT_EQ(Rows(detail->vleAdvanced), "");
+    const ValueListEditor::TItemProp quality = detail->vleVideo->ItemProps(0);
+    EXPECT_TRUE(quality.ReadOnly);
+    EXPECT_EQ(quality.EditStyle, ValueListEditor::esPickList);
+    EXPECT_EQ(quality.PickList, QStringList({"Low", "High"}));
+    EXPECT_FALSE(detail->vleAudio->ItemProps(0).ReadOnly);
+    EXPECT_TRUE(detail->vleAudio->ItemProps(1).ReadOnly);
+    EXPECT_EQ(detail->vleVideo->height(), 18);
+    EXPECT_EQ(detail->vleAudio->height(), 54);
+    EXPECT_EQ(detail->vleAdvanced->height(), 18); // an empty group keeps one blank row
+    const QByteArray rewritten = Read(path);      // released: the store rewrote it
+    EXPECT_EQ(rewritten.count("\r\n"), rewritten.count('\n'));
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(DetailPanel, EmptyProfileEmptiesTheGridsAndDefaultsToMp4)
+{
+    detail->LoadProfileIntoGrids(Write("e.apf", "[Main]\n"));
+    EXPECT_EQ(detail->OutputExt, ".mp4");
+    EXPECT_EQ(detail->vleVideo->RowCount() + detail->vleAudio->RowCount() +
+                  detail->vleAdvanced->RowCount(),
+              0);
+    EXPECT_EQ(detail->vleOutput->RowCount(), 3);
+}
+
+TEST_F(DetailPanel, ListIndexErrorStopsTheLoadAtThatParameter)
+{
+    const QByteArray text =
+        "[Main]\nType=mkv\nPara=3\n0=A\n1=Q\n2=C\n[A]\nSort=2\nList=0\nCaption=a\n"
+        "[Q]\nSort=2\nCaption=Low,High\nIndex=1\n[C]\nSort=3\nList=0\nCaption=c\n";
+    const QString path = Write("bad.apf", text);
+    detail->LoadProfileIntoGrids(path);
+    EXPECT_EQ(platform.errors, QStringList({"List index out of bounds (1)"}));
+    EXPECT_EQ(Rows(detail->vleVideo), "");
+    EXPECT_EQ(Rows(detail->vleAudio), "A=a;Q=");
+    EXPECT_EQ(detail->vleAudio->ItemProps(1).PickList, QStringList({"Low"}));
+    EXPECT_EQ(Rows(detail->vleAdvanced), "");
+    EXPECT_EQ(detail->vleAudio->height(), 108); // heights are not updated
+    EXPECT_EQ(Read(path), text);                // nor is the file rewritten
+    EXPECT_EQ(detail->OutputExt, ".mkv");       // the type was read before the parameters
+}
+
+TEST_F(DetailPanel, MissingFileLeavesGridsAndOutputExtAlone)
+{
+    detail->LoadProfileIntoGrids(
+        Write("a.apf", "[Main]\nType=webm\nPara=1\n0=Q\n[Q]\nSort=1\nList=0\nCaption=q\n"));
+    detail->LoadProfileIntoGrids(appDir.path() + "/Profiles/none.apf");
+    EXPECT_EQ(detail->OutputExt, ".webm");
+    EXPECT_EQ(Rows(detail->vleVideo), "Q=q");
+    EXPECT_FALSE(QFile::exists(appDir.path() + "/Profiles/none.apf"));
+}
+
+TEST_F(DetailPanel, CatalogueListsProfileNamesInNameOrderWithoutSelecting)
+{
+    Write("b.apf", "[Main]\nType=avi\n");
+    Write("a.APF", "[Main]\nType=mov\n");
+    Write("c.apf.txt", "[Main]\n");
+    detail->BuildProfileCatalogue();
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), "a");
+    EXPECT_EQ(combo->itemText(1), "b");
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_TRUE(detail->OutputExt.isEmpty());
+
+    combo->setCurrentIndex(1);
+    detail->cmbProfileChange();
+    EXPECT_EQ(detail->OutputExt, ".avi");
+    // "a.APF" is not "a.apf" on this file system: its profile path names no file.
+    combo->setCurrentIndex(0);
+    detail->cmbProfileChange();
+    EXPECT_EQ(detail->OutputExt, ".avi");
+}
+
+TEST_F(DetailPanel, SetDetailValueFindsTheLabelIgnoringCaseOrAppendsIt)
+{
+    detail->SetDetailValue(0, "new filename", "clip.mp4");
+    EXPECT_EQ(detail->vleOutput->Values("New Filename"), "clip.mp4");
+    EXPECT_EQ(detail->vleOutput->RowCount(), 3);
+    detail->SetDetailValue(3, "Extra", "1");
+    EXPECT_EQ(detail->vleAdvanced->Keys(2), "Extra");
+    detail->SetDetailValue(4, "New Filename", "x");
+    detail->SetDetailValue(-1, "New Filename", "x");
+    EXPECT_EQ(detail->vleOutput->Values("New Filename"), "clip.mp4");
+}
+
+TEST_F(DetailPanel, ProfilePathIsUnderTheApplicationDirectory)
+{
+    EXPECT_EQ(detail->ProfilePath("MP4"), appDir.path() + "/Profiles/MP4.apf");
+}
+
+} // namespace
