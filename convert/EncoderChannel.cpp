@@ -1,6 +1,8 @@
 #include "convert/EncoderChannel.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -9,6 +11,16 @@ namespace {
 // A killed process dies at once; this only bounds the wait for a process the
 // kernel cannot reap (stuck in uninterruptible I/O), so the window never hangs.
 constexpr int ReapTimeoutMs = 5000;
+
+// Qt 6.4 leaks a pipe descriptor each time a started child fails to exec,
+// and a missing or unusable "tolvex.dll" would fail on every probe. Such a
+// program is therefore refused before anything is forked.
+bool CanExecute(const QString& program)
+{
+    const QString path = program.contains('/') ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() && info.isExecutable();
+}
 
 } // namespace
 
@@ -41,6 +53,10 @@ bool EncoderChannel::Start(const QString& program, const QStringList& arguments)
     ++FRun;
     FStopping = false;
     FLastError = QProcess::UnknownError;
+    if (!CanExecute(program)) {
+        FLastError = QProcess::FailedToStart;
+        return false;
+    }
     FProcess->start(program, arguments, QIODevice::ReadOnly);
     if (!FProcess->waitForStarted(-1)) {
         // The child that failed to exec has already been reaped by QProcess;
