@@ -1,35 +1,397 @@
 #include "app/Main.h"
 
+#include "app/About.h"
+#include "app/AppIcons.h"
+#include "app/BottomStrip.h"
+#include "app/CommandLine.h"
+#include "app/ControlNames.h"
+#include "app/LayoutRules.h"
+#include "app/LinkLabel.h"
+#include "app/MainToolbar.h"
+#include "app/SplitterPanel.h"
+#include "app/WelcomePanel.h"
+#include "convert/BatchRunner.h"
 #include "platform/Platform.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/TaskList.h"
+#include "tasks/TaskPaths.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
 
 const QString TMainForm::ProductTitle = QStringLiteral("Quenby AVI Video Converter");
+const QString TMainForm::MakerName = QStringLiteral("Quenby Software");
+const QString TMainForm::MakerAddress = QStringLiteral("https://quenby.example/");
+
+namespace {
+
+constexpr QSize CreatedSize(798, 539);
+constexpr int ProfileColumnWidth = 200;
+constexpr int PreviewHeight = 177;
+constexpr int SplitterHandle = 4;
+constexpr int RightMargin = 6;
+
+const char* const PreferencesFile = "Preferences.ini";
+const char* const EncoderFile = "tolvex.dll";
+const char* const HelpFile = "VivOrizirude.chm";
+const char* const DefaultVersion = "1.5";
+
+const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
+constexpr ColumnWidths CreatedColumns = {260, 90, 80, 100};
+// The caption and ten sub-items of a task; only the first four are columns.
+constexpr int TaskSlots = 11;
+const QColor HeaderColour(243, 243, 243);
+
+std::vector<std::string> ToStd(const QStringList& texts)
+{
+    std::vector<std::string> result;
+    result.reserve(texts.size());
+    for (const QString& text : texts)
+        result.push_back(text.toStdString());
+    return result;
+}
+
+} // namespace
+
+QString TMainForm::MakerLinkCaption()
+{
+    return MakerName + QStringLiteral("  ") + MakerAddress;
+}
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
                      QWidget* parent)
     : QMainWindow(parent), AppDir(appDir), FPlatform(platform)
 {
-    Q_UNUSED(arguments);
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(ApplicationIcon());
+    CreateControls();
+
+    TaskList = new TTaskList(*this);
+    ProfileDetail = new TProfileDetail(gpbProfile, cmbProfile, AppDir, FPlatform);
+    // Only the user's choice loads; a selection made in code calls
+    // cmbProfileChange itself.
+    connect(cmbProfile, &QComboBox::activated, ProfileDetail, &TProfileDetail::cmbProfileChange);
+
+    FormCreate(arguments);
 }
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::CreateControls()
+{
+    resize(CreatedSize);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    BuildToolbar(*this);
+    connect(tbtnAbout, &QToolButton::clicked, this, &TMainForm::tbtnAboutClick);
+    connect(tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, RightMargin, 0);
+    row->setSpacing(0);
+    row->addWidget(CreateMainPanel(), 1);
+    panSplitter = Named(new TSplitterPanel(central), "panSplitter", QStringLiteral("<>"));
+    connect(panSplitter, &TSplitterPanel::Dragged, this, &TMainForm::panSplitterMouseMove);
+    row->addWidget(panSplitter);
+    row->addWidget(CreateProfileColumn());
+    setCentralWidget(central);
+
+    timerTime = new QTimer(this);
+    timerTime->setObjectName(QStringLiteral("timerTime"));
+    timerTime->setInterval(1000);
+}
+
+QWidget* TMainForm::CreateMainPanel()
+{
+    panMain = Named(new QWidget(this), "panMain", QString());
+    auto* column = new QVBoxLayout(panMain);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* listRow = new QHBoxLayout;
+    listRow->setSpacing(0);
+    panLeft = Named(new QWidget(panMain), "panLeft", QString());
+    panLeft->setFixedWidth(10);
+    listRow->addWidget(panLeft);
+
+    ltvTask = Named(new QTreeWidget(panMain), "ltvTask", QStringLiteral("Task List"));
+    ltvTask->setColumnCount(TaskSlots);
+    QStringList captions;
+    for (const char* caption : ColumnCaptions)
+        captions << QString::fromUtf8(caption);
+    ltvTask->setHeaderLabels(captions);
+    for (int column = int(captions.size()); column < TaskSlots; ++column)
+        ltvTask->setColumnHidden(column, true);
+    ltvTask->setRootIsDecorated(false);
+    ltvTask->setItemsExpandable(false);
+    ltvTask->setUniformRowHeights(true);
+    ltvTask->setAllColumnsShowFocus(true);
+    ltvTask->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
+    ltvTask->header()->setStretchLastSection(false);
+    ltvTask->header()->setSectionsMovable(false);
+    ltvTask->installEventFilter(this);
+    listRow->addWidget(ltvTask, 1);
+    column->addLayout(listRow, 1);
+    column->addWidget(BuildBottomStrip(*this, panMain));
+    panMain->installEventFilter(this);
+
+    // Not in the layout: the welcome panel lies over the list until a task
+    // is added.
+    BuildWelcomePanel(*this, panMain);
+    panbg->raise();
+    connect(static_cast<TLinkLabel*>(labLink), &TLinkLabel::clicked, this,
+            &TMainForm::labLinkClick);
+    return panMain;
+}
+
+QWidget* TMainForm::CreateProfileColumn()
+{
+    panProfile = Named(new QWidget(this), "panProfile", QString());
+    panProfile->setFixedWidth(ProfileColumnWidth);
+    auto* column = new QVBoxLayout(panProfile);
+    column->setContentsMargins(0, 4, 0, RightMargin);
+    Splitter1 = Named(new QSplitter(Qt::Vertical, panProfile), "Splitter1", QString());
+    Splitter1->setHandleWidth(SplitterHandle);
+    Splitter1->setChildrenCollapsible(false);
+
+    gpbProfile = Named(new QGroupBox(QStringLiteral("Profile Detail"), Splitter1), "gpbProfile",
+                       QStringLiteral("Profile Detail"));
+    auto* detail = new QVBoxLayout(gpbProfile);
+    detail->setContentsMargins(4, 4, 4, 4);
+
+    auto* preview = new QFrame(Splitter1);
+    panPreview = Named(preview, "panPreview", QStringLiteral("Preview"));
+    preview->setAutoFillBackground(true);
+    QPalette black = preview->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    preview->setPalette(black);
+    preview->setMinimumHeight(40);
+
+    Splitter1->addWidget(gpbProfile);
+    Splitter1->addWidget(preview);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({CreatedSize.height(), PreviewHeight});
+    column->addWidget(Splitter1);
+    return panProfile;
+}
+
+void TMainForm::FormCreate(const QStringList& arguments)
+{
+    // 1-2. Every data path starts from the application directory.
+    AppDir = QString::fromStdString(WithTrailingBackslash(AppDir.toStdString()));
+    edtOutputdir->setText(AppDir);
+    EncoderPath = AppDir + QString::fromUtf8(EncoderFile);
+
+    // 3.
+    ltvTask->header()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
+
+    // 4. The release writes the file back, so a missing one exists from the
+    // first start on. Nothing here may stop the program from starting.
+    VersionText = QString::fromUtf8(DefaultVersion);
+    try {
+        auto preferences = std::make_unique<TNewInifile>(
+            (AppDir + QString::fromUtf8(PreferencesFile)).toStdString());
+        VersionText =
+            QString::fromStdString(preferences->ReadString("Main", "Version", DefaultVersion));
+        TNewInifile::SaveAndFree(std::move(preferences));
+    } catch (const std::exception&) {
+        // A read-only or unreadable preferences file: the version read stays.
+    }
+
+    // 5.
+    HelpFilePath = AppDir + QString::fromUtf8(HelpFile);
+
+    // 6. The application's name is the title of its plain message boxes.
+    QCoreApplication::setApplicationName(ProductTitle);
+    labProgramName->setText(ProductTitle);
+    setWindowTitle(ProductTitle + QStringLiteral(" V") + VersionText);
+
+    // 7.
+    labLink->setText(MakerLinkCaption());
+    labLink->setAccessibleName(MakerLinkCaption());
+
+    // 8. The supported extensions, the input mask and the open dialog's
+    // filter are fixed tables of tasks/TaskPaths: nothing to build.
+
+    // 9.
+    ProfileDetail->BuildProfileCatalogue();
+
+    // 10-11.
+    TakeCommandLine(arguments);
+    EnableTaskButtonsWhenListed();
+
+    // 12.
+    setAcceptDrops(true);
+
+    // 13.
+    ApplyBottomStripLayout(*this, 607);
+    panBottomLeft->hide();
+
+    // 14.
+    for (int column = 0; column < int(CreatedColumns.size()); ++column)
+        ltvTask->setColumnWidth(column, CreatedColumns[column]);
+}
+
+void TMainForm::TakeCommandLine(const QStringList& arguments)
+{
+    for (const TaskEntry& entry : SortCommandLine(ToStd(arguments))) {
+        const QString path = QString::fromStdString(entry.Path);
+        if (entry.Kind == TaskEntryKind::File)
+            TaskList->AddTaskFile(path);
+        else
+            TaskList->AddTaskDirectory(path);
+    }
+}
+
+void TMainForm::EnableTaskButtonsWhenListed()
+{
+    if (TaskList->TaskCount() > 0)
+        TaskList->EnableTaskButtons(true);
+}
+
+void TMainForm::FormResize()
+{
+    ApplyBottomStripLayout(*this, panMain->width());
+}
+
+void TMainForm::ltvTaskResize()
+{
+    ColumnWidths widths;
+    for (int column = 0; column < int(widths.size()); ++column)
+        widths[column] = ltvTask->columnWidth(column);
+    if (!AdjustColumns(ltvTask->width(), LastListWidth, widths))
+        return;
+    for (int column = 0; column < int(widths.size()); ++column)
+        ltvTask->setColumnWidth(column, widths[column]);
+}
+
+void TMainForm::panSplitterMouseMove(int x)
+{
+    // The list side keeps room for its frame, so the window never has to grow.
+    const int room = panProfile->width() + panMain->width() - panMain->minimumSizeHint().width();
+    const std::optional<int> width = DragProfileWidth(panProfile->width(), x, room);
+    if (!width || *width == panProfile->width())
+        return;
+    panProfile->setFixedWidth(*width);
+    centralWidget()->layout()->activate();
+    FormResize();
+}
+
+void TMainForm::tbtnAboutClick()
+{
+    if (!AboutForm)
+        AboutForm = new TAboutForm(*this, this);
+    AboutForm->ShowAbout();
+}
+
+void TMainForm::tbtnHelpClick()
+{
+    FPlatform.ShellOpen(HelpFilePath);
+}
+
+void TMainForm::labLinkClick()
+{
+    FPlatform.ShellOpen(MakerAddress);
+}
+
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (FShown)
+        return;
+    FShown = true;
+    emit FormShow();
 }
+
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    QMainWindow::closeEvent(event);
+    // Whatever the preferences meet on the way out, the window closes. They
+    // are saved once, even when a running batch keeps the program alive.
+    if (!FClosed) {
+        FClosed = true;
+        try {
+            emit FormClose();
+        } catch (const std::exception&) {
+        }
+    }
+    // A batch in progress runs on to its end, completion action included,
+    // with the window hidden; the program ends after it.
+    if (Runner && Runner->IsBatchActive()) {
+        hide();
+        Runner->EndProgramWhenDone();
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
+
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
 }
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == panMain)
+            FormResize();
+        else if (watched == ltvTask)
+            ltvTaskResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
-    QMainWindow::dragEnterEvent(event);
+    if (ltvTask->isEnabled() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
+
 void TMainForm::dropEvent(QDropEvent* event)
 {
-    QMainWindow::dropEvent(event);
+    if (!ltvTask->isEnabled() || !event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        // The whole path, however long: nothing is cut to a fixed buffer.
+        const QString path = url.toLocalFile();
+        const std::optional<TaskEntry> entry = SortDroppedPath(path.toStdString());
+        if (!entry)
+            continue;
+        if (entry->Kind == TaskEntryKind::Directory)
+            TaskList->AddTaskDirectory(path);
+        else
+            TaskList->AddTaskFile(path);
+    }
+    EnableTaskButtonsWhenListed();
 }

@@ -20,6 +20,10 @@ class QTreeWidget;
 class QWidget;
 class ValueListEditor;
 class TSplitterPanel;
+class TAboutForm;
+class TBatchRunner;
+class TTaskList;
+class TProfileDetail;
 
 // The main window. It creates the controls, fixes the paths every other part
 // uses, and wires the parts' components to its controls. The handlers and
@@ -37,6 +41,10 @@ public:
     ~TMainForm() override;
 
     static const QString ProductTitle;
+    // The maker shown and opened by the link label and the About box.
+    static const QString MakerName;
+    static const QString MakerAddress;
+    static QString MakerLinkCaption(); // name, two blanks, address
 
     Platform& platform() const { return FPlatform; }
 
@@ -94,6 +102,23 @@ public:
 
     QTimer* timerTime = nullptr;
 
+    // Components attached to the controls above.
+    TTaskList* TaskList = nullptr;
+    TProfileDetail* ProfileDetail = nullptr;
+    // Created with the other windows at start-up, or on the first About.
+    TAboutForm* AboutForm = nullptr;
+    // Created with the settings dialog, whose options it reads.
+    TBatchRunner* Runner = nullptr;
+
+    // Layout rules; public so that tests can run them as the events do.
+    void FormResize();
+    void ltvTaskResize();
+    void panSplitterMouseMove(int x);
+
+    void tbtnAboutClick();
+    void tbtnHelpClick();
+    void labLinkClick();
+
 signals:
     // Emitted once, when the window is first shown (after start-up).
     void FormShow();
@@ -106,8 +131,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateControls();
+    QWidget* CreateMainPanel();
+    QWidget* CreateProfileColumn();
+    void FormCreate(const QStringList& arguments);
+    void TakeCommandLine(const QStringList& arguments);
+    void EnableTaskButtonsWhenListed();
+
     Platform& FPlatform;
     bool FShown = false;
+    bool FClosed = false;
 };

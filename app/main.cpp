@@ -1,13 +1,22 @@
 #include "app/Main.h"
+#include "app/ApplicationWindows.h"
+#include "convert/BatchRunner.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
+    // The title is empty until the main window's start-up names the program.
+    QApplication::setApplicationName(QString());
+    QApplication::setDesktopFileName(QStringLiteral("quenby"));
     DesktopPlatform platform;
-    TMainForm form(QApplication::applicationDirPath() + "/", platform, {});
-    form.show();
-    return app.exec();
+    ApplicationWindows windows(QCoreApplication::applicationDirPath() + QStringLiteral("/"),
+                               platform, QCoreApplication::arguments().mid(1));
+    // A batch that outlived its closed window ends the program when it is done.
+    QObject::connect(windows.MainForm->Runner, &TBatchRunner::ProgramEndRequested, &application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    windows.MainForm->show();
+    return application.exec();
 }

@@ -1,0 +1,93 @@
+#include "app/About.h"
+
+#include "app/AppIcons.h"
+#include "app/ControlNames.h"
+#include "app/LinkLabel.h"
+#include "app/Main.h"
+#include "platform/Platform.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const char* const AboutCaption = "About ";
+const char* const OkCaption = "OK";
+const char* const Summary = "Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.";
+} // namespace
+
+TAboutForm::TAboutForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), FMainForm(mainForm)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QString::fromUtf8(AboutCaption) + TMainForm::ProductTitle);
+    setWindowIcon(ApplicationIcon());
+    setModal(false);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(ApplicationIcon().pixmap(QSize(64, 64)));
+    picture->setAccessibleName(TMainForm::ProductTitle);
+    picture->setAlignment(Qt::AlignTop);
+
+    labTitle =
+        Named(new QLabel(TMainForm::ProductTitle, this), "labTitle", TMainForm::ProductTitle);
+    QFont titleFont = labTitle->font();
+    titleFont.setPixelSize(18);
+    titleFont.setBold(true);
+    labTitle->setFont(titleFont);
+
+    const QString version = QStringLiteral("V") + mainForm.VersionText;
+    labVersion = Named(new QLabel(version, this), "labVersion", version);
+    auto* about = new QLabel(QString::fromUtf8(Summary), this);
+    about->setWordWrap(true);
+
+    labLink = Named(new TLinkLabel(TMainForm::MakerLinkCaption(), this), "labLink",
+                    TMainForm::MakerLinkCaption());
+    connect(labLink, &TLinkLabel::clicked, this,
+            [this] { FMainForm.platform().ShellOpen(TMainForm::MakerAddress); });
+
+    btnOK = Named(new QPushButton(QString::fromUtf8(OkCaption), this), "btnOK",
+                  QString::fromUtf8(OkCaption));
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(6);
+    texts->addWidget(labTitle);
+    texts->addWidget(labVersion);
+    texts->addSpacing(6);
+    texts->addWidget(about);
+    texts->addWidget(labLink);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(picture);
+    top->addLayout(texts, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(18, 18, 18, 14);
+    all->addLayout(top);
+    all->addSpacing(12);
+    all->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
+}
+
+void TAboutForm::ShowAbout()
+{
+    labVersion->setText(QStringLiteral("V") + FMainForm.VersionText);
+    move(FMainForm.frameGeometry().center() - rect().center());
+    // Disabling the main window disables its child windows too: this box has
+    // to be switched back on by name.
+    FMainForm.setEnabled(false);
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TAboutForm::done(int result)
+{
+    FMainForm.setEnabled(true);
+    QDialog::done(result);
+}

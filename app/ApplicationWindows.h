@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class Platform;
+class TAboutForm;
+class TMainForm;
+class TSettingForm;
+class TSizeForm;
+
+// Every window of the program, created once in the order the program needs:
+// the main window first (its start-up runs in its constructor), then the
+// About box, the settings dialog (which copies the profile names the main
+// window has just listed) and the custom size dialog. They live until the
+// program ends. Tests create this object to get exactly what the program
+// runs.
+class ApplicationWindows
+{
+public:
+    ApplicationWindows(const QString& appDir, Platform& platform, const QStringList& arguments);
+    ~ApplicationWindows();
+
+    ApplicationWindows(const ApplicationWindows&) = delete;
+    ApplicationWindows& operator=(const ApplicationWindows&) = delete;
+
+    // Declared in creation order. The dialogs are the main window's Qt
+    // children, for stacking and centring; they are destroyed first, which
+    // takes them out of the main window's children.
+    std::unique_ptr<TMainForm> MainForm;
+    std::unique_ptr<TAboutForm> AboutForm;
+    std::unique_ptr<TSettingForm> SettingForm;
+    std::unique_ptr<TSizeForm> SizeForm;
+};

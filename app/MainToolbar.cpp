@@ -1,0 +1,75 @@
+#include "app/MainToolbar.h"
+
+#include "app/AppIcons.h"
+#include "app/ControlNames.h"
+#include "app/Main.h"
+
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ButtonSpec
+{
+    QToolButton* TMainForm::*member;
+    const char* name;
+    const char* hint;
+    const char* icon;
+    bool enabled;
+    bool separatorAfter;
+};
+
+// Left to right, as the user reads the work: fill the list, arrange it,
+// convert, then configuration and help.
+const ButtonSpec Buttons[] = {
+    {&TMainForm::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false},
+    {&TMainForm::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true},
+    {&TMainForm::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false},
+    {&TMainForm::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false},
+    {&TMainForm::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false},
+    {&TMainForm::tbtnClear, "tbtnClear", "Clear", "clear", false, true},
+    {&TMainForm::tbtnStart, "tbtnStart", "Start", "start", false, false},
+    {&TMainForm::tbtnStop, "tbtnStop", "Stop", "stop", false, true},
+    {&TMainForm::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true},
+    {&TMainForm::tbtnAbout, "tbtnAbout", "About", "about", true, false},
+    {&TMainForm::tbtnHelp, "tbtnHelp", "Help", "help", true, false},
+};
+
+constexpr int ToolbarHeight = 75;
+constexpr int ToolbarBorder = 5;
+constexpr QSize ButtonSize(56, 54);
+constexpr QSize ImageSize(48, 48);
+
+} // namespace
+
+void BuildToolbar(TMainForm& form)
+{
+    auto* bar = new QToolBar(&form);
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setWindowTitle(QStringLiteral("Toolbar"));
+    bar->setAccessibleName(QStringLiteral("Toolbar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setIconSize(ImageSize);
+    bar->setFixedHeight(ToolbarHeight);
+    bar->setContentsMargins(ToolbarBorder, ToolbarBorder, ToolbarBorder, ToolbarBorder);
+    form.addToolBar(Qt::TopToolBarArea, bar);
+    form.Toolbar1 = bar;
+
+    for (const ButtonSpec& spec : Buttons) {
+        const QString hint = QString::fromUtf8(spec.hint);
+        auto* button = Named(new QToolButton(bar), spec.name, hint);
+        button->setToolTip(hint);
+        button->setIcon(ToolbarIcon(QString::fromLatin1(spec.icon)));
+        button->setIconSize(ImageSize);
+        button->setFixedSize(ButtonSize);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setEnabled(spec.enabled);
+        bar->addWidget(button);
+        if (spec.separatorAfter)
+            bar->addSeparator();
+        form.*spec.member = button;
+    }
+}

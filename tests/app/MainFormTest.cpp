@@ -1,0 +1,415 @@
+#include "app/About.h"
+#include "app/ApplicationWindows.h"
+#include "app/LinkLabel.h"
+#include "app/Main.h"
+#include "app/SplitterPanel.h"
+#include "fixtures/FakePlatform.h"
+#include "tasks/TaskList.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// An application directory of its own for every test, with no encoder in
+// it: probing a file then gives empty values, which these tests don't read.
+class MainFormTest : public ::testing::Test
+{
+protected:
+    QString AppDir() const { return dir.path() + "/"; }
+
+    void WritePreferences(const QByteArray& text)
+    {
+        QFile file(AppDir() + "Preferences.ini");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // A file or directory inside a scratch folder next to the app directory.
+    QString Make(const QString& relative, bool directory = false)
+    {
+        const QString path = work.path() + "/" + relative;
+        QDir().mkpath(directory ? path : QFileInfo(path).path());
+        if (!directory) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write("x");
+        }
+        return path;
+    }
+
+    TMainForm& Start(const QStringList& arguments = {})
+    {
+        windows = std::make_unique<ApplicationWindows>(AppDir(), platform, arguments);
+        return *windows->MainForm;
+    }
+
+    QStringList Rows() const
+    {
+        QStringList rows;
+        QTreeWidget* list = windows->MainForm->ltvTask;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0);
+        return rows;
+    }
+
+    void Drop(const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        TMainForm& form = *windows->MainForm;
+        // As from the desktop: the drop goes to the widget that accepted the
+        // drag when it entered.
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &enter);
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &drop);
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir work;
+    FakePlatform platform;
+    std::unique_ptr<ApplicationWindows> windows;
+};
+
+std::vector<QToolButton*> ListButtons(const TMainForm& form)
+{
+    return {form.tbtnUp, form.tbtnDown, form.tbtnRemove, form.tbtnClear, form.tbtnStart};
+}
+
+TEST_F(MainFormTest, StartsIdleWithoutArguments)
+{
+    TMainForm& form = Start();
+    struct Expected
+    {
+        QToolButton* button;
+        bool enabled;
+    };
+    const Expected buttons[] = {
+        {form.tbtnAddFile, true}, {form.tbtnAddDir, true},  {form.tbtnUp, false},
+        {form.tbtnDown, false},   {form.tbtnRemove, false}, {form.tbtnClear, false},
+        {form.tbtnStart, false},  {form.tbtnStop, false},   {form.tbtnSetting, true},
+        {form.tbtnAbout, true},   {form.tbtnHelp, true},
+    };
+    for (const Expected& e : buttons)
+        EXPECT_EQ(e.button->isEnabled(), e.enabled) << e.button->toolTip().toStdString();
+
+    EXPECT_EQ(form.ltvTask->topLevelItemCount(), 0);
+    EXPECT_TRUE(form.panbg->isVisibleTo(&form));
+    EXPECT_TRUE(form.panBottomCenter->isVisibleTo(&form));
+    EXPECT_FALSE(form.panBottomLeft->isVisibleTo(&form));
+    EXPECT_FALSE(form.timerTime->isActive());
+    EXPECT_EQ(form.timerTime->interval(), 1000);
+    EXPECT_EQ(form.size(), QSize(798, 539));
+}
+
+TEST_F(MainFormTest, PathsComeFromTheApplicationDirectory)
+{
+    TMainForm& form = Start();
+    EXPECT_EQ(form.AppDir, AppDir());
+    EXPECT_EQ(form.edtOutputdir->text(), AppDir());
+    EXPECT_EQ(form.EncoderPath, AppDir() + "tolvex.dll");
+    EXPECT_EQ(form.HelpFilePath, AppDir() + "VivOrizirude.chm");
+    EXPECT_EQ(QCoreApplication::applicationName(), TMainForm::ProductTitle);
+    EXPECT_EQ(form.labProgramName->text(), TMainForm::ProductTitle);
+    EXPECT_EQ(form.labLink->text(), "Quenby Software  https://quenby.example/");
+}
+
+TEST_F(MainFormTest, AppDirWithoutSeparatorGetsOne)
+{
+    TMainForm form(dir.path(), platform, {});
+    EXPECT_EQ(form.AppDir, AppDir());
+}
+
+TEST_F(MainFormTest, CaptionShowsTheVersionKey)
+{
+    struct Case
+    {
+        const char* preferences; // null: no file at all
+        const char* caption;
+    };
+    const Case cases[] = {
+        {nullptr, "Quenby AVI Video Converter V1.5"},
+        {"[Main]\nVersion=2.0 beta\n", "Quenby AVI Video Converter V2.0 beta"},
+        {"[Main]\nProfile=AVI\n", "Quenby AVI Video Converter V1.5"},
+        {"[Default]\nOverwrite=1\n", "Quenby AVI Video Converter V1.5"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(AppDir() + "Preferences.ini");
+        if (c.preferences)
+            WritePreferences(c.preferences);
+        TMainForm form(AppDir(), platform, {});
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8(c.caption));
+        // Released stores write their file back: it exists from the first start on.
+        EXPECT_TRUE(QFileInfo::exists(AppDir() + "Preferences.ini"));
+    }
+}
+
+TEST_F(MainFormTest, UnreadablePreferencesDoNotStopStartUp)
+{
+    QDir().mkpath(AppDir() + "Preferences.ini");
+    TMainForm form(AppDir(), platform, {});
+    EXPECT_EQ(form.windowTitle(), "Quenby AVI Video Converter V1.5");
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(MainFormTest, ColumnsAsCreated)
+{
+    TMainForm& form = Start();
+    const int widths[] = {260, 90, 80, 100};
+    const char* captions[] = {"Input File", "Length", "Size", "Status"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(form.ltvTask->columnWidth(i), widths[i]);
+        EXPECT_EQ(form.ltvTask->headerItem()->text(i), captions[i]);
+        EXPECT_FALSE(form.ltvTask->isColumnHidden(i));
+    }
+    for (int i = 4; i < form.ltvTask->columnCount(); ++i)
+        EXPECT_TRUE(form.ltvTask->isColumnHidden(i)) << i;
+    EXPECT_EQ(form.ltvTask->selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(MainFormTest, CommandLineAddsFilesAndDirectories)
+{
+    const QString movie = Make("movie.avi");
+    const QString text = Make("notes.txt");
+    const QString clips = Make("clips", true);
+    const QString inside = Make("clips/b.mpg");
+    Make("clips/skip.doc");
+    TMainForm& form = Start({movie, text, clips});
+    EXPECT_EQ(Rows(), (QStringList{movie, inside}));
+    EXPECT_FALSE(form.panbg->isVisibleTo(&form));
+    for (QToolButton* button : ListButtons(form))
+        EXPECT_TRUE(button->isEnabled()) << button->toolTip().toStdString();
+    EXPECT_FALSE(form.tbtnStop->isEnabled());
+}
+
+TEST_F(MainFormTest, CapitalTmpListFileNamesTheEntries)
+{
+    const QString movie = Make("movie.avi");
+    const QString other = Make("other.wmv");
+    const QString list = Make("LIST.TMP");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((movie + "\r\n" + work.path() + "/missing.avi\r\n").toUtf8());
+    file.close();
+    Start({list, other});
+    EXPECT_EQ(Rows(), QStringList{movie});
+}
+
+TEST_F(MainFormTest, UnreadableListFileStillStarts)
+{
+    TMainForm& form = Start({work.path() + "/absent.tmp", Make("movie.avi")});
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_TRUE(form.panbg->isVisibleTo(&form));
+    for (QToolButton* button : ListButtons(form))
+        EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(MainFormTest, DroppedFolderNamedLikeAVideoIsADirectory)
+{
+    TMainForm& form = Start();
+    const QString folder = Make("x.avi", true);
+    const QString inside = Make("x.avi/inside.mp4");
+    const QString movie = Make("movie.mov");
+    Make("readme.txt");
+    Drop({folder, work.path() + "/readme.txt", movie});
+    EXPECT_EQ(Rows(), (QStringList{inside, movie}));
+    for (QToolButton* button : ListButtons(form))
+        EXPECT_TRUE(button->isEnabled());
+}
+
+TEST_F(MainFormTest, DroppedLongPathArrivesWhole)
+{
+    Start();
+    QString deep = "deep";
+    while (deep.size() < 300)
+        deep += "/a-rather-long-folder-name";
+    const QString movie = Make(deep + "/movie.avi");
+    ASSERT_GT(movie.size(), 254);
+    Drop({movie});
+    EXPECT_EQ(Rows(), QStringList{movie});
+}
+
+TEST_F(MainFormTest, DropIsIgnoredWhileTheListIsDisabled)
+{
+    TMainForm& form = Start();
+    form.ltvTask->setEnabled(false);
+    Drop({Make("movie.avi")});
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_FALSE(form.tbtnStart->isEnabled());
+}
+
+TEST_F(MainFormTest, FormShowOnceAndFormCloseOnClose)
+{
+    TMainForm& form = Start();
+    QSignalSpy shown(&form, &TMainForm::FormShow);
+    QSignalSpy closed(&form, &TMainForm::FormClose);
+    form.show();
+    form.hide();
+    form.show();
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainFormTest, CloseSurvivesAFailingSaveHook)
+{
+    TMainForm& form = Start();
+    form.show();
+    QObject::connect(&form, &TMainForm::FormClose, &form,
+                     [] { throw std::runtime_error("disk full"); });
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(MainFormTest, HelpAndLinkOpenThroughTheShell)
+{
+    TMainForm& form = Start();
+    QTest::mouseClick(form.tbtnHelp, Qt::LeftButton);
+    form.show();
+    QTest::mouseClick(form.labLink, Qt::LeftButton);
+    EXPECT_EQ(platform.opened,
+              (QStringList{AppDir() + "VivOrizirude.chm", "https://quenby.example/"}));
+}
+
+TEST_F(MainFormTest, LinkColourFollowsTheButton)
+{
+    TMainForm& form = Start();
+    form.show();
+    auto* link = static_cast<TLinkLabel*>(form.labLink);
+    EXPECT_EQ(link->TextColor(), QColor(194, 194, 194));
+    QTest::mousePress(link, Qt::LeftButton);
+    EXPECT_EQ(link->TextColor(), QColor(128, 165, 253));
+    QTest::mouseRelease(link, Qt::LeftButton);
+    EXPECT_EQ(link->TextColor(), QColor(194, 194, 194));
+}
+
+TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
+{
+    TMainForm& form = Start();
+    form.show();
+    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    TAboutForm* about = windows->AboutForm.get();
+    ASSERT_EQ(form.AboutForm, about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_FALSE(form.isEnabled());
+    EXPECT_TRUE(about->isEnabled());
+    EXPECT_TRUE(about->labVersion->text() == "V1.5");
+    QTest::mouseClick(about->labLink, Qt::LeftButton);
+    EXPECT_EQ(platform.opened, QStringList{"https://quenby.example/"});
+    QTest::mouseClick(about->btnOK, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(form.isEnabled());
+}
+
+TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)
+{
+    TMainForm& form = Start();
+    form.show();
+    QCoreApplication::processEvents();
+    int before[4];
+    for (int i = 0; i < 4; ++i)
+        before[i] = form.ltvTask->columnWidth(i);
+    const int listBefore = form.ltvTask->width();
+    EXPECT_EQ(form.LastListWidth, listBefore);
+
+    form.resize(form.width() + 100, form.height());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form.ltvTask->width(), listBefore + 100);
+    const int shares[] = {49, 17, 15, 19};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(form.ltvTask->columnWidth(i), before[i] + shares[i]) << i;
+
+    // The bottom strip follows the list's panel.
+    const int width = form.panMain->width();
+    EXPECT_EQ(form.panBottomCenter->width(), width);
+    EXPECT_EQ(form.panBottomLeft->width(), width);
+    EXPECT_EQ(form.bbtnSetting->x(), width - 90);
+    EXPECT_EQ(form.cmbProfile->width(), width - 90 - 83);
+    EXPECT_EQ(form.bbtnBrowser->x(), width - 90 - 85);
+    EXPECT_EQ(form.edtOutputdir->width(), width - 90 - 85 - 83);
+    EXPECT_EQ(form.pgbTotal->width(), width - 27 - 123);
+}
+
+TEST_F(MainFormTest, SplitterDragWidensTheProfileColumn)
+{
+    TMainForm& form = Start();
+    form.show();
+    QCoreApplication::processEvents();
+    const int profile = form.panProfile->width();
+    const int main = form.panMain->width();
+
+    // Another modifier or button held: nothing moves.
+    QMouseEvent shifted(QEvent::MouseMove, QPointF(-15, 10),
+                        form.panSplitter->mapToGlobal(QPointF(-15, 10)), Qt::NoButton,
+                        Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(form.panSplitter, &shifted);
+    EXPECT_EQ(form.panProfile->width(), profile);
+
+    QMouseEvent left(QEvent::MouseMove, QPointF(-15, 10),
+                     form.panSplitter->mapToGlobal(QPointF(-15, 10)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(form.panSplitter, &left);
+    EXPECT_EQ(form.panProfile->width(), profile + 20);
+    EXPECT_EQ(form.panMain->width(), main - 20);
+    EXPECT_EQ(form.panBottomCenter->width(), main - 20);
+    EXPECT_EQ(form.width(), 798);
+}
+
+TEST_F(MainFormTest, ControlsCarryNamesForScreenReaders)
+{
+    TMainForm& form = Start();
+    struct Case
+    {
+        const char* name;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {"ltvTask", "Task List"},   {"tbtnAddFile", "Add Video Files"},
+        {"tbtnStart", "Start"},     {"tbtnHelp", "Help"},
+        {"cmbProfile", "Profile"},  {"edtOutputdir", "Output Path"},
+        {"bbtnSetting", "Setting"}, {"bbtnBrowser", "Browse"},
+        {"bbtnOpen", "Open"},       {"gpbProfile", "Profile Detail"},
+        {"panSplitter", "<>"},      {"labLink", "Quenby Software  https://quenby.example/"},
+    };
+    for (const Case& c : cases) {
+        auto* widget = form.findChild<QWidget*>(c.name);
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(c.spoken)) << c.name;
+    }
+    // The edits are named by their labels, which point back at them.
+    int buddies = 0;
+    for (QLabel* label : form.findChildren<QLabel*>())
+        if (label->buddy() == form.cmbProfile || label->buddy() == form.edtOutputdir)
+            ++buddies;
+    EXPECT_EQ(buddies, 2);
+}
+
+} // namespace
