@@ -1,0 +1,86 @@
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "convert/BatchRunner.h"
+#include "fixtures/Clips.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "settings/Settings.h"
+#include "tasks/TaskList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What ffprobe says of a file: its container's duration, or -1 when it does
+// not accept the file.
+double ProbedDuration(const QString& path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral(QUENBY_FFPROBE_PATH),
+                  {"-v", "error", "-show_entries", "format=duration", "-of",
+                   "default=noprint_wrappers=1:nokey=1", path});
+    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0)
+        return -1;
+    bool ok = false;
+    const double seconds =
+        QString::fromUtf8(ffprobe.readAllStandardOutput()).trimmed().toDouble(&ok);
+    return ok ? seconds : -1;
+}
+
+TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder)
+{
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    ASSERT_TRUE(app.IsValid());
+    const QString in = app.Path() + "in/";
+    const QString out = app.Path() + "out/";
+    ASSERT_TRUE(QDir().mkpath(in) && QDir().mkpath(out));
+    const QStringList inputs = {in + "first.avi", in + "second clip.wmv", in + "third.mpg",
+                                in + "trimmed.mov"};
+    for (const QString& input : inputs)
+        ASSERT_TRUE(CopyTestClip("." + QFileInfo(input).suffix(), input)) << qPrintable(input);
+
+    FakePlatform platform;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TMainForm& form = *windows.MainForm;
+    form.show();
+    const int profile = form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
+    ASSERT_GE(profile, 0);
+    form.cmbProfile->setCurrentIndex(profile);
+    for (const QString& input : inputs)
+        form.TaskList->AddTaskFile(input);
+    form.edtOutputdir->setText(out);
+    ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
+
+    ltvItemData trim;
+    trim.StartText = "00:00:01";
+    trim.EndText = "00:00:02.5";
+    trim.SpanText = "00:00:01.5"; // the encoder is asked for 2 whole seconds
+    for (int field : {7, 8, 9})
+        form.TaskList->WriteTask(3, field, trim);
+
+    form.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
+
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(form.ltvTask->topLevelItem(row)->text(3), "Complete") << row;
+    const QStringList outputs = {"first.mp4", "second clip.mp4", "third.mp4"};
+    for (const QString& name : outputs) {
+        const double duration = ProbedDuration(out + name);
+        EXPECT_NEAR(duration, 3.0, 0.3) << qPrintable(name);
+    }
+    EXPECT_NEAR(ProbedDuration(out + "trimmed.mp4"), 2.0, 0.3);
+
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, "The coversion is completed successfully.");
+    EXPECT_EQ(platform.opened, QStringList({out}));
+}
+
+} // namespace

@@ -1,0 +1,350 @@
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "convert/BatchRunner.h"
+#include "fixtures/ChildProcesses.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "profiles/ProfileDetail.h"
+#include "settings/Settings.h"
+#include "tasks/TaskList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+constexpr int Wait = 20000;
+
+bool ProcessGone(qint64 pid)
+{
+    // Reaped processes leave no /proc entry; a zombie would still have one.
+    return pid > 0 && !QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+class BatchRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.IsValid());
+        ASSERT_TRUE(QDir().mkpath(app.Path() + "in") && QDir().mkpath(app.Path() + "out"));
+        script.Set("probe.duration", "00:01:40")
+            .Set("record", app.RecordPath())
+            // Each write of the encoder arrives as a read of its own.
+            .Set("piece", 1 << 20)
+            .Set("pause_ms", 60);
+    }
+
+    void TearDown() override
+    {
+        windows.reset();
+        for (const FakeEncoderRun& run : app.RecordedRuns())
+            if (run.Pid > 0 && !ProcessGone(run.Pid))
+                ::kill(static_cast<pid_t>(run.Pid), SIGKILL);
+    }
+
+    // Creates the program's windows on the staged directory and adds one
+    // (empty) input file per name.
+    void Open(const QStringList& names)
+    {
+        ASSERT_TRUE(script.Save());
+        windows = std::make_unique<ApplicationWindows>(app.Path(), platform, QStringList());
+        form = windows->MainForm.get();
+        settings = windows->SettingForm.get();
+        runner = form->Runner;
+        ASSERT_NE(runner, nullptr);
+        form->show();
+        for (const QString& name : names) {
+            const QString path = app.Path() + "in/" + name;
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            form->TaskList->AddTaskFile(path);
+        }
+        form->edtOutputdir->setText(app.Path() + "out/");
+    }
+
+    QString Status(int row) const { return form->ltvTask->topLevelItem(row)->text(3); }
+    QStringList Statuses() const
+    {
+        QStringList all;
+        for (int row = 0; row < form->ltvTask->topLevelItemCount(); ++row)
+            all << Status(row);
+        return all;
+    }
+    bool WaitIdle() const
+    {
+        return QTest::qWaitFor([this] { return !runner->IsBatchActive(); }, Wait);
+    }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const FakePlatform::Message& m : platform.messages)
+            texts << m.text;
+        return texts;
+    }
+    void ExpectUnlocked() const
+    {
+        EXPECT_TRUE(form->tbtnStart->isEnabled());
+        EXPECT_TRUE(form->tbtnAddFile->isEnabled());
+        EXPECT_TRUE(form->ltvTask->isEnabled());
+        EXPECT_FALSE(form->tbtnStop->isEnabled());
+        EXPECT_FALSE(form->timerTime->isActive());
+        EXPECT_TRUE(form->panBottomLeft->isHidden());
+        EXPECT_FALSE(form->panBottomCenter->isHidden());
+        EXPECT_EQ(runner->RunState(), TBatchRunner::Idle);
+    }
+
+    TempAppDir app{TempAppDir::Encoder::Fake, true};
+    FakeEncoderScript script = app.Script();
+    FakePlatform platform;
+    std::unique_ptr<ApplicationWindows> windows;
+    TMainForm* form = nullptr;
+    TSettingForm* settings = nullptr;
+    TBatchRunner* runner = nullptr;
+};
+
+TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi", "b.avi", "c.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    EXPECT_EQ(Statuses(), QStringList({"Converting", "OK", "OK"}));
+    EXPECT_FALSE(form->tbtnStart->isEnabled());
+    EXPECT_TRUE(form->tbtnStop->isEnabled());
+    EXPECT_FALSE(form->panBottomLeft->isHidden());
+
+    runner->OnChunk("frame= 1 time=50.0 bitrate");
+    runner->OnChunk("frame= 1 time=50.0 bitrate");
+    EXPECT_EQ(form->pgbCurrent->value(), 0) << "the first two reads are never examined";
+    runner->OnChunk("frame= 1 time=50.0 bitrate");
+    EXPECT_EQ(form->pgbCurrent->value(), 50);
+    EXPECT_EQ(form->pgbTotal->value(), 17);
+    EXPECT_EQ(form->labCurProgress->text(), "50%");
+    EXPECT_EQ(form->labTotalProgress->text(), "17%");
+    runner->OnChunk("frame= 1 time=40.0 bitrate");
+    EXPECT_EQ(form->pgbCurrent->value(), 50) << "progress never moves back";
+    runner->OnChunk("frame= 1 time=00:01:15.00 bitrate");
+    EXPECT_EQ(form->pgbCurrent->value(), 75) << "the clock form is read too";
+
+    const qint64 pid = runner->Channel().ProcessId();
+    runner->tbtnStopClick();
+    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK", "OK"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
+    EXPECT_EQ(platform.messages.first().title, "Cancel");
+    EXPECT_TRUE(ProcessGone(pid)) << "Stop kills and reaps the encoder";
+    EXPECT_TRUE(ChildProcesses().isEmpty());
+    EXPECT_TRUE(platform.opened.isEmpty());
+    ExpectUnlocked();
+}
+
+TEST_F(BatchRun, RemainingTimeFollowsElapsedTimeAndTotalProgress)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi", "b.avi", "c.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    form->timerTime->stop(); // the test is the clock
+    for (const char* chunk : {"", "", "time=75.0 "})
+        runner->OnChunk(chunk);
+    ASSERT_EQ(form->pgbTotal->value(), 25);
+    for (int second = 0; second < 30; ++second)
+        runner->timerTimeTimer();
+    EXPECT_EQ(form->labElapsed->text(), "00:00:30");
+    EXPECT_EQ(form->labRemaining->text(), "00:01:30");
+    runner->tbtnStopClick();
+}
+
+TEST_F(BatchRun, StopDuringTheSecondOfThreeTasks)
+{
+    script.Set("convert.steps", 2).Set("convert.total", 100).Set("convert.interval_ms", 300);
+    Open({"a.avi", "b.avi", "c.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return Status(1) == "Converting" && app.RecordedRuns().size() == 5; }, Wait));
+    runner->tbtnStopClick();
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Stop", "OK"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
+    EXPECT_EQ(app.RecordedRuns().size(), 3 + 2) << "three probes, two conversions";
+    ExpectUnlocked();
+}
+
+TEST_F(BatchRun, StopBetweenTasksEndsTheRunBeforeTheNextEncoderStarts)
+{
+    Open({"a.avi", "b.avi"});
+    runner->tbtnStartClick();
+    runner->tbtnStopClick(); // before the first task's turn of the event loop
+    QTest::qWait(200);
+    EXPECT_EQ(Statuses(), QStringList({"OK", "OK"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
+    EXPECT_EQ(app.RecordedRuns().size(), 2) << "only the probes ran";
+    ExpectUnlocked();
+}
+
+TEST_F(BatchRun, AnEncoderThatExitsAtOnceCompletesAndTheRunGoesOn)
+{
+    script.Set("convert.mode", "quick");
+    Open({"a.avi", "b.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
+    EXPECT_EQ(platform.messages.first().title, "Complete");
+    EXPECT_EQ(platform.opened, QStringList({app.Path() + "out/"})) << "Open Dir is ticked";
+    EXPECT_EQ(form->ltvTask->topLevelItem(0)->toolTip(3), "");
+    ExpectUnlocked();
+}
+
+TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
+{
+    script.Set("convert.mode", "error");
+    Open({"a.avi", "b.avi", "c.avi"});
+    settings->chkOpenDir->setChecked(false);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Failed", "Failed", "Failed"}));
+    EXPECT_EQ(form->ltvTask->topLevelItem(1)->toolTip(3), "Unknown encoder 'xyz'");
+    EXPECT_EQ(MessageTexts(),
+              QStringList({"The conversion is completed, but 3 of 3 files failed."}));
+    EXPECT_EQ(form->pgbTotal->value(), 100) << "failed tasks count as done";
+    EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+TEST_F(BatchRun, ACrashedEncoderFailsItsTaskOnly)
+{
+    script.Set("convert.mode", "crash");
+    Open({"a.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Failed"}));
+    EXPECT_EQ(MessageTexts(),
+              QStringList({"The conversion is completed, but 1 of 1 files failed."}));
+}
+
+TEST_F(BatchRun, AMissingEncoderEndsTheRunAndRestoresTheIdleWindow)
+{
+    Open({"a.avi", "b.avi"});
+    ASSERT_TRUE(app.LinkEncoder(TempAppDir::Encoder::None));
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform.plainMessages, QStringList({"Error on CreateProcess()"}));
+    EXPECT_EQ(Statuses(), QStringList({"Failed", "OK"}));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    ExpectUnlocked();
+}
+
+TEST_F(BatchRun, AMissingOutputDirectoryStartsNothing)
+{
+    Open({"a.avi"});
+    form->edtOutputdir->setText(app.Path() + "missing/");
+    runner->tbtnStartClick();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text,
+              "The output path does not exist. Please specify another one.");
+    EXPECT_EQ(platform.messages[0].title, "Output path does not exist");
+    EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Information);
+    EXPECT_FALSE(runner->IsBatchActive());
+    EXPECT_EQ(Statuses(), QStringList({"OK"}));
+}
+
+TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessage)
+{
+    script.Set("convert.mode", "quick");
+    Open({"a.avi"});
+    settings->chkTurnoff->setChecked(true);
+    settings->chkExit->setChecked(true);
+    QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
+    QSignalSpy closed(form, &TMainForm::FormClose);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform.powerOffs, 1);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
+{
+    script.Set("convert.steps", 3).Set("convert.interval_ms", 200);
+    Open({"a.avi", "b.avi"});
+    QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
+    QSignalSpy closed(form, &TMainForm::FormClose);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    form->close();
+    EXPECT_EQ(closed.count(), 1) << "the preferences are saved at once";
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ended.count(), 0);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(closed.count(), 1) << "saved once";
+}
+
+TEST_F(BatchRun, DestroyingTheWindowsDuringARunLeavesNoEncoder)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi"});
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    const qint64 pid = runner->Channel().ProcessId();
+    windows.reset();
+    EXPECT_TRUE(ProcessGone(pid));
+    EXPECT_TRUE(ChildProcesses().isEmpty());
+}
+
+TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArguments)
+{
+    script.Set("convert.mode", "quick");
+    Open({"a.avi", "b.avi", "clip.avi"});
+    settings->rdbRename->setChecked(true);
+    const QString outputExt = form->ProfileDetail->OutputExt;
+    ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
+    QFile existing(app.Path() + "out/clip" + outputExt);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+
+    // The task's own name and extension, and a trim, as the output grid
+    // stores them.
+    ltvItemData edit;
+    edit.NewExt = ".mkv";
+    edit.SpanText = "00:00:50.4";
+    edit.StartText = "00:00:10";
+    edit.EndText = "00:01:00.4";
+    for (int field : {4, 7, 8, 9})
+        form->TaskList->WriteTask(2, field, edit);
+
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    const QList<FakeEncoderRun> runs = app.RecordedRuns();
+    ASSERT_EQ(runs.size(), 3 + 3);
+    const QStringList untrimmed = runs[4].Arguments;
+    EXPECT_FALSE(untrimmed.contains("-ss"));
+    EXPECT_FALSE(untrimmed.contains("-t"));
+    EXPECT_EQ(untrimmed.last(), app.Path() + "out/b" + outputExt);
+    const QStringList last = runs[5].Arguments;
+    ASSERT_GE(last.size(), 8);
+    EXPECT_EQ(last.mid(0, 3), QStringList({"-y", "-i", app.Path() + "in/clip.avi"}));
+    EXPECT_EQ(last.mid(last.size() - 5),
+              QStringList({"-ss", "00:00:10", "-t", "50", app.Path() + "out/clip_3.mkv"}));
+}
+
+} // namespace
