@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Benchmarks: speed figures that tests never assert. Run by `make bench`, or
+#   scripts/bench.sh [build dir] [section...]
+# Each section is a function named bench_<section>; without section names all
+# of them run, in name order. A section builds its own program, prints its
+# figures with its name as the prefix, and fails on its own without stopping
+# the others. To add one, add a function below.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=${1:-build}
+shift || true
+
+build() {
+  cmake --build "$BUILD_DIR" --target "$@" >/dev/null
+}
+
+# ProbeMedia against running "tolvex.dll -i file" directly: the overhead per
+# probe, median of 20. Goal: under 5 ms.
+bench_probe() {
+  build probe_bench && "$BUILD_DIR/bench/probe_bench"
+}
+
+sections=("$@")
+if [ ${#sections[@]} -eq 0 ]; then
+  mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')
+fi
+
+failed=0
+for section in "${sections[@]}"; do
+  echo "== $section"
+  if ! "bench_$section"; then
+    echo "$section: FAILED"
+    failed=1
+  fi
+done
+exit $failed
