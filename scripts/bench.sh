@@ -20,6 +20,13 @@ bench_probe() {
   build probe_bench && "$BUILD_DIR/bench/probe_bench"
 }
 
+# A batch of 10 clips through the runner against the same encoder commands
+# from a shell script (ratio of medians of 3; goal 1.05 or less), and the
+# longest stall of the event loop during a real batch (goal under 50 ms).
+bench_batch() {
+  build batch_runner_bench && "$BUILD_DIR/bench/batch_runner_bench"
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')

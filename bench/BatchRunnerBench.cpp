@@ -1,0 +1,177 @@
+// The batch runner against the bare encoder, and how long it ever keeps the
+// event loop from turning.
+//
+// Converts 10 generated clips with the MP4 H.264 profile through the real
+// main window and runner, and the same encoder commands back to back from a
+// shell script; prints the ratio of the medians of 3 wall times each (goal:
+// 1.05 or less). A fourth run watches the event loop with a 10 ms timer and
+// prints the longest stall beyond that period (goal: under 50 ms).
+//
+// Usage: batch_runner_bench
+
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "convert/ArgumentBuilder.h"
+#include "convert/BatchRunner.h"
+#include "convert/CommandLine.h"
+#include "fixtures/Clips.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "profiles/ProfileDetail.h"
+#include "settings/Settings.h"
+#include "tasks/TaskList.h"
+#include "tasks/TaskPaths.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Clips = 10;
+constexpr int Rounds = 3;
+constexpr int WatchPeriodMs = 10;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+QString ShellQuoted(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace("'", "'\\''");
+    return "'" + quoted + "'";
+}
+
+void EmptyDirectory(const QString& dir)
+{
+    for (const QString& name : QDir(dir).entryList(QDir::Files))
+        QFile::remove(dir + name);
+}
+
+// Runs one batch through the window; returns its wall time in seconds and,
+// when `stallMs` is given, the longest stall of the event loop.
+double RunBatch(TMainForm& form, double* stallMs = nullptr)
+{
+    QEventLoop loop;
+    QObject::connect(form.Runner, &TBatchRunner::BatchEnded, &loop, &QEventLoop::quit);
+    QTimer watch;
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    if (stallMs) {
+        watch.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            longest = std::max(longest, sinceTick.nsecsElapsed());
+            sinceTick.restart();
+        });
+        sinceTick.start();
+        watch.start(WatchPeriodMs);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    form.Runner->tbtnStartClick();
+    loop.exec();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    if (stallMs)
+        *stallMs = static_cast<double>(longest) / 1e6 - WatchPeriodMs;
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    const QString in = app.Path() + "in/";
+    const QString out = app.Path() + "out/";
+    QDir().mkpath(in);
+    QDir().mkpath(out);
+    QStringList inputs;
+    for (int i = 0; i < Clips; ++i) {
+        const QString ext = QString::fromStdString(SupportedExtensions()[i % 8]);
+        const QString path = in + QStringLiteral("clip%1").arg(i, 2, 10, QChar('0')) + ext;
+        if (!CopyTestClip(ext, path)) {
+            std::fprintf(stderr, "batch: cannot make the clip %s\n", qPrintable(path));
+            return 1;
+        }
+        inputs << path;
+    }
+
+    FakePlatform platform;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TMainForm& form = *windows.MainForm;
+    form.show();
+    form.cmbProfile->setCurrentIndex(form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)"));
+    windows.SettingForm->chkOpenDir->setChecked(false);
+    for (const QString& input : inputs)
+        form.TaskList->AddTaskFile(input);
+    form.edtOutputdir->setText(out);
+
+    // The same commands the runner gives the encoder, back to back.
+    TProfileDetail& detail = *form.ProfileDetail;
+    const std::string arguments = BuildArguments(
+        detail.ProfilePath(form.cmbProfile->currentText()).toStdString(),
+        [&detail](int group, const std::string& name) {
+            return detail.DetailValue(group, QString::fromStdString(name)).toStdString();
+        });
+    const QString scriptPath = app.Path() + "batch.sh";
+    QFile script(scriptPath);
+    script.open(QIODevice::WriteOnly);
+    script.write("set -e\n");
+    for (const QString& input : inputs) {
+        const std::string output =
+            (out + QFileInfo(input).completeBaseName() + detail.OutputExt).toStdString();
+        QString line = ShellQuoted(app.EncoderPath());
+        for (const std::string& argument :
+             ConversionArguments(input.toStdString(), arguments, output))
+            line += " " + ShellQuoted(QString::fromStdString(argument));
+        script.write((line + " </dev/null >/dev/null 2>&1\n").toUtf8());
+    }
+    script.close();
+
+    std::vector<double> runner;
+    std::vector<double> shell;
+    for (int round = 0; round < Rounds; ++round) {
+        EmptyDirectory(out);
+        runner.push_back(RunBatch(form));
+        EmptyDirectory(out);
+        QElapsedTimer clock;
+        clock.start();
+        QProcess bash;
+        bash.start("bash", {scriptPath});
+        bash.waitForFinished(-1);
+        shell.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        if (bash.exitCode() != 0) {
+            std::fprintf(stderr, "batch: the shell script failed\n");
+            return 1;
+        }
+    }
+    EmptyDirectory(out);
+    double stall = 0;
+    RunBatch(form, &stall);
+
+    const double runnerMedian = Median(runner);
+    const double shellMedian = Median(shell);
+    std::printf("batch: %d clips, runner median %.3f s, shell median %.3f s, ratio %.3f "
+                "(goal <= 1.05)\n",
+                Clips, runnerMedian, shellMedian, runnerMedian / shellMedian);
+    std::printf("batch: longest event-loop stall %.1f ms (goal < 50 ms)\n", stall);
+    return 0;
+}
