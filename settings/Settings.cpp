@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "platform/Platform.h"
+#include "profiles/ProfileDetail.h"
 #include "settings/Preferences.h"
 #include "tasks/TaskPaths.h"
 
@@ -295,5 +296,5 @@ void TSettingForm::cmbProfileChange()
 
 void TSettingForm::MainProfileChange()
 {
-    // The profile detail panel reloads the main window's profile here.
+    FMainForm.ProfileDetail->cmbProfileChange();
 }

@@ -1,0 +1,407 @@
+#include "settings/Settings.h"
+
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileDetail.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A program run against a throw-away application directory: Start() creates
+// and shows the main window as the entry point does, Close() closes it.
+class Settings : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.IsValid());
+        appDir = dir.Path();
+        QDir(appDir).mkdir("Profiles");
+    }
+
+    void Start()
+    {
+        windows = std::make_unique<ApplicationWindows>(appDir, platform, QStringList{});
+        main = windows->MainForm.get();
+        form = windows->SettingForm.get();
+        main->show();
+    }
+    void Close()
+    {
+        main->close();
+        End();
+    }
+
+    void AddProfile(const QString& name, const QString& type = "avi")
+    {
+        WriteFile("Profiles/" + name + ".apf",
+                  ("[Main]\r\nType=" + type + "\r\nPara=0\r\n").toUtf8());
+    }
+    void WriteFile(const QString& name, const QByteArray& text)
+    {
+        QFile file(appDir + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QByteArray ReadFile(const QString& name) const
+    {
+        QFile file(appDir + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void End()
+    {
+        form = nullptr;
+        main = nullptr;
+        windows.reset();
+    }
+    void WritePreferences(const QByteArray& text) { WriteFile("Preferences.ini", text); }
+    void MakePreferencesReadOnly()
+    {
+        QFile::setPermissions(appDir + "Preferences.ini",
+                              QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    }
+    std::string Stored(const char* key) const
+    {
+        return TNewInifile((appDir + "Preferences.ini").toStdString())
+            .ReadString("Main", key, "<missing>");
+    }
+
+    void OpenGeneral() { QTest::mouseClick(main->tbtnSetting, Qt::LeftButton); }
+    void OpenProfiles() { QTest::mouseClick(main->bbtnSetting, Qt::LeftButton); }
+    // Near the left edge: a check box's click area ends with its text, and
+    // the layout makes the widget wider than that.
+    void Click(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    TempAppDir dir{TempAppDir::Encoder::None};
+    QString appDir;
+    FakePlatform platform;
+    std::unique_ptr<ApplicationWindows> windows;
+    TMainForm* main = nullptr;
+    TSettingForm* form = nullptr;
+};
+
+TEST_F(Settings, FirstStartUsesTheDefaultsAndCloseWritesAllSevenKeys)
+{
+    AddProfile("Alpha");
+    Start();
+    EXPECT_EQ(main->edtOutputdir->text(), appDir);
+    EXPECT_EQ(main->cmbProfile->currentIndex(), 0);
+    EXPECT_EQ(form->cmbSyn->currentText(), "Auto");
+    EXPECT_TRUE(form->chkOpenDir->isChecked());
+    EXPECT_FALSE(form->chkExit->isChecked());
+    EXPECT_FALSE(form->chkTurnoff->isChecked());
+    EXPECT_TRUE(form->rdbOverWrite->isChecked());
+    EXPECT_FALSE(form->rdbRename->isChecked());
+    Close();
+
+    // The dialog was never opened, and still every key is written.
+    EXPECT_EQ(Stored("Profile"), "0");
+    EXPECT_EQ(Stored("Output Path"), appDir.toStdString());
+    EXPECT_EQ(Stored("Syn Mode"), "0");
+    EXPECT_EQ(Stored("Auto Open Dir"), "1");
+    EXPECT_EQ(Stored("Auto Exit"), "0");
+    EXPECT_EQ(Stored("Auto Turn Off"), "0");
+    EXPECT_EQ(Stored("Overwrite"), "1");
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(Settings, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
+{
+    Start();
+    Close();
+    EXPECT_EQ(Stored("Profile"), "-1");
+
+    AddProfile("Alpha");
+    AddProfile("Beta");
+    Start();
+    EXPECT_EQ(main->cmbProfile->count(), 2);
+    EXPECT_EQ(main->cmbProfile->currentIndex(), -1);
+}
+
+TEST_F(Settings, UnparsableBooleansTakeTheirSectionsDefault)
+{
+    WritePreferences("[Main]\r\nAuto Exit=sometimes\r\nAuto Open Dir=sometimes\r\n"
+                     "[Default]\r\nAuto Open Dir=sometimes\r\n");
+    Start();
+    EXPECT_FALSE(form->chkExit->isChecked());
+    EXPECT_TRUE(form->chkOpenDir->isChecked());
+
+    platform.answers.push_back(Platform::Answer::Yes);
+    OpenGeneral();
+    Click(form->btnDefault);
+    EXPECT_FALSE(form->chkOpenDir->isChecked());
+}
+
+TEST_F(Settings, AnEmptyOutputPathStartsWithAnEmptyDirectory)
+{
+    WritePreferences("[Main]\r\nOutput Path=\r\n");
+    Start();
+    EXPECT_EQ(main->edtOutputdir->text(), "");
+    EXPECT_EQ(form->edtOutputDir->text(), "");
+}
+
+TEST_F(Settings, OpeningDisablesTheMainWindowAndAnyCloseEnablesIt)
+{
+    AddProfile("Alpha");
+    AddProfile("Beta");
+    Start();
+    main->cmbProfile->setCurrentIndex(1);
+    main->edtOutputdir->setText("/srv/out/");
+
+    OpenGeneral();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pgcSetting->currentIndex(), 0);
+    EXPECT_FALSE(main->isEnabled());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(form->btnOK->isEnabled());
+    EXPECT_EQ(form->edtOutputDir->text(), "/srv/out/");
+
+    // Neither key answers for the buttons; only a deliberate close does.
+    QTest::keyClick(form->edtOutputDir, Qt::Key_Escape);
+    QTest::keyClick(form->edtOutputDir, Qt::Key_Return);
+    EXPECT_TRUE(form->isVisible());
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+
+    OpenProfiles();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->pgcSetting->currentIndex(), 1);
+    EXPECT_EQ(form->cmbProfile->currentText(), "Beta");
+    EXPECT_FALSE(main->isEnabled());
+    Click(form->btnCancel);
+    EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
+{
+    Start();
+    OpenGeneral();
+    Click(form->chkExit);
+    Click(form->rdbRename);
+    form->edtOutputDir->setText("/elsewhere/");
+    Click(form->btnCancel);
+
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->chkExit->isChecked());
+    EXPECT_TRUE(form->rdbRename->isChecked());
+    EXPECT_EQ(main->edtOutputdir->text(), appDir);
+    EXPECT_EQ(Stored("Auto Exit"), "<missing>");
+
+    OpenGeneral();
+    EXPECT_EQ(form->edtOutputDir->text(), appDir);
+    EXPECT_TRUE(form->chkExit->isChecked());
+    Click(form->btnCancel);
+    Close();
+    EXPECT_EQ(Stored("Auto Exit"), "1");
+    EXPECT_EQ(Stored("Overwrite"), "0");
+    EXPECT_EQ(Stored("Output Path"), appDir.toStdString());
+}
+
+TEST_F(Settings, LoadDefaultAsksAndReadsTheDefaultSection)
+{
+    const QByteArray withDefaults = "[Main]\r\nAuto Exit=1\r\n"
+                                    "[Default]\r\nOutput Path=/inst/\r\nSyn Mode=2\r\n"
+                                    "Auto Open Dir=1\r\nAuto Exit=0\r\nAuto Turn Off=1\r\n"
+                                    "Overwrite=0\r\n";
+    WritePreferences(withDefaults);
+    Start();
+    OpenGeneral();
+
+    // "No" changes nothing.
+    platform.answers.push_back(Platform::Answer::No);
+    Click(form->btnDefault);
+    EXPECT_TRUE(form->chkExit->isChecked());
+    ASSERT_EQ(platform.messages.size(), 1);
+    const FakePlatform::Message& question = platform.messages.first();
+    EXPECT_EQ(question.owner, form);
+    EXPECT_EQ(question.text, "Are you sure to load the default preferences?");
+    EXPECT_EQ(question.title, "Load Default");
+    EXPECT_EQ(question.icon, Platform::Icon::Question);
+    EXPECT_EQ(question.buttons, Platform::Buttons::YesNo);
+
+    const QByteArray before = ReadFile("Preferences.ini");
+    platform.answers.push_back(Platform::Answer::Yes);
+    Click(form->btnDefault);
+    EXPECT_EQ(form->edtOutputDir->text(), "/inst/");
+    EXPECT_EQ(form->cmbSyn->currentText(), "Progressive Mode");
+    EXPECT_TRUE(form->chkOpenDir->isChecked());
+    EXPECT_FALSE(form->chkExit->isChecked());
+    EXPECT_TRUE(form->chkTurnoff->isChecked());
+    EXPECT_FALSE(form->rdbOverWrite->isChecked());
+    EXPECT_TRUE(form->rdbRename->isChecked());
+    EXPECT_EQ(ReadFile("Preferences.ini"), before);
+}
+
+TEST_F(Settings, LoadDefaultWithoutADefaultSectionUsesTheBuiltInDefaults)
+{
+    WritePreferences("[Main]\r\nOutput Path=/mine/\r\nSyn Mode=1\r\nAuto Open Dir=1\r\n"
+                     "Auto Exit=1\r\nAuto Turn Off=1\r\nOverwrite=0\r\n");
+    Start();
+    OpenGeneral();
+    platform.answers.push_back(Platform::Answer::Yes);
+    Click(form->btnDefault);
+    EXPECT_EQ(form->edtOutputDir->text(), appDir);
+    EXPECT_EQ(form->cmbSyn->currentText(), "Auto");
+    EXPECT_FALSE(form->chkOpenDir->isChecked());
+    EXPECT_FALSE(form->chkExit->isChecked());
+    EXPECT_FALSE(form->chkTurnoff->isChecked());
+    EXPECT_TRUE(form->rdbOverWrite->isChecked());
+}
+
+TEST_F(Settings, BrowsePutsThePickedFolderWithOneSeparator)
+{
+    Start();
+    OpenGeneral();
+    form->edtOutputDir->setText("/before/");
+
+    platform.folderAnswers = {""};
+    Click(form->sbtnBrowse);
+    EXPECT_EQ(form->edtOutputDir->text(), "/before/");
+    ASSERT_EQ(platform.folderCalls.size(), 1);
+    EXPECT_EQ(platform.folderCalls.first().owner, form);
+    EXPECT_EQ(platform.folderCalls.first().title, "Select the output directory.");
+
+    platform.folderAnswers = {"/media/videos"};
+    Click(form->sbtnBrowse);
+    EXPECT_EQ(form->edtOutputDir->text(), "/media/videos/");
+    platform.folderAnswers = {"/"};
+    Click(form->sbtnBrowse);
+    EXPECT_EQ(form->edtOutputDir->text(), "/");
+}
+
+TEST_F(Settings, OKWithAMissingProfileFileSavesOnlyThePreferences)
+{
+    AddProfile("Alpha");
+    Start();
+    QFile::remove(appDir + "Profiles/Alpha.apf");
+    OpenProfiles();
+    ASSERT_EQ(form->cmbProfile->currentText(), "Alpha");
+    form->edtOutputDir->setText("/typed");
+    Click(form->btnOK);
+
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+    // Copied verbatim: no separator is added at OK.
+    EXPECT_EQ(main->edtOutputdir->text(), "/typed");
+    EXPECT_EQ(Stored("Output Path"), "/typed");
+    EXPECT_EQ(Stored("Profile"), "<missing>");
+    EXPECT_FALSE(QFile::exists(appDir + "Profiles/Alpha.apf"));
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(Settings, AFailedSaveAtOKShowsTheReasonAndStillCloses)
+{
+    Start();
+    MakePreferencesReadOnly();
+    OpenGeneral();
+    Click(form->chkExit);
+    Click(form->btnOK);
+
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors.first().contains("Preferences.ini"));
+    EXPECT_TRUE(platform.errors.first().contains("Permission denied"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_EQ(Stored("Auto Exit"), "<missing>");
+}
+
+TEST_F(Settings, AReadOnlyFileIsQuietUntilSomethingIsSavedAndNeverStopsTheExit)
+{
+    WritePreferences("[Main]\r\nAuto Exit=1\r\n");
+    MakePreferencesReadOnly();
+    Start();
+    EXPECT_TRUE(form->chkExit->isChecked());
+    EXPECT_TRUE(platform.errors.isEmpty());
+
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(platform.errors.size(), 1);
+    End();
+    EXPECT_EQ(ReadFile("Preferences.ini"), "[Main]\r\nAuto Exit=1\r\n");
+}
+
+TEST_F(Settings, AMissingApplicationDirectoryNeverStopsTheExit)
+{
+    appDir = dir.Path() + "gone/";
+    Start();
+    EXPECT_EQ(main->edtOutputdir->text(), appDir);
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    End();
+    EXPECT_FALSE(QFile::exists(appDir + "Preferences.ini"));
+}
+
+TEST_F(Settings, EveryOptionSurvivesARestart)
+{
+    AddProfile("Alpha");
+    AddProfile("Beta");
+    Start();
+    main->cmbProfile->setCurrentIndex(1);
+    OpenGeneral();
+    form->edtOutputDir->setText("/round/trip/");
+    form->cmbSyn->setCurrentIndex(1);
+    Click(form->chkOpenDir);
+    Click(form->chkExit);
+    Click(form->chkTurnoff);
+    Click(form->rdbRename);
+    Click(form->btnOK);
+    Close();
+
+    Start();
+    EXPECT_EQ(main->cmbProfile->currentText(), "Beta");
+    EXPECT_EQ(main->edtOutputdir->text(), "/round/trip/");
+    EXPECT_EQ(form->edtOutputDir->text(), "/round/trip/");
+    EXPECT_EQ(form->cmbSyn->currentText(), "Force Mode");
+    EXPECT_FALSE(form->chkOpenDir->isChecked());
+    EXPECT_TRUE(form->chkExit->isChecked());
+    EXPECT_TRUE(form->chkTurnoff->isChecked());
+    EXPECT_TRUE(form->rdbRename->isChecked());
+    EXPECT_FALSE(form->rdbOverWrite->isChecked());
+}
+
+} // namespace
+
+TEST_F(Settings, TheSavedProfileIsLoadedAtStartAndReloadedByOKOnlyWhenItIsTheSame)
+{
+    AddProfile("Alpha", "avi");
+    AddProfile("Beta", "mkv");
+    WritePreferences("[Main]\r\nProfile=1\r\n");
+    Start();
+    ASSERT_EQ(main->cmbProfile->currentText(), "Beta");
+    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mkv");
+
+    // The dialog's pick is the main window's: OK reloads the changed file.
+    AddProfile("Beta", "mov");
+    OpenProfiles();
+    Click(form->btnOK);
+    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mov");
+
+    // Another profile in the dialog leaves the main window's alone.
+    AddProfile("Beta", "wmv");
+    OpenProfiles();
+    form->cmbProfile->setCurrentIndex(0);
+    Click(form->btnOK);
+    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mov");
+}
