@@ -144,7 +144,13 @@ QByteArray EncoderChannel::RunToEnd(const QString& program, const QStringList& a
                 break;
             }
             // Emits readyRead (delivered as chunks) and, at the end, finished.
-            FProcess->waitForReadyRead(static_cast<int>(std::min<qint64>(left, 1 << 30)));
+            const int wait = static_cast<int>(std::min<qint64>(left, 1 << 30));
+            if (!FProcess->waitForReadyRead(wait) && FProcess->state() != QProcess::NotRunning) {
+                // An encoder that closed its output but lives on would make
+                // every further wait for output return at once.
+                FProcess->waitForFinished(
+                    static_cast<int>(std::max<qint64>(1, timeoutMs - clock.elapsed())));
+            }
         }
     }
 

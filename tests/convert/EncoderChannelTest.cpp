@@ -270,3 +270,44 @@ TEST_F(EncoderChannelTest, OneRunAtATime)
     EXPECT_EQ(channel.ProcessId(), pid);
     channel.Terminate();
 }
+
+TEST_F(EncoderChannelTest, NextRunCanStartFromTheFinishedSlot)
+{
+    // The batch runner starts the next task as soon as one finishes.
+    ASSERT_TRUE(
+        dir.Script().Set("steps", 2).Set("interval_ms", 0).Set("record", dir.RecordPath()).Save());
+    EncoderChannel channel;
+    QObject context;
+    int finishedRuns = 0;
+    QObject::connect(&channel, &EncoderChannel::Finished, &context, [&](int, bool) {
+        if (++finishedRuns >= 3)
+            return;
+        const QString input = QString("in%1.avi").arg(finishedRuns);
+        EXPECT_TRUE(channel.Start(dir.EncoderPath(), {"-y", "-i", input, dir.File("out.avi")}));
+    });
+    ASSERT_TRUE(channel.Start(dir.EncoderPath(), {"-y", "-i", "in0.avi", dir.File("out.avi")}));
+    for (int i = 0; i < 500 && finishedRuns < 3; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(finishedRuns, 3);
+    const QList<FakeEncoderRun> runs = dir.RecordedRuns();
+    ASSERT_EQ(runs.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(runs[i].Arguments.value(2), QString("in%1.avi").arg(i));
+        EXPECT_FALSE(ProcessExists(runs[i].Pid));
+    }
+}
+
+TEST_F(EncoderChannelTest, EncoderThatHungUpIsStillKilledAtTheTimeLimit)
+{
+    ASSERT_TRUE(dir.Script()
+                    .Set("record", dir.RecordPath())
+                    .Set("close_output", 1)
+                    .Set("linger_ms", 600000)
+                    .Save());
+    EncoderChannel channel;
+    const QByteArray output = channel.RunToEnd(dir.EncoderPath(), {"-i", "x.avi"}, 300, 4096);
+    EXPECT_TRUE(output.endsWith("At least one output file must be specified\n"));
+    const QList<FakeEncoderRun> runs = dir.RecordedRuns();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_FALSE(ProcessExists(runs[0].Pid));
+}

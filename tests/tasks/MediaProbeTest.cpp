@@ -86,9 +86,14 @@ TEST_F(MediaProbeTest, StalledEncoderKeepsTheValuesItAlreadyReported)
 TEST_F(MediaProbeTest, MissingEncoderGivesEmptyValuesAndNoMessage)
 {
     ASSERT_TRUE(dir.LinkEncoder(TempAppDir::Encoder::None));
-    const TProbeResult result = ProbeMedia(dir.EncoderPath(), "/v/clip.avi");
-    EXPECT_TRUE(result.LengthText.isEmpty());
-    EXPECT_TRUE(result.SizeText.isEmpty());
+    const TProbeResult missing = ProbeMedia(dir.EncoderPath(), "/v/clip.avi");
+    EXPECT_TRUE(missing.LengthText.isEmpty());
+    EXPECT_TRUE(missing.SizeText.isEmpty());
+    // A link whose target is gone, as after the encoder was uninstalled.
+    ASSERT_TRUE(QFile::link(dir.File("gone"), dir.EncoderPath()));
+    const TProbeResult dangling = ProbeMedia(dir.EncoderPath(), "/v/clip.avi");
+    EXPECT_TRUE(dangling.LengthText.isEmpty());
+    EXPECT_TRUE(dangling.SizeText.isEmpty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
 }
 
