@@ -176,11 +176,17 @@ TEST_F(Settings, OpeningDisablesTheMainWindowAndAnyCloseEnablesIt)
     EXPECT_TRUE(form->isEnabled());
     EXPECT_TRUE(form->btnOK->isEnabled());
     EXPECT_EQ(form->edtOutputDir->text(), "/srv/out/");
+    // Centred to within the window frame, which is unknown before the first show.
+    EXPECT_LE((form->frameGeometry().center() - main->frameGeometry().center()).manhattanLength(),
+              8);
 
     // Neither key answers for the buttons; only a deliberate close does.
     QTest::keyClick(form->edtOutputDir, Qt::Key_Escape);
     QTest::keyClick(form->edtOutputDir, Qt::Key_Return);
+    QTest::keyClick(form->btnOK, Qt::Key_Return);
+    QTest::keyClick(form->btnCancel, Qt::Key_Enter);
     EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(platform.messages.isEmpty());
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(main->isEnabled());
