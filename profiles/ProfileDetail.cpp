@@ -69,11 +69,13 @@ QFrame* TProfileDetail::AddHeader(QWidget* box, const QString& caption)
     auto* bar = new QFrame(box);
     bar->setFixedHeight(HeaderHeight);
     bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Dark)); // button shadow
-    palette.setColor(QPalette::WindowText, Qt::black);
-    bar->setPalette(palette);
+    // Explicitly: a child would otherwise take the box's white background role.
+    bar->setBackgroundRole(QPalette::Dark); // the button-shadow colour
     auto* label = new QLabel(caption, bar);
+    label->setForegroundRole(QPalette::WindowText); // black, not the contrast of the shadow
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
