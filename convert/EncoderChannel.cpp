@@ -137,7 +137,9 @@ QByteArray EncoderChannel::RunToEnd(const QString& program, const QStringList& a
         while (run == FRun && FProcess->state() != QProcess::NotRunning) {
             const qint64 left = timeoutMs - clock.elapsed();
             if (left <= 0) {
-                // Whatever has already arrived still counts.
+                // Whatever has already arrived still counts, including what
+                // still waits in the pipe.
+                FProcess->waitForReadyRead(0);
                 DeliverOutput();
                 ++FRun;
                 KillAndReap();
