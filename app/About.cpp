@@ -41,8 +41,9 @@ TAboutForm::TAboutForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), 
     auto* about = new QLabel(QString::fromUtf8(Summary), this);
     about->setWordWrap(true);
 
-    labLink = Named(new TLinkLabel(TMainForm::MakerLinkCaption(), this), "labLink",
-                    TMainForm::MakerLinkCaption());
+    labLink =
+        Named(new TLinkLabel(TMainForm::MakerLinkCaption(), this, palette().color(QPalette::Link)),
+              "labLink", TMainForm::MakerLinkCaption());
     connect(labLink, &TLinkLabel::clicked, this,
             [this] { FMainForm.platform().ShellOpen(TMainForm::MakerAddress); });
 

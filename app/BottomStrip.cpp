@@ -24,7 +24,7 @@ constexpr int FieldHeight = 26;
 constexpr int ButtonWidth = 80;
 
 // Rows of the progress panel.
-constexpr int CaptionLeft = 10;
+constexpr int CaptionLeft = 4;
 constexpr int ValueLeft = 118;
 constexpr int RowHeight = 17;
 
@@ -112,6 +112,7 @@ QWidget* BuildProgressPanel(TMainForm& form, QWidget* parent)
     // "100%" must fit the 27 pixels the rule leaves at the right edge.
     for (QLabel* percent : {form.labCurProgress, form.labTotalProgress}) {
         QFont small = percent->font();
+        small.setFamilies({QStringLiteral("DejaVu Sans Condensed"), small.family()});
         small.setPixelSize(10);
         percent->setFont(small);
         percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -6,13 +6,14 @@
 const QColor TLinkLabel::NormalColor(194, 194, 194);
 const QColor TLinkLabel::PressedColor(128, 165, 253);
 
-TLinkLabel::TLinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+TLinkLabel::TLinkLabel(const QString& text, QWidget* parent, const QColor& normal)
+    : QLabel(text, parent), FNormal(normal)
 {
     setCursor(Qt::PointingHandCursor);
     // Keyboard users reach the link with Tab and follow it with Enter or Space.
     setFocusPolicy(Qt::TabFocus);
     setTextInteractionFlags(Qt::NoTextInteraction);
-    SetTextColor(NormalColor);
+    SetTextColor(FNormal);
 }
 
 QColor TLinkLabel::TextColor() const
@@ -36,7 +37,7 @@ void TLinkLabel::mousePressEvent(QMouseEvent* event)
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    SetTextColor(NormalColor);
+    SetTextColor(FNormal);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);

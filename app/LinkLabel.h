@@ -12,7 +12,10 @@ public:
     static const QColor NormalColor;  // RGB(194, 194, 194)
     static const QColor PressedColor; // RGB(128, 165, 253)
 
-    explicit TLinkLabel(const QString& text, QWidget* parent = nullptr);
+    // `normal` is the colour at rest; the welcome panel's link keeps the
+    // light grey, a dialog may want more contrast.
+    explicit TLinkLabel(const QString& text, QWidget* parent = nullptr,
+                        const QColor& normal = NormalColor);
 
     QColor TextColor() const;
 
@@ -26,4 +29,6 @@ protected:
 
 private:
     void SetTextColor(const QColor& color);
+
+    QColor FNormal;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
 
@@ -49,4 +50,9 @@ void ApplyLook(QApplication& application)
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         application.setStyle(fusion);
     application.setPalette(LightPalette());
+    // The window's pixel layout leaves the captions room for a compact UI
+    // font, as desktop tools of its kind use.
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.5);
+    QApplication::setFont(font);
 }

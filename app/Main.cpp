@@ -78,7 +78,10 @@ QString TMainForm::MakerLinkCaption()
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
                      QWidget* parent)
-    : QMainWindow(parent), AppDir(appDir), FPlatform(platform)
+    // The components created below are handed AppDir: it is final from here.
+    : QMainWindow(parent),
+      AppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
+      FPlatform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
@@ -134,6 +137,11 @@ QWidget* TMainForm::CreateMainPanel()
     listRow->addWidget(panLeft);
 
     ltvTask = Named(new QTreeWidget(panMain), "ltvTask", QStringLiteral("Task List"));
+    // Before any column is hidden: turning stretching off afterwards brings
+    // the hidden columns' widths back into the header's length, and with it
+    // a needless horizontal scroll bar.
+    ltvTask->header()->setStretchLastSection(false);
+    ltvTask->header()->setSectionsMovable(false);
     ltvTask->setColumnCount(TaskSlots);
     QStringList captions;
     for (const char* caption : ColumnCaptions)
@@ -149,8 +157,6 @@ QWidget* TMainForm::CreateMainPanel()
     ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
     ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
-    ltvTask->header()->setStretchLastSection(false);
-    ltvTask->header()->setSectionsMovable(false);
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
@@ -200,8 +206,8 @@ QWidget* TMainForm::CreateProfileColumn()
 
 void TMainForm::FormCreate(const QStringList& arguments)
 {
-    // 1-2. Every data path starts from the application directory.
-    AppDir = QString::fromStdString(WithTrailingBackslash(AppDir.toStdString()));
+    // 1-2. Every data path starts from the application directory, which the
+    // constructor has ended with a separator.
     edtOutputdir->setText(AppDir);
     EncoderPath = AppDir + QString::fromUtf8(EncoderFile);
 

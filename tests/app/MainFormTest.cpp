@@ -191,6 +191,8 @@ TEST_F(MainFormTest, ColumnsAsCreated)
     }
     for (int i = 4; i < form.ltvTask->columnCount(); ++i)
         EXPECT_TRUE(form.ltvTask->isColumnHidden(i)) << i;
+    // Hidden columns take no room: the four fit without a scroll bar.
+    EXPECT_EQ(form.ltvTask->header()->length(), 260 + 90 + 80 + 100);
     EXPECT_EQ(form.ltvTask->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
