@@ -47,8 +47,6 @@ public:
     // panel from the selected profile's file.
     void MainProfileChange();
 
-    TPreferences& Preferences() const { return *FPreferences; }
-
     QTabWidget* pgcSetting = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;

@@ -139,18 +139,32 @@ TEST_F(Settings, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
     EXPECT_EQ(main->cmbProfile->currentIndex(), -1);
 }
 
-TEST_F(Settings, UnparsableBooleansTakeTheirSectionsDefault)
+TEST_F(Settings, UnusableValuesTakeTheirSectionsDefault)
 {
     WritePreferences("[Main]\r\nAuto Exit=sometimes\r\nAuto Open Dir=sometimes\r\n"
-                     "[Default]\r\nAuto Open Dir=sometimes\r\n");
+                     "Syn Mode=7\r\n[Default]\r\nAuto Open Dir=sometimes\r\n");
     Start();
     EXPECT_FALSE(form->chkExit->isChecked());
     EXPECT_TRUE(form->chkOpenDir->isChecked());
+    // A mode the combo does not offer shows the first one rather than none.
+    EXPECT_EQ(form->cmbSyn->currentText(), "Auto");
 
     platform.answers.push_back(Platform::Answer::Yes);
     OpenGeneral();
     Click(form->btnDefault);
     EXPECT_FALSE(form->chkOpenDir->isChecked());
+}
+
+TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
+{
+    AddProfile("Alpha");
+    AddProfile("Beta");
+    WritePreferences("[Main]\r\nProfile=5\r\n");
+    Start();
+    EXPECT_EQ(main->cmbProfile->currentIndex(), -1);
+    EXPECT_EQ(main->ProfileDetail->OutputExt, "");
+    Close();
+    EXPECT_EQ(Stored("Profile"), "-1");
 }
 
 TEST_F(Settings, AnEmptyOutputPathStartsWithAnEmptyDirectory)
