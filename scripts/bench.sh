@@ -27,6 +27,13 @@ bench_batch() {
   build batch_runner_bench && "$BUILD_DIR/bench/batch_runner_bench"
 }
 
+# 500 files added to the task list through the fake encoder with an instant
+# report: the list's own cost per file beyond the probe (goal under 1 ms),
+# the same files as one directory, and the duplicate test against 500 rows.
+bench_task_list() {
+  build task_list_bench && "$BUILD_DIR/bench/task_list_bench" 500
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')

@@ -2,14 +2,17 @@
 
 #include "app/Main.h"
 #include "platform/Platform.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/MediaProbe.h"
 #include "tasks/TaskPaths.h"
+#include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPointer>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -19,9 +22,6 @@
 
 namespace {
 
-const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task List");
-const QString OutputDirectoryTitle = QStringLiteral("Select the output directory.");
-const std::string ZeroTimeText = "00:00:00.0";
 const std::string StatusOK = "OK";
 
 // The row's slots: column 0 holds the caption, column k + 1 sub-item k.
@@ -49,7 +49,37 @@ int ColumnOf(int field)
 
 } // namespace
 
-TTaskList::TTaskList(TMainForm& form) : QObject(&form), FForm(form) {}
+TTaskList::TTaskList(TMainForm& form) : QObject(&form), FForm(form)
+{
+    CreatePopup();
+    ConnectControls();
+    connect(&form, &TMainForm::FormClose, this, [this] { FClosed = true; });
+}
+
+void TTaskList::ConnectControls()
+{
+    QTreeWidget* list = FForm.ltvTask;
+    connect(FForm.tbtnAddFile, &QToolButton::clicked, this, &TTaskList::tbtnAddFileClick);
+    connect(FForm.tbtnAddDir, &QToolButton::clicked, this, &TTaskList::tbtnAddDirClick);
+    connect(FForm.tbtnUp, &QToolButton::clicked, this, &TTaskList::tbtnUpClick);
+    connect(FForm.tbtnDown, &QToolButton::clicked, this, &TTaskList::tbtnDownClick);
+    connect(FForm.tbtnRemove, &QToolButton::clicked, this, &TTaskList::tbtnRemoveClick);
+    connect(FForm.tbtnClear, &QToolButton::clicked, this, &TTaskList::tbtnClearClick);
+    connect(FForm.bbtnBrowser, &QPushButton::clicked, this, &TTaskList::bbtnBrowserClick);
+    connect(FForm.bbtnOpen, &QPushButton::clicked, this, &TTaskList::bbtnOpenClick);
+
+    // `clicked` comes after the view has settled the selection, and only for
+    // the mouse; a click on empty space is caught by the viewport filter.
+    connect(list, &QAbstractItemView::clicked, this, &TTaskList::ltvTaskClick);
+    connect(list, &QAbstractItemView::doubleClicked, this, &TTaskList::ltvTaskDblClick);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        ppmTaskPopup();
+        ppmTask->popup(FForm.ltvTask->viewport()->mapToGlobal(pos));
+    });
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+}
 
 int TTaskList::TaskCount() const
 {
@@ -68,11 +98,9 @@ void TTaskList::ReadTask(int row, int field, ltvItemData& data) const
     } else {
         readSlot(ColumnOf(field));
     }
-    // The time numbers follow their texts; pending the time-text parser they
-    // stay "not a time".
     for (const auto& [subItem, number] : TimeSlots)
         if (field == AllFields || field == subItem)
-            data.*number = -1;
+            data.*number = ParseTimeText(data.*SlotTexts[ColumnOf(subItem)]);
 }
 
 void TTaskList::WriteTask(int row, int field, const ltvItemData& data)
@@ -101,18 +129,29 @@ void TTaskList::AddTaskFile(const QString& path)
     if (IsListed(path))
         return;
 
+    // The probe does not process events, so nothing can change the list
+    // between it and the append; appending the finished row spares the view
+    // a second round of change signals.
+    const TProbeResult probe = ProbeMedia(FForm.EncoderPath, path);
+
     ltvItemData data;
     data.InputFile = path.toStdString();
+    data.LengthText = probe.LengthText.toStdString();
+    data.SizeText = probe.SizeText.toStdString();
     data.StatusText = StatusOK;
     data.NewName = StripExtension(ExtractFileName(data.InputFile));
+    data.NewExt = FForm.ProfileDetail->OutputExt.toStdString();
     data.FullStartText = ZeroTimeText;
+    data.FullEndText = data.LengthText;
+    data.SpanText = data.LengthText;
     data.StartText = ZeroTimeText;
-    // Length and size come from the media probe, still being built; until
-    // then a file is added as a failed probe leaves it: empty texts.
-    data.FullEndText = data.SpanText = data.EndText = data.LengthText;
+    data.EndText = data.LengthText;
 
-    FForm.ltvTask->addTopLevelItem(new QTreeWidgetItem);
-    WriteTask(TaskCount() - 1, AllFields, data);
+    QStringList texts;
+    texts.reserve(SlotCount);
+    for (const auto text : SlotTexts)
+        texts.append(QString::fromStdString(data.*text));
+    FForm.ltvTask->addTopLevelItem(new QTreeWidgetItem(texts));
 }
 
 QStringList TTaskList::ListTaskDirectory(const QString& directory)
@@ -131,13 +170,13 @@ void TTaskList::AddTaskDirectory(const QString& directory)
         return;
     const QString prefix = QString::fromStdString(WithTrailingBackslash(directory.toStdString()));
     const QStringList names = ListTaskDirectory(directory);
-    // Pending events run before each file, so the user may clear, remove or
-    // start another add in between, or close the window: nothing here may
-    // outlive that but the names themselves.
-    const QPointer<TTaskList> alive(this);
+    // Pending events run before each file, so the user may remove, clear or
+    // start another add in between: each file goes to the list as it is then,
+    // and nothing is held across the pump but the names. Once the window has
+    // closed, probing the rest would only hold up the program's exit.
     for (const QString& name : names) {
         QCoreApplication::processEvents();
-        if (!alive)
+        if (FClosed)
             return;
         AddTaskFile(prefix + name);
     }
@@ -160,73 +199,4 @@ QStringList TTaskList::OpenDialogNameFilters()
                        QStringLiteral(")"));
     }
     return filters;
-}
-
-void TTaskList::ShowSelectedTask() {}
-
-void TTaskList::ClearOutputGrid() {}
-
-void TTaskList::tbtnAddFileClick()
-{
-    const QStringList files = FForm.platform().OpenFiles(&FForm, OpenDialogNameFilters());
-    for (int i = 1; i < files.size(); ++i)
-        AddTaskFile(files[i]);
-    if (!files.isEmpty())
-        AddTaskFile(files.front());
-    if (TaskCount() == 1) {
-        FForm.ltvTask->setCurrentItem(FForm.ltvTask->topLevelItem(0));
-        ShowSelectedTask();
-    }
-    FForm.ltvTask->setFocus();
-    if (TaskCount() > 0)
-        EnableTaskButtons(true);
-}
-
-void TTaskList::tbtnAddDirClick()
-{
-    QString directory;
-    if (FForm.platform().BrowseForFolder(&FForm, AddDirectoryTitle, directory))
-        AddTaskDirectory(directory);
-    FForm.ltvTask->setFocus();
-    if (TaskCount() > 0)
-        EnableTaskButtons(true);
-}
-
-void TTaskList::tbtnRemoveClick() {}
-void TTaskList::tbtnClearClick() {}
-void TTaskList::tbtnUpClick() {}
-void TTaskList::tbtnDownClick() {}
-void TTaskList::ltvTaskClick()
-{
-    ShowSelectedTask();
-}
-void TTaskList::ltvTaskDblClick() {}
-bool TTaskList::ltvTaskKeyDown(int)
-{
-    return false;
-}
-void TTaskList::ppmTaskPopup() {}
-
-void TTaskList::bbtnBrowserClick()
-{
-    QString directory;
-    if (FForm.platform().BrowseForFolder(&FForm, OutputDirectoryTitle, directory))
-        FForm.edtOutputdir->setText(
-            QString::fromStdString(WithTrailingBackslash(directory.toStdString())));
-}
-
-void TTaskList::bbtnOpenClick()
-{
-    const QString directory = FForm.edtOutputdir->text();
-    if (!directory.isEmpty() && QFileInfo(directory).isDir())
-        FForm.platform().ShellOpen(directory);
-}
-
-void TTaskList::CreatePopup() {}
-
-void TTaskList::SwapRows(int, int) {}
-
-bool TTaskList::eventFilter(QObject* watched, QEvent* event)
-{
-    return QObject::eventFilter(watched, event);
 }

@@ -9,7 +9,6 @@
 class TMainForm;
 class QAction;
 class QMenu;
-class QTreeWidgetItem;
 
 // The task list's behaviour: adding files and directories, the editing
 // commands, what selecting a row shows, and the output directory buttons.
@@ -72,10 +71,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ConnectControls();
     void CreatePopup();
     bool IsListed(const QString& path) const;
-    void ClearOutputGrid();
+    bool HasSelection() const;
+    bool IsRowSelected(int row) const;
+    void SelectRow(int row, bool selected);
+    void SetOutputGrid(const QString& newFilename, const QString& startTime,
+                       const QString& endTime);
     void SwapRows(int a, int b);
+    void FilterViewportMouse(QEvent* event);
 
     TMainForm& FForm;
+    bool FClosed = false;
 };

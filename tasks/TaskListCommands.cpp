@@ -1,0 +1,264 @@
+// The task list's commands: the toolbar buttons, the popup menu, the keys,
+// what a click shows in the output grid, and the output directory buttons.
+#include "tasks/TaskList.h"
+
+#include "app/Main.h"
+#include "platform/Platform.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/TaskPaths.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+namespace {
+
+const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task List");
+const QString OutputDirectoryTitle = QStringLiteral("Select the output directory.");
+
+const QString OpenCaption = QStringLiteral("Open");
+const QString AddFilesCaption = QStringLiteral("Add Files...");
+const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
+const QString RemoveCaption = QStringLiteral("Remove");
+const QString ClearCaption = QStringLiteral("Clear");
+
+// The output grid is group 0 of the profile detail panel.
+constexpr int OutputGroup = 0;
+const QString NewFilenameLabel = QStringLiteral("New Filename");
+const QString StartTimeLabel = QStringLiteral("Start Time");
+const QString EndTimeLabel = QStringLiteral("End Time");
+
+QString DirectoryText(const QString& directory)
+{
+    return QString::fromStdString(WithTrailingBackslash(directory.toStdString()));
+}
+
+} // namespace
+
+void TTaskList::CreatePopup()
+{
+    ppmTask = new QMenu(FForm.ltvTask);
+    mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskList::ltvTaskDblClick);
+    ppmTask->addSeparator();
+    mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskList::tbtnAddFileClick);
+    mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, this, &TTaskList::tbtnAddDirClick);
+    ppmTask->addSeparator();
+    mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskList::tbtnRemoveClick);
+    mniClear = ppmTask->addAction(ClearCaption, this, &TTaskList::tbtnClearClick);
+}
+
+bool TTaskList::HasSelection() const
+{
+    return FForm.ltvTask->selectionModel()->hasSelection();
+}
+
+bool TTaskList::IsRowSelected(int row) const
+{
+    return FForm.ltvTask->topLevelItem(row)->isSelected();
+}
+
+void TTaskList::SelectRow(int row, bool selected)
+{
+    FForm.ltvTask->topLevelItem(row)->setSelected(selected);
+}
+
+void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTime,
+                              const QString& endTime)
+{
+    TProfileDetail& detail = *FForm.ProfileDetail;
+    detail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
+    detail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
+    detail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
+}
+
+void TTaskList::ShowSelectedTask()
+{
+    const int count = TaskCount();
+    for (int row = 0; row < count; ++row) {
+        if (!IsRowSelected(row))
+            continue;
+        ltvItemData data;
+        ReadTask(row, AllFields, data);
+        // The name shown is the one the current profile would give, so it
+        // uses OutputExt rather than the extension recorded at the add.
+        SetOutputGrid(QString::fromStdString(data.NewName) + FForm.ProfileDetail->OutputExt,
+                      QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
+        return;
+    }
+    SetOutputGrid({}, {}, {});
+}
+
+void TTaskList::tbtnAddFileClick()
+{
+    const QStringList files = FForm.platform().OpenFiles(&FForm, OpenDialogNameFilters());
+    for (int i = 1; i < files.size(); ++i)
+        AddTaskFile(files[i]);
+    if (!files.isEmpty())
+        AddTaskFile(files.front());
+    if (TaskCount() == 1) {
+        FForm.ltvTask->setCurrentItem(FForm.ltvTask->topLevelItem(0));
+        ShowSelectedTask();
+    }
+    FForm.ltvTask->setFocus();
+    if (TaskCount() > 0)
+        EnableTaskButtons(true);
+}
+
+void TTaskList::tbtnAddDirClick()
+{
+    QString directory;
+    if (FForm.platform().BrowseForFolder(&FForm, AddDirectoryTitle, directory))
+        AddTaskDirectory(directory);
+    FForm.ltvTask->setFocus();
+    if (TaskCount() > 0)
+        EnableTaskButtons(true);
+}
+
+void TTaskList::tbtnRemoveClick()
+{
+    for (int row = TaskCount() - 1; row >= 0; --row)
+        if (IsRowSelected(row))
+            delete FForm.ltvTask->takeTopLevelItem(row);
+    SetOutputGrid({}, {}, {});
+    if (TaskCount() == 0)
+        EnableTaskButtons(false);
+}
+
+void TTaskList::tbtnClearClick()
+{
+    FForm.ltvTask->clear();
+    SetOutputGrid({}, {}, {});
+    EnableTaskButtons(false);
+}
+
+void TTaskList::SwapRows(int a, int b)
+{
+    ltvItemData first;
+    ltvItemData second;
+    ReadTask(a, AllFields, first);
+    ReadTask(b, AllFields, second);
+    WriteTask(a, AllFields, second);
+    WriteTask(b, AllFields, first);
+}
+
+// Both moves look at each row's selection as the walk reaches it, so a block
+// of selected rows travels as a whole, and a block already at the edge folds
+// into its edge row.
+void TTaskList::tbtnUpClick()
+{
+    if (!HasSelection())
+        return;
+    const int count = TaskCount();
+    for (int row = 1; row < count; ++row) {
+        if (!IsRowSelected(row))
+            continue;
+        SwapRows(row, row - 1);
+        SelectRow(row - 1, true);
+        SelectRow(row, false);
+    }
+}
+
+void TTaskList::tbtnDownClick()
+{
+    if (!HasSelection())
+        return;
+    for (int row = TaskCount() - 2; row >= 0; --row) {
+        if (!IsRowSelected(row))
+            continue;
+        SwapRows(row, row + 1);
+        SelectRow(row + 1, true);
+        SelectRow(row, false);
+    }
+}
+
+void TTaskList::ltvTaskClick()
+{
+    ShowSelectedTask();
+}
+
+void TTaskList::ltvTaskDblClick()
+{
+    if (HasSelection())
+        emit PreviewSelectedTask();
+}
+
+void TTaskList::ppmTaskPopup()
+{
+    const bool selected = HasSelection();
+    mniOpen->setEnabled(selected);
+    mniRemove->setEnabled(selected);
+    mniClear->setEnabled(TaskCount() > 0);
+    mniAddFiles->setEnabled(true);
+    mniAddDirectory->setEnabled(true);
+}
+
+// The keys act even while their buttons are disabled, as the list owns them.
+bool TTaskList::ltvTaskKeyDown(int key)
+{
+    if (key == Qt::Key_Backspace) {
+        tbtnClearClick();
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
+        tbtnRemoveClick();
+        return true;
+    }
+    return false;
+}
+
+bool TTaskList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FForm.ltvTask) {
+        const bool ownKey = [event] {
+            if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+                return false;
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            return key == Qt::Key_Backspace || key == Qt::Key_Delete;
+        }();
+        if (ownKey && event->type() == QEvent::ShortcutOverride) {
+            // Keeps a window shortcut on the same key from taking it first.
+            event->accept();
+            return true;
+        }
+        if (ownKey)
+            return ltvTaskKeyDown(static_cast<QKeyEvent*>(event)->key());
+    } else if (watched == FForm.ltvTask->viewport()) {
+        FilterViewportMouse(event);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A click on empty space unselects every row, as a list of files does on a
+// desktop, and shows the empty selection in the grid; the view itself would
+// keep the selection and report no click at all.
+void TTaskList::FilterViewportMouse(QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (FForm.ltvTask->indexAt(mouse->position().toPoint()).isValid())
+        return;
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (!(mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)))
+            FForm.ltvTask->clearSelection();
+    } else if (mouse->button() == Qt::LeftButton) {
+        ltvTaskClick();
+    }
+}
+
+void TTaskList::bbtnBrowserClick()
+{
+    QString directory;
+    if (FForm.platform().BrowseForFolder(&FForm, OutputDirectoryTitle, directory))
+        FForm.edtOutputdir->setText(DirectoryText(directory));
+}
+
+void TTaskList::bbtnOpenClick()
+{
+    const QString directory = FForm.edtOutputdir->text();
+    if (!directory.isEmpty() && QFileInfo(directory).isDir())
+        FForm.platform().ShellOpen(directory);
+}

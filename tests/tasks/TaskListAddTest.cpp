@@ -1,0 +1,220 @@
+#include "TaskListFixture.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+ltvItemData ReadRow(TTaskList& list, int row)
+{
+    ltvItemData data;
+    list.ReadTask(row, AllFields, data);
+    return data;
+}
+
+} // namespace
+
+TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
+{
+    FApp.Script().Set("probe.duration", "00:01:23.4").Set("record", FApp.RecordPath()).Save();
+    const QString path = MakeFile("holiday.2024.final.AVI");
+    List().AddTaskFile(path);
+
+    ASSERT_EQ(List().TaskCount(), 1);
+    const ltvItemData data = ReadRow(List(), 0);
+    EXPECT_EQ(data.InputFile, path.toStdString());
+    EXPECT_EQ(data.LengthText, "00:01:23.4");
+    EXPECT_EQ(data.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
+    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.NewName, "holiday.2024.final");
+    EXPECT_EQ(data.NewExt, "");
+    EXPECT_EQ(data.FullStartText, "00:00:00.0");
+    EXPECT_EQ(data.StartText, "00:00:00.0");
+    for (const std::string& text : {data.FullEndText, data.SpanText, data.EndText})
+        EXPECT_EQ(text, "00:01:23.4");
+    EXPECT_DOUBLE_EQ(data.LengthSec, 83.4);
+    EXPECT_DOUBLE_EQ(data.FullStartSec, 0);
+    EXPECT_DOUBLE_EQ(data.EndSec, 83.4);
+    // Added, not selected, and the grid is left alone.
+    EXPECT_TRUE(SelectedRows().isEmpty());
+    EXPECT_EQ(View().topLevelItem(0)->text(1), "00:01:23.4");
+
+    const QList<FakeEncoderRun> runs = FApp.RecordedRuns();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_EQ(runs[0].Arguments, (QStringList{"-i", path}));
+}
+
+TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
+{
+    ASSERT_TRUE(FApp.LinkEncoder(TempAppDir::Encoder::None));
+    List().AddTaskFile(MakeFile("README"));
+    const ltvItemData data = ReadRow(List(), 0);
+    EXPECT_EQ(data.NewName, "README");
+    EXPECT_EQ(data.LengthText, "");
+    EXPECT_EQ(data.SizeText, "");
+    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.LengthSec, -1);
+}
+
+TEST_F(TaskListTest, DuplicateTestIsExactAndCaseSensitive)
+{
+    FApp.Script().Set("record", FApp.RecordPath()).Save();
+    const QString path = MakeFile("clip.avi");
+    EXPECT_FALSE(Form().panbg->isHidden());
+    List().AddTaskFile(path);
+    EXPECT_TRUE(Form().panbg->isHidden());
+    List().AddTaskFile(path);
+    List().AddTaskFile(MediaDir() + "/CLIP.avi");
+    List().AddTaskFile(MediaDir() + "//clip.avi");
+    List().AddTaskFile(path);
+
+    EXPECT_EQ(Captions(), (QStringList{path, MediaDir() + "/CLIP.avi", MediaDir() + "//clip.avi"}));
+    // A listed path is not probed again.
+    EXPECT_EQ(FApp.RecordedRuns().size(), 3);
+}
+
+TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
+{
+    const QString a = MakeFile("a.avi"), b = MakeFile("b.mpg"), c = MakeFile("c.mov");
+    FPlatform.openAnswers.push_back({a, b, c});
+    Form().tbtnAddFile->click();
+
+    ASSERT_EQ(FPlatform.openCalls.size(), 1);
+    const QStringList filters = FPlatform.openCalls[0];
+    ASSERT_EQ(filters.size(), 10);
+    EXPECT_EQ(filters[0], "All Support Files(*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;) "
+                          "(*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob *.asf)");
+    EXPECT_EQ(filters[1], "AVI Files (*.avi) (*.avi)");
+    EXPECT_EQ(filters[8], "ASF Files (*.asf) (*.asf)");
+    EXPECT_EQ(filters[9], "All Files (*.*) (*.*)");
+
+    EXPECT_EQ(Captions(), (QStringList{b, c, a}));
+    EXPECT_TRUE(SelectedRows().isEmpty());
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+TEST_F(TaskListTest, BothAddCommandsGiveTheListTheFocus)
+{
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    for (QToolButton* button : {Form().tbtnAddFile, Form().tbtnAddDir}) {
+        Form().edtOutputdir->setFocus();
+        ASSERT_FALSE(View().hasFocus());
+        button->click(); // cancelled
+        EXPECT_TRUE(View().hasFocus()) << button->toolTip().toStdString();
+    }
+}
+
+TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
+{
+    FApp.Script().Set("probe.duration", "00:00:07.5").Save();
+    FillOutputGrid();
+    FPlatform.openAnswers.push_back({MakeFile("only.one.vob")});
+    Form().tbtnAddFile->click();
+
+    EXPECT_EQ(SelectedRows(), QList<int>{0});
+    EXPECT_EQ(Output("New Filename"), "only.one");
+    EXPECT_EQ(Output("Start Time"), "00:00:00.0");
+    EXPECT_EQ(Output("End Time"), "00:00:07.5");
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
+{
+    List().AddTaskFile(MakeFile("lone.avi"));
+    EXPECT_EQ(TaskButtons(), "off"); // only the commands switch the buttons
+    Form().tbtnAddFile->click();     // nothing scripted: the user cancels
+    EXPECT_EQ(SelectedRows(), QList<int>{0});
+    EXPECT_EQ(Output("New Filename"), "lone");
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+TEST_F(TaskListTest, CancelledDialogsOnAnEmptyListLeaveTheButtonsOff)
+{
+    Form().tbtnAddFile->click();
+    Form().tbtnAddDir->click();
+    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(TaskButtons(), "off");
+    ASSERT_EQ(FPlatform.folderCalls.size(), 1);
+    EXPECT_EQ(FPlatform.folderCalls[0].title, "Add a directory to the Task List");
+    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Form());
+}
+
+TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
+{
+    for (const char* name : {"d.mpeg", "c.txt", "B.mpg", "a.AVI", "e.Mp4", ".hidden.avi", "noext",
+                             "f.avi.bak", "sub/inner.avi"})
+        MakeFile(name);
+    QDir(MediaDir()).mkdir("folder.avi");
+    FPlatform.folderAnswers.push_back(MediaDir());
+    Form().tbtnAddDir->click();
+
+    const QString dir = MediaDir() + "/";
+    EXPECT_EQ(Captions(),
+              (QStringList{dir + "a.AVI", dir + "B.mpg", dir + "d.mpeg", dir + "e.Mp4"}));
+    EXPECT_TRUE(SelectedRows().isEmpty());
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+TEST_F(TaskListTest, DirectoryGivenWithItsSeparatorIsNotDoubled)
+{
+    MakeFile("x.wmv");
+    List().AddTaskDirectory(MediaDir() + "/");
+    List().AddTaskDirectory(MediaDir());
+    EXPECT_EQ(Captions(), QStringList{MediaDir() + "/x.wmv"});
+}
+
+TEST_F(TaskListTest, EmptyOrMissingDirectoryAddsNothing)
+{
+    List().AddTaskDirectory(MediaDir() + "/nowhere");
+    List().AddTaskDirectory("");
+    EXPECT_EQ(List().TaskCount(), 0);
+}
+
+// The user acts between two files of one directory: the next file goes to
+// the list as it is at that moment.
+TEST_F(TaskListTest, CommandsRunBetweenTheFilesOfADirectory)
+{
+    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi"})
+        MakeFile(name);
+    const QString other = MakeFile("other/x.avi");
+
+    QTimer user;
+    int step = 0;
+    QObject::connect(&user, &QTimer::timeout, &user, [&] {
+        if (List().TaskCount() == 1 && step == 0) {
+            ++step;
+            List().AddTaskDirectory(QFileInfo(other).absolutePath()); // a second add, nested
+        } else if (List().TaskCount() == 3 && step == 1) {
+            ++step;
+            Select({0});
+            List().tbtnRemoveClick();
+        } else if (List().TaskCount() == 3 && step == 2) {
+            ++step;
+            List().tbtnClearClick();
+        }
+    });
+    user.start(0);
+    List().AddTaskDirectory(MediaDir());
+    user.stop();
+
+    const QString dir = MediaDir() + "/";
+    EXPECT_EQ(step, 3);
+    EXPECT_EQ(Captions(), QStringList{dir + "4.avi"});
+}
+
+TEST_F(TaskListTest, NewExtIsTheOutputExtensionAtTheTimeOfTheAdd)
+{
+    List().AddTaskFile(MakeFile("before.avi"));
+    LoadProfile("mp4");
+    List().AddTaskFile(MakeFile("after.avi"));
+
+    EXPECT_EQ(ReadRow(List(), 0).NewExt, "");
+    EXPECT_EQ(ReadRow(List(), 1).NewExt, ".mp4");
+    // What the grid shows follows the profile loaded now, not the record.
+    Select({0});
+    List().ltvTaskClick();
+    EXPECT_EQ(Output("New Filename"), "before.mp4");
+}

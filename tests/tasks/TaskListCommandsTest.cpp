@@ -1,0 +1,378 @@
+#include "TaskListFixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <map>
+
+namespace {
+
+// Rows "A", "B", ... whose every text names the row, so a test sees whole
+// records move and not just captions.
+void FillRows(TTaskList& list, QTreeWidget& view, int count)
+{
+    for (int row = 0; row < count; ++row) {
+        const std::string name(1, static_cast<char>('A' + row));
+        view.addTopLevelItem(new QTreeWidgetItem);
+        ltvItemData data;
+        data.InputFile = data.LengthText = data.SizeText = data.StatusText = data.NewName =
+            data.NewExt = data.FullStartText = data.FullEndText = data.SpanText = data.StartText =
+                data.EndText = name;
+        list.WriteTask(row, AllFields, data);
+    }
+}
+
+QString RowTexts(QTreeWidget& view, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < 11; ++column)
+        texts << view.topLevelItem(row)->text(column);
+    return texts.join("");
+}
+
+} // namespace
+
+// Selector k writes and reads sub-item k (column k + 1) alone; reading a
+// time sub-item computes its number and leaves the other numbers be.
+TEST_F(TaskListTest, ReadAndWriteTouchOnlyTheSelectedSlot)
+{
+    const std::array<std::string ltvItemData::*, 11> texts{
+        &ltvItemData::InputFile,     &ltvItemData::LengthText,  &ltvItemData::SizeText,
+        &ltvItemData::StatusText,    &ltvItemData::NewName,     &ltvItemData::NewExt,
+        &ltvItemData::FullStartText, &ltvItemData::FullEndText, &ltvItemData::SpanText,
+        &ltvItemData::StartText,     &ltvItemData::EndText};
+    const std::map<int, double ltvItemData::*> numbers{
+        {0, &ltvItemData::LengthSec},  {5, &ltvItemData::FullStartSec},
+        {6, &ltvItemData::FullEndSec}, {7, &ltvItemData::SpanSec},
+        {8, &ltvItemData::StartSec},   {9, &ltvItemData::EndSec}};
+
+    FillRows(List(), View(), 1);
+    for (int field = InputFileOnly; field <= 9; ++field) {
+        SCOPED_TRACE("field " + std::to_string(field));
+        const int column = field + 1;
+        ltvItemData written;
+        for (int slot = 0; slot < 11; ++slot)
+            written.*texts[slot] = "00:00:0" + std::to_string(slot) + ".5";
+        List().WriteTask(0, field, written);
+        for (int slot = 0; slot < 11; ++slot)
+            EXPECT_EQ(View().topLevelItem(0)->text(slot).toStdString(),
+                      slot == column ? written.*texts[slot] : "A");
+
+        ltvItemData read;
+        for (int slot = 0; slot < 11; ++slot)
+            read.*texts[slot] = "kept";
+        for (const auto& [subItem, number] : numbers)
+            read.*number = 42;
+        List().ReadTask(0, field, read);
+        for (int slot = 0; slot < 11; ++slot)
+            EXPECT_EQ(read.*texts[slot], slot == column ? written.*texts[slot] : "kept");
+        for (const auto& [subItem, number] : numbers)
+            EXPECT_DOUBLE_EQ(read.*number, subItem == field ? column + 0.5 : 42);
+
+        View().topLevelItem(0)->setText(column, "A");
+    }
+}
+
+TEST_F(TaskListTest, ReadingAllFieldsParsesEveryTimeText)
+{
+    FillRows(List(), View(), 1);
+    ltvItemData data;
+    List().ReadTask(0, AllFields, data);
+    for (const double number : {data.LengthSec, data.FullStartSec, data.FullEndSec, data.SpanSec,
+                                data.StartSec, data.EndSec})
+        EXPECT_EQ(number, -1);
+    data.LengthText = "00:00:03.04";
+    data.StartText = "00:00:00.0";
+    data.EndText = "1:2:3";
+    List().WriteTask(0, AllFields, data);
+    ltvItemData read;
+    List().ReadTask(0, AllFields, read);
+    EXPECT_DOUBLE_EQ(read.LengthSec, 3.04);
+    EXPECT_DOUBLE_EQ(read.StartSec, 0);
+    EXPECT_DOUBLE_EQ(read.EndSec, 3723);
+    EXPECT_EQ(read.SpanSec, -1);
+}
+
+struct MoveCase
+{
+    const char* name;
+    int rows;
+    QList<int> selected;
+    bool up;
+    QString order;
+    QList<int> selectedAfter;
+};
+
+class TaskListMoveTest : public TaskListTest, public ::testing::WithParamInterface<MoveCase>
+{
+};
+
+TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
+{
+    const MoveCase& c = GetParam();
+    FillRows(List(), View(), c.rows);
+    EnableButtons();
+    Select(c.selected);
+    View().setCurrentItem(View().topLevelItem(c.rows - 1), 0, QItemSelectionModel::NoUpdate);
+
+    (c.up ? Form().tbtnUp : Form().tbtnDown)->click();
+
+    QString order;
+    for (int row = 0; row < c.rows; ++row) {
+        order += View().topLevelItem(row)->text(0);
+        EXPECT_EQ(RowTexts(View(), row), QString(11, View().topLevelItem(row)->text(0)[0]));
+    }
+    EXPECT_EQ(order, c.order);
+    EXPECT_EQ(SelectedRows(), c.selectedAfter);
+    EXPECT_EQ(View().currentItem(), View().topLevelItem(c.rows - 1));
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TaskListMoveTest,
+    ::testing::Values(MoveCase{"UpTopRowStays", 3, {0}, true, "ABC", {0}},
+                      MoveCase{"DownLastRowStays", 3, {2}, false, "ABC", {2}},
+                      MoveCase{"UpTopPairFolds", 3, {0, 1}, true, "BAC", {0}},
+                      MoveCase{"UpPairMovesAsABlock", 3, {1, 2}, true, "BCA", {0, 1}},
+                      MoveCase{"DownPairMovesAsABlock", 3, {0, 1}, false, "CAB", {1, 2}},
+                      MoveCase{"DownLastPairFolds", 3, {1, 2}, false, "ACB", {2}},
+                      MoveCase{"UpTwoBlocks", 5, {1, 3, 4}, true, "BADEC", {0, 2, 3}},
+                      MoveCase{"DownTwoBlocks", 5, {0, 1, 3}, false, "CABED", {1, 2, 4}},
+                      MoveCase{"UpNothingSelected", 3, {}, true, "ABC", {}},
+                      MoveCase{"DownNothingSelected", 3, {}, false, "ABC", {}},
+                      MoveCase{"UpSingleRow", 1, {0}, true, "A", {0}},
+                      MoveCase{"DownSingleRow", 1, {0}, false, "A", {0}}),
+    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
+{
+    FillRows(List(), View(), 4);
+    EnableButtons();
+    FillOutputGrid();
+    Select({1, 3});
+    Form().tbtnRemove->click();
+    EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
+    EXPECT_EQ(Output("New Filename"), "");
+    EXPECT_EQ(Output("Start Time"), "");
+    EXPECT_EQ(Output("End Time"), "");
+    EXPECT_EQ(TaskButtons(), "on");
+
+    FillOutputGrid();
+    View().clearSelection();
+    Form().tbtnRemove->click(); // nothing selected: the grid is emptied all the same
+    EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
+    EXPECT_EQ(Output("End Time"), "");
+    EXPECT_EQ(TaskButtons(), "on");
+
+    Select({0, 1});
+    Form().tbtnRemove->click();
+    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(TaskButtons(), "off");
+}
+
+TEST_F(TaskListTest, ClearEmptiesListGridAndButtons)
+{
+    FillRows(List(), View(), 3);
+    EnableButtons();
+    FillOutputGrid();
+    Form().tbtnClear->click();
+    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(Output("Start Time"), "");
+    EXPECT_EQ(TaskButtons(), "off");
+}
+
+struct KeyCase
+{
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QStringList captionsAfter;
+};
+
+class TaskListKeyTest : public TaskListTest, public ::testing::WithParamInterface<KeyCase>
+{
+};
+
+// The keys work whatever the modifiers, and even with the buttons disabled.
+TEST_P(TaskListKeyTest, KeysRunTheirCommands)
+{
+    const KeyCase& c = GetParam();
+    FillRows(List(), View(), 3);
+    Select({1});
+    QTest::keyClick(&View(), c.key, c.modifiers);
+    EXPECT_EQ(Captions(), c.captionsAfter);
+    EXPECT_EQ(TaskButtons(), "off"); // a key never enables them
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TaskListKeyTest,
+    ::testing::Values(
+        KeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier, {"A", "C"}},
+        KeyCase{"ShiftDelete", Qt::Key_Delete, Qt::ShiftModifier, {"A", "C"}},
+        KeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier, {}},
+        KeyCase{"CtrlAltBackspace", Qt::Key_Backspace, Qt::ControlModifier | Qt::AltModifier, {}},
+        KeyCase{"OtherKey", Qt::Key_X, Qt::NoModifier, {"A", "B", "C"}}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+TEST_F(TaskListTest, KeysEnableNothingAndDeleteOfTheLastRowDisables)
+{
+    FillRows(List(), View(), 1);
+    EnableButtons();
+    Select({0});
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(TaskButtons(), "off");
+}
+
+TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
+{
+    QStringList captions;
+    for (QAction* action : List().ppmTask->actions())
+        captions << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(captions, (QStringList{"Open", "-", "Add Files...", "Add Directorys...", "-",
+                                     "Remove", "Clear"}));
+
+    struct State
+    {
+        bool open, addFiles, addDirectory, remove, clear;
+        bool operator==(const State&) const = default;
+    };
+    const auto state = [this] {
+        List().ppmTaskPopup();
+        return State{List().mniOpen->isEnabled(), List().mniAddFiles->isEnabled(),
+                     List().mniAddDirectory->isEnabled(), List().mniRemove->isEnabled(),
+                     List().mniClear->isEnabled()};
+    };
+    EXPECT_EQ(state(), (State{false, true, true, false, false}));
+    FillRows(List(), View(), 2);
+    EXPECT_EQ(state(), (State{false, true, true, false, true}));
+    Select({1});
+    EXPECT_EQ(state(), (State{true, true, true, true, true}));
+
+    // The list's context menu request runs the same step and opens the menu.
+    View().clearSelection();
+    List().mniOpen->setEnabled(true);
+    emit View().customContextMenuRequested(QPoint(5, 5));
+    EXPECT_FALSE(List().mniOpen->isEnabled());
+    EXPECT_TRUE(List().ppmTask->isVisible());
+    List().ppmTask->close();
+}
+
+TEST_F(TaskListTest, PopupItemsRunTheCommands)
+{
+    FillRows(List(), View(), 3);
+    EnableButtons();
+    Select({0});
+    List().mniRemove->trigger();
+    EXPECT_EQ(Captions(), (QStringList{"B", "C"}));
+    List().mniClear->trigger();
+    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(TaskButtons(), "off");
+
+    const QString file = MakeFile("f.avi");
+    FPlatform.openAnswers.push_back({file});
+    List().mniAddFiles->trigger();
+    EXPECT_EQ(Captions(), QStringList{file});
+    FPlatform.folderAnswers.push_back(MediaDir());
+    MakeFile("g.avi");
+    List().mniAddDirectory->trigger();
+    EXPECT_EQ(Captions(), (QStringList{file, MediaDir() + "/g.avi"}));
+    EXPECT_EQ(TaskButtons(), "on");
+}
+
+TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
+{
+    QSignalSpy preview(&List(), &TTaskList::PreviewSelectedTask);
+    FillRows(List(), View(), 2);
+    List().mniOpen->trigger();
+    List().ltvTaskDblClick();
+    EXPECT_EQ(preview.count(), 0);
+    Select({1});
+    List().mniOpen->trigger();
+    EXPECT_EQ(preview.count(), 1);
+
+    Form().resize(800, 540);
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    const QPoint onRow = View().visualItemRect(View().topLevelItem(0)).center();
+    // The toolkit's double click is a press, a release, then the double
+    // click and its release.
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, onRow);
+    QTest::mouseDClick(View().viewport(), Qt::LeftButton, {}, onRow);
+    EXPECT_EQ(preview.count(), 2);
+}
+
+TEST_F(TaskListTest, MouseClicksShowTheFirstSelectedRowButKeysDoNot)
+{
+    FApp.Script().Set("probe.duration", "00:00:05").Save();
+    List().AddTaskFile(MakeFile("first.avi"));
+    List().AddTaskFile(MakeFile("second.part.avi"));
+    ltvItemData trimmed;
+    trimmed.StartText = "00:00:01.5";
+    trimmed.EndText = "00:00:04";
+    List().WriteTask(1, 8, trimmed);
+    List().WriteTask(1, 9, trimmed);
+    LoadProfile("mkv");
+
+    Form().resize(800, 540);
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      View().visualItemRect(View().topLevelItem(1)).center());
+    EXPECT_EQ(SelectedRows(), QList<int>{1});
+    EXPECT_EQ(Output("New Filename"), "second.part.mkv");
+    EXPECT_EQ(Output("Start Time"), "00:00:01.5");
+    EXPECT_EQ(Output("End Time"), "00:00:04");
+
+    // Ctrl+click adds row 0: the lowest selected row is shown.
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      View().visualItemRect(View().topLevelItem(0)).center());
+    EXPECT_EQ(SelectedRows(), (QList<int>{0, 1}));
+    EXPECT_EQ(Output("New Filename"), "first.mkv");
+
+    // A selection changed by keyboard leaves the grid as it was.
+    QTest::keyClick(&View(), Qt::Key_Down);
+    EXPECT_EQ(Output("New Filename"), "first.mkv");
+
+    // A click on empty space clears the selection, and the grid with it.
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      QPoint(5, View().viewport()->height() - 5));
+    EXPECT_TRUE(SelectedRows().isEmpty());
+    EXPECT_EQ(Output("New Filename"), "");
+    EXPECT_EQ(Output("Start Time"), "");
+}
+
+TEST_F(TaskListTest, BrowseSetsTheOutputDirectoryWithItsSeparator)
+{
+    Form().edtOutputdir->setText("/kept/");
+    Form().bbtnBrowser->click(); // cancelled
+    EXPECT_EQ(Form().edtOutputdir->text(), "/kept/");
+    FPlatform.folderAnswers.push_back("/picked/dir");
+    Form().bbtnBrowser->click();
+    EXPECT_EQ(Form().edtOutputdir->text(), "/picked/dir/");
+    FPlatform.folderAnswers.push_back("/");
+    Form().bbtnBrowser->click();
+    EXPECT_EQ(Form().edtOutputdir->text(), "/");
+
+    ASSERT_EQ(FPlatform.folderCalls.size(), 3);
+    EXPECT_EQ(FPlatform.folderCalls[0].title, "Select the output directory.");
+    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Form());
+}
+
+TEST_F(TaskListTest, OpenShowsOnlyAnExistingDirectory)
+{
+    const QString file = MakeFile("not-a-dir.avi");
+    for (const QString& text : {QString(), file, MediaDir() + "/missing/"}) {
+        Form().edtOutputdir->setText(text);
+        Form().bbtnOpen->click();
+    }
+    EXPECT_TRUE(FPlatform.opened.isEmpty());
+    Form().edtOutputdir->setText(MediaDir() + "/");
+    Form().bbtnOpen->click();
+    EXPECT_EQ(FPlatform.opened, QStringList{MediaDir() + "/"});
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/Main.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/TaskList.h"
+#include "widgets/ValueListEditor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A main window over a temporary application directory whose encoder is the
+// fake one, plus a scratch directory for the media files the tests add.
+class TaskListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FApp.IsValid());
+        ASSERT_TRUE(FMedia.isValid());
+        FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{});
+    }
+
+    TMainForm& Form() { return *FForm; }
+    TTaskList& List() { return *FForm->TaskList; }
+    QTreeWidget& View() { return *FForm->ltvTask; }
+
+    // An empty file (the fake encoder reports on any path) under the
+    // scratch directory; `name` may hold subdirectories.
+    QString MakeFile(const QString& name)
+    {
+        const QString path = FMedia.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        return path;
+    }
+    QString MediaDir() const { return FMedia.path(); }
+
+    QStringList Captions()
+    {
+        QStringList captions;
+        for (int row = 0; row < View().topLevelItemCount(); ++row)
+            captions << View().topLevelItem(row)->text(0);
+        return captions;
+    }
+    QList<int> SelectedRows()
+    {
+        QList<int> rows;
+        for (int row = 0; row < View().topLevelItemCount(); ++row)
+            if (View().topLevelItem(row)->isSelected())
+                rows << row;
+        return rows;
+    }
+    void Select(const QList<int>& rows)
+    {
+        View().clearSelection();
+        for (const int row : rows)
+            View().topLevelItem(row)->setSelected(true);
+    }
+
+    void EnableButtons() { List().EnableTaskButtons(true); }
+
+    // "on", "off", or "mixed" when the five task buttons disagree.
+    std::string TaskButtons()
+    {
+        int on = 0;
+        for (QToolButton* button : {Form().tbtnUp, Form().tbtnDown, Form().tbtnRemove,
+                                    Form().tbtnClear, Form().tbtnStart})
+            on += button->isEnabled() ? 1 : 0;
+        return on == 5 ? "on" : on == 0 ? "off" : "mixed";
+    }
+
+    QString Output(const QString& label) { return Form().ProfileDetail->vleOutput->Values(label); }
+    void FillOutputGrid()
+    {
+        for (const char* label : {"New Filename", "Start Time", "End Time"})
+            Form().ProfileDetail->SetDetailValue(0, label, "stale");
+    }
+
+    // Loads a minimal profile whose output type is `type`.
+    void LoadProfile(const QString& type)
+    {
+        const QString path = FMedia.filePath("Test.apf");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Main]\nType=" + type.toUtf8() + "\nPara=0\n");
+        file.close();
+        Form().ProfileDetail->LoadProfileIntoGrids(path);
+        ASSERT_EQ(Form().ProfileDetail->OutputExt, "." + type);
+    }
+
+    TempAppDir FApp{TempAppDir::Encoder::Fake};
+    FakePlatform FPlatform;
+    QTemporaryDir FMedia;
+    std::unique_ptr<TMainForm> FForm;
+};

@@ -1,0 +1,44 @@
+#include "app/Main.h"
+#include "fixtures/Clips.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/TempAppDir.h"
+#include "tasks/TaskList.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The real encoder probes a directory of the eight generated clips, named so
+// that case matters for neither the match nor the order.
+TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
+{
+    TempAppDir app(TempAppDir::Encoder::Real);
+    ASSERT_TRUE(app.IsValid());
+    QTemporaryDir clips;
+    ASSERT_TRUE(clips.isValid());
+    const QList<std::pair<QString, QString>> copies{
+        {".avi", "b.AVI"}, {".mpg", "A.mpg"}, {".mpeg", "c.Mpeg"}, {".mp4", "D.mp4"},
+        {".wmv", "e.WMV"}, {".mov", "F.mov"}, {".vob", "g.vob"},   {".asf", "H.AsF"}};
+    for (const auto& [ext, name] : copies)
+        ASSERT_TRUE(CopyTestClip(ext, clips.filePath(name))) << name.toStdString();
+    ASSERT_TRUE(CopyTestClip(".avi", clips.filePath("notes.txt")));
+
+    FakePlatform platform;
+    TMainForm form(app.Path(), platform, {});
+    TTaskList& list = *form.TaskList;
+    list.AddTaskDirectory(clips.path());
+
+    const QStringList expected{"A.mpg", "b.AVI", "c.Mpeg", "D.mp4",
+                               "e.WMV", "F.mov", "g.vob",  "H.AsF"};
+    ASSERT_EQ(list.TaskCount(), expected.size());
+    for (int row = 0; row < list.TaskCount(); ++row) {
+        ltvItemData data;
+        list.ReadTask(row, AllFields, data);
+        SCOPED_TRACE(data.InputFile);
+        EXPECT_EQ(QString::fromStdString(data.InputFile), clips.path() + "/" + expected[row]);
+        EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;
+        EXPECT_EQ(data.EndSec, data.LengthSec);
+        EXPECT_TRUE(data.SizeText.starts_with(" 320x240")) << "size '" << data.SizeText << "'";
+        EXPECT_EQ(data.StatusText, "OK");
+    }
+}
