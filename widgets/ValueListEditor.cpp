@@ -6,7 +6,13 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
+
+constexpr int ColumnLineGrip = 2;
+constexpr int MinColumnWidth = 16;
 
 enum TPropRole
 {
@@ -36,6 +42,7 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
                     QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new TValueListDelegate(this));
+    setMouseTracking(true); // the column line shows its sizing cursor on hover
 
     connect(this, &QTableWidget::itemChanged, this, &ValueListEditor::ItemChanged);
     connect(qApp, &QApplication::focusChanged, this, &ValueListEditor::FocusChanged);
@@ -213,6 +220,11 @@ void ValueListEditor::Refresh()
 
 void ValueListEditor::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && OnColumnLine(event->position().toPoint())) {
+        FSizingColumn = true;
+        emit MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+        return;
+    }
     FSuppressEdit = false;
     FInMousePress = true;
     QTableWidget::mousePressEvent(event);
@@ -220,8 +232,31 @@ void ValueListEditor::mousePressEvent(QMouseEvent* event)
     FInMousePress = false;
 }
 
+void ValueListEditor::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (FSizingColumn) {
+        // Both columns keep room for a few characters.
+        const int room = viewport()->width() - MinColumnWidth;
+        setColumnWidth(0, std::clamp(pos.x(), MinColumnWidth, std::max(room, MinColumnWidth)));
+        return;
+    }
+    viewport()->setCursor(OnColumnLine(pos) ? Qt::SplitHCursor : Qt::ArrowCursor);
+    QTableWidget::mouseMoveEvent(event);
+}
+
+bool ValueListEditor::OnColumnLine(const QPoint& pos) const
+{
+    return std::abs(pos.x() - columnWidth(0)) <= ColumnLineGrip;
+}
+
 void ValueListEditor::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (FSizingColumn) {
+        FSizingColumn = false;
+        FKeyWidth = columnWidth(0);
+        return;
+    }
     QTableWidget::mouseReleaseEvent(event);
     FSuppressEdit = false;
 }

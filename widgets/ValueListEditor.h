@@ -48,7 +48,8 @@ public:
     ~ValueListEditor() override;
 
     // The key column's width; the value column takes the rest of the width
-    // (`valueWidth` only sets the widget's initial width hint).
+    // (`valueWidth` only sets the widget's initial width hint). The user can
+    // also drag the line between the two columns.
     void SetColumnWidths(int keyWidth, int valueWidth);
 
     // Values by key, matched ignoring case. A missing key reads as "".
@@ -102,6 +103,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
@@ -115,6 +117,7 @@ private:
     void FireValidate(int row, int col);
     void ApplyFlags(int row);
     bool OwnsWidget(const QWidget* widget) const;
+    bool OnColumnLine(const QPoint& pos) const;
     void UserEdited(int row, int col);
     void EditorCreated(QWidget* editor);
 
@@ -124,5 +127,6 @@ private:
     bool FModified = false;     // the current cell was changed by the user
     bool FSuppressEdit = false; // a MouseDown handler left edit mode
     bool FInMousePress = false;
-    QPointer<QWidget> FEditor; // the open in-place editor, if any
+    QPointer<QWidget> FEditor;  // the open in-place editor, if any
+    bool FSizingColumn = false; // the line between key and value is being dragged
 };

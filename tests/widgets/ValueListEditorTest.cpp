@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -201,6 +202,22 @@ TEST_F(GridWindow, DrawCellHookPaintsOrAdjustsEachCell)
     };
     grid->grab();
     EXPECT_EQ(seen, (QSet<QPair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+}
+
+TEST_F(GridWindow, TheLineBetweenTheColumnsCanBeDragged)
+{
+    grid->InsertRow("Video Codec", "H.264");
+    grid->SetColumnWidths(95, 68);
+    const int y = ValueCell(0).y();
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, QPoint(95, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(140, y),
+                     grid->viewport()->mapToGlobal(QPointF(140, y)), Qt::NoButton, Qt::LeftButton,
+                     {});
+    QApplication::sendEvent(grid->viewport(), &move);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(140, y));
+    EXPECT_EQ(grid->columnWidth(0), 140);
+    EXPECT_FALSE(grid->EditorMode()); // a drag is no click on a cell
+    EXPECT_EQ(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
 }
 
 TEST_F(GridWindow, InsertRowBeforeTheCurrentOne)
