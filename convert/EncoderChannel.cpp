@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -28,6 +30,10 @@ EncoderChannel::EncoderChannel(QObject* parent) : QObject(parent), FProcess(new 
 {
     FProcess->setProcessChannelMode(QProcess::MergedChannels);
     FProcess->setStandardInputFile(QProcess::nullDevice());
+    // Should this program die without its destructors running (killed,
+    // crashed), the kernel takes the encoder down with it: no orphan goes on
+    // writing a file nobody waits for.
+    FProcess->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(FProcess, &QProcess::readyReadStandardOutput, this, &EncoderChannel::DeliverOutput);
     connect(FProcess, &QProcess::finished, this, &EncoderChannel::OnFinished);
     // Start failures are answered by Start's result and a crash arrives as
