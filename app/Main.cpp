@@ -250,8 +250,10 @@ void TMainForm::FormCreate(const QStringList& arguments)
     TakeCommandLine(arguments);
     EnableTaskButtonsWhenListed();
 
-    // 12.
+    // 12. Files dropped anywhere on the window are tasks, also over the
+    // output path, which would otherwise take them as text.
     setAcceptDrops(true);
+    edtOutputdir->setAcceptDrops(false);
 
     // 13.
     ApplyBottomStripLayout(*this, 607);
