@@ -31,6 +31,9 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(RowPitch); // the grid line is inside the section
     horizontalHeader()->setMinimumSectionSize(1);
+    // The stretched value column never shrinks below the default section
+    // size, which would let a narrow grid scroll sideways.
+    horizontalHeader()->setDefaultSectionSize(MinColumnWidth);
     horizontalHeader()->setStretchLastSection(true);
     setColumnWidth(0, FKeyWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -68,6 +69,17 @@ TEST_F(GridWindow, RowsAreSeventeenPixelsPlusTheGridLine)
     grid->SetColumnWidths(95, 68);
     EXPECT_EQ(grid->columnWidth(0), 95);
     EXPECT_EQ(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
+}
+
+TEST_F(GridWindow, ANarrowGridNeverScrollsSideways)
+{
+    grid->InsertRow("Video Codec", "Sorenson Spark (FLV1)");
+    grid->SetColumnWidths(95, 68);
+    window->resize(170, 200);
+    QApplication::processEvents();
+    ASSERT_LT(grid->viewport()->width(), 95 + 100);
+    EXPECT_EQ(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
+    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(GridWindow, ReadOnlyPickListCanBePickedButNotTypedInto)
