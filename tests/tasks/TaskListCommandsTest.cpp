@@ -108,6 +108,11 @@ struct MoveCase
     QList<int> selectedAfter;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class TaskListMoveTest : public TaskListTest, public ::testing::WithParamInterface<MoveCase>
 {
 };
@@ -193,6 +198,11 @@ struct KeyCase
     Qt::KeyboardModifiers modifiers;
     QStringList captionsAfter;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class TaskListKeyTest : public TaskListTest, public ::testing::WithParamInterface<KeyCase>
 {
