@@ -1,7 +1,6 @@
 #include "tasks/TaskList.h"
 
 #include "app/Main.h"
-#include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
 #include "tasks/TaskPaths.h"
@@ -9,9 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>

@@ -25,13 +25,6 @@ void Drop(QWidget& target, const QStringList& paths)
 
 } // namespace
 
-TEST_F(TaskListTest, StartedWithoutArgumentsTheListIsEmptyAndWelcoming)
-{
-    EXPECT_EQ(List().TaskCount(), 0);
-    EXPECT_FALSE(Form().panbg->isHidden());
-    EXPECT_EQ(TaskButtons(), "off");
-}
-
 TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
 {
     const QString file = MakeFile("movie.avi");
@@ -82,14 +75,6 @@ TEST_F(TaskListTest, DropsAddFilesAndFoldersEvenAFolderNamedLikeAVideo)
     EXPECT_EQ(Captions(), (QStringList{MediaDir() + "/folder.avi/inside.asf", file}));
     EXPECT_TRUE(SelectedRows().isEmpty());
     EXPECT_EQ(TaskButtons(), "on");
-}
-
-TEST_F(TaskListTest, DropOfNothingUsableLeavesTheButtonsOff)
-{
-    MakeFile("empty/notes.txt");
-    Drop(Form(), {MakeFile("a.txt"), MediaDir() + "/empty"});
-    EXPECT_EQ(List().TaskCount(), 0);
-    EXPECT_EQ(TaskButtons(), "off");
 }
 
 // Closing the window while a directory is being added stops the add: the
