@@ -2,11 +2,14 @@
 
 #include "widgets/ValueListEditor.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -125,4 +128,18 @@ bool TValueListDelegate::eventFilter(QObject* watched, QEvent* event)
         IsTypedText(static_cast<QKeyEvent*>(event)))
         return true; // no keyboard search either: letters never change a read-only row
     return QStyledItemDelegate::eventFilter(watched, event);
+}
+
+bool TValueListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const int room = view->visualRect(index).width() - 6; // the cell's text margins
+    if (option.fontMetrics.horizontalAdvance(text) > room)
+        QToolTip::showText(event->globalPos(), text, view);
+    else
+        QToolTip::hideText();
+    return true;
 }

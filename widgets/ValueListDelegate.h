@@ -23,6 +23,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A text cut short by a narrow column shows in full as a tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
 private:
     ValueListEditor* FGrid;

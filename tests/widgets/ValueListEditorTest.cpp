@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -80,6 +82,23 @@ TEST_F(GridWindow, ANarrowGridNeverScrollsSideways)
     ASSERT_LT(grid->viewport()->width(), 95 + 100);
     EXPECT_EQ(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
     EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(GridWindow, ACutShortValueShowsInFullAsATooltip)
+{
+    grid->InsertRow("Video Size", "1920x1080 (HD 1080p)");
+    grid->InsertRow("Aspect", "4:3");
+    grid->SetColumnWidths(95, 68);
+    window->resize(170, 200);
+    QApplication::processEvents();
+    const auto hover = [&](int row) {
+        QHelpEvent help(QEvent::ToolTip, ValueCell(row),
+                        grid->viewport()->mapToGlobal(ValueCell(row)));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(hover(1), "");
+    EXPECT_EQ(hover(0), "1920x1080 (HD 1080p)");
 }
 
 TEST_F(GridWindow, ReadOnlyPickListCanBePickedButNotTypedInto)
