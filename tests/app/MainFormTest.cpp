@@ -331,6 +331,21 @@ TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
     EXPECT_TRUE(form.isEnabled());
 }
 
+TEST_F(MainFormTest, AboutIsCreatedOnFirstUseWhenMissing)
+{
+    TMainForm form(AppDir(), platform, {});
+    form.show();
+    ASSERT_EQ(form.AboutForm, nullptr);
+    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    ASSERT_NE(form.AboutForm, nullptr);
+    EXPECT_TRUE(form.AboutForm->isVisible());
+    TAboutForm* first = form.AboutForm;
+    form.AboutForm->close();
+    EXPECT_TRUE(form.isEnabled());
+    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    EXPECT_EQ(form.AboutForm, first);
+}
+
 TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)
 {
     TMainForm& form = Start();
