@@ -1,5 +1,7 @@
 #include "tasks/TaskList.h"
 
+#include <QRegularExpression>
+
 #include "app/Main.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
@@ -188,12 +190,21 @@ void TTaskList::EnableTaskButtons(bool enabled)
 
 QStringList TTaskList::OpenDialogNameFilters()
 {
+    // Qt reads a filter's patterns from its trailing parentheses, separated by
+    // blanks. Each description already ends in its patterns, written the
+    // Windows way; they are rewritten in place so that the user sees the same
+    // text once. "*.*" is the Windows spelling of every file, "*" here.
     const QStringList parts = QString::fromStdString(OpenDialogFilter()).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QStringLiteral(")"));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
+                                  QStringLiteral("*"));
+        const QString& description = parts[i];
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        const QString caption = open < 0 ? description + QLatin1Char(' ') : description.left(open);
+        filters.append(caption + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
     }
     return filters;
 }
