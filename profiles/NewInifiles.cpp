@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -154,10 +155,20 @@ bool TryStrToFloat(const std::string& text, double& value)
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
 {
+    // Anything that cannot be read as a file (a directory, no permission) is
+    // an absent file: the store starts empty and reads give their defaults.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(FFileName, error))
+        return;
     std::ifstream in(FFileName, std::ios::binary);
     if (!in)
         return;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return;
+    }
     FLines = SplitLines(text);
 }
 

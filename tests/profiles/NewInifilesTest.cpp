@@ -184,6 +184,15 @@ TEST_F(IniFile, ReadingAMissingFileLeavesAnEmptyFile)
     EXPECT_EQ(fs::file_size(path), 0u);
 }
 
+TEST_F(IniFile, ADirectoryInPlaceOfTheFileReadsAsAnEmptyStore)
+{
+    fs::create_directories(path);
+    std::unique_ptr<TNewInifile> ini;
+    ASSERT_NO_THROW(ini = std::make_unique<TNewInifile>(path));
+    EXPECT_EQ(ini->ReadString("Main", "Version", "1.5"), "1.5");
+    EXPECT_THROW(TNewInifile::SaveAndFree(std::move(ini)), EIniWriteError);
+}
+
 TEST_F(IniFile, SaveAndFreeOfNoStoreDoesNothing)
 {
     EXPECT_NO_THROW(TNewInifile::SaveAndFree(nullptr));
