@@ -107,26 +107,24 @@ void TBatchRunner::TerminateEncoder()
 void TBatchRunner::LockForConversion()
 {
     emit StopPlayback();
-    for (QToolButton* button :
-         {FForm.tbtnAddFile, FForm.tbtnAddDir, FForm.tbtnUp, FForm.tbtnDown, FForm.tbtnRemove,
-          FForm.tbtnClear, FForm.tbtnStart, FForm.tbtnSetting})
-        button->setEnabled(false);
-    FForm.tbtnStop->setEnabled(true);
-    FForm.ltvTask->setEnabled(false);
-    FForm.panSplitter->setEnabled(false);
-    FForm.gpbProfile->setEnabled(false);
+    SetControlsLocked(true);
 }
 
 void TBatchRunner::UnlockAfterConversion()
 {
+    SetControlsLocked(false);
+}
+
+void TBatchRunner::SetControlsLocked(bool locked)
+{
     for (QToolButton* button :
          {FForm.tbtnAddFile, FForm.tbtnAddDir, FForm.tbtnUp, FForm.tbtnDown, FForm.tbtnRemove,
           FForm.tbtnClear, FForm.tbtnStart, FForm.tbtnSetting})
-        button->setEnabled(true);
-    FForm.tbtnStop->setEnabled(false);
-    FForm.ltvTask->setEnabled(true);
-    FForm.panSplitter->setEnabled(true);
-    FForm.gpbProfile->setEnabled(true);
+        button->setEnabled(!locked);
+    FForm.tbtnStop->setEnabled(locked);
+    FForm.ltvTask->setEnabled(!locked);
+    FForm.panSplitter->setEnabled(!locked);
+    FForm.gpbProfile->setEnabled(!locked);
 }
 
 void TBatchRunner::RunBatch(const std::string& arguments)
@@ -277,16 +275,11 @@ void TBatchRunner::EndCompleted()
 {
     FForm.timerTime->stop();
     FBatchActive = false;
-    if (FSettings.chkTurnoff->isChecked()) {
-        ShutDownComputer();
-        FRunState = Idle;
-        UnlockAfterConversion();
-        emit BatchEnded();
-        FForm.close();
-        emit ProgramEndRequested();
-        return;
-    }
-    if (FSettings.chkExit->isChecked()) {
+    // Turning off takes precedence, and both end the program without a word.
+    const bool turnOff = FSettings.chkTurnoff->isChecked();
+    if (turnOff || FSettings.chkExit->isChecked()) {
+        if (turnOff)
+            ShutDownComputer();
         FRunState = Idle;
         UnlockAfterConversion();
         emit BatchEnded();

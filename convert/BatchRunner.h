@@ -65,6 +65,7 @@ signals:
     void ProgramEndRequested();
 
 private:
+    void SetControlsLocked(bool locked);
     void RunBatch(const std::string& arguments);
     void StartTask();
     void UpdateProgress(const QByteArray& chunk);

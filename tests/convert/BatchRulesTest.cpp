@@ -1,5 +1,7 @@
 #include "convert/BatchRules.h"
 
+#include "fixtures/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,19 +74,14 @@ TEST(BatchRules, TrimSwitchesOnlyForATrimmedTask)
     EXPECT_EQ(TrimSwitches(task), " -t 2");
 }
 
-class OutputNaming : public ::testing::Test
+class OutputNaming : public ScratchDirTest
 {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("quenby-naming-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchDirTest::SetUp();
         out = dir.string() + "/";
     }
-    void TearDown() override { fs::remove_all(dir); }
     void Touch(const std::string& name) { std::ofstream(out + name) << "x"; }
     std::function<bool(const std::string&)> Exists() const
     {
@@ -105,7 +102,6 @@ protected:
         return r;
     }
 
-    fs::path dir;
     std::string out;
 };
 

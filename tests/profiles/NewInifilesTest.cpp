@@ -1,5 +1,7 @@
 #include "profiles/NewInifiles.h"
 
+#include "fixtures/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,39 +12,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class IniFile : public ::testing::Test
+class IniFile : public ScratchDirTest
 {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("quenby-ini-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchDirTest::SetUp();
         path = (dir / "test.ini").string();
     }
-    void TearDown() override
-    {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
 
-    void Write(const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    std::string Read() const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    void Write(const std::string& text) { WriteFile("test.ini", text); }
+    std::string Read() const { return ReadFile(path); }
     std::unique_ptr<TNewInifile> Open(const std::string& text)
     {
         Write(text);
         return std::make_unique<TNewInifile>(path);
     }
 
-    fs::path dir;
     std::string path;
 };
 
@@ -113,22 +99,16 @@ TEST_P(IniConversions, ConvertOrFallBackToDefault)
     EXPECT_DOUBLE_EQ(ini->ReadFloat("A", "k", 0.5), c.real);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, IniConversions,
-                         ::testing::Values(ConversionCase{"1", 1, 1, 1.0},
-                                           ConversionCase{"-1", -1, 1, -1.0},
-                                           ConversionCase{"2", 2, 1, 2.0},
-                                           ConversionCase{"0", 0, 0, 0.0},
-                                           ConversionCase{"TRUE", 7, 1, 0.5},
-                                           ConversionCase{"false", 7, 0, 0.5},
-                                           ConversionCase{"yes", 7, -1, 0.5},
-                                           ConversionCase{"", 7, -1, 0.5},
-                                           ConversionCase{"12 ", 7, 1, 12.0},
-                                           ConversionCase{" 12", 12, 1, 12.0},
-                                           ConversionCase{"$1F", 31, -1, 0.5},
-                                           ConversionCase{"0x10", 16, -1, 0.5},
-                                           ConversionCase{"2147483648", 7, 1, 2147483648.0},
-                                           ConversionCase{"1.5", 7, 1, 1.5},
-                                           ConversionCase{"1,5", 7, -1, 0.5}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniConversions,
+    ::testing::Values(ConversionCase{"1", 1, 1, 1.0}, ConversionCase{"-1", -1, 1, -1.0},
+                      ConversionCase{"2", 2, 1, 2.0}, ConversionCase{"0", 0, 0, 0.0},
+                      ConversionCase{"TRUE", 7, 1, 0.5}, ConversionCase{"false", 7, 0, 0.5},
+                      ConversionCase{"yes", 7, -1, 0.5}, ConversionCase{"", 7, -1, 0.5},
+                      ConversionCase{"12 ", 7, 1, 12.0}, ConversionCase{" 12", 12, 1, 12.0},
+                      ConversionCase{"$1F", 31, -1, 0.5}, ConversionCase{"0x10", 16, -1, 0.5},
+                      ConversionCase{"2147483648", 7, 1, 2147483648.0},
+                      ConversionCase{"1.5", 7, 1, 1.5}, ConversionCase{"1,5", 7, -1, 0.5}));
 
 TEST_F(IniFile, MissingKeysGiveDefaultsAndTrueDefaultIsMinusOneText)
 {
@@ -212,7 +192,9 @@ TEST_F(IniFile, SaveIsAtomicAndLeavesNoTemporaryFile)
         ++files;
     }
     EXPECT_EQ(files, 1);
-    struct stat st {};
+    struct stat st
+    {
+    };
     ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "the file keeps its permissions";
 }

@@ -1,5 +1,7 @@
 #include "profiles/ProfileWalker.h"
 
+#include "fixtures/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,32 +13,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // A scratch directory per test, removed afterwards.
-class ProfileDir : public ::testing::Test
+class ProfileDir : public ScratchDirTest
 {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("quenby-walker-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string Write(const std::string& name, const std::string& text)
     {
-        const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        return WriteFile(name, text);
     }
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    fs::path dir;
+    static std::string Read(const std::string& path) { return ReadFile(path); }
 };
 
 // One visited parameter, as "group:name=shown" with markers for a pick list

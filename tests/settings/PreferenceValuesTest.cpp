@@ -2,6 +2,8 @@
 
 #include "profiles/NewInifiles.h"
 
+#include "fixtures/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,19 +16,14 @@ namespace {
 
 const std::string AppDir = "/opt/quenby/";
 
-class PreferenceFile : public ::testing::Test
+class PreferenceFile : public ScratchDirTest
 {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("quenby-prefs-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchDirTest::SetUp();
         path = (dir / PreferencesFileName).string();
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     TPreferenceValues Read(const std::string& text, const std::string& section)
     {
@@ -35,7 +32,6 @@ protected:
         return ReadPreferenceValues(store, section, AppDir);
     }
 
-    fs::path dir;
     std::string path;
 };
 
