@@ -57,19 +57,19 @@ void BuildToolbar(TMainForm& form)
     form.addToolBar(Qt::TopToolBarArea, bar);
     form.Toolbar1 = bar;
 
-    for (const ButtonSpec& spec : Buttons) {
-        const QString hint = QString::fromUtf8(spec.hint);
-        auto* button = Named(new QToolButton(bar), spec.name, hint);
+    for (const ButtonSpec& entry : Buttons) {
+        const QString hint = QString::fromUtf8(entry.hint);
+        auto* button = Named(new QToolButton(bar), entry.name, hint);
         button->setToolTip(hint);
-        button->setIcon(ToolbarIcon(QString::fromLatin1(spec.icon)));
+        button->setIcon(ToolbarIcon(QString::fromLatin1(entry.icon)));
         button->setIconSize(ImageSize);
         button->setFixedSize(ButtonSize);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setEnabled(spec.enabled);
+        button->setEnabled(entry.enabled);
         bar->addWidget(button);
-        if (spec.separatorAfter)
+        if (entry.separatorAfter)
             bar->addSeparator();
-        form.*spec.member = button;
+        form.*entry.member = button;
     }
 }
