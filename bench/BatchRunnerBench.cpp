@@ -118,7 +118,9 @@ int main(int argc, char** argv)
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
     form.show();
-    form.cmbProfile->setCurrentIndex(form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)"));
+    const int profile = form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
+    form.cmbProfile->setCurrentIndex(profile);
+    emit form.cmbProfile->activated(profile); // as the user's pick does
     windows.SettingForm->chkOpenDir->setChecked(false);
     for (const QString& input : inputs)
         form.TaskList->AddTaskFile(input);

@@ -4,6 +4,7 @@
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
 #include "tasks/TaskList.h"
 
@@ -54,9 +55,11 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     const int profile = form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
     ASSERT_GE(profile, 0);
     form.cmbProfile->setCurrentIndex(profile);
+    emit form.cmbProfile->activated(profile); // as the user's pick does
     for (const QString& input : inputs)
         form.TaskList->AddTaskFile(input);
     form.edtOutputdir->setText(out);
+    ASSERT_EQ(form.ProfileDetail->OutputExt, ".mp4");
     ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
 
     ltvItemData trim;
