@@ -11,7 +11,9 @@ std::string WithTrailingBackslash(const std::string& dir)
 
 std::string ExtractFileName(const std::string& path)
 {
-    const std::size_t at = path.find_last_of("/:");
+    // Only "/" separates: a ":" is an ordinary character in a Linux file name
+    // ("12:30 talk.avi"), not a drive separator.
+    const std::size_t at = path.rfind('/');
     return at == std::string::npos ? path : path.substr(at + 1);
 }
 

@@ -10,7 +10,7 @@
 // not one already.
 std::string WithTrailingBackslash(const std::string& dir);
 
-// The name part: what follows the last "/" (or ":"), the whole text otherwise.
+// The name part: what follows the last "/", the whole text otherwise.
 std::string ExtractFileName(const std::string& path);
 
 // The extension with its dot, from the last "." of the name part; "" for none.
