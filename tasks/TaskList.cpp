@@ -183,6 +183,11 @@ void TTaskList::AddTaskDirectory(const QString& directory)
 
 void TTaskList::EnableTaskButtons(bool enabled)
 {
+    // A running batch locks the list with these buttons. A directory add that
+    // pumped events into a Start ends while the batch runs; switching them on
+    // then would let the user move or delete rows under the runner.
+    if (enabled && !FForm.ltvTask->isEnabledTo(&FForm))
+        return;
     for (QToolButton* button :
          {FForm.tbtnUp, FForm.tbtnDown, FForm.tbtnRemove, FForm.tbtnClear, FForm.tbtnStart})
         button->setEnabled(enabled);

@@ -204,6 +204,24 @@ TEST_F(TaskListTest, CommandsRunBetweenTheFilesOfADirectory)
     EXPECT_EQ(Captions(), QStringList{dir + "4.avi"});
 }
 
+// Start clicked between two files of a directory locks the list; the add
+// that ends during the batch must not unlock its buttons again.
+TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
+{
+    List().AddTaskFile(MakeFile("first.avi"));
+    EnableButtons();
+    MakeFile("dir/1.avi");
+    MakeFile("dir/2.avi");
+    FPlatform.folderAnswers.push_back(MediaDir() + "/dir");
+    QTimer::singleShot(0, &Form(), [this] {
+        View().setEnabled(false);
+        List().EnableTaskButtons(false);
+    });
+    List().tbtnAddDirClick();
+    EXPECT_EQ(List().TaskCount(), 3);
+    EXPECT_EQ(TaskButtons(), "off");
+}
+
 TEST_F(TaskListTest, NewExtIsTheOutputExtensionAtTheTimeOfTheAdd)
 {
     List().AddTaskFile(MakeFile("before.avi"));
