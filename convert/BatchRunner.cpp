@@ -65,6 +65,8 @@ TBatchRunner::~TBatchRunner() = default;
 
 void TBatchRunner::tbtnStartClick()
 {
+    if (FBatchActive)
+        return;
     FForm.ltvTask->setFocus();
     if (!QFileInfo(FForm.edtOutputdir->text()).isDir()) {
         FForm.platform().MessageBox(
@@ -74,7 +76,7 @@ void TBatchRunner::tbtnStartClick()
         FForm.edtOutputdir->setFocus();
         return;
     }
-    if (FForm.TaskList->TaskCount() == 0 || FBatchActive)
+    if (FForm.TaskList->TaskCount() == 0)
         return;
     LockForConversion();
     TProfileDetail& detail = *FForm.ProfileDetail;
@@ -274,12 +276,13 @@ void TBatchRunner::EndStopped(bool duringTask)
 void TBatchRunner::EndCompleted()
 {
     FForm.timerTime->stop();
-    FBatchActive = false;
     // Turning off takes precedence, and both end the program without a word.
     const bool turnOff = FSettings.chkTurnoff->isChecked();
     if (turnOff || FSettings.chkExit->isChecked()) {
         if (turnOff)
             ShutDownComputer();
+        // The batch is over: the close below must not be deferred to it.
+        FBatchActive = false;
         FRunState = Idle;
         UnlockAfterConversion();
         emit BatchEnded();

@@ -300,6 +300,26 @@ TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
     EXPECT_EQ(closed.count(), 1) << "saved once";
 }
 
+TEST_F(BatchRun, TheCompletionMessageIsStillPartOfTheBatch)
+{
+    script.Set("convert.mode", "quick");
+    Open({"a.avi"});
+    QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
+    platform.onMessage = [this, &ended](const FakePlatform::Message&) {
+        form->close();
+        EXPECT_TRUE(runner->IsBatchActive());
+        EXPECT_EQ(ended.count(), 0) << "the directory is still to be opened";
+        runner->tbtnStartClick(); // refused: this batch has not ended
+    };
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    QTest::qWait(200);
+    EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
+    EXPECT_EQ(app.RecordedRuns().size(), 1 + 1) << "one probe, one conversion";
+    EXPECT_EQ(platform.opened, QStringList({app.Path() + "out/"}));
+    EXPECT_EQ(ended.count(), 1);
+}
+
 TEST_F(BatchRun, DestroyingTheWindowsDuringARunLeavesNoEncoder)
 {
     script.Set("convert.mode", "silence");
