@@ -10,10 +10,6 @@
 
 namespace {
 
-// A killed process dies at once; this only bounds the wait for a process the
-// kernel cannot reap (stuck in uninterruptible I/O), so the window never hangs.
-constexpr int ReapTimeoutMs = 5000;
-
 // Qt 6.4 leaks a pipe descriptor each time a started child fails to exec,
 // and a missing or unusable "tolvex.dll" would fail on every probe. Such a
 // program is therefore refused before anything is forked.
@@ -85,7 +81,9 @@ void EncoderChannel::KillAndReap()
 {
     FStopping = true;
     FProcess->kill();
-    FProcess->waitForFinished(ReapTimeoutMs);
+    // A killed process dies at once. No time limit here would help: close()
+    // itself waits for the end without one, as it must to reap the child.
+    FProcess->waitForFinished(-1);
     FProcess->close();
     FStopping = false;
 }
