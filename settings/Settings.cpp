@@ -188,6 +188,10 @@ void TSettingForm::FormCreate()
 {
     for (int i = 0; i < FMainForm.cmbProfile->count(); ++i)
         cmbProfile->addItem(FMainForm.cmbProfile->itemText(i));
+    // Nothing is picked until the user or the "&Setting" button picks: a
+    // combo that picked its first entry by itself would make OK from the
+    // toolbar reload the main window's profile over the user's grid edits.
+    cmbProfile->setCurrentIndex(-1);
     FPreferences->LoadPreferences();
 }
 

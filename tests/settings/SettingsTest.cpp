@@ -373,6 +373,18 @@ TEST_F(Settings, AMissingApplicationDirectoryNeverStopsTheExit)
     EXPECT_FALSE(QFile::exists(appDir + "Preferences.ini"));
 }
 
+TEST_F(Settings, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
+{
+    AddProfile("Alpha", "avi");
+    Start();
+    ASSERT_EQ(main->cmbProfile->currentText(), "Alpha");
+    AddProfile("Alpha", "mkv");
+    OpenGeneral();
+    EXPECT_EQ(form->cmbProfile->currentIndex(), -1);
+    Click(form->btnOK);
+    EXPECT_EQ(main->ProfileDetail->OutputExt, ".avi");
+}
+
 TEST_F(Settings, EveryOptionSurvivesARestart)
 {
     AddProfile("Alpha");
