@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -156,7 +155,6 @@ QWidget* TMainForm::CreateMainPanel()
     ltvTask->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
     ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
@@ -206,16 +204,15 @@ QWidget* TMainForm::CreateProfileColumn()
 
 void TMainForm::FormCreate(const QStringList& arguments)
 {
-    // 1-2. Every data path starts from the application directory, which the
+    // Every data path starts from the application directory, which the
     // constructor has ended with a separator.
     edtOutputdir->setText(AppDir);
     EncoderPath = AppDir + QString::fromUtf8(EncoderFile);
 
-    // 3.
     ltvTask->header()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
 
-    // 4. The release writes the file back, so a missing one exists from the
+    // The release writes the file back, so a missing one exists from the
     // first start on. Nothing here may stop the program from starting.
     VersionText = QString::fromUtf8(DefaultVersion);
     try {
@@ -228,38 +225,29 @@ void TMainForm::FormCreate(const QStringList& arguments)
         // A read-only or unreadable preferences file: the version read stays.
     }
 
-    // 5.
     HelpFilePath = AppDir + QString::fromUtf8(HelpFile);
 
-    // 6. The application's name is the title of its plain message boxes.
+    // The application's name is the title of its plain message boxes.
     QCoreApplication::setApplicationName(ProductTitle);
     labProgramName->setText(ProductTitle);
     setWindowTitle(ProductTitle + QStringLiteral(" V") + VersionText);
 
-    // 7.
     labLink->setText(MakerLinkCaption());
     labLink->setAccessibleName(MakerLinkCaption());
 
-    // 8. The supported extensions, the input mask and the open dialog's
-    // filter are fixed tables of tasks/TaskPaths: nothing to build.
-
-    // 9.
     ProfileDetail->BuildProfileCatalogue();
 
-    // 10-11.
     TakeCommandLine(arguments);
     EnableTaskButtonsWhenListed();
 
-    // 12. Files dropped anywhere on the window are tasks, also over the
+    // Files dropped anywhere on the window are tasks, also over the
     // output path, which would otherwise take them as text.
     setAcceptDrops(true);
     edtOutputdir->setAcceptDrops(false);
 
-    // 13.
     ApplyBottomStripLayout(*this, 607);
     panBottomLeft->hide();
 
-    // 14.
     for (int column = 0; column < int(CreatedColumns.size()); ++column)
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
 }
@@ -355,11 +343,6 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-}
-
-void TMainForm::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)

@@ -1,7 +1,5 @@
 #include "tasks/TaskList.h"
 
-#include <QRegularExpression>
-
 #include "app/Main.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
@@ -13,6 +11,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QTreeWidget>
 
