@@ -196,34 +196,6 @@ TEST_F(MainFormTest, ColumnsAsCreated)
     EXPECT_EQ(form.ltvTask->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
-TEST_F(MainFormTest, CommandLineAddsFilesAndDirectories)
-{
-    const QString movie = Make("movie.avi");
-    const QString text = Make("notes.txt");
-    const QString clips = Make("clips", true);
-    const QString inside = Make("clips/b.mpg");
-    Make("clips/skip.doc");
-    TMainForm& form = Start({movie, text, clips});
-    EXPECT_EQ(Rows(), (QStringList{movie, inside}));
-    EXPECT_FALSE(form.panbg->isVisibleTo(&form));
-    for (QToolButton* button : ListButtons(form))
-        EXPECT_TRUE(button->isEnabled()) << button->toolTip().toStdString();
-    EXPECT_FALSE(form.tbtnStop->isEnabled());
-}
-
-TEST_F(MainFormTest, CapitalTmpListFileNamesTheEntries)
-{
-    const QString movie = Make("movie.avi");
-    const QString other = Make("other.wmv");
-    const QString list = Make("LIST.TMP");
-    QFile file(list);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((movie + "\r\n" + work.path() + "/missing.avi\r\n").toUtf8());
-    file.close();
-    Start({list, other});
-    EXPECT_EQ(Rows(), QStringList{movie});
-}
-
 TEST_F(MainFormTest, UnreadableListFileStillStarts)
 {
     TMainForm& form = Start({work.path() + "/absent.tmp", Make("movie.avi")});
@@ -231,19 +203,6 @@ TEST_F(MainFormTest, UnreadableListFileStillStarts)
     EXPECT_TRUE(form.panbg->isVisibleTo(&form));
     for (QToolButton* button : ListButtons(form))
         EXPECT_FALSE(button->isEnabled());
-}
-
-TEST_F(MainFormTest, DroppedFolderNamedLikeAVideoIsADirectory)
-{
-    TMainForm& form = Start();
-    const QString folder = Make("x.avi", true);
-    const QString inside = Make("x.avi/inside.mp4");
-    const QString movie = Make("movie.mov");
-    Make("readme.txt");
-    Drop({folder, work.path() + "/readme.txt", movie});
-    EXPECT_EQ(Rows(), (QStringList{inside, movie}));
-    for (QToolButton* button : ListButtons(form))
-        EXPECT_TRUE(button->isEnabled());
 }
 
 TEST_F(MainFormTest, DroppedLongPathArrivesWhole)
