@@ -99,7 +99,16 @@ ValueListEditor* TProfileDetail::AddGrid(QWidget* box, const QStringList& rows)
 
 QString TProfileDetail::ProfilePath(const QString& name) const
 {
-    return FAppDir + ProfilesDir + name + ProfileExt;
+    const QString dir = FAppDir + ProfilesDir;
+    const QString path = dir + name + ProfileExt;
+    if (FileExists(path.toStdString()))
+        return path;
+    // The catalogue lists "x.APF" as "x", as a file system that ignores case
+    // would open it; here the listed file has to be named as it is.
+    for (const std::string& file : ListFilesWithExt(dir.toStdString(), ProfileExt))
+        if (QString::fromStdString(StripExtension(file)) == name)
+            return dir + QString::fromStdString(file);
+    return path;
 }
 
 void TProfileDetail::BuildProfileCatalogue()

@@ -30,7 +30,8 @@ public:
     // "." + the loaded profile's "Type"; empty until a profile loads.
     QString OutputExt;
 
-    // AppDir + "Profiles/" + name + ".apf".
+    // AppDir + "Profiles/" + name + ".apf"; when that file is missing, the
+    // listed file of that name whose extension differs only in case.
     QString ProfilePath(const QString& name) const;
     // Fills `cmbProfile` with the profile names in catalogue order, selecting none.
     void BuildProfileCatalogue();

@@ -150,10 +150,10 @@ TEST_F(DetailPanel, CatalogueListsProfileNamesInNameOrderWithoutSelecting)
     combo->setCurrentIndex(1);
     detail->cmbProfileChange();
     EXPECT_EQ(detail->OutputExt, ".avi");
-    // "a.APF" is not "a.apf" on this file system: its profile path names no file.
+    // Listed from "a.APF", it loads from that file.
     combo->setCurrentIndex(0);
     detail->cmbProfileChange();
-    EXPECT_EQ(detail->OutputExt, ".avi");
+    EXPECT_EQ(detail->OutputExt, ".mov");
 }
 
 TEST_F(DetailPanel, SetDetailValueFindsTheLabelIgnoringCaseOrAppendsIt)
