@@ -46,16 +46,14 @@ protected:
         file.write(text);
     }
 
-    // A file or directory inside a scratch folder next to the app directory.
-    QString Make(const QString& relative, bool directory = false)
+    // A file inside a scratch folder next to the app directory.
+    QString Make(const QString& relative)
     {
         const QString path = work.path() + "/" + relative;
-        QDir().mkpath(directory ? path : QFileInfo(path).path());
-        if (!directory) {
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write("x");
-        }
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("x");
         return path;
     }
 
