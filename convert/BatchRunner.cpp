@@ -39,15 +39,6 @@ QString Text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-QStringList ToStringList(const std::vector<std::string>& items)
-{
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items)
-        list.append(Text(item));
-    return list;
-}
-
 } // namespace
 
 TBatchRunner::TBatchRunner(TMainForm& form, TSettingForm& settings)
@@ -188,8 +179,8 @@ void TBatchRunner::StartTask()
     const std::string arguments = FArguments + TrimSwitches(FTask);
     FChunkIndex = 0;
     FTail.clear();
-    if (!FChannel.Start(FForm.EncoderPath,
-                        ToStringList(ConversionArguments(FTask.InputFile, arguments, output))))
+    if (!FChannel.Start(FForm.EncoderPath, EncoderChannel::ArgumentList(ConversionArguments(
+                                               FTask.InputFile, arguments, output))))
         EndFailedStart();
 }
 

@@ -43,6 +43,15 @@ EncoderChannel::~EncoderChannel()
     Terminate();
 }
 
+QStringList EncoderChannel::ArgumentList(const std::vector<std::string>& arguments)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(arguments.size()));
+    for (const std::string& argument : arguments)
+        list.append(QString::fromStdString(argument));
+    return list;
+}
+
 void EncoderChannel::SetMaxChunk(int bytes)
 {
     FMaxChunk = std::max(1, bytes);

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 // The one encoder process that runs at a time, and the channel its output
 // comes through. Standard output and standard error are merged into one
 // stream, as the reports are parsed as one text; standard input is the null
@@ -34,6 +37,9 @@ public:
     // shell. False when a run is still going or the program cannot be
     // started; a failed start leaves nothing behind.
     bool Start(const QString& program, const QStringList& arguments);
+
+    // The argument vectors are built in the core as UTF-8 texts.
+    static QStringList ArgumentList(const std::vector<std::string>& arguments);
 
     // Kills the running encoder, as TerminateProcess did, and reaps it. Output
     // not yet delivered is dropped and neither ChunkRead nor Finished is

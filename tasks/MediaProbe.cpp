@@ -8,10 +8,8 @@
 
 TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, int timeLimitMs)
 {
-    QStringList arguments;
-    for (const std::string& argument : ProbeArguments(inputPath.toStdString()))
-        arguments << QString::fromStdString(argument);
-
+    const QStringList arguments =
+        EncoderChannel::ArgumentList(ProbeArguments(inputPath.toStdString()));
     EncoderChannel channel;
     bool started = false;
     // The chunks are joined before the cut: a report that arrives in several
