@@ -39,15 +39,6 @@ INSTANTIATE_TEST_SUITE_P(Widths, ColumnRuleTest,
                              ColumnCase{"NegativeHalves", 562, 552, {255, 88, 78, 98}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ColumnRule, SameWidthChangesNothing)
-{
-    int last = 662;
-    ColumnWidths widths = {309, 107, 95, 119};
-    EXPECT_FALSE(AdjustColumns(662, last, widths));
-    EXPECT_EQ(widths, (ColumnWidths{309, 107, 95, 119}));
-    EXPECT_EQ(last, 662);
-}
-
 TEST(ColumnRule, SecondEventWithTheSameWidthIsIgnored)
 {
     int last = 562;
