@@ -96,7 +96,8 @@ bool TryStrToInt(const std::string& text, int32_t& value)
     } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -118,7 +119,8 @@ bool TryStrToInt(const std::string& text, int32_t& value)
         if (magnitude > 0xFFFFFFFFull)
             return false;
     }
-    int64_t signedValue = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
+    int64_t signedValue =
+        negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
     if (base == 16 && !negative && magnitude > 0x7FFFFFFFull) {
         // Hexadecimal texts name a bit pattern: $FFFFFFFF is -1.
         signedValue = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
@@ -160,13 +162,18 @@ TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
     std::error_code error;
     if (!std::filesystem::is_regular_file(FFileName, error))
         return;
+    // A file that is there but cannot be read must not be replaced by the
+    // empty store at release: that would lose whatever it holds.
     std::ifstream in(FFileName, std::ios::binary);
-    if (!in)
-        return;
     std::string text;
     try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in)
+            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } catch (const std::exception&) {
+        in.setstate(std::ios::failbit);
+    }
+    if (!in && !in.eof()) {
+        FUnreadable = true;
         return;
     }
     FLines = SplitLines(text);
@@ -256,7 +263,14 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
                               const std::string& value)
 {
     FWritten = true;
-    const std::string line = ident + "=" + value;
+    // One value is one line: a line break inside it would shift every line
+    // index the store computes from then on and make later writes land on
+    // the wrong line.
+    std::string flat = value;
+    for (char& c : flat)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    const std::string line = ident + "=" + flat;
     const int header = SectionIndex(section);
     if (header == -1) {
         FLines.push_back("[" + section + "]");
@@ -270,8 +284,7 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
         FLines[header + key] = line;
 }
 
-void TNewInifile::WriteInteger(const std::string& section, const std::string& ident,
-                               int32_t value)
+void TNewInifile::WriteInteger(const std::string& section, const std::string& ident, int32_t value)
 {
     WriteString(section, ident, std::to_string(value));
 }
@@ -284,14 +297,21 @@ void TNewInifile::WriteBool(const std::string& section, const std::string& ident
 void TNewInifile::Save() const
 {
     const std::string target = ResolveTarget(FFileName);
-    const auto fail = [&](int error) { throw EIniWriteError(OsErrorText(FFileName, error), FWritten); };
+    const auto fail = [&](int error) {
+        throw EIniWriteError(OsErrorText(FFileName, error), FWritten);
+    };
+    if (FUnreadable)
+        fail(EACCES);
 
     mode_t mode = 0666;
-    struct stat existing {};
+    struct stat existing
+    {
+    };
     if (::stat(target.c_str(), &existing) == 0) {
         // A read-only file stays unwritten, even for a user (root) whom the
         // kernel would let replace it: the attribute is the user's intent.
-        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+            ::access(target.c_str(), W_OK) != 0)
             fail(EACCES);
         mode = existing.st_mode & 07777;
     } else {
@@ -301,7 +321,8 @@ void TNewInifile::Save() const
     }
 
     const std::size_t slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
+    const std::string dir =
+        slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string temp = (slash == std::string::npos ? std::string() : dir) + "." + base + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());

@@ -59,6 +59,7 @@ private:
     std::string FFileName;
     std::vector<std::string> FLines;
     bool FWritten = false;
+    bool FUnreadable = false;
 };
 
 // The conversions the store applies to its texts, exposed for the few places

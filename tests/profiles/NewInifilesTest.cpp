@@ -173,6 +173,15 @@ TEST_F(IniFile, ADirectoryInPlaceOfTheFileReadsAsAnEmptyStore)
     EXPECT_THROW(TNewInifile::SaveAndFree(std::move(ini)), EIniWriteError);
 }
 
+TEST_F(IniFile, ALineBreakInAValueNeverShiftsLaterWrites)
+{
+    auto ini = Open("[Main]\r\nOutput Path=/a/\r\nProfile=1\r\n");
+    ini->WriteString("Main", "Output Path", "/pasted\r\n/path/");
+    ini->WriteInteger("Main", "Profile", 2);
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_EQ(Read(), "[Main]\r\nOutput Path=/pasted  /path/\r\nProfile=2\r\n");
+}
+
 TEST_F(IniFile, SaveAndFreeOfNoStoreDoesNothing)
 {
     EXPECT_NO_THROW(TNewInifile::SaveAndFree(nullptr));
