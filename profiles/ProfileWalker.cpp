@@ -98,11 +98,13 @@ std::vector<std::string> ListFilesWithExt(const std::string& dir, const std::str
     fs::directory_iterator it(WithTrailingBackslash(dir), ec);
     if (ec)
         return names;
-    for (const fs::directory_entry& entry : it) {
+    // A listing that fails part way keeps what it found; the range-for form
+    // would throw out of start-up instead.
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code statError;
-        if (!entry.is_regular_file(statError))
+        if (!it->is_regular_file(statError))
             continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = it->path().filename().string();
         if (LowerAscii(ExtractFileExt(name)) == wanted)
             names.push_back(name);
     }
