@@ -254,13 +254,17 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
 void TMainForm::TakeCommandLine(const QStringList& arguments)
 {
-    for (const TaskEntry& entry : SortCommandLine(ToStd(arguments))) {
-        const QString path = QString::fromStdString(entry.Path);
-        if (entry.Kind == TaskEntryKind::File)
-            TaskList->AddTaskFile(path);
-        else
-            TaskList->AddTaskDirectory(path);
-    }
+    for (const TaskEntry& entry : SortCommandLine(ToStd(arguments)))
+        AddTaskEntry(entry);
+}
+
+void TMainForm::AddTaskEntry(const TaskEntry& entry)
+{
+    const QString path = QString::fromStdString(entry.Path);
+    if (entry.Kind == TaskEntryKind::Directory)
+        TaskList->AddTaskDirectory(path);
+    else
+        TaskList->AddTaskFile(path);
 }
 
 void TMainForm::EnableTaskButtonsWhenListed()
@@ -375,14 +379,8 @@ void TMainForm::dropEvent(QDropEvent* event)
         if (!url.isLocalFile())
             continue;
         // The whole path, however long: nothing is cut to a fixed buffer.
-        const QString path = url.toLocalFile();
-        const std::optional<TaskEntry> entry = SortDroppedPath(path.toStdString());
-        if (!entry)
-            continue;
-        if (entry->Kind == TaskEntryKind::Directory)
-            TaskList->AddTaskDirectory(path);
-        else
-            TaskList->AddTaskFile(path);
+        if (const std::optional<TaskEntry> entry = SortDroppedPath(url.toLocalFile().toStdString()))
+            AddTaskEntry(*entry);
     }
     EnableTaskButtonsWhenListed();
 }

@@ -24,6 +24,7 @@ class TAboutForm;
 class TBatchRunner;
 class TTaskList;
 class TProfileDetail;
+struct TaskEntry;
 
 // The main window. It creates the controls, fixes the paths every other part
 // uses, and wires the parts' components to its controls. The handlers and
@@ -138,6 +139,7 @@ private:
     QWidget* CreateProfileColumn();
     void FormCreate(const QStringList& arguments);
     void TakeCommandLine(const QStringList& arguments);
+    void AddTaskEntry(const TaskEntry& entry);
     void EnableTaskButtonsWhenListed();
 
     Platform& FPlatform;
