@@ -1,5 +1,8 @@
 #include "tasks/ProbeReport.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 
 // Positions are counted from 1, and 0 means "not found": the cut below is
@@ -47,24 +50,48 @@ std::size_t FieldCommaPos(const std::string& text)
     return 0;
 }
 
+// The first line of `text` that begins, after blanks, with `start` and holds
+// `inside`, from its first non-blank character on; empty when there is none.
+// The report's own lines are the only place the values may come from:
+// titles, comments and chapter names are free text that can hold
+// "Duration", "Video" and commas anywhere.
+std::string FindReportLine(const std::string& text, std::string_view start, std::string_view inside)
+{
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", begin);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::size_t first = std::min(text.find_first_not_of(" \t", begin), end);
+        const std::string_view line = std::string_view(text).substr(first, end - first);
+        if (line.starts_with(start) && line.find(inside) != std::string_view::npos)
+            return std::string(line);
+        begin = end + 1;
+    }
+    return {};
+}
+
 } // namespace
 
 ProbeValues ParseProbeReport(const std::string& report, const std::string& inputPath)
 {
     ProbeValues values;
-    long long p = static_cast<long long>(Pos(inputPath, report));
-    std::string w = Copy(report, p + Len(inputPath));
+    const long long at = static_cast<long long>(Pos(inputPath, report));
+    // The search starts after the echo of the path, which may itself hold
+    // the markers.
+    const std::string rest = Copy(report, at + Len(inputPath));
 
-    p = static_cast<long long>(Pos("Duration", w));
-    w = Copy(w, p + 1);
-    p = static_cast<long long>(Pos(":", w));
+    // The length: between the blank after the colon and the next comma.
+    std::string w = FindReportLine(rest, "Duration: ", "");
+    long long p = static_cast<long long>(Pos(":", w));
     w = Copy(w, p + 2);
     p = static_cast<long long>(Pos(",", w));
     values.LengthText = Copy(w, 1, p - 1);
-    w = Copy(w, p + 1);
 
-    p = static_cast<long long>(Pos("Video", w));
-    w = Copy(w, p);
+    // The size: the third comma-separated field after "Video:" in the first
+    // video stream's line.
+    w = FindReportLine(rest, "Stream #", "Video:");
+    w = Copy(w, static_cast<long long>(Pos("Video:", w)));
     for (int field = 0; field < 2; ++field) {
         p = static_cast<long long>(FieldCommaPos(w));
         w = Copy(w, p + 1);

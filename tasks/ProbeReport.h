@@ -12,6 +12,9 @@ struct ProbeValues
 
 // Cuts the length and the frame size out of a probe report. `inputPath` is
 // the text that was passed to the encoder; the search starts after its echo.
-// Missing markers are not errors: the cut then yields whatever the positions
-// give, often empty texts.
+// The length is the text between "Duration: " and the next comma on the
+// first line that begins with "Duration: "; the size is the third
+// comma-separated field after "Video:" on the first line that begins with
+// "Stream #" and holds "Video:". Blanks before either word are allowed.
+// Missing markers are not errors: the value is then empty.
 ProbeValues ParseProbeReport(const std::string& report, const std::string& inputPath);

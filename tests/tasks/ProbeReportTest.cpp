@@ -39,8 +39,8 @@ TEST(ProbeReport, CutsLengthAndSize)
 {
     const std::vector<Case> cases = {
         {"the documented example",
-         "Input #0, from 'x.avi':\nDuration: 00:01:23.4, start: 0.000000\n"
-         "Stream: Video: mpeg4, yuv420p, 640x480, 25 fps",
+         "Input #0, from 'x.avi':\n  Duration: 00:01:23.4, start: 0.000000\n"
+         "  Stream #0:0: Video: mpeg4, yuv420p, 640x480, 25 fps",
          "x.avi", "00:01:23.4", " 640x480"},
         {"mpeg4 with bracketed aspect",
          Report("  Stream #0:0: Video: mpeg4 (Simple Profile) (FMP4 / 0x34504D46), yuv420p, "
@@ -58,28 +58,37 @@ TEST(ProbeReport, CutsLengthAndSize)
          Report("  Stream #0:0: Video: h264 [a, b], yuv420p, 1920x1080, 25 fps"), Path,
          "00:00:03.04", " 1920x1080"},
         {"only two fields after Video",
-         "x.avi Duration: 00:00:01.00, start: 0\nVideo: mpeg4, yuv420p", "x.avi", "00:00:01.00",
+         "x.avi\n  Duration: 00:00:01.00, start: 0\n  Stream #0:0: Video: mpeg4, yuv420p\n"
+         "  Stream #0:1: Audio: mp2, 44100 Hz, mono",
+         "x.avi", "00:00:01.00", ""},
+        {"no comma after the duration on its line",
+         "x.avi\n  Duration: 00:00:01.00\n  Stream #0:0: Audio: mp2, 44100 Hz, mono", "x.avi", "",
          ""},
-        {"no comma after the duration", "x.avi Duration: 00:00:01.00\nno more", "x.avi", "", ""},
         {"an empty report", "", "x.avi", "", ""},
-        {"no Duration at all: the first colon after the path counts",
-         "/a/x.avi: No such file or directory\n", "/a/x.avi", "", ""},
+        {"no Duration at all", "/a/x.avi: No such file or directory\n", "/a/x.avi", "", ""},
         // The cut starts at position length(path) of the report, so a short
-        // path that is not echoed still finds the markers after it.
+        // path that is not echoed still finds the lines after it.
         {"a path the report does not echo",
-         "Input #0: Duration: 00:00:02.50, start: 0\nVideo: a, b, 64x48, 25 fps", "zz",
-         "00:00:02.50", " 64x48"},
+         "Input #0:\n Duration: 00:00:02.50, start: 0\n Stream #0:0: Video: a, b, 64x48, 25 fps",
+         "zz", "00:00:02.50", " 64x48"},
         {"the duration before the echoed path is not used",
-         "Duration: 09:09:09.9, x\nInput 'p.avi':\n  Duration: 00:00:01.5, y\n  Video: a, b, 8x8, "
-         "c",
+         "Duration: 09:09:09.9, x\nInput 'p.avi':\n  Duration: 00:00:01.5, y\n"
+         "  Stream #0:0: Video: a, b, 8x8, c",
          "p.avi", "00:00:01.5", " 8x8"},
         {"case matters: duration is not Duration",
-         "p.avi duration: 1, Duration: 00:00:04.00, start\nVideo: a, b, 8x8, c", "p.avi",
-         "00:00:04.00", " 8x8"},
+         "p.avi\n  duration: 1, x\n  Duration: 00:00:04.00, start\n  Stream #0:0: Video: a, b, "
+         "8x8, c",
+         "p.avi", "00:00:04.00", " 8x8"},
+        {"an audio stream listed before the video stream",
+         "p.avi\n Duration: 00:00:04.00, s\n Stream #0:0: Audio: aac, 48000 Hz, stereo\n"
+         " Stream #0:1: Video: h264, yuv420p, 1280x720, 30 fps",
+         "p.avi", "00:00:04.00", " 1280x720"},
         {"an unclosed bracket hides the remaining commas",
-         "p Duration: 00:00:01.00, s\nVideo: a (b, c, 8x8, d", "p", "00:00:01.00", ""},
-        {"a stray closing bracket is ignored", "p Duration: 00:00:01.00, s\nVideo: a), b, 8x8, d",
-         "p", "00:00:01.00", " 8x8"},
+         "p\n Duration: 00:00:01.00, s\n Stream #0:0: Video: a (b, c, 8x8, d", "p", "00:00:01.00",
+         ""},
+        {"a stray closing bracket is ignored",
+         "p\n Duration: 00:00:01.00, s\n Stream #0:0: Video: a), b, 8x8, d", "p", "00:00:01.00",
+         " 8x8"},
     };
     for (const Case& c : cases) {
         const ProbeValues values = ParseProbeReport(c.report, c.path);
@@ -99,4 +108,29 @@ TEST(ProbeReport, PathWithReportMarkersInItIsSkippedWhole)
     const ProbeValues values = ParseProbeReport(report, path);
     EXPECT_EQ(values.LengthText, "00:00:03.00");
     EXPECT_EQ(values.SizeText, " 320x240");
+}
+
+TEST(ProbeReport, FreeTextInTitlesAndChaptersIsNotRead)
+{
+    // Titles, comments and chapter names hold the markers and commas, and
+    // each comes before the line the value belongs to.
+    const std::string path = "/v/clip.mp4";
+    const std::string report =
+        "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '" + path +
+        "':\n"
+        "  Metadata:\n"
+        "    title           : Duration: about 3s, HD\n"
+        "    comment         : Stream #1: Video: x, y, 9x9, z\n"
+        "  Duration: 00:00:03.00, start: 0.000000, bitrate: 355 kb/s\n"
+        "  Chapters:\n"
+        "    Chapter #0:0: start 0.000000, end 1.000000\n"
+        "      Metadata:\n"
+        "        title           : Video intro, part 1, take 2\n"
+        "  Stream #0:0[0x1](und): Video: h264 (High) (avc1 / 0x31637661), yuv420p(progressive), "
+        "320x240 [SAR 1:1 DAR 4:3], 272 kb/s, 25 fps, 25 tbr, 12800 tbn (default)\n"
+        "    Metadata:\n"
+        "      vendor_id       : [0][0][0][0]\n";
+    const ProbeValues values = ParseProbeReport(report, path);
+    EXPECT_EQ(values.LengthText, "00:00:03.00");
+    EXPECT_EQ(values.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
 }
