@@ -12,6 +12,42 @@ long long RoundHalfEven(double value)
     return static_cast<long long>(std::nearbyint(value));
 }
 
+namespace {
+
+// The time in `token`: seconds or a clock text, "." as the separator.
+std::optional<double> ReadTimeToken(const std::string& token)
+{
+    double seconds = 0;
+    if (!token.empty() && TryStrToFloat(token, seconds))
+        return seconds;
+    seconds = ParseTimeText(token);
+    if (seconds == -1)
+        return std::nullopt;
+    return seconds;
+}
+
+const std::string TimeField = "time=";
+
+// The largest value among the chunk's complete "time=" fields: those whose
+// value ends in a blank before the chunk does.
+std::optional<double> ReadTimeFields(const std::string& chunk)
+{
+    std::optional<double> largest;
+    for (std::size_t at = chunk.find(TimeField); at != std::string::npos;
+         at = chunk.find(TimeField, at + 1)) {
+        const std::size_t start = at + TimeField.size();
+        const std::size_t blank = chunk.find(' ', start);
+        if (blank == std::string::npos)
+            break;
+        const auto seconds = ReadTimeToken(chunk.substr(start, blank - start));
+        if (seconds && (!largest || *seconds > *largest))
+            largest = seconds;
+    }
+    return largest;
+}
+
+} // namespace
+
 std::optional<double> ParseProgressTime(const std::string& chunk)
 {
     const std::size_t at = chunk.find("time");
@@ -20,18 +56,33 @@ std::optional<double> ParseProgressTime(const std::string& chunk)
     const std::size_t start = at + 5;
     if (start > chunk.size())
         return std::nullopt;
-    const std::string rest = chunk.substr(start);
-    const std::size_t blank = rest.find(' ');
+    const std::size_t blank = chunk.find(' ', start);
     if (blank == std::string::npos)
         return std::nullopt;
-    const std::string token = rest.substr(0, blank);
-    double seconds = 0;
-    if (!token.empty() && TryStrToFloat(token, seconds))
-        return seconds;
-    seconds = ParseTimeText(token);
-    if (seconds == -1)
-        return std::nullopt;
-    return seconds;
+    return ReadTimeToken(chunk.substr(start, blank - start));
+}
+
+bool TProgressReader::Read(const std::string& chunk)
+{
+    const double before = FCurrent;
+    std::optional<double> seconds;
+    if (chunk.find(TimeField) != std::string::npos) {
+        if (!FHasTimeField) {
+            FHasTimeField = true;
+            FCurrent = 0;
+        }
+        seconds = ReadTimeFields(chunk);
+    } else if (!FHasTimeField) {
+        seconds = ParseProgressTime(chunk);
+    }
+    if (seconds && *seconds > FCurrent)
+        FCurrent = *seconds;
+    return FCurrent != before;
+}
+
+double SecondsInTotal(const ltvItemData& task)
+{
+    return task.SpanSec > 0 ? task.SpanSec : 0;
 }
 
 int ProgressPercent(double part, double whole)
@@ -104,13 +155,23 @@ bool IsBlankLine(const std::string& line)
     return line.find_first_not_of(" \t") == std::string::npos;
 }
 
+// The encoder ends every failure with this line, whatever the cause.
+bool IsClosingLine(const std::string& line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return false;
+    const std::size_t last = line.find_last_not_of(" \t");
+    return line.compare(first, last - first + 1, "Conversion failed!") == 0;
+}
+
 } // namespace
 
 std::string LastEncoderMessage(const std::string& tail)
 {
     const std::vector<std::string> lines = SplitLines(tail);
     for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        if (!IsBlankLine(*it) && !IsProgressLine(*it))
+        if (!IsBlankLine(*it) && !IsProgressLine(*it) && !IsClosingLine(*it))
             return *it;
     return {};
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +23,7 @@ TEST(BatchRules, ProgressTimeInBothFormsAndOnlyWithATerminatingBlank)
         {"frame=  1 time=50.0 bitrate", 50.0},
         {"size= 256kB time=00:00:07.68 bitrate= 698.9kbits/s\r", 7.68},
         {"time=01:00:00.00 x", 3600.0},
+        {"time:12.5 x", 12.5},               // any one character after the word
         {"time=12.5", std::nullopt},         // no blank after the token
         {"no progress here ", std::nullopt}, // no "time" at all
         {"time=N/A bitrate=N/A ", std::nullopt},
@@ -37,6 +39,59 @@ TEST(BatchRules, ProgressTimeInBothFormsAndOnlyWithATerminatingBlank)
             EXPECT_DOUBLE_EQ(*parsed, *c.expected) << c.chunk;
         }
     }
+}
+
+TEST(BatchRules, ProgressReaderFollowsTheTimeFieldOnceItAppears)
+{
+    struct Step
+    {
+        const char* chunk;
+        double current;
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    const std::vector<Case> cases = {
+        {"a title read before progress is withdrawn",
+         {{"    title           : time 30 x\n", 30},
+          {"frame=  5 size=N/A time=00:00:00.20 bitrate=N/A\r", 0.2},
+          {"frame= 50 size=1kB time=00:00:02.00 bitrate=4k\r", 2.0}}},
+        {"a title after progress is not read",
+         {{"size=1kB time=1.5 bitrate=1k\r", 1.5}, {"comment : time 30 x\n", 1.5}}},
+        {"a title in the same chunk as progress is not read",
+         {{"comment : time 30 x\nframe=1 time=00:00:00.50 x\r", 0.5}}},
+        {"the largest complete field of a chunk counts",
+         {{"time=1.0 x\rtime=2.0 x\rtime=3.", 2.0}, {"0 x\rtime=3.5 b", 3.5}}},
+        {"time never moves back", {{"time=5.0 x", 5.0}, {"time=4.0 x", 5.0}, {"time=N/A x", 5.0}}},
+        {"output without the field keeps the older reading",
+         {{"pos time 4.5 s", 4.5}, {"pos time 4.0 s", 4.5}, {"pos time 6.0 s", 6.0}}},
+    };
+    for (const Case& c : cases) {
+        TProgressReader reader;
+        for (const Step& step : c.steps) {
+            reader.Read(step.chunk);
+            EXPECT_DOUBLE_EQ(reader.Current(), step.current) << c.name << ": " << step.chunk;
+        }
+    }
+}
+
+TEST(BatchRules, ProgressReaderTellsWhetherTheTimeChanged)
+{
+    TProgressReader reader;
+    EXPECT_FALSE(reader.Read("banner\n"));
+    EXPECT_TRUE(reader.Read("time=1.0 x"));
+    EXPECT_FALSE(reader.Read("time=1.0 x"));
+}
+
+TEST(BatchRules, AnUnknownLengthCountsNothingInTheTotal)
+{
+    ltvItemData task;
+    task.SpanSec = 12.5;
+    EXPECT_EQ(SecondsInTotal(task), 12.5);
+    task.SpanSec = -1;
+    EXPECT_EQ(SecondsInTotal(task), 0);
 }
 
 TEST(BatchRules, PercentagesRoundHalvesToEvenAndStayInRange)
@@ -167,11 +222,18 @@ TEST_F(OutputNaming, OverwriteReplacesTheIndexedNameOfTheSameFileCase)
     EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi");
 }
 
-TEST(BatchRules, LastEncoderMessageSkipsProgressAndBlankLines)
+TEST(BatchRules, LastEncoderMessageSkipsProgressBlankAndClosingLines)
 {
     EXPECT_EQ(LastEncoderMessage("banner\nUnknown encoder 'xyz'\r\n"), "Unknown encoder 'xyz'");
     EXPECT_EQ(LastEncoderMessage("Error opening output\nframe=  10 fps=0.0 size=  1kB "
                                  "time=00:00:01.00 bitrate=1.0kbits/s\r  \r"),
               "Error opening output");
+    EXPECT_EQ(LastEncoderMessage("[mpeg1video @ 0x1] MPEG-1/2 does not support 15/1 fps\n"
+                                 "Error initializing output stream 0:0 -- Error while opening "
+                                 "encoder\nConversion failed!\n"),
+              "Error initializing output stream 0:0 -- Error while opening encoder");
+    EXPECT_EQ(LastEncoderMessage("bad.avi: Invalid data\n Conversion failed! \r\n"),
+              "bad.avi: Invalid data");
+    EXPECT_EQ(LastEncoderMessage("Conversion failed!\n"), "");
     EXPECT_EQ(LastEncoderMessage(""), "");
 }
