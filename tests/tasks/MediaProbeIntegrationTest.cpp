@@ -65,6 +65,21 @@ TEST(MediaProbeIntegration, AwkwardPathsProbeCorrectly)
     ExpectThreeSecondsAt320x240(relative, "-lead.avi");
 }
 
+TEST(MediaProbeIntegration, TitleAndChapterTextIsNotTakenForLengthOrSize)
+{
+    // The title holds "Duration:" and a comma, the chapter "Video" and two
+    // commas; both stand before the lines the values come from.
+    TempAppDir app(TempAppDir::Encoder::Real);
+    ASSERT_TRUE(app.IsValid());
+    const QString clip = TitledClip();
+    ASSERT_FALSE(clip.isEmpty());
+    const TProbeResult result = ProbeMedia(app.EncoderPath(), clip);
+    EXPECT_EQ(result.LengthText.toStdString(), "00:00:03.00");
+    EXPECT_TRUE(result.SizeText.startsWith(" 320x240 [SAR 1:1 DAR 4:3]"))
+        << result.SizeText.toStdString();
+    EXPECT_FALSE(result.SizeText.contains('\n'));
+}
+
 TEST(MediaProbeIntegration, MissingInputGivesEmptyValues)
 {
     TempAppDir app(TempAppDir::Encoder::Real);
