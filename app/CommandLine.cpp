@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "profiles/NewInifiles.h"
+#include "base/PathText.h"
+#include "base/TextConvert.h"
 #include "tasks/TaskPaths.h"
 
 #include <exception>

@@ -10,12 +10,12 @@
 #include "app/MainToolbar.h"
 #include "app/SplitterPanel.h"
 #include "app/WelcomePanel.h"
+#include "base/PathText.h"
 #include "convert/BatchRunner.h"
 #include "platform/Platform.h"
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
-#include "tasks/TaskPaths.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

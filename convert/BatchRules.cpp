@@ -1,6 +1,6 @@
 #include "convert/BatchRules.h"
 
-#include "profiles/NewInifiles.h"
+#include "base/TextConvert.h"
 #include "tasks/TimeText.h"
 
 #include <cmath>

@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/SplitterPanel.h"
+#include "base/PathText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "convert/CommandLine.h"
@@ -9,7 +10,6 @@
 #include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
 #include "tasks/TaskList.h"
-#include "tasks/TaskPaths.h"
 #include "tasks/TimeText.h"
 
 #include <QCheckBox>

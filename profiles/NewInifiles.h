@@ -61,10 +61,3 @@ private:
     bool FWritten = false;
     bool FUnreadable = false;
 };
-
-// The conversions the store applies to its texts, exposed for the few places
-// that read numbers the same way (time texts, progress) and for tests.
-bool TryStrToInt(const std::string& text, int32_t& value);
-bool TryStrToFloat(const std::string& text, double& value);
-std::string LowerAscii(std::string text);
-std::vector<std::string> SplitLines(const std::string& text);

@@ -1,7 +1,7 @@
 #include "profiles/ProfileDetail.h"
 
+#include "base/PathText.h"
 #include "profiles/ProfileWalker.h"
-#include "tasks/TaskPaths.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QComboBox>

@@ -1,7 +1,8 @@
 #include "profiles/ProfileWalker.h"
 
+#include "base/PathText.h"
+#include "base/TextConvert.h"
 #include "profiles/NewInifiles.h"
-#include "tasks/TaskPaths.h"
 
 #include <algorithm>
 #include <filesystem>

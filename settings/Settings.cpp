@@ -1,10 +1,10 @@
 #include "settings/Settings.h"
 
 #include "app/Main.h"
+#include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/Preferences.h"
-#include "tasks/TaskPaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>

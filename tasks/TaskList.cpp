@@ -1,6 +1,7 @@
 #include "tasks/TaskList.h"
 
 #include "app/Main.h"
+#include "base/PathText.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
 #include "tasks/TaskPaths.h"

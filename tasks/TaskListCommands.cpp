@@ -3,9 +3,9 @@
 #include "tasks/TaskList.h"
 
 #include "app/Main.h"
+#include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
-#include "tasks/TaskPaths.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

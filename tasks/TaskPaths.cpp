@@ -1,34 +1,7 @@
 #include "tasks/TaskPaths.h"
 
-#include "profiles/NewInifiles.h"
-
-std::string WithTrailingBackslash(const std::string& dir)
-{
-    if (!dir.empty() && dir.back() == '/')
-        return dir;
-    return dir + "/";
-}
-
-std::string ExtractFileName(const std::string& path)
-{
-    // Only "/" separates: a ":" is an ordinary character in a Linux file name
-    // ("12:30 talk.avi"), not a drive separator.
-    const std::size_t at = path.rfind('/');
-    return at == std::string::npos ? path : path.substr(at + 1);
-}
-
-std::string ExtractFileExt(const std::string& path)
-{
-    const std::string name = ExtractFileName(path);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-std::string StripExtension(const std::string& name)
-{
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
+#include "base/PathText.h"
+#include "base/TextConvert.h"
 
 const std::vector<std::string>& SupportedExtensions()
 {

@@ -3,21 +3,7 @@
 #include <string>
 #include <vector>
 
-// Path texts as the program treats them: "/" is the directory separator, and
-// a file's extension is the text from the last "." of its name part on.
-
-// The directory text with one separator appended when its last character is
-// not one already.
-std::string WithTrailingBackslash(const std::string& dir);
-
-// The name part: what follows the last "/", the whole text otherwise.
-std::string ExtractFileName(const std::string& path);
-
-// The extension with its dot, from the last "." of the name part; "" for none.
-std::string ExtractFileExt(const std::string& path);
-
-// The name without its last "." and what follows; a name without "." whole.
-std::string StripExtension(const std::string& name);
+// What the program accepts as input, and how the open dialog offers it.
 
 // The supported input extensions, in their fixed order (".avi" ... ".asf").
 const std::vector<std::string>& SupportedExtensions();

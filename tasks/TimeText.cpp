@@ -1,6 +1,6 @@
 #include "tasks/TimeText.h"
 
-#include "profiles/NewInifiles.h"
+#include "base/TextConvert.h"
 
 #include <cmath>
 #include <cstdint>

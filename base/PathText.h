@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// Path texts as the program treats them: "/" is the directory separator, and
+// a file's extension is the text from the last "." of its name part on.
+
+// The directory text with one separator appended when its last character is
+// not one already.
+std::string WithTrailingBackslash(const std::string& dir);
+
+// The name part: what follows the last "/", the whole text otherwise.
+std::string ExtractFileName(const std::string& path);
+
+// The extension with its dot, from the last "." of the name part; "" for none.
+std::string ExtractFileExt(const std::string& path);
+
+// The name without its last "." and what follows; a name without "." whole.
+std::string StripExtension(const std::string& name);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Texts to numbers and lines the way the settings files have always been
+// read; the INI store, the time texts and the encoder's reports share them.
+
+// A decimal or hexadecimal ("$1F", "x1F", "0x1F") 32-bit integer, leading
+// blanks allowed; a hexadecimal text names a bit pattern ("$FFFFFFFF" is -1).
+bool TryStrToInt(const std::string& text, int32_t& value);
+
+// A finite decimal number with "." as the separator whatever the locale,
+// blanks allowed around it.
+bool TryStrToFloat(const std::string& text, double& value);
+
+// A to Z lowered; every other byte as it is.
+std::string LowerAscii(std::string text);
+
+// Lines ended by CR LF, CR or LF; a last line without an end counts too.
+std::vector<std::string> SplitLines(const std::string& text);
