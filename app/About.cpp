@@ -1,10 +1,10 @@
 #include "app/About.h"
 
-#include "app/AppIcons.h"
-#include "app/ControlNames.h"
 #include "app/LinkLabel.h"
 #include "app/Main.h"
 #include "platform/Platform.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

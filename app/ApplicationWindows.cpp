@@ -1,12 +1,12 @@
 #include "app/ApplicationWindows.h"
 
 #include "app/About.h"
-#include "app/AppIcons.h"
 #include "app/Look.h"
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
 #include "profiles/CustomSize.h"
 #include "settings/Settings.h"
+#include "widgets/AppIcons.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "app/BottomStrip.h"
 
-#include "app/ControlNames.h"
 #include "app/LayoutRules.h"
 #include "app/Main.h"
+#include "widgets/ControlNames.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,8 @@
 #include "app/Main.h"
 
 #include "app/About.h"
-#include "app/AppIcons.h"
 #include "app/BottomStrip.h"
 #include "app/CommandLine.h"
-#include "app/ControlNames.h"
 #include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/MainToolbar.h"
@@ -16,6 +14,8 @@
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

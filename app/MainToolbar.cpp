@@ -1,8 +1,8 @@
 #include "app/MainToolbar.h"
 
-#include "app/AppIcons.h"
-#include "app/ControlNames.h"
 #include "app/Main.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QToolBar>
 #include <QToolButton>

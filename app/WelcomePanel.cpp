@@ -1,9 +1,9 @@
 #include "app/WelcomePanel.h"
 
-#include "app/AppIcons.h"
-#include "app/ControlNames.h"
 #include "app/LinkLabel.h"
 #include "app/Main.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "profiles/CustomSize.h"
 
-#include "app/AppIcons.h"
-#include "app/ControlNames.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/AppIcons.h"
+#include "widgets/AppIcons.h"
 
 #include <QImage>
 #include <QPainter>
