@@ -80,22 +80,28 @@ TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringLis
     // The components created below are handed AppDir: it is final from here.
     : QMainWindow(parent),
       AppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
-      FPlatform(platform)
+      EncoderPath(AppDir + QString::fromUtf8(EncoderFile)), FPlatform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
     CreateControls();
 
-    TaskList = new TTaskList(*this);
-    ProfileDetail = new TProfileDetail(gpbProfile, cmbProfile, AppDir, FPlatform);
-    // Only the user's choice loads; a selection made in code calls
-    // cmbProfileChange itself.
-    connect(cmbProfile, &QComboBox::activated, ProfileDetail, &TProfileDetail::cmbProfileChange);
+    ProfileDetail = new TProfileDetail({gpbProfile, cmbProfile}, AppDir, FPlatform);
+    TaskList = std::make_unique<TTaskList>(
+        TaskListControls{this, ltvTask, panbg, tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown,
+                         tbtnRemove, tbtnClear, tbtnStart, edtOutputdir, bbtnBrowser, bbtnOpen},
+        FPlatform, *ProfileDetail, EncoderPath);
+    connect(this, &TMainForm::FormClose, TaskList.get(), &TTaskList::WindowClosed);
 
     FormCreate(arguments);
 }
 
-TMainForm::~TMainForm() = default;
+// The components go while every control they drive is still there; the
+// controls themselves go with the window's children.
+TMainForm::~TMainForm()
+{
+    TaskList.reset();
+}
 
 void TMainForm::CreateControls()
 {
@@ -207,7 +213,6 @@ void TMainForm::FormCreate(const QStringList& arguments)
     // Every data path starts from the application directory, which the
     // constructor has ended with a separator.
     edtOutputdir->setText(AppDir);
-    EncoderPath = AppDir + QString::fromUtf8(EncoderFile);
 
     ltvTask->header()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));

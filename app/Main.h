@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class Platform;
 class QComboBox;
 class QFrame;
@@ -104,7 +106,7 @@ public:
     QTimer* timerTime = nullptr;
 
     // Components attached to the controls above.
-    TTaskList* TaskList = nullptr;
+    std::unique_ptr<TTaskList> TaskList;
     TProfileDetail* ProfileDetail = nullptr;
     // Created with the other windows at start-up, or on the first About.
     TAboutForm* AboutForm = nullptr;

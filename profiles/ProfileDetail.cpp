@@ -29,9 +29,9 @@ constexpr int ValueWidth = 68;
 
 } // namespace
 
-TProfileDetail::TProfileDetail(QGroupBox* gpbProfile, QComboBox* cmbProfile, const QString& appDir,
+TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const QString& appDir,
                                Platform& platform)
-    : QScrollArea(gpbProfile), FCmbProfile(cmbProfile),
+    : QScrollArea(controls.gpbProfile), FCmbProfile(controls.cmbProfile),
       FAppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
       FPlatform(platform)
 {
@@ -58,8 +58,11 @@ TProfileDetail::TProfileDetail(QGroupBox* gpbProfile, QComboBox* cmbProfile, con
     stack->addStretch(1); // the stack is top-aligned: collapsing moves the rest up
 
     setWidget(box);
-    if (QLayout* layout = gpbProfile->layout())
+    if (QLayout* layout = controls.gpbProfile->layout())
         layout->addWidget(this);
+    // Only the user's choice loads; a selection made in code calls
+    // cmbProfileChange itself.
+    connect(FCmbProfile, &QComboBox::activated, this, &TProfileDetail::cmbProfileChange);
 }
 
 TProfileDetail::~TProfileDetail() = default;

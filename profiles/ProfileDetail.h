@@ -12,6 +12,14 @@ class QGroupBox;
 class QLabel;
 class ValueListEditor;
 
+// What the panel drives: the group box it fills and the main window's
+// profile selector, whose pick it loads.
+struct ProfileDetailControls
+{
+    QGroupBox* gpbProfile = nullptr;
+    QComboBox* cmbProfile = nullptr;
+};
+
 // The "Profile Detail" panel of the main window: a scroll box in `gpbProfile`
 // holding the Output, Video, Audio and Advanced headers with their grids,
 // and the profile operations of the main window (catalogue, loading,
@@ -21,9 +29,9 @@ class TProfileDetail : public QScrollArea
     Q_OBJECT
 
 public:
-    // Puts itself into `gpbProfile`'s layout. Profiles are looked for in
-    // `appDir` + "Profiles/"; `cmbProfile` is the main window's selector.
-    TProfileDetail(QGroupBox* gpbProfile, QComboBox* cmbProfile, const QString& appDir,
+    // Puts itself into `gpbProfile`'s layout and loads what the user picks in
+    // `cmbProfile`. Profiles are looked for in `appDir` + "Profiles/".
+    TProfileDetail(const ProfileDetailControls& controls, const QString& appDir,
                    Platform& platform);
     ~TProfileDetail() override;
 

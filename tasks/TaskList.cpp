@@ -1,6 +1,5 @@
 #include "tasks/TaskList.h"
 
-#include "app/Main.h"
 #include "base/PathText.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
@@ -48,24 +47,31 @@ int ColumnOf(int field)
 
 } // namespace
 
-TTaskList::TTaskList(TMainForm& form) : QObject(&form), FForm(form)
+TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProfileDetail& detail,
+                     const QString& encoderPath, QObject* parent)
+    : QObject(parent), FControls(controls), FPlatform(platform), FDetail(detail),
+      FEncoderPath(encoderPath)
 {
     CreatePopup();
     ConnectControls();
-    connect(&form, &TMainForm::FormClose, this, [this] { FClosed = true; });
+}
+
+void TTaskList::WindowClosed()
+{
+    FClosed = true;
 }
 
 void TTaskList::ConnectControls()
 {
-    QTreeWidget* list = FForm.ltvTask;
-    connect(FForm.tbtnAddFile, &QToolButton::clicked, this, &TTaskList::tbtnAddFileClick);
-    connect(FForm.tbtnAddDir, &QToolButton::clicked, this, &TTaskList::tbtnAddDirClick);
-    connect(FForm.tbtnUp, &QToolButton::clicked, this, &TTaskList::tbtnUpClick);
-    connect(FForm.tbtnDown, &QToolButton::clicked, this, &TTaskList::tbtnDownClick);
-    connect(FForm.tbtnRemove, &QToolButton::clicked, this, &TTaskList::tbtnRemoveClick);
-    connect(FForm.tbtnClear, &QToolButton::clicked, this, &TTaskList::tbtnClearClick);
-    connect(FForm.bbtnBrowser, &QPushButton::clicked, this, &TTaskList::bbtnBrowserClick);
-    connect(FForm.bbtnOpen, &QPushButton::clicked, this, &TTaskList::bbtnOpenClick);
+    QTreeWidget* list = FControls.ltvTask;
+    connect(FControls.tbtnAddFile, &QToolButton::clicked, this, &TTaskList::tbtnAddFileClick);
+    connect(FControls.tbtnAddDir, &QToolButton::clicked, this, &TTaskList::tbtnAddDirClick);
+    connect(FControls.tbtnUp, &QToolButton::clicked, this, &TTaskList::tbtnUpClick);
+    connect(FControls.tbtnDown, &QToolButton::clicked, this, &TTaskList::tbtnDownClick);
+    connect(FControls.tbtnRemove, &QToolButton::clicked, this, &TTaskList::tbtnRemoveClick);
+    connect(FControls.tbtnClear, &QToolButton::clicked, this, &TTaskList::tbtnClearClick);
+    connect(FControls.bbtnBrowser, &QPushButton::clicked, this, &TTaskList::bbtnBrowserClick);
+    connect(FControls.bbtnOpen, &QPushButton::clicked, this, &TTaskList::bbtnOpenClick);
 
     // `clicked` comes after the view has settled the selection, and only for
     // the mouse; a click on empty space is caught by the viewport filter.
@@ -74,7 +80,7 @@ void TTaskList::ConnectControls()
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         ppmTaskPopup();
-        ppmTask->popup(FForm.ltvTask->viewport()->mapToGlobal(pos));
+        ppmTask->popup(FControls.ltvTask->viewport()->mapToGlobal(pos));
     });
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
@@ -82,12 +88,12 @@ void TTaskList::ConnectControls()
 
 int TTaskList::TaskCount() const
 {
-    return FForm.ltvTask->topLevelItemCount();
+    return FControls.ltvTask->topLevelItemCount();
 }
 
 void TTaskList::ReadTask(int row, int field, ltvItemData& data) const
 {
-    const QTreeWidgetItem* item = FForm.ltvTask->topLevelItem(row);
+    const QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
     const auto readSlot = [&](int column) {
         data.*SlotTexts[column] = item->text(column).toStdString();
     };
@@ -104,7 +110,7 @@ void TTaskList::ReadTask(int row, int field, ltvItemData& data) const
 
 void TTaskList::WriteTask(int row, int field, const ltvItemData& data)
 {
-    QTreeWidgetItem* item = FForm.ltvTask->topLevelItem(row);
+    QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
     if (field == AllFields) {
         for (int column = 0; column < SlotCount; ++column)
             item->setText(column, QString::fromStdString(data.*SlotTexts[column]));
@@ -117,21 +123,21 @@ bool TTaskList::IsListed(const QString& path) const
 {
     const int count = TaskCount();
     for (int row = 0; row < count; ++row)
-        if (FForm.ltvTask->topLevelItem(row)->text(0) == path)
+        if (FControls.ltvTask->topLevelItem(row)->text(0) == path)
             return true;
     return false;
 }
 
 void TTaskList::AddTaskFile(const QString& path)
 {
-    FForm.panbg->hide();
+    FControls.panbg->hide();
     if (IsListed(path))
         return;
 
     // The probe does not process events, so nothing can change the list
     // between it and the append; appending the finished row spares the view
     // a second round of change signals.
-    const TProbeResult probe = ProbeMedia(FForm.EncoderPath, path);
+    const TProbeResult probe = ProbeMedia(FEncoderPath, path);
 
     ltvItemData data;
     data.InputFile = path.toStdString();
@@ -139,7 +145,7 @@ void TTaskList::AddTaskFile(const QString& path)
     data.SizeText = probe.SizeText.toStdString();
     data.StatusText = StatusOK;
     data.NewName = StripExtension(ExtractFileName(data.InputFile));
-    data.NewExt = FForm.ProfileDetail->OutputExt.toStdString();
+    data.NewExt = FDetail.OutputExt.toStdString();
     data.FullStartText = ZeroTimeText;
     data.FullEndText = data.LengthText;
     data.SpanText = data.LengthText;
@@ -150,7 +156,7 @@ void TTaskList::AddTaskFile(const QString& path)
     texts.reserve(SlotCount);
     for (const auto text : SlotTexts)
         texts.append(QString::fromStdString(data.*text));
-    FForm.ltvTask->addTopLevelItem(new QTreeWidgetItem(texts));
+    FControls.ltvTask->addTopLevelItem(new QTreeWidgetItem(texts));
 }
 
 QStringList TTaskList::ListTaskDirectory(const QString& directory)
@@ -186,10 +192,10 @@ void TTaskList::EnableTaskButtons(bool enabled)
     // A running batch locks the list with these buttons. A directory add that
     // pumped events into a Start ends while the batch runs; switching them on
     // then would let the user move or delete rows under the runner.
-    if (enabled && !FForm.ltvTask->isEnabledTo(&FForm))
+    if (enabled && !FControls.ltvTask->isEnabledTo(FControls.Window))
         return;
-    for (QToolButton* button :
-         {FForm.tbtnUp, FForm.tbtnDown, FForm.tbtnRemove, FForm.tbtnClear, FForm.tbtnStart})
+    for (QToolButton* button : {FControls.tbtnUp, FControls.tbtnDown, FControls.tbtnRemove,
+                                FControls.tbtnClear, FControls.tbtnStart})
         button->setEnabled(enabled);
 }
 

@@ -6,19 +6,52 @@
 #include <QString>
 #include <QStringList>
 
-class TMainForm;
+class Platform;
 class QAction;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class TProfileDetail;
+
+// The controls the task list drives; the main window creates them.
+struct TaskListControls
+{
+    // The window the list lives in: it owns the list's dialogs, and a list
+    // it has switched off keeps its buttons off.
+    QWidget* Window = nullptr;
+    QTreeWidget* ltvTask = nullptr;
+    // The welcome panel over the list, hidden by the first add.
+    QWidget* panbg = nullptr;
+    QToolButton* tbtnAddFile = nullptr;
+    QToolButton* tbtnAddDir = nullptr;
+    QToolButton* tbtnUp = nullptr;
+    QToolButton* tbtnDown = nullptr;
+    QToolButton* tbtnRemove = nullptr;
+    QToolButton* tbtnClear = nullptr;
+    QToolButton* tbtnStart = nullptr;
+    QLineEdit* edtOutputdir = nullptr;
+    QPushButton* bbtnBrowser = nullptr;
+    QPushButton* bbtnOpen = nullptr;
+};
 
 // The task list's behaviour: adding files and directories, the editing
 // commands, what selecting a row shows, and the output directory buttons.
-// It works on the controls the main window created.
+// A selected row shows its output name and trim in the profile detail's
+// output grid; each added file is probed with the encoder at `encoderPath`.
 class TTaskList : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TTaskList(TMainForm& form);
+    TTaskList(const TaskListControls& controls, Platform& platform, TProfileDetail& detail,
+              const QString& encoderPath, QObject* parent = nullptr);
+
+    // The window has closed: a directory add still under way stops, as
+    // probing the rest would only hold up the program's exit.
+    void WindowClosed();
 
     void AddTaskFile(const QString& path);
     void AddTaskDirectory(const QString& directory);
@@ -82,6 +115,9 @@ private:
     void SwapRows(int a, int b);
     void FilterViewportMouse(QEvent* event);
 
-    TMainForm& FForm;
+    const TaskListControls FControls;
+    Platform& FPlatform;
+    TProfileDetail& FDetail;
+    const QString FEncoderPath;
     bool FClosed = false;
 };

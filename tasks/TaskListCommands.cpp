@@ -2,7 +2,6 @@
 // what a click shows in the output grid, and the output directory buttons.
 #include "tasks/TaskList.h"
 
-#include "app/Main.h"
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
@@ -40,7 +39,7 @@ QString DirectoryText(const QString& directory)
 
 void TTaskList::CreatePopup()
 {
-    ppmTask = new QMenu(FForm.ltvTask);
+    ppmTask = new QMenu(FControls.ltvTask);
     mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskList::ltvTaskDblClick);
     ppmTask->addSeparator();
     mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskList::tbtnAddFileClick);
@@ -52,26 +51,25 @@ void TTaskList::CreatePopup()
 
 bool TTaskList::HasSelection() const
 {
-    return FForm.ltvTask->selectionModel()->hasSelection();
+    return FControls.ltvTask->selectionModel()->hasSelection();
 }
 
 bool TTaskList::IsRowSelected(int row) const
 {
-    return FForm.ltvTask->topLevelItem(row)->isSelected();
+    return FControls.ltvTask->topLevelItem(row)->isSelected();
 }
 
 void TTaskList::SelectRow(int row, bool selected)
 {
-    FForm.ltvTask->topLevelItem(row)->setSelected(selected);
+    FControls.ltvTask->topLevelItem(row)->setSelected(selected);
 }
 
 void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTime,
                               const QString& endTime)
 {
-    TProfileDetail& detail = *FForm.ProfileDetail;
-    detail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
-    detail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
-    detail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
+    FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
+    FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
+    FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
 }
 
 void TTaskList::ShowSelectedTask()
@@ -84,7 +82,7 @@ void TTaskList::ShowSelectedTask()
         ReadTask(row, AllFields, data);
         // The name shown is the one the current profile would give, so it
         // uses OutputExt rather than the extension recorded at the add.
-        SetOutputGrid(QString::fromStdString(data.NewName) + FForm.ProfileDetail->OutputExt,
+        SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
                       QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
         return;
     }
@@ -93,16 +91,16 @@ void TTaskList::ShowSelectedTask()
 
 void TTaskList::tbtnAddFileClick()
 {
-    const QStringList files = FForm.platform().OpenFiles(&FForm, OpenDialogNameFilters());
+    const QStringList files = FPlatform.OpenFiles(FControls.Window, OpenDialogNameFilters());
     for (int i = 1; i < files.size(); ++i)
         AddTaskFile(files[i]);
     if (!files.isEmpty())
         AddTaskFile(files.front());
     if (TaskCount() == 1) {
-        FForm.ltvTask->setCurrentItem(FForm.ltvTask->topLevelItem(0));
+        FControls.ltvTask->setCurrentItem(FControls.ltvTask->topLevelItem(0));
         ShowSelectedTask();
     }
-    FForm.ltvTask->setFocus();
+    FControls.ltvTask->setFocus();
     if (TaskCount() > 0)
         EnableTaskButtons(true);
 }
@@ -110,9 +108,9 @@ void TTaskList::tbtnAddFileClick()
 void TTaskList::tbtnAddDirClick()
 {
     QString directory;
-    if (FForm.platform().BrowseForFolder(&FForm, AddDirectoryTitle, directory))
+    if (FPlatform.BrowseForFolder(FControls.Window, AddDirectoryTitle, directory))
         AddTaskDirectory(directory);
-    FForm.ltvTask->setFocus();
+    FControls.ltvTask->setFocus();
     if (TaskCount() > 0)
         EnableTaskButtons(true);
 }
@@ -121,7 +119,7 @@ void TTaskList::tbtnRemoveClick()
 {
     for (int row = TaskCount() - 1; row >= 0; --row)
         if (IsRowSelected(row))
-            delete FForm.ltvTask->takeTopLevelItem(row);
+            delete FControls.ltvTask->takeTopLevelItem(row);
     SetOutputGrid({}, {}, {});
     if (TaskCount() == 0)
         EnableTaskButtons(false);
@@ -129,7 +127,7 @@ void TTaskList::tbtnRemoveClick()
 
 void TTaskList::tbtnClearClick()
 {
-    FForm.ltvTask->clear();
+    FControls.ltvTask->clear();
     SetOutputGrid({}, {}, {});
     EnableTaskButtons(false);
 }
@@ -211,7 +209,7 @@ bool TTaskList::ltvTaskKeyDown(int key)
 
 bool TTaskList::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FForm.ltvTask) {
+    if (watched == FControls.ltvTask) {
         const bool ownKey = [event] {
             if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
                 return false;
@@ -225,7 +223,7 @@ bool TTaskList::eventFilter(QObject* watched, QEvent* event)
         }
         if (ownKey)
             return ltvTaskKeyDown(static_cast<QKeyEvent*>(event)->key());
-    } else if (watched == FForm.ltvTask->viewport()) {
+    } else if (watched == FControls.ltvTask->viewport()) {
         FilterViewportMouse(event);
     }
     return QObject::eventFilter(watched, event);
@@ -239,11 +237,11 @@ void TTaskList::FilterViewportMouse(QEvent* event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (FForm.ltvTask->indexAt(mouse->position().toPoint()).isValid())
+    if (FControls.ltvTask->indexAt(mouse->position().toPoint()).isValid())
         return;
     if (event->type() == QEvent::MouseButtonPress) {
         if (!(mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)))
-            FForm.ltvTask->clearSelection();
+            FControls.ltvTask->clearSelection();
     } else if (mouse->button() == Qt::LeftButton) {
         ltvTaskClick();
     }
@@ -252,13 +250,13 @@ void TTaskList::FilterViewportMouse(QEvent* event)
 void TTaskList::bbtnBrowserClick()
 {
     QString directory;
-    if (FForm.platform().BrowseForFolder(&FForm, OutputDirectoryTitle, directory))
-        FForm.edtOutputdir->setText(DirectoryText(directory));
+    if (FPlatform.BrowseForFolder(FControls.Window, OutputDirectoryTitle, directory))
+        FControls.edtOutputdir->setText(DirectoryText(directory));
 }
 
 void TTaskList::bbtnOpenClick()
 {
-    const QString directory = FForm.edtOutputdir->text();
+    const QString directory = FControls.edtOutputdir->text();
     if (!directory.isEmpty() && QFileInfo(directory).isDir())
-        FForm.platform().ShellOpen(directory);
+        FPlatform.ShellOpen(directory);
 }
