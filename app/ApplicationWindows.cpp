@@ -3,12 +3,51 @@
 #include "app/About.h"
 #include "app/Look.h"
 #include "app/Main.h"
+#include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
 #include "profiles/CustomSize.h"
 #include "settings/Settings.h"
 #include "widgets/AppIcons.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace {
+
+RunnerControls ControlsOfRunner(TMainForm& form)
+{
+    RunnerControls controls;
+    controls.Window = &form;
+    controls.tbtnAddFile = form.tbtnAddFile;
+    controls.tbtnAddDir = form.tbtnAddDir;
+    controls.tbtnUp = form.tbtnUp;
+    controls.tbtnDown = form.tbtnDown;
+    controls.tbtnRemove = form.tbtnRemove;
+    controls.tbtnClear = form.tbtnClear;
+    controls.tbtnStart = form.tbtnStart;
+    controls.tbtnStop = form.tbtnStop;
+    controls.tbtnSetting = form.tbtnSetting;
+    controls.ltvTask = form.ltvTask;
+    controls.panSplitter = form.panSplitter;
+    controls.gpbProfile = form.gpbProfile;
+    controls.cmbProfile = form.cmbProfile;
+    controls.edtOutputdir = form.edtOutputdir;
+    controls.panBottomCenter = form.panBottomCenter;
+    controls.panBottomLeft = form.panBottomLeft;
+    controls.labConvertingFile = form.labConvertingFile;
+    controls.labElapsed = form.labElapsed;
+    controls.labRemaining = form.labRemaining;
+    controls.pgbCurrent = form.pgbCurrent;
+    controls.labCurProgress = form.labCurProgress;
+    controls.pgbTotal = form.pgbTotal;
+    controls.labTotalProgress = form.labTotalProgress;
+    controls.timerTime = form.timerTime;
+    return controls;
+}
+
+} // namespace
 
 ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform,
                                        const QStringList& arguments)
@@ -22,7 +61,12 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
     AboutForm = std::make_unique<TAboutForm>(*MainForm, MainForm.get());
     MainForm->AboutForm = AboutForm.get();
     SettingForm = std::make_unique<TSettingForm>(*MainForm, MainForm.get());
-    MainForm->Runner = new TBatchRunner(*MainForm, *SettingForm);
+    const TSettingForm& options = *SettingForm;
+    Runner = std::make_unique<TBatchRunner>(
+        ControlsOfRunner(*MainForm), platform, *MainForm->TaskList, *MainForm->ProfileDetail,
+        RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename},
+        MainForm->EncoderPath);
+    MainForm->AttachRunner(*Runner);
     SizeForm = std::make_unique<TSizeForm>(*MainForm, MainForm.get());
 }
 
@@ -31,6 +75,7 @@ ApplicationWindows::~ApplicationWindows()
     // The main window's pointer must not outlive the box it names.
     if (MainForm)
         MainForm->AboutForm = nullptr;
+    Runner.reset();
     SizeForm.reset();
     SettingForm.reset();
     AboutForm.reset();

@@ -7,6 +7,7 @@
 
 class Platform;
 class TAboutForm;
+class TBatchRunner;
 class TMainForm;
 class TSettingForm;
 class TSizeForm;
@@ -33,4 +34,7 @@ public:
     std::unique_ptr<TAboutForm> AboutForm;
     std::unique_ptr<TSettingForm> SettingForm;
     std::unique_ptr<TSizeForm> SizeForm;
+    // The main window's batch runner; it reads the settings dialog's options
+    // and goes before any window.
+    std::unique_ptr<TBatchRunner> Runner;
 };

@@ -306,6 +306,13 @@ void TMainForm::panSplitterMouseMove(int x)
     FormResize();
 }
 
+void TMainForm::AttachRunner(TBatchRunner& runner)
+{
+    Runner = &runner;
+    // A batch that ends the program closes the window first.
+    connect(&runner, &TBatchRunner::ProgramEndRequested, this, &TMainForm::close);
+}
+
 void TMainForm::tbtnAboutClick()
 {
     if (!AboutForm)

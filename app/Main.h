@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -110,8 +111,10 @@ public:
     TProfileDetail* ProfileDetail = nullptr;
     // Created with the other windows at start-up, or on the first About.
     TAboutForm* AboutForm = nullptr;
-    // Created with the settings dialog, whose options it reads.
-    TBatchRunner* Runner = nullptr;
+    // Created after the settings dialog, whose options it reads, and
+    // attached here; it may go before the window.
+    QPointer<TBatchRunner> Runner;
+    void AttachRunner(TBatchRunner& runner);
 
     // Layout rules; public so that tests can run them as the events do.
     void FormResize();

@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     ApplicationWindows windows(QCoreApplication::applicationDirPath() + QStringLiteral("/"),
                                platform, QCoreApplication::arguments().mid(1));
     // A batch that outlived its closed window ends the program when it is done.
-    QObject::connect(windows.MainForm->Runner, &TBatchRunner::ProgramEndRequested, &application,
+    QObject::connect(windows.Runner.get(), &TBatchRunner::ProgramEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     windows.MainForm->show();
     return application.exec();

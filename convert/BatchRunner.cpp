@@ -1,25 +1,20 @@
 #include "convert/BatchRunner.h"
 
-#include "app/Main.h"
-#include "app/SplitterPanel.h"
 #include "base/PathText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "convert/CommandLine.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 #include "tasks/TimeText.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -41,15 +36,18 @@ QString Text(const std::string& s)
 
 } // namespace
 
-TBatchRunner::TBatchRunner(TMainForm& form, TSettingForm& settings)
-    : QObject(&form), FForm(form), FSettings(settings)
+TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
+                           TProfileDetail& detail, const RunnerOptions& options,
+                           const QString& encoderPath, QObject* parent)
+    : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
+      FDetail(detail), FOptions(options), FEncoderPath(encoderPath)
 {
     FChannel.SetMaxChunk(EncoderChannel::ConversionChunk);
     connect(&FChannel, &EncoderChannel::ChunkRead, this, &TBatchRunner::OnChunk);
     connect(&FChannel, &EncoderChannel::Finished, this, &TBatchRunner::OnFinished);
-    connect(form.tbtnStart, &QToolButton::clicked, this, &TBatchRunner::tbtnStartClick);
-    connect(form.tbtnStop, &QToolButton::clicked, this, &TBatchRunner::tbtnStopClick);
-    connect(form.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
+    connect(controls.tbtnStart, &QToolButton::clicked, this, &TBatchRunner::tbtnStartClick);
+    connect(controls.tbtnStop, &QToolButton::clicked, this, &TBatchRunner::tbtnStopClick);
+    connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
 }
 
 TBatchRunner::~TBatchRunner() = default;
@@ -58,23 +56,23 @@ void TBatchRunner::tbtnStartClick()
 {
     if (FBatchActive)
         return;
-    FForm.ltvTask->setFocus();
-    if (!QFileInfo(FForm.edtOutputdir->text()).isDir()) {
-        FForm.platform().MessageBox(
-            &FForm, QStringLiteral("The output path does not exist. Please specify another one."),
+    FControls.ltvTask->setFocus();
+    if (!QFileInfo(FControls.edtOutputdir->text()).isDir()) {
+        FPlatform.MessageBox(
+            FControls.Window,
+            QStringLiteral("The output path does not exist. Please specify another one."),
             QStringLiteral("Output path does not exist"), Platform::Icon::Information,
             Platform::Buttons::Ok);
-        FForm.edtOutputdir->setFocus();
+        FControls.edtOutputdir->setFocus();
         return;
     }
-    if (FForm.TaskList->TaskCount() == 0)
+    if (FTaskList.TaskCount() == 0)
         return;
     LockForConversion();
-    TProfileDetail& detail = *FForm.ProfileDetail;
     const std::string arguments =
-        BuildArguments(detail.ProfilePath(FForm.cmbProfile->currentText()).toStdString(),
-                       [&detail](int group, const std::string& name) {
-                           return detail.DetailValue(group, Text(name)).toStdString();
+        BuildArguments(FDetail.ProfilePath(FControls.cmbProfile->currentText()).toStdString(),
+                       [this](int group, const std::string& name) {
+                           return FDetail.DetailValue(group, Text(name)).toStdString();
                        });
     RunBatch(arguments);
 }
@@ -111,27 +109,27 @@ void TBatchRunner::UnlockAfterConversion()
 void TBatchRunner::SetControlsLocked(bool locked)
 {
     for (QToolButton* button :
-         {FForm.tbtnAddFile, FForm.tbtnAddDir, FForm.tbtnUp, FForm.tbtnDown, FForm.tbtnRemove,
-          FForm.tbtnClear, FForm.tbtnStart, FForm.tbtnSetting})
+         {FControls.tbtnAddFile, FControls.tbtnAddDir, FControls.tbtnUp, FControls.tbtnDown,
+          FControls.tbtnRemove, FControls.tbtnClear, FControls.tbtnStart, FControls.tbtnSetting})
         button->setEnabled(!locked);
-    FForm.tbtnStop->setEnabled(locked);
-    FForm.ltvTask->setEnabled(!locked);
-    FForm.panSplitter->setEnabled(!locked);
-    FForm.gpbProfile->setEnabled(!locked);
+    FControls.tbtnStop->setEnabled(locked);
+    FControls.ltvTask->setEnabled(!locked);
+    FControls.panSplitter->setEnabled(!locked);
+    FControls.gpbProfile->setEnabled(!locked);
 }
 
 void TBatchRunner::RunBatch(const std::string& arguments)
 {
     FArguments = arguments;
-    FForm.labConvertingFile->clear();
-    FForm.labElapsed->clear();
-    FForm.labRemaining->clear();
-    FForm.pgbCurrent->setValue(0);
-    FForm.pgbTotal->setValue(0);
-    FForm.labCurProgress->setText(QStringLiteral("0%"));
-    FForm.labTotalProgress->setText(QStringLiteral("0%"));
-    FForm.panBottomCenter->hide();
-    FForm.panBottomLeft->show();
+    FControls.labConvertingFile->clear();
+    FControls.labElapsed->clear();
+    FControls.labRemaining->clear();
+    FControls.pgbCurrent->setValue(0);
+    FControls.pgbTotal->setValue(0);
+    FControls.labCurProgress->setText(QStringLiteral("0%"));
+    FControls.labTotalProgress->setText(QStringLiteral("0%"));
+    FControls.panBottomCenter->hide();
+    FControls.panBottomLeft->show();
 
     FRunState = Running;
     FBatchActive = true;
@@ -140,12 +138,12 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     FFailed = 0;
     FElapsedSeconds = 0;
     FRemainingSeconds = 0;
-    FForm.timerTime->start();
+    FControls.timerTime->start();
 
-    FRowCount = FForm.TaskList->TaskCount();
+    FRowCount = FTaskList.TaskCount();
     for (int row = 0; row < FRowCount; ++row) {
         ltvItemData task;
-        FForm.TaskList->ReadTask(row, AllFields, task);
+        FTaskList.ReadTask(row, AllFields, task);
         FTotal += task.SpanSec;
     }
     FRow = 0;
@@ -161,26 +159,26 @@ void TBatchRunner::StartTask()
         return;
     }
     FCurrent = 0;
-    FForm.TaskList->ReadTask(FRow, AllFields, FTask);
+    FTaskList.ReadTask(FRow, AllFields, FTask);
     WriteStatus(FRow, StatusConverting);
-    FForm.labConvertingFile->setText(Text(ExtractFileName(FTask.InputFile)));
+    FControls.labConvertingFile->setText(Text(ExtractFileName(FTask.InputFile)));
 
     OutputNameRequest request;
-    request.OutputDir = WithTrailingBackslash(FForm.edtOutputdir->text().toStdString());
+    request.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
     request.NewName = FTask.NewName;
     request.NewExt = FTask.NewExt;
-    request.OutputExt = FForm.ProfileDetail->OutputExt.toStdString();
+    request.OutputExt = FDetail.OutputExt.toStdString();
     request.InputFile = FTask.InputFile;
     request.Position = FRow + 1;
-    request.Rename = FSettings.rdbRename->isChecked();
+    request.Rename = FOptions.rdbRename->isChecked();
     const std::string output = ChooseOutputPath(
         request, [](const std::string& path) { return QFileInfo::exists(Text(path)); });
 
     const std::string arguments = FArguments + TrimSwitches(FTask);
     FChunkIndex = 0;
     FTail.clear();
-    if (!FChannel.Start(FForm.EncoderPath, EncoderChannel::ArgumentList(ConversionArguments(
-                                               FTask.InputFile, arguments, output))))
+    if (!FChannel.Start(FEncoderPath, EncoderChannel::ArgumentList(
+                                          ConversionArguments(FTask.InputFile, arguments, output))))
         EndFailedStart();
 }
 
@@ -206,11 +204,11 @@ void TBatchRunner::UpdateProgress(const QByteArray& chunk)
     if (*time > FCurrent)
         FCurrent = *time;
     if (FTask.SpanSec != 0)
-        FForm.pgbCurrent->setValue(ProgressPercent(FCurrent, FTask.SpanSec));
+        FControls.pgbCurrent->setValue(ProgressPercent(FCurrent, FTask.SpanSec));
     if (FTotal != 0)
-        FForm.pgbTotal->setValue(ProgressPercent(FDone + FCurrent, FTotal));
-    FForm.labCurProgress->setText(QString::number(FForm.pgbCurrent->value()) + "%");
-    FForm.labTotalProgress->setText(QString::number(FForm.pgbTotal->value()) + "%");
+        FControls.pgbTotal->setValue(ProgressPercent(FDone + FCurrent, FTotal));
+    FControls.labCurProgress->setText(QString::number(FControls.pgbCurrent->value()) + "%");
+    FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
 }
 
 void TBatchRunner::OnFinished(int exitCode, bool crashed)
@@ -229,13 +227,13 @@ void TBatchRunner::OnFinished(int exitCode, bool crashed)
         WriteStatus(FRow, StatusComplete);
     }
     if (FTotal != 0) {
-        FForm.pgbTotal->setValue(ProgressPercent(FDone, FTotal));
-        FForm.labTotalProgress->setText(QString::number(FForm.pgbTotal->value()) + "%");
+        FControls.pgbTotal->setValue(ProgressPercent(FDone, FTotal));
+        FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
     }
     ++FRow;
-    if (FRow < FRowCount && FRow < FForm.TaskList->TaskCount()) {
-        FForm.pgbCurrent->setValue(0);
-        FForm.labCurProgress->setText(QStringLiteral("0%"));
+    if (FRow < FRowCount && FRow < FTaskList.TaskCount()) {
+        FControls.pgbCurrent->setValue(0);
+        FControls.labCurProgress->setText(QStringLiteral("0%"));
         QTimer::singleShot(0, this, &TBatchRunner::StartTask);
         return;
     }
@@ -246,19 +244,19 @@ void TBatchRunner::WriteStatus(int row, const QString& status, const QString& to
 {
     ltvItemData data;
     data.StatusText = status.toStdString();
-    FForm.TaskList->WriteTask(row, 2, data);
-    if (QTreeWidgetItem* item = FForm.ltvTask->topLevelItem(row))
+    FTaskList.WriteTask(row, 2, data);
+    if (QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row))
         item->setToolTip(StatusColumn, tooltip);
 }
 
 void TBatchRunner::EndStopped(bool duringTask)
 {
-    FForm.timerTime->stop();
+    FControls.timerTime->stop();
     if (duringTask)
         WriteStatus(FRow, StatusStop);
-    FForm.platform().MessageBox(&FForm, QStringLiteral("The Coversion is canceled."),
-                                QStringLiteral("Cancel"), Platform::Icon::Information,
-                                Platform::Buttons::Ok);
+    FPlatform.MessageBox(FControls.Window, QStringLiteral("The Coversion is canceled."),
+                         QStringLiteral("Cancel"), Platform::Icon::Information,
+                         Platform::Buttons::Ok);
     ShowIdlePanel();
     FRunState = Idle;
     FinishBatch();
@@ -266,18 +264,17 @@ void TBatchRunner::EndStopped(bool duringTask)
 
 void TBatchRunner::EndCompleted()
 {
-    FForm.timerTime->stop();
+    FControls.timerTime->stop();
     // Turning off takes precedence, and both end the program without a word.
-    const bool turnOff = FSettings.chkTurnoff->isChecked();
-    if (turnOff || FSettings.chkExit->isChecked()) {
+    const bool turnOff = FOptions.chkTurnoff->isChecked();
+    if (turnOff || FOptions.chkExit->isChecked()) {
         if (turnOff)
             ShutDownComputer();
-        // The batch is over: the close below must not be deferred to it.
+        // The batch is over: the window's close must not be deferred to it.
         FBatchActive = false;
         FRunState = Idle;
         UnlockAfterConversion();
         emit BatchEnded();
-        FForm.close();
         emit ProgramEndRequested();
         return;
     }
@@ -286,10 +283,10 @@ void TBatchRunner::EndCompleted()
                      : QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
                            .arg(FFailed)
                            .arg(FRowCount);
-    FForm.platform().MessageBox(&FForm, text, QStringLiteral("Complete"),
-                                Platform::Icon::Information, Platform::Buttons::Ok);
-    if (FSettings.chkOpenDir->isChecked())
-        FForm.platform().ShellOpen(FForm.edtOutputdir->text());
+    FPlatform.MessageBox(FControls.Window, text, QStringLiteral("Complete"),
+                         Platform::Icon::Information, Platform::Buttons::Ok);
+    if (FOptions.chkOpenDir->isChecked())
+        FPlatform.ShellOpen(FControls.edtOutputdir->text());
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();
@@ -297,9 +294,9 @@ void TBatchRunner::EndCompleted()
 
 void TBatchRunner::EndFailedStart()
 {
-    FForm.platform().ShowMessage(QStringLiteral("Error on CreateProcess()"));
+    FPlatform.ShowMessage(QStringLiteral("Error on CreateProcess()"));
     // The run cannot go on: put the window back as it is between runs.
-    FForm.timerTime->stop();
+    FControls.timerTime->stop();
     WriteStatus(FRow, StatusFailed);
     ShowIdlePanel();
     FRunState = Idle;
@@ -308,8 +305,8 @@ void TBatchRunner::EndFailedStart()
 
 void TBatchRunner::ShowIdlePanel()
 {
-    FForm.panBottomLeft->hide();
-    FForm.panBottomCenter->show();
+    FControls.panBottomLeft->hide();
+    FControls.panBottomCenter->show();
 }
 
 void TBatchRunner::FinishBatch()
@@ -317,10 +314,8 @@ void TBatchRunner::FinishBatch()
     FBatchActive = false;
     UnlockAfterConversion();
     emit BatchEnded();
-    if (FEndProgram) {
-        FForm.close();
+    if (FEndProgram)
         emit ProgramEndRequested();
-    }
 }
 
 void TBatchRunner::EndProgramWhenDone()
@@ -331,14 +326,14 @@ void TBatchRunner::EndProgramWhenDone()
 void TBatchRunner::timerTimeTimer()
 {
     ++FElapsedSeconds;
-    FForm.labElapsed->setText(Text(FormatTimeText(FElapsedSeconds)));
-    const int percent = FForm.pgbTotal->value();
+    FControls.labElapsed->setText(Text(FormatTimeText(FElapsedSeconds)));
+    const int percent = FControls.pgbTotal->value();
     if (percent != 0)
         FRemainingSeconds = static_cast<int>(EstimateRemainingSeconds(FElapsedSeconds, percent));
-    FForm.labRemaining->setText(Text(FormatTimeText(FRemainingSeconds)));
+    FControls.labRemaining->setText(Text(FormatTimeText(FRemainingSeconds)));
 }
 
 void TBatchRunner::ShutDownComputer()
 {
-    FForm.platform().PowerOff();
+    FPlatform.PowerOff();
 }

@@ -8,12 +8,65 @@
 
 #include <string>
 
-class TMainForm;
-class TSettingForm;
+class Platform;
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class TProfileDetail;
+class TTaskList;
 
-// Converts the task list, row by row, with one encoder run per task. The
-// run is driven by the encoder's signals, so the window keeps answering
-// between and during reads; nothing here waits for the encoder.
+// The controls a batch drives; the main window creates them.
+struct RunnerControls
+{
+    // The window the batch runs in: the owner of its messages.
+    QWidget* Window = nullptr;
+    QToolButton* tbtnAddFile = nullptr;
+    QToolButton* tbtnAddDir = nullptr;
+    QToolButton* tbtnUp = nullptr;
+    QToolButton* tbtnDown = nullptr;
+    QToolButton* tbtnRemove = nullptr;
+    QToolButton* tbtnClear = nullptr;
+    QToolButton* tbtnStart = nullptr;
+    QToolButton* tbtnStop = nullptr;
+    QToolButton* tbtnSetting = nullptr;
+    QTreeWidget* ltvTask = nullptr;
+    QWidget* panSplitter = nullptr;
+    QWidget* gpbProfile = nullptr;
+    QComboBox* cmbProfile = nullptr;
+    QLineEdit* edtOutputdir = nullptr;
+    // The idle panel, and the progress panel shown in its place during a run.
+    QWidget* panBottomCenter = nullptr;
+    QWidget* panBottomLeft = nullptr;
+    QLabel* labConvertingFile = nullptr;
+    QLabel* labElapsed = nullptr;
+    QLabel* labRemaining = nullptr;
+    QProgressBar* pgbCurrent = nullptr;
+    QLabel* labCurProgress = nullptr;
+    QProgressBar* pgbTotal = nullptr;
+    QLabel* labTotalProgress = nullptr;
+    QTimer* timerTime = nullptr;
+};
+
+// The settings dialog's options that a batch reads as it goes; the runner
+// only reads them.
+struct RunnerOptions
+{
+    const QAbstractButton* chkOpenDir = nullptr;
+    const QAbstractButton* chkExit = nullptr;
+    const QAbstractButton* chkTurnoff = nullptr;
+    const QAbstractButton* rdbRename = nullptr;
+};
+
+// Converts the task list, row by row, with one encoder run per task, using
+// the profile and the grids of the profile detail. The run is driven by the
+// encoder's signals, so the window keeps answering between and during reads;
+// nothing here waits for the encoder.
 class TBatchRunner : public QObject
 {
     Q_OBJECT
@@ -26,7 +79,9 @@ public:
         StopRequested = 2
     };
 
-    TBatchRunner(TMainForm& form, TSettingForm& settings);
+    TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
+                 TProfileDetail& detail, const RunnerOptions& options, const QString& encoderPath,
+                 QObject* parent = nullptr);
     ~TBatchRunner() override;
 
     TRunState RunState() const { return FRunState; }
@@ -60,8 +115,8 @@ signals:
     void StopPlayback();
     // The batch has ended (completed, stopped or failed to start).
     void BatchEnded();
-    // The program should end now: the window closed during the batch, or the
-    // completion action closed it.
+    // The program should end now: the window was closed during the batch, or
+    // the completion action ends it. The window closes on this signal.
     void ProgramEndRequested();
 
 private:
@@ -77,8 +132,12 @@ private:
     void FinishBatch();
     void TerminateEncoder();
 
-    TMainForm& FForm;
-    TSettingForm& FSettings;
+    const RunnerControls FControls;
+    Platform& FPlatform;
+    TTaskList& FTaskList;
+    TProfileDetail& FDetail;
+    const RunnerOptions FOptions;
+    const QString FEncoderPath;
     EncoderChannel FChannel;
 
     TRunState FRunState = Idle;
