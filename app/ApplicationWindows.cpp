@@ -60,7 +60,17 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
     MainForm = std::make_unique<TMainForm>(appDir, platform, arguments);
     AboutForm = std::make_unique<TAboutForm>(*MainForm, MainForm.get());
     MainForm->AboutForm = AboutForm.get();
-    SettingForm = std::make_unique<TSettingForm>(*MainForm, MainForm.get());
+    TMainForm& main = *MainForm;
+    SettingForm =
+        std::make_unique<TSettingForm>(SettingControls{&main, main.tbtnSetting, main.bbtnSetting,
+                                                       main.cmbProfile, main.edtOutputdir},
+                                       platform, *main.ProfileDetail, main.AppDir, &main);
+    // The preferences come back when the window is first shown and are saved
+    // when it closes.
+    QObject::connect(&main, &TMainForm::FormShow, SettingForm.get(),
+                     &TSettingForm::LoadStartupPreferences);
+    QObject::connect(&main, &TMainForm::FormClose, SettingForm.get(),
+                     &TSettingForm::SaveAllPreferences);
     const TSettingForm& options = *SettingForm;
     Runner = std::make_unique<TBatchRunner>(
         ControlsOfRunner(*MainForm), platform, *MainForm->TaskList, *MainForm->ProfileDetail,

@@ -1,23 +1,25 @@
 #include "settings/Preferences.h"
 
-#include "app/Main.h"
 #include "platform/Platform.h"
 #include "profiles/NewInifiles.h"
-#include "settings/Settings.h"
+#include "profiles/ProfileDetail.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
-TPreferences::TPreferences(TMainForm& mainForm, TSettingForm& form)
-    : FMainForm(mainForm), FForm(form)
+#include <utility>
+
+TPreferences::TPreferences(const PreferenceControls& controls, Platform& platform,
+                           TProfileDetail& detail, std::string appDir)
+    : FControls(controls), FPlatform(platform), FDetail(detail), FAppDir(std::move(appDir))
 {
 }
 
 std::unique_ptr<TNewInifile> TPreferences::Open() const
 {
-    return std::make_unique<TNewInifile>(AppDir() + PreferencesFileName);
+    return std::make_unique<TNewInifile>(FAppDir + PreferencesFileName);
 }
 
 void TPreferences::Release(std::unique_ptr<TNewInifile> store) const
@@ -26,25 +28,20 @@ void TPreferences::Release(std::unique_ptr<TNewInifile> store) const
         TNewInifile::SaveAndFree(std::move(store));
     } catch (const EIniWriteError& error) {
         if (error.HadWrites)
-            FMainForm.platform().ShowError(QString::fromStdString(error.what()));
+            FPlatform.ShowError(QString::fromStdString(error.what()));
     }
-}
-
-std::string TPreferences::AppDir() const
-{
-    return FMainForm.AppDir.toStdString();
 }
 
 void TPreferences::LoadStartupPreferences()
 {
     auto store = Open();
-    const TPreferenceValues values = ReadPreferenceValues(*store, MainSection, AppDir());
-    FMainForm.edtOutputdir->setText(QString::fromStdString(values.OutputPath));
-    if (FMainForm.cmbProfile->count() > 0) {
+    const TPreferenceValues values = ReadPreferenceValues(*store, MainSection, FAppDir);
+    FControls.edtOutputdir->setText(QString::fromStdString(values.OutputPath));
+    if (FControls.cmbProfile->count() > 0) {
         // An index outside the catalogue leaves the combo without a
         // selection; the change handler then finds no profile to load.
-        FMainForm.cmbProfile->setCurrentIndex(ReadProfileIndex(*store));
-        FForm.MainProfileChange();
+        FControls.cmbProfile->setCurrentIndex(ReadProfileIndex(*store));
+        FDetail.cmbProfileChange();
     }
     Release(std::move(store));
 }
@@ -52,11 +49,11 @@ void TPreferences::LoadStartupPreferences()
 void TPreferences::SaveAllPreferences()
 {
     auto store = Open();
-    WriteProfileIndex(*store, FMainForm.cmbProfile->currentIndex());
+    WriteProfileIndex(*store, FControls.cmbProfile->currentIndex());
     TPreferenceValues values = DialogValues();
     // The main window's path is the one in force; the dialog's edit is only
     // a working copy until OK.
-    values.OutputPath = FMainForm.edtOutputdir->text().toStdString();
+    values.OutputPath = FControls.edtOutputdir->text().toStdString();
     WritePreferenceValues(*store, values);
     Release(std::move(store));
 }
@@ -64,7 +61,7 @@ void TPreferences::SaveAllPreferences()
 void TPreferences::LoadPreferences()
 {
     auto store = Open();
-    SetDialogValues(ReadPreferenceValues(*store, MainSection, AppDir()));
+    SetDialogValues(ReadPreferenceValues(*store, MainSection, FAppDir));
     Release(std::move(store));
 }
 
@@ -78,32 +75,32 @@ void TPreferences::SavePreferences()
 void TPreferences::LoadDefaultPreferences()
 {
     auto store = Open();
-    SetDialogValues(ReadPreferenceValues(*store, DefaultSection, AppDir()));
+    SetDialogValues(ReadPreferenceValues(*store, DefaultSection, FAppDir));
     Release(std::move(store));
 }
 
 TPreferenceValues TPreferences::DialogValues() const
 {
     TPreferenceValues values;
-    values.OutputPath = FForm.edtOutputDir->text().toStdString();
-    values.SynMode = FForm.cmbSyn->currentIndex();
-    values.AutoOpenDir = FForm.chkOpenDir->isChecked();
-    values.AutoExit = FForm.chkExit->isChecked();
-    values.AutoTurnOff = FForm.chkTurnoff->isChecked();
-    values.Overwrite = FForm.rdbOverWrite->isChecked();
+    values.OutputPath = FControls.edtOutputDir->text().toStdString();
+    values.SynMode = FControls.cmbSyn->currentIndex();
+    values.AutoOpenDir = FControls.chkOpenDir->isChecked();
+    values.AutoExit = FControls.chkExit->isChecked();
+    values.AutoTurnOff = FControls.chkTurnoff->isChecked();
+    values.Overwrite = FControls.rdbOverWrite->isChecked();
     return values;
 }
 
 void TPreferences::SetDialogValues(const TPreferenceValues& values)
 {
-    FForm.edtOutputDir->setText(QString::fromStdString(values.OutputPath));
+    FControls.edtOutputDir->setText(QString::fromStdString(values.OutputPath));
     // A mode the combo does not offer would leave it blank; the first mode is
     // the default for any value that cannot be used.
-    const bool known = values.SynMode >= 0 && values.SynMode < FForm.cmbSyn->count();
-    FForm.cmbSyn->setCurrentIndex(known ? values.SynMode : 0);
-    FForm.chkOpenDir->setChecked(values.AutoOpenDir);
-    FForm.chkExit->setChecked(values.AutoExit);
-    FForm.chkTurnoff->setChecked(values.AutoTurnOff);
+    const bool known = values.SynMode >= 0 && values.SynMode < FControls.cmbSyn->count();
+    FControls.cmbSyn->setCurrentIndex(known ? values.SynMode : 0);
+    FControls.chkOpenDir->setChecked(values.AutoOpenDir);
+    FControls.chkExit->setChecked(values.AutoExit);
+    FControls.chkTurnoff->setChecked(values.AutoTurnOff);
     // The two buttons are exclusive: ticking one clears the other.
-    (values.Overwrite ? FForm.rdbOverWrite : FForm.rdbRename)->setChecked(true);
+    (values.Overwrite ? FControls.rdbOverWrite : FControls.rdbRename)->setChecked(true);
 }

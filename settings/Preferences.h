@@ -3,20 +3,41 @@
 #include "settings/PreferenceValues.h"
 
 #include <memory>
+#include <string>
 
-class QString;
-class TMainForm;
+class Platform;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
 class TNewInifile;
-class TSettingForm;
+class TProfileDetail;
 
-// Moves the preferences between "Preferences.ini" and the controls that hold
-// them at run time: the main window's output path and profile selection, and
-// the settings dialog's options. Every operation opens the file, reads or
-// writes, and releases it at once, so no store outlives the call.
+// The controls that hold the preferences at run time.
+struct PreferenceControls
+{
+    // The main window's output path and profile selection.
+    QLineEdit* edtOutputdir = nullptr;
+    QComboBox* cmbProfile = nullptr;
+    // The settings dialog's options.
+    QLineEdit* edtOutputDir = nullptr;
+    QComboBox* cmbSyn = nullptr;
+    QCheckBox* chkOpenDir = nullptr;
+    QCheckBox* chkExit = nullptr;
+    QCheckBox* chkTurnoff = nullptr;
+    QRadioButton* rdbOverWrite = nullptr;
+    QRadioButton* rdbRename = nullptr;
+};
+
+// Moves the preferences between "Preferences.ini" in `appDir` and the
+// controls that hold them. Every operation opens the file, reads or writes,
+// and releases it at once, so no store outlives the call. The profile
+// restored at start-up is loaded into the profile detail.
 class TPreferences
 {
 public:
-    TPreferences(TMainForm& mainForm, TSettingForm& form);
+    TPreferences(const PreferenceControls& controls, Platform& platform, TProfileDetail& detail,
+                 std::string appDir);
 
     // When the main window is first shown: the output path and the profile.
     void LoadStartupPreferences();
@@ -37,10 +58,11 @@ private:
     // held values the user meant to keep; a store that was only read has
     // nothing to lose and stays quiet.
     void Release(std::unique_ptr<TNewInifile> store) const;
-    std::string AppDir() const;
     TPreferenceValues DialogValues() const;
     void SetDialogValues(const TPreferenceValues& values);
 
-    TMainForm& FMainForm;
-    TSettingForm& FForm;
+    const PreferenceControls FControls;
+    Platform& FPlatform;
+    TProfileDetail& FDetail;
+    const std::string FAppDir;
 };

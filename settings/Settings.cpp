@@ -1,6 +1,5 @@
 #include "settings/Settings.h"
 
-#include "app/Main.h"
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
@@ -64,9 +63,9 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text)
 
 } // namespace
 
-TSettingForm::TSettingForm(TMainForm& mainForm, QWidget* parent)
-    : QDialog(parent), FMainForm(mainForm),
-      FPreferences(std::make_unique<TPreferences>(mainForm, *this))
+TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
+                           const QString& appDir, QWidget* parent)
+    : QDialog(parent), FMain(main), FPlatform(platform), FDetail(detail)
 {
     setObjectName(QStringLiteral("SettingForm"));
     setWindowTitle(QString::fromUtf8(Caption));
@@ -101,16 +100,27 @@ TSettingForm::TSettingForm(TMainForm& mainForm, QWidget* parent)
     connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
     connect(cmbProfile, &QComboBox::activated, this, &TSettingForm::cmbProfileChange);
 
-    connect(mainForm.tbtnSetting, &QToolButton::clicked, this, &TSettingForm::ShowGeneralPage);
-    connect(mainForm.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
-    connect(&mainForm, &TMainForm::FormShow, this,
-            [this] { FPreferences->LoadStartupPreferences(); });
-    connect(&mainForm, &TMainForm::FormClose, this, [this] { FPreferences->SaveAllPreferences(); });
+    connect(main.tbtnSetting, &QToolButton::clicked, this, &TSettingForm::ShowGeneralPage);
+    connect(main.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
 
+    FPreferences = std::make_unique<TPreferences>(
+        PreferenceControls{main.edtOutputdir, main.cmbProfile, edtOutputDir, cmbSyn, chkOpenDir,
+                           chkExit, chkTurnoff, rdbOverWrite, rdbRename},
+        platform, detail, appDir.toStdString());
     FormCreate();
 }
 
 TSettingForm::~TSettingForm() = default;
+
+void TSettingForm::LoadStartupPreferences()
+{
+    FPreferences->LoadStartupPreferences();
+}
+
+void TSettingForm::SaveAllPreferences()
+{
+    FPreferences->SaveAllPreferences();
+}
 
 void TSettingForm::CreateGeneralPage()
 {
@@ -186,8 +196,8 @@ void TSettingForm::CreateProfilesPage()
 // copy is never refreshed: the catalogue is only read at start-up.
 void TSettingForm::FormCreate()
 {
-    for (int i = 0; i < FMainForm.cmbProfile->count(); ++i)
-        cmbProfile->addItem(FMainForm.cmbProfile->itemText(i));
+    for (int i = 0; i < FMain.cmbProfile->count(); ++i)
+        cmbProfile->addItem(FMain.cmbProfile->itemText(i));
     // Nothing is picked until the user or the "&Setting" button picks: a
     // combo that picked its first entry by itself would make OK from the
     // toolbar reload the main window's profile over the user's grid edits.
@@ -197,7 +207,7 @@ void TSettingForm::FormCreate()
 
 void TSettingForm::ShowCentred()
 {
-    move(FMainForm.frameGeometry().center() - frameGeometry().center() + pos());
+    move(FMain.Window->frameGeometry().center() - frameGeometry().center() + pos());
     show();
     raise();
     activateWindow();
@@ -213,7 +223,7 @@ void TSettingForm::ShowProfilesPage()
 {
     ShowCentred();
     pgcSetting->setCurrentIndex(1);
-    cmbProfile->setCurrentIndex(FMainForm.cmbProfile->currentIndex());
+    cmbProfile->setCurrentIndex(FMain.cmbProfile->currentIndex());
     cmbProfileChange();
 }
 
@@ -246,23 +256,23 @@ void TSettingForm::keyPressEvent(QKeyEvent* event)
 // a window must be switched back on by name after its parent was switched off.
 void TSettingForm::FormShow()
 {
-    FMainForm.setEnabled(false);
+    FMain.Window->setEnabled(false);
     setEnabled(true);
-    edtOutputDir->setText(FMainForm.edtOutputdir->text());
+    edtOutputDir->setText(FMain.edtOutputdir->text());
 }
 
 void TSettingForm::FormClose()
 {
-    FMainForm.setEnabled(true);
+    FMain.Window->setEnabled(true);
 }
 
 void TSettingForm::btnOKClick()
 {
-    FMainForm.edtOutputdir->setText(edtOutputDir->text());
+    FMain.edtOutputdir->setText(edtOutputDir->text());
     FPreferences->SavePreferences();
     // The profile editor saves its grids into the selected profile here,
     // before the main window reloads that profile.
-    if (FMainForm.cmbProfile->currentText() == cmbProfile->currentText())
+    if (FMain.cmbProfile->currentText() == cmbProfile->currentText())
         MainProfileChange();
     accept();
 }
@@ -276,7 +286,7 @@ void TSettingForm::btnCancelClick()
 
 void TSettingForm::btnDefaultClick()
 {
-    const Platform::Answer answer = FMainForm.platform().MessageBox(
+    const Platform::Answer answer = FPlatform.MessageBox(
         this, QString::fromUtf8(LoadDefaultQuestion), QString::fromUtf8(LoadDefaultTitle),
         Platform::Icon::Question, Platform::Buttons::YesNo);
     if (answer != Platform::Answer::Yes)
@@ -287,8 +297,7 @@ void TSettingForm::btnDefaultClick()
 void TSettingForm::sbtnBrowseClick()
 {
     QString dir;
-    if (!FMainForm.platform().BrowseForFolder(this, QString::fromUtf8(BrowseTitle), dir) ||
-        dir.isEmpty())
+    if (!FPlatform.BrowseForFolder(this, QString::fromUtf8(BrowseTitle), dir) || dir.isEmpty())
         return;
     edtOutputDir->setText(QString::fromStdString(WithTrailingBackslash(dir.toStdString())));
 }
@@ -300,5 +309,5 @@ void TSettingForm::cmbProfileChange()
 
 void TSettingForm::MainProfileChange()
 {
-    FMainForm.ProfileDetail->cmbProfileChange();
+    FDetail.cmbProfileChange();
 }

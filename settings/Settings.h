@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 
@@ -14,22 +15,41 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
-class TMainForm;
+class Platform;
 class TPreferences;
+class TProfileDetail;
+
+// The main window's controls the settings dialog works with.
+struct SettingControls
+{
+    // The main window: off while the dialog is up, which is centred on it.
+    QWidget* Window = nullptr;
+    // Open the general options, and the profile on the main window's pick.
+    QToolButton* tbtnSetting = nullptr;
+    QPushButton* bbtnSetting = nullptr;
+    // The profile selection and the output path in force.
+    QComboBox* cmbProfile = nullptr;
+    QLineEdit* edtOutputdir = nullptr;
+};
 
 // The settings dialog. It is created once at start-up and only hidden and
 // shown afterwards, because its controls are the preferences in force: the
 // batch runner reads the check boxes, the radio buttons and `cmbSyn` directly.
-// Constructing it wires it to the main window: the two buttons that open it
-// and the main window's first show and close, which restore and save the
-// preferences.
+// Constructing it wires it to the two main window buttons that open it; the
+// preferences live in "Preferences.ini" in `appDir`.
 class TSettingForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TSettingForm(TMainForm& mainForm, QWidget* parent = nullptr);
+    TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
+                 const QString& appDir, QWidget* parent = nullptr);
     ~TSettingForm() override;
+
+    // The main window's first show: its output path and profile come back.
+    void LoadStartupPreferences();
+    // The main window's close: every preference is written.
+    void SaveAllPreferences();
 
     // The two ways in: the toolbar opens the general options, the main
     // window's "&Setting" button opens the profile on the main window's pick.
@@ -84,6 +104,8 @@ private:
     void FormClose();
     void ShowCentred();
 
-    TMainForm& FMainForm;
+    const SettingControls FMain;
+    Platform& FPlatform;
+    TProfileDetail& FDetail;
     std::unique_ptr<TPreferences> FPreferences;
 };
