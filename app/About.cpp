@@ -1,7 +1,7 @@
 #include "app/About.h"
 
 #include "app/LinkLabel.h"
-#include "app/Main.h"
+#include "app/Product.h"
 #include "platform/Platform.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
@@ -17,35 +17,33 @@ const char* const OkCaption = "OK";
 const char* const Summary = "Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.";
 } // namespace
 
-TAboutForm::TAboutForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), FMainForm(mainForm)
+TAboutForm::TAboutForm(const QString& versionText, Platform& platform, QWidget* mainWindow)
+    : QDialog(mainWindow), FMainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QString::fromUtf8(AboutCaption) + TMainForm::ProductTitle);
+    setWindowTitle(QString::fromUtf8(AboutCaption) + ProductTitle);
     setWindowIcon(ApplicationIcon());
     setModal(false);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(ApplicationIcon().pixmap(QSize(64, 64)));
-    picture->setAccessibleName(TMainForm::ProductTitle);
+    picture->setAccessibleName(ProductTitle);
     picture->setAlignment(Qt::AlignTop);
 
-    labTitle =
-        Named(new QLabel(TMainForm::ProductTitle, this), "labTitle", TMainForm::ProductTitle);
+    labTitle = Named(new QLabel(ProductTitle, this), "labTitle", ProductTitle);
     QFont titleFont = labTitle->font();
     titleFont.setPixelSize(18);
     titleFont.setBold(true);
     labTitle->setFont(titleFont);
 
-    const QString version = QStringLiteral("V") + mainForm.VersionText;
+    const QString version = QStringLiteral("V") + versionText;
     labVersion = Named(new QLabel(version, this), "labVersion", version);
     auto* about = new QLabel(QString::fromUtf8(Summary), this);
     about->setWordWrap(true);
 
-    labLink =
-        Named(new TLinkLabel(TMainForm::MakerLinkCaption(), this, palette().color(QPalette::Link)),
-              "labLink", TMainForm::MakerLinkCaption());
-    connect(labLink, &TLinkLabel::clicked, this,
-            [this] { FMainForm.platform().ShellOpen(TMainForm::MakerAddress); });
+    labLink = Named(new TLinkLabel(MakerLinkCaption(), this, palette().color(QPalette::Link)),
+                    "labLink", MakerLinkCaption());
+    connect(labLink, &TLinkLabel::clicked, this, [&platform] { platform.ShellOpen(MakerAddress); });
 
     btnOK = Named(new QPushButton(QString::fromUtf8(OkCaption), this), "btnOK",
                   QString::fromUtf8(OkCaption));
@@ -76,11 +74,10 @@ TAboutForm::TAboutForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), 
 
 void TAboutForm::ShowAbout()
 {
-    labVersion->setText(QStringLiteral("V") + FMainForm.VersionText);
-    move(FMainForm.frameGeometry().center() - rect().center());
+    move(FMainWindow->frameGeometry().center() - rect().center());
     // Disabling the main window disables its child windows too: this box has
     // to be switched back on by name.
-    FMainForm.setEnabled(false);
+    FMainWindow->setEnabled(false);
     setEnabled(true);
     show();
     raise();
@@ -89,6 +86,6 @@ void TAboutForm::ShowAbout()
 
 void TAboutForm::done(int result)
 {
-    FMainForm.setEnabled(true);
+    FMainWindow->setEnabled(true);
     QDialog::done(result);
 }

@@ -2,19 +2,20 @@
 
 #include <QDialog>
 
+class Platform;
 class QLabel;
 class QPushButton;
 class TLinkLabel;
-class TMainForm;
 
-// The About box: the product, its version and the maker's link. It is shown
-// without a modal loop; the main window takes no input while it is up.
+// The About box: the product, its version and the maker's link, which opens
+// through `platform`. It is shown without a modal loop; `mainWindow`, its
+// parent, takes no input while it is up.
 class TAboutForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TAboutForm(TMainForm& mainForm, QWidget* parent = nullptr);
+    TAboutForm(const QString& versionText, Platform& platform, QWidget* mainWindow);
 
     // Shows the box centred on the main window and disables the main window
     // until the box is closed.
@@ -28,5 +29,5 @@ public:
     void done(int result) override;
 
 private:
-    TMainForm& FMainForm;
+    QWidget* FMainWindow;
 };

@@ -58,7 +58,7 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
     }
 
     MainForm = std::make_unique<TMainForm>(appDir, platform, arguments);
-    AboutForm = std::make_unique<TAboutForm>(*MainForm, MainForm.get());
+    AboutForm = std::make_unique<TAboutForm>(MainForm->VersionText, platform, MainForm.get());
     MainForm->AboutForm = AboutForm.get();
     TMainForm& main = *MainForm;
     SettingForm =
@@ -77,14 +77,11 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
         RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename},
         MainForm->EncoderPath);
     MainForm->AttachRunner(*Runner);
-    SizeForm = std::make_unique<TSizeForm>(*MainForm, MainForm.get());
+    SizeForm = std::make_unique<TSizeForm>(MainForm.get());
 }
 
 ApplicationWindows::~ApplicationWindows()
 {
-    // The main window's pointer must not outlive the box it names.
-    if (MainForm)
-        MainForm->AboutForm = nullptr;
     Runner.reset();
     SizeForm.reset();
     SettingForm.reset();

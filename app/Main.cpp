@@ -6,6 +6,7 @@
 #include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/MainToolbar.h"
+#include "app/Product.h"
 #include "app/SplitterPanel.h"
 #include "app/WelcomePanel.h"
 #include "base/PathText.h"
@@ -36,10 +37,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const QString TMainForm::ProductTitle = QStringLiteral("Quenby AVI Video Converter");
-const QString TMainForm::MakerName = QStringLiteral("Quenby Software");
-const QString TMainForm::MakerAddress = QStringLiteral("https://quenby.example/");
-
 namespace {
 
 constexpr QSize CreatedSize(798, 539);
@@ -69,11 +66,6 @@ std::vector<std::string> ToStd(const QStringList& texts)
 }
 
 } // namespace
-
-QString TMainForm::MakerLinkCaption()
-{
-    return MakerName + QStringLiteral("  ") + MakerAddress;
-}
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
                      QWidget* parent)
@@ -316,7 +308,7 @@ void TMainForm::AttachRunner(TBatchRunner& runner)
 void TMainForm::tbtnAboutClick()
 {
     if (!AboutForm)
-        AboutForm = new TAboutForm(*this, this);
+        AboutForm = new TAboutForm(VersionText, FPlatform, this);
     AboutForm->ShowAbout();
 }
 

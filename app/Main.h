@@ -44,12 +44,6 @@ public:
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    static const QString ProductTitle;
-    // The maker shown and opened by the link label and the About box.
-    static const QString MakerName;
-    static const QString MakerAddress;
-    static QString MakerLinkCaption(); // name, two blanks, address
-
     Platform& platform() const { return FPlatform; }
 
     // Fixed during start-up.
@@ -110,7 +104,7 @@ public:
     std::unique_ptr<TTaskList> TaskList;
     TProfileDetail* ProfileDetail = nullptr;
     // Created with the other windows at start-up, or on the first About.
-    TAboutForm* AboutForm = nullptr;
+    QPointer<TAboutForm> AboutForm;
     // Created after the settings dialog, whose options it reads, and
     // attached here; it may go before the window.
     QPointer<TBatchRunner> Runner;

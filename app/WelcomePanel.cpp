@@ -2,6 +2,7 @@
 
 #include "app/LinkLabel.h"
 #include "app/Main.h"
+#include "app/Product.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
@@ -47,7 +48,7 @@ void BuildWelcomePanel(TMainForm& form, QWidget* panMain)
     panel->setPalette(white);
     form.panbg = panel;
 
-    auto* name = Named(new QLabel(panel), "labProgramName", TMainForm::ProductTitle);
+    auto* name = Named(new QLabel(panel), "labProgramName", ProductTitle);
     QFont title;
     title.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     title.setPixelSize(31);

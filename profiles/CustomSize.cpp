@@ -30,7 +30,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 } // namespace
 
-TSizeForm::TSizeForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), FMainForm(mainForm)
+TSizeForm::TSizeForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SizeForm"));
     setWindowTitle(QString::fromUtf8(SizeCaption));

@@ -4,7 +4,6 @@
 
 class QLineEdit;
 class QPushButton;
-class TMainForm;
 
 // The custom size dialog: the user types an output frame size that the
 // loaded profile does not list. Created once at start-up, then only shown
@@ -14,13 +13,10 @@ class TSizeForm : public QDialog
     Q_OBJECT
 
 public:
-    explicit TSizeForm(TMainForm& mainForm, QWidget* parent = nullptr);
+    explicit TSizeForm(QWidget* parent = nullptr);
 
     QLineEdit* edtWidth = nullptr;
     QLineEdit* edtHeight = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
-
-private:
-    TMainForm& FMainForm;
 };

@@ -2,6 +2,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/LinkLabel.h"
 #include "app/Main.h"
+#include "app/Product.h"
 #include "app/SplitterPanel.h"
 #include "fixtures/FakePlatform.h"
 #include "tasks/TaskList.h"
@@ -133,8 +134,8 @@ TEST_F(MainFormTest, PathsComeFromTheApplicationDirectory)
     EXPECT_EQ(form.edtOutputdir->text(), AppDir());
     EXPECT_EQ(form.EncoderPath, AppDir() + "tolvex.dll");
     EXPECT_EQ(form.HelpFilePath, AppDir() + "VivOrizirude.chm");
-    EXPECT_EQ(QCoreApplication::applicationName(), TMainForm::ProductTitle);
-    EXPECT_EQ(form.labProgramName->text(), TMainForm::ProductTitle);
+    EXPECT_EQ(QCoreApplication::applicationName(), ProductTitle);
+    EXPECT_EQ(form.labProgramName->text(), ProductTitle);
     EXPECT_EQ(form.labLink->text(), "Quenby Software  https://quenby.example/");
 }
 
