@@ -20,29 +20,29 @@ RunnerControls ControlsOfRunner(TMainForm& form)
 {
     RunnerControls controls;
     controls.Window = &form;
-    controls.tbtnAddFile = form.tbtnAddFile;
-    controls.tbtnAddDir = form.tbtnAddDir;
-    controls.tbtnUp = form.tbtnUp;
-    controls.tbtnDown = form.tbtnDown;
-    controls.tbtnRemove = form.tbtnRemove;
-    controls.tbtnClear = form.tbtnClear;
-    controls.tbtnStart = form.tbtnStart;
-    controls.tbtnStop = form.tbtnStop;
-    controls.tbtnSetting = form.tbtnSetting;
+    controls.tbtnAddFile = form.Toolbar.tbtnAddFile;
+    controls.tbtnAddDir = form.Toolbar.tbtnAddDir;
+    controls.tbtnUp = form.Toolbar.tbtnUp;
+    controls.tbtnDown = form.Toolbar.tbtnDown;
+    controls.tbtnRemove = form.Toolbar.tbtnRemove;
+    controls.tbtnClear = form.Toolbar.tbtnClear;
+    controls.tbtnStart = form.Toolbar.tbtnStart;
+    controls.tbtnStop = form.Toolbar.tbtnStop;
+    controls.tbtnSetting = form.Toolbar.tbtnSetting;
     controls.ltvTask = form.ltvTask;
     controls.panSplitter = form.panSplitter;
     controls.gpbProfile = form.gpbProfile;
-    controls.cmbProfile = form.cmbProfile;
-    controls.edtOutputdir = form.edtOutputdir;
-    controls.panBottomCenter = form.panBottomCenter;
-    controls.panBottomLeft = form.panBottomLeft;
-    controls.labConvertingFile = form.labConvertingFile;
-    controls.labElapsed = form.labElapsed;
-    controls.labRemaining = form.labRemaining;
-    controls.pgbCurrent = form.pgbCurrent;
-    controls.labCurProgress = form.labCurProgress;
-    controls.pgbTotal = form.pgbTotal;
-    controls.labTotalProgress = form.labTotalProgress;
+    controls.cmbProfile = form.BottomStrip.cmbProfile;
+    controls.edtOutputdir = form.BottomStrip.edtOutputdir;
+    controls.panBottomCenter = form.BottomStrip.panBottomCenter;
+    controls.panBottomLeft = form.BottomStrip.panBottomLeft;
+    controls.labConvertingFile = form.BottomStrip.labConvertingFile;
+    controls.labElapsed = form.BottomStrip.labElapsed;
+    controls.labRemaining = form.BottomStrip.labRemaining;
+    controls.pgbCurrent = form.BottomStrip.pgbCurrent;
+    controls.labCurProgress = form.BottomStrip.labCurProgress;
+    controls.pgbTotal = form.BottomStrip.pgbTotal;
+    controls.labTotalProgress = form.BottomStrip.labTotalProgress;
     controls.timerTime = form.timerTime;
     return controls;
 }
@@ -61,10 +61,10 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
     AboutForm = std::make_unique<TAboutForm>(MainForm->VersionText, platform, MainForm.get());
     MainForm->AboutForm = AboutForm.get();
     TMainForm& main = *MainForm;
-    SettingForm =
-        std::make_unique<TSettingForm>(SettingControls{&main, main.tbtnSetting, main.bbtnSetting,
-                                                       main.cmbProfile, main.edtOutputdir},
-                                       platform, *main.ProfileDetail, main.AppDir, &main);
+    SettingForm = std::make_unique<TSettingForm>(
+        SettingControls{&main, main.Toolbar.tbtnSetting, main.BottomStrip.bbtnSetting,
+                        main.BottomStrip.cmbProfile, main.BottomStrip.edtOutputdir},
+        platform, *main.ProfileDetail, main.AppDir, &main);
     // The preferences come back when the window is first shown and are saved
     // when it closes.
     QObject::connect(&main, &TMainForm::FormShow, SettingForm.get(),

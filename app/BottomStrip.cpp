@@ -1,7 +1,6 @@
 #include "app/BottomStrip.h"
 
 #include "app/LayoutRules.h"
-#include "app/Main.h"
 #include "widgets/ControlNames.h"
 
 #include <QComboBox>
@@ -52,25 +51,25 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
     return button;
 }
 
-QWidget* BuildSettingsPanel(TMainForm& form, QWidget* parent)
+QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
 {
     auto* panel =
         Named(new QWidget(parent), "panBottomCenter", QStringLiteral("Profile and Output"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
-    form.cmbProfile = Named(new QComboBox(panel), "cmbProfile", QString());
-    form.cmbProfile->setEditable(false);
-    form.cmbProfile->setGeometry(FieldLeft, ProfileRow, 400, FieldHeight);
-    CaptionFor(form.cmbProfile, QStringLiteral("Profile:"), panel)
+    strip.cmbProfile = Named(new QComboBox(panel), "cmbProfile", QString());
+    strip.cmbProfile->setEditable(false);
+    strip.cmbProfile->setGeometry(FieldLeft, ProfileRow, 400, FieldHeight);
+    CaptionFor(strip.cmbProfile, QStringLiteral("Profile:"), panel)
         ->setGeometry(CaptionLeft, ProfileRow, FieldLeft - CaptionLeft, FieldHeight);
-    form.bbtnSetting = Button(panel, "bbtnSetting", "&Setting", ProfileRow);
+    strip.bbtnSetting = Button(panel, "bbtnSetting", "&Setting", ProfileRow);
 
-    form.edtOutputdir = Named(new QLineEdit(panel), "edtOutputdir", QString());
-    form.edtOutputdir->setGeometry(FieldLeft, OutputRow, 300, FieldHeight);
-    CaptionFor(form.edtOutputdir, QStringLiteral("Output Path:"), panel)
+    strip.edtOutputdir = Named(new QLineEdit(panel), "edtOutputdir", QString());
+    strip.edtOutputdir->setGeometry(FieldLeft, OutputRow, 300, FieldHeight);
+    CaptionFor(strip.edtOutputdir, QStringLiteral("Output Path:"), panel)
         ->setGeometry(CaptionLeft, OutputRow, FieldLeft - CaptionLeft, FieldHeight);
-    form.bbtnBrowser = Button(panel, "bbtnBrowser", "&Browse", OutputRow);
-    form.bbtnOpen = Button(panel, "bbtnOpen", "&Open", OutputRow);
+    strip.bbtnBrowser = Button(panel, "bbtnBrowser", "&Browse", OutputRow);
+    strip.bbtnOpen = Button(panel, "bbtnOpen", "&Open", OutputRow);
     return panel;
 }
 
@@ -84,33 +83,33 @@ QProgressBar* Bar(QWidget* parent, const char* name, const char* caption, int to
     return bar;
 }
 
-QWidget* BuildProgressPanel(TMainForm& form, QWidget* parent)
+QWidget* BuildProgressPanel(BottomStripControls& strip, QWidget* parent)
 {
     auto* panel = Named(new QWidget(parent), "panBottomLeft", QStringLiteral("Progress"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
     const int widthLeft = CreatedPanelWidth - ValueLeft - 10;
     Caption(panel, "Converting:", CaptionLeft, 4, 105, RowHeight);
-    form.labConvertingFile = Value(panel, "labConvertingFile", "Converting", "No File",
-                                   QRect(ValueLeft, 4, widthLeft, RowHeight));
+    strip.labConvertingFile = Value(panel, "labConvertingFile", "Converting", "No File",
+                                    QRect(ValueLeft, 4, widthLeft, RowHeight));
     Caption(panel, "Time Elapsed:", CaptionLeft, 22, 105, RowHeight);
-    form.labElapsed =
+    strip.labElapsed =
         Value(panel, "labElapsed", "Time Elapsed", "00:00:00", QRect(ValueLeft, 22, 90, RowHeight));
     Caption(panel, "Time Remaining:", 230, 22, 110, RowHeight);
-    form.labRemaining =
+    strip.labRemaining =
         Value(panel, "labRemaining", "Time Remaining", "00:00:00", QRect(345, 22, 90, RowHeight));
 
     Caption(panel, "Current Progress:", CaptionLeft, 40, 105, RowHeight);
-    form.pgbCurrent = Bar(panel, "pgbCurrent", "Current Progress", 40);
-    form.labCurProgress =
+    strip.pgbCurrent = Bar(panel, "pgbCurrent", "Current Progress", 40);
+    strip.labCurProgress =
         Value(panel, "labCurProgress", "Current Progress", "0%", QRect(0, 40, 27, RowHeight));
     Caption(panel, "Total Progress:", CaptionLeft, 58, 105, RowHeight);
-    form.pgbTotal = Bar(panel, "pgbTotal", "Total Progress", 58);
-    form.labTotalProgress =
+    strip.pgbTotal = Bar(panel, "pgbTotal", "Total Progress", 58);
+    strip.labTotalProgress =
         Value(panel, "labTotalProgress", "Total Progress", "0%", QRect(0, 58, 27, RowHeight));
 
     // "100%" must fit the 27 pixels the rule leaves at the right edge.
-    for (QLabel* percent : {form.labCurProgress, form.labTotalProgress}) {
+    for (QLabel* percent : {strip.labCurProgress, strip.labTotalProgress}) {
         QFont small = percent->font();
         small.setFamilies({QStringLiteral("DejaVu Sans Condensed"), small.family()});
         small.setPixelSize(10);
@@ -132,32 +131,32 @@ void SetLeft(QWidget* widget, int left)
 
 } // namespace
 
-QWidget* BuildBottomStrip(TMainForm& form, QWidget* panMain)
+BottomStripControls BuildBottomStrip(QWidget* panMain)
 {
-    auto* strip = Named(new QWidget(panMain), "panBottom", QString());
-    strip->setFixedHeight(StripHeight);
-    form.panBottom = strip;
-    form.panBottomRight = Named(new QWidget(strip), "panBottomRight", QString());
-    form.panBottomRight->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
-    form.panBottomCenter = BuildSettingsPanel(form, form.panBottomRight);
-    form.panBottomLeft = BuildProgressPanel(form, form.panBottomRight);
-    ApplyBottomStripLayout(form, CreatedPanelWidth);
+    BottomStripControls strip;
+    strip.panBottom = Named(new QWidget(panMain), "panBottom", QString());
+    strip.panBottom->setFixedHeight(StripHeight);
+    strip.panBottomRight = Named(new QWidget(strip.panBottom), "panBottomRight", QString());
+    strip.panBottomRight->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
+    strip.panBottomCenter = BuildSettingsPanel(strip, strip.panBottomRight);
+    strip.panBottomLeft = BuildProgressPanel(strip, strip.panBottomRight);
+    ApplyBottomStripLayout(strip, CreatedPanelWidth);
     return strip;
 }
 
-void ApplyBottomStripLayout(TMainForm& form, int mainPanelWidth)
+void ApplyBottomStripLayout(const BottomStripControls& strip, int mainPanelWidth)
 {
     const BottomStripLayout layout = LayOutBottomStrip(mainPanelWidth);
-    form.panBottomRight->resize(layout.PanelWidth, StripHeight);
-    SetWidth(form.panBottomCenter, layout.PanelWidth);
-    SetWidth(form.panBottomLeft, layout.PanelWidth);
-    SetLeft(form.bbtnSetting, layout.SettingLeft);
-    SetWidth(form.cmbProfile, layout.ProfileWidth);
-    SetLeft(form.bbtnOpen, layout.OpenLeft);
-    SetLeft(form.bbtnBrowser, layout.BrowserLeft);
-    SetWidth(form.edtOutputdir, layout.OutputDirWidth);
-    SetLeft(form.labCurProgress, layout.CurProgressLeft);
-    SetWidth(form.pgbCurrent, layout.CurrentBarWidth);
-    SetLeft(form.labTotalProgress, layout.TotalProgressLeft);
-    SetWidth(form.pgbTotal, layout.TotalBarWidth);
+    strip.panBottomRight->resize(layout.PanelWidth, StripHeight);
+    SetWidth(strip.panBottomCenter, layout.PanelWidth);
+    SetWidth(strip.panBottomLeft, layout.PanelWidth);
+    SetLeft(strip.bbtnSetting, layout.SettingLeft);
+    SetWidth(strip.cmbProfile, layout.ProfileWidth);
+    SetLeft(strip.bbtnOpen, layout.OpenLeft);
+    SetLeft(strip.bbtnBrowser, layout.BrowserLeft);
+    SetWidth(strip.edtOutputdir, layout.OutputDirWidth);
+    SetLeft(strip.labCurProgress, layout.CurProgressLeft);
+    SetWidth(strip.pgbCurrent, layout.CurrentBarWidth);
+    SetLeft(strip.labTotalProgress, layout.TotalProgressLeft);
+    SetWidth(strip.pgbTotal, layout.TotalBarWidth);
 }

@@ -78,10 +78,12 @@ TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringLis
     setWindowIcon(ApplicationIcon());
     CreateControls();
 
-    ProfileDetail = new TProfileDetail({gpbProfile, cmbProfile}, AppDir, FPlatform);
+    ProfileDetail = new TProfileDetail({gpbProfile, BottomStrip.cmbProfile}, AppDir, FPlatform);
     TaskList = std::make_unique<TTaskList>(
-        TaskListControls{this, ltvTask, panbg, tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown,
-                         tbtnRemove, tbtnClear, tbtnStart, edtOutputdir, bbtnBrowser, bbtnOpen},
+        TaskListControls{this, ltvTask, Welcome.panbg, Toolbar.tbtnAddFile, Toolbar.tbtnAddDir,
+                         Toolbar.tbtnUp, Toolbar.tbtnDown, Toolbar.tbtnRemove, Toolbar.tbtnClear,
+                         Toolbar.tbtnStart, BottomStrip.edtOutputdir, BottomStrip.bbtnBrowser,
+                         BottomStrip.bbtnOpen},
         FPlatform, *ProfileDetail, EncoderPath);
     connect(this, &TMainForm::FormClose, TaskList.get(), &TTaskList::WindowClosed);
 
@@ -101,9 +103,9 @@ void TMainForm::CreateControls()
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    BuildToolbar(*this);
-    connect(tbtnAbout, &QToolButton::clicked, this, &TMainForm::tbtnAboutClick);
-    connect(tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
+    Toolbar = BuildToolbar(*this);
+    connect(Toolbar.tbtnAbout, &QToolButton::clicked, this, &TMainForm::tbtnAboutClick);
+    connect(Toolbar.tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -156,15 +158,15 @@ QWidget* TMainForm::CreateMainPanel()
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
-    column->addWidget(BuildBottomStrip(*this, panMain));
+    BottomStrip = BuildBottomStrip(panMain);
+    column->addWidget(BottomStrip.panBottom);
     panMain->installEventFilter(this);
 
     // Not in the layout: the welcome panel lies over the list until a task
     // is added.
-    BuildWelcomePanel(*this, panMain);
-    panbg->raise();
-    connect(static_cast<TLinkLabel*>(labLink), &TLinkLabel::clicked, this,
-            &TMainForm::labLinkClick);
+    Welcome = BuildWelcomePanel(panMain);
+    Welcome.panbg->raise();
+    connect(Welcome.labLink, &TLinkLabel::clicked, this, &TMainForm::labLinkClick);
     return panMain;
 }
 
@@ -204,7 +206,7 @@ void TMainForm::FormCreate(const QStringList& arguments)
 {
     // Every data path starts from the application directory, which the
     // constructor has ended with a separator.
-    edtOutputdir->setText(AppDir);
+    BottomStrip.edtOutputdir->setText(AppDir);
 
     ltvTask->header()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
@@ -226,11 +228,11 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
     // The application's name is the title of its plain message boxes.
     QCoreApplication::setApplicationName(ProductTitle);
-    labProgramName->setText(ProductTitle);
+    Welcome.labProgramName->setText(ProductTitle);
     setWindowTitle(ProductTitle + QStringLiteral(" V") + VersionText);
 
-    labLink->setText(MakerLinkCaption());
-    labLink->setAccessibleName(MakerLinkCaption());
+    Welcome.labLink->setText(MakerLinkCaption());
+    Welcome.labLink->setAccessibleName(MakerLinkCaption());
 
     ProfileDetail->BuildProfileCatalogue();
 
@@ -240,10 +242,10 @@ void TMainForm::FormCreate(const QStringList& arguments)
     // Files dropped anywhere on the window are tasks, also over the
     // output path, which would otherwise take them as text.
     setAcceptDrops(true);
-    edtOutputdir->setAcceptDrops(false);
+    BottomStrip.edtOutputdir->setAcceptDrops(false);
 
-    ApplyBottomStripLayout(*this, 607);
-    panBottomLeft->hide();
+    ApplyBottomStripLayout(BottomStrip, 607);
+    BottomStrip.panBottomLeft->hide();
 
     for (int column = 0; column < int(CreatedColumns.size()); ++column)
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
@@ -272,7 +274,7 @@ void TMainForm::EnableTaskButtonsWhenListed()
 
 void TMainForm::FormResize()
 {
-    ApplyBottomStripLayout(*this, panMain->width());
+    ApplyBottomStripLayout(BottomStrip, panMain->width());
 }
 
 void TMainForm::ltvTaskResize()

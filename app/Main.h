@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/BottomStrip.h"
+#include "app/MainToolbar.h"
+#include "app/WelcomePanel.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -8,20 +12,11 @@
 #include <memory>
 
 class Platform;
-class QComboBox;
-class QFrame;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 class QSplitter;
 class QTimer;
-class QToolBar;
-class QToolButton;
 class QTreeWidget;
 class QWidget;
-class ValueListEditor;
 class TSplitterPanel;
 class TAboutForm;
 class TBatchRunner;
@@ -44,8 +39,6 @@ public:
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    Platform& platform() const { return FPlatform; }
-
     // Fixed during start-up.
     QString AppDir;       // with a trailing separator
     QString EncoderPath;  // AppDir + "tolvex.dll"
@@ -53,43 +46,14 @@ public:
     QString VersionText;  // "Main"/"Version" of Preferences.ini, "1.5" by default
     int LastListWidth = 562;
 
-    // Tool bar.
-    QToolBar* Toolbar1 = nullptr;
-    QToolButton* tbtnAddFile = nullptr;
-    QToolButton* tbtnAddDir = nullptr;
-    QToolButton* tbtnUp = nullptr;
-    QToolButton* tbtnDown = nullptr;
-    QToolButton* tbtnRemove = nullptr;
-    QToolButton* tbtnClear = nullptr;
-    QToolButton* tbtnStart = nullptr;
-    QToolButton* tbtnStop = nullptr;
-    QToolButton* tbtnSetting = nullptr;
-    QToolButton* tbtnAbout = nullptr;
-    QToolButton* tbtnHelp = nullptr;
+    ToolbarControls Toolbar;
 
-    // Left: the task list and the bottom strip.
+    // Left: the task list, the welcome panel over it and the bottom strip.
     QWidget* panMain = nullptr;
     QWidget* panLeft = nullptr;
     QTreeWidget* ltvTask = nullptr;
-    QFrame* panbg = nullptr;
-    QLabel* labProgramName = nullptr;
-    QLabel* labLink = nullptr;
-    QWidget* panBottom = nullptr;
-    QWidget* panBottomRight = nullptr;
-    QWidget* panBottomCenter = nullptr;
-    QComboBox* cmbProfile = nullptr;
-    QPushButton* bbtnSetting = nullptr;
-    QLineEdit* edtOutputdir = nullptr;
-    QPushButton* bbtnBrowser = nullptr;
-    QPushButton* bbtnOpen = nullptr;
-    QWidget* panBottomLeft = nullptr;
-    QLabel* labConvertingFile = nullptr;
-    QLabel* labElapsed = nullptr;
-    QLabel* labRemaining = nullptr;
-    QProgressBar* pgbCurrent = nullptr;
-    QLabel* labCurProgress = nullptr;
-    QProgressBar* pgbTotal = nullptr;
-    QLabel* labTotalProgress = nullptr;
+    WelcomePanelControls Welcome;
+    BottomStripControls BottomStrip;
 
     // Right: the splitter, the profile detail and the preview pane.
     TSplitterPanel* panSplitter = nullptr;

@@ -1,9 +1,9 @@
 #include "app/MainToolbar.h"
 
-#include "app/Main.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
+#include <QMainWindow>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -11,7 +11,7 @@ namespace {
 
 struct ButtonSpec
 {
-    QToolButton* TMainForm::*member;
+    QToolButton* ToolbarControls::*member;
     const char* name;
     const char* hint;
     const char* icon;
@@ -22,17 +22,17 @@ struct ButtonSpec
 // Left to right, as the user reads the work: fill the list, arrange it,
 // convert, then configuration and help.
 const ButtonSpec Buttons[] = {
-    {&TMainForm::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false},
-    {&TMainForm::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true},
-    {&TMainForm::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false},
-    {&TMainForm::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false},
-    {&TMainForm::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false},
-    {&TMainForm::tbtnClear, "tbtnClear", "Clear", "clear", false, true},
-    {&TMainForm::tbtnStart, "tbtnStart", "Start", "start", false, false},
-    {&TMainForm::tbtnStop, "tbtnStop", "Stop", "stop", false, true},
-    {&TMainForm::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true},
-    {&TMainForm::tbtnAbout, "tbtnAbout", "About", "about", true, false},
-    {&TMainForm::tbtnHelp, "tbtnHelp", "Help", "help", true, false},
+    {&ToolbarControls::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false},
+    {&ToolbarControls::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true},
+    {&ToolbarControls::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false},
+    {&ToolbarControls::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false},
+    {&ToolbarControls::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false},
+    {&ToolbarControls::tbtnClear, "tbtnClear", "Clear", "clear", false, true},
+    {&ToolbarControls::tbtnStart, "tbtnStart", "Start", "start", false, false},
+    {&ToolbarControls::tbtnStop, "tbtnStop", "Stop", "stop", false, true},
+    {&ToolbarControls::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true},
+    {&ToolbarControls::tbtnAbout, "tbtnAbout", "About", "about", true, false},
+    {&ToolbarControls::tbtnHelp, "tbtnHelp", "Help", "help", true, false},
 };
 
 constexpr int ToolbarHeight = 75;
@@ -42,9 +42,10 @@ constexpr QSize ImageSize(48, 48);
 
 } // namespace
 
-void BuildToolbar(TMainForm& form)
+ToolbarControls BuildToolbar(QMainWindow& window)
 {
-    auto* bar = new QToolBar(&form);
+    ToolbarControls controls;
+    auto* bar = new QToolBar(&window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setWindowTitle(QStringLiteral("Toolbar"));
     bar->setAccessibleName(QStringLiteral("Toolbar"));
@@ -54,8 +55,8 @@ void BuildToolbar(TMainForm& form)
     bar->setIconSize(ImageSize);
     bar->setFixedHeight(ToolbarHeight);
     bar->setContentsMargins(ToolbarBorder, ToolbarBorder, ToolbarBorder, ToolbarBorder);
-    form.addToolBar(Qt::TopToolBarArea, bar);
-    form.Toolbar1 = bar;
+    window.addToolBar(Qt::TopToolBarArea, bar);
+    controls.Toolbar1 = bar;
 
     for (const ButtonSpec& entry : Buttons) {
         const QString hint = QString::fromUtf8(entry.hint);
@@ -70,6 +71,7 @@ void BuildToolbar(TMainForm& form)
         bar->addWidget(button);
         if (entry.separatorAfter)
             bar->addSeparator();
-        form.*entry.member = button;
+        controls.*entry.member = button;
     }
+    return controls;
 }

@@ -1,7 +1,6 @@
 #include "app/WelcomePanel.h"
 
 #include "app/LinkLabel.h"
-#include "app/Main.h"
 #include "app/Product.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
@@ -38,15 +37,16 @@ QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& place, int 
 
 } // namespace
 
-void BuildWelcomePanel(TMainForm& form, QWidget* panMain)
+WelcomePanelControls BuildWelcomePanel(QWidget* panMain)
 {
+    WelcomePanelControls controls;
     auto* panel = Named(new QFrame(panMain), "panbg", QStringLiteral("Welcome"));
     panel->setGeometry(PanelPlace);
     panel->setAutoFillBackground(true);
     QPalette white = panel->palette();
     white.setColor(QPalette::Window, Qt::white);
     panel->setPalette(white);
-    form.panbg = panel;
+    controls.panbg = panel;
 
     auto* name = Named(new QLabel(panel), "labProgramName", ProductTitle);
     QFont title;
@@ -58,7 +58,7 @@ void BuildWelcomePanel(TMainForm& form, QWidget* panMain)
     titleColours.setColor(QPalette::WindowText, QColor(36, 84, 160));
     name->setPalette(titleColours);
     name->setGeometry(24, 22, 530, 44);
-    form.labProgramName = name;
+    controls.labProgramName = name;
 
     const QColor heading(50, 56, 66);
     const QColor body(86, 94, 106);
@@ -84,5 +84,6 @@ void BuildWelcomePanel(TMainForm& form, QWidget* panMain)
 
     auto* link = Named(new TLinkLabel(QString(), panel), "labLink", QString());
     link->setGeometry(24, 306, 520, 22);
-    form.labLink = link;
+    controls.labLink = link;
+    return controls;
 }

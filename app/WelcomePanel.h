@@ -1,9 +1,19 @@
 #pragma once
 
+class QFrame;
+class QLabel;
 class QWidget;
-class TMainForm;
+class TLinkLabel;
 
-// Creates the welcome panel `panbg` over the task list, at its fixed place
-// in `panMain`, with the program name, the three steps, the picture and the
-// maker's link. The texts that change at start-up are set by the main window.
-void BuildWelcomePanel(TMainForm& form, QWidget* panMain);
+// The welcome panel over the task list and the texts the main window sets at
+// start-up.
+struct WelcomePanelControls
+{
+    QFrame* panbg = nullptr;
+    QLabel* labProgramName = nullptr;
+    TLinkLabel* labLink = nullptr;
+};
+
+// Creates the welcome panel `panbg` at its fixed place in `panMain`, with the
+// program name, the three steps, the picture and the maker's link.
+WelcomePanelControls BuildWelcomePanel(QWidget* panMain);

@@ -118,18 +118,18 @@ int main(int argc, char** argv)
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
     form.show();
-    const int profile = form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
-    form.cmbProfile->setCurrentIndex(profile);
-    emit form.cmbProfile->activated(profile); // as the user's pick does
+    const int profile = form.BottomStrip.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
+    form.BottomStrip.cmbProfile->setCurrentIndex(profile);
+    emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     windows.SettingForm->chkOpenDir->setChecked(false);
     for (const QString& input : inputs)
         form.TaskList->AddTaskFile(input);
-    form.edtOutputdir->setText(out);
+    form.BottomStrip.edtOutputdir->setText(out);
 
     // The same commands the runner gives the encoder, back to back.
     TProfileDetail& detail = *form.ProfileDetail;
     const std::string arguments = BuildArguments(
-        detail.ProfilePath(form.cmbProfile->currentText()).toStdString(),
+        detail.ProfilePath(form.BottomStrip.cmbProfile->currentText()).toStdString(),
         [&detail](int group, const std::string& name) {
             return detail.DetailValue(group, QString::fromStdString(name)).toStdString();
         });

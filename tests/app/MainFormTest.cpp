@@ -98,7 +98,8 @@ protected:
 
 std::vector<QToolButton*> ListButtons(const TMainForm& form)
 {
-    return {form.tbtnUp, form.tbtnDown, form.tbtnRemove, form.tbtnClear, form.tbtnStart};
+    return {form.Toolbar.tbtnUp, form.Toolbar.tbtnDown, form.Toolbar.tbtnRemove,
+            form.Toolbar.tbtnClear, form.Toolbar.tbtnStart};
 }
 
 TEST_F(MainFormTest, StartsIdleWithoutArguments)
@@ -110,18 +111,20 @@ TEST_F(MainFormTest, StartsIdleWithoutArguments)
         bool enabled;
     };
     const Expected buttons[] = {
-        {form.tbtnAddFile, true}, {form.tbtnAddDir, true},  {form.tbtnUp, false},
-        {form.tbtnDown, false},   {form.tbtnRemove, false}, {form.tbtnClear, false},
-        {form.tbtnStart, false},  {form.tbtnStop, false},   {form.tbtnSetting, true},
-        {form.tbtnAbout, true},   {form.tbtnHelp, true},
+        {form.Toolbar.tbtnAddFile, true}, {form.Toolbar.tbtnAddDir, true},
+        {form.Toolbar.tbtnUp, false},     {form.Toolbar.tbtnDown, false},
+        {form.Toolbar.tbtnRemove, false}, {form.Toolbar.tbtnClear, false},
+        {form.Toolbar.tbtnStart, false},  {form.Toolbar.tbtnStop, false},
+        {form.Toolbar.tbtnSetting, true}, {form.Toolbar.tbtnAbout, true},
+        {form.Toolbar.tbtnHelp, true},
     };
     for (const Expected& e : buttons)
         EXPECT_EQ(e.button->isEnabled(), e.enabled) << e.button->toolTip().toStdString();
 
     EXPECT_EQ(form.ltvTask->topLevelItemCount(), 0);
-    EXPECT_TRUE(form.panbg->isVisibleTo(&form));
-    EXPECT_TRUE(form.panBottomCenter->isVisibleTo(&form));
-    EXPECT_FALSE(form.panBottomLeft->isVisibleTo(&form));
+    EXPECT_TRUE(form.Welcome.panbg->isVisibleTo(&form));
+    EXPECT_TRUE(form.BottomStrip.panBottomCenter->isVisibleTo(&form));
+    EXPECT_FALSE(form.BottomStrip.panBottomLeft->isVisibleTo(&form));
     EXPECT_FALSE(form.timerTime->isActive());
     EXPECT_EQ(form.timerTime->interval(), 1000);
     EXPECT_EQ(form.size(), QSize(798, 539));
@@ -131,12 +134,12 @@ TEST_F(MainFormTest, PathsComeFromTheApplicationDirectory)
 {
     TMainForm& form = Start();
     EXPECT_EQ(form.AppDir, AppDir());
-    EXPECT_EQ(form.edtOutputdir->text(), AppDir());
+    EXPECT_EQ(form.BottomStrip.edtOutputdir->text(), AppDir());
     EXPECT_EQ(form.EncoderPath, AppDir() + "tolvex.dll");
     EXPECT_EQ(form.HelpFilePath, AppDir() + "VivOrizirude.chm");
     EXPECT_EQ(QCoreApplication::applicationName(), ProductTitle);
-    EXPECT_EQ(form.labProgramName->text(), ProductTitle);
-    EXPECT_EQ(form.labLink->text(), "Quenby Software  https://quenby.example/");
+    EXPECT_EQ(form.Welcome.labProgramName->text(), ProductTitle);
+    EXPECT_EQ(form.Welcome.labLink->text(), "Quenby Software  https://quenby.example/");
 }
 
 TEST_F(MainFormTest, AppDirWithoutSeparatorGetsOne)
@@ -199,7 +202,7 @@ TEST_F(MainFormTest, UnreadableListFileStillStarts)
 {
     TMainForm& form = Start({work.path() + "/absent.tmp", Make("movie.avi")});
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_TRUE(form.panbg->isVisibleTo(&form));
+    EXPECT_TRUE(form.Welcome.panbg->isVisibleTo(&form));
     for (QToolButton* button : ListButtons(form))
         EXPECT_FALSE(button->isEnabled());
 }
@@ -222,7 +225,7 @@ TEST_F(MainFormTest, DropIsIgnoredWhileTheListIsDisabled)
     form.ltvTask->setEnabled(false);
     Drop({Make("movie.avi")});
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_FALSE(form.tbtnStart->isEnabled());
+    EXPECT_FALSE(form.Toolbar.tbtnStart->isEnabled());
 }
 
 TEST_F(MainFormTest, FormShowOnceAndFormCloseOnClose)
@@ -251,9 +254,9 @@ TEST_F(MainFormTest, CloseSurvivesAFailingSaveHook)
 TEST_F(MainFormTest, HelpAndLinkOpenThroughTheShell)
 {
     TMainForm& form = Start();
-    QTest::mouseClick(form.tbtnHelp, Qt::LeftButton);
+    QTest::mouseClick(form.Toolbar.tbtnHelp, Qt::LeftButton);
     form.show();
-    QTest::mouseClick(form.labLink, Qt::LeftButton);
+    QTest::mouseClick(form.Welcome.labLink, Qt::LeftButton);
     EXPECT_EQ(platform.opened,
               (QStringList{AppDir() + "VivOrizirude.chm", "https://quenby.example/"}));
 }
@@ -262,7 +265,7 @@ TEST_F(MainFormTest, LinkColourFollowsTheButton)
 {
     TMainForm& form = Start();
     form.show();
-    auto* link = static_cast<TLinkLabel*>(form.labLink);
+    TLinkLabel* link = form.Welcome.labLink;
     EXPECT_EQ(link->TextColor(), QColor(194, 194, 194));
     QTest::mousePress(link, Qt::LeftButton);
     EXPECT_EQ(link->TextColor(), QColor(128, 165, 253));
@@ -274,7 +277,7 @@ TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
 {
     TMainForm& form = Start();
     form.show();
-    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
     TAboutForm* about = windows->AboutForm.get();
     ASSERT_EQ(form.AboutForm, about);
     EXPECT_TRUE(about->isVisible());
@@ -294,13 +297,13 @@ TEST_F(MainFormTest, AboutIsCreatedOnFirstUseWhenMissing)
     TMainForm form(AppDir(), platform, {});
     form.show();
     ASSERT_EQ(form.AboutForm, nullptr);
-    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
     ASSERT_NE(form.AboutForm, nullptr);
     EXPECT_TRUE(form.AboutForm->isVisible());
     TAboutForm* first = form.AboutForm;
     form.AboutForm->close();
     EXPECT_TRUE(form.isEnabled());
-    QTest::mouseClick(form.tbtnAbout, Qt::LeftButton);
+    QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
     EXPECT_EQ(form.AboutForm, first);
 }
 
@@ -324,13 +327,13 @@ TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)
 
     // The bottom strip follows the list's panel.
     const int width = form.panMain->width();
-    EXPECT_EQ(form.panBottomCenter->width(), width);
-    EXPECT_EQ(form.panBottomLeft->width(), width);
-    EXPECT_EQ(form.bbtnSetting->x(), width - 90);
-    EXPECT_EQ(form.cmbProfile->width(), width - 90 - 83);
-    EXPECT_EQ(form.bbtnBrowser->x(), width - 90 - 85);
-    EXPECT_EQ(form.edtOutputdir->width(), width - 90 - 85 - 83);
-    EXPECT_EQ(form.pgbTotal->width(), width - 27 - 123);
+    EXPECT_EQ(form.BottomStrip.panBottomCenter->width(), width);
+    EXPECT_EQ(form.BottomStrip.panBottomLeft->width(), width);
+    EXPECT_EQ(form.BottomStrip.bbtnSetting->x(), width - 90);
+    EXPECT_EQ(form.BottomStrip.cmbProfile->width(), width - 90 - 83);
+    EXPECT_EQ(form.BottomStrip.bbtnBrowser->x(), width - 90 - 85);
+    EXPECT_EQ(form.BottomStrip.edtOutputdir->width(), width - 90 - 85 - 83);
+    EXPECT_EQ(form.BottomStrip.pgbTotal->width(), width - 27 - 123);
 }
 
 TEST_F(MainFormTest, SplitterDragWidensTheProfileColumn)
@@ -354,7 +357,7 @@ TEST_F(MainFormTest, SplitterDragWidensTheProfileColumn)
     QCoreApplication::sendEvent(form.panSplitter, &left);
     EXPECT_EQ(form.panProfile->width(), profile + 20);
     EXPECT_EQ(form.panMain->width(), main - 20);
-    EXPECT_EQ(form.panBottomCenter->width(), main - 20);
+    EXPECT_EQ(form.BottomStrip.panBottomCenter->width(), main - 20);
     EXPECT_EQ(form.width(), 798);
 }
 
@@ -382,7 +385,8 @@ TEST_F(MainFormTest, ControlsCarryNamesForScreenReaders)
     // The edits are named by their labels, which point back at them.
     int buddies = 0;
     for (QLabel* label : form.findChildren<QLabel*>())
-        if (label->buddy() == form.cmbProfile || label->buddy() == form.edtOutputdir)
+        if (label->buddy() == form.BottomStrip.cmbProfile ||
+            label->buddy() == form.BottomStrip.edtOutputdir)
             ++buddies;
     EXPECT_EQ(buddies, 2);
 }

@@ -52,13 +52,13 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
     form.show();
-    const int profile = form.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
+    const int profile = form.BottomStrip.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
     ASSERT_GE(profile, 0);
-    form.cmbProfile->setCurrentIndex(profile);
-    emit form.cmbProfile->activated(profile); // as the user's pick does
+    form.BottomStrip.cmbProfile->setCurrentIndex(profile);
+    emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     for (const QString& input : inputs)
         form.TaskList->AddTaskFile(input);
-    form.edtOutputdir->setText(out);
+    form.BottomStrip.edtOutputdir->setText(out);
     ASSERT_EQ(form.ProfileDetail->OutputExt, ".mp4");
     ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
 

@@ -76,7 +76,7 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             form->TaskList->AddTaskFile(path);
         }
-        form->edtOutputdir->setText(app.Path() + "out/");
+        form->BottomStrip.edtOutputdir->setText(app.Path() + "out/");
     }
 
     QString Status(int row) const { return form->ltvTask->topLevelItem(row)->text(3); }
@@ -100,13 +100,13 @@ protected:
     }
     void ExpectUnlocked() const
     {
-        EXPECT_TRUE(form->tbtnStart->isEnabled());
-        EXPECT_TRUE(form->tbtnAddFile->isEnabled());
+        EXPECT_TRUE(form->Toolbar.tbtnStart->isEnabled());
+        EXPECT_TRUE(form->Toolbar.tbtnAddFile->isEnabled());
         EXPECT_TRUE(form->ltvTask->isEnabled());
-        EXPECT_FALSE(form->tbtnStop->isEnabled());
+        EXPECT_FALSE(form->Toolbar.tbtnStop->isEnabled());
         EXPECT_FALSE(form->timerTime->isActive());
-        EXPECT_TRUE(form->panBottomLeft->isHidden());
-        EXPECT_FALSE(form->panBottomCenter->isHidden());
+        EXPECT_TRUE(form->BottomStrip.panBottomLeft->isHidden());
+        EXPECT_FALSE(form->BottomStrip.panBottomCenter->isHidden());
         EXPECT_EQ(runner->RunState(), TBatchRunner::Idle);
     }
 
@@ -126,22 +126,22 @@ TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
     EXPECT_EQ(Statuses(), QStringList({"Converting", "OK", "OK"}));
-    EXPECT_FALSE(form->tbtnStart->isEnabled());
-    EXPECT_TRUE(form->tbtnStop->isEnabled());
-    EXPECT_FALSE(form->panBottomLeft->isHidden());
+    EXPECT_FALSE(form->Toolbar.tbtnStart->isEnabled());
+    EXPECT_TRUE(form->Toolbar.tbtnStop->isEnabled());
+    EXPECT_FALSE(form->BottomStrip.panBottomLeft->isHidden());
 
     runner->OnChunk("frame= 1 time=50.0 bitrate");
     runner->OnChunk("frame= 1 time=50.0 bitrate");
-    EXPECT_EQ(form->pgbCurrent->value(), 0) << "the first two reads are never examined";
+    EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 0) << "the first two reads are never examined";
     runner->OnChunk("frame= 1 time=50.0 bitrate");
-    EXPECT_EQ(form->pgbCurrent->value(), 50);
-    EXPECT_EQ(form->pgbTotal->value(), 17);
-    EXPECT_EQ(form->labCurProgress->text(), "50%");
-    EXPECT_EQ(form->labTotalProgress->text(), "17%");
+    EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50);
+    EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 17);
+    EXPECT_EQ(form->BottomStrip.labCurProgress->text(), "50%");
+    EXPECT_EQ(form->BottomStrip.labTotalProgress->text(), "17%");
     runner->OnChunk("frame= 1 time=40.0 bitrate");
-    EXPECT_EQ(form->pgbCurrent->value(), 50) << "progress never moves back";
+    EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50) << "progress never moves back";
     runner->OnChunk("frame= 1 time=00:01:15.00 bitrate");
-    EXPECT_EQ(form->pgbCurrent->value(), 75) << "the clock form is read too";
+    EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 75) << "the clock form is read too";
 
     const qint64 pid = runner->Channel().ProcessId();
     runner->tbtnStopClick();
@@ -163,11 +163,11 @@ TEST_F(BatchRun, RemainingTimeFollowsElapsedTimeAndTotalProgress)
     form->timerTime->stop(); // the test is the clock
     for (const char* chunk : {"", "", "time=75.0 "})
         runner->OnChunk(chunk);
-    ASSERT_EQ(form->pgbTotal->value(), 25);
+    ASSERT_EQ(form->BottomStrip.pgbTotal->value(), 25);
     for (int second = 0; second < 30; ++second)
         runner->timerTimeTimer();
-    EXPECT_EQ(form->labElapsed->text(), "00:00:30");
-    EXPECT_EQ(form->labRemaining->text(), "00:01:30");
+    EXPECT_EQ(form->BottomStrip.labElapsed->text(), "00:00:30");
+    EXPECT_EQ(form->BottomStrip.labRemaining->text(), "00:01:30");
     runner->tbtnStopClick();
 }
 
@@ -222,7 +222,7 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
     EXPECT_EQ(form->ltvTask->topLevelItem(1)->toolTip(3), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
-    EXPECT_EQ(form->pgbTotal->value(), 100) << "failed tasks count as done";
+    EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
     EXPECT_TRUE(platform.opened.isEmpty());
 }
 
@@ -252,7 +252,7 @@ TEST_F(BatchRun, AMissingEncoderEndsTheRunAndRestoresTheIdleWindow)
 TEST_F(BatchRun, AMissingOutputDirectoryStartsNothing)
 {
     Open({"a.avi"});
-    form->edtOutputdir->setText(app.Path() + "missing/");
+    form->BottomStrip.edtOutputdir->setText(app.Path() + "missing/");
     runner->tbtnStartClick();
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text,

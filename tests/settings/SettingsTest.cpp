@@ -84,8 +84,8 @@ protected:
             .ReadString("Main", key, "<missing>");
     }
 
-    void OpenGeneral() { QTest::mouseClick(main->tbtnSetting, Qt::LeftButton); }
-    void OpenProfiles() { QTest::mouseClick(main->bbtnSetting, Qt::LeftButton); }
+    void OpenGeneral() { QTest::mouseClick(main->Toolbar.tbtnSetting, Qt::LeftButton); }
+    void OpenProfiles() { QTest::mouseClick(main->BottomStrip.bbtnSetting, Qt::LeftButton); }
     // Near the left edge: a check box's click area ends with its text, and
     // the layout makes the widget wider than that.
     void Click(QAbstractButton* button)
@@ -105,8 +105,8 @@ TEST_F(Settings, FirstStartUsesTheDefaultsAndCloseWritesAllSevenKeys)
 {
     AddProfile("Alpha");
     Start();
-    EXPECT_EQ(main->edtOutputdir->text(), appDir);
-    EXPECT_EQ(main->cmbProfile->currentIndex(), 0);
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), appDir);
+    EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), 0);
     EXPECT_EQ(form->cmbSyn->currentText(), "Auto");
     EXPECT_TRUE(form->chkOpenDir->isChecked());
     EXPECT_FALSE(form->chkExit->isChecked());
@@ -135,8 +135,8 @@ TEST_F(Settings, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
     AddProfile("Alpha");
     AddProfile("Beta");
     Start();
-    EXPECT_EQ(main->cmbProfile->count(), 2);
-    EXPECT_EQ(main->cmbProfile->currentIndex(), -1);
+    EXPECT_EQ(main->BottomStrip.cmbProfile->count(), 2);
+    EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), -1);
 }
 
 TEST_F(Settings, UnusableValuesTakeTheirSectionsDefault)
@@ -161,7 +161,7 @@ TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
     AddProfile("Beta");
     WritePreferences("[Main]\r\nProfile=5\r\n");
     Start();
-    EXPECT_EQ(main->cmbProfile->currentIndex(), -1);
+    EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), -1);
     EXPECT_EQ(main->ProfileDetail->OutputExt, "");
     Close();
     EXPECT_EQ(Stored("Profile"), "-1");
@@ -171,7 +171,7 @@ TEST_F(Settings, AnEmptyOutputPathStartsWithAnEmptyDirectory)
 {
     WritePreferences("[Main]\r\nOutput Path=\r\n");
     Start();
-    EXPECT_EQ(main->edtOutputdir->text(), "");
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "");
     EXPECT_EQ(form->edtOutputDir->text(), "");
 }
 
@@ -180,8 +180,8 @@ TEST_F(Settings, OpeningDisablesTheMainWindowAndAnyCloseEnablesIt)
     AddProfile("Alpha");
     AddProfile("Beta");
     Start();
-    main->cmbProfile->setCurrentIndex(1);
-    main->edtOutputdir->setText("/srv/out/");
+    main->BottomStrip.cmbProfile->setCurrentIndex(1);
+    main->BottomStrip.edtOutputdir->setText("/srv/out/");
 
     OpenGeneral();
     ASSERT_TRUE(form->isVisible());
@@ -226,7 +226,7 @@ TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(form->chkExit->isChecked());
     EXPECT_TRUE(form->rdbRename->isChecked());
-    EXPECT_EQ(main->edtOutputdir->text(), appDir);
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), appDir);
     EXPECT_EQ(Stored("Auto Exit"), "<missing>");
 
     OpenGeneral();
@@ -324,7 +324,7 @@ TEST_F(Settings, OKWithAMissingProfileFileSavesOnlyThePreferences)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(main->isEnabled());
     // Copied verbatim: no separator is added at OK.
-    EXPECT_EQ(main->edtOutputdir->text(), "/typed");
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/typed");
     EXPECT_EQ(Stored("Output Path"), "/typed");
     EXPECT_EQ(Stored("Profile"), "<missing>");
     EXPECT_FALSE(QFile::exists(appDir + "Profiles/Alpha.apf"));
@@ -366,7 +366,7 @@ TEST_F(Settings, AMissingApplicationDirectoryNeverStopsTheExit)
 {
     appDir = dir.Path() + "gone/";
     Start();
-    EXPECT_EQ(main->edtOutputdir->text(), appDir);
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), appDir);
     main->close();
     EXPECT_FALSE(main->isVisible());
     End();
@@ -377,7 +377,7 @@ TEST_F(Settings, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
 {
     AddProfile("Alpha", "avi");
     Start();
-    ASSERT_EQ(main->cmbProfile->currentText(), "Alpha");
+    ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Alpha");
     AddProfile("Alpha", "mkv");
     OpenGeneral();
     EXPECT_EQ(form->cmbProfile->currentIndex(), -1);
@@ -390,7 +390,7 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
     AddProfile("Alpha");
     AddProfile("Beta");
     Start();
-    main->cmbProfile->setCurrentIndex(1);
+    main->BottomStrip.cmbProfile->setCurrentIndex(1);
     OpenGeneral();
     form->edtOutputDir->setText("/round/trip/");
     form->cmbSyn->setCurrentIndex(1);
@@ -402,8 +402,8 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
     Close();
 
     Start();
-    EXPECT_EQ(main->cmbProfile->currentText(), "Beta");
-    EXPECT_EQ(main->edtOutputdir->text(), "/round/trip/");
+    EXPECT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/round/trip/");
     EXPECT_EQ(form->edtOutputDir->text(), "/round/trip/");
     EXPECT_EQ(form->cmbSyn->currentText(), "Force Mode");
     EXPECT_FALSE(form->chkOpenDir->isChecked());
@@ -421,7 +421,7 @@ TEST_F(Settings, TheSavedProfileIsLoadedAtStartAndReloadedByOKOnlyWhenItIsTheSam
     AddProfile("Beta", "mkv");
     WritePreferences("[Main]\r\nProfile=1\r\n");
     Start();
-    ASSERT_EQ(main->cmbProfile->currentText(), "Beta");
+    ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
     EXPECT_EQ(main->ProfileDetail->OutputExt, ".mkv");
 
     // The dialog's pick is the main window's: OK reloads the changed file.

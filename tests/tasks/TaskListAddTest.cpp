@@ -62,9 +62,9 @@ TEST_F(TaskListTest, DuplicateTestIsExactAndCaseSensitive)
 {
     FApp.Script().Set("record", FApp.RecordPath()).Save();
     const QString path = MakeFile("clip.avi");
-    EXPECT_FALSE(Form().panbg->isHidden());
+    EXPECT_FALSE(Form().Welcome.panbg->isHidden());
     List().AddTaskFile(path);
-    EXPECT_TRUE(Form().panbg->isHidden());
+    EXPECT_TRUE(Form().Welcome.panbg->isHidden());
     List().AddTaskFile(path);
     List().AddTaskFile(MediaDir() + "/CLIP.avi");
     List().AddTaskFile(MediaDir() + "//clip.avi");
@@ -79,7 +79,7 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
 {
     const QString a = MakeFile("a.avi"), b = MakeFile("b.mpg"), c = MakeFile("c.mov");
     FPlatform.openAnswers.push_back({a, b, c});
-    Form().tbtnAddFile->click();
+    Form().Toolbar.tbtnAddFile->click();
 
     ASSERT_EQ(FPlatform.openCalls.size(), 1);
     const QStringList filters = FPlatform.openCalls[0];
@@ -98,8 +98,8 @@ TEST_F(TaskListTest, BothAddCommandsGiveTheListTheFocus)
 {
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    for (QToolButton* button : {Form().tbtnAddFile, Form().tbtnAddDir}) {
-        Form().edtOutputdir->setFocus();
+    for (QToolButton* button : {Form().Toolbar.tbtnAddFile, Form().Toolbar.tbtnAddDir}) {
+        Form().BottomStrip.edtOutputdir->setFocus();
         ASSERT_FALSE(View().hasFocus());
         button->click(); // cancelled
         EXPECT_TRUE(View().hasFocus()) << button->toolTip().toStdString();
@@ -111,7 +111,7 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
     FApp.Script().Set("probe.duration", "00:00:07.5").Save();
     FillOutputGrid();
     FPlatform.openAnswers.push_back({MakeFile("only.one.vob")});
-    Form().tbtnAddFile->click();
+    Form().Toolbar.tbtnAddFile->click();
 
     EXPECT_EQ(SelectedRows(), QList<int>{0});
     EXPECT_EQ(Output("New Filename"), "only.one");
@@ -123,8 +123,8 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
 TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
 {
     List().AddTaskFile(MakeFile("lone.avi"));
-    EXPECT_EQ(TaskButtons(), "off"); // only the commands switch the buttons
-    Form().tbtnAddFile->click();     // nothing scripted: the user cancels
+    EXPECT_EQ(TaskButtons(), "off");     // only the commands switch the buttons
+    Form().Toolbar.tbtnAddFile->click(); // nothing scripted: the user cancels
     EXPECT_EQ(SelectedRows(), QList<int>{0});
     EXPECT_EQ(Output("New Filename"), "lone");
     EXPECT_EQ(TaskButtons(), "on");
@@ -132,8 +132,8 @@ TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
 
 TEST_F(TaskListTest, CancelledDialogsOnAnEmptyListLeaveTheButtonsOff)
 {
-    Form().tbtnAddFile->click();
-    Form().tbtnAddDir->click();
+    Form().Toolbar.tbtnAddFile->click();
+    Form().Toolbar.tbtnAddDir->click();
     EXPECT_EQ(List().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
     ASSERT_EQ(FPlatform.folderCalls.size(), 1);
@@ -148,7 +148,7 @@ TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
         MakeFile(name);
     QDir(MediaDir()).mkdir("folder.avi");
     FPlatform.folderAnswers.push_back(MediaDir());
-    Form().tbtnAddDir->click();
+    Form().Toolbar.tbtnAddDir->click();
 
     const QString dir = MediaDir() + "/";
     EXPECT_EQ(Captions(),

@@ -125,7 +125,7 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     Select(c.selected);
     View().setCurrentItem(View().topLevelItem(c.rows - 1), 0, QItemSelectionModel::NoUpdate);
 
-    (c.up ? Form().tbtnUp : Form().tbtnDown)->click();
+    (c.up ? Form().Toolbar.tbtnUp : Form().Toolbar.tbtnDown)->click();
 
     QString order;
     for (int row = 0; row < c.rows; ++row) {
@@ -160,7 +160,7 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
     EnableButtons();
     FillOutputGrid();
     Select({1, 3});
-    Form().tbtnRemove->click();
+    Form().Toolbar.tbtnRemove->click();
     EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
     EXPECT_EQ(Output("New Filename"), "");
     EXPECT_EQ(Output("Start Time"), "");
@@ -169,13 +169,13 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
 
     FillOutputGrid();
     View().clearSelection();
-    Form().tbtnRemove->click(); // nothing selected: the grid is emptied all the same
+    Form().Toolbar.tbtnRemove->click(); // nothing selected: the grid is emptied all the same
     EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
     EXPECT_EQ(Output("End Time"), "");
     EXPECT_EQ(TaskButtons(), "on");
 
     Select({0, 1});
-    Form().tbtnRemove->click();
+    Form().Toolbar.tbtnRemove->click();
     EXPECT_EQ(List().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
 }
@@ -185,7 +185,7 @@ TEST_F(TaskListTest, ClearEmptiesListGridAndButtons)
     FillRows(List(), View(), 3);
     EnableButtons();
     FillOutputGrid();
-    Form().tbtnClear->click();
+    Form().Toolbar.tbtnClear->click();
     EXPECT_EQ(List().TaskCount(), 0);
     EXPECT_EQ(Output("Start Time"), "");
     EXPECT_EQ(TaskButtons(), "off");
@@ -359,15 +359,15 @@ TEST_F(TaskListTest, MouseClicksShowTheFirstSelectedRowButKeysDoNot)
 
 TEST_F(TaskListTest, BrowseSetsTheOutputDirectoryWithItsSeparator)
 {
-    Form().edtOutputdir->setText("/kept/");
-    Form().bbtnBrowser->click(); // cancelled
-    EXPECT_EQ(Form().edtOutputdir->text(), "/kept/");
+    Form().BottomStrip.edtOutputdir->setText("/kept/");
+    Form().BottomStrip.bbtnBrowser->click(); // cancelled
+    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/kept/");
     FPlatform.folderAnswers.push_back("/picked/dir");
-    Form().bbtnBrowser->click();
-    EXPECT_EQ(Form().edtOutputdir->text(), "/picked/dir/");
+    Form().BottomStrip.bbtnBrowser->click();
+    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/picked/dir/");
     FPlatform.folderAnswers.push_back("/");
-    Form().bbtnBrowser->click();
-    EXPECT_EQ(Form().edtOutputdir->text(), "/");
+    Form().BottomStrip.bbtnBrowser->click();
+    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/");
 
     ASSERT_EQ(FPlatform.folderCalls.size(), 3);
     EXPECT_EQ(FPlatform.folderCalls[0].title, "Select the output directory.");
@@ -378,11 +378,11 @@ TEST_F(TaskListTest, OpenShowsOnlyAnExistingDirectory)
 {
     const QString file = MakeFile("not-a-dir.avi");
     for (const QString& text : {QString(), file, MediaDir() + "/missing/"}) {
-        Form().edtOutputdir->setText(text);
-        Form().bbtnOpen->click();
+        Form().BottomStrip.edtOutputdir->setText(text);
+        Form().BottomStrip.bbtnOpen->click();
     }
     EXPECT_TRUE(FPlatform.opened.isEmpty());
-    Form().edtOutputdir->setText(MediaDir() + "/");
-    Form().bbtnOpen->click();
+    Form().BottomStrip.edtOutputdir->setText(MediaDir() + "/");
+    Form().BottomStrip.bbtnOpen->click();
     EXPECT_EQ(FPlatform.opened, QStringList{MediaDir() + "/"});
 }

@@ -39,7 +39,7 @@ TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
 
     EXPECT_EQ(Captions(),
               (QStringList{file, MediaDir() + "/dir/a.avi", MediaDir() + "/dir/B.MOV"}));
-    EXPECT_TRUE(Form().panbg->isHidden());
+    EXPECT_TRUE(Form().Welcome.panbg->isHidden());
     EXPECT_TRUE(SelectedRows().isEmpty());
     EXPECT_EQ(TaskButtons(), "on");
     // No profile is loaded while the window is being created.

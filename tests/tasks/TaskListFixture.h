@@ -80,8 +80,9 @@ protected:
     std::string TaskButtons()
     {
         int on = 0;
-        for (QToolButton* button : {Form().tbtnUp, Form().tbtnDown, Form().tbtnRemove,
-                                    Form().tbtnClear, Form().tbtnStart})
+        for (QToolButton* button :
+             {Form().Toolbar.tbtnUp, Form().Toolbar.tbtnDown, Form().Toolbar.tbtnRemove,
+              Form().Toolbar.tbtnClear, Form().Toolbar.tbtnStart})
             on += button->isEnabled() ? 1 : 0;
         return on == 5 ? "on" : on == 0 ? "off" : "mixed";
     }
