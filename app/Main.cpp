@@ -90,10 +90,13 @@ TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringLis
     FormCreate(arguments);
 }
 
-// The components go while every control they drive is still there; the
-// controls themselves go with the window's children.
+// The window's own filters and its components go while every control they
+// touch is still there: the controls go with the window's children, after
+// this body, when nothing of TMainForm may run any more.
 TMainForm::~TMainForm()
 {
+    panMain->removeEventFilter(this);
+    ltvTask->removeEventFilter(this);
     TaskList.reset();
 }
 
