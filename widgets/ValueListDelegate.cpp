@@ -1,5 +1,4 @@
-#include "widgets/ValueListDelegate.h"
-
+// The grid's in-place editors.
 #include "widgets/ValueListEditor.h"
 
 #include <QAbstractItemView>

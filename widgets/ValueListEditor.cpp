@@ -1,7 +1,5 @@
 #include "widgets/ValueListEditor.h"
 
-#include "widgets/ValueListDelegate.h"
-
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
