@@ -2,11 +2,13 @@
 #include "app/ApplicationWindows.h"
 #include "convert/BatchRunner.h"
 #include "platform/DesktopPlatform.h"
+#include "preview/MediaBackend.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    SelectMediaBackend();
     QApplication application(argc, argv);
     // The title is empty until the main window's start-up names the program.
     QApplication::setApplicationName(QString());

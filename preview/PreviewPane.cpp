@@ -1,0 +1,108 @@
+#include "preview/PreviewPane.h"
+
+#include "preview/DSTrackBar.h"
+#include "preview/VideoWindow.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void EnsurePreviewPictures()
+{
+    // The pictures live in a static library, whose registration a linker may
+    // drop as unreferenced; registering again is harmless.
+    Q_INIT_RESOURCE(quenby);
+}
+
+namespace {
+
+constexpr int RightStripWidth = 10;
+constexpr int ButtonStripHeight = 54;
+constexpr int TrackBarHeight = 21;
+constexpr int ButtonSize = 25;
+constexpr int TimeLabelWidth = 57;
+constexpr QPoint PicturePlace(25, 31);
+
+const char* const InitialTime = "00:00:00";
+
+QIcon Picture(const char* name)
+{
+    EnsurePreviewPictures();
+    return QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(name) + QStringLiteral(".svg"));
+}
+
+template <class Widget> Widget* Named(Widget* widget, const char* name, const QString& spoken)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(spoken);
+    return widget;
+}
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* icon, const char* hint)
+{
+    auto* button = Named(new QToolButton(parent), name, QString::fromUtf8(hint));
+    button->setAutoRaise(true);
+    button->setIcon(Picture(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setFixedSize(ButtonSize, ButtonSize);
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
+
+PreviewControls BuildPreviewPane(QWidget* pane)
+{
+    PreviewControls controls;
+    auto* column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* videoRow = new QHBoxLayout;
+    videoRow->setSpacing(0);
+    controls.VideoWindow1 =
+        Named(new TVideoWindow(pane), "VideoWindow1", QStringLiteral("Preview Video"));
+    const QPixmap picture = Picture("preview-picture").pixmap(QSize(140, 62));
+    controls.VideoWindow1->Image1->setPixmap(picture);
+    controls.VideoWindow1->Image1->setGeometry(
+        QRect(PicturePlace, picture.deviceIndependentSize().toSize()));
+    videoRow->addWidget(controls.VideoWindow1, 1);
+    controls.panRight1 = Named(new QWidget(pane), "panRight1", QString());
+    controls.panRight1->setFixedWidth(RightStripWidth);
+    videoRow->addWidget(controls.panRight1);
+    column->addLayout(videoRow, 1);
+
+    auto* strip = Named(new QWidget(pane), "panPreviewButton", QString());
+    controls.panPreviewButton = strip;
+    strip->setFixedHeight(ButtonStripHeight);
+    auto* stripColumn = new QVBoxLayout(strip);
+    stripColumn->setContentsMargins(0, 0, 0, 0);
+    stripColumn->setSpacing(2);
+    controls.TrackBar = Named(new TDSTrackBar(strip), "TrackBar", QStringLiteral("Position"));
+    controls.TrackBar->setFixedHeight(TrackBarHeight);
+    stripColumn->addWidget(controls.TrackBar);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(4, 0, 4, 0);
+    buttons->setSpacing(2);
+    controls.sbtnPlay = SpeedButton(strip, "sbtnPlay", "preview-play", "Play");
+    controls.sbtnPause = SpeedButton(strip, "sbtnPause", "preview-pause", "Pause / Resume");
+    controls.sbtnStop = SpeedButton(strip, "sbtnStop", "preview-stop", "Stop");
+    controls.labPreviewTime = Named(new QLabel(QString::fromLatin1(InitialTime), strip),
+                                    "labPreviewTime", QStringLiteral("Elapsed Time"));
+    controls.labPreviewTime->setFixedWidth(TimeLabelWidth);
+    controls.labPreviewTime->setAlignment(Qt::AlignCenter);
+    for (QWidget* control :
+         {static_cast<QWidget*>(controls.sbtnPlay), static_cast<QWidget*>(controls.sbtnPause),
+          static_cast<QWidget*>(controls.sbtnStop), static_cast<QWidget*>(controls.labPreviewTime)})
+        buttons->addWidget(control);
+    buttons->addStretch(1);
+    stripColumn->addLayout(buttons);
+    stripColumn->addStretch(1);
+    column->addWidget(strip);
+    return controls;
+}

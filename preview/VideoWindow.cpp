@@ -1,0 +1,100 @@
+#include "preview/VideoWindow.h"
+
+#include "preview/FilterGraph.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QVideoWidget>
+
+TVideoWindow::TVideoWindow(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+
+    FVideo = new QVideoWidget(this);
+    FVideo->setObjectName(QStringLiteral("VideoOutput"));
+    FVideo->setAutoFillBackground(true);
+    FVideo->setPalette(black);
+    FVideo->hide();
+}
+
+TVideoWindow::~TVideoWindow()
+{
+    SetFilterGraph(nullptr);
+}
+
+TFilterGraph* TVideoWindow::FilterGraph() const
+{
+    return FFilterGraph;
+}
+
+void TVideoWindow::SetFilterGraph(TFilterGraph* graph)
+{
+    if (graph == FFilterGraph)
+        return;
+    if (FFilterGraph)
+        FFilterGraph->Detach(this, this);
+    FFilterGraph = graph;
+    if (FFilterGraph)
+        FFilterGraph->Attach(this, this);
+}
+
+bool TVideoWindow::IsVideoPlaced() const
+{
+    return !FVideo->isHidden();
+}
+
+void TVideoWindow::GraphNotify(TGraphNotification notification)
+{
+    switch (notification) {
+    case TGraphNotification::BeforeRender:
+        FPlayAsked = false;
+        break;
+    case TGraphNotification::Play:
+        FPlayAsked = true;
+        // A file without a picture leaves the area as it is.
+        if (FFilterGraph && FFilterGraph->HasVideo())
+            PlaceVideo();
+        break;
+    default:
+        break;
+    }
+}
+
+void TVideoWindow::GraphEvent(TGraphEvent event)
+{
+    // The media finds its picture only after loading; until then the play
+    // step could not place it.
+    if (event == TGraphEvent::VideoFound && FPlayAsked)
+        PlaceVideo();
+}
+
+QObject* TVideoWindow::SupplyVideoOutput()
+{
+    return FVideo;
+}
+
+void TVideoWindow::VideoOutputRemoved()
+{
+    FPlayAsked = false;
+    FVideo->hide();
+}
+
+void TVideoWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FVideo->setGeometry(rect());
+}
+
+void TVideoWindow::PlaceVideo()
+{
+    FVideo->setGeometry(rect());
+    FVideo->show();
+    FVideo->raise();
+}
