@@ -1,6 +1,7 @@
 #include "preview/FilterGraph.h"
 
 #include "platform/Platform.h"
+#include "preview/MediaBackend.h"
 #include "preview/PlaybackRules.h"
 
 #include <QAudioOutput>
@@ -36,18 +37,15 @@ void TFilterGraph::SetActive(bool active)
         return;
     }
 
-    auto* player = new QMediaPlayer(this);
-    // Without any media backend the player is a dummy: the preview stays
-    // inert rather than pretend to play.
-    if (!player->isAvailable()) {
-        delete player;
+    // Without a media backend the preview stays inert; the user is told once.
+    if (!MediaBackendAvailable()) {
         if (!FNoPlaybackShown) {
             FNoPlaybackShown = true;
             FPlatform.ShowError(NoPlaybackText);
         }
         return;
     }
-    FPlayer = player;
+    FPlayer = new QMediaPlayer(this);
     // Without a sound device the audio output stays silent and the video
     // plays all the same.
     FAudio = new QAudioOutput(FPlayer);

@@ -16,12 +16,6 @@ TVideoWindow::TVideoWindow(QWidget* parent) : QWidget(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-
-    FVideo = new QVideoWidget(this);
-    FVideo->setObjectName(QStringLiteral("VideoOutput"));
-    FVideo->setAutoFillBackground(true);
-    FVideo->setPalette(black);
-    FVideo->hide();
 }
 
 TVideoWindow::~TVideoWindow()
@@ -47,7 +41,7 @@ void TVideoWindow::SetFilterGraph(TFilterGraph* graph)
 
 bool TVideoWindow::IsVideoPlaced() const
 {
-    return !FVideo->isHidden();
+    return FVideo && !FVideo->isHidden();
 }
 
 void TVideoWindow::GraphNotify(TGraphNotification notification)
@@ -77,23 +71,36 @@ void TVideoWindow::GraphEvent(TGraphEvent event)
 
 QObject* TVideoWindow::SupplyVideoOutput()
 {
+    // Made only now: a video widget cannot even be created on a system
+    // without media playback, and the graph asks only when it has some.
+    if (!FVideo) {
+        FVideo = new QVideoWidget(this);
+        FVideo->setObjectName(QStringLiteral("VideoOutput"));
+        FVideo->setAutoFillBackground(true);
+        FVideo->setPalette(palette());
+        FVideo->hide();
+    }
     return FVideo;
 }
 
 void TVideoWindow::VideoOutputRemoved()
 {
     FPlayAsked = false;
-    FVideo->hide();
+    if (FVideo)
+        FVideo->hide();
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FVideo->setGeometry(rect());
+    if (FVideo)
+        FVideo->setGeometry(rect());
 }
 
 void TVideoWindow::PlaceVideo()
 {
+    if (!FVideo)
+        return;
     FVideo->setGeometry(rect());
     FVideo->show();
     FVideo->raise();

@@ -1,8 +1,10 @@
 #include "preview/PreviewFixture.h"
+#include "preview/VideoWindow.h"
 
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+#include <QVideoWidget>
 
 namespace {
 
@@ -72,6 +74,23 @@ TEST_F(PreviewTest, PauseResumesAndStopsOnlyAsTheStateTableSays)
         EXPECT_EQ(Controls.TrackBar->IsTimerRunning(), step.timer);
     }
     EXPECT_EQ(Graph->RenderedFile(), ThreeRows[2]);
+}
+
+// Creating any media object without a backend would end the program.
+TEST_F(PreviewTest, WithoutAMediaBackendThePreviewStaysInertAndSaysSoOnce)
+{
+    const QByteArray chosen = qgetenv("QT_MEDIA_BACKEND");
+    qputenv("QT_MEDIA_BACKEND", "not-installed");
+    Tasks.files = ThreeRows;
+    Click(Controls.sbtnPlay);
+    Click(Controls.sbtnPlay);
+    Click(Controls.sbtnPause);
+    qputenv("QT_MEDIA_BACKEND", chosen);
+
+    EXPECT_EQ(Graph->PlaybackState(), TFilterGraph::StateNotActive);
+    EXPECT_EQ(Platform.errors, QStringList{TFilterGraph::NoPlaybackText});
+    EXPECT_FALSE(Controls.VideoWindow1->IsVideoPlaced());
+    EXPECT_TRUE(Controls.VideoWindow1->findChildren<QVideoWidget*>().isEmpty());
 }
 
 TEST_F(PreviewTest, ADisabledBarDoesNotTick)
