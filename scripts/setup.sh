@@ -11,8 +11,11 @@ packages=(
   libqt6svg6
   # the encoder
   ffmpeg
-  # the preview plays every supported container through GStreamer
+  # the preview plays every supported container through Qt's GStreamer
+  # backend (libqt6multimedia6); its sound goes to PulseAudio/PipeWire
+  # (plugins-good) or, without a sound server, straight to ALSA
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  gstreamer1.0-alsa
 )
 
 missing=()
