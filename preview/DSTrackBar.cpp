@@ -3,11 +3,41 @@
 #include "preview/FilterGraph.h"
 #include "preview/PlaybackRules.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
+
+namespace {
+
+constexpr int ThumbLength = 10;
+// A click beside the thumb moves it by this many positions, a key by one.
+constexpr int PageSize = 2;
+
+// The application's style with a narrow thumb.
+class ThumbStyle : public QProxyStyle
+{
+public:
+    ThumbStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_SliderLength)
+            return ThumbLength;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 TDSTrackBar::TDSTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
+    FStyle = std::make_unique<ThumbStyle>();
+    setStyle(FStyle.get());
     setTickPosition(QSlider::TicksAbove);
+    setTickInterval(1);
+    setPageStep(PageSize);
     setRange(0, 0);
     FTimer.setInterval(1000);
     connect(&FTimer, &QTimer::timeout, this, &TDSTrackBar::RefreshFromGraph);
@@ -16,6 +46,8 @@ TDSTrackBar::TDSTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 TDSTrackBar::~TDSTrackBar()
 {
     SetFilterGraph(nullptr);
+    // The style must outlive its use by the widget's own destruction.
+    setStyle(nullptr);
 }
 
 TFilterGraph* TDSTrackBar::FilterGraph() const

@@ -6,6 +6,9 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <memory>
+
+class QStyle;
 class TFilterGraph;
 
 // A position bar bound to a graph: while the graph plays it shows the
@@ -46,6 +49,7 @@ protected:
 
 private:
     QPointer<TFilterGraph> FFilterGraph;
+    std::unique_ptr<QStyle> FStyle;
     QTimer FTimer;
     // The graph can be asked for positions (it is active).
     bool FSeeking = false;
