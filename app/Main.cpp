@@ -6,12 +6,15 @@
 #include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/MainToolbar.h"
+#include "app/PreviewTaskList.h"
 #include "app/Product.h"
 #include "app/SplitterPanel.h"
 #include "app/WelcomePanel.h"
 #include "base/PathText.h"
 #include "convert/BatchRunner.h"
 #include "platform/Platform.h"
+#include "preview/FilterGraph.h"
+#include "preview/PreviewPlayer.h"
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -87,6 +90,12 @@ TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringLis
         FPlatform, *ProfileDetail, EncoderPath);
     connect(this, &TMainForm::FormClose, TaskList.get(), &TTaskList::WindowClosed);
 
+    FilterGraph = new TFilterGraph(FPlatform, this);
+    FPreviewTasks = std::make_unique<TPreviewTaskList>(*TaskList);
+    PreviewPlayer = new TPreviewPlayer(Preview, *FilterGraph, *FPreviewTasks, this);
+    connect(TaskList.get(), &TTaskList::PreviewSelectedTask, PreviewPlayer,
+            &TPreviewPlayer::PreviewSelectedTask);
+
     FormCreate(arguments);
 }
 
@@ -97,6 +106,8 @@ TMainForm::~TMainForm()
 {
     panMain->removeEventFilter(this);
     ltvTask->removeEventFilter(this);
+    delete PreviewPlayer;
+    FPreviewTasks.reset();
     TaskList.reset();
 }
 
@@ -188,16 +199,11 @@ QWidget* TMainForm::CreateProfileColumn()
     auto* detail = new QVBoxLayout(gpbProfile);
     detail->setContentsMargins(4, 4, 4, 4);
 
-    auto* preview = new QFrame(Splitter1);
-    panPreview = Named(preview, "panPreview", QStringLiteral("Preview"));
-    preview->setAutoFillBackground(true);
-    QPalette black = preview->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    preview->setPalette(black);
-    preview->setMinimumHeight(40);
+    panPreview = Named(new QWidget(Splitter1), "panPreview", QStringLiteral("Preview"));
+    Preview = BuildPreviewPane(panPreview);
 
     Splitter1->addWidget(gpbProfile);
-    Splitter1->addWidget(preview);
+    Splitter1->addWidget(panPreview);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
     Splitter1->setSizes({CreatedSize.height(), PreviewHeight});
@@ -308,6 +314,9 @@ void TMainForm::AttachRunner(TBatchRunner& runner)
     Runner = &runner;
     // A batch that ends the program closes the window first.
     connect(&runner, &TBatchRunner::ProgramEndRequested, this, &TMainForm::close);
+    // A batch stops the preview first; the preview's own controls stay
+    // usable while it runs.
+    connect(&runner, &TBatchRunner::StopPlayback, PreviewPlayer, &TPreviewPlayer::StopPlayback);
 }
 
 void TMainForm::tbtnAboutClick()

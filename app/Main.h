@@ -3,6 +3,7 @@
 #include "app/BottomStrip.h"
 #include "app/MainToolbar.h"
 #include "app/WelcomePanel.h"
+#include "preview/PreviewPane.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,6 +21,9 @@ class QWidget;
 class TSplitterPanel;
 class TAboutForm;
 class TBatchRunner;
+class TFilterGraph;
+class TPreviewPlayer;
+class TPreviewTaskList;
 class TTaskList;
 class TProfileDetail;
 struct TaskEntry;
@@ -61,6 +65,7 @@ public:
     QGroupBox* gpbProfile = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* panPreview = nullptr;
+    PreviewControls Preview;
 
     QTimer* timerTime = nullptr;
 
@@ -73,6 +78,10 @@ public:
     // attached here; it may go before the window.
     QPointer<TBatchRunner> Runner;
     void AttachRunner(TBatchRunner& runner);
+    // The preview's media graph (inactive until the first preview) and the
+    // player that drives it from the preview pane.
+    TFilterGraph* FilterGraph = nullptr;
+    TPreviewPlayer* PreviewPlayer = nullptr;
 
     // Layout rules; public so that tests can run them as the events do.
     void FormResize();
@@ -106,6 +115,7 @@ private:
     void EnableTaskButtonsWhenListed();
 
     Platform& FPlatform;
+    std::unique_ptr<TPreviewTaskList> FPreviewTasks;
     bool FShown = false;
     bool FClosed = false;
 };

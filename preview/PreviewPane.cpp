@@ -2,20 +2,14 @@
 
 #include "preview/DSTrackBar.h"
 #include "preview/VideoWindow.h"
+#include "widgets/AppIcons.h"
+#include "widgets/ControlNames.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-// Q_INIT_RESOURCE must be used outside any namespace.
-static void EnsurePreviewPictures()
-{
-    // The pictures live in a static library, whose registration a linker may
-    // drop as unreferenced; registering again is harmless.
-    Q_INIT_RESOURCE(quenby);
-}
 
 namespace {
 
@@ -25,28 +19,17 @@ constexpr int TrackBarHeight = 21;
 constexpr int ButtonSize = 25;
 constexpr int TimeLabelWidth = 57;
 constexpr QPoint PicturePlace(25, 31);
+constexpr QSize PictureSize(140, 62);
+constexpr QSize ButtonPictureSize(16, 16);
 
 const char* const InitialTime = "00:00:00";
-
-QIcon Picture(const char* name)
-{
-    EnsurePreviewPictures();
-    return QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(name) + QStringLiteral(".svg"));
-}
-
-template <class Widget> Widget* Named(Widget* widget, const char* name, const QString& spoken)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(spoken);
-    return widget;
-}
 
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* icon, const char* hint)
 {
     auto* button = Named(new QToolButton(parent), name, QString::fromUtf8(hint));
     button->setAutoRaise(true);
-    button->setIcon(Picture(icon));
-    button->setIconSize(QSize(16, 16));
+    button->setIcon(ProgramPicture(QString::fromLatin1(icon)));
+    button->setIconSize(ButtonPictureSize);
     button->setFixedSize(ButtonSize, ButtonSize);
     button->setToolTip(QString::fromUtf8(hint));
     button->setFocusPolicy(Qt::TabFocus);
@@ -66,10 +49,9 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     videoRow->setSpacing(0);
     controls.VideoWindow1 =
         Named(new TVideoWindow(pane), "VideoWindow1", QStringLiteral("Preview Video"));
-    const QPixmap picture = Picture("preview-picture").pixmap(QSize(140, 62));
+    const QPixmap picture = ProgramPicture(QStringLiteral("preview-picture")).pixmap(PictureSize);
     controls.VideoWindow1->Image1->setPixmap(picture);
-    controls.VideoWindow1->Image1->setGeometry(
-        QRect(PicturePlace, picture.deviceIndependentSize().toSize()));
+    controls.VideoWindow1->Image1->setGeometry(QRect(PicturePlace, PictureSize));
     videoRow->addWidget(controls.VideoWindow1, 1);
     controls.panRight1 = Named(new QWidget(pane), "panRight1", QString());
     controls.panRight1->setFixedWidth(RightStripWidth);

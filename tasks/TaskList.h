@@ -64,6 +64,9 @@ public:
 
     // Fills the output grid from the first selected row, or empties it.
     void ShowSelectedTask();
+    // The selected row with the lowest index, or -1 when none is selected.
+    int FirstSelectedRow() const;
+    void SelectRow(int row, bool selected);
 
     // The supported files directly inside `directory`, sorted ignoring case.
     static QStringList ListTaskDirectory(const QString& directory);
@@ -109,7 +112,6 @@ private:
     bool IsListed(const QString& path) const;
     bool HasSelection() const;
     bool IsRowSelected(int row) const;
-    void SelectRow(int row, bool selected);
     void SetOutputGrid(const QString& newFilename, const QString& startTime,
                        const QString& endTime);
     void SwapRows(int a, int b);

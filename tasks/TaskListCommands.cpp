@@ -72,21 +72,29 @@ void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTi
     FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
 }
 
-void TTaskList::ShowSelectedTask()
+int TTaskList::FirstSelectedRow() const
 {
     const int count = TaskCount();
     for (int row = 0; row < count; ++row) {
-        if (!IsRowSelected(row))
-            continue;
-        ltvItemData data;
-        ReadTask(row, AllFields, data);
-        // The name shown is the one the current profile would give, so it
-        // uses OutputExt rather than the extension recorded at the add.
-        SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
-                      QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
+        if (IsRowSelected(row))
+            return row;
+    }
+    return -1;
+}
+
+void TTaskList::ShowSelectedTask()
+{
+    const int row = FirstSelectedRow();
+    if (row < 0) {
+        SetOutputGrid({}, {}, {});
         return;
     }
-    SetOutputGrid({}, {}, {});
+    ltvItemData data;
+    ReadTask(row, AllFields, data);
+    // The name shown is the one the current profile would give, so it uses
+    // OutputExt rather than the extension recorded at the add.
+    SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
+                  QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
 }
 
 void TTaskList::tbtnAddFileClick()

@@ -66,3 +66,9 @@ QPixmap WelcomePicture()
     EnsureIconResources();
     return QIcon(IconPath(QStringLiteral("welcome"))).pixmap(QSize(200, 150));
 }
+
+QIcon ProgramPicture(const QString& name)
+{
+    EnsureIconResources();
+    return QIcon(IconPath(name));
+}

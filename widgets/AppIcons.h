@@ -16,3 +16,6 @@ QIcon ToolbarIcon(const QString& name);
 
 // The welcome panel's illustration.
 QPixmap WelcomePicture();
+
+// Any other picture by its file name without ".svg", as drawn.
+QIcon ProgramPicture(const QString& name);

@@ -4,6 +4,8 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "preview/DSTrackBar.h"
+#include "preview/FilterGraph.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
 #include "tasks/TaskList.h"
@@ -368,3 +370,26 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 }
 
 } // namespace
+
+// Open on a row previews it; a batch stops the preview where it is, and the
+// preview's own controls go on working while the batch runs.
+TEST_F(BatchRun, OpenPreviewsTheRowAndTheLockStopsThePreviewButLeavesItsControls)
+{
+    Open({"a.avi", "b.avi"});
+    form->ltvTask->topLevelItem(1)->setSelected(true);
+    form->TaskList->ltvTaskDblClick();
+    TFilterGraph& graph = *form->FilterGraph;
+    EXPECT_EQ(graph.RenderedFile(), app.Path() + "in/b.avi");
+    EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateRunning);
+
+    runner->LockForConversion();
+    EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateStopped);
+    EXPECT_EQ(graph.RenderedFile(), app.Path() + "in/b.avi") << "stopped, not emptied";
+    const PreviewControls& preview = form->Preview;
+    for (QWidget* control : std::initializer_list<QWidget*>{preview.sbtnPlay, preview.sbtnPause,
+                                                            preview.sbtnStop, preview.TrackBar})
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    QTest::mouseClick(preview.sbtnPlay, Qt::LeftButton);
+    EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateRunning);
+    runner->UnlockAfterConversion();
+}

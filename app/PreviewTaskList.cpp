@@ -1,0 +1,25 @@
+#include "app/PreviewTaskList.h"
+
+#include "tasks/TaskList.h"
+
+int TPreviewTaskList::TaskCount() const
+{
+    return FList.TaskCount();
+}
+
+int TPreviewTaskList::FirstSelectedTask() const
+{
+    return FList.FirstSelectedRow();
+}
+
+void TPreviewTaskList::SelectTask(int row)
+{
+    FList.SelectRow(row, true);
+}
+
+QString TPreviewTaskList::TaskInputFile(int row) const
+{
+    ltvItemData data;
+    FList.ReadTask(row, InputFileOnly, data);
+    return QString::fromStdString(data.InputFile);
+}
