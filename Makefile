@@ -3,11 +3,16 @@
 #   make test   install what is missing, build, run every test
 #   make sanitize   the same tests built with AddressSanitizer and
 #                   UndefinedBehaviorSanitizer, in a build folder of their own
+#   make install    build the program and install it for the current user,
+#                   into ~/.local or PREFIX=<dir>
+#   make uninstall  take it back out of the same prefix, keeping the
+#                   user's preferences and own profiles
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
+PREFIX ?= $(HOME)/.local
 
-.PHONY: all setup build run test sanitize bench clean
+.PHONY: all setup build run test sanitize bench install uninstall clean
 
 all: build
 
@@ -33,6 +38,15 @@ sanitize: setup
 
 bench: build
 	scripts/bench.sh $(BUILD_DIR)
+
+# Only what is installed is built. The prefix is made absolute first: the
+# desktop entry names the launcher by its full path.
+install: setup $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quenby quenby_icons
+	cmake --install $(BUILD_DIR) --prefix "$$(realpath -m "$(PREFIX)")"
+
+uninstall:
+	cmake -DPREFIX="$$(realpath -m "$(PREFIX)")" -P cmake/Uninstall.cmake
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -1,4 +1,6 @@
-# Run in script mode by the stage_app target (see StageApp.cmake).
+# Run in script mode by the stage_app target (see StageApp.cmake). The
+# install stages with this same script (cmake/InstallApp.cmake), so whatever
+# it stages is also installed, listed in the manifest and uninstalled.
 file(MAKE_DIRECTORY ${DST}/Profiles)
 
 if(FFMPEG AND NOT EXISTS ${DST}/tolvex.dll)

@@ -16,6 +16,9 @@ packages=(
   # (plugins-good) or, without a sound server, straight to ALSA
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav
   gstreamer1.0-alsa
+  # `make install` refreshes the desktop's MIME handler list with it, and the
+  # install test validates the desktop entry with it
+  desktop-file-utils
 )
 
 missing=()
