@@ -144,7 +144,7 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     for (int row = 0; row < FRowCount; ++row) {
         ltvItemData task;
         FTaskList.ReadTask(row, AllFields, task);
-        FTotal += task.SpanSec;
+        FTotal += SecondsInTotal(task);
     }
     FRow = 0;
     // One turn of the event loop before each task, as the window is pumped
@@ -158,7 +158,7 @@ void TBatchRunner::StartTask()
         EndStopped(false);
         return;
     }
-    FCurrent = 0;
+    FProgress = TProgressReader();
     FTaskList.ReadTask(FRow, AllFields, FTask);
     WriteStatus(FRow, StatusConverting);
     FControls.labConvertingFile->setText(Text(ExtractFileName(FTask.InputFile)));
@@ -198,15 +198,13 @@ void TBatchRunner::OnChunk(const QByteArray& chunk)
 
 void TBatchRunner::UpdateProgress(const QByteArray& chunk)
 {
-    const auto time = ParseProgressTime(chunk.toStdString());
-    if (!time)
+    if (!FProgress.Read(chunk.toStdString()))
         return;
-    if (*time > FCurrent)
-        FCurrent = *time;
-    if (FTask.SpanSec != 0)
-        FControls.pgbCurrent->setValue(ProgressPercent(FCurrent, FTask.SpanSec));
+    const double span = SecondsInTotal(FTask);
+    if (span != 0)
+        FControls.pgbCurrent->setValue(ProgressPercent(FProgress.Current(), span));
     if (FTotal != 0)
-        FControls.pgbTotal->setValue(ProgressPercent(FDone + FCurrent, FTotal));
+        FControls.pgbTotal->setValue(ProgressPercent(FDone + FProgress.Current(), FTotal));
     FControls.labCurProgress->setText(QString::number(FControls.pgbCurrent->value()) + "%");
     FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
 }
@@ -219,7 +217,7 @@ void TBatchRunner::OnFinished(int exitCode, bool crashed)
         EndStopped(true);
         return;
     }
-    FDone += FTask.SpanSec;
+    FDone += SecondsInTotal(FTask);
     if (exitCode != 0 || crashed) {
         ++FFailed;
         WriteStatus(FRow, StatusFailed, Text(LastEncoderMessage(FTail)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/BatchRules.h"
 #include "convert/EncoderChannel.h"
 #include "tasks/TaskRecord.h"
 
@@ -150,7 +151,7 @@ private:
     std::string FArguments;
     double FTotal = 0;
     double FDone = 0;
-    double FCurrent = 0;
+    TProgressReader FProgress; // the current task's encoded time
     int FChunkIndex = 0;
     int FRow = 0;
     int FRowCount = 0;

@@ -173,6 +173,26 @@ TEST_F(BatchRun, RemainingTimeFollowsElapsedTimeAndTotalProgress)
     runner->tbtnStopClick();
 }
 
+TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi", "b.avi"});
+    ltvItemData twoSeconds, unknown; // unknown: the probe found no length
+    twoSeconds.LengthText = twoSeconds.FullEndText = twoSeconds.SpanText = twoSeconds.EndText =
+        "00:00:02";
+    for (int field : {0, 6, 7, 9}) {
+        form->TaskList->WriteTask(0, field, twoSeconds);
+        form->TaskList->WriteTask(1, field, unknown);
+    }
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    for (const char* chunk : {"", "", "time=1.0 "})
+        runner->OnChunk(chunk);
+    EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50);
+    EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 50);
+    runner->tbtnStopClick();
+}
+
 TEST_F(BatchRun, StopDuringTheSecondOfThreeTasks)
 {
     script.Set("convert.steps", 2).Set("convert.total", 100).Set("convert.interval_ms", 300);
