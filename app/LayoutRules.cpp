@@ -25,14 +25,30 @@ int RoundHalfEven(double value)
 
 } // namespace
 
-bool AdjustColumns(int newListWidth, int& lastListWidth, ColumnWidths& widths)
+TColumnRule::TColumnRule(int listWidth, const ColumnWidths& shown)
+    : FListWidth(listWidth), FGiven(shown)
 {
-    if (newListWidth == lastListWidth)
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        FBase[i] = shown[i];
+        FBaseListWidth[i] = listWidth;
+    }
+}
+
+bool TColumnRule::Adjust(int newListWidth, ColumnWidths& shown)
+{
+    if (newListWidth == FListWidth)
         return false;
-    const int delta = newListWidth - lastListWidth;
-    lastListWidth = newListWidth;
-    for (std::size_t i = 0; i < widths.size(); ++i)
-        widths[i] = RoundHalfEven(widths[i] + ColumnShares[i] * delta);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] != FGiven[i]) {
+            FBase[i] = shown[i];
+            FBaseListWidth[i] = FListWidth;
+        }
+        // One product from the base, never a running sum: the same list
+        // width always shows the same columns.
+        shown[i] = RoundHalfEven(FBase[i] + ColumnShares[i] * (newListWidth - FBaseListWidth[i]));
+    }
+    FListWidth = newListWidth;
+    FGiven = shown;
     return true;
 }
 

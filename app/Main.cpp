@@ -54,7 +54,6 @@ const char* const HelpFile = "VivOrizirude.chm";
 const char* const DefaultVersion = "1.5";
 
 const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
-constexpr ColumnWidths CreatedColumns = {260, 90, 80, 100};
 // The caption and ten sub-items of a task; only the first four are columns.
 constexpr int TaskSlots = 11;
 const QColor HeaderColour(243, 243, 243);
@@ -291,10 +290,13 @@ void TMainForm::ltvTaskResize()
     ColumnWidths widths;
     for (int column = 0; column < int(widths.size()); ++column)
         widths[column] = ltvTask->columnWidth(column);
-    if (!AdjustColumns(ltvTask->width(), LastListWidth, widths))
+    if (!ColumnRule.Adjust(ltvTask->width(), widths))
         return;
-    for (int column = 0; column < int(widths.size()); ++column)
+    for (int column = 0; column < int(widths.size()); ++column) {
         ltvTask->setColumnWidth(column, widths[column]);
+        widths[column] = ltvTask->columnWidth(column);
+    }
+    ColumnRule.Showing(widths);
 }
 
 void TMainForm::panSplitterMouseMove(int x)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BottomStrip.h"
+#include "app/LayoutRules.h"
 #include "app/MainToolbar.h"
 #include "app/WelcomePanel.h"
 #include "preview/PreviewPane.h"
@@ -48,7 +49,8 @@ public:
     QString EncoderPath;  // AppDir + "tolvex.dll"
     QString HelpFilePath; // AppDir + "VivOrizirude.chm"
     QString VersionText;  // "Main"/"Version" of Preferences.ini, "1.5" by default
-    int LastListWidth = 562;
+    // The columns' shares of the list's width, kept between resizes.
+    TColumnRule ColumnRule{CreatedListWidth, CreatedColumns};
 
     ToolbarControls Toolbar;
 

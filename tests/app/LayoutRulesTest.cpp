@@ -4,8 +4,6 @@
 
 namespace {
 
-const ColumnWidths CreatedColumns = {260, 90, 80, 100};
-
 struct ColumnCase
 {
     const char* name;
@@ -21,11 +19,11 @@ class ColumnRuleTest : public ::testing::TestWithParam<ColumnCase>
 TEST_P(ColumnRuleTest, EachColumnTakesItsShareOfTheChange)
 {
     const ColumnCase& c = GetParam();
-    int last = c.lastWidth;
+    TColumnRule rule(c.lastWidth, CreatedColumns);
     ColumnWidths widths = CreatedColumns;
-    EXPECT_TRUE(AdjustColumns(c.newWidth, last, widths));
+    EXPECT_TRUE(rule.Adjust(c.newWidth, widths));
     EXPECT_EQ(widths, c.expected);
-    EXPECT_EQ(last, c.newWidth);
+    EXPECT_EQ(rule.ListWidth(), c.newWidth);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, ColumnRuleTest,
@@ -41,12 +39,54 @@ INSTANTIATE_TEST_SUITE_P(Widths, ColumnRuleTest,
 
 TEST(ColumnRule, SecondEventWithTheSameWidthIsIgnored)
 {
-    int last = 562;
+    TColumnRule rule(562, CreatedColumns);
     ColumnWidths widths = CreatedColumns;
-    AdjustColumns(662, last, widths);
+    rule.Adjust(662, widths);
     const ColumnWidths once = widths;
-    EXPECT_FALSE(AdjustColumns(662, last, widths));
+    EXPECT_FALSE(rule.Adjust(662, widths));
     EXPECT_EQ(widths, once);
+}
+
+// Dragged one pixel at a time, the list shows what one step to the same
+// width shows, and coming back restores the columns exactly.
+TEST(ColumnRule, ManySmallChangesAddUpToOneLargeOne)
+{
+    for (const int step : {1, -1, 3}) {
+        TColumnRule stepped(562, CreatedColumns);
+        ColumnWidths widths = CreatedColumns;
+        int width = 562;
+        for (int i = 0; i < 100; ++i)
+            stepped.Adjust(width += step, widths);
+        TColumnRule once(562, CreatedColumns);
+        ColumnWidths direct = CreatedColumns;
+        once.Adjust(width, direct);
+        EXPECT_EQ(widths, direct) << step;
+        for (int i = 0; i < 100; ++i)
+            stepped.Adjust(width -= step, widths);
+        EXPECT_EQ(widths, CreatedColumns) << step;
+    }
+}
+
+TEST(ColumnRule, AColumnResizedByHandGoesOnFromItsShownWidth)
+{
+    TColumnRule rule(562, CreatedColumns);
+    ColumnWidths widths = CreatedColumns;
+    rule.Adjust(563, widths); // 260.49 shows as 260
+    widths[0] = 300;          // the user drags the first column
+    rule.Adjust(663, widths);
+    EXPECT_EQ(widths, (ColumnWidths{349, 107, 95, 119}));
+}
+
+TEST(ColumnRule, AWidthTheListKeepsAtItsMinimumIsNotAHandResize)
+{
+    TColumnRule rule(562, CreatedColumns);
+    ColumnWidths widths = CreatedColumns;
+    rule.Adjust(62, widths); // the Length column would be 5 pixels
+    EXPECT_EQ(widths[1], 5);
+    widths[1] = 20; // the list keeps its minimum
+    rule.Showing(widths);
+    rule.Adjust(562, widths);
+    EXPECT_EQ(widths, CreatedColumns);
 }
 
 TEST(BottomStrip, PositionsFollowThePanelWidth)

@@ -1,5 +1,6 @@
 #include "app/About.h"
 #include "app/ApplicationWindows.h"
+#include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/Main.h"
 #include "app/Product.h"
@@ -316,14 +317,32 @@ TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)
     for (int i = 0; i < 4; ++i)
         before[i] = form.ltvTask->columnWidth(i);
     const int listBefore = form.ltvTask->width();
-    EXPECT_EQ(form.LastListWidth, listBefore);
+    EXPECT_EQ(form.ColumnRule.ListWidth(), listBefore);
 
     form.resize(form.width() + 100, form.height());
     QCoreApplication::processEvents();
     ASSERT_EQ(form.ltvTask->width(), listBefore + 100);
+    // The shares carry their fractions from the first show on.
+    TColumnRule reference(CreatedListWidth, CreatedColumns);
+    ColumnWidths expected = CreatedColumns;
+    reference.Adjust(listBefore, expected);
+    reference.Adjust(listBefore + 100, expected);
     const int shares[] = {49, 17, 15, 19};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(form.ltvTask->columnWidth(i), expected[i]) << i;
+        EXPECT_NEAR(form.ltvTask->columnWidth(i), before[i] + shares[i], 1) << i;
+    }
+
+    // Narrowed again one pixel at a time, the columns come back exactly.
+    for (int step = 0; step < 100; ++step) {
+        form.resize(form.width() - 1, form.height());
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(form.ltvTask->width(), listBefore);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(form.ltvTask->columnWidth(i), before[i] + shares[i]) << i;
+        EXPECT_EQ(form.ltvTask->columnWidth(i), before[i]) << i;
+    form.resize(form.width() + 100, form.height());
+    QCoreApplication::processEvents();
 
     // The bottom strip follows the list's panel.
     const int width = form.panMain->width();
