@@ -11,8 +11,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -84,6 +86,58 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "The coversion is completed successfully.");
     EXPECT_EQ(platform.opened, QStringList({out}));
+}
+
+TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
+{
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    ASSERT_TRUE(app.IsValid());
+    const QString in = app.Path() + "in/";
+    const QString out = app.Path() + "out/";
+    ASSERT_TRUE(QDir().mkpath(in) && QDir().mkpath(out));
+    // A clip with a misleading title, comment and chapter; a video without
+    // audio, which an audio profile cannot convert; and no video at all.
+    ASSERT_TRUE(QFile::copy(TitledClip(), in + "titled.mp4"));
+    ASSERT_TRUE(QFile::copy(InputKindClip("noaudio.mp4"), in + "silent.mp4"));
+    QFile garbage(in + "garbage.avi");
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, '\x5a'));
+    garbage.close();
+
+    FakePlatform platform;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TMainForm& form = *windows.MainForm;
+    form.show();
+    const int profile = form.BottomStrip.cmbProfile->findText("MP3 Audio");
+    ASSERT_GE(profile, 0);
+    form.BottomStrip.cmbProfile->setCurrentIndex(profile);
+    emit form.BottomStrip.cmbProfile->activated(profile);
+    for (const char* name : {"titled.mp4", "silent.mp4", "garbage.avi"})
+        form.TaskList->AddTaskFile(in + name);
+    ASSERT_EQ(form.ltvTask->topLevelItemCount(), 3);
+    form.BottomStrip.edtOutputdir->setText(out);
+    EXPECT_EQ(form.ltvTask->topLevelItem(0)->text(1), "00:00:03.00");
+    EXPECT_TRUE(form.ltvTask->topLevelItem(0)->text(2).startsWith(" 320x240 [SAR 1:1 DAR 4:3]"));
+
+    form.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
+
+    const QTreeWidgetItem* titled = form.ltvTask->topLevelItem(0);
+    const QTreeWidgetItem* silent = form.ltvTask->topLevelItem(1);
+    const QTreeWidgetItem* broken = form.ltvTask->topLevelItem(2);
+    EXPECT_EQ(titled->text(3), "Complete");
+    EXPECT_TRUE(titled->toolTip(3).isEmpty());
+    EXPECT_NEAR(ProbedDuration(out + "titled.mp3"), 3.0, 0.3);
+    EXPECT_EQ(silent->text(3), "Failed");
+    EXPECT_TRUE(silent->toolTip(3).contains("does not contain any stream"))
+        << silent->toolTip(3).toStdString();
+    EXPECT_EQ(ProbedDuration(out + "silent.mp3"), -1) << "no readable file";
+    EXPECT_EQ(broken->text(3), "Failed");
+    EXPECT_TRUE(broken->toolTip(3).contains("Invalid data found when processing input"))
+        << broken->toolTip(3).toStdString();
+    EXPECT_EQ(form.BottomStrip.pgbTotal->value(), 100);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, "The conversion is completed, but 2 of 3 files failed.");
 }
 
 } // namespace
