@@ -1,20 +1,15 @@
 #include "profiles/NewInifiles.h"
 
+#include "base/FileBytes.h"
 #include "base/TextConvert.h"
 
 #include <cerrno>
 #include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace {
 
@@ -35,15 +30,13 @@ std::string OsErrorText(const std::string& path, int error)
     return "Cannot create file \"" + path + "\". " + std::strerror(error);
 }
 
-// Writes through a symbolic link rather than replacing the link itself.
-std::string ResolveTarget(const std::string& path)
+// Only a line whose first non-blank character is "[" starts a section: a
+// "[" anywhere else is text, so a value such as "/home/u/Videos [HD]/"
+// stays whole and the keys below it stay in their section.
+bool IsHeaderLine(const std::string& line)
 {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return path;
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] == '[';
 }
 
 } // namespace
@@ -72,32 +65,40 @@ TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
     FLines = SplitLines(text);
 }
 
-std::string TNewInifile::SectionText(const std::string& section) const
+TNewInifile::THeader TNewInifile::FindHeader(const std::string& section) const
 {
-    const std::string text = JoinLines(FLines);
     const std::string header = LowerAscii("[" + section + "]");
-    const std::size_t at = LowerAscii(text).find(header);
-    if (at == std::string::npos)
-        return {};
-    std::string body = text.substr(at + header.size());
-    const std::size_t bracket = body.find('[');
-    if (bracket != std::string::npos)
-        body.erase(bracket);
-    return body;
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        if (!IsHeaderLine(FLines[i]))
+            continue;
+        const std::size_t at = LowerAscii(FLines[i]).find(header);
+        if (at != std::string::npos)
+            return {static_cast<int>(i), at + header.size()};
+    }
+    return {};
 }
 
-int TNewInifile::SectionIndex(const std::string& section) const
+std::vector<std::string> TNewInifile::SectionLines(const std::string& section) const
 {
-    const std::string header = LowerAscii("[" + section + "]");
-    for (std::size_t i = 0; i < FLines.size(); ++i)
-        if (LowerAscii(FLines[i]).find(header) != std::string::npos)
-            return static_cast<int>(i);
-    return -1;
+    const THeader header = FindHeader(section);
+    if (header.Line < 0)
+        return {};
+    // A second header on the header's own line starts a section of its own,
+    // which the lines below belong to.
+    const std::string& headerLine = FLines[std::size_t(header.Line)];
+    const std::size_t end = headerLine.find('[', header.BodyStart);
+    if (end != std::string::npos)
+        return {headerLine.substr(header.BodyStart, end - header.BodyStart)};
+    std::vector<std::string> body{headerLine.substr(header.BodyStart)};
+    for (std::size_t i = std::size_t(header.Line) + 1;
+         i < FLines.size() && !IsHeaderLine(FLines[i]); ++i)
+        body.push_back(FLines[i]);
+    return body;
 }
 
 int TNewInifile::KeyIndex(const std::string& section, const std::string& ident) const
 {
-    const std::vector<std::string> body = SplitLines(SectionText(section));
+    const std::vector<std::string> body = SectionLines(section);
     const std::string key = LowerAscii(ident + "=");
     for (std::size_t i = 0; i < body.size(); ++i)
         if (LowerAscii(body[i]).find(key) != std::string::npos)
@@ -109,7 +110,7 @@ std::string TNewInifile::ReadString(const std::string& section, const std::strin
                                     const std::string& defaultValue) const
 {
     const std::string key = LowerAscii(ident + "=");
-    for (const std::string& line : SplitLines(SectionText(section))) {
+    for (const std::string& line : SectionLines(section)) {
         const std::size_t at = LowerAscii(line).find(key);
         if (at != std::string::npos)
             return line.substr(at + key.size());
@@ -164,17 +165,32 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
         if (c == '\r' || c == '\n')
             c = ' ';
     const std::string line = ident + "=" + flat;
-    const int header = SectionIndex(section);
-    if (header == -1) {
+    const THeader header = FindHeader(section);
+    if (header.Line == -1) {
         FLines.push_back("[" + section + "]");
         FLines.push_back(line);
         return;
     }
+    // A second header on the same line goes to a line of its own, so that
+    // lines inserted below the header belong to this section; every read
+    // gives what it gave before.
+    const std::size_t next = FLines[std::size_t(header.Line)].find('[', header.BodyStart);
+    if (next != std::string::npos) {
+        FLines.insert(FLines.begin() + header.Line + 1,
+                      FLines[std::size_t(header.Line)].substr(next));
+        FLines[std::size_t(header.Line)].erase(next);
+    }
     const int key = KeyIndex(section, ident);
-    if (key == -1)
-        FLines.insert(FLines.begin() + header + 1, line);
-    else
-        FLines[header + key] = line;
+    if (key == -1) {
+        FLines.insert(FLines.begin() + header.Line + 1, line);
+    } else if (key == 0) {
+        // The key stands on the header's own line: replacing that line would
+        // drop the section with it. The header stays; the key moves below it.
+        FLines[std::size_t(header.Line)].erase(header.BodyStart);
+        FLines.insert(FLines.begin() + header.Line + 1, line);
+    } else {
+        FLines[std::size_t(header.Line + key)] = line;
+    }
 }
 
 void TNewInifile::WriteInteger(const std::string& section, const std::string& ident, int32_t value)
@@ -189,63 +205,15 @@ void TNewInifile::WriteBool(const std::string& section, const std::string& ident
 
 void TNewInifile::Save() const
 {
-    const std::string target = ResolveTarget(FFileName);
     const auto fail = [&](int error) {
         throw EIniWriteError(OsErrorText(FFileName, error), FWritten);
     };
     if (FUnreadable)
         fail(EACCES);
-
-    mode_t mode = 0666;
-    struct stat existing
-    {
-    };
-    if (::stat(target.c_str(), &existing) == 0) {
-        // A read-only file stays unwritten, even for a user (root) whom the
-        // kernel would let replace it: the attribute is the user's intent.
-        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-            ::access(target.c_str(), W_OK) != 0)
-            fail(EACCES);
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-
-    const std::size_t slash = target.rfind('/');
-    const std::string dir =
-        slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = (slash == std::string::npos ? std::string() : dir) + "." + base + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        fail(errno);
-
-    const std::string text = JoinLines(FLines);
-    std::size_t written = 0;
-    int error = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            break;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (!error && ::fchmod(fd, mode) != 0)
-        error = errno;
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temp.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temp.c_str());
-        fail(error);
+    try {
+        WriteFileBytes(FFileName, JoinLines(FLines));
+    } catch (const std::system_error& error) {
+        fail(error.code().value());
     }
 }
 

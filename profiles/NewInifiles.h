@@ -20,10 +20,12 @@ public:
 };
 
 // The INI store used for every settings file. It keeps the file as lines and
-// answers lookups by case-insensitive substring search over the whole text,
-// which is how the stored files have always been read: a section header may
-// stand anywhere, a key is found inside any line, and a "[" in a value ends
-// the section. Texts are bytes, kept exactly as they are.
+// answers lookups by case-insensitive substring search, which is how the
+// stored files have always been read: a section's header "[name]" may stand
+// anywhere on a line that begins with "[" (after blanks), and its body runs
+// from there to the next such line; a key is found inside any line of the
+// body. A "[" elsewhere, in a value, is text. Texts are bytes, kept exactly
+// as they are.
 class TNewInifile
 {
 public:
@@ -42,17 +44,26 @@ public:
     void WriteInteger(const std::string& section, const std::string& ident, int32_t value);
     void WriteBool(const std::string& section, const std::string& ident, bool value);
 
-    // Writes the lines back (atomically: a temporary file renamed over the
-    // target) and destroys the store. Does nothing for no store. The store is
-    // destroyed even when writing fails; the failure is an EIniWriteError.
+    // Writes the lines back, each ended by CR LF, and destroys the store. Does
+    // nothing for no store. A file that holds those bytes already is left
+    // alone; otherwise it gets them as WriteFileBytes gives them, keeping its
+    // owner and its links. The store is destroyed even when writing fails;
+    // the failure is an EIniWriteError.
     static void SaveAndFree(std::unique_ptr<TNewInifile> store);
 
     const std::string& FileName() const { return FFileName; }
     const std::vector<std::string>& Lines() const { return FLines; }
+    // The body of a section as reads see it: the rest of the header's line,
+    // then the lines up to the next header. Empty when there is no section.
+    std::vector<std::string> SectionLines(const std::string& section) const;
 
 private:
-    std::string SectionText(const std::string& section) const;
-    int SectionIndex(const std::string& section) const;
+    struct THeader
+    {
+        int Line = -1;             // the header's line, -1 when there is none
+        std::size_t BodyStart = 0; // where the body begins on that line
+    };
+    THeader FindHeader(const std::string& section) const;
     int KeyIndex(const std::string& section, const std::string& ident) const;
     void Save() const;
 

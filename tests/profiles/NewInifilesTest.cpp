@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -60,14 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"bracketsDelimitSections", "[Video Codec]\r\nSort=1\r\n", "Video", "Sort",
                    "<default>"},
         LookupCase{"lowerCaseHeader", "[video codec]\r\nSort=1\r\n", "Video Codec", "Sort", "1"},
-        LookupCase{"bracketInValueEndsSection", "[A]\r\nx=a[b\r\ny=2\r\n", "A", "y", "<default>"},
+        LookupCase{"bracketInValueIsText", "[A]\r\nx=a[b\r\ny=2\r\n", "A", "y", "2"},
+        LookupCase{"valueWithBrackets", "[A]\r\np=/v [HD]/\r\n", "A", "p", "/v [HD]/"},
         LookupCase{"keysAreSubstrings", "[A]\r\nDefaultValue=x\r\nValue=y\r\n", "A", "Value", "x"},
         LookupCase{"numberedKeysOutOfOrder", "[A]\r\n11=b\r\n1=a\r\n", "A", "1", "b"},
         LookupCase{"commentedLineCounts", "[A]\r\n;Index=3\r\n", "A", "Index", "3"},
         LookupCase{"noBlanksAroundEquals", "[A]\r\nSort = 1\r\n", "A", "Sort", "<default>"},
         LookupCase{"valueVerbatim", "[A]\r\nk= \"q\" ;x \r\n", "A", "k", " \"q\" ;x "},
         LookupCase{"emptyValueIsNotDefault", "[A]\r\nk=\r\n", "A", "k", ""},
-        LookupCase{"headerNeedNotStartLine", "junk[A]\r\nk=1\r\n", "A", "k", "1"},
+        LookupCase{"headerStartsItsLine", "junk[A]\r\nk=1\r\n", "A", "k", "<default>"},
+        LookupCase{"blanksBeforeHeader", " \t[A]\r\nk=1\r\n", "A", "k", "1"},
+        LookupCase{"secondHeaderOnALine", "[A][B]\r\nk=1\r\n", "B", "k", "1"},
+        LookupCase{"firstHeaderOnALine", "[A][B]\r\nk=1\r\n", "A", "k", "<default>"},
         LookupCase{"headerLineRestIsBody", "[A]k=1\r\n", "A", "k", "1"},
         LookupCase{"bareCrAndLf", "[A]\rk=1\nj=2", "A", "j", "2"},
         LookupCase{"nextSectionNotSearched", "[A]\r\n[B]\r\nk=1\r\n", "A", "k", "<default>"},
@@ -140,12 +146,25 @@ TEST_F(IniFile, ReplacingAKeyTakesTheCallersSpellingAndDropsWhatStoodBefore)
     EXPECT_EQ(ini->Lines(), expected);
 }
 
-TEST_F(IniFile, WriteAfterBracketInValueInsertsBelowHeader)
+TEST_F(IniFile, AKeyBelowABracketInAValueIsReplacedWhereItStands)
 {
-    auto ini = Open("[A]\r\nx=a[b\r\ny=2\r\n");
+    auto ini = Open("[A]\r\nx=a[b\r\ny=2\r\n[B]\r\ny=9\r\n");
     ini->WriteString("A", "y", "3");
-    EXPECT_EQ(ini->Lines()[1], "y=3");
-    EXPECT_EQ(ini->ReadString("A", "y", "d"), "3");
+    ini->WriteString("A", "z", "[c]");
+    const std::vector<std::string> expected{"[A]", "z=[c]", "x=a[b", "y=3", "[B]", "y=9"};
+    EXPECT_EQ(ini->Lines(), expected);
+    EXPECT_EQ(ini->ReadString("A", "z", "d"), "[c]");
+}
+
+TEST_F(IniFile, WritesOnAHeadersOwnLineKeepEverySection)
+{
+    auto ini = Open("[A]k=1\r\nj=2\r\n[B][C]\r\nc=3\r\n");
+    ini->WriteString("A", "k", "5");
+    ini->WriteString("B", "b", "4");
+    const std::vector<std::string> expected{"[A]", "k=5", "j=2", "[B]", "b=4", "[C]", "c=3"};
+    EXPECT_EQ(ini->Lines(), expected);
+    EXPECT_EQ(ini->ReadString("A", "j", "d"), "2");
+    EXPECT_EQ(ini->ReadString("C", "c", "d"), "3");
 }
 
 TEST_F(IniFile, SaveNormalisesLineEndsAndKeepsBytes)
@@ -223,7 +242,8 @@ TEST_F(IniFile, SaveWritesThroughASymbolicLink)
 
 TEST_F(IniFile, FailedSaveReportsTheOsTextAndWhetherValuesWereWritten)
 {
-    Write("[A]\r\nk=old\r\n");
+    // Line ends that a save would change.
+    Write("[A]\nk=old\n");
     ::chmod(path.c_str(), 0444);
 
     auto reader = std::make_unique<TNewInifile>(path);
@@ -243,7 +263,92 @@ TEST_F(IniFile, FailedSaveReportsTheOsTextAndWhetherValuesWereWritten)
     } catch (const EIniWriteError& e) {
         EXPECT_TRUE(e.HadWrites);
     }
-    EXPECT_EQ(Read(), "[A]\r\nk=old\r\n") << "the old content is untouched";
+    EXPECT_EQ(Read(), "[A]\nk=old\n") << "the old content is untouched";
+}
+
+struct stat StatOf(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    ::stat(path.c_str(), &st);
+    return st;
+}
+
+TEST_F(IniFile, ReadingOrWritingWhatTheFileHoldsWritesNothing)
+{
+    Write("[A]\r\nk=1\r\n");
+    ::chmod(path.c_str(), 0444); // any write would fail
+    const struct stat before = StatOf(path);
+    auto reader = std::make_unique<TNewInifile>(path);
+    EXPECT_EQ(reader->ReadString("A", "k", ""), "1");
+    EXPECT_NO_THROW(TNewInifile::SaveAndFree(std::move(reader)));
+    auto writer = std::make_unique<TNewInifile>(path);
+    writer->WriteString("A", "k", "1");
+    EXPECT_NO_THROW(TNewInifile::SaveAndFree(std::move(writer)));
+    const struct stat after = StatOf(path);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
+TEST_F(IniFile, AFileWithOtherHardLinksIsRewrittenInPlace)
+{
+    Write("[A]\r\nk=old value\r\n");
+    const std::string other = (dir / "other.ini").string();
+    fs::create_hard_link(path, other);
+    auto ini = std::make_unique<TNewInifile>(path);
+    ini->WriteString("A", "k", "new");
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_EQ(Read(), "[A]\r\nk=new\r\n");
+    EXPECT_EQ(ReadFile(other), "[A]\r\nk=new\r\n");
+    EXPECT_EQ(StatOf(other).st_ino, StatOf(path).st_ino);
+}
+
+// Saves `path` with one changed value in a child process that runs as the
+// user and group `id`, as a user other than the file's owner would.
+void SaveAsUser(const std::string& path, uid_t id)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setegid(id) != 0 || ::seteuid(id) != 0)
+            ::_exit(2);
+        auto ini = std::make_unique<TNewInifile>(path);
+        ini->WriteString("A", "k", "theirs");
+        try {
+            TNewInifile::SaveAndFree(std::move(ini));
+        } catch (const EIniWriteError&) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST_F(IniFile, ASaveKeepsTheFilesOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of other users needs root";
+    constexpr uid_t Owner = 4321;
+    constexpr uid_t Other = 4322;
+    // Root writes a user's file, as a program started with sudo does.
+    Write("[A]\r\nk=1\r\n");
+    ASSERT_EQ(::chown(path.c_str(), Owner, Owner), 0);
+    auto ini = std::make_unique<TNewInifile>(path);
+    ini->WriteString("A", "k", "2");
+    TNewInifile::SaveAndFree(std::move(ini));
+    EXPECT_EQ(Read(), "[A]\r\nk=2\r\n");
+    EXPECT_EQ(StatOf(path).st_uid, Owner);
+    EXPECT_EQ(StatOf(path).st_gid, Owner);
+
+    // Another user, who may write the file but cannot give a new one away.
+    ::chmod(dir.c_str(), 0777);
+    ::chmod(path.c_str(), 0666);
+    SaveAsUser(path, Other);
+    EXPECT_EQ(Read(), "[A]\r\nk=theirs\r\n");
+    EXPECT_EQ(StatOf(path).st_uid, Owner);
+    EXPECT_EQ(StatOf(path).st_gid, Owner);
 }
 
 TEST_F(IniFile, SaveIntoAMissingDirectoryFails)

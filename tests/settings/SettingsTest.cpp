@@ -389,10 +389,13 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
 {
     AddProfile("Alpha");
     AddProfile("Beta");
+    // The path stands above the other keys, and a "[" in it is text.
+    WritePreferences("[Main]\r\nOutput Path=/old/\r\nSyn Mode=0\r\nAuto Open Dir=1\r\n"
+                     "Auto Exit=0\r\nAuto Turn Off=0\r\nOverwrite=1\r\nProfile=0\r\n");
     Start();
     main->BottomStrip.cmbProfile->setCurrentIndex(1);
     OpenGeneral();
-    form->edtOutputDir->setText("/round/trip/");
+    form->edtOutputDir->setText("/round [HD]/trip/");
     form->cmbSyn->setCurrentIndex(1);
     Click(form->chkOpenDir);
     Click(form->chkExit);
@@ -403,8 +406,8 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
 
     Start();
     EXPECT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/round/trip/");
-    EXPECT_EQ(form->edtOutputDir->text(), "/round/trip/");
+    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/round [HD]/trip/");
+    EXPECT_EQ(form->edtOutputDir->text(), "/round [HD]/trip/");
     EXPECT_EQ(form->cmbSyn->currentText(), "Force Mode");
     EXPECT_FALSE(form->chkOpenDir->isChecked());
     EXPECT_TRUE(form->chkExit->isChecked());
