@@ -20,3 +20,10 @@ std::string LowerAscii(std::string text);
 
 // Lines ended by CR LF, CR or LF; a last line without an end counts too.
 std::vector<std::string> SplitLines(const std::string& text);
+
+// The text as UTF-8: unchanged when it is valid UTF-8, otherwise each byte
+// read as one Latin-1 character. Settings written in a single-byte encoding
+// ("St\xE9r\xE9o") then keep every character apart instead of turning into
+// replacement characters, and two readers of the same bytes get the same
+// text.
+std::string ByteTextToUtf8(const std::string& text);

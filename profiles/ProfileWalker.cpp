@@ -5,8 +5,11 @@
 #include "profiles/NewInifiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <memory>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -14,23 +17,58 @@ namespace {
 
 const char* const MainSection = "Main";
 
+// Texts are handed on as UTF-8 (see ByteTextToUtf8), so that the grids and
+// the argument builder, which both read them from here, match a caption in
+// any single-byte encoding to its value; the section is looked up by the
+// name's own bytes.
 TProfileParameter ReadParameter(const TNewInifile& store, int number, int previousGroup)
 {
     TProfileParameter p;
     p.Number = number;
-    p.Name = store.ReadString(MainSection, std::to_string(number), "");
-    p.Sort = store.ReadInteger(p.Name, "Sort", -1);
+    p.Section = store.ReadString(MainSection, std::to_string(number), "");
+    p.Name = ByteTextToUtf8(p.Section);
+    p.Sort = store.ReadInteger(p.Section, "Sort", -1);
     p.Group = (p.Sort >= pgVideo && p.Sort <= pgAdvanced) ? p.Sort : previousGroup;
-    p.ReadOnly = store.ReadBool(p.Name, "ReadOnly", false);
-    p.IsList = store.ReadBool(p.Name, "List", true);
-    p.Caption = store.ReadString(p.Name, "Caption", "");
-    p.Value = store.ReadString(p.Name, "Value", "");
+    p.ReadOnly = store.ReadBool(p.Section, "ReadOnly", false);
+    p.IsList = store.ReadBool(p.Section, "List", true);
+    p.Caption = ByteTextToUtf8(store.ReadString(p.Section, "Caption", ""));
+    p.Value = ByteTextToUtf8(store.ReadString(p.Section, "Value", ""));
     if (p.IsList) {
         p.Items = SplitList(p.Caption);
-        p.Index = store.ReadInteger(p.Name, "Index", 0);
+        p.Index = store.ReadInteger(p.Section, "Index", 0);
     }
-    p.Cmd = store.ReadString(p.Name, "cmd", "");
+    p.Cmd = ByteTextToUtf8(store.ReadString(p.Section, "cmd", ""));
     return p;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The numbers i for which "Main"/i finds a key. Keys are found inside lines,
+// so every "digits=" names each of its digit suffixes that is written
+// without leading zeros: "12=" holds the keys 12 and 2.
+std::set<int> NumberedKeys(const TNewInifile& store)
+{
+    std::set<int> numbers;
+    for (const std::string& line : store.SectionLines(MainSection)) {
+        for (std::size_t equals = line.find('='); equals != std::string::npos;
+             equals = line.find('=', equals + 1)) {
+            std::size_t start = equals;
+            while (start > 0 && IsDigit(line[start - 1]))
+                --start;
+            for (std::size_t from = start; from < equals; ++from) {
+                const std::size_t digits = equals - from;
+                if ((line[from] == '0' && digits > 1) || digits > 10)
+                    continue;
+                const long long number = std::stoll(line.substr(from, digits));
+                if (number <= std::numeric_limits<int32_t>::max())
+                    numbers.insert(int(number));
+            }
+        }
+    }
+    return numbers;
 }
 
 } // namespace
@@ -51,13 +89,14 @@ TProfileWalk WalkProfile(const std::string& path,
         return walk;
 
     auto store = std::make_unique<TNewInifile>(path);
-    walk.Type = store->ReadString(MainSection, "Type", "mp4");
+    walk.Type = ByteTextToUtf8(store->ReadString(MainSection, "Type", "mp4"));
     walk.Para = store->ReadInteger(MainSection, "Para", 0);
+    const std::set<int> numbered = NumberedKeys(*store);
 
     // Before any valid "Sort" there is no grid to inherit: such a parameter
     // goes to Advanced rather than being lost.
     int group = pgAdvanced;
-    for (int i = 0; i < walk.Para; ++i) {
+    for (int i = 0; i < walk.Para;) {
         const TProfileParameter p = ReadParameter(*store, i, group);
         group = p.Group;
         visit(p);
@@ -66,6 +105,17 @@ TProfileWalk WalkProfile(const std::string& path,
             walk.Status = TWalkStatus::ListIndexError;
             walk.BadIndex = p.Index;
             return walk;
+        }
+        // Numbers without a key all give the same nameless parameter; only
+        // the first of a run is visited, so that a huge "Para" ends as soon
+        // as the keys that exist do.
+        if (numbered.count(i)) {
+            ++i;
+        } else {
+            const auto next = numbered.upper_bound(i);
+            if (next == numbered.end())
+                break;
+            i = *next;
         }
     }
 

@@ -18,7 +18,8 @@ enum TParamGroup
 struct TProfileParameter
 {
     int Number = 0;         // its position i in "Main"/"0" ... "Main"/(Para - 1)
-    std::string Name;       // section name and row label
+    std::string Name;       // the row label; texts are UTF-8 (ByteTextToUtf8)
+    std::string Section;    // the name as the file spells it: its section's name
     int Group = pgAdvanced; // the grid it lands in, after the "Sort" rule
     int Sort = -1;          // "Sort" as read
     bool ReadOnly = false;
@@ -59,9 +60,11 @@ enum class TIndexCheck
 
 // Reads the profile at `path` and hands each parameter to `visit`, in the
 // order of its number. A "Sort" outside 1..3 keeps the group of the parameter
-// before; for the first parameter it means the Advanced group. After a
-// complete walk the store is released with SaveAndFree, which rewrites the
-// file; a failure to write a store that only read is not reported.
+// before; for the first parameter it means the Advanced group. A number below
+// "Para" without a key in "Main" gives a parameter with the empty name; of a
+// run of such numbers only the first is visited, and after the last key the
+// walk ends. After a complete walk the store is released with SaveAndFree;
+// a failure to write a store that only read is not reported.
 TProfileWalk WalkProfile(const std::string& path,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);

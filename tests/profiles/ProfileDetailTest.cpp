@@ -1,5 +1,6 @@
 #include "profiles/ProfileDetail.h"
 
+#include "convert/ArgumentBuilder.h"
 #include "fixtures/FakePlatform.h"
 #include "widgets/ValueListEditor.h"
 
@@ -96,6 +97,28 @@ TEST_F(DetailPanel, LoadFillsTheGridsByGroupWithTheirProperties)
     const QByteArray rewritten = Read(path);      // released: the store rewrote it
     EXPECT_EQ(rewritten.count("\r\n"), rewritten.count('\n'));
     EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+// A profile written in Latin-1: the grid shows its captions, and the caption
+// shown picks its own value when Start builds the arguments from the grids.
+TEST_F(DetailPanel, CaptionsInASingleByteEncodingShowAndPickTheirValues)
+{
+    const QString path = Write("p.apf", "[Main]\nType=avi\nPara=1\n0=Canal \xE9\n"
+                                        "[Canal \xE9]\nSort=2\nCaption=Mono,St\xE9r\xE9o,\n"
+                                        "Value=1,2,\nIndex=1\ncmd=-ac\n");
+    detail->LoadProfileIntoGrids(path);
+    const QString label = QString::fromUtf8("Canal é");
+    EXPECT_EQ(detail->vleAudio->Keys(0), label);
+    EXPECT_EQ(detail->vleAudio->ItemProps(0).PickList,
+              QStringList({"Mono", QString::fromUtf8("Stéréo")}));
+    const auto arguments = [&] {
+        return BuildArguments(path.toStdString(), [&](int group, const std::string& name) {
+            return detail->DetailValue(group, QString::fromStdString(name)).toStdString();
+        });
+    };
+    EXPECT_EQ(arguments(), " -ac 2");
+    detail->SetDetailValue(2, label, "Mono");
+    EXPECT_EQ(arguments(), " -ac 1");
 }
 
 TEST_F(DetailPanel, EmptyProfileEmptiesTheGridsAndDefaultsToMp4)

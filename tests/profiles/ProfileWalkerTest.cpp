@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -168,6 +170,48 @@ TEST_F(ProfileDir, IgnoringIndexWalksPastABadOne)
         path, [&](const TProfileParameter&) { ++visits; }, TIndexCheck::IgnoreIndex);
     EXPECT_EQ(walk.Status, TWalkStatus::Complete);
     EXPECT_EQ(visits, 2);
+}
+
+// "Para" far beyond the keys that exist: the walk ends with the keys. The
+// visit stops a walk that runs on, so that a fault fails instead of hanging.
+TEST_F(ProfileDir, AHugeParaWalksOnlyTheNumbersThatHaveKeys)
+{
+    const std::string path =
+        Write("p.apf", "[Main]\nPara=2000000000\n0=Q\n1=R\n15=S\n[Q]\nList=0\n[R]\nList=0\n"
+                       "[S]\nList=0\n");
+    const auto walk = [&](TIndexCheck check) {
+        std::vector<int> numbers;
+        const TProfileWalk result = WalkProfile(
+            path,
+            [&](const TProfileParameter& p) {
+                numbers.push_back(p.Number);
+                if (numbers.size() > 100)
+                    throw std::runtime_error("the walk runs on");
+            },
+            check);
+        return std::make_pair(result.Status, numbers);
+    };
+    // 15= holds the key 5 too: keys are found inside lines.
+    EXPECT_EQ(walk(TIndexCheck::IgnoreIndex),
+              std::make_pair(TWalkStatus::Complete, std::vector<int>{0, 1, 2, 5, 6, 15, 16}));
+    // A load stops at the first number without a key, as it always has.
+    EXPECT_EQ(walk(TIndexCheck::StopAtBadIndex),
+              std::make_pair(TWalkStatus::ListIndexError, std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(ProfileDir, TextsThatAreNotUtf8AreReadAsLatin1AndSectionsByTheirBytes)
+{
+    const std::string path = Write("p.apf", "[Main]\nType=avi\nPara=1\n0=Canal \xE9\n"
+                                            "[Canal \xE9]\nCaption=Mono,St\xE9r\xE9o,\n"
+                                            "Value=1,2,\nIndex=1\ncmd=-ac\n");
+    std::vector<TProfileParameter> visited;
+    WalkProfile(path, [&](const TProfileParameter& p) { visited.push_back(p); });
+    ASSERT_EQ(visited.size(), 1u);
+    EXPECT_EQ(visited[0].Name, "Canal \xC3\xA9");
+    EXPECT_EQ(visited[0].Section, "Canal \xE9");
+    EXPECT_EQ(visited[0].ShownValue(), "St\xC3\xA9r\xC3\xA9o");
+    EXPECT_EQ(visited[0].Value, "1,2,");
+    EXPECT_EQ(visited[0].Cmd, "-ac");
 }
 
 TEST_F(ProfileDir, ReadOnlyFileAfterReadingStaysSilent)
