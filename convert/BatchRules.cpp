@@ -4,6 +4,7 @@
 #include "tasks/TimeText.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -109,8 +110,21 @@ std::string TrimSwitches(const ltvItemData& task)
     if (task.StartSec != task.FullStartSec)
         switches += " -ss " + task.StartText;
     if (task.SpanSec != task.LengthSec)
-        switches += " -t " + std::to_string(RoundHalfEven(task.SpanSec));
+        switches += " -t " + SpanSwitchValue(task.SpanSec);
     return switches;
+}
+
+std::string SpanSwitchValue(double seconds)
+{
+    // Tenths are what a time text holds. Whole seconds would turn a span
+    // under half a second into "-t 0", an empty output.
+    const long long tenths = RoundHalfEven(seconds * 10);
+    std::string text = std::to_string(tenths / 10);
+    if (tenths < 0 && tenths > -10)
+        text.insert(0, "-");
+    if (tenths % 10 != 0)
+        text += "." + std::to_string(std::llabs(tenths % 10));
+    return text;
 }
 
 bool IsSameFile(const std::string& a, const std::string& b)

@@ -49,8 +49,12 @@ int ProgressPercent(double part, double whole);
 long long EstimateRemainingSeconds(long long elapsed, int percent);
 
 // The switches that trim a task: " -ss <start>" when it does not begin at the
-// input's start, " -t <whole seconds>" when its span is not the whole length.
+// input's start, " -t <span>" when its span is not the whole length.
 std::string TrimSwitches(const ltvItemData& task);
+
+// A span in seconds as "-t" takes it: whole seconds alone ("50"), otherwise
+// with their tenth ("50.4", "0.4"), rounded half to even.
+std::string SpanSwitchValue(double seconds);
 
 struct OutputNameRequest
 {

@@ -118,15 +118,24 @@ TEST(BatchRules, TrimSwitchesOnlyForATrimmedTask)
     task.FullStartSec = 0;
     task.StartSec = 10;
     task.StartText = "00:00:10";
-    task.SpanSec = 50.4;
+    task.SpanSec = 50;
     EXPECT_EQ(TrimSwitches(task), " -ss 00:00:10 -t 50");
 
     task.StartSec = 0;
     task.SpanSec = 100;
     EXPECT_EQ(TrimSwitches(task), "");
+}
 
-    task.SpanSec = 2.5; // halves to even
-    EXPECT_EQ(TrimSwitches(task), " -t 2");
+TEST(BatchRules, SpanSwitchKeepsTenthsSoShortTrimsAreNotEmptied)
+{
+    const struct
+    {
+        double seconds;
+        const char* text;
+    } cases[] = {{50, "50"},    {50.4, "50.4"}, {0.4, "0.4"},  {12.5, "12.5"},
+                 {2.25, "2.2"}, {59.96, "60"},  {-0.4, "-0.4"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(SpanSwitchValue(c.seconds), c.text) << c.seconds;
 }
 
 class OutputNaming : public ScratchDirTest

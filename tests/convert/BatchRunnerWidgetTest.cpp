@@ -386,7 +386,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     ASSERT_GE(last.size(), 8);
     EXPECT_EQ(last.mid(0, 3), QStringList({"-y", "-i", app.Path() + "in/clip.avi"}));
     EXPECT_EQ(last.mid(last.size() - 5),
-              QStringList({"-ss", "00:00:10", "-t", "50", app.Path() + "out/clip_3.mkv"}));
+              QStringList({"-ss", "00:00:10", "-t", "50.4", app.Path() + "out/clip_3.mkv"}));
 }
 
 } // namespace
