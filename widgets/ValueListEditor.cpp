@@ -275,6 +275,14 @@ bool ValueListEditor::edit(const QModelIndex& index, EditTrigger trigger, QEvent
     return QTableWidget::edit(index, trigger, event);
 }
 
+void ValueListEditor::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // The view deletes it later; until then it is no longer ours to settle.
+    if (editor == FEditor)
+        FEditor = nullptr;
+    QTableWidget::closeEditor(editor, hint);
+}
+
 void ValueListEditor::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     // Settle the cell being left before anyone hears of the move.
@@ -291,6 +299,11 @@ void ValueListEditor::FocusChanged(QWidget* old, QWidget* now)
     // A window losing activation (now null) is not the grid being left.
     if (!now || !old || !OwnsWidget(old) || OwnsWidget(now))
         return;
+    SettleEdit();
+}
+
+void ValueListEditor::SettleEdit()
+{
     if (FEditor)
         commitData(FEditor);
     if (FModified)

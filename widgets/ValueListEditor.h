@@ -89,6 +89,9 @@ public:
 
     // Recounts the rows and repaints the grid and its in-place editor.
     void Refresh();
+    // Settles the current cell now, as leaving it would: what an open editor
+    // holds goes into the cell, and a cell the user changed is validated.
+    void SettleEdit();
 
     TDrawCellHook OnDrawCell;
 
@@ -108,6 +111,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     QSize sizeHint() const override;
 
 private:

@@ -1,0 +1,42 @@
+#include "widgets/StandInDialog.h"
+
+#include <QShowEvent>
+
+TStandInDialog::TStandInDialog(QWidget* window, QWidget* parent) : QDialog(parent), FWindow(window)
+{
+}
+
+void TStandInDialog::ShowCentred()
+{
+    move(FWindow->frameGeometry().center() - frameGeometry().center() + pos());
+    show();
+    raise();
+    activateWindow();
+}
+
+// The dialog is usually the window's child, and a child has to be switched
+// back on by name after its parent was switched off.
+void TStandInDialog::FormShow()
+{
+    FWindow->setEnabled(false);
+    setEnabled(true);
+}
+
+void TStandInDialog::FormClose()
+{
+    FWindow->setEnabled(true);
+}
+
+void TStandInDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TStandInDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+// A dialog that stands in for a modal one without running a modal loop:
+// showing it returns at once, and the window it belongs to takes no input
+// until it is hidden again, however that happens (a button, Escape, the close
+// box). It is shown centred on that window.
+class TStandInDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `window` is switched off while the dialog is up; `parent` owns it.
+    TStandInDialog(QWidget* window, QWidget* parent);
+
+    // Shows the dialog centred on the window and makes it the active one.
+    void ShowCentred();
+
+protected:
+    // Run when the program shows and hides the dialog; overrides call these.
+    virtual void FormShow();
+    virtual void FormClose();
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QWidget* FWindow;
+};
