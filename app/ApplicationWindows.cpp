@@ -6,6 +6,7 @@
 #include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
 #include "profiles/CustomSize.h"
+#include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
 #include "widgets/AppIcons.h"
 
@@ -77,7 +78,10 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
         RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename},
         MainForm->EncoderPath);
     MainForm->AttachRunner(*Runner);
-    SizeForm = std::make_unique<TSizeForm>(MainForm.get());
+    SizeForm = std::make_unique<TSizeForm>(SizeFormControls{&main, main.ProfileDetail->vleVideo},
+                                           platform, &main);
+    QObject::connect(main.ProfileDetail, &TProfileDetail::CustomSizeRequested, SizeForm.get(),
+                     &TSizeForm::ShowSizeForm);
 }
 
 ApplicationWindows::~ApplicationWindows()

@@ -1,7 +1,10 @@
 #include "profiles/CustomSize.h"
 
+#include "base/TextConvert.h"
+#include "platform/Platform.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
+#include "widgets/ValueListEditor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +14,14 @@ namespace {
 
 const char* const SizeCaption = "Video Size of output files";
 constexpr QSize ClientSize(336, 106);
+
+const QString VideoSizeLabel = QStringLiteral("Video Size");
+const QString CustomSizeValue = QStringLiteral("Custom Size");
+const QString OriginalSizeValue = QStringLiteral("Original Size");
+const QString WidthMessage = QStringLiteral("Please specify a proper width for output videos.");
+const QString WidthTitle = QStringLiteral("Incorrect Width");
+const QString HeightMessage = QStringLiteral("Please specify a proper height for output videos.");
+const QString HeightTitle = QStringLiteral("Incorrect Height");
 
 QLineEdit* Field(QWidget* parent, const char* name, const char* caption, int top)
 {
@@ -30,7 +41,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 } // namespace
 
-TSizeForm::TSizeForm(QWidget* parent) : QDialog(parent)
+TSizeForm::TSizeForm(const SizeFormControls& controls, Platform& platform, QWidget* parent)
+    : TStandInDialog(controls.Window, parent), FControls(controls), FPlatform(platform)
 {
     setObjectName(QStringLiteral("SizeForm"));
     setWindowTitle(QString::fromUtf8(SizeCaption));
@@ -43,4 +55,52 @@ TSizeForm::TSizeForm(QWidget* parent) : QDialog(parent)
     btnOK = Button(this, "btnOK", "&OK", 146);
     btnCancel = Button(this, "btnCancel", "&Cancel", 232);
     btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
+}
+
+void TSizeForm::ShowSizeForm()
+{
+    if (!isVisible())
+        ShowCentred();
+}
+
+void TSizeForm::FormShow()
+{
+    TStandInDialog::FormShow();
+    edtWidth->setFocus();
+}
+
+bool TSizeForm::CheckNumber(QLineEdit* edit, const QString& text, const QString& title)
+{
+    int32_t number = 0;
+    if (TryStrToInt(edit->text().toStdString(), number))
+        return true;
+    FPlatform.MessageBox(this, text, title, Platform::Icon::Information, Platform::Buttons::Ok);
+    edit->setFocus();
+    return false;
+}
+
+void TSizeForm::btnOKClick()
+{
+    if (!CheckNumber(edtWidth, WidthMessage, WidthTitle) ||
+        !CheckNumber(edtHeight, HeightMessage, HeightTitle))
+        return;
+    // As typed, blanks and signs included: the encoder gets the text itself.
+    FControls.vleVideo->SetValue(VideoSizeLabel,
+                                 edtWidth->text() + QLatin1Char('x') + edtHeight->text());
+    close();
+}
+
+void TSizeForm::btnCancelClick()
+{
+    close();
+}
+
+// Whatever way the dialog goes, the grid never keeps "Custom Size" as a size.
+void TSizeForm::FormClose()
+{
+    if (FControls.vleVideo->Values(VideoSizeLabel) == CustomSizeValue)
+        FControls.vleVideo->SetValue(VideoSizeLabel, OriginalSizeValue);
+    TStandInDialog::FormClose();
 }

@@ -2,14 +2,15 @@
 
 #include "base/PathText.h"
 #include "profiles/ProfileWalker.h"
+#include "widgets/BalloonTip.h"
+#include "widgets/GroupHeader.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QCursor>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
-#include <QVBoxLayout>
+#include <QToolButton>
 
 namespace {
 
@@ -23,7 +24,12 @@ const QStringList AudioRows = {"Audio Codec", "Audio Bitrate", "Sample Rate",
                                "Channels",    "Volumn",        "Disable Audio"};
 const QStringList AdvancedRows = {"Bit Exact Algorithms", "Deinterlace"};
 
-constexpr int HeaderHeight = 18;
+const QString NewFilenameLabel = QStringLiteral("New Filename");
+const QString VideoSizeLabel = QStringLiteral("Video Size");
+const QString CustomSizeValue = QStringLiteral("Custom Size");
+const QString TipTitle = QStringLiteral("Tip:");
+const QString TipText = QStringLiteral("Please select a file in Task List.");
+
 constexpr int KeyWidth = 95;
 constexpr int ValueWidth = 68;
 
@@ -31,73 +37,67 @@ constexpr int ValueWidth = 68;
 
 TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const QString& appDir,
                                Platform& platform)
-    : QScrollArea(controls.gpbProfile), FCmbProfile(controls.cmbProfile),
+    : TGridStack(controls.gpbProfile), FCmbProfile(controls.cmbProfile),
       FAppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
       FPlatform(platform)
 {
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setBackgroundRole(QPalette::Base);
+    // The output grid's rows are never read-only: its values are always black.
+    const TGroup output =
+        AddGroup("Output", OutputRows, KeyWidth, ValueWidth, TFixedTextLook::Black);
+    const TGroup video = AddGroup("Video", VideoRows, KeyWidth, ValueWidth);
+    const TGroup audio = AddGroup("Audio", AudioRows, KeyWidth, ValueWidth);
+    const TGroup advanced = AddGroup("Advanced", AdvancedRows, KeyWidth, ValueWidth);
+    panOutput = output.Header;
+    panVideo = video.Header;
+    panAudio = audio.Header;
+    panAdvanced = advanced.Header;
+    btnOutput = panOutput->Button();
+    btnVideo = panVideo->Button();
+    btnAudio = panAudio->Button();
+    btnAdvanced = panAdvanced->Button();
+    vleOutput = output.Grid;
+    vleVideo = video.Grid;
+    vleAudio = audio.Grid;
+    vleAdvanced = advanced.Grid;
+    // Made once and shown again at every refused press.
+    BalloonTip = new TBalloonTip(this);
 
-    auto* box = new QWidget;
-    box->setBackgroundRole(QPalette::Base);
-    box->setAutoFillBackground(true);
-    auto* stack = new QVBoxLayout(box);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
-
-    panOutput = AddHeader(box, QStringLiteral("      Output"));
-    vleOutput = AddGrid(box, OutputRows);
-    panVideo = AddHeader(box, QStringLiteral("      Video"));
-    vleVideo = AddGrid(box, VideoRows);
-    panAudio = AddHeader(box, QStringLiteral("      Audio"));
-    vleAudio = AddGrid(box, AudioRows);
-    panAdvanced = AddHeader(box, QStringLiteral("      Advanced"));
-    vleAdvanced = AddGrid(box, AdvancedRows);
-    stack->addStretch(1); // the stack is top-aligned: collapsing moves the rest up
-
-    setWidget(box);
     if (QLayout* layout = controls.gpbProfile->layout())
         layout->addWidget(this);
     // Only the user's choice loads; a selection made in code calls
     // cmbProfileChange itself.
     connect(FCmbProfile, &QComboBox::activated, this, &TProfileDetail::cmbProfileChange);
+    connect(vleOutput, &ValueListEditor::MouseDown, this, &TProfileDetail::vleOutputMouseDown);
+    connect(vleVideo, &ValueListEditor::StringsChanged, this,
+            &TProfileDetail::vleVideoStringsChange);
 }
 
 TProfileDetail::~TProfileDetail() = default;
 
-QFrame* TProfileDetail::AddHeader(QWidget* box, const QString& caption)
+void TProfileDetail::vleOutputMouseDown()
 {
-    auto* bar = new QFrame(box);
-    bar->setFixedHeight(HeaderHeight);
-    bar->setAutoFillBackground(true);
-    // Explicitly: a child would otherwise take the box's white background role.
-    bar->setBackgroundRole(QPalette::Dark); // the button-shadow colour
-    auto* label = new QLabel(caption, bar);
-    label->setForegroundRole(QPalette::WindowText); // black, not the contrast of the shadow
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label);
-    box->layout()->addWidget(bar);
-    return bar;
+    if (!vleOutput->Values(NewFilenameLabel).isEmpty())
+        return; // the stack has repainted every grid
+    ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+    vleOutput->LeaveEditMode();
 }
 
-ValueListEditor* TProfileDetail::AddGrid(QWidget* box, const QStringList& rows)
+void TProfileDetail::ShowBalloonTip(QWidget* target, int icon, const QString& title,
+                                    const QString& text)
 {
-    auto* grid = new ValueListEditor(box);
-    grid->SetColumnWidths(KeyWidth, ValueWidth);
-    for (const QString& row : rows)
-        grid->InsertRow(row, QString());
-    FitGridHeight(grid);
-    box->layout()->addWidget(grid);
-    return grid;
+    const QRect area(target->mapToGlobal(QPoint(0, 0)), target->size());
+    const QPoint pointer = QCursor::pos();
+    BalloonTip->ShowTip(area.contains(pointer) ? pointer : area.center(), TBalloonTip::TIcon(icon),
+                        title, text);
+}
+
+void TProfileDetail::vleVideoStringsChange()
+{
+    const int row = vleVideo->Row();
+    if (row < 0 || vleVideo->Keys(row) != VideoSizeLabel)
+        return;
+    if (vleVideo->Values(VideoSizeLabel) == CustomSizeValue)
+        emit CustomSizeRequested();
 }
 
 QString TProfileDetail::ProfilePath(const QString& name) const

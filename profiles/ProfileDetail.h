@@ -1,15 +1,16 @@
 #pragma once
 
 #include "profiles/ProfileGrids.h"
+#include "widgets/GridStack.h"
 
-#include <QScrollArea>
 #include <QString>
 
 class Platform;
 class QComboBox;
-class QFrame;
 class QGroupBox;
-class QLabel;
+class QToolButton;
+class TBalloonTip;
+class TGroupHeader;
 class ValueListEditor;
 
 // What the panel drives: the group box it fills and the main window's
@@ -24,7 +25,7 @@ struct ProfileDetailControls
 // holding the Output, Video, Audio and Advanced headers with their grids,
 // and the profile operations of the main window (catalogue, loading,
 // output extension).
-class TProfileDetail : public QScrollArea
+class TProfileDetail : public TGridStack
 {
     Q_OBJECT
 
@@ -50,24 +51,41 @@ public:
     // Sets a row's value: group 0 Output, 1 Video, 2 Audio, 3 Advanced; the
     // label is matched ignoring case and a missing one is appended.
     void SetDetailValue(int group, const QString& label, const QString& value);
-    // The value shown in a row of group 1..3, "" when there is none; what
+    // The value shown in a row of group 0..3, "" when there is none; what
     // the argument builder reads.
     QString DetailValue(int group, const QString& label) const;
 
     TProfileGrids ParameterGrids() const { return {vleVideo, vleAudio, vleAdvanced}; }
 
-    QFrame* panOutput = nullptr;
-    QFrame* panVideo = nullptr;
-    QFrame* panAudio = nullptr;
-    QFrame* panAdvanced = nullptr;
+    // A press on the output grid while it shows no task: the tip says to
+    // pick one, and no editor opens. Otherwise every grid is repainted.
+    void vleOutputMouseDown();
+    // Any change of the video grid: "Custom Size" picked or typed as the
+    // current row's "Video Size" asks for the custom size dialog.
+    void vleVideoStringsChange();
+    // Shows the one balloon tip over `target`, at the pointer when it is
+    // there.
+    void ShowBalloonTip(QWidget* target, int icon, const QString& title, const QString& text);
+
+    TGroupHeader* panOutput = nullptr;
+    TGroupHeader* panVideo = nullptr;
+    TGroupHeader* panAudio = nullptr;
+    TGroupHeader* panAdvanced = nullptr;
+    QToolButton* btnOutput = nullptr;
+    QToolButton* btnVideo = nullptr;
+    QToolButton* btnAudio = nullptr;
+    QToolButton* btnAdvanced = nullptr;
     ValueListEditor* vleOutput = nullptr;
     ValueListEditor* vleVideo = nullptr;
     ValueListEditor* vleAudio = nullptr;
     ValueListEditor* vleAdvanced = nullptr;
+    TBalloonTip* BalloonTip = nullptr;
+
+signals:
+    // "Video Size" reads "Custom Size": the custom size dialog takes over.
+    void CustomSizeRequested();
 
 private:
-    QFrame* AddHeader(QWidget* box, const QString& caption);
-    ValueListEditor* AddGrid(QWidget* box, const QStringList& rows);
     ValueListEditor* GridOfGroup(int group) const;
 
     QComboBox* FCmbProfile;

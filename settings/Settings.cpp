@@ -65,7 +65,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text)
 
 TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
                            const QString& appDir, QWidget* parent)
-    : QDialog(parent), FMain(main), FPlatform(platform), FDetail(detail)
+    : TStandInDialog(main.Window, parent), FMain(main), FPlatform(platform), FDetail(detail)
 {
     setObjectName(QStringLiteral("SettingForm"));
     setWindowTitle(QString::fromUtf8(Caption));
@@ -205,14 +205,6 @@ void TSettingForm::FormCreate()
     FPreferences->LoadPreferences();
 }
 
-void TSettingForm::ShowCentred()
-{
-    move(FMain.Window->frameGeometry().center() - frameGeometry().center() + pos());
-    show();
-    raise();
-    activateWindow();
-}
-
 void TSettingForm::ShowGeneralPage()
 {
     ShowCentred();
@@ -227,20 +219,6 @@ void TSettingForm::ShowProfilesPage()
     cmbProfileChange();
 }
 
-void TSettingForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TSettingForm::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        FormClose();
-}
-
 void TSettingForm::keyPressEvent(QKeyEvent* event)
 {
     // QDialog would close on Escape; only the buttons and the close box do.
@@ -248,22 +226,14 @@ void TSettingForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    TStandInDialog::keyPressEvent(event);
 }
 
-// The dialog stands in for a modal one: the main window is off while it is
-// up. The dialog is the main window's child when the main window owns it, and
-// a window must be switched back on by name after its parent was switched off.
+// The main window is off while the dialog is up (TStandInDialog).
 void TSettingForm::FormShow()
 {
-    FMain.Window->setEnabled(false);
-    setEnabled(true);
+    TStandInDialog::FormShow();
     edtOutputDir->setText(FMain.edtOutputdir->text());
-}
-
-void TSettingForm::FormClose()
-{
-    FMain.Window->setEnabled(true);
 }
 
 void TSettingForm::btnOKClick()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/StandInDialog.h"
+
 #include <QString>
 
 #include <memory>
@@ -37,7 +38,7 @@ struct SettingControls
 // batch runner reads the check boxes, the radio buttons and `cmbSyn` directly.
 // Constructing it wires it to the two main window buttons that open it; the
 // preferences live in "Preferences.ini" in `appDir`.
-class TSettingForm : public QDialog
+class TSettingForm : public TStandInDialog
 {
     Q_OBJECT
 
@@ -92,17 +93,13 @@ public:
     QPushButton* btnSaveAs = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void FormShow() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateGeneralPage();
     void CreateProfilesPage();
     void FormCreate();
-    void FormShow();
-    void FormClose();
-    void ShowCentred();
 
     const SettingControls FMain;
     Platform& FPlatform;

@@ -2,13 +2,16 @@
 
 #include "convert/ArgumentBuilder.h"
 #include "fixtures/FakePlatform.h"
+#include "widgets/BalloonTip.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -194,6 +197,56 @@ TEST_F(DetailPanel, SetDetailValueFindsTheLabelIgnoringCaseOrAppendsIt)
 TEST_F(DetailPanel, ProfilePathIsUnderTheApplicationDirectory)
 {
     EXPECT_EQ(detail->ProfilePath("MP4"), appDir.path() + "/Profiles/MP4.apf");
+}
+
+TEST_F(DetailPanel, CustomSizeIsAskedForOnlyOnTheVideoSizeRow)
+{
+    const struct
+    {
+        const char* currentRow;
+        const char* value;
+        bool asks;
+    } cases[] = {{"Video Size", "Custom Size", true},
+                 {"Video Size", "custom size", false}, // the value is compared exactly
+                 {"Bit Rate", "Custom Size", false},
+                 {"Video Size", "640x480", false}};
+    QSignalSpy asked(detail, &TProfileDetail::CustomSizeRequested);
+    for (const auto& c : cases) {
+        int row = -1;
+        ASSERT_TRUE(detail->vleVideo->FindRow(c.currentRow, row));
+        detail->vleVideo->setCurrentCell(row, 1);
+        detail->vleVideo->LeaveEditMode();
+        asked.clear();
+        detail->SetDetailValue(1, "Video Size", c.value); // typed, picked or set alike
+        EXPECT_EQ(asked.count(), c.asks ? 1 : 0) << c.currentRow << " " << c.value;
+        detail->SetDetailValue(1, "Video Size", "Original Size");
+    }
+}
+
+TEST_F(DetailPanel, APressOnTheOutputGridWithoutATaskShowsTheTipAndNoEditor)
+{
+    box->resize(200, 500);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    ValueListEditor* grid = detail->vleOutput;
+    const QPoint cell = grid->visualRect(grid->model()->index(1, 1)).center();
+
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_FALSE(grid->EditorMode());
+    TBalloonTip* tip = detail->BalloonTip;
+    ASSERT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->Title(), "Tip:");
+    EXPECT_EQ(tip->Text(), "Please select a file in Task List.");
+    EXPECT_EQ(tip->accessibleName(), "Tip: Please select a file in Task List.");
+    EXPECT_TRUE(tip->windowFlags().testFlag(Qt::WindowTransparentForInput));
+
+    // The next press anywhere hides it; with a task shown, a press edits.
+    detail->SetDetailValue(0, "New Filename", "clip.mp4");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(2, 1)).center());
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(detail->findChildren<TBalloonTip*>().size(), 1) << "one tip, shown again";
 }
 
 } // namespace
