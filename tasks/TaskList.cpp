@@ -5,10 +5,12 @@
 #include "tasks/MediaProbe.h"
 #include "tasks/TaskPaths.h"
 #include "tasks/TimeText.h"
+#include "widgets/ValueListEditor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -76,6 +78,9 @@ void TTaskList::ConnectControls()
     // `clicked` comes after the view has settled the selection, and only for
     // the mouse; a click on empty space is caught by the viewport filter.
     connect(list, &QAbstractItemView::clicked, this, &TTaskList::ltvTaskClick);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TTaskList::ltvTaskSelectionChange);
+    connect(FDetail.vleOutput, &ValueListEditor::Validate, this, &TTaskList::vleOutputValidate);
     connect(list, &QAbstractItemView::doubleClicked, this, &TTaskList::ltvTaskDblClick);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {

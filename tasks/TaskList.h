@@ -67,6 +67,9 @@ public:
     // The selected row with the lowest index, or -1 when none is selected.
     int FirstSelectedRow() const;
     void SelectRow(int row, bool selected);
+    // The output grid's edit is settled: its name and times go into the task
+    // the grid shows, within the task's bounds.
+    void vleOutputValidate();
 
     // The supported files directly inside `directory`, sorted ignoring case.
     static QStringList ListTaskDirectory(const QString& directory);
@@ -84,6 +87,9 @@ public:
     void tbtnUpClick();
     void tbtnDownClick();
     void ltvTaskClick();
+    // Any change of the selection, by mouse or keyboard: the output grid
+    // follows it, after an edit still open in it has gone to its own task.
+    void ltvTaskSelectionChange();
     void ltvTaskDblClick();
     // True when the key was one of the list's commands and has been handled.
     bool ltvTaskKeyDown(int key);
@@ -115,6 +121,7 @@ private:
     void SetOutputGrid(const QString& newFilename, const QString& startTime,
                        const QString& endTime);
     void SwapRows(int a, int b);
+    int ShownTaskRow() const;
     void FilterViewportMouse(QEvent* event);
 
     const TaskListControls FControls;
@@ -122,4 +129,7 @@ private:
     TProfileDetail& FDetail;
     const QString FEncoderPath;
     bool FClosed = false;
+    // The input file of the task the output grid shows, empty for none. A
+    // task is known by its input, which the list holds once: rows move.
+    QString FShownTask;
 };

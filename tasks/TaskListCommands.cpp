@@ -5,6 +5,8 @@
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
+#include "tasks/OutputEdit.h"
+#include "widgets/ValueListEditor.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -67,6 +69,7 @@ void TTaskList::SelectRow(int row, bool selected)
 void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTime,
                               const QString& endTime)
 {
+    FShownTask.clear();
     FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
     FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
     FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
@@ -95,6 +98,45 @@ void TTaskList::ShowSelectedTask()
     // OutputExt rather than the extension recorded at the add.
     SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
                   QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
+    FShownTask = QString::fromStdString(data.InputFile);
+}
+
+int TTaskList::ShownTaskRow() const
+{
+    if (FShownTask.isEmpty())
+        return -1;
+    const int count = TaskCount();
+    for (int row = 0; row < count; ++row)
+        if (FControls.ltvTask->topLevelItem(row)->text(0) == FShownTask)
+            return row;
+    return -1;
+}
+
+void TTaskList::vleOutputValidate()
+{
+    const int row = ShownTaskRow();
+    if (row < 0)
+        return;
+    ltvItemData data;
+    ReadTask(row, AllFields, data);
+    const auto value = [this](const QString& label) {
+        return FDetail.DetailValue(OutputGroup, label).toStdString();
+    };
+    const TOutputEdit edit = ValidateOutputEdit(data, value(NewFilenameLabel),
+                                                value(StartTimeLabel), value(EndTimeLabel));
+    data.NewName = edit.NewName;
+    data.NewExt = edit.NewExt;
+    data.SpanText = edit.SpanText;
+    data.StartText = edit.StartText;
+    data.EndText = edit.EndText;
+    for (const int field : {3, 4, 7, 8, 9})
+        WriteTask(row, field, data);
+}
+
+void TTaskList::ltvTaskSelectionChange()
+{
+    FDetail.vleOutput->SettleEdit();
+    ShowSelectedTask();
 }
 
 void TTaskList::tbtnAddFileClick()

@@ -317,7 +317,7 @@ TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
     EXPECT_EQ(preview.count(), 2);
 }
 
-TEST_F(TaskListTest, MouseClicksShowTheFirstSelectedRowButKeysDoNot)
+TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
 {
     FApp.Script().Set("probe.duration", "00:00:05").Save();
     List().AddTaskFile(MakeFile("first.avi"));
@@ -345,9 +345,10 @@ TEST_F(TaskListTest, MouseClicksShowTheFirstSelectedRowButKeysDoNot)
     EXPECT_EQ(SelectedRows(), (QList<int>{0, 1}));
     EXPECT_EQ(Output("New Filename"), "first.mkv");
 
-    // A selection changed by keyboard leaves the grid as it was.
+    // A selection changed by keyboard shows its task as well.
     QTest::keyClick(&View(), Qt::Key_Down);
-    EXPECT_EQ(Output("New Filename"), "first.mkv");
+    EXPECT_EQ(SelectedRows(), QList<int>{1});
+    EXPECT_EQ(Output("New Filename"), "second.part.mkv");
 
     // A click on empty space clears the selection, and the grid with it.
     QTest::mouseClick(View().viewport(), Qt::LeftButton, {},

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tasks/TaskRecord.h"
+
+#include <string>
+
+// What the output grid's three rows store into a task when an edit of them
+// is settled: the output name and extension typed, and the start, end and
+// span of the part to convert. A time that is not a time text, or that breaks
+// the task's bounds, falls back silently to the task's stored one.
+struct TOutputEdit
+{
+    std::string NewName;
+    std::string NewExt;
+    std::string SpanText;
+    std::string StartText;
+    std::string EndText;
+};
+
+TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFilename,
+                               const std::string& startTime, const std::string& endTime);

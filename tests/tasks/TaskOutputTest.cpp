@@ -1,0 +1,93 @@
+#include "TaskListFixture.h"
+
+#include "fixtures/GridInput.h"
+
+#include <QTest>
+
+namespace {
+
+// The output grid of a shown, active main window holding two one-minute
+// tasks, "first.avi" and "second.avi", with an "mkv" profile loaded.
+class OutputGrid : public TaskListTest
+{
+protected:
+    void SetUp() override
+    {
+        TaskListTest::SetUp();
+        FApp.Script().Set("probe.duration", "00:01:00").Save();
+        List().AddTaskFile(MakeFile("first.avi"));
+        List().AddTaskFile(MakeFile("second.avi"));
+        LoadProfile("mkv");
+        Form().show();
+        Form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    }
+
+    ValueListEditor& Grid() { return *Form().ProfileDetail->vleOutput; }
+    void ClickRow(int row)
+    {
+        QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                          View().visualItemRect(View().topLevelItem(row)).center());
+    }
+    void Type(const QString& label, const QString& text)
+    {
+        ASSERT_TRUE(TypeIntoCell(Grid(), label, text)) << label.toStdString();
+    }
+    ltvItemData Task(int row)
+    {
+        ltvItemData data;
+        List().ReadTask(row, AllFields, data);
+        return data;
+    }
+};
+
+TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
+{
+    ClickRow(1);
+    Type("Start Time", "00:00:10");
+    Type("End Time", "00:00:40"); // leaving Start Time settles it
+    EXPECT_EQ(Task(1).StartText, "00:00:10");
+    EXPECT_EQ(Task(1).SpanText, "00:00:50");
+    View().setFocus(); // the focus leaving the grid settles End Time
+    EXPECT_EQ(Task(1).EndText, "00:00:40");
+    EXPECT_EQ(Task(1).SpanText, "00:00:30");
+    EXPECT_EQ(Task(0).StartText, "00:00:00.0");
+
+    // Moving between cells without typing settles nothing.
+    ltvItemData start;
+    start.StartText = "00:00:07";
+    List().WriteTask(1, 8, start);
+    Grid().setCurrentCell(0, 1);
+    Grid().setCurrentCell(2, 1);
+    View().setFocus();
+    EXPECT_EQ(Task(1).StartText, "00:00:07");
+
+    Type("New Filename", "clip.avi");
+    View().setFocus();
+    EXPECT_EQ(Task(1).NewName, "clip");
+    EXPECT_EQ(Task(1).NewExt, ".avi");
+    ClickRow(0);
+    ClickRow(1);
+    EXPECT_EQ(Output("New Filename"), "clip.mkv") << "shown with the profile's extension";
+}
+
+// The toolbar takes no focus: an edit still open when a button moves the
+// shown task goes into that task, not into the row it leaves behind.
+TEST_F(OutputGrid, AnEditOpenWhileTheSelectionMovesGoesToItsOwnTask)
+{
+    ClickRow(1);
+    Type("New Filename", "renamed.mp4");
+    List().tbtnUpClick();
+    EXPECT_EQ(Task(0).InputFile, MakeFile("second.avi").toStdString());
+    EXPECT_EQ(Task(0).NewName, "renamed");
+    EXPECT_EQ(Task(1).NewName, "first");
+    EXPECT_EQ(Output("New Filename"), "renamed.mkv");
+
+    Type("Start Time", "00:00:20");
+    List().tbtnRemoveClick();
+    EXPECT_EQ(List().TaskCount(), 1);
+    EXPECT_EQ(Task(0).StartText, "00:00:00.0") << "the removed task's edit goes nowhere";
+    EXPECT_EQ(Output("Start Time"), "");
+}
+
+} // namespace
