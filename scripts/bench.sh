@@ -34,6 +34,14 @@ bench_task_list() {
   build task_list_bench && "$BUILD_DIR/bench/task_list_bench" 500
 }
 
+# 500 and then 5,000 files added, Start, Stop, a block moved up and Clear,
+# with the fake encoder: each command's cost per row (goal: linear in the
+# rows) and the longest stall of the event loop outside the add's probes
+# (goal under 100 ms).
+bench_scale() {
+  build scale_bench && "$BUILD_DIR/bench/scale_bench" 500 5000
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')
