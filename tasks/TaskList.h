@@ -120,7 +120,7 @@ private:
     bool IsRowSelected(int row) const;
     void SetOutputGrid(const QString& newFilename, const QString& startTime,
                        const QString& endTime);
-    void SwapRows(int a, int b);
+    void MoveSelectedBlocks(bool up);
     int ShownTaskRow() const;
     void FilterViewportMouse(QEvent* event);
 

@@ -15,6 +15,10 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task List");
@@ -182,44 +186,54 @@ void TTaskList::tbtnClearClick()
     EnableTaskButtons(false);
 }
 
-void TTaskList::SwapRows(int a, int b)
-{
-    ltvItemData first;
-    ltvItemData second;
-    ReadTask(a, AllFields, first);
-    ReadTask(b, AllFields, second);
-    WriteTask(a, AllFields, second);
-    WriteTask(b, AllFields, first);
-}
-
 // Both moves look at each row's selection as the walk reaches it, so a block
 // of selected rows travels as a whole, and a block already at the edge folds
-// into its edge row.
-void TTaskList::tbtnUpClick()
+// into its edge row. That walk comes to one change per block: a single row
+// changes places with the whole block, which costs one take and one insert
+// of the list however long the block is (a swap per row made the move of a
+// long block cost the square of the rows). The rows' items move whole, so
+// that everything a row carries goes with it (its texts and its Status
+// tooltip); the focused row stays where it was.
+void TTaskList::MoveSelectedBlocks(bool up)
 {
     if (!HasSelection())
         return;
+    QTreeWidget* list = FControls.ltvTask;
     const int count = TaskCount();
-    for (int row = 1; row < count; ++row) {
+    std::vector<std::pair<int, int>> blocks;
+    for (int row = 0; row < count; ++row) {
         if (!IsRowSelected(row))
             continue;
-        SwapRows(row, row - 1);
-        SelectRow(row - 1, true);
-        SelectRow(row, false);
+        if (!blocks.empty() && blocks.back().second == row - 1)
+            blocks.back().second = row;
+        else
+            blocks.emplace_back(row, row);
     }
+    const QModelIndex focused = list->currentIndex();
+    for (const auto& [first, last] : blocks) {
+        // The row that crosses the block: the one beyond it or, at the edge,
+        // the block's own first row, which the fold leaves unselected.
+        const int from = up ? std::max(first - 1, 0) : std::min(last + 1, count - 1);
+        const int to = up ? last : first;
+        if (from == to)
+            continue;
+        QTreeWidgetItem* item = list->takeTopLevelItem(from);
+        list->insertTopLevelItem(to, item);
+        item->setSelected(false);
+    }
+    if (focused.isValid())
+        list->selectionModel()->setCurrentIndex(
+            list->model()->index(focused.row(), focused.column()), QItemSelectionModel::NoUpdate);
+}
+
+void TTaskList::tbtnUpClick()
+{
+    MoveSelectedBlocks(true);
 }
 
 void TTaskList::tbtnDownClick()
 {
-    if (!HasSelection())
-        return;
-    for (int row = TaskCount() - 2; row >= 0; --row) {
-        if (!IsRowSelected(row))
-            continue;
-        SwapRows(row, row + 1);
-        SelectRow(row + 1, true);
-        SelectRow(row, false);
-    }
+    MoveSelectedBlocks(false);
 }
 
 void TTaskList::ltvTaskClick()

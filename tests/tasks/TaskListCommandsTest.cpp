@@ -148,6 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MoveCase{"DownLastPairFolds", 3, {1, 2}, false, "ACB", {2}},
                       MoveCase{"UpTwoBlocks", 5, {1, 3, 4}, true, "BADEC", {0, 2, 3}},
                       MoveCase{"DownTwoBlocks", 5, {0, 1, 3}, false, "CABED", {1, 2, 4}},
+                      MoveCase{"UpLongBlockInTheMiddle", 6, {2, 3, 4}, true, "ACDEBF", {1, 2, 3}},
+                      MoveCase{
+                          "DownLongBlockInTheMiddle", 6, {1, 2, 3}, false, "AEBCDF", {2, 3, 4}},
+                      MoveCase{"UpLongTopBlockFolds", 4, {0, 1, 2}, true, "BCAD", {0, 1}},
+                      MoveCase{"DownLongLastBlockFolds", 4, {1, 2, 3}, false, "ADBC", {2, 3}},
                       MoveCase{"UpNothingSelected", 3, {}, true, "ABC", {}},
                       MoveCase{"DownNothingSelected", 3, {}, false, "ABC", {}},
                       MoveCase{"UpSingleRow", 1, {0}, true, "A", {0}},
