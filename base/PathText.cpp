@@ -1,5 +1,8 @@
 #include "base/PathText.h"
 
+#include <filesystem>
+#include <system_error>
+
 std::string WithTrailingBackslash(const std::string& dir)
 {
     if (!dir.empty() && dir.back() == '/')
@@ -26,4 +29,12 @@ std::string StripExtension(const std::string& name)
 {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
 }

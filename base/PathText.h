@@ -17,3 +17,7 @@ std::string ExtractFileExt(const std::string& path);
 
 // The name without its last "." and what follows; a name without "." whole.
 std::string StripExtension(const std::string& name);
+
+// Whether two paths name one file: the same text, or the same file reached
+// through links, "..", "./" or a relative form.
+bool IsSameFile(const std::string& a, const std::string& b);

@@ -5,8 +5,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 long long RoundHalfEven(double value)
 {
@@ -125,14 +123,6 @@ std::string SpanSwitchValue(double seconds)
     if (tenths % 10 != 0)
         text += "." + std::to_string(std::llabs(tenths % 10));
     return text;
-}
-
-bool IsSameFile(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 std::string ChooseOutputPath(const OutputNameRequest& request,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/PathText.h"
 #include "tasks/TaskRecord.h"
 
 #include <functional>
@@ -66,10 +67,6 @@ struct OutputNameRequest
     int Position = 1;    // the row's position counted from 1
     bool Rename = false; // "Not overwrite" is selected
 };
-
-// Whether two paths name one file: the same text, or the same file reached
-// through links, "..", "./" or a relative form.
-bool IsSameFile(const std::string& a, const std::string& b);
 
 // The output path of a task. The plain name is used unless it exists while
 // "Not overwrite" is selected, or it is the input itself; then the indexed

@@ -25,11 +25,6 @@ std::string JoinLines(const std::vector<std::string>& lines)
     return text;
 }
 
-std::string OsErrorText(const std::string& path, int error)
-{
-    return "Cannot create file \"" + path + "\". " + std::strerror(error);
-}
-
 // Only a line whose first non-blank character is "[" starts a section: a
 // "[" anywhere else is text, so a value such as "/home/u/Videos [HD]/"
 // stays whole and the keys below it stay in their section.
@@ -40,6 +35,11 @@ bool IsHeaderLine(const std::string& line)
 }
 
 } // namespace
+
+std::string OsErrorText(const std::string& path, int error)
+{
+    return "Cannot create file \"" + path + "\". " + std::strerror(error);
+}
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
 {

@@ -19,6 +19,10 @@ public:
     bool HadWrites;
 };
 
+// How a settings file that cannot be written is reported: the file and the
+// OS's text for `error` (an errno value).
+std::string OsErrorText(const std::string& path, int error);
+
 // The INI store used for every settings file. It keeps the file as lines and
 // answers lookups by case-insensitive substring search, which is how the
 // stored files have always been read: a section's header "[name]" may stand

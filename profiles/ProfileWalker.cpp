@@ -80,28 +80,23 @@ std::string TProfileParameter::ShownValue() const
     return IndexValid() ? Items[size_t(Index)] : std::string();
 }
 
-TProfileWalk WalkProfile(const std::string& path,
+TProfileWalk WalkProfile(const TNewInifile& store,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check)
 {
     TProfileWalk walk;
-    if (!FileExists(path))
-        return walk;
-
-    auto store = std::make_unique<TNewInifile>(path);
-    walk.Type = ByteTextToUtf8(store->ReadString(MainSection, "Type", "mp4"));
-    walk.Para = store->ReadInteger(MainSection, "Para", 0);
-    const std::set<int> numbered = NumberedKeys(*store);
+    walk.Type = ByteTextToUtf8(store.ReadString(MainSection, "Type", "mp4"));
+    walk.Para = store.ReadInteger(MainSection, "Para", 0);
+    const std::set<int> numbered = NumberedKeys(store);
 
     // Before any valid "Sort" there is no grid to inherit: such a parameter
     // goes to Advanced rather than being lost.
     int group = pgAdvanced;
     for (int i = 0; i < walk.Para;) {
-        const TProfileParameter p = ReadParameter(*store, i, group);
+        const TProfileParameter p = ReadParameter(store, i, group);
         group = p.Group;
         visit(p);
         if (check == TIndexCheck::StopAtBadIndex && !p.IndexValid()) {
-            // The load is abandoned mid-way: the store is dropped unsaved.
             walk.Status = TWalkStatus::ListIndexError;
             walk.BadIndex = p.Index;
             return walk;
@@ -118,7 +113,21 @@ TProfileWalk WalkProfile(const std::string& path,
             i = *next;
         }
     }
+    walk.Status = TWalkStatus::Complete;
+    return walk;
+}
 
+TProfileWalk WalkProfile(const std::string& path,
+                         const std::function<void(const TProfileParameter&)>& visit,
+                         TIndexCheck check)
+{
+    if (!FileExists(path))
+        return {};
+    auto store = std::make_unique<TNewInifile>(path);
+    const TProfileWalk walk = WalkProfile(*store, visit, check);
+    // A load abandoned mid-way drops the store unsaved.
+    if (walk.Status != TWalkStatus::Complete)
+        return walk;
     try {
         TNewInifile::SaveAndFree(std::move(store));
     } catch (const EIniWriteError& error) {
@@ -126,7 +135,6 @@ TProfileWalk WalkProfile(const std::string& path,
         if (error.HadWrites)
             throw;
     }
-    walk.Status = TWalkStatus::Complete;
     return walk;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class TNewInifile;
+
 // Parameter groups; each has its own grid in the detail panel and in the
 // profile editor.
 enum TParamGroup
@@ -55,7 +57,7 @@ struct TProfileWalk
 enum class TIndexCheck
 {
     StopAtBadIndex, // loading into grids: the bad parameter is visited, then the walk stops
-    IgnoreIndex     // argument building never looks at Index
+    IgnoreIndex     // argument building and saving never look at Index
 };
 
 // Reads the profile at `path` and hands each parameter to `visit`, in the
@@ -66,6 +68,13 @@ enum class TIndexCheck
 // walk ends. After a complete walk the store is released with SaveAndFree;
 // a failure to write a store that only read is not reported.
 TProfileWalk WalkProfile(const std::string& path,
+                         const std::function<void(const TProfileParameter&)>& visit,
+                         TIndexCheck check = TIndexCheck::StopAtBadIndex);
+
+// The same walk over a store that is already open, which is left open and
+// unwritten: a caller that writes what it visits releases it itself. The
+// status is Complete or ListIndexError.
+TProfileWalk WalkProfile(const TNewInifile& store,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);
 
