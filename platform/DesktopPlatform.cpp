@@ -72,11 +72,14 @@ QStringList DesktopPlatform::OpenFiles(QWidget* owner, const QStringList& filter
     return dialog.selectedFiles();
 }
 
-QString DesktopPlatform::SaveFile(QWidget* owner, const QStringList& filters,
-                                  const QString& defaultExt)
+QString DesktopPlatform::SaveFile(QWidget* owner, const QString& title, const QString& directory,
+                                  const QStringList& filters, const QString& defaultExt)
 {
-    QFileDialog dialog(owner);
+    QFileDialog dialog(owner, title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // As the Windows save dialog without its prompt flag: a file that is
+    // there is replaced without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(filters);
     QString suffix = defaultExt;
     if (suffix.startsWith(QLatin1Char('.')))

@@ -12,7 +12,8 @@ public:
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
     QStringList OpenFiles(QWidget* owner, const QStringList& filters) override;
-    QString SaveFile(QWidget* owner, const QStringList& filters, const QString& defaultExt) override;
+    QString SaveFile(QWidget* owner, const QString& title, const QString& directory,
+                     const QStringList& filters, const QString& defaultExt) override;
     bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) override;
     void ShellOpen(const QString& target) override;
     void PowerOff() override;

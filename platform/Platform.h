@@ -11,9 +11,25 @@ class QWidget;
 class Platform
 {
 public:
-    enum class Icon { None, Information, Question, Warning, Error };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Warning,
+        Error
+    };
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     virtual ~Platform() = default;
 
@@ -33,10 +49,11 @@ public:
     // order, or nothing when the user cancels.
     virtual QStringList OpenFiles(QWidget* owner, const QStringList& filters) = 0;
 
-    // The save dialog. Returns the chosen path (with `defaultExt` appended when
-    // the user typed none), or an empty text when cancelled.
-    virtual QString SaveFile(QWidget* owner, const QStringList& filters,
-                             const QString& defaultExt) = 0;
+    // The save dialog, titled `title` and opened in `directory`. Returns the
+    // chosen path (with `defaultExt` appended when the user typed none), or an
+    // empty text when cancelled. Replacing an existing file is not asked about.
+    virtual QString SaveFile(QWidget* owner, const QString& title, const QString& directory,
+                             const QStringList& filters, const QString& defaultExt) = 0;
 
     // The folder browser. Returns true and sets `dir` to the picked folder.
     virtual bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) = 0;

@@ -18,11 +18,6 @@ const char* const ProfilesDir = "Profiles/";
 const char* const ProfileExt = ".apf";
 
 const QStringList OutputRows = {"New Filename", "Start Time", "End Time"};
-const QStringList VideoRows = {"Video Codec", "Video Size", "Bit Rate",
-                               "Frame Rate",  "Aspect",     "Disable Video"};
-const QStringList AudioRows = {"Audio Codec", "Audio Bitrate", "Sample Rate",
-                               "Channels",    "Volumn",        "Disable Audio"};
-const QStringList AdvancedRows = {"Bit Exact Algorithms", "Deinterlace"};
 
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");
@@ -44,9 +39,9 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const QStr
     // The output grid's rows are never read-only: its values are always black.
     const TGroup output =
         AddGroup("Output", OutputRows, KeyWidth, ValueWidth, TFixedTextLook::Black);
-    const TGroup video = AddGroup("Video", VideoRows, KeyWidth, ValueWidth);
-    const TGroup audio = AddGroup("Audio", AudioRows, KeyWidth, ValueWidth);
-    const TGroup advanced = AddGroup("Advanced", AdvancedRows, KeyWidth, ValueWidth);
+    const TGroup video = AddGroup("Video", StartupRows(pgVideo), KeyWidth, ValueWidth);
+    const TGroup audio = AddGroup("Audio", StartupRows(pgAudio), KeyWidth, ValueWidth);
+    const TGroup advanced = AddGroup("Advanced", StartupRows(pgAdvanced), KeyWidth, ValueWidth);
     panOutput = output.Header;
     panVideo = video.Header;
     panAudio = audio.Header;
@@ -100,9 +95,14 @@ void TProfileDetail::vleVideoStringsChange()
         emit CustomSizeRequested();
 }
 
+QString TProfileDetail::ProfilesDirectory() const
+{
+    return FAppDir + ProfilesDir;
+}
+
 QString TProfileDetail::ProfilePath(const QString& name) const
 {
-    const QString dir = FAppDir + ProfilesDir;
+    const QString dir = ProfilesDirectory();
     const QString path = dir + name + ProfileExt;
     if (FileExists(path.toStdString()))
         return path;
@@ -116,7 +116,7 @@ QString TProfileDetail::ProfilePath(const QString& name) const
 
 void TProfileDetail::BuildProfileCatalogue()
 {
-    const std::string dir = (FAppDir + ProfilesDir).toStdString();
+    const std::string dir = ProfilesDirectory().toStdString();
     for (const std::string& file : ListFilesWithExt(dir, ProfileExt))
         FCmbProfile->addItem(QString::fromStdString(StripExtension(file)));
     FCmbProfile->setCurrentIndex(-1);

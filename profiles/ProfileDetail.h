@@ -39,6 +39,8 @@ public:
     // "." + the loaded profile's "Type"; empty until a profile loads.
     QString OutputExt;
 
+    // AppDir + "Profiles/", where the profiles lie.
+    QString ProfilesDirectory() const;
     // AppDir + "Profiles/" + name + ".apf"; when that file is missing, the
     // listed file of that name whose extension differs only in case.
     QString ProfilePath(const QString& name) const;

@@ -1,6 +1,8 @@
 #include "profiles/ProfileGrids.h"
 
 #include "platform/Platform.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/ValueListEditor.h"
 
@@ -13,6 +15,15 @@ QStringList ToStringList(const std::vector<std::string>& items)
     for (const std::string& item : items)
         list.append(QString::fromStdString(item));
     return list;
+}
+
+std::vector<std::string> ToStdStrings(const QStringList& list)
+{
+    std::vector<std::string> items;
+    items.reserve(std::size_t(list.size()));
+    for (const QString& item : list)
+        items.push_back(item.toStdString());
+    return items;
 }
 
 void ClearRows(ValueListEditor* grid)
@@ -34,6 +45,21 @@ ValueListEditor* TProfileGrids::ForGroup(int group) const
         return Advanced;
     default:
         return nullptr;
+    }
+}
+
+QStringList StartupRows(int group)
+{
+    switch (group) {
+    case pgVideo:
+        return {"Video Codec", "Video Size", "Bit Rate", "Frame Rate", "Aspect", "Disable Video"};
+    case pgAudio:
+        return {"Audio Codec", "Audio Bitrate", "Sample Rate",
+                "Channels",    "Volumn",        "Disable Audio"};
+    case pgAdvanced:
+        return {"Bit Exact Algorithms", "Deinterlace"};
+    default:
+        return {};
     }
 }
 
@@ -86,5 +112,25 @@ bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platf
     FitGridHeight(grids.Video);
     FitGridHeight(grids.Audio);
     FitGridHeight(grids.Advanced);
+    return true;
+}
+
+bool SaveGridsToProfile(const QString& path, const TProfileGrids& grids, Platform& platform)
+{
+    const auto lookup = [&grids](int group, const std::string& name, TShownRow& shown) {
+        const ValueListEditor* grid = grids.ForGroup(group);
+        int row = -1;
+        if (!grid || !grid->FindRow(QString::fromStdString(name), row))
+            return false;
+        shown.Value = grid->RowValue(row).toStdString();
+        shown.Choices = ToStdStrings(grid->ItemProps(row).PickList);
+        return true;
+    };
+    try {
+        SaveShownRows(path.toStdString(), lookup);
+    } catch (const EIniWriteError& error) {
+        platform.ShowError(QString::fromStdString(error.what()));
+        return false;
+    }
     return true;
 }

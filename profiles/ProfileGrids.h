@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Platform;
 class ValueListEditor;
@@ -17,6 +18,10 @@ struct TProfileGrids
     ValueListEditor* ForGroup(int group) const;
 };
 
+// The rows a parameter grid of group 1 Video, 2 Audio or 3 Advanced holds,
+// with empty values, until a profile is loaded.
+QStringList StartupRows(int group);
+
 // Fills `grids` from the profile at `path`: when the file exists, the grids
 // are emptied and each parameter becomes a row of its group's grid, a pick
 // list showing item "Index" (read-only, so it can only be picked) or a text
@@ -27,6 +32,13 @@ struct TProfileGrids
 // completely (missing file or list-index error).
 bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platform& platform,
                           QString* outputExt = nullptr);
+
+// Writes the values `grids` show into the profile at `path` (SaveShownRows:
+// pick lists by their position, editable texts as "Caption" and "Value",
+// read-only parameters never). A file that cannot be written is reported
+// through `platform` with the OS's reason and stays as it was. Returns
+// whether the values were saved.
+bool SaveGridsToProfile(const QString& path, const TProfileGrids& grids, Platform& platform);
 
 // Sets a grid's height to its rows, 18 pixels each, as after a load; an empty
 // grid keeps one row's height.

@@ -3,7 +3,9 @@
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
+#include "profiles/ProfileWalker.h"
 #include "settings/Preferences.h"
+#include "settings/ProfileEditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +42,9 @@ const char* const SaveAsButtonText = "&Save as...";
 const char* const LoadDefaultQuestion = "Are you sure to load the default preferences?";
 const char* const LoadDefaultTitle = "Load Default";
 const char* const BrowseTitle = "Select the output directory.";
+const char* const SaveAsTitle = "Save Profile As";
+const char* const SaveAsFilter = "Profiles (*.apf)";
+const char* const ProfileExt = ".apf";
 const QSize ClientSize(391, 498);
 
 // Accessible names follow the visible texts, without the mnemonic marks.
@@ -99,6 +104,7 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
     connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
     connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
     connect(cmbProfile, &QComboBox::activated, this, &TSettingForm::cmbProfileChange);
+    connect(btnSaveAs, &QPushButton::clicked, this, &TSettingForm::btnSaveAsClick);
 
     connect(main.tbtnSetting, &QToolButton::clicked, this, &TSettingForm::ShowGeneralPage);
     connect(main.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
@@ -186,10 +192,10 @@ void TSettingForm::CreateProfilesPage()
     auto* top = new QHBoxLayout;
     top->addWidget(cmbProfile, 1);
     top->addWidget(btnSaveAs);
+    ProfileEditor = new TProfileEditor(FPlatform, TabSheet2);
     auto* page = new QVBoxLayout(TabSheet2);
     page->addLayout(top);
-    // The profile editor's grids take the rest of the page.
-    page->addStretch();
+    page->addWidget(ProfileEditor, 1);
 }
 
 // Runs once, after the main window has listed the profile catalogue. The
@@ -240,8 +246,10 @@ void TSettingForm::btnOKClick()
 {
     FMain.edtOutputdir->setText(edtOutputDir->text());
     FPreferences->SavePreferences();
-    // The profile editor saves its grids into the selected profile here,
-    // before the main window reloads that profile.
+    const QString path = FDetail.ProfilePath(cmbProfile->currentText());
+    if (FileExists(path.toStdString()))
+        ProfileEditor->SaveGridsToProfile(path);
+    // The main window shows what was just saved, when it is the same profile.
     if (FMain.cmbProfile->currentText() == cmbProfile->currentText())
         MainProfileChange();
     accept();
@@ -274,7 +282,21 @@ void TSettingForm::sbtnBrowseClick()
 
 void TSettingForm::cmbProfileChange()
 {
-    // The profile editor reloads its grids from the picked profile here.
+    const QString path = FDetail.ProfilePath(cmbProfile->currentText());
+    if (FileExists(path.toStdString()))
+        ProfileEditor->LoadProfileIntoGrids(path);
+}
+
+// The dialog opens where the profiles lie: left to itself it would open in
+// the working directory, which is rarely where a user keeps them.
+void TSettingForm::btnSaveAsClick()
+{
+    const QString target =
+        FPlatform.SaveFile(this, QString::fromUtf8(SaveAsTitle), FDetail.ProfilesDirectory(),
+                           {QString::fromUtf8(SaveAsFilter)}, QString::fromUtf8(ProfileExt));
+    if (target.isEmpty())
+        return;
+    ProfileEditor->SaveProfileAs(FDetail.ProfilePath(cmbProfile->currentText()), target);
 }
 
 void TSettingForm::MainProfileChange()

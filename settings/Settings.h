@@ -18,6 +18,7 @@ class QToolButton;
 class QWidget;
 class Platform;
 class TPreferences;
+class TProfileEditor;
 class TProfileDetail;
 
 // The main window's controls the settings dialog works with.
@@ -61,9 +62,12 @@ public:
     void btnCancelClick();
     void btnDefaultClick();
     void sbtnBrowseClick();
-    // A pick in the profile page's combo; the profile editor loads its grids
-    // from here.
+    // A pick in the profile page's combo, or the "&Setting" button: the
+    // profile editor shows the profile, fresh from its file.
     void cmbProfileChange();
+    // Saves the profile editor's grids into a copy of the picked profile,
+    // under a name the user gives.
+    void btnSaveAsClick();
     // The main window's profile change handler: reloads its profile detail
     // panel from the selected profile's file.
     void MainProfileChange();
@@ -91,6 +95,7 @@ public:
     // "Profiles" page.
     QComboBox* cmbProfile = nullptr;
     QPushButton* btnSaveAs = nullptr;
+    TProfileEditor* ProfileEditor = nullptr;
 
 protected:
     void FormShow() override;

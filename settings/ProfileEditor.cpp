@@ -1,0 +1,65 @@
+#include "settings/ProfileEditor.h"
+
+#include "base/PathText.h"
+#include "platform/Platform.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileSaver.h"
+#include "profiles/ProfileWalker.h"
+#include "widgets/GroupHeader.h"
+
+#include <QToolButton>
+
+namespace {
+
+constexpr int KeyWidth = 160;
+constexpr int ValueWidth = 200;
+
+} // namespace
+
+TProfileEditor::TProfileEditor(Platform& platform, QWidget* parent)
+    : TGridStack(parent), FPlatform(platform)
+{
+    setObjectName(QStringLiteral("ScrollBox1"));
+    const TGroup video = AddGroup("Video", StartupRows(pgVideo), KeyWidth, ValueWidth);
+    const TGroup audio = AddGroup("Audio", StartupRows(pgAudio), KeyWidth, ValueWidth);
+    const TGroup advanced = AddGroup("Advanced", StartupRows(pgAdvanced), KeyWidth, ValueWidth);
+    panVideo = video.Header;
+    panAudio = audio.Header;
+    panAdvanced = advanced.Header;
+    btnVideo = panVideo->Button();
+    btnAudio = panAudio->Button();
+    btnAdvanced = panAdvanced->Button();
+    vleVideo = video.Grid;
+    vleAudio = audio.Grid;
+    vleAdvanced = advanced.Grid;
+}
+
+void TProfileEditor::LoadProfileIntoGrids(const QString& path)
+{
+    // The dialog has no output type to set: "Type" is the main window's.
+    ::LoadProfileIntoGrids(path, Grids(), FPlatform);
+}
+
+bool TProfileEditor::SaveGridsToProfile(const QString& path)
+{
+    return ::SaveGridsToProfile(path, Grids(), FPlatform);
+}
+
+bool TProfileEditor::SaveProfileAs(const QString& source, const QString& target)
+{
+    const std::string from = source.toStdString(), to = target.toStdString();
+    if (!FileExists(from))
+        return false;
+    // The source itself as the target is simply saved: nothing to copy.
+    if (!IsSameFile(from, to)) {
+        try {
+            CopyProfileFile(from, to);
+        } catch (const EIniWriteError& error) {
+            // The grids are not saved into whatever the target holds: a
+            // profile written over a failed copy would be a half profile.
+            FPlatform.ShowError(QString::fromStdString(error.what()));
+            return false;
+        }
+    }
+    return SaveGridsToProfile(target);
+}
