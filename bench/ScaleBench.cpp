@@ -16,6 +16,7 @@
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
+#include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "settings/Settings.h"
@@ -41,6 +42,9 @@
 
 namespace {
 
+using Fixtures::RunFor;
+using Fixtures::RunUntil;
+
 constexpr int WatchPeriodMs = 5;
 constexpr int SettleMs = 200;
 constexpr int TimeoutMs = 20000;
@@ -49,29 +53,6 @@ constexpr double StallGoalMs = 100;
 double Ms(qint64 ns)
 {
     return static_cast<double>(ns) / 1e6;
-}
-
-bool RunUntil(const std::function<bool()>& done, int ms)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(2);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
-
-void RunFor(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    RunUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
 }
 
 // Whether the main thread has a child process, a zombie included. Cheap

@@ -17,6 +17,7 @@
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
+#include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "settings/Settings.h"
@@ -41,31 +42,10 @@
 
 namespace {
 
+using Fixtures::RunFor;
+using Fixtures::RunUntil;
+
 constexpr int TimeoutMs = 20000;
-
-// Runs the event loop until `done` holds or `ms` have passed.
-bool RunUntil(const std::function<bool()>& done, int ms)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(2);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
-
-void RunFor(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    RunUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
-}
 
 long ResidentKb()
 {
