@@ -3,7 +3,6 @@
 #include "base/PathText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
-#include "convert/CommandLine.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -27,7 +26,6 @@ const QString StatusStop = QStringLiteral("Stop");
 const QString StatusFailed = QStringLiteral("Failed");
 
 constexpr int StatusColumn = 3;
-constexpr std::size_t TailLimit = 8192;
 
 QString Text(const std::string& s)
 {
@@ -42,9 +40,11 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
       FDetail(detail), FOptions(options), FEncoderPath(encoderPath)
 {
-    FChannel.SetMaxChunk(EncoderChannel::ConversionChunk);
-    connect(&FChannel, &EncoderChannel::ChunkRead, this, &TBatchRunner::OnChunk);
-    connect(&FChannel, &EncoderChannel::Finished, this, &TBatchRunner::OnFinished);
+    connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
+    connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
+    connect(&FEngine, &TBatchEngine::TotalProgress, this, &TBatchRunner::OnTotalProgress);
+    connect(&FEngine, &TBatchEngine::TaskFinished, this, &TBatchRunner::OnTaskFinished);
+    connect(&FEngine, &TBatchEngine::BatchEnded, this, &TBatchRunner::OnBatchEnded);
     connect(controls.tbtnStart, &QToolButton::clicked, this, &TBatchRunner::tbtnStartClick);
     connect(controls.tbtnStop, &QToolButton::clicked, this, &TBatchRunner::tbtnStopClick);
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
@@ -82,17 +82,9 @@ void TBatchRunner::tbtnStopClick()
     if (FRunState != Running)
         return;
     FRunState = StopRequested;
-    if (FChannel.IsRunning()) {
-        TerminateEncoder();
-        EndStopped(true);
-    }
-    // Between two tasks nothing runs: the next task sees the request and the
-    // run ends before another encoder starts.
-}
-
-void TBatchRunner::TerminateEncoder()
-{
-    FChannel.Terminate();
+    // Between two tasks nothing runs: the run ends before another encoder
+    // starts.
+    FEngine.Stop();
 }
 
 void TBatchRunner::LockForConversion()
@@ -120,7 +112,6 @@ void TBatchRunner::SetControlsLocked(bool locked)
 
 void TBatchRunner::RunBatch(const std::string& arguments)
 {
-    FArguments = arguments;
     FControls.labConvertingFile->clear();
     FControls.labElapsed->clear();
     FControls.labRemaining->clear();
@@ -133,109 +124,79 @@ void TBatchRunner::RunBatch(const std::string& arguments)
 
     FRunState = Running;
     FBatchActive = true;
-    FDone = 0;
-    FTotal = 0;
-    FFailed = 0;
     FElapsedSeconds = 0;
     FRemainingSeconds = 0;
     FControls.timerTime->start();
 
-    FRowCount = FTaskList.TaskCount();
-    for (int row = 0; row < FRowCount; ++row) {
-        ltvItemData task;
-        FTaskList.ReadTask(row, AllFields, task);
-        FTotal += SecondsInTotal(task);
-    }
-    FRow = 0;
-    // One turn of the event loop before each task, as the window is pumped
-    // between tasks: a Stop clicked meanwhile is seen before the next start.
-    QTimer::singleShot(0, this, &TBatchRunner::StartTask);
+    // The rows as they are now are the batch: the list is locked until it
+    // ends, and rows an add appends meanwhile are not part of it.
+    std::vector<ltvItemData> tasks(static_cast<std::size_t>(FTaskList.TaskCount()));
+    for (std::size_t row = 0; row < tasks.size(); ++row)
+        FTaskList.ReadTask(static_cast<int>(row), AllFields, tasks[row]);
+
+    TBatchOptions options;
+    options.EncoderPath = FEncoderPath;
+    options.Arguments = arguments;
+    options.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
+    options.OutputExt = FDetail.OutputExt.toStdString();
+    options.Rename = FOptions.rdbRename->isChecked();
+    FEngine.Start(std::move(tasks), options);
 }
 
-void TBatchRunner::StartTask()
+void TBatchRunner::OnTaskStarted(int task)
 {
-    if (FRunState == StopRequested) {
-        EndStopped(false);
-        return;
-    }
-    FProgress = TProgressReader();
-    FTaskList.ReadTask(FRow, AllFields, FTask);
-    WriteStatus(FRow, StatusConverting);
-    FControls.labConvertingFile->setText(Text(ExtractFileName(FTask.InputFile)));
-
-    OutputNameRequest request;
-    request.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
-    request.NewName = FTask.NewName;
-    request.NewExt = FTask.NewExt;
-    request.OutputExt = FDetail.OutputExt.toStdString();
-    request.InputFile = FTask.InputFile;
-    request.Position = FRow + 1;
-    request.Rename = FOptions.rdbRename->isChecked();
-    const std::string output = ChooseOutputPath(
-        request, [](const std::string& path) { return QFileInfo::exists(Text(path)); });
-
-    const std::string arguments = FArguments + TrimSwitches(FTask);
-    FChunkIndex = 0;
-    FTail.clear();
-    if (!FChannel.Start(FEncoderPath, EncoderChannel::ArgumentList(
-                                          ConversionArguments(FTask.InputFile, arguments, output))))
-        EndFailedStart();
+    WriteStatus(task, StatusConverting);
+    ShowCurrentTask();
 }
 
-void TBatchRunner::OnChunk(const QByteArray& chunk)
+// "Converting:" and the current bar follow the running task that comes
+// first in the list; with none running they keep what they showed last.
+void TBatchRunner::ShowCurrentTask()
 {
-    if (FRunState == Idle)
+    const int task = FEngine.EarliestRunningTask();
+    if (task < 0)
         return;
-    // The first two reads hold the encoder's banner and the input's
-    // description, never progress worth showing.
-    if (FChunkIndex >= 2)
-        UpdateProgress(chunk);
-    ++FChunkIndex;
-    FTail.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-    if (FTail.size() > TailLimit)
-        FTail.erase(0, FTail.size() - TailLimit);
+    FControls.labConvertingFile->setText(Text(ExtractFileName(FEngine.Task(task).InputFile)));
+    SetCurrentBar(FEngine.TaskPercent(task));
 }
 
-void TBatchRunner::UpdateProgress(const QByteArray& chunk)
+void TBatchRunner::SetCurrentBar(int percent)
 {
-    if (!FProgress.Read(chunk.toStdString()))
-        return;
-    const double span = SecondsInTotal(FTask);
-    if (span != 0)
-        FControls.pgbCurrent->setValue(ProgressPercent(FProgress.Current(), span));
-    if (FTotal != 0)
-        FControls.pgbTotal->setValue(ProgressPercent(FDone + FProgress.Current(), FTotal));
+    FControls.pgbCurrent->setValue(percent);
     FControls.labCurProgress->setText(QString::number(FControls.pgbCurrent->value()) + "%");
+}
+
+void TBatchRunner::OnTaskProgress(int task, int percent)
+{
+    if (task == FEngine.EarliestRunningTask())
+        SetCurrentBar(percent);
+}
+
+void TBatchRunner::OnTotalProgress(int percent)
+{
+    FControls.pgbTotal->setValue(percent);
     FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
 }
 
-void TBatchRunner::OnFinished(int exitCode, bool crashed)
+void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    if (FRunState == Idle)
-        return;
-    if (FRunState == StopRequested) {
-        EndStopped(true);
-        return;
-    }
-    FDone += SecondsInTotal(FTask);
-    if (exitCode != 0 || crashed) {
-        ++FFailed;
-        WriteStatus(FRow, StatusFailed, Text(LastEncoderMessage(FTail)));
-    } else {
-        WriteStatus(FRow, StatusComplete);
-    }
-    if (FTotal != 0) {
-        FControls.pgbTotal->setValue(ProgressPercent(FDone, FTotal));
-        FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
-    }
-    ++FRow;
-    if (FRow < FRowCount && FRow < FTaskList.TaskCount()) {
-        FControls.pgbCurrent->setValue(0);
-        FControls.labCurProgress->setText(QStringLiteral("0%"));
-        QTimer::singleShot(0, this, &TBatchRunner::StartTask);
+    switch (end) {
+    case TBatchEngine::TaskEnd::Complete:
+        WriteStatus(task, StatusComplete);
+        break;
+    case TBatchEngine::TaskEnd::Failed:
+        WriteStatus(task, StatusFailed, reason);
+        break;
+    case TBatchEngine::TaskEnd::Stopped:
+        WriteStatus(task, StatusStop);
         return;
     }
-    EndCompleted();
+    // The bar goes back to 0 for the task that comes next, unless this was
+    // the last one.
+    if (task + 1 < FEngine.TaskCount()) {
+        SetCurrentBar(0);
+        ShowCurrentTask();
+    }
 }
 
 void TBatchRunner::WriteStatus(int row, const QString& status, const QString& tooltip)
@@ -247,11 +208,24 @@ void TBatchRunner::WriteStatus(int row, const QString& status, const QString& to
         item->setToolTip(StatusColumn, tooltip);
 }
 
-void TBatchRunner::EndStopped(bool duringTask)
+void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
+{
+    switch (end) {
+    case TBatchEngine::BatchEnd::Completed:
+        EndCompleted();
+        break;
+    case TBatchEngine::BatchEnd::Stopped:
+        EndStopped();
+        break;
+    case TBatchEngine::BatchEnd::StartFailed:
+        EndFailedStart();
+        break;
+    }
+}
+
+void TBatchRunner::EndStopped()
 {
     FControls.timerTime->stop();
-    if (duringTask)
-        WriteStatus(FRow, StatusStop);
     FPlatform.MessageBox(FControls.Window, QStringLiteral("The Coversion is canceled."),
                          QStringLiteral("Cancel"), Platform::Icon::Information,
                          Platform::Buttons::Ok);
@@ -276,11 +250,12 @@ void TBatchRunner::EndCompleted()
         emit ProgramEndRequested();
         return;
     }
+    const int failed = FEngine.FailedCount();
     const QString text =
-        FFailed == 0 ? QStringLiteral("The coversion is completed successfully.")
-                     : QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
-                           .arg(FFailed)
-                           .arg(FRowCount);
+        failed == 0 ? QStringLiteral("The coversion is completed successfully.")
+                    : QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
+                          .arg(failed)
+                          .arg(FEngine.TaskCount());
     FPlatform.MessageBox(FControls.Window, text, QStringLiteral("Complete"),
                          Platform::Icon::Information, Platform::Buttons::Ok);
     if (FOptions.chkOpenDir->isChecked())
@@ -295,7 +270,6 @@ void TBatchRunner::EndFailedStart()
     FPlatform.ShowMessage(QStringLiteral("Error on CreateProcess()"));
     // The run cannot go on: put the window back as it is between runs.
     FControls.timerTime->stop();
-    WriteStatus(FRow, StatusFailed);
     ShowIdlePanel();
     FRunState = Idle;
     FinishBatch();

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "convert/BatchRules.h"
-#include "convert/EncoderChannel.h"
-#include "tasks/TaskRecord.h"
+#include "convert/BatchEngine.h"
 
 #include <QObject>
 #include <QString>
-
-#include <string>
 
 class Platform;
 class QAbstractButton;
@@ -64,10 +60,12 @@ struct RunnerOptions
     const QAbstractButton* rdbRename = nullptr;
 };
 
-// Converts the task list, row by row, with one encoder run per task, using
-// the profile and the grids of the profile detail. The run is driven by the
-// encoder's signals, so the window keeps answering between and during reads;
-// nothing here waits for the encoder.
+// The window's view of a batch: Start and Stop, the lock, the progress panel,
+// the rows' statuses, the messages and the completion actions. The run itself
+// (the task order, the output names, the encoders and their progress) is the
+// batch engine's, which converts a snapshot of the rows taken at Start with
+// the profile and the grids of the profile detail. Everything is driven by
+// signals, so the window keeps answering while encoders run.
 class TBatchRunner : public QObject
 {
     Q_OBJECT
@@ -92,8 +90,8 @@ public:
     int ElapsedSeconds() const { return FElapsedSeconds; }
     int RemainingSeconds() const { return FRemainingSeconds; }
 
-    // The encoder of the current task, for tests that check it is reaped.
-    const EncoderChannel& Channel() const { return FChannel; }
+    // The run itself, for tests that look at its encoders or feed it reads.
+    TBatchEngine& Engine() { return FEngine; }
 
     void tbtnStartClick();
     void tbtnStopClick();
@@ -105,11 +103,6 @@ public:
     // The main window was closed during the batch: end the program once the
     // batch and its completion action are done.
     void EndProgramWhenDone();
-
-    // What the encoder channel delivers; public so that tests can feed a run
-    // exactly the reads they want to examine.
-    void OnChunk(const QByteArray& chunk);
-    void OnFinished(int exitCode, bool crashed);
 
 signals:
     // The lock's first step; the preview stops its playback here.
@@ -123,15 +116,19 @@ signals:
 private:
     void SetControlsLocked(bool locked);
     void RunBatch(const std::string& arguments);
-    void StartTask();
-    void UpdateProgress(const QByteArray& chunk);
+    void OnTaskStarted(int task);
+    void OnTaskProgress(int task, int percent);
+    void OnTotalProgress(int percent);
+    void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
+    void OnBatchEnded(TBatchEngine::BatchEnd end);
+    void ShowCurrentTask();
+    void SetCurrentBar(int percent);
     void WriteStatus(int row, const QString& status, const QString& tooltip = QString());
-    void EndStopped(bool duringTask);
+    void EndStopped();
     void EndCompleted();
     void EndFailedStart();
     void ShowIdlePanel();
     void FinishBatch();
-    void TerminateEncoder();
 
     const RunnerControls FControls;
     Platform& FPlatform;
@@ -139,25 +136,11 @@ private:
     TProfileDetail& FDetail;
     const RunnerOptions FOptions;
     const QString FEncoderPath;
-    EncoderChannel FChannel;
+    TBatchEngine FEngine;
 
     TRunState FRunState = Idle;
     bool FBatchActive = false;
     bool FEndProgram = false;
     int FElapsedSeconds = 0;
     int FRemainingSeconds = 0;
-
-    // Values of one run.
-    std::string FArguments;
-    double FTotal = 0;
-    double FDone = 0;
-    TProgressReader FProgress; // the current task's encoded time
-    int FChunkIndex = 0;
-    int FRow = 0;
-    int FRowCount = 0;
-    int FFailed = 0;
-    ltvItemData FTask;
-    // The end of what the current task's encoder wrote, kept short, for the
-    // line that tells why a conversion failed.
-    std::string FTail;
 };

@@ -126,26 +126,26 @@ TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
     runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
     EXPECT_EQ(Statuses(), QStringList({"Converting", "OK", "OK"}));
     EXPECT_FALSE(form->Toolbar.tbtnStart->isEnabled());
     EXPECT_TRUE(form->Toolbar.tbtnStop->isEnabled());
     EXPECT_FALSE(form->BottomStrip.panBottomLeft->isHidden());
 
-    runner->OnChunk("frame= 1 time=50.0 bitrate");
-    runner->OnChunk("frame= 1 time=50.0 bitrate");
+    runner->Engine().OnChunk(0, "frame= 1 time=50.0 bitrate");
+    runner->Engine().OnChunk(0, "frame= 1 time=50.0 bitrate");
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 0) << "the first two reads are never examined";
-    runner->OnChunk("frame= 1 time=50.0 bitrate");
+    runner->Engine().OnChunk(0, "frame= 1 time=50.0 bitrate");
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50);
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 17);
     EXPECT_EQ(form->BottomStrip.labCurProgress->text(), "50%");
     EXPECT_EQ(form->BottomStrip.labTotalProgress->text(), "17%");
-    runner->OnChunk("frame= 1 time=40.0 bitrate");
+    runner->Engine().OnChunk(0, "frame= 1 time=40.0 bitrate");
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50) << "progress never moves back";
-    runner->OnChunk("frame= 1 time=00:01:15.00 bitrate");
+    runner->Engine().OnChunk(0, "frame= 1 time=00:01:15.00 bitrate");
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 75) << "the clock form is read too";
 
-    const qint64 pid = runner->Channel().ProcessId();
+    const qint64 pid = runner->Engine().EncoderProcessId(0);
     runner->tbtnStopClick();
     EXPECT_EQ(Statuses(), QStringList({"Stop", "OK", "OK"}));
     EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
@@ -161,10 +161,10 @@ TEST_F(BatchRun, RemainingTimeFollowsElapsedTimeAndTotalProgress)
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
     runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
     form->timerTime->stop(); // the test is the clock
     for (const char* chunk : {"", "", "time=75.0 "})
-        runner->OnChunk(chunk);
+        runner->Engine().OnChunk(0, chunk);
     ASSERT_EQ(form->BottomStrip.pgbTotal->value(), 25);
     for (int second = 0; second < 30; ++second)
         runner->timerTimeTimer();
@@ -310,7 +310,7 @@ TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
     form->close();
     EXPECT_EQ(closed.count(), 1) << "the preferences are saved at once";
     EXPECT_FALSE(form->isVisible());
@@ -347,8 +347,8 @@ TEST_F(BatchRun, DestroyingTheWindowsDuringARunLeavesNoEncoder)
     script.Set("convert.mode", "silence");
     Open({"a.avi"});
     runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
-    const qint64 pid = runner->Channel().ProcessId();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
+    const qint64 pid = runner->Engine().EncoderProcessId(0);
     windows.reset();
     EXPECT_TRUE(ProcessGone(pid));
     EXPECT_TRUE(ChildProcesses().isEmpty());

@@ -1,0 +1,267 @@
+#include "convert/BatchEngine.h"
+
+#include "convert/BatchRules.h"
+#include "convert/CommandLine.h"
+#include "convert/EncoderChannel.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// The end of what an encoder wrote, kept for the line that tells why its
+// conversion failed.
+constexpr std::size_t TailLimit = 8192;
+
+QString Text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+// One encoder place. Slots are kept for the engine's life and reused task
+// after task, so that no channel is destroyed inside its own signal.
+struct TBatchEngine::TSlot
+{
+    EncoderChannel Channel;
+    int Task = -1; // -1 while free
+    TProgressReader Progress;
+    int ChunkIndex = 0;
+    std::string Tail;
+};
+
+TBatchEngine::TBatchEngine(QObject* parent) : QObject(parent) {}
+
+TBatchEngine::~TBatchEngine() = default;
+
+TBatchEngine::TSlot& TBatchEngine::SlotAt(std::size_t index)
+{
+    while (FSlots.size() <= index) {
+        FSlots.push_back(std::make_unique<TSlot>());
+        TSlot* slot = FSlots.back().get();
+        slot->Channel.SetMaxChunk(EncoderChannel::ConversionChunk);
+        connect(&slot->Channel, &EncoderChannel::ChunkRead, this,
+                [this, slot](const QByteArray& c) {
+                    if (slot->Task >= 0)
+                        OnChunk(slot->Task, c);
+                });
+        connect(&slot->Channel, &EncoderChannel::Finished, this,
+                [this, slot](int exitCode, bool crashed) { OnFinished(*slot, exitCode, crashed); });
+    }
+    return *FSlots[index];
+}
+
+TBatchEngine::TSlot* TBatchEngine::SlotOf(int task) const
+{
+    for (const auto& slot : FSlots)
+        if (slot->Task == task && task >= 0)
+            return slot.get();
+    return nullptr;
+}
+
+int TBatchEngine::RunningCount() const
+{
+    return static_cast<int>(
+        std::count_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return s->Task >= 0; }));
+}
+
+int TBatchEngine::EarliestRunningTask() const
+{
+    int earliest = -1;
+    for (const auto& slot : FSlots)
+        if (slot->Task >= 0 && (earliest < 0 || slot->Task < earliest))
+            earliest = slot->Task;
+    return earliest;
+}
+
+int TBatchEngine::TaskPercent(int task) const
+{
+    if (task < 0 || task >= static_cast<int>(FPercents.size()))
+        return 0;
+    return FPercents[static_cast<std::size_t>(task)];
+}
+
+bool TBatchEngine::IsEncoderRunning(int task) const
+{
+    const TSlot* slot = SlotOf(task);
+    return slot && slot->Channel.IsRunning();
+}
+
+qint64 TBatchEngine::EncoderProcessId(int task) const
+{
+    const TSlot* slot = SlotOf(task);
+    return slot ? slot->Channel.ProcessId() : 0;
+}
+
+bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options)
+{
+    if (FRunning)
+        return false;
+    ++FRun;
+    FTasks = std::move(tasks);
+    FOptions = options;
+    FOptions.SimultaneousTasks = std::max(1, FOptions.SimultaneousTasks);
+    FPercents.assign(FTasks.size(), 0);
+    FRunning = true;
+    FStartFailed = false;
+    FNext = 0;
+    FFailed = 0;
+    FDone = 0;
+    FTotal = 0;
+    for (const ltvItemData& task : FTasks)
+        FTotal += SecondsInTotal(task);
+    ScheduleFill();
+    return true;
+}
+
+// Tasks start from the event loop, one turn after the request: a Stop given
+// meanwhile is seen before another encoder starts.
+void TBatchEngine::ScheduleFill()
+{
+    if (FFillPending)
+        return;
+    FFillPending = true;
+    QTimer::singleShot(0, this, [this, run = FRun] {
+        FFillPending = false;
+        if (run == FRun)
+            Fill();
+    });
+}
+
+void TBatchEngine::Fill()
+{
+    if (!FRunning)
+        return;
+    for (std::size_t index = 0;
+         !FStartFailed && FNext < TaskCount() && RunningCount() < FOptions.SimultaneousTasks;
+         ++index) {
+        TSlot& slot = SlotAt(index);
+        if (slot.Task < 0)
+            StartTask(slot, FNext++);
+    }
+    EndRunIfIdle();
+}
+
+void TBatchEngine::StartTask(TSlot& slot, int task)
+{
+    const ltvItemData& data = Task(task);
+    slot.Task = task;
+    slot.Progress = TProgressReader();
+    slot.ChunkIndex = 0;
+    slot.Tail.clear();
+
+    OutputNameRequest request;
+    request.OutputDir = FOptions.OutputDir;
+    request.NewName = data.NewName;
+    request.NewExt = data.NewExt;
+    request.OutputExt = FOptions.OutputExt;
+    request.InputFile = data.InputFile;
+    request.Position = task + 1;
+    request.Rename = FOptions.Rename;
+    const std::string output = ChooseOutputPath(
+        request, [](const std::string& path) { return QFileInfo::exists(Text(path)); });
+
+    emit TaskStarted(task, Text(output));
+    const std::string arguments = FOptions.Arguments + TrimSwitches(data);
+    if (slot.Channel.Start(FOptions.EncoderPath, EncoderChannel::ArgumentList(ConversionArguments(
+                                                     data.InputFile, arguments, output))))
+        return;
+    slot.Task = -1;
+    FStartFailed = true;
+    ++FFailed;
+    emit TaskFinished(
+        task, TaskEnd::Failed,
+        QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+}
+
+void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
+{
+    TSlot* slot = SlotOf(task);
+    if (!FRunning || !slot)
+        return;
+    // The first two reads hold the encoder's banner and the input's
+    // description, never progress worth showing.
+    if (slot->ChunkIndex >= 2) {
+        if (slot->Progress.Read(chunk.toStdString())) {
+            const double span = Task(task).SpanSec;
+            if (span != 0) {
+                FPercents[static_cast<std::size_t>(task)] =
+                    ProgressPercent(slot->Progress.Current(), span);
+                emit TaskProgress(task, TaskPercent(task));
+            }
+            EmitTotal();
+        }
+    }
+    ++slot->ChunkIndex;
+    slot->Tail.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+    if (slot->Tail.size() > TailLimit)
+        slot->Tail.erase(0, slot->Tail.size() - TailLimit);
+}
+
+void TBatchEngine::EmitTotal()
+{
+    if (FTotal == 0)
+        return;
+    double running = 0;
+    for (const auto& slot : FSlots)
+        if (slot->Task >= 0)
+            running += slot->Progress.Current();
+    emit TotalProgress(ProgressPercent(FDone + running, FTotal));
+}
+
+void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
+{
+    const int task = slot.Task;
+    if (!FRunning || task < 0)
+        return;
+    slot.Task = -1;
+    FDone += SecondsInTotal(Task(task));
+    EmitTotal();
+    if (exitCode != 0 || crashed) {
+        ++FFailed;
+        emit TaskFinished(task, TaskEnd::Failed, Text(LastEncoderMessage(slot.Tail)));
+    } else {
+        emit TaskFinished(task, TaskEnd::Complete, QString());
+    }
+    if (!FRunning)
+        return;
+    if (FNext < TaskCount() && !FStartFailed)
+        ScheduleFill();
+    else
+        EndRunIfIdle();
+}
+
+void TBatchEngine::EndRunIfIdle()
+{
+    if (!FRunning || RunningCount() > 0)
+        return;
+    if (!FStartFailed && FNext < TaskCount())
+        return;
+    FRunning = false;
+    emit BatchEnded(FStartFailed ? BatchEnd::StartFailed : BatchEnd::Completed);
+}
+
+void TBatchEngine::Stop()
+{
+    if (!FRunning)
+        return;
+    FRunning = false;
+    ++FRun;
+    // Every encoder is down before the first report, so that whatever the
+    // reports trigger finds nothing running.
+    std::vector<int> stopped;
+    for (const auto& slot : FSlots) {
+        if (slot->Task < 0)
+            continue;
+        slot->Channel.Terminate();
+        stopped.push_back(slot->Task);
+        slot->Task = -1;
+    }
+    std::sort(stopped.begin(), stopped.end());
+    for (const int task : stopped)
+        emit TaskFinished(task, TaskEnd::Stopped, QString());
+    emit BatchEnded(BatchEnd::Stopped);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "tasks/TaskRecord.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class EncoderChannel;
+
+// Everything a run is given besides its tasks; fixed when the run starts.
+struct TBatchOptions
+{
+    // The encoder, started once per task.
+    QString EncoderPath;
+    // The profile's argument string, built once for the whole run; each task
+    // adds its own trim switches to it.
+    std::string Arguments;
+    // Where the outputs go, ending in a separator.
+    std::string OutputDir;
+    // The loaded profile's output extension, with its dot.
+    std::string OutputExt;
+    // "Not overwrite": an output name that exists takes an indexed name.
+    bool Rename = false;
+    // How many encoders may run at once (at least 1).
+    int SimultaneousTasks = 1;
+};
+
+// Converts a list of tasks with one encoder run per task, in list order,
+// keeping up to SimultaneousTasks encoders running. It decides each task's
+// output path and switches, reads the encoders' output for progress and
+// failure, and reports everything through its signals; it shows nothing and
+// asks nothing, so a window and a command line can both sit on top of it.
+//
+// Tasks are addressed by their index in the list given to Start. Every
+// signal is emitted from the event loop or from Stop, never from Start.
+class TBatchEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class TaskEnd
+    {
+        Complete,
+        Failed,
+        Stopped
+    };
+    Q_ENUM(TaskEnd)
+
+    enum class BatchEnd
+    {
+        // Every task was converted or failed on its own.
+        Completed,
+        // Stop ended the run.
+        Stopped,
+        // An encoder could not be started; the tasks after it were not tried.
+        StartFailed
+    };
+    Q_ENUM(BatchEnd)
+
+    explicit TBatchEngine(QObject* parent = nullptr);
+    ~TBatchEngine() override;
+
+    // Starts a run over `tasks`, a snapshot of the list: later changes to
+    // the list do not reach it. False when a run is under way.
+    bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
+
+    // Kills every running encoder (each of those tasks ends Stopped), starts
+    // nothing more and ends the run, all before it returns. Does nothing
+    // when no run is under way.
+    void Stop();
+
+    bool IsRunning() const { return FRunning; }
+    int TaskCount() const { return static_cast<int>(FTasks.size()); }
+    // Tasks of this run (or the last one) whose encoder failed.
+    int FailedCount() const { return FFailed; }
+    // The running task that comes first in the list; -1 when none runs.
+    int EarliestRunningTask() const;
+    // The last progress of a task in percent of its span; 0 before any.
+    int TaskPercent(int task) const;
+    const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }
+
+    // The encoder of a running task, for tests that check it is reaped.
+    bool IsEncoderRunning(int task) const;
+    qint64 EncoderProcessId(int task) const;
+
+    // One read of a running task's encoder output; public so that tests can
+    // feed a run exactly the reads they want to examine.
+    void OnChunk(int task, const QByteArray& chunk);
+
+signals:
+    // The task's encoder is about to start, writing to `outputPath`.
+    void TaskStarted(int task, const QString& outputPath);
+    // The task's encoded time moved on: its percent of the task's span.
+    // Not emitted for a task whose span is 0.
+    void TaskProgress(int task, int percent);
+    // The run's percent: finished spans plus every running task's progress,
+    // of all spans. Not emitted while the spans add up to 0.
+    void TotalProgress(int percent);
+    // The task has ended; `reason` tells why a task failed.
+    void TaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
+    // The run is over; nothing runs any more when this is emitted.
+    void BatchEnded(TBatchEngine::BatchEnd end);
+
+private:
+    struct TSlot;
+
+    TSlot& SlotAt(std::size_t index);
+    TSlot* SlotOf(int task) const;
+    void ScheduleFill();
+    void Fill();
+    void StartTask(TSlot& slot, int task);
+    void OnFinished(TSlot& slot, int exitCode, bool crashed);
+    void EmitTotal();
+    void EndRunIfIdle();
+    int RunningCount() const;
+
+    std::vector<std::unique_ptr<TSlot>> FSlots;
+    std::vector<ltvItemData> FTasks;
+    std::vector<int> FPercents;
+    TBatchOptions FOptions;
+    bool FRunning = false;
+    bool FFillPending = false;
+    bool FStartFailed = false;
+    // Counts runs, so that a fill posted for an ended run does nothing.
+    quint64 FRun = 0;
+    int FNext = 0;
+    int FFailed = 0;
+    double FTotal = 0;
+    double FDone = 0;
+};

@@ -1,0 +1,175 @@
+// The batch engine on its own, with no window: what it reports, in which
+// order, and what it hands the encoder.
+#include "convert/BatchEngine.h"
+#include "fixtures/ChildProcesses.h"
+#include "fixtures/TempAppDir.h"
+#include "tasks/TimeText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Wait = 20000;
+
+// Every report of a run, as one line each.
+class Reports : public QObject
+{
+public:
+    explicit Reports(TBatchEngine& engine)
+    {
+        connect(&engine, &TBatchEngine::TaskStarted, this, [this](int task, const QString& out) {
+            lines << QStringLiteral("started %1 %2").arg(task).arg(QFileInfo(out).fileName());
+        });
+        connect(&engine, &TBatchEngine::TaskProgress, this,
+                [this](int task, int percent) { progress[task] = percent; });
+        connect(&engine, &TBatchEngine::TotalProgress, this,
+                [this](int percent) { total << percent; });
+        connect(&engine, &TBatchEngine::TaskFinished, this,
+                [this](int task, TBatchEngine::TaskEnd end, const QString& reason) {
+                    lines << QStringLiteral("finished %1 %2 %3")
+                                 .arg(task)
+                                 .arg(int(end))
+                                 .arg(reason)
+                                 .trimmed();
+                });
+        connect(&engine, &TBatchEngine::BatchEnded, this, [this](TBatchEngine::BatchEnd end) {
+            lines << QStringLiteral("ended %1").arg(int(end));
+        });
+    }
+
+    QStringList lines;
+    QMap<int, int> progress;
+    QList<int> total;
+};
+
+ltvItemData MakeTask(const QString& input, const std::string& length)
+{
+    ltvItemData task;
+    task.InputFile = input.toStdString();
+    task.NewName = QFileInfo(input).completeBaseName().toStdString();
+    task.LengthText = task.FullEndText = task.SpanText = task.EndText = length;
+    task.FullStartText = task.StartText = ZeroTimeText;
+    task.LengthSec = task.FullEndSec = task.SpanSec = task.EndSec = ParseTimeText(length);
+    task.FullStartSec = task.StartSec = 0;
+    return task;
+}
+
+class BatchEngineRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.IsValid());
+        ASSERT_TRUE(QDir().mkpath(app.Path() + "out"));
+        options.EncoderPath = app.EncoderPath();
+        options.Arguments = " -c:v mpeg4";
+        options.OutputDir = (app.Path() + "out/").toStdString();
+        options.OutputExt = ".avi";
+    }
+
+    std::vector<ltvItemData> Tasks(const QStringList& names)
+    {
+        std::vector<ltvItemData> tasks;
+        for (const QString& name : names)
+            tasks.push_back(MakeTask(app.Path() + name, "00:00:03"));
+        return tasks;
+    }
+
+    bool WaitEnded() const
+    {
+        return QTest::qWaitFor([this] { return !engine.IsRunning(); }, Wait);
+    }
+
+    TempAppDir app{TempAppDir::Encoder::Fake};
+    TBatchOptions options;
+    TBatchEngine engine;
+    Reports reports{engine};
+};
+
+TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
+{
+    ASSERT_TRUE(app.Script().Set("record", app.RecordPath()).Save());
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.mov"}), options));
+    EXPECT_FALSE(engine.Start(Tasks({"c.avi"}), options)) << "one run at a time";
+    EXPECT_TRUE(reports.lines.isEmpty()) << "nothing is reported from Start itself";
+    ASSERT_TRUE(WaitEnded());
+
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 0", "started 1 b.avi",
+                                          "finished 1 0", "ended 0"}));
+    EXPECT_EQ(reports.progress.value(0), 100);
+    EXPECT_EQ(reports.progress.value(1), 100);
+    ASSERT_FALSE(reports.total.isEmpty());
+    EXPECT_EQ(reports.total.last(), 100);
+    EXPECT_TRUE(std::is_sorted(reports.total.begin(), reports.total.end()));
+    EXPECT_EQ(engine.FailedCount(), 0);
+    EXPECT_TRUE(QApplication::allWidgets().isEmpty()) << "the engine creates no widget";
+
+    const QList<FakeEncoderRun> runs = app.RecordedRuns();
+    ASSERT_EQ(runs.size(), 2);
+    EXPECT_EQ(runs[1].Arguments, QStringList({"-y", "-i", app.Path() + "b.mov", "-c:v", "mpeg4",
+                                              app.Path() + "out/b.avi"}));
+}
+
+TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)
+{
+    ASSERT_TRUE(
+        app.Script().Set("convert.mode", "error").Set("error_text", "No such codec").Save());
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.avi"}), options));
+    ASSERT_TRUE(WaitEnded());
+    EXPECT_EQ(reports.lines,
+              QStringList({"started 0 a.avi", "finished 0 1 No such codec", "started 1 b.avi",
+                           "finished 1 1 No such codec", "ended 0"}));
+    EXPECT_EQ(engine.FailedCount(), 2);
+}
+
+TEST_F(BatchEngineRun, StopKillsTheEncoderAndReportsBeforeItReturns)
+{
+    ASSERT_TRUE(app.Script().Set("convert.mode", "silence").Save());
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.avi"}), options));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
+    const qint64 pid = engine.EncoderProcessId(0);
+    engine.Stop();
+    EXPECT_FALSE(engine.IsRunning());
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 2", "ended 1"}));
+    EXPECT_FALSE(ProcessExists(pid));
+    QTest::qWait(100);
+    EXPECT_EQ(reports.lines.size(), 3) << "nothing starts after a Stop";
+}
+
+// A title such as "time 30 x" in the input's description reads like
+// progress until the encoder's own time= field appears; a task whose length
+// is unknown adds nothing to the total instead of taking a second off it.
+TEST_F(BatchEngineRun, ProgressComesFromTheTimeFieldAndUnknownLengthsCountNothing)
+{
+    ASSERT_TRUE(app.Script().Set("convert.mode", "silence").Save());
+    std::vector<ltvItemData> tasks = Tasks({"a.avi"});
+    tasks.push_back(MakeTask(app.Path() + "b.avi", ""));
+    ASSERT_TRUE(engine.Start(tasks, options));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
+    for (const char* chunk : {"banner", "Input #0", "    comment         : time 30 x\n"})
+        engine.OnChunk(0, chunk);
+    EXPECT_EQ(engine.TaskPercent(0), 100) << "read as progress while nothing better is known";
+    engine.OnChunk(0, "frame=   38 fps=0.0 q=2.0 size=  256kB time=00:00:01.50 bitrate=1.4\r");
+    EXPECT_EQ(engine.TaskPercent(0), 50);
+    EXPECT_EQ(reports.total.last(), 50);
+    engine.Stop();
+}
+
+TEST_F(BatchEngineRun, AnEncoderThatCannotStartEndsTheRunThere)
+{
+    ASSERT_TRUE(app.LinkEncoder(TempAppDir::Encoder::None));
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.avi"}), options));
+    ASSERT_TRUE(WaitEnded());
+    ASSERT_EQ(reports.lines.size(), 3);
+    EXPECT_EQ(reports.lines[0], "started 0 a.avi");
+    EXPECT_TRUE(reports.lines[1].startsWith("finished 0 1 The encoder"))
+        << reports.lines[1].toStdString();
+    EXPECT_EQ(reports.lines[2], "ended 2");
+}
+
+} // namespace
