@@ -4,10 +4,13 @@
 #include "convert/CommandLine.h"
 #include "convert/EncoderChannel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -31,11 +34,19 @@ struct TBatchEngine::TSlot
     TProgressReader Progress;
     int ChunkIndex = 0;
     std::string Tail;
+    // Where the output goes, and the hidden name the encoder writes to.
+    std::string Output;
+    std::string Work;
 };
 
 TBatchEngine::TBatchEngine(QObject* parent) : QObject(parent) {}
 
-TBatchEngine::~TBatchEngine() = default;
+TBatchEngine::~TBatchEngine()
+{
+    for (const auto& slot : FSlots)
+        if (slot->Task >= 0)
+            Abandon(*slot);
+}
 
 TBatchEngine::TSlot& TBatchEngine::SlotAt(std::size_t index)
 {
@@ -102,6 +113,11 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
         return false;
     ++FRun;
     FTasks = std::move(tasks);
+    std::vector<std::string> inputs;
+    inputs.reserve(FTasks.size());
+    for (const ltvItemData& task : FTasks)
+        inputs.push_back(task.InputFile);
+    FNames = std::make_unique<TRunNames>(std::move(inputs));
     FOptions = options;
     FOptions.SimultaneousTasks = std::max(1, FOptions.SimultaneousTasks);
     FPercents.assign(FTasks.size(), 0);
@@ -156,25 +172,61 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     OutputNameRequest request;
     request.OutputDir = FOptions.OutputDir;
     request.NewName = data.NewName;
-    request.NewExt = data.NewExt;
     request.OutputExt = FOptions.OutputExt;
-    request.InputFile = data.InputFile;
     request.Position = task + 1;
     request.Rename = FOptions.Rename;
-    const std::string output = ChooseOutputPath(
-        request, [](const std::string& path) { return QFileInfo::exists(Text(path)); });
+    slot.Output = ChooseOutputPath(
+        request, [](const std::string& path) { return QFileInfo::exists(Text(path)); },
+        [this](const std::string& path) { return FNames->IsTaken(path); });
+    FNames->Reserve(slot.Output);
+    std::error_code error;
+    do
+        slot.Work = WorkingOutputPath(FOptions.OutputDir, FOptions.OutputExt,
+                                      QCoreApplication::applicationPid(), ++FSerial);
+    while (std::filesystem::exists(std::filesystem::symlink_status(slot.Work, error)));
 
-    emit TaskStarted(task, Text(output));
+    emit TaskStarted(task, Text(slot.Output));
     const std::string arguments = FOptions.Arguments + TrimSwitches(data);
     if (slot.Channel.Start(FOptions.EncoderPath, EncoderChannel::ArgumentList(ConversionArguments(
-                                                     data.InputFile, arguments, output))))
+                                                     data.InputFile, arguments, slot.Work))))
         return;
+    Finish(slot, false);
     slot.Task = -1;
     FStartFailed = true;
     ++FFailed;
     emit TaskFinished(
         task, TaskEnd::Failed,
         QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+}
+
+// Moves a succeeded conversion to its name, or removes what a failed one
+// wrote; returns why a succeeded one could not be moved. An encoder that
+// ended well without writing anything leaves the output as it was.
+QString TBatchEngine::Finish(TSlot& slot, bool succeeded)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (succeeded) {
+        if (!fs::exists(fs::symlink_status(slot.Work, error)))
+            return {};
+        fs::rename(slot.Work, slot.Output, error);
+        if (!error)
+            return {};
+    }
+    std::error_code ignored;
+    fs::remove(slot.Work, ignored);
+    FNames->Release(slot.Output);
+    if (!error)
+        return {};
+    return QStringLiteral("The output cannot be written to \"%1\": %2")
+        .arg(Text(slot.Output), Text(error.message()));
+}
+
+void TBatchEngine::Abandon(TSlot& slot)
+{
+    slot.Channel.Terminate();
+    Finish(slot, false);
+    slot.Task = -1;
 }
 
 void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
@@ -186,7 +238,8 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
     // description, never progress worth showing.
     if (slot->ChunkIndex >= 2) {
         if (slot->Progress.Read(chunk.toStdString())) {
-            const double span = Task(task).SpanSec;
+            // A task of unknown length has no share to show.
+            const double span = SecondsInTotal(Task(task));
             if (span != 0) {
                 FPercents[static_cast<std::size_t>(task)] =
                     ProgressPercent(slot->Progress.Current(), span);
@@ -220,9 +273,15 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     slot.Task = -1;
     FDone += SecondsInTotal(Task(task));
     EmitTotal();
+    QString reason;
     if (exitCode != 0 || crashed) {
+        reason = Text(LastEncoderMessage(slot.Tail));
+        Finish(slot, false);
         ++FFailed;
-        emit TaskFinished(task, TaskEnd::Failed, Text(LastEncoderMessage(slot.Tail)));
+        emit TaskFinished(task, TaskEnd::Failed, reason);
+    } else if (reason = Finish(slot, true); !reason.isEmpty()) {
+        ++FFailed;
+        emit TaskFinished(task, TaskEnd::Failed, reason);
     } else {
         emit TaskFinished(task, TaskEnd::Complete, QString());
     }
@@ -256,9 +315,8 @@ void TBatchEngine::Stop()
     for (const auto& slot : FSlots) {
         if (slot->Task < 0)
             continue;
-        slot->Channel.Terminate();
         stopped.push_back(slot->Task);
-        slot->Task = -1;
+        Abandon(*slot);
     }
     std::sort(stopped.begin(), stopped.end());
     for (const int task : stopped)

@@ -11,6 +11,7 @@
 #include <vector>
 
 class EncoderChannel;
+class TRunNames;
 
 // Everything a run is given besides its tasks; fixed when the run starts.
 struct TBatchOptions
@@ -35,6 +36,12 @@ struct TBatchOptions
 // output path and switches, reads the encoders' output for progress and
 // failure, and reports everything through its signals; it shows nothing and
 // asks nothing, so a window and a command line can both sit on top of it.
+//
+// An output appears under its name only when its conversion succeeded: the
+// encoder writes to a hidden name beside it, which is renamed over the
+// output on success and removed on failure, on Stop and when the engine is
+// destroyed during a run. No output replaces an input of the batch or an
+// output of the same run.
 //
 // Tasks are addressed by their index in the list given to Start. Every
 // signal is emitted from the event loop or from Stop, never from Start.
@@ -96,7 +103,7 @@ signals:
     // The task's encoder is about to start, writing to `outputPath`.
     void TaskStarted(int task, const QString& outputPath);
     // The task's encoded time moved on: its percent of the task's span.
-    // Not emitted for a task whose span is 0.
+    // Not emitted for a task whose span is 0 or unknown.
     void TaskProgress(int task, int percent);
     // The run's percent: finished spans plus every running task's progress,
     // of all spans. Not emitted while the spans add up to 0.
@@ -115,12 +122,17 @@ private:
     void Fill();
     void StartTask(TSlot& slot, int task);
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
+    // Kills the slot's encoder and removes what it wrote.
+    void Abandon(TSlot& slot);
+    QString Finish(TSlot& slot, bool succeeded);
     void EmitTotal();
     void EndRunIfIdle();
     int RunningCount() const;
 
     std::vector<std::unique_ptr<TSlot>> FSlots;
     std::vector<ltvItemData> FTasks;
+    std::unique_ptr<TRunNames> FNames;
+    int FSerial = 0;
     std::vector<int> FPercents;
     TBatchOptions FOptions;
     bool FRunning = false;

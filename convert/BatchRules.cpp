@@ -3,8 +3,11 @@
 #include "base/TextConvert.h"
 #include "tasks/TimeText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 long long RoundHalfEven(double value)
 {
@@ -125,25 +128,61 @@ std::string SpanSwitchValue(double seconds)
     return text;
 }
 
-std::string ChooseOutputPath(const OutputNameRequest& request,
-                             const std::function<bool(const std::string&)>& fileExists)
+TRunNames::TRunNames(std::vector<std::string> inputs)
+    : FInputs(std::move(inputs)), FInputTexts(FInputs.begin(), FInputs.end())
 {
-    const std::string plain = request.OutputDir + request.NewName + request.OutputExt;
-    const bool clash = request.Rename && fileExists(plain);
-    if (!clash && !IsSameFile(plain, request.InputFile))
-        return plain;
+}
 
-    // A task added before any profile was loaded has no extension of its own;
-    // without one the encoder cannot tell what to write.
-    const std::string ext = request.NewExt.empty() ? request.OutputExt : request.NewExt;
+void TRunNames::Reserve(const std::string& output)
+{
+    FOutputs.insert(output);
+}
+
+void TRunNames::Release(const std::string& output)
+{
+    if (const auto it = FOutputs.find(output); it != FOutputs.end())
+        FOutputs.erase(it);
+}
+
+bool TRunNames::IsTaken(const std::string& path) const
+{
+    if (FInputTexts.count(path) != 0 || FOutputs.count(path) != 0)
+        return true;
+    // Another spelling can only name an existing file; the comparison with
+    // every input is paid only for names that exist.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return false;
+    const auto same = [&path](const std::string& other) {
+        return IsSameFile(path, other);
+    };
+    return std::any_of(FInputs.begin(), FInputs.end(), same) ||
+           std::any_of(FOutputs.begin(), FOutputs.end(), same);
+}
+
+std::string ChooseOutputPath(const OutputNameRequest& request,
+                             const std::function<bool(const std::string&)>& fileExists,
+                             const std::function<bool(const std::string&)>& isTaken)
+{
+    const auto unusable = [&](const std::string& path) {
+        return isTaken(path) || (request.Rename && fileExists(path));
+    };
+    const std::string plain = request.OutputDir + request.NewName + request.OutputExt;
+    if (!unusable(plain))
+        return plain;
     const std::string stem =
         request.OutputDir + request.NewName + "_" + std::to_string(request.Position);
-    std::string indexed = stem + ext;
-    for (int counter = 2;
-         IsSameFile(indexed, request.InputFile) || (request.Rename && fileExists(indexed));
-         ++counter)
-        indexed = stem + "_" + std::to_string(counter) + ext;
+    std::string indexed = stem + request.OutputExt;
+    for (int counter = 2; unusable(indexed); ++counter)
+        indexed = stem + "_" + std::to_string(counter) + request.OutputExt;
     return indexed;
+}
+
+std::string WorkingOutputPath(const std::string& outputDir, const std::string& outputExt,
+                              long long owner, int serial)
+{
+    return outputDir + ".quenby-" + std::to_string(owner) + "-" + std::to_string(serial) +
+           outputExt;
 }
 
 namespace {

@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 // The arithmetic and naming rules of a batch run, kept apart from the window
 // so they can be checked one by one.
@@ -61,19 +63,45 @@ struct OutputNameRequest
 {
     std::string OutputDir; // with its trailing separator
     std::string NewName;
-    std::string NewExt;    // the task's own extension, may be empty
     std::string OutputExt; // the loaded profile's extension
-    std::string InputFile;
-    int Position = 1;    // the row's position counted from 1
-    bool Rename = false; // "Not overwrite" is selected
+    int Position = 1;      // the row's position counted from 1
+    bool Rename = false;   // "Not overwrite" is selected
+};
+
+// The paths a run must not write to: every input of the batch, and the
+// outputs of the run's tasks, running or finished. A running task's output
+// is given back when the task fails or is stopped, as it then writes nothing.
+class TRunNames
+{
+public:
+    explicit TRunNames(std::vector<std::string> inputs);
+
+    void Reserve(const std::string& output);
+    void Release(const std::string& output);
+    // The path names an input or a reserved output: the same text, or, for a
+    // path that exists, the same file under another spelling.
+    bool IsTaken(const std::string& path) const;
+
+private:
+    std::vector<std::string> FInputs;
+    std::set<std::string> FInputTexts;
+    std::multiset<std::string> FOutputs;
 };
 
 // The output path of a task. The plain name is used unless it exists while
-// "Not overwrite" is selected, or it is the input itself; then the indexed
-// name is used, and with "Not overwrite" a further counter keeps it from
-// replacing anything. The input file is never the result.
+// "Not overwrite" is selected, or it is taken; then the indexed name is
+// used, with a further counter while that one is taken too or exists while
+// "Not overwrite" is selected. Both end in the profile's extension.
 std::string ChooseOutputPath(const OutputNameRequest& request,
-                             const std::function<bool(const std::string&)>& fileExists);
+                             const std::function<bool(const std::string&)>& fileExists,
+                             const std::function<bool(const std::string&)>& isTaken);
+
+// The hidden name beside the output that the encoder writes to until its
+// conversion has succeeded: in the output's directory, with the output's
+// extension (the encoder picks the format by it), unique by `owner` (the
+// process) and `serial`.
+std::string WorkingOutputPath(const std::string& outputDir, const std::string& outputExt,
+                              long long owner, int serial);
 
 // The last line of encoder output that is neither a progress line nor the
 // encoder's closing "Conversion failed!", for showing why a conversion

@@ -2,6 +2,7 @@
 // order, and what it hands the encoder.
 #include "convert/BatchEngine.h"
 #include "fixtures/ChildProcesses.h"
+#include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "tasks/TimeText.h"
 
@@ -80,6 +81,11 @@ protected:
         return tasks;
     }
 
+    QStringList OutputFiles() const
+    {
+        return QDir(app.Path() + "out").entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
     bool WaitEnded() const
     {
         return QTest::qWaitFor([this] { return !engine.IsRunning(); }, Wait);
@@ -111,8 +117,13 @@ TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
 
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
     ASSERT_EQ(runs.size(), 2);
-    EXPECT_EQ(runs[1].Arguments, QStringList({"-y", "-i", app.Path() + "b.mov", "-c:v", "mpeg4",
-                                              app.Path() + "out/b.avi"}));
+    ASSERT_EQ(runs[1].Arguments.size(), 6);
+    EXPECT_EQ(runs[1].Arguments.mid(0, 5),
+              QStringList({"-y", "-i", app.Path() + "b.mov", "-c:v", "mpeg4"}));
+    EXPECT_EQ(OutputFiles(), QStringList({"a.avi", "b.avi"})) << "nothing hidden is left";
+    QFile output(app.Path() + "out/b.avi");
+    ASSERT_TRUE(output.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(output.readAll().contains("b.mov"));
 }
 
 TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)

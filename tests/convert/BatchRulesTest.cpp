@@ -147,55 +147,43 @@ protected:
         out = dir.string() + "/";
     }
     void Touch(const std::string& name) { std::ofstream(out + name) << "x"; }
-    std::function<bool(const std::string&)> Exists() const
-    {
-        return [](const std::string& p) {
-            return fs::exists(p);
-        };
-    }
+    static bool Exists(const std::string& path) { return fs::exists(path); }
     OutputNameRequest Request(bool rename) const
     {
         OutputNameRequest r;
         r.OutputDir = out;
         r.NewName = "clip";
-        r.NewExt = ".avi";
         r.OutputExt = ".mp4";
-        r.InputFile = "/elsewhere/clip.avi";
         r.Position = 3;
         r.Rename = rename;
         return r;
     }
+    std::string Choose(const OutputNameRequest& request) const
+    {
+        return ChooseOutputPath(request, Exists,
+                                [this](const std::string& p) { return names.IsTaken(p); });
+    }
 
     std::string out;
+    TRunNames names{{"/elsewhere/clip.avi"}};
 };
 
 TEST_F(OutputNaming, PlainNameWhenFreeOrWhenOverwriting)
 {
-    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip.mp4");
+    EXPECT_EQ(Choose(Request(true)), out + "clip.mp4");
     Touch("clip.mp4");
-    EXPECT_EQ(ChooseOutputPath(Request(false), Exists()), out + "clip.mp4");
+    EXPECT_EQ(Choose(Request(false)), out + "clip.mp4");
 }
 
-TEST_F(OutputNaming, NotOverwriteTakesTheIndexedNameWithTheTasksExtension)
+// The indexed name ends with the profile's extension, whatever the task
+// recorded when it was added: the encoder picks the format by it.
+TEST_F(OutputNaming, NotOverwriteTakesTheIndexedNameAndNeverReplacesOne)
 {
     Touch("clip.mp4");
-    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip_3.avi");
-}
-
-TEST_F(OutputNaming, NotOverwriteNeverReplacesAnExistingIndexedName)
-{
-    Touch("clip.mp4");
-    Touch("clip_3.avi");
-    Touch("clip_3_2.avi");
-    EXPECT_EQ(ChooseOutputPath(Request(true), Exists()), out + "clip_3_3.avi");
-}
-
-TEST_F(OutputNaming, AnEmptyTaskExtensionTakesTheProfilesOne)
-{
-    Touch("clip.mp4");
-    OutputNameRequest r = Request(true);
-    r.NewExt.clear();
-    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.mp4");
+    EXPECT_EQ(Choose(Request(true)), out + "clip_3.mp4");
+    Touch("clip_3.mp4");
+    Touch("clip_3_2.mp4");
+    EXPECT_EQ(Choose(Request(true)), out + "clip_3_3.mp4");
 }
 
 TEST_F(OutputNaming, TheInputIsNeverTheOutputWhateverItsSpelling)
@@ -209,16 +197,51 @@ TEST_F(OutputNaming, TheInputIsNeverTheOutputWhateverItsSpelling)
     const std::string spellings[] = {out + "clip.avi", out + "sub/../clip.avi", out + "./clip.avi",
                                      out + "link.avi"};
     for (const std::string& input : spellings) {
-        r.InputFile = input;
-        EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi") << input;
+        names = TRunNames({input});
+        EXPECT_EQ(Choose(r), out + "clip_3.avi") << input;
     }
 
     // A relative spelling of the same file.
     const fs::path cwd = fs::current_path();
     fs::current_path(dir);
-    r.InputFile = "clip.avi";
-    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi");
+    names = TRunNames({"clip.avi"});
+    EXPECT_EQ(Choose(r), out + "clip_3.avi");
     fs::current_path(cwd);
+}
+
+// With a.avi and a.mp4 both in the batch, a.avi's output must not become
+// a.mp4, which is still to be converted.
+TEST_F(OutputNaming, NoInputOfTheBatchIsEverAnOutput)
+{
+    Touch("clip.avi");
+    Touch("clip.mp4");
+    names = TRunNames({out + "clip.avi", out + "clip.mp4"});
+    EXPECT_EQ(Choose(Request(false)), out + "clip_3.mp4");
+    Touch("clip_3.mp4");
+    names = TRunNames({out + "clip.avi", out + "clip.mp4", out + "clip_3.mp4"});
+    EXPECT_EQ(Choose(Request(false)), out + "clip_3_2.mp4");
+}
+
+// x/clip.avi and y/clip.wmv into one folder: the second output must not
+// replace the first, whichever collision setting is chosen; a file that was
+// there before the batch is still replaced with "Overwrite".
+TEST_F(OutputNaming, AnOutputOfTheRunIsNeverReplacedByALaterOne)
+{
+    Touch("clip.mp4");
+    EXPECT_EQ(Choose(Request(false)), out + "clip.mp4") << "there before the batch";
+    names.Reserve(out + "clip.mp4");
+    for (const bool rename : {false, true}) {
+        OutputNameRequest r = Request(rename);
+        r.Position = 2;
+        EXPECT_EQ(Choose(r), out + "clip_2.mp4") << rename;
+    }
+    names.Reserve(out + "clip_2.mp4");
+    OutputNameRequest r = Request(false);
+    r.Position = 2;
+    EXPECT_EQ(Choose(r), out + "clip_2_2.mp4") << "the further counter";
+
+    names.Release(out + "clip_2.mp4");
+    EXPECT_EQ(Choose(r), out + "clip_2.mp4") << "a failed task gives its name back";
 }
 
 TEST_F(OutputNaming, OverwriteReplacesTheIndexedNameOfTheSameFileCase)
@@ -227,8 +250,8 @@ TEST_F(OutputNaming, OverwriteReplacesTheIndexedNameOfTheSameFileCase)
     Touch("clip_3.avi");
     OutputNameRequest r = Request(false);
     r.OutputExt = ".avi";
-    r.InputFile = out + "clip.avi";
-    EXPECT_EQ(ChooseOutputPath(r, Exists()), out + "clip_3.avi");
+    names = TRunNames({out + "clip.avi"});
+    EXPECT_EQ(Choose(r), out + "clip_3.avi");
 }
 
 TEST(BatchRules, LastEncoderMessageSkipsProgressBlankAndClosingLines)

@@ -3,6 +3,7 @@
 #include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
@@ -354,15 +355,20 @@ TEST_F(BatchRun, DestroyingTheWindowsDuringARunLeavesNoEncoder)
     EXPECT_TRUE(ChildProcesses().isEmpty());
 }
 
+// The indexed name ends with the profile's extension, not the one the task
+// recorded when it was added; the encoder writes to a hidden name beside the
+// output, which takes the output's name once the conversion has succeeded.
 TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArguments)
 {
-    script.Set("convert.mode", "quick");
+    script.Set("convert.interval_ms", 0);
     Open({"a.avi", "b.avi", "clip.avi"});
     settings->rdbRename->setChecked(true);
     const QString outputExt = form->ProfileDetail->OutputExt;
     ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
-    QFile existing(app.Path() + "out/clip" + outputExt);
+    const QString out = app.Path() + "out/";
+    QFile existing(out + "clip" + outputExt);
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
 
     // The task's own name and extension, and a trim, as the output grid
     // stores them.
@@ -376,17 +382,25 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete", "Complete"}));
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
     ASSERT_EQ(runs.size(), 3 + 3);
     const QStringList untrimmed = runs[4].Arguments;
     EXPECT_FALSE(untrimmed.contains("-ss"));
     EXPECT_FALSE(untrimmed.contains("-t"));
-    EXPECT_EQ(untrimmed.last(), app.Path() + "out/b" + outputExt);
+    const QFileInfo written(untrimmed.last());
+    EXPECT_EQ(written.path() + "/", out);
+    EXPECT_TRUE(written.fileName().startsWith('.')) << "hidden while it is written";
+    EXPECT_TRUE(written.fileName().endsWith(outputExt)) << "the encoder picks the format by it";
     const QStringList last = runs[5].Arguments;
     ASSERT_GE(last.size(), 8);
     EXPECT_EQ(last.mid(0, 3), QStringList({"-y", "-i", app.Path() + "in/clip.avi"}));
-    EXPECT_EQ(last.mid(last.size() - 5),
-              QStringList({"-ss", "00:00:10", "-t", "50.4", app.Path() + "out/clip_3.mkv"}));
+    EXPECT_EQ(last.mid(last.size() - 5, 4), QStringList({"-ss", "00:00:10", "-t", "50.4"}));
+
+    EXPECT_EQ(
+        QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        QStringList({"a" + outputExt, "b" + outputExt, "clip" + outputExt, "clip_3" + outputExt}));
+    EXPECT_EQ(QFileInfo(out + "clip" + outputExt).size(), 0) << "the existing file stays";
 }
 
 } // namespace

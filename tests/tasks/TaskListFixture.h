@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -17,12 +18,6 @@
 
 #include <memory>
 #include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // A main window over a temporary application directory whose encoder is the
 // fake one, plus a scratch directory for the media files the tests add.

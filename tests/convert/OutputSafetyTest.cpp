@@ -1,0 +1,199 @@
+// Batches through the real encoder that used to destroy files: outputs that
+// replaced inputs or each other, and broken outputs left under the real name.
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "convert/BatchRunner.h"
+#include "fixtures/Clips.h"
+#include "fixtures/FakePlatform.h"
+#include "fixtures/PrintQt.h"
+#include "fixtures/TempAppDir.h"
+#include "profiles/ProfileDetail.h"
+#include "settings/Settings.h"
+#include "tasks/TaskList.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Wait = 240000;
+
+QByteArray Digest(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+double Duration(const QString& path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral(QUENBY_FFPROBE_PATH),
+                  {"-v", "error", "-show_entries", "format=duration", "-of",
+                   "default=noprint_wrappers=1:nokey=1", path});
+    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0)
+        return -1;
+    bool ok = false;
+    const double seconds = ffprobe.readAllStandardOutput().trimmed().toDouble(&ok);
+    return ok ? seconds : -1;
+}
+
+bool WriteText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+
+class OutputSafety : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.IsValid());
+        ASSERT_TRUE(QDir().mkpath(out));
+        // A profile whose codec the MP4 container refuses: the encoder opens
+        // its output, then fails.
+        ASSERT_TRUE(WriteText(app.Path() + "Profiles/Broken MP4.apf",
+                              "[Main]\nType=mp4\nPara=1\n0=Video Codec\n[Video Codec]\nSort=1\n"
+                              "ReadOnly=0\nList=1\nCaption=WMV2,\nValue=wmv2,\nIndex=0\n"
+                              "cmd=-c:v\n"));
+    }
+
+    void Open(const QString& profile)
+    {
+        windows = std::make_unique<ApplicationWindows>(app.Path(), platform, QStringList());
+        form = windows->MainForm.get();
+        form->show();
+        const int index = form->BottomStrip.cmbProfile->findText(profile);
+        ASSERT_GE(index, 0) << profile.toStdString();
+        form->BottomStrip.cmbProfile->setCurrentIndex(index);
+        emit form->BottomStrip.cmbProfile->activated(index); // as the user's pick does
+        form->BottomStrip.edtOutputdir->setText(out);
+    }
+
+    void Add(const QString& ext, const QString& path)
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        ASSERT_TRUE(CopyTestClip(ext, path)) << path.toStdString();
+        form->TaskList->AddTaskFile(path);
+    }
+
+    QStringList Statuses() const
+    {
+        QStringList all;
+        for (int row = 0; row < form->ltvTask->topLevelItemCount(); ++row)
+            all << form->ltvTask->topLevelItem(row)->text(3);
+        return all;
+    }
+
+    bool Run()
+    {
+        form->Runner->tbtnStartClick();
+        return QTest::qWaitFor([this] { return !form->Runner->IsBatchActive(); }, Wait);
+    }
+
+    QStringList Files(const QString& dir) const
+    {
+        return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    TempAppDir app{TempAppDir::Encoder::Real, true};
+    const QString out = app.Path() + "out/";
+    FakePlatform platform;
+    std::unique_ptr<ApplicationWindows> windows;
+    TMainForm* form = nullptr;
+};
+
+// x/clip.avi and y/clip.wmv into one folder with "Overwrite": both
+// conversions are kept, and a clip.mp4 from before the batch is replaced.
+TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
+{
+    Open("Any Device MP4 (H.264 + AAC)");
+    ASSERT_TRUE(WriteText(out + "clip.mp4", "from before the batch"));
+    Add(".avi", app.Path() + "x/clip.avi");
+    Add(".wmv", app.Path() + "y/clip.wmv");
+    ltvItemData trim; // the second one is told apart by its length
+    trim.EndText = trim.SpanText = "00:00:02";
+    trim.StartText = "00:00:00.0";
+    for (int field : {7, 8, 9})
+        form->TaskList->WriteTask(1, field, trim);
+    ASSERT_TRUE(windows->SettingForm->rdbOverWrite->isChecked());
+
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Files(out), QStringList({"clip.mp4", "clip_2.mp4"}));
+    EXPECT_NEAR(Duration(out + "clip.mp4"), 3.0, 0.3);
+    EXPECT_NEAR(Duration(out + "clip_2.mp4"), 2.0, 0.3);
+}
+
+// a.avi and a.mp4 in one folder, converted into that folder to MP4: neither
+// output may be a.mp4, which is an input.
+TEST_F(OutputSafety, NoOutputReplacesAnInputOfTheBatch)
+{
+    Open("Any Device MP4 (H.264 + AAC)");
+    const QString in = app.Path() + "in/";
+    Add(".avi", in + "a.avi");
+    Add(".mp4", in + "a.mp4");
+    const QByteArray before = Digest(in + "a.mp4");
+    form->BottomStrip.edtOutputdir->setText(in);
+
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Digest(in + "a.mp4"), before);
+    EXPECT_EQ(Files(in), QStringList({"a.avi", "a.mp4", "a_1.mp4", "a_2.mp4"}));
+    EXPECT_NEAR(Duration(in + "a_1.mp4"), 3.0, 0.3);
+}
+
+// The encoder opens its output and then fails: with "Overwrite" its "-y"
+// used to empty a good file of that name.
+TEST_F(OutputSafety, AFailedConversionLeavesTheOldFileAndNothingElse)
+{
+    Open("Broken MP4");
+    ASSERT_TRUE(WriteText(out + "clip.mp4", "a good file"));
+    Add(".avi", app.Path() + "in/clip.avi");
+
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(Statuses(), QStringList({"Failed"}));
+    EXPECT_EQ(Files(out), QStringList({"clip.mp4"}));
+    EXPECT_EQ(Digest(out + "clip.mp4"),
+              QCryptographicHash::hash("a good file", QCryptographicHash::Sha256));
+}
+
+TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
+{
+    const QString clip = LongTestClip(120);
+    ASSERT_FALSE(clip.isEmpty());
+    Open("Any Device MP4 (H.264 + AAC)");
+    ASSERT_TRUE(WriteText(out + "long.mp4", "a good file"));
+    ASSERT_TRUE(QDir().mkpath(app.Path() + "in"));
+    ASSERT_TRUE(QFile::copy(clip, app.Path() + "in/long.avi"));
+    form->TaskList->AddTaskFile(app.Path() + "in/long.avi");
+
+    form->Runner->tbtnStartClick();
+    // Caught while the encoder has written part of its output.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            for (const QFileInfo& file : QDir(out).entryInfoList(QDir::Files | QDir::Hidden))
+                if (file.fileName().startsWith('.') && file.size() > 0)
+                    return true;
+            return false;
+        },
+        Wait));
+    form->Runner->tbtnStopClick();
+    EXPECT_EQ(Statuses(), QStringList({"Stop"}));
+    EXPECT_EQ(Files(out), QStringList({"long.mp4"}));
+    EXPECT_EQ(Digest(out + "long.mp4"),
+              QCryptographicHash::hash("a good file", QCryptographicHash::Sha256));
+}
+
+} // namespace
