@@ -122,6 +122,9 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     const MoveCase& c = GetParam();
     FillRows(List(), View(), c.rows);
     EnableButtons();
+    // The reason a conversion failed travels with its row.
+    for (int row = 0; row < c.rows; ++row)
+        View().topLevelItem(row)->setToolTip(3, View().topLevelItem(row)->text(0));
     Select(c.selected);
     View().setCurrentItem(View().topLevelItem(c.rows - 1), 0, QItemSelectionModel::NoUpdate);
 
@@ -131,6 +134,7 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     for (int row = 0; row < c.rows; ++row) {
         order += View().topLevelItem(row)->text(0);
         EXPECT_EQ(RowTexts(View(), row), QString(11, View().topLevelItem(row)->text(0)[0]));
+        EXPECT_EQ(View().topLevelItem(row)->toolTip(3), View().topLevelItem(row)->text(0));
     }
     EXPECT_EQ(order, c.order);
     EXPECT_EQ(SelectedRows(), c.selectedAfter);
