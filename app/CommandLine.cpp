@@ -48,6 +48,12 @@ std::vector<std::string> ReadListFile(const std::string& path)
     }
 }
 
+// An entry to add, unless its name cannot be handed on.
+TaskEntry Named(TaskEntryKind kind, const std::string& path)
+{
+    return {IsUtf8(path) ? kind : TaskEntryKind::Unnamable, path};
+}
+
 } // namespace
 
 std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments)
@@ -63,28 +69,29 @@ std::optional<TaskEntry> SortCommandLinePath(const std::string& path)
 {
     if (IsExistingFile(path)) {
         if (IsSupportedVideo(path))
-            return TaskEntry{TaskEntryKind::File, path};
+            return Named(TaskEntryKind::File, path);
         return std::nullopt;
     }
     if (IsDirectory(path))
-        return TaskEntry{TaskEntryKind::Directory, path};
+        return Named(TaskEntryKind::Directory, path);
     return std::nullopt;
 }
 
 std::optional<TaskEntry> SortDroppedPath(const std::string& path)
 {
     if (IsDirectory(path))
-        return TaskEntry{TaskEntryKind::Directory, path};
+        return Named(TaskEntryKind::Directory, path);
     if (IsSupportedVideo(path))
-        return TaskEntry{TaskEntryKind::File, path};
+        return Named(TaskEntryKind::File, path);
     return std::nullopt;
 }
 
-std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments)
+std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments,
+                                       const std::string& workingDir)
 {
     std::vector<TaskEntry> sorted;
     for (const std::string& entry : CommandLineEntries(arguments))
-        if (std::optional<TaskEntry> task = SortCommandLinePath(entry))
+        if (std::optional<TaskEntry> task = SortCommandLinePath(AbsolutePath(entry, workingDir)))
             sorted.push_back(*task);
     return sorted;
 }

@@ -8,7 +8,10 @@
 enum class TaskEntryKind
 {
     File,
-    Directory
+    Directory,
+    // A file or directory that would be added, but whose name is not valid
+    // UTF-8 and so cannot be handed on; the user is told instead.
+    Unnamable
 };
 
 struct TaskEntry
@@ -34,5 +37,7 @@ std::optional<TaskEntry> SortCommandLinePath(const std::string& path);
 // otherwise a supported video is a task, otherwise it is skipped.
 std::optional<TaskEntry> SortDroppedPath(const std::string& path);
 
-// CommandLineEntries sorted by SortCommandLinePath, skipped ones left out.
-std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments);
+// CommandLineEntries made absolute against `workingDir` and sorted by
+// SortCommandLinePath, skipped ones left out.
+std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments,
+                                       const std::string& workingDir);

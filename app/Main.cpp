@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/About.h"
+#include "app/ArgumentText.h"
 #include "app/BottomStrip.h"
 #include "app/CommandLine.h"
 #include "app/LayoutRules.h"
@@ -24,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,13 +60,20 @@ const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
 constexpr int TaskSlots = 11;
 const QColor HeaderColour(243, 243, 243);
 
-std::vector<std::string> ToStd(const QStringList& texts)
+std::vector<std::string> ToBytes(const QStringList& arguments)
 {
     std::vector<std::string> result;
-    result.reserve(texts.size());
-    for (const QString& text : texts)
-        result.push_back(text.toStdString());
+    result.reserve(arguments.size());
+    for (const QString& argument : arguments)
+        result.push_back(ArgumentToBytes(argument));
     return result;
+}
+
+// A dropped path as the bytes of its name: the address carries them
+// percent-encoded, whether or not they are valid UTF-8.
+std::string DroppedPathBytes(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
 }
 
 } // namespace
@@ -261,17 +270,27 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
 void TMainForm::TakeCommandLine(const QStringList& arguments)
 {
-    for (const TaskEntry& entry : SortCommandLine(ToStd(arguments)))
-        AddTaskEntry(entry);
+    std::vector<std::string> unnamable;
+    for (const TaskEntry& entry :
+         SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()))
+        AddTaskEntry(entry, unnamable);
+    TaskList->ReportUnnamable(unnamable);
 }
 
-void TMainForm::AddTaskEntry(const TaskEntry& entry)
+void TMainForm::AddTaskEntry(const TaskEntry& entry, std::vector<std::string>& unnamable)
 {
     const QString path = QString::fromStdString(entry.Path);
-    if (entry.Kind == TaskEntryKind::Directory)
+    switch (entry.Kind) {
+    case TaskEntryKind::Directory:
         TaskList->AddTaskDirectory(path);
-    else
+        break;
+    case TaskEntryKind::File:
         TaskList->AddTaskFile(path);
+        break;
+    case TaskEntryKind::Unnamable:
+        unnamable.push_back(entry.Path);
+        break;
+    }
 }
 
 void TMainForm::EnableTaskButtonsWhenListed()
@@ -395,12 +414,14 @@ void TMainForm::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
+    std::vector<std::string> unnamable;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile())
             continue;
         // The whole path, however long: nothing is cut to a fixed buffer.
-        if (const std::optional<TaskEntry> entry = SortDroppedPath(url.toLocalFile().toStdString()))
-            AddTaskEntry(*entry);
+        if (const std::optional<TaskEntry> entry = SortDroppedPath(DroppedPathBytes(url)))
+            AddTaskEntry(*entry, unnamable);
     }
+    TaskList->ReportUnnamable(unnamable);
     EnableTaskButtonsWhenListed();
 }

@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class Platform;
 class QGroupBox;
@@ -39,7 +41,9 @@ class TMainForm : public QMainWindow
 public:
     // `appDir` is the directory the program's data lives in (the
     // executable's own, or a test's temporary one); `arguments` are the
-    // command-line arguments without the program name.
+    // command-line arguments without the program name, as ArgumentFromBytes
+    // gives them; relative paths among them are read against the current
+    // directory.
     TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
               QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -113,7 +117,9 @@ private:
     QWidget* CreateProfileColumn();
     void FormCreate(const QStringList& arguments);
     void TakeCommandLine(const QStringList& arguments);
-    void AddTaskEntry(const TaskEntry& entry);
+    // Adds a file or a directory; a name that cannot be handed on is kept in
+    // `unnamable`, so that one message can list them all.
+    void AddTaskEntry(const TaskEntry& entry, std::vector<std::string>& unnamable);
     void EnableTaskButtonsWhenListed();
 
     Platform& FPlatform;

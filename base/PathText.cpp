@@ -38,3 +38,15 @@ bool IsSameFile(const std::string& a, const std::string& b)
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
 }
+
+std::string AbsolutePath(const std::string& path, const std::string& workingDir)
+{
+    if (path.empty() || path.front() == '/')
+        return path;
+    std::string relative = path;
+    while (relative.starts_with("./"))
+        relative.erase(0, relative.find_first_not_of('/', 2));
+    if (relative == ".")
+        relative.clear();
+    return WithTrailingBackslash(workingDir) + relative;
+}

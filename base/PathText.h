@@ -21,3 +21,8 @@ std::string StripExtension(const std::string& name);
 // Whether two paths name one file: the same text, or the same file reached
 // through links, "..", "./" or a relative form.
 bool IsSameFile(const std::string& a, const std::string& b);
+
+// The path made absolute against `workingDir` (absolute itself): a path
+// that does not start with a separator is taken as relative to it, without
+// any "./" it starts with. An empty path stays empty.
+std::string AbsolutePath(const std::string& path, const std::string& workingDir);

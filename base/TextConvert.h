@@ -27,3 +27,11 @@ std::vector<std::string> SplitLines(const std::string& text);
 // replacement characters, and two readers of the same bytes get the same
 // text.
 std::string ByteTextToUtf8(const std::string& text);
+
+// The length of the valid UTF-8 sequence at `at`, 0 when there is none:
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t at);
+
+// Whether the whole text is valid UTF-8. File names that are not cannot be
+// handed on through the toolkit's texts.
+bool IsUtf8(const std::string& text);

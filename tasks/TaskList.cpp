@@ -1,6 +1,7 @@
 #include "tasks/TaskList.h"
 
 #include "base/PathText.h"
+#include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProbe.h"
 #include "tasks/TaskPaths.h"
@@ -23,6 +24,12 @@
 namespace {
 
 const std::string StatusOK = "OK";
+
+const QString UnnamableTitle = QStringLiteral("Files not added");
+const QString UnnamableText =
+    QStringLiteral("These files were not added, because their names are not valid UTF-8 text. "
+                   "Rename them, then add them again.\n\n");
+constexpr std::size_t UnnamableShown = 20;
 
 // The row's slots: column 0 holds the caption, column k + 1 sub-item k.
 constexpr int SlotCount = 11;
@@ -180,6 +187,7 @@ void TTaskList::AddTaskDirectory(const QString& directory)
         return;
     const QString prefix = QString::fromStdString(WithTrailingBackslash(directory.toStdString()));
     const QStringList names = ListTaskDirectory(directory);
+    ReportUnnamable(UnnamableVideoFiles(directory.toStdString()));
     // Pending events run before each file, so the user may remove, clear or
     // start another add in between: each file goes to the list as it is then,
     // and nothing is held across the pump but the names. Once the window has
@@ -190,6 +198,21 @@ void TTaskList::AddTaskDirectory(const QString& directory)
             return;
         AddTaskFile(prefix + name);
     }
+}
+
+void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return;
+    // Shown as the system shows such names, with replacement characters; a
+    // long list is cut, as a message box cannot scroll.
+    QStringList lines;
+    for (std::size_t i = 0; i < paths.size() && i < UnnamableShown; ++i)
+        lines << QString::fromUtf8(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
+    if (paths.size() > UnnamableShown)
+        lines << QStringLiteral("... and %1 more.").arg(paths.size() - UnnamableShown);
+    FPlatform.MessageBox(FControls.Window, UnnamableText + lines.join(QLatin1Char('\n')),
+                         UnnamableTitle, Platform::Icon::Information, Platform::Buttons::Ok);
 }
 
 void TTaskList::EnableTaskButtons(bool enabled)

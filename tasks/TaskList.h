@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 class Platform;
 class QAction;
 class QLineEdit;
@@ -54,7 +57,13 @@ public:
     void WindowClosed();
 
     void AddTaskFile(const QString& path);
+    // Adds the directory's supported files; those whose names cannot be
+    // handed on are listed in one message.
     void AddTaskDirectory(const QString& directory);
+    // Tells the user, in one message, that these files or directories were
+    // not added because their names are not valid UTF-8. `paths` are the
+    // names' bytes; nothing is shown for none.
+    void ReportUnnamable(const std::vector<std::string>& paths);
     void EnableTaskButtons(bool enabled);
 
     // Slot semantics of the row: selector AllFields, InputFileOnly or 0 to 9.

@@ -3,6 +3,10 @@
 #include "base/PathText.h"
 #include "base/TextConvert.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 const std::vector<std::string>& SupportedExtensions()
 {
     static const std::vector<std::string> extensions{".avi", ".mpg", ".mpeg", ".mp4",
@@ -39,4 +43,22 @@ std::string OpenDialogFilter()
         filter += "|" + upper + " Files (*" + ext + ")|*" + ext;
     }
     return filter + "|All Files (*.*)|*.*";
+}
+
+std::vector<std::string> UnnamableVideoFiles(const std::string& directory)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> unnamable;
+    std::error_code error;
+    fs::directory_iterator it(directory, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code ignored;
+        if (name.starts_with('.') || IsUtf8(name) || !IsSupportedVideo(name) ||
+            !it->is_regular_file(ignored))
+            continue;
+        unnamable.push_back(WithTrailingBackslash(directory) + name);
+    }
+    std::sort(unnamable.begin(), unnamable.end());
+    return unnamable;
 }

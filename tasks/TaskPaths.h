@@ -16,3 +16,10 @@ std::string InputMask();
 
 // The open dialog's filter, "description|pattern|..." in the Windows form.
 std::string OpenDialogFilter();
+
+// The supported files directly inside `directory` whose names are not valid
+// UTF-8, as full paths in the name's own bytes, sorted. The toolkit lists a
+// directory by texts and leaves such names out, and they could not be handed
+// to the encoder anyway; the user is told about them instead. Hidden files
+// are not included, as a listing leaves them out too.
+std::vector<std::string> UnnamableVideoFiles(const std::string& directory);

@@ -30,6 +30,10 @@ protected:
 
     void Touch(const std::string& name) { std::ofstream(root / name) << "x"; }
     std::string P(const std::string& name) const { return (root / name).string(); }
+    std::vector<TaskEntry> Sort(const std::vector<std::string>& arguments) const
+    {
+        return SortCommandLine(arguments, root.string());
+    }
 
     void WriteList(const std::string& name, const std::string& text)
     {
@@ -42,13 +46,13 @@ protected:
 TEST_F(CommandLineTest, NoArgumentsNameNothing)
 {
     EXPECT_TRUE(CommandLineEntries({}).empty());
-    EXPECT_TRUE(SortCommandLine({}).empty());
+    EXPECT_TRUE(Sort({}).empty());
 }
 
 TEST_F(CommandLineTest, EachArgumentIsSortedInOrder)
 {
-    const std::vector<TaskEntry> sorted = SortCommandLine(
-        {P("movie.avi"), P("notes.txt"), P("clips"), P("missing.avi"), P("LOUD.MP4")});
+    const std::vector<TaskEntry> sorted =
+        Sort({P("movie.avi"), P("notes.txt"), P("clips"), P("missing.avi"), P("LOUD.MP4")});
     const std::vector<TaskEntry> expected = {{TaskEntryKind::File, P("movie.avi")},
                                              {TaskEntryKind::Directory, P("clips")},
                                              {TaskEntryKind::File, P("LOUD.MP4")}};
@@ -86,8 +90,7 @@ TEST_F(CommandLineTest, CapitalTmpFirstArgumentIsAListFile)
 {
     WriteList("LIST.TMP",
               P("movie.avi") + "\r\n" + P("notes.txt") + "\r\n\r\n" + P("clips") + "\n");
-    const std::vector<TaskEntry> sorted =
-        SortCommandLine({P("LIST.TMP"), P("LOUD.MP4"), P("x.avi")});
+    const std::vector<TaskEntry> sorted = Sort({P("LIST.TMP"), P("LOUD.MP4"), P("x.avi")});
     const std::vector<TaskEntry> expected = {{TaskEntryKind::File, P("movie.avi")},
                                              {TaskEntryKind::Directory, P("clips")}};
     EXPECT_EQ(sorted, expected);
@@ -105,20 +108,49 @@ TEST_F(CommandLineTest, TmpAfterTheFirstArgumentIsAnOrdinaryPath)
     WriteList("later.tmp", P("movie.avi"));
     EXPECT_EQ(CommandLineEntries({P("notes.txt"), P("later.tmp")}),
               (std::vector<std::string>{P("notes.txt"), P("later.tmp")}));
-    EXPECT_TRUE(SortCommandLine({P("notes.txt"), P("later.tmp")}).empty());
+    EXPECT_TRUE(Sort({P("notes.txt"), P("later.tmp")}).empty());
 }
 
 TEST_F(CommandLineTest, UnreadableListFileNamesNothing)
 {
-    EXPECT_TRUE(SortCommandLine({P("absent.tmp"), P("movie.avi")}).empty());
+    EXPECT_TRUE(Sort({P("absent.tmp"), P("movie.avi")}).empty());
     // A directory cannot be read as a list either.
     fs::create_directories(root / "dir.tmp");
-    EXPECT_TRUE(SortCommandLine({P("dir.tmp"), P("movie.avi")}).empty());
+    EXPECT_TRUE(Sort({P("dir.tmp"), P("movie.avi")}).empty());
     if (::geteuid() != 0) {
         WriteList("locked.tmp", P("movie.avi"));
         ::chmod(P("locked.tmp").c_str(), 0);
-        EXPECT_TRUE(SortCommandLine({P("locked.tmp")}).empty());
+        EXPECT_TRUE(Sort({P("locked.tmp")}).empty());
     }
 }
 
 } // namespace
+
+// Relative entries, also those of a list file, are read against the working
+// directory: "12:30 talk.avi" is then a file, not an address.
+TEST_F(CommandLineTest, RelativeEntriesAreMadeAbsolute)
+{
+    Touch("12:30 talk.avi");
+    WriteList("list.tmp", "./movie.avi\nclips\n");
+    EXPECT_EQ(Sort({"12:30 talk.avi", "./clips", "missing.avi"}),
+              (std::vector<TaskEntry>{{TaskEntryKind::File, P("12:30 talk.avi")},
+                                      {TaskEntryKind::Directory, P("clips")}}));
+    EXPECT_EQ(Sort({P("list.tmp")}),
+              (std::vector<TaskEntry>{{TaskEntryKind::File, P("movie.avi")},
+                                      {TaskEntryKind::Directory, P("clips")}}));
+}
+
+// A name that is not valid UTF-8 cannot be handed on; it is not skipped
+// silently but sorted out for the user to be told.
+TEST_F(CommandLineTest, NamesThatAreNotUtf8AreSortedOut)
+{
+    const std::string latin1 = "St\xE9r\xE9o";
+    Touch(latin1 + ".avi");
+    Touch(latin1 + ".txt");
+    fs::create_directories(root / latin1);
+    EXPECT_EQ(Sort({P(latin1 + ".avi"), P(latin1 + ".txt"), P(latin1)}),
+              (std::vector<TaskEntry>{{TaskEntryKind::Unnamable, P(latin1 + ".avi")},
+                                      {TaskEntryKind::Unnamable, P(latin1)}}));
+    EXPECT_EQ(SortDroppedPath(P(latin1 + ".avi")),
+              (TaskEntry{TaskEntryKind::Unnamable, P(latin1 + ".avi")}));
+}

@@ -1,26 +1,37 @@
 // Files reaching the list from outside: the command line and drops.
 #include "TaskListFixture.h"
 
+#include "app/ArgumentText.h"
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QFrame>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
-void Drop(QWidget& target, const QStringList& paths)
+void DropUrls(QWidget& target, const QList<QUrl>& urls)
 {
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls << QUrl::fromLocalFile(path);
     QMimeData data;
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &enter);
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
+}
+
+void Drop(QWidget& target, const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    DropUrls(target, urls);
 }
 
 } // namespace
@@ -94,4 +105,57 @@ TEST_F(TaskListTest, ClosingTheWindowStopsADirectoryAdd)
     user.start(0);
     List().AddTaskDirectory(MediaDir());
     EXPECT_EQ(List().TaskCount(), 2);
+}
+
+// File names that are not valid UTF-8 cannot be handed to the encoder. They
+// are listed in one message per add instead of vanishing without a word.
+TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
+{
+    const QByteArray dir = QFile::encodeName(MediaDir());
+    const QByteArray names[] = {"St\xE9r\xE9o.avi", "caf\xE9.mp4"};
+    for (const QByteArray& name : names)
+        std::ofstream((dir + "/" + name).toStdString()) << "x";
+    // The toolkit cannot list these names, so the scratch directory could
+    // not remove them itself.
+    const auto cleanUp = qScopeGuard([&] {
+        for (const QByteArray& name : names)
+            std::filesystem::remove((dir + "/" + name).toStdString());
+    });
+    const QString fine = MakeFile("fine.avi");
+
+    List().AddTaskDirectory(MediaDir());
+    EXPECT_EQ(Captions(), QStringList{fine});
+    ASSERT_EQ(FPlatform.messages.size(), 1);
+    EXPECT_EQ(FPlatform.messages[0].title, "Files not added");
+    EXPECT_TRUE(FPlatform.messages[0].text.contains(MediaDir() + "/St\uFFFDr\uFFFDo.avi"));
+    EXPECT_TRUE(FPlatform.messages[0].text.contains(MediaDir() + "/caf\uFFFD.mp4"));
+
+    // The command line and a drop, each with one bad and one good name.
+    const std::string bad = (dir + "/St\xE9r\xE9o.avi").toStdString();
+    FPlatform.messages.clear();
+    FForm.reset();
+    FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform,
+                                        QStringList{ArgumentFromBytes(bad), fine});
+    EXPECT_EQ(Captions(), QStringList{fine});
+    ASSERT_EQ(FPlatform.messages.size(), 1);
+    EXPECT_TRUE(FPlatform.messages[0].text.contains("St\uFFFDr\uFFFDo.avi"));
+
+    FPlatform.messages.clear();
+    List().tbtnClearClick();
+    DropUrls(Form(),
+             {QUrl::fromEncoded("file://" + QByteArray::fromStdString(bad).toPercentEncoding("/")),
+              QUrl::fromLocalFile(fine)});
+    EXPECT_EQ(Captions(), QStringList{fine});
+    EXPECT_EQ(FPlatform.messages.size(), 1);
+}
+
+TEST_F(TaskListTest, RelativeCommandLinePathsAreReadAgainstTheWorkingDirectory)
+{
+    const QString talk = MakeFile("12:30 talk.avi");
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(MediaDir()));
+    FForm.reset();
+    FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{"12:30 talk.avi"});
+    QDir::setCurrent(here);
+    EXPECT_EQ(Captions(), QStringList{QDir(MediaDir()).canonicalPath() + "/12:30 talk.avi"});
 }
