@@ -84,6 +84,12 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
                      &TSizeForm::ShowSizeForm);
 }
 
+void ApplicationWindows::EndSession()
+{
+    Runner->StopForExit();
+    MainForm->close();
+}
+
 ApplicationWindows::~ApplicationWindows()
 {
     Runner.reset();

@@ -27,6 +27,12 @@ public:
     ApplicationWindows(const ApplicationWindows&) = delete;
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;
 
+    // The session ends, or the program was asked to end: it closes as the
+    // main window's close does (the preferences are saved, an add stops),
+    // but a running batch does not outlive it: its encoders are killed and
+    // their unfinished outputs removed, without a message.
+    void EndSession();
+
     // Declared in creation order. The dialogs are the main window's Qt
     // children, for stacking and centring; they are destroyed first, which
     // takes them out of the main window's children.

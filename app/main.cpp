@@ -1,7 +1,5 @@
-#include "app/Main.h"
-#include "app/ApplicationWindows.h"
 #include "app/ArgumentText.h"
-#include "convert/BatchRunner.h"
+#include "app/Program.h"
 #include "platform/DesktopPlatform.h"
 #include "preview/MediaBackend.h"
 
@@ -20,11 +18,7 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentFromBytes(argv[i]);
-    ApplicationWindows windows(QCoreApplication::applicationDirPath() + QStringLiteral("/"),
-                               platform, arguments);
-    // A batch that outlived its closed window ends the program when it is done.
-    QObject::connect(windows.Runner.get(), &TBatchRunner::ProgramEndRequested, &application,
-                     &QCoreApplication::quit, Qt::QueuedConnection);
-    windows.MainForm->show();
-    return application.exec();
+    TProgram program(application, platform,
+                     QCoreApplication::applicationDirPath() + QStringLiteral("/"), arguments);
+    return program.Exec();
 }

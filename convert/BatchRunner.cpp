@@ -226,9 +226,10 @@ void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
 void TBatchRunner::EndStopped()
 {
     FControls.timerTime->stop();
-    FPlatform.MessageBox(FControls.Window, QStringLiteral("The Coversion is canceled."),
-                         QStringLiteral("Cancel"), Platform::Icon::Information,
-                         Platform::Buttons::Ok);
+    if (!FExiting)
+        FPlatform.MessageBox(FControls.Window, QStringLiteral("The Coversion is canceled."),
+                             QStringLiteral("Cancel"), Platform::Icon::Information,
+                             Platform::Buttons::Ok);
     ShowIdlePanel();
     FRunState = Idle;
     FinishBatch();
@@ -258,7 +259,7 @@ void TBatchRunner::EndCompleted()
                           .arg(FEngine.TaskCount());
     FPlatform.MessageBox(FControls.Window, text, QStringLiteral("Complete"),
                          Platform::Icon::Information, Platform::Buttons::Ok);
-    if (FOptions.chkOpenDir->isChecked())
+    if (FOptions.chkOpenDir->isChecked() && !FExiting)
         FPlatform.ShellOpen(FControls.edtOutputdir->text());
     FRunState = Idle;
     ShowIdlePanel();
@@ -293,6 +294,15 @@ void TBatchRunner::FinishBatch()
 void TBatchRunner::EndProgramWhenDone()
 {
     FEndProgram = true;
+}
+
+void TBatchRunner::StopForExit()
+{
+    FExiting = true;
+    if (FRunState != Running)
+        return;
+    FRunState = StopRequested;
+    FEngine.Stop();
 }
 
 void TBatchRunner::timerTimeTimer()

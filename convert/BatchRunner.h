@@ -103,6 +103,9 @@ public:
     // The main window was closed during the batch: end the program once the
     // batch and its completion action are done.
     void EndProgramWhenDone();
+    // The program is ending: a running batch stops as with Stop, but without
+    // the cancel message, and nothing more is opened on the desktop.
+    void StopForExit();
 
 signals:
     // The lock's first step; the preview stops its playback here.
@@ -141,6 +144,7 @@ private:
     TRunState FRunState = Idle;
     bool FBatchActive = false;
     bool FEndProgram = false;
+    bool FExiting = false;
     int FElapsedSeconds = 0;
     int FRemainingSeconds = 0;
 };

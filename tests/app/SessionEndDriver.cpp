@@ -1,0 +1,43 @@
+// The program as main() runs it, driven as a user would drive it: a changed
+// preference, an output folder, the files, then Start. The session-end test
+// sends it a signal while it converts.
+//
+// Usage: session_end_driver APPDIR OUTPUTDIR INPUT...
+// Prints "running" once the batch has started.
+#include "app/ApplicationWindows.h"
+#include "app/Main.h"
+#include "app/Program.h"
+#include "convert/BatchRunner.h"
+#include "fixtures/FakePlatform.h"
+#include "settings/Settings.h"
+#include "tasks/TaskList.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 4) {
+        std::fprintf(stderr, "usage: session_end_driver APPDIR OUTPUTDIR INPUT...\n");
+        return 2;
+    }
+    FakePlatform platform;
+    TProgram program(application, platform, arguments[1], {});
+    ApplicationWindows& windows = program.Windows();
+    QTimer::singleShot(0, &application, [&] {
+        windows.SettingForm->cmbSyn->setCurrentIndex(2);
+        windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
+        for (const QString& input : arguments.mid(3))
+            windows.MainForm->TaskList->AddTaskFile(input);
+        windows.Runner->tbtnStartClick();
+        std::printf("running\n");
+        std::fflush(stdout);
+    });
+    return program.Exec();
+}

@@ -1,0 +1,101 @@
+// The program asked to end while it converts (a logout, Ctrl+C, a closed
+// terminal) closes as its window's close does: the preferences are saved,
+// the encoder is killed and reaped, and its unfinished output is removed.
+#include "fixtures/ChildProcesses.h"
+#include "fixtures/Clips.h"
+#include "fixtures/TempAppDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+constexpr int Wait = 120000;
+
+// The children of `parent`, as /proc lists them.
+QList<qint64> ChildrenOf(qint64 parent)
+{
+    QList<qint64> children;
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat("/proc/" + entry + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLongLong() == parent)
+            children << entry.toLongLong();
+    }
+    return children;
+}
+
+bool HasPartialOutput(const QString& dir)
+{
+    for (const QFileInfo& file : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden))
+        if (file.size() > 0)
+            return true;
+    return false;
+}
+
+class SessionEnd : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(SessionEnd, SavesThePreferencesAndLeavesNoEncoderAndNoPartialOutput)
+{
+    const QString clip = LongTestClip(120);
+    ASSERT_FALSE(clip.isEmpty());
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    ASSERT_TRUE(app.IsValid());
+    const QString out = app.Path() + "out/";
+    ASSERT_TRUE(QDir().mkpath(out));
+    ASSERT_TRUE(QFile::copy(clip, app.Path() + "long.avi"));
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(QUENBY_SESSION_END_DRIVER),
+                  {app.Path(), out, app.Path() + "long.avi"});
+    ASSERT_TRUE(program.waitForStarted(Wait));
+
+    // Caught while the encoder has written part of its output.
+    qint64 encoder = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<qint64> children = ChildrenOf(program.processId());
+            encoder = children.isEmpty() ? 0 : children.first();
+            return encoder != 0 && HasPartialOutput(out);
+        },
+        Wait));
+
+    ::kill(static_cast<pid_t>(program.processId()), GetParam());
+    ASSERT_TRUE(program.waitForFinished(Wait));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "the signal was caught";
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ProcessExists(encoder); }, 5000));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    QFile preferences(app.Path() + "Preferences.ini");
+    ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
+    QStringList saved;
+    for (const QByteArray& line : preferences.readAll().split('\n'))
+        saved << QString::fromUtf8(line).trimmed();
+    EXPECT_TRUE(saved.contains("Syn Mode=2")) << saved.join('|').toStdString();
+    EXPECT_TRUE(saved.contains("Output Path=" + out)) << saved.join('|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SessionEnd, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == SIGTERM  ? "SIGTERM"
+                                                : info.param == SIGINT ? "SIGINT"
+                                                                       : "SIGHUP");
+                         });
+
+} // namespace
