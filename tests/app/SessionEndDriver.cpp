@@ -9,6 +9,7 @@
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
+#include "preview/MediaBackend.h"
 #include "settings/Settings.h"
 #include "tasks/TaskList.h"
 
@@ -21,6 +22,7 @@
 
 int main(int argc, char** argv)
 {
+    SelectMediaBackend();
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 4) {
