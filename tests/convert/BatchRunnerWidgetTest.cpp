@@ -186,9 +186,9 @@ TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
         form->TaskList->WriteTask(1, field, unknown);
     }
     runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Channel().IsRunning(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
     for (const char* chunk : {"", "", "time=1.0 "})
-        runner->OnChunk(chunk);
+        runner->Engine().OnChunk(0, chunk);
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50);
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 50);
     runner->tbtnStopClick();
