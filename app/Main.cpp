@@ -254,7 +254,6 @@ void TMainForm::FormCreate(const QStringList& arguments)
     ProfileDetail->BuildProfileCatalogue();
 
     TakeCommandLine(arguments);
-    EnableTaskButtonsWhenListed();
 
     // Files dropped anywhere on the window are tasks, also over the
     // output path, which would otherwise take them as text.
@@ -270,27 +269,20 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
 void TMainForm::TakeCommandLine(const QStringList& arguments)
 {
-    std::vector<std::string> unnamable;
-    for (const TaskEntry& entry :
-         SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()))
-        AddTaskEntry(entry, unnamable);
-    TaskList->ReportUnnamable(unnamable);
+    AddTaskEntries(SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()));
 }
 
-void TMainForm::AddTaskEntry(const TaskEntry& entry, std::vector<std::string>& unnamable)
+void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
 {
-    const QString path = QString::fromStdString(entry.Path);
-    switch (entry.Kind) {
-    case TaskEntryKind::Directory:
-        TaskList->AddTaskDirectory(path);
-        break;
-    case TaskEntryKind::File:
-        TaskList->AddTaskFile(path);
-        break;
-    case TaskEntryKind::Unnamable:
-        unnamable.push_back(entry.Path);
-        break;
+    QStringList paths;
+    std::vector<std::string> unnamable;
+    for (const TaskEntry& entry : entries) {
+        if (entry.Kind == TaskEntryKind::Unnamable)
+            unnamable.push_back(entry.Path);
+        else
+            paths << QString::fromStdString(entry.Path);
     }
+    TaskList->AddTaskPaths(paths, unnamable, [this] { EnableTaskButtonsWhenListed(); });
 }
 
 void TMainForm::EnableTaskButtonsWhenListed()
@@ -414,14 +406,13 @@ void TMainForm::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
-    std::vector<std::string> unnamable;
+    std::vector<TaskEntry> entries;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile())
             continue;
         // The whole path, however long: nothing is cut to a fixed buffer.
         if (const std::optional<TaskEntry> entry = SortDroppedPath(DroppedPathBytes(url)))
-            AddTaskEntry(*entry, unnamable);
+            entries.push_back(*entry);
     }
-    TaskList->ReportUnnamable(unnamable);
-    EnableTaskButtonsWhenListed();
+    AddTaskEntries(entries);
 }

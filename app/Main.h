@@ -117,9 +117,9 @@ private:
     QWidget* CreateProfileColumn();
     void FormCreate(const QStringList& arguments);
     void TakeCommandLine(const QStringList& arguments);
-    // Adds a file or a directory; a name that cannot be handed on is kept in
-    // `unnamable`, so that one message can list them all.
-    void AddTaskEntry(const TaskEntry& entry, std::vector<std::string>& unnamable);
+    // Adds the files and directories named; names that cannot be handed on
+    // are listed in one message. The task buttons come on once they are in.
+    void AddTaskEntries(const std::vector<TaskEntry>& entries);
     void EnableTaskButtonsWhenListed();
 
     Platform& FPlatform;

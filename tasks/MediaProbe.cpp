@@ -18,6 +18,11 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, in
         channel.RunToEnd(encoderPath, arguments, timeLimitMs, EncoderChannel::ProbeChunk, &started);
     if (!started)
         return {};
+    return ProbeResultFromReport(report, inputPath);
+}
+
+TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath)
+{
     const ProbeValues values = ParseProbeReport(report.toStdString(), inputPath.toStdString());
     return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText)};
 }

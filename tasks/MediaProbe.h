@@ -20,3 +20,6 @@ inline constexpr int ProbeTimeLimitMs = 10000;
 // probe. An encoder that cannot be started gives empty values, silently.
 TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath,
                         int timeLimitMs = ProbeTimeLimitMs);
+
+// The length and size cut out of a whole probe report of `inputPath`.
+TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath);

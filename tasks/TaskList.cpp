@@ -3,18 +3,19 @@
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
-#include "tasks/MediaProbe.h"
+#include "tasks/MediaProber.h"
 #include "tasks/TaskPaths.h"
 #include "tasks/TimeText.h"
 #include "widgets/ValueListEditor.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QThread>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -63,11 +64,14 @@ TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProf
 {
     CreatePopup();
     ConnectControls();
+    FProber = new TMediaProber(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
+    connect(FProber, &TMediaProber::Probed, this, &TTaskList::OnProbed);
 }
 
 void TTaskList::WindowClosed()
 {
     FClosed = true;
+    CancelAdds();
 }
 
 void TTaskList::ConnectControls()
@@ -142,28 +146,34 @@ bool TTaskList::IsListed(const QString& path) const
 
 void TTaskList::AddTaskFile(const QString& path)
 {
+    if (IsAdding()) {
+        AddTaskPaths({path});
+        return;
+    }
     FControls.panbg->hide();
     if (IsListed(path))
         return;
+    AppendTask(path, ProbeMedia(FEncoderPath, path), FDetail.OutputExt.toStdString());
+}
 
-    // The probe does not process events, so nothing can change the list
-    // between it and the append; appending the finished row spares the view
-    // a second round of change signals.
-    const TProbeResult probe = ProbeMedia(FEncoderPath, path);
-
+void TTaskList::AppendTask(const QString& path, const TProbeResult& probe,
+                           const std::string& newExt)
+{
     ltvItemData data;
     data.InputFile = path.toStdString();
     data.LengthText = probe.LengthText.toStdString();
     data.SizeText = probe.SizeText.toStdString();
     data.StatusText = StatusOK;
     data.NewName = StripExtension(ExtractFileName(data.InputFile));
-    data.NewExt = FDetail.OutputExt.toStdString();
+    data.NewExt = newExt;
     data.FullStartText = ZeroTimeText;
     data.FullEndText = data.LengthText;
     data.SpanText = data.LengthText;
     data.StartText = ZeroTimeText;
     data.EndText = data.LengthText;
 
+    // The finished row is appended whole, which spares the view a second
+    // round of change signals.
     QStringList texts;
     texts.reserve(SlotCount);
     for (const auto text : SlotTexts)
@@ -183,21 +193,8 @@ QStringList TTaskList::ListTaskDirectory(const QString& directory)
 
 void TTaskList::AddTaskDirectory(const QString& directory)
 {
-    if (directory.isEmpty())
-        return;
-    const QString prefix = QString::fromStdString(WithTrailingBackslash(directory.toStdString()));
-    const QStringList names = ListTaskDirectory(directory);
-    ReportUnnamable(UnnamableVideoFiles(directory.toStdString()));
-    // Pending events run before each file, so the user may remove, clear or
-    // start another add in between: each file goes to the list as it is then,
-    // and nothing is held across the pump but the names. Once the window has
-    // closed, probing the rest would only hold up the program's exit.
-    for (const QString& name : names) {
-        QCoreApplication::processEvents();
-        if (FClosed)
-            return;
-        AddTaskFile(prefix + name);
-    }
+    if (!directory.isEmpty() && QFileInfo(directory).isDir())
+        AddTaskPaths({directory});
 }
 
 void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)

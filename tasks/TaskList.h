@@ -1,11 +1,14 @@
 #pragma once
 
+#include "tasks/MediaProbe.h"
 #include "tasks/TaskRecord.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@ class QPushButton;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
+class TMediaProber;
 class TProfileDetail;
 
 // The controls the task list drives; the main window creates them.
@@ -52,14 +56,29 @@ public:
     TTaskList(const TaskListControls& controls, Platform& platform, TProfileDetail& detail,
               const QString& encoderPath, QObject* parent = nullptr);
 
-    // The window has closed: a directory add still under way stops, as
-    // probing the rest would only hold up the program's exit.
+    // The window has closed: an add still under way stops, as probing the
+    // rest would only hold up the program's exit. Nothing after the cut is
+    // listed and no probe outlives it.
     void WindowClosed();
 
+    // Adds files and directories (each directory's supported files, sorted)
+    // in the given order. Up to as many files as there are cores are probed
+    // at once, and a row appears once its probe and those of every row
+    // before it are done, so the rows come in the order, and under the
+    // duplicate rule, of adding the files one by one. An add requested while
+    // another is under way follows it. Remove, Clear and Start may run
+    // meanwhile; the add goes on with the list as it then is. `unnamable`
+    // (and such names found in the directories) are listed in one message;
+    // `done` runs once every path has been listed or skipped.
+    void AddTaskPaths(const QStringList& paths, const std::vector<std::string>& unnamable = {},
+                      std::function<void()> done = {});
+    // One file. With no add under way the row is there when this returns
+    // (the window waits for one probe); otherwise the file follows the adds
+    // under way.
     void AddTaskFile(const QString& path);
-    // Adds the directory's supported files; those whose names cannot be
-    // handed on are listed in one message.
     void AddTaskDirectory(const QString& directory);
+    // True while an add is under way.
+    bool IsAdding() const { return !FPending.empty(); }
     // Tells the user, in one message, that these files or directories were
     // not added because their names are not valid UTF-8. `paths` are the
     // names' bytes; nothing is shown for none.
@@ -114,6 +133,8 @@ public:
     QAction* mniClear = nullptr;
 
 signals:
+    // Every add under way has ended (also when it was cut short).
+    void AddsDone();
     // "Open" on a selected row (double click or the popup item). The preview
     // player attaches here; until it does, Open does nothing.
     void PreviewSelectedTask();
@@ -141,4 +162,38 @@ private:
     // The input file of the task the output grid shows, empty for none. A
     // task is known by its input, which the list holds once: rows move.
     QString FShownTask;
+
+    // The add under way: one entry per file, in list order, and the end of
+    // each request with what runs then.
+    struct TPendingAdd
+    {
+        enum State
+        {
+            Waiting,
+            // Listed, or to be listed by an entry before it: probed only if
+            // that is no longer so when its turn comes.
+            Deferred,
+            Probing,
+            Probed,
+            // The end of a request.
+            RequestEnd
+        };
+        State FState = Waiting;
+        QString Path;
+        std::string NewExt; // the output extension when the add was asked for
+        quint64 Id = 0;
+        TProbeResult Result;
+        std::function<void()> Done;
+    };
+    void Enqueue(const QString& path);
+    void PumpAdds();
+    bool ListPendingHead();
+    void StartProbes();
+    void OnProbed(quint64 id, const TProbeResult& result);
+    void AppendTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
+    void CancelAdds();
+    std::deque<TPendingAdd> FPending;
+    TMediaProber* FProber = nullptr;
+    quint64 FNextId = 0;
+    bool FPumping = false;
 };

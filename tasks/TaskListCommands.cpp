@@ -146,27 +146,31 @@ void TTaskList::ltvTaskSelectionChange()
 void TTaskList::tbtnAddFileClick()
 {
     const QStringList files = FPlatform.OpenFiles(FControls.Window, OpenDialogNameFilters());
-    for (int i = 1; i < files.size(); ++i)
-        AddTaskFile(files[i]);
+    // The dialog's first file comes last.
+    QStringList ordered = files.mid(1);
     if (!files.isEmpty())
-        AddTaskFile(files.front());
-    if (TaskCount() == 1) {
-        FControls.ltvTask->setCurrentItem(FControls.ltvTask->topLevelItem(0));
-        ShowSelectedTask();
-    }
+        ordered.append(files.front());
+    AddTaskPaths(ordered, {}, [this] {
+        if (TaskCount() == 1) {
+            FControls.ltvTask->setCurrentItem(FControls.ltvTask->topLevelItem(0));
+            ShowSelectedTask();
+        }
+        if (TaskCount() > 0)
+            EnableTaskButtons(true);
+    });
     FControls.ltvTask->setFocus();
-    if (TaskCount() > 0)
-        EnableTaskButtons(true);
 }
 
 void TTaskList::tbtnAddDirClick()
 {
     QString directory;
-    if (FPlatform.BrowseForFolder(FControls.Window, AddDirectoryTitle, directory))
-        AddTaskDirectory(directory);
+    const bool picked = FPlatform.BrowseForFolder(FControls.Window, AddDirectoryTitle, directory) &&
+                        !directory.isEmpty();
+    AddTaskPaths(picked ? QStringList{directory} : QStringList(), {}, [this] {
+        if (TaskCount() > 0)
+            EnableTaskButtons(true);
+    });
     FControls.ltvTask->setFocus();
-    if (TaskCount() > 0)
-        EnableTaskButtons(true);
 }
 
 void TTaskList::tbtnRemoveClick()

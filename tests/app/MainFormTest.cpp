@@ -89,6 +89,7 @@ protected:
         QCoreApplication::sendEvent(&form, &enter);
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &drop);
+        EXPECT_TRUE(QTest::qWaitFor([&form] { return !form.TaskList->IsAdding(); }, 20000));
     }
 
     QTemporaryDir dir;

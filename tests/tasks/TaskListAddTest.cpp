@@ -80,6 +80,7 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
     const QString a = MakeFile("a.avi"), b = MakeFile("b.mpg"), c = MakeFile("c.mov");
     FPlatform.openAnswers.push_back({a, b, c});
     Form().Toolbar.tbtnAddFile->click();
+    ASSERT_TRUE(WaitAdds());
 
     ASSERT_EQ(FPlatform.openCalls.size(), 1);
     const QStringList filters = FPlatform.openCalls[0];
@@ -112,6 +113,7 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
     FillOutputGrid();
     FPlatform.openAnswers.push_back({MakeFile("only.one.vob")});
     Form().Toolbar.tbtnAddFile->click();
+    ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(SelectedRows(), QList<int>{0});
     EXPECT_EQ(Output("New Filename"), "only.one");
@@ -149,6 +151,8 @@ TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
     QDir(MediaDir()).mkdir("folder.avi");
     FPlatform.folderAnswers.push_back(MediaDir());
     Form().Toolbar.tbtnAddDir->click();
+    EXPECT_EQ(TaskButtons(), "off") << "the buttons come on once the files are in";
+    ASSERT_TRUE(WaitAdds());
 
     const QString dir = MediaDir() + "/";
     EXPECT_EQ(Captions(),
@@ -162,6 +166,7 @@ TEST_F(TaskListTest, DirectoryGivenWithItsSeparatorIsNotDoubled)
     MakeFile("x.wmv");
     List().AddTaskDirectory(MediaDir() + "/");
     List().AddTaskDirectory(MediaDir());
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{MediaDir() + "/x.wmv"});
 }
 
@@ -169,39 +174,87 @@ TEST_F(TaskListTest, EmptyOrMissingDirectoryAddsNothing)
 {
     List().AddTaskDirectory(MediaDir() + "/nowhere");
     List().AddTaskDirectory("");
+    EXPECT_FALSE(List().IsAdding());
     EXPECT_EQ(List().TaskCount(), 0);
 }
 
-// The user acts between two files of one directory: the next file goes to
-// the list as it is at that moment.
-TEST_F(TaskListTest, CommandsRunBetweenTheFilesOfADirectory)
+// The user acts while a directory is being added: another add follows the
+// one under way, and Remove and Clear act on the rows listed so far, the add
+// going on with the list as it then is.
+TEST_F(TaskListTest, CommandsRunWhileADirectoryIsAdded)
 {
-    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi"})
+    FApp.Script().Set("probe.delay_ms", 100).Save();
+    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi", "5.avi", "6.avi"})
         MakeFile(name);
     const QString other = MakeFile("other/x.avi");
-
-    QTimer user;
-    int step = 0;
-    QObject::connect(&user, &QTimer::timeout, &user, [&] {
-        if (List().TaskCount() == 1 && step == 0) {
-            ++step;
-            List().AddTaskDirectory(QFileInfo(other).absolutePath()); // a second add, nested
-        } else if (List().TaskCount() == 3 && step == 1) {
-            ++step;
-            Select({0});
-            List().tbtnRemoveClick();
-        } else if (List().TaskCount() == 3 && step == 2) {
-            ++step;
-            List().tbtnClearClick();
-        }
-    });
-    user.start(0);
-    List().AddTaskDirectory(MediaDir());
-    user.stop();
-
     const QString dir = MediaDir() + "/";
+
+    // The user acts as rows appear: a second add once the first row is in,
+    // Remove of that row once the second is in, Clear once the fourth is in.
+    int step = 0;
+    QObject user;
+    QObject::connect(
+        View().model(), &QAbstractItemModel::rowsInserted, &user,
+        [&] {
+            const QStringList rows = Captions();
+            if (step == 0 && rows.contains(dir + "1.avi")) {
+                ++step;
+                List().AddTaskDirectory(QFileInfo(other).absolutePath());
+            } else if (step == 1 && rows.contains(dir + "2.avi")) {
+                ++step;
+                Select({int(rows.indexOf(dir + "1.avi"))});
+                List().tbtnRemoveClick();
+            } else if (step == 2 && rows.contains(dir + "4.avi")) {
+                ++step;
+                List().tbtnClearClick();
+            }
+        },
+        Qt::QueuedConnection);
+    List().AddTaskDirectory(MediaDir());
+    ASSERT_TRUE(WaitAdds());
+
     EXPECT_EQ(step, 3);
-    EXPECT_EQ(Captions(), QStringList{dir + "4.avi"});
+    EXPECT_EQ(Captions(), (QStringList{dir + "5.avi", dir + "6.avi", other}));
+}
+
+// The probes answer in another order than the files were given (each one
+// waits as long as its name's number says, in ms), yet every row comes in
+// the order of adding the files one by one, only after the rows before it,
+// with the values of its own report; a path listed already or met earlier in
+// the add is neither listed again nor probed.
+TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
+{
+    FApp.Script()
+        .Set("probe.name_delay", 1)
+        .Set("probe.name_duration", 1)
+        .Set("record", FApp.RecordPath())
+        .Save();
+    const QString listed = MakeFile("0-e.avi");
+    List().AddTaskFile(listed);
+    const QString a = MakeFile("300-a.avi"), b = MakeFile("0-b.avi"), c = MakeFile("150-c.avi"),
+                  d = MakeFile("0-d.avi");
+
+    QStringList inserted;
+    QObject watcher;
+    QObject::connect(View().model(), &QAbstractItemModel::rowsInserted, &watcher,
+                     [&](const QModelIndex&, int first, int last) {
+                         for (int row = first; row <= last; ++row)
+                             inserted << View().topLevelItem(row)->text(0);
+                     });
+    List().AddTaskPaths({a, b, c, a, listed, d});
+    EXPECT_TRUE(List().IsAdding());
+    ASSERT_TRUE(WaitAdds());
+
+    EXPECT_EQ(Captions(), (QStringList{listed, a, b, c, d}));
+    EXPECT_EQ(inserted, (QStringList{a, b, c, d}));
+    const QStringList lengths = {"00:00:00.00", "00:00:30.00", "00:00:00.00", "00:00:15.00",
+                                 "00:00:00.00"};
+    for (int row = 0; row < lengths.size(); ++row) {
+        const ltvItemData data = ReadRow(List(), row);
+        EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
+        EXPECT_EQ(data.StatusText, "OK");
+    }
+    EXPECT_EQ(FApp.RecordedRuns().size(), 5) << "one probe per row";
 }
 
 // Start clicked between two files of a directory locks the list; the add
@@ -218,6 +271,7 @@ TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
         List().EnableTaskButtons(false);
     });
     List().tbtnAddDirClick();
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(List().TaskCount(), 3);
     EXPECT_EQ(TaskButtons(), "off");
 }

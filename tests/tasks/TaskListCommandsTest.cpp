@@ -296,10 +296,12 @@ TEST_F(TaskListTest, PopupItemsRunTheCommands)
     const QString file = MakeFile("f.avi");
     FPlatform.openAnswers.push_back({file});
     List().mniAddFiles->trigger();
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{file});
     FPlatform.folderAnswers.push_back(MediaDir());
     MakeFile("g.avi");
     List().mniAddDirectory->trigger();
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), (QStringList{file, MediaDir() + "/g.avi"}));
     EXPECT_EQ(TaskButtons(), "on");
 }

@@ -2,6 +2,7 @@
 #include "TaskListFixture.h"
 
 #include "app/ArgumentText.h"
+#include "fixtures/ChildProcesses.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -47,6 +48,7 @@ TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
     FForm = std::make_unique<TMainForm>(
         FApp.Path(), FPlatform,
         QStringList{file, text, MediaDir() + "/dir", MediaDir() + "/gone.avi"});
+    ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(),
               (QStringList{file, MediaDir() + "/dir/a.avi", MediaDir() + "/dir/B.MOV"}));
@@ -71,6 +73,7 @@ TEST_F(TaskListTest, ListFileOnTheCommandLineNamesTheEntries)
     file.close();
     FForm.reset();
     FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{listFile, ignored});
+    ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(), (QStringList{second, first}));
     EXPECT_EQ(TaskButtons(), "on");
@@ -82,29 +85,32 @@ TEST_F(TaskListTest, DropsAddFilesAndFoldersEvenAFolderNamedLikeAVideo)
     const QString text = MakeFile("dropped.doc");
     MakeFile("folder.avi/inside.asf");
     Drop(Form(), {text, MediaDir() + "/folder.avi", file, file});
+    ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(), (QStringList{MediaDir() + "/folder.avi/inside.asf", file}));
     EXPECT_TRUE(SelectedRows().isEmpty());
     EXPECT_EQ(TaskButtons(), "on");
 }
 
-// Closing the window while a directory is being added stops the add: the
-// remaining files would only delay the program's exit.
-TEST_F(TaskListTest, ClosingTheWindowStopsADirectoryAdd)
+// Closing the window while files are being added stops the add: the
+// remaining files would only delay the program's exit. Nothing after the cut
+// is listed, and no probe outlives it.
+TEST_F(TaskListTest, ClosingTheWindowStopsAnAdd)
 {
-    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi"})
+    FApp.Script().Set("probe.delay_ms", 200).Set("record", FApp.RecordPath()).Save();
+    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi", "5.avi", "6.avi"})
         MakeFile(name);
     Form().show();
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, &user, [&] {
-        if (List().TaskCount() == 2) {
-            user.stop();
-            Form().close();
-        }
-    });
-    user.start(0);
     List().AddTaskDirectory(MediaDir());
-    EXPECT_EQ(List().TaskCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return List().TaskCount() >= 1; }, 20000));
+    Form().close();
+    const int listed = List().TaskCount();
+    EXPECT_FALSE(List().IsAdding());
+    EXPECT_LT(listed, 6);
+    for (const FakeEncoderRun& run : FApp.RecordedRuns())
+        EXPECT_FALSE(ProcessExists(run.Pid)) << run.Pid;
+    QTest::qWait(400);
+    EXPECT_EQ(List().TaskCount(), listed);
 }
 
 // File names that are not valid UTF-8 cannot be handed to the encoder. They
@@ -124,6 +130,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     const QString fine = MakeFile("fine.avi");
 
     List().AddTaskDirectory(MediaDir());
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{fine});
     ASSERT_EQ(FPlatform.messages.size(), 1);
     EXPECT_EQ(FPlatform.messages[0].title, "Files not added");
@@ -136,6 +143,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     FForm.reset();
     FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform,
                                         QStringList{ArgumentFromBytes(bad), fine});
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{fine});
     ASSERT_EQ(FPlatform.messages.size(), 1);
     EXPECT_TRUE(FPlatform.messages[0].text.contains("St\uFFFDr\uFFFDo.avi"));
@@ -145,6 +153,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     DropUrls(Form(),
              {QUrl::fromEncoded("file://" + QByteArray::fromStdString(bad).toPercentEncoding("/")),
               QUrl::fromLocalFile(fine)});
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{fine});
     EXPECT_EQ(FPlatform.messages.size(), 1);
 }
@@ -157,5 +166,6 @@ TEST_F(TaskListTest, RelativeCommandLinePathsAreReadAgainstTheWorkingDirectory)
     FForm.reset();
     FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{"12:30 talk.avi"});
     QDir::setCurrent(here);
+    ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{QDir(MediaDir()).canonicalPath() + "/12:30 talk.avi"});
 }

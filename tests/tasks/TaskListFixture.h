@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -70,6 +71,12 @@ protected:
     }
 
     void EnableButtons() { List().EnableTaskButtons(true); }
+
+    // Adds run on the event loop: waits until every one has ended.
+    bool WaitAdds()
+    {
+        return QTest::qWaitFor([this] { return !FForm->TaskList->IsAdding(); }, 20000);
+    }
 
     // "on", "off", or "mixed" when the five task buttons disagree.
     std::string TaskButtons()

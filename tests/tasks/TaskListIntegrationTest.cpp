@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 // The real encoder probes a directory of the eight generated clips, named so
@@ -27,6 +29,7 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
     TMainForm form(app.Path(), platform, {});
     TTaskList& list = *form.TaskList;
     list.AddTaskDirectory(clips.path());
+    ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.IsAdding(); }, 60000));
 
     const QStringList expected{"A.mpg", "b.AVI", "c.Mpeg", "D.mp4",
                                "e.WMV", "F.mov", "g.vob",  "H.AsF"};

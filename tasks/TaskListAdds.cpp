@@ -1,0 +1,152 @@
+// Adding files with their probes side by side, the rows still coming in the
+// order, and under the duplicate rule, of adding the files one by one.
+#include "tasks/TaskList.h"
+
+#include "base/PathText.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/MediaProber.h"
+#include "tasks/TaskPaths.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+void TTaskList::AddTaskPaths(const QStringList& paths, const std::vector<std::string>& unnamable,
+                             std::function<void()> done)
+{
+    if (FClosed)
+        return;
+    std::vector<std::string> notAdded = unnamable;
+    for (const QString& path : paths) {
+        if (!path.isEmpty() && QFileInfo(path).isDir()) {
+            const QString prefix =
+                QString::fromStdString(WithTrailingBackslash(path.toStdString()));
+            for (const QString& name : ListTaskDirectory(path))
+                Enqueue(prefix + name);
+            const std::vector<std::string> names = UnnamableVideoFiles(path.toStdString());
+            notAdded.insert(notAdded.end(), names.begin(), names.end());
+        } else {
+            Enqueue(path);
+        }
+    }
+    TPendingAdd end;
+    end.FState = TPendingAdd::RequestEnd;
+    end.Done = std::move(done);
+    FPending.push_back(std::move(end));
+    ReportUnnamable(notAdded);
+    PumpAdds();
+}
+
+void TTaskList::Enqueue(const QString& path)
+{
+    FControls.panbg->hide();
+    TPendingAdd add;
+    add.Path = path;
+    add.NewExt = FDetail.OutputExt.toStdString();
+    add.Id = ++FNextId;
+    FPending.push_back(std::move(add));
+}
+
+// Lists what is ready at the head of the queue and starts the probes there
+// is room for. A request's end runs its follow-up, which may ask for more.
+void TTaskList::PumpAdds()
+{
+    if (FPumping)
+        return;
+    FPumping = true;
+    bool progress = true;
+    while (progress) {
+        progress = ListPendingHead();
+        StartProbes();
+        progress =
+            progress || (!FPending.empty() && FPending.front().FState == TPendingAdd::Probed);
+    }
+    FPumping = false;
+    if (FPending.empty())
+        emit AddsDone();
+}
+
+// True when something was taken off the head.
+bool TTaskList::ListPendingHead()
+{
+    bool taken = false;
+    while (!FPending.empty()) {
+        TPendingAdd& head = FPending.front();
+        if (head.FState == TPendingAdd::RequestEnd) {
+            std::function<void()> done = std::move(head.Done);
+            FPending.pop_front();
+            taken = true;
+            if (done)
+                done();
+            continue;
+        }
+        if (head.FState == TPendingAdd::Probing)
+            break;
+        // The one-by-one rule, against the list as it is now: a listed path
+        // is skipped, unprobed if it was not probed yet.
+        if (IsListed(head.Path)) {
+            FPending.pop_front();
+            taken = true;
+            continue;
+        }
+        if (head.FState != TPendingAdd::Probed)
+            break; // to be probed now that it is no longer a duplicate
+        AppendTask(head.Path, head.Result, head.NewExt);
+        FPending.pop_front();
+        taken = true;
+    }
+    return taken;
+}
+
+void TTaskList::StartProbes()
+{
+    // A path met before in the queue is listed by then, unless the user
+    // removes it meanwhile; its probe waits until its own turn shows which.
+    QSet<QString> before;
+    for (std::size_t i = 0; i < FPending.size() && FProber->HasRoom(); ++i) {
+        TPendingAdd& add = FPending[i];
+        if (add.FState == TPendingAdd::RequestEnd)
+            continue;
+        const bool head = i == 0;
+        const bool seen = before.contains(add.Path);
+        before.insert(add.Path);
+        if (add.FState == TPendingAdd::Waiting && !head && (seen || IsListed(add.Path)))
+            add.FState = TPendingAdd::Deferred;
+        const bool due =
+            add.FState == TPendingAdd::Waiting || (add.FState == TPendingAdd::Deferred && head);
+        if (!due)
+            continue;
+        switch (FProber->Probe(add.Id, add.Path)) {
+        case TMediaProber::Start::Started:
+            add.FState = TPendingAdd::Probing;
+            break;
+        case TMediaProber::Start::Failed:
+            add.Result = {};
+            add.FState = TPendingAdd::Probed;
+            break;
+        case TMediaProber::Start::Busy:
+            return;
+        }
+    }
+}
+
+void TTaskList::OnProbed(quint64 id, const TProbeResult& result)
+{
+    const auto it = std::find_if(FPending.begin(), FPending.end(),
+                                 [id](const TPendingAdd& add) { return add.Id == id; });
+    if (it == FPending.end())
+        return;
+    it->Result = result;
+    it->FState = TPendingAdd::Probed;
+    PumpAdds();
+}
+
+void TTaskList::CancelAdds()
+{
+    FProber->StopAll();
+    const bool adding = IsAdding();
+    FPending.clear();
+    if (adding)
+        emit AddsDone();
+}

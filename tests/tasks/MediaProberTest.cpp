@@ -1,0 +1,100 @@
+// Probes side by side: how many run at once, each one's own time limit, and
+// that a probe that is stopped or runs out of time leaves no process behind.
+#include "tasks/MediaProber.h"
+
+#include "fixtures/ChildProcesses.h"
+#include "fixtures/TempAppDir.h"
+
+#include <QMap>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Wait = 20000;
+
+class MediaProberTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.IsValid());
+        childrenBefore = ChildProcesses();
+    }
+    void TearDown() override { EXPECT_EQ(ChildProcesses(), childrenBefore); }
+
+    // Collects every result by its id.
+    void Collect(TMediaProber& prober)
+    {
+        QObject::connect(&prober, &TMediaProber::Probed, &prober,
+                         [this](quint64 id, const TProbeResult& result) { results[id] = result; });
+    }
+
+    TempAppDir dir;
+    QList<qint64> childrenBefore;
+    QMap<quint64, TProbeResult> results;
+};
+
+} // namespace
+
+// Two at a time, each within 600 ms of its own start: the third file starts
+// when a place is free and still gets its whole report, although the three
+// together take longer than one limit.
+TEST_F(MediaProberTest, RunsAsManyAsAllowedAndTimesEachProbeFromItsOwnStart)
+{
+    ASSERT_TRUE(dir.Script().Set("delay_ms", 400).Save());
+    TMediaProber prober(dir.EncoderPath(), 2, 600);
+    Collect(prober);
+    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Started);
+    EXPECT_EQ(prober.Probe(2, "/v/b.avi"), TMediaProber::Start::Started);
+    EXPECT_FALSE(prober.HasRoom());
+    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TMediaProber::Start::Busy);
+    EXPECT_TRUE(results.isEmpty()) << "results come from the event loop";
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 2; }, Wait));
+    EXPECT_EQ(prober.Running(), 0);
+    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TMediaProber::Start::Started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 3; }, Wait));
+    for (quint64 id : {1, 2, 3}) {
+        EXPECT_EQ(results[id].LengthText, "00:00:03.04") << id;
+        EXPECT_EQ(results[id].SizeText, " 320x240 [SAR 1:1 DAR 4:3]") << id;
+    }
+}
+
+TEST_F(MediaProberTest, AProbeThatNeverEndsIsKilledAtItsLimit)
+{
+    ASSERT_TRUE(dir.Script().Set("mode", "silence").Set("record", dir.RecordPath()).Save());
+    TMediaProber prober(dir.EncoderPath(), 2, 300);
+    Collect(prober);
+    ASSERT_EQ(prober.Probe(7, "/v/pipe.avi"), TMediaProber::Start::Started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.contains(7); }, Wait));
+    EXPECT_TRUE(results[7].LengthText.isEmpty());
+    const QList<FakeEncoderRun> runs = dir.RecordedRuns();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_FALSE(ProcessExists(runs[0].Pid));
+}
+
+TEST_F(MediaProberTest, StopAllKillsEveryProbeAndNoneReports)
+{
+    ASSERT_TRUE(dir.Script().Set("mode", "silence").Set("record", dir.RecordPath()).Save());
+    TMediaProber prober(dir.EncoderPath(), 2, 60000);
+    Collect(prober);
+    ASSERT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Started);
+    ASSERT_EQ(prober.Probe(2, "/v/b.avi"), TMediaProber::Start::Started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dir.RecordedRuns().size() == 2; }, Wait));
+    prober.StopAll();
+    EXPECT_EQ(prober.Running(), 0);
+    for (const FakeEncoderRun& run : dir.RecordedRuns())
+        EXPECT_FALSE(ProcessExists(run.Pid)) << run.Pid;
+    QTest::qWait(100);
+    EXPECT_TRUE(results.isEmpty());
+}
+
+TEST_F(MediaProberTest, AMissingEncoderFailsAtOnce)
+{
+    ASSERT_TRUE(dir.LinkEncoder(TempAppDir::Encoder::None));
+    TMediaProber prober(dir.EncoderPath(), 1, 1000);
+    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Failed);
+    EXPECT_TRUE(prober.HasRoom());
+}
