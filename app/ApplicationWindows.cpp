@@ -75,7 +75,8 @@ ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform
     const TSettingForm& options = *SettingForm;
     Runner = std::make_unique<TBatchRunner>(
         ControlsOfRunner(*MainForm), platform, *MainForm->TaskList, *MainForm->ProfileDetail,
-        RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename},
+        RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename,
+                      options.sedSimultaneous},
         MainForm->EncoderPath);
     MainForm->AttachRunner(*Runner);
     SizeForm = std::make_unique<TSizeForm>(SizeFormControls{&main, main.ProfileDetail->vleVideo},

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -140,6 +141,8 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     options.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
     options.OutputExt = FDetail.OutputExt.toStdString();
     options.Rename = FOptions.rdbRename->isChecked();
+    if (FOptions.sedSimultaneous)
+        options.SimultaneousTasks = FOptions.sedSimultaneous->value();
     FEngine.Start(std::move(tasks), options);
 }
 

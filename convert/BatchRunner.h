@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QSpinBox;
 class QTimer;
 class QToolButton;
 class QTreeWidget;
@@ -58,6 +59,8 @@ struct RunnerOptions
     const QAbstractButton* chkExit = nullptr;
     const QAbstractButton* chkTurnoff = nullptr;
     const QAbstractButton* rdbRename = nullptr;
+    // How many encoders run at once; none means one.
+    const QSpinBox* sedSimultaneous = nullptr;
 };
 
 // The window's view of a batch: Start and Stop, the lock, the progress panel,

@@ -106,6 +106,11 @@ int TNewInifile::KeyIndex(const std::string& section, const std::string& ident) 
     return -1;
 }
 
+bool TNewInifile::ValueExists(const std::string& section, const std::string& ident) const
+{
+    return KeyIndex(section, ident) != -1;
+}
+
 std::string TNewInifile::ReadString(const std::string& section, const std::string& ident,
                                     const std::string& defaultValue) const
 {

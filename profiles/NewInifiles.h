@@ -40,6 +40,8 @@ public:
     int32_t ReadInteger(const std::string& section, const std::string& ident,
                         int32_t defaultValue) const;
     bool ReadBool(const std::string& section, const std::string& ident, bool defaultValue) const;
+    // Whether a read of the key would find it.
+    bool ValueExists(const std::string& section, const std::string& ident) const;
     double ReadFloat(const std::string& section, const std::string& ident,
                      double defaultValue) const;
 

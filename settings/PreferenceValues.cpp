@@ -11,6 +11,7 @@ const char* const KeyAutoOpenDir = "Auto Open Dir";
 const char* const KeyAutoExit = "Auto Exit";
 const char* const KeyAutoTurnOff = "Auto Turn Off";
 const char* const KeyOverwrite = "Overwrite";
+const char* const KeySimultaneousTasks = "Simultaneous Tasks";
 
 } // namespace
 
@@ -25,6 +26,7 @@ TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::stri
     values.AutoExit = store.ReadBool(section, KeyAutoExit, false);
     values.AutoTurnOff = store.ReadBool(section, KeyAutoTurnOff, false);
     values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
+    values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
     return values;
 }
 
@@ -36,6 +38,8 @@ void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values)
     store.WriteBool(MainSection, KeyAutoExit, values.AutoExit);
     store.WriteBool(MainSection, KeyAutoTurnOff, values.AutoTurnOff);
     store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
+    if (values.SimultaneousTasks != 1 || store.ValueExists(MainSection, KeySimultaneousTasks))
+        store.WriteInteger(MainSection, KeySimultaneousTasks, values.SimultaneousTasks);
 }
 
 int32_t ReadProfileIndex(const TNewInifile& store)

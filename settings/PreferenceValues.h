@@ -24,16 +24,20 @@ struct TPreferenceValues
     bool AutoExit = false;
     bool AutoTurnOff = false;
     bool Overwrite = true;
+    // How many encoders a batch keeps running at once; 1 is the batch of
+    // one task at a time.
+    int32_t SimultaneousTasks = 1;
 };
 
-// Reads the six preferences of `section`. A missing or unreadable value takes
+// Reads the preferences of `section`. A missing or unreadable value takes
 // its default; "Auto Open Dir" defaults to ticked in "Main" but not in
 // "Default", and "Output Path" defaults to `appDir`.
 TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
                                        const std::string& appDir);
 
-// Writes the six preferences to "Main", in the order the file has always
-// listed them.
+// Writes the preferences to "Main", in the order the file has always listed
+// them. "Simultaneous Tasks" is left out while it is 1 and not in the file
+// yet, so that a file of a user who never changed it stays as it was.
 void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values);
 
 // The main window's profile selection: its index in the catalogue, -1 for

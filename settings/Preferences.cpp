@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 #include <utility>
 
@@ -88,6 +89,7 @@ TPreferenceValues TPreferences::DialogValues() const
     values.AutoExit = FControls.chkExit->isChecked();
     values.AutoTurnOff = FControls.chkTurnoff->isChecked();
     values.Overwrite = FControls.rdbOverWrite->isChecked();
+    values.SimultaneousTasks = FControls.sedSimultaneous->value();
     return values;
 }
 
@@ -103,4 +105,7 @@ void TPreferences::SetDialogValues(const TPreferenceValues& values)
     FControls.chkTurnoff->setChecked(values.AutoTurnOff);
     // The two buttons are exclusive: ticking one clears the other.
     (values.Overwrite ? FControls.rdbOverWrite : FControls.rdbRename)->setChecked(true);
+    // A count beyond this machine's cores (a file brought from a larger one)
+    // or below 1 is brought into the box's range.
+    FControls.sedSimultaneous->setValue(values.SimultaneousTasks);
 }

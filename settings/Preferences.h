@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 class TNewInifile;
 class TProfileDetail;
 
@@ -27,6 +28,7 @@ struct PreferenceControls
     QCheckBox* chkTurnoff = nullptr;
     QRadioButton* rdbOverWrite = nullptr;
     QRadioButton* rdbRename = nullptr;
+    QSpinBox* sedSimultaneous = nullptr;
 };
 
 // Moves the preferences between "Preferences.ini" in `appDir` and the
@@ -44,11 +46,11 @@ public:
     // When the main window closes: all seven keys of "Main", whatever the
     // dialog's state and whether or not it was ever confirmed.
     void SaveAllPreferences();
-    // At the dialog's creation: its six controls from "Main".
+    // At the dialog's creation: its controls from "Main".
     void LoadPreferences();
-    // At OK: the dialog's six controls into "Main" (not the profile).
+    // At OK: the dialog's controls into "Main" (not the profile).
     void SavePreferences();
-    // Load Default: the dialog's six controls from the installation's
+    // Load Default: the dialog's controls from the installation's
     // "Default" section. Nothing is written until OK or exit.
     void LoadDefaultPreferences();
 

@@ -16,10 +16,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +33,7 @@ const char* const ProfilesCaption = "     Profiles     ";
 const char* const OutputDirLabel = "Default Output Path:";
 const char* const SynLabel = "Synchronization Mode:";
 const char* const SynModes[] = {"Auto", "Force Mode", "Progressive Mode"};
+const char* const SimultaneousLabel = "Simultaneous tasks:";
 const char* const OpenDirText = "Open the output directory when the task is completed. ";
 const char* const ExitText = "Exit the program when the task is completed.";
 const char* const TurnoffText = "Turn off the computer when the task is completed.";
@@ -111,7 +116,7 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
 
     FPreferences = std::make_unique<TPreferences>(
         PreferenceControls{main.edtOutputdir, main.cmbProfile, edtOutputDir, cmbSyn, chkOpenDir,
-                           chkExit, chkTurnoff, rdbOverWrite, rdbRename},
+                           chkExit, chkTurnoff, rdbOverWrite, rdbRename, sedSimultaneous},
         platform, detail, appDir.toStdString());
     FormCreate();
 }
@@ -148,6 +153,16 @@ void TSettingForm::CreateGeneralPage()
         cmbSyn->addItem(QString::fromUtf8(mode));
     Label1->setBuddy(cmbSyn);
 
+    const QString simultaneousLabel = QString::fromUtf8(SimultaneousLabel);
+    labSimultaneous =
+        Named(new QLabel(simultaneousLabel, TabSheet1), "labSimultaneous", simultaneousLabel);
+    labSimultaneous->setTextFormat(Qt::PlainText);
+    sedSimultaneous = Named(new QSpinBox(TabSheet1), "sedSimultaneous", simultaneousLabel);
+    // More encoders than cores only share the same cores.
+    sedSimultaneous->setRange(1, std::max(1, QThread::idealThreadCount()));
+    sedSimultaneous->setValue(1);
+    labSimultaneous->setBuddy(sedSimultaneous);
+
     const auto check = [this](const char* name, const char* text) {
         return Named(new QCheckBox(QString::fromUtf8(text), TabSheet1), name, text);
     };
@@ -173,9 +188,14 @@ void TSettingForm::CreateGeneralPage()
     auto* synRow = new QHBoxLayout;
     synRow->addWidget(Label1);
     synRow->addWidget(cmbSyn, 1);
+    auto* simultaneousRow = new QHBoxLayout;
+    simultaneousRow->addWidget(labSimultaneous);
+    simultaneousRow->addWidget(sedSimultaneous);
+    simultaneousRow->addStretch();
     auto* page = new QVBoxLayout(TabSheet1);
     page->addLayout(outputRow);
     page->addLayout(synRow);
+    page->addLayout(simultaneousRow);
     page->addSpacing(8);
     page->addWidget(chkOpenDir);
     page->addWidget(chkExit);

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 class QWidget;
@@ -91,6 +92,9 @@ public:
     QGroupBox* gpbOverWrite = nullptr;
     QRadioButton* rdbOverWrite = nullptr;
     QRadioButton* rdbRename = nullptr;
+    // How many tasks a batch converts at once, 1 to the number of cores.
+    QLabel* labSimultaneous = nullptr;
+    QSpinBox* sedSimultaneous = nullptr;
 
     // "Profiles" page.
     QComboBox* cmbProfile = nullptr;

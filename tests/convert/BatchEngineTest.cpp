@@ -183,4 +183,38 @@ TEST_F(BatchEngineRun, AnEncoderThatCannotStartEndsTheRunThere)
     EXPECT_EQ(reports.lines[2], "ended 2");
 }
 
+// Two encoders at once: tasks start in list order, the earliest running one
+// is the one to show, the total adds the progress of both, two running tasks
+// of one name get two outputs, and Stop takes both down with their outputs.
+TEST_F(BatchEngineRun, TwoAtOnceShareTheTotalButNeverAnOutputAndStopEndsBoth)
+{
+    ASSERT_TRUE(app.Script().Set("convert.mode", "silence").Save());
+    options.SimultaneousTasks = 2;
+    ASSERT_TRUE(engine.Start(Tasks({"x/clip.avi", "y/clip.avi", "z/clip.avi"}), options));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return engine.IsEncoderRunning(0) && engine.IsEncoderRunning(1); }, Wait));
+    EXPECT_FALSE(engine.IsEncoderRunning(2));
+    EXPECT_EQ(reports.lines, QStringList({"started 0 clip.avi", "started 1 clip_2.avi"}));
+    EXPECT_EQ(engine.EarliestRunningTask(), 0);
+
+    for (int task : {0, 1})
+        for (const char* chunk : {"banner", "Input #0"})
+            engine.OnChunk(task, chunk);
+    engine.OnChunk(1, "frame=   75 fps=0.0 q=2.0 size=  256kB time=00:00:03.00 bitrate=1.4\r");
+    EXPECT_EQ(reports.total.last(), 33);
+    engine.OnChunk(0, "frame=   38 fps=0.0 q=2.0 size=  128kB time=00:00:01.50 bitrate=1.4\r");
+    EXPECT_EQ(reports.total.last(), 50) << "(1.5 + 3) of 9 seconds";
+    EXPECT_EQ(engine.TaskPercent(0), 50);
+
+    const qint64 first = engine.EncoderProcessId(0);
+    const qint64 second = engine.EncoderProcessId(1);
+    engine.Stop();
+    EXPECT_EQ(reports.lines.mid(2), QStringList({"finished 0 2", "finished 1 2", "ended 1"}));
+    EXPECT_FALSE(ProcessExists(first));
+    EXPECT_FALSE(ProcessExists(second));
+    EXPECT_EQ(OutputFiles(), QStringList()) << "no unfinished output is left";
+    QTest::qWait(100);
+    EXPECT_EQ(reports.lines.size(), 5) << "nothing starts after a Stop";
+}
+
 } // namespace

@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -247,6 +248,74 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
     EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+// "Simultaneous tasks:" at 2: two rows convert at once, the first of them is
+// the one shown, and Stop ends both with one message.
+TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
+{
+    script.Set("convert.steps", 2).Set("convert.total", 100).Set("convert.interval_ms", 400);
+    Open({"a.avi", "b.avi", "c.avi"});
+    if (settings->sedSimultaneous->maximum() < 2)
+        GTEST_SKIP() << "one core: one task at a time is all the box offers";
+    settings->sedSimultaneous->setValue(2);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return app.RecordedRuns().size() == 3 + 2; }, Wait));
+    EXPECT_EQ(Statuses(), QStringList({"Converting", "Converting", "OK"}));
+    EXPECT_EQ(form->BottomStrip.labConvertingFile->text(), "a.avi");
+    const QList<FakeEncoderRun> runs = app.RecordedRuns();
+
+    runner->tbtnStopClick();
+    EXPECT_EQ(Statuses(), QStringList({"Stop", "Stop", "OK"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
+    EXPECT_TRUE(ProcessGone(runs[3].Pid));
+    EXPECT_TRUE(ProcessGone(runs[4].Pid));
+    EXPECT_EQ(QDir(app.Path() + "out").entryList(QDir::Files | QDir::Hidden), QStringList());
+    ExpectUnlocked();
+}
+
+// A failure beside a running task fails its own row only; the batch ends
+// with the same message as one task at a time.
+TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
+{
+    script.Set("fail_name", "b").Set("convert.interval_ms", 0).Set("pause_ms", 0);
+    Open({"a.avi", "b.avi", "c.avi", "d.avi"});
+    settings->chkOpenDir->setChecked(false);
+    settings->sedSimultaneous->setValue(2);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), QStringList({"Complete", "Failed", "Complete", "Complete"}));
+    EXPECT_EQ(form->ltvTask->topLevelItem(1)->toolTip(3), "Unknown encoder 'xyz'");
+    EXPECT_EQ(MessageTexts(),
+              QStringList({"The conversion is completed, but 1 of 4 files failed."}));
+    EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100);
+    ExpectUnlocked();
+}
+
+// Start while files are still being added: the batch is the rows listed at
+// that moment; the rows the add lists afterwards wait, as "OK".
+TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
+{
+    script.Set("probe.delay_ms", 200).Set("convert.mode", "quick");
+    Open({"a.avi"});
+    const QString more = app.Path() + "in/more/";
+    ASSERT_TRUE(QDir().mkpath(more));
+    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi"}) {
+        QFile file(more + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    form->TaskList->AddTaskDirectory(more);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->TaskList->TaskCount() >= 2; }, Wait));
+    const int atStart = form->TaskList->TaskCount();
+    ASSERT_LT(atStart, 5) << "the add is still under way";
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return !runner->IsBatchActive() && !form->TaskList->IsAdding(); }, Wait));
+
+    ASSERT_EQ(form->TaskList->TaskCount(), 5);
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(Status(row), row < atStart ? "Complete" : "OK") << row;
+    EXPECT_EQ(app.RecordedRuns().size(), 5 + atStart) << "five probes, and the batch's runs";
 }
 
 TEST_F(BatchRun, ACrashedEncoderFailsItsTaskOnly)

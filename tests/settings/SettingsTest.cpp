@@ -10,13 +10,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -302,6 +306,53 @@ TEST_F(Settings, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
     EXPECT_EQ(form->cmbProfile->currentIndex(), -1);
     Click(form->btnOK);
     EXPECT_EQ(main->ProfileDetail->OutputExt, ".avi");
+}
+
+// "Simultaneous tasks:" starts at 1 and offers 1 to the number of cores. A
+// file that never had the key keeps its bytes while the count stays 1; once
+// the user has changed it, the key follows the box.
+TEST_F(Settings, SimultaneousTasksIsOneUntilChangedAndThenSurvivesARestart)
+{
+    AddProfile("Alpha");
+    Start();
+    EXPECT_EQ(form->sedSimultaneous->value(), 1);
+    EXPECT_EQ(form->sedSimultaneous->minimum(), 1);
+    EXPECT_EQ(form->sedSimultaneous->maximum(), std::max(1, QThread::idealThreadCount()));
+    Close();
+    EXPECT_EQ(Stored("Simultaneous Tasks"), "<missing>");
+    if (QThread::idealThreadCount() < 2)
+        GTEST_SKIP() << "one core: the box offers nothing else";
+
+    Start();
+    OpenGeneral();
+    form->sedSimultaneous->setValue(2);
+    Click(form->btnOK);
+    EXPECT_EQ(Stored("Simultaneous Tasks"), "2") << "OK writes it";
+    Close();
+    Start();
+    EXPECT_EQ(form->sedSimultaneous->value(), 2);
+
+    OpenGeneral();
+    platform.answers.push_back(Platform::Answer::Yes);
+    Click(form->btnDefault);
+    EXPECT_EQ(form->sedSimultaneous->value(), 1) << "Load Default";
+    Click(form->btnOK);
+    Close();
+    EXPECT_EQ(Stored("Simultaneous Tasks"), "1");
+}
+
+// A count this machine cannot give (a file from a larger one, or a broken
+// value) is brought into the box's range.
+TEST_F(Settings, ASimultaneousTasksCountOutOfRangeIsBroughtIntoIt)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const std::pair<const char*, int> cases[] = {{"999", cores}, {"0", 1}, {"-3", 1}, {"x", 1}};
+    for (const auto& [stored, shown] : cases) {
+        WritePreferences(QByteArray("[Main]\r\nSimultaneous Tasks=") + stored + "\r\n");
+        Start();
+        EXPECT_EQ(form->sedSimultaneous->value(), shown) << stored;
+        End();
+    }
 }
 
 TEST_F(Settings, EveryOptionSurvivesARestart)
