@@ -42,6 +42,14 @@ bench_scale() {
   build scale_bench && "$BUILD_DIR/bench/scale_bench" 500 5000
 }
 
+# Adding 200 clips with the probes side by side against the same probes one
+# after another (goal 0.6 or less on 2 cores), converting 20 clips with the
+# AVI profile two at a time against one at a time (goal 0.75 or less on 2
+# cores), and the longest event-loop stall during each (goal under 50 ms).
+bench_simultaneous() {
+  build simultaneous_bench && "$BUILD_DIR/bench/simultaneous_bench"
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')
