@@ -28,6 +28,7 @@ RunnerControls ControlsOfRunner(TMainForm& form)
     controls.tbtnRemove = form.Toolbar.tbtnRemove;
     controls.tbtnClear = form.Toolbar.tbtnClear;
     controls.tbtnStart = form.Toolbar.tbtnStart;
+    controls.tbtnPause = form.Toolbar.tbtnPause;
     controls.tbtnStop = form.Toolbar.tbtnStop;
     controls.tbtnSetting = form.Toolbar.tbtnSetting;
     controls.ltvTask = form.ltvTask;

@@ -29,6 +29,7 @@ const ButtonSpec Buttons[] = {
     {&ToolbarControls::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false},
     {&ToolbarControls::tbtnClear, "tbtnClear", "Clear", "clear", false, true},
     {&ToolbarControls::tbtnStart, "tbtnStart", "Start", "start", false, false},
+    {&ToolbarControls::tbtnPause, "tbtnPause", "Pause / Resume", "pause", false, false},
     {&ToolbarControls::tbtnStop, "tbtnStop", "Stop", "stop", false, true},
     {&ToolbarControls::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true},
     {&ToolbarControls::tbtnAbout, "tbtnAbout", "About", "about", true, false},
@@ -73,5 +74,7 @@ ToolbarControls BuildToolbar(QMainWindow& window)
             bar->addSeparator();
         controls.*entry.member = button;
     }
+    // Held down while the batch is paused.
+    controls.tbtnPause->setCheckable(true);
     return controls;
 }

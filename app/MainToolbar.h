@@ -15,6 +15,7 @@ struct ToolbarControls
     QToolButton* tbtnRemove = nullptr;
     QToolButton* tbtnClear = nullptr;
     QToolButton* tbtnStart = nullptr;
+    QToolButton* tbtnPause = nullptr;
     QToolButton* tbtnStop = nullptr;
     QToolButton* tbtnSetting = nullptr;
     QToolButton* tbtnAbout = nullptr;

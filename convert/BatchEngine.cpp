@@ -33,7 +33,6 @@ struct TBatchEngine::TSlot
     int Task = -1; // -1 while free
     TProgressReader Progress;
     int ChunkIndex = 0;
-    std::string Tail;
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
@@ -121,7 +120,9 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     FOptions = options;
     FOptions.SimultaneousTasks = std::max(1, FOptions.SimultaneousTasks);
     FPercents.assign(FTasks.size(), 0);
+    FLogs.assign(FTasks.size(), TEncoderLog());
     FRunning = true;
+    FPaused = false;
     FStartFailed = false;
     FNext = 0;
     FFailed = 0;
@@ -149,7 +150,7 @@ void TBatchEngine::ScheduleFill()
 
 void TBatchEngine::Fill()
 {
-    if (!FRunning)
+    if (!FRunning || FPaused)
         return;
     for (std::size_t index = 0;
          !FStartFailed && FNext < TaskCount() && RunningCount() < FOptions.SimultaneousTasks;
@@ -167,7 +168,6 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Task = task;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
-    slot.Tail.clear();
 
     OutputNameRequest request;
     request.OutputDir = FOptions.OutputDir;
@@ -249,9 +249,8 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         }
     }
     ++slot->ChunkIndex;
-    slot->Tail.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-    if (slot->Tail.size() > TailLimit)
-        slot->Tail.erase(0, slot->Tail.size() - TailLimit);
+    FLogs[static_cast<std::size_t>(task)].Append(
+        std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
 }
 
 void TBatchEngine::EmitTotal()
@@ -275,7 +274,7 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     EmitTotal();
     QString reason;
     if (exitCode != 0 || crashed) {
-        reason = Text(LastEncoderMessage(slot.Tail));
+        reason = Text(LastEncoderMessage(TaskLog(task).End(TailLimit)));
         Finish(slot, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
@@ -300,7 +299,29 @@ void TBatchEngine::EndRunIfIdle()
     if (!FStartFailed && FNext < TaskCount())
         return;
     FRunning = false;
+    FPaused = false;
     emit BatchEnded(FStartFailed ? BatchEnd::StartFailed : BatchEnd::Completed);
+}
+
+void TBatchEngine::Pause()
+{
+    if (!FRunning || FPaused)
+        return;
+    FPaused = true;
+    for (const auto& slot : FSlots)
+        if (slot->Task >= 0)
+            slot->Channel.Suspend();
+}
+
+void TBatchEngine::Resume()
+{
+    if (!FPaused)
+        return;
+    FPaused = false;
+    for (const auto& slot : FSlots)
+        slot->Channel.Resume();
+    // A task that ended just as the run paused left its place empty.
+    ScheduleFill();
 }
 
 void TBatchEngine::Stop()
@@ -308,6 +329,7 @@ void TBatchEngine::Stop()
     if (!FRunning)
         return;
     FRunning = false;
+    FPaused = false;
     ++FRun;
     // Every encoder is down before the first report, so that whatever the
     // reports trigger finds nothing running.

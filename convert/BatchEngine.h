@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/EncoderLog.h"
 #include "tasks/TaskRecord.h"
 
 #include <QByteArray>
@@ -82,6 +83,14 @@ public:
     void Stop();
 
     bool IsRunning() const { return FRunning; }
+
+    // Suspends every running encoder where it is and starts no other until
+    // Resume; the run's clock is the caller's to stop. Stop still works, and
+    // ends a paused run as any other. Each does nothing when there is
+    // nothing to change.
+    void Pause();
+    void Resume();
+    bool IsPaused() const { return FPaused; }
     int TaskCount() const { return static_cast<int>(FTasks.size()); }
     // Tasks of this run (or the last one) whose encoder failed.
     int FailedCount() const { return FFailed; }
@@ -90,6 +99,9 @@ public:
     // The last progress of a task in percent of its span; 0 before any.
     int TaskPercent(int task) const;
     const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }
+    // What the task's encoder wrote in this run (or the last one), within
+    // the log's limit; empty for a task not started.
+    const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
 
     // The encoder of a running task, for tests that check it is reaped.
     bool IsEncoderRunning(int task) const;
@@ -134,8 +146,10 @@ private:
     std::unique_ptr<TRunNames> FNames;
     int FSerial = 0;
     std::vector<int> FPercents;
+    std::vector<TEncoderLog> FLogs;
     TBatchOptions FOptions;
     bool FRunning = false;
+    bool FPaused = false;
     bool FFillPending = false;
     bool FStartFailed = false;
     // Counts runs, so that a fill posted for an ended run does nothing.

@@ -3,6 +3,7 @@
 #include "base/PathText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
+#include "convert/PowerOffCountdown.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -25,6 +26,9 @@ const QString StatusConverting = QStringLiteral("Converting");
 const QString StatusComplete = QStringLiteral("Complete");
 const QString StatusStop = QStringLiteral("Stop");
 const QString StatusFailed = QStringLiteral("Failed");
+const QString StatusPaused = QStringLiteral("Paused");
+
+const QString CompleteTitle = QStringLiteral("Complete");
 
 constexpr int StatusColumn = 3;
 
@@ -48,6 +52,7 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(&FEngine, &TBatchEngine::BatchEnded, this, &TBatchRunner::OnBatchEnded);
     connect(controls.tbtnStart, &QToolButton::clicked, this, &TBatchRunner::tbtnStartClick);
     connect(controls.tbtnStop, &QToolButton::clicked, this, &TBatchRunner::tbtnStopClick);
+    connect(controls.tbtnPause, &QToolButton::clicked, this, &TBatchRunner::tbtnPauseClick);
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
 }
 
@@ -88,6 +93,30 @@ void TBatchRunner::tbtnStopClick()
     FEngine.Stop();
 }
 
+void TBatchRunner::tbtnPauseClick()
+{
+    if (FRunState == Running && FEngine.IsRunning())
+        SetPaused(!FEngine.IsPaused());
+    FControls.tbtnPause->setChecked(FEngine.IsPaused());
+}
+
+// The clock stands still while the encoders do, so the elapsed and the
+// remaining time go on from where they were.
+void TBatchRunner::SetPaused(bool paused)
+{
+    if (paused) {
+        FEngine.Pause();
+        FControls.timerTime->stop();
+    } else {
+        FEngine.Resume();
+        FControls.timerTime->start();
+    }
+    FControls.tbtnPause->setChecked(paused);
+    for (int task = 0; task < FEngine.TaskCount(); ++task)
+        if (FEngine.IsEncoderRunning(task))
+            WriteStatus(task, paused ? StatusPaused : StatusConverting);
+}
+
 void TBatchRunner::LockForConversion()
 {
     emit StopPlayback();
@@ -106,6 +135,8 @@ void TBatchRunner::SetControlsLocked(bool locked)
           FControls.tbtnRemove, FControls.tbtnClear, FControls.tbtnStart, FControls.tbtnSetting})
         button->setEnabled(!locked);
     FControls.tbtnStop->setEnabled(locked);
+    FControls.tbtnPause->setEnabled(locked);
+    FControls.tbtnPause->setChecked(false);
     FControls.ltvTask->setEnabled(!locked);
     FControls.panSplitter->setEnabled(!locked);
     FControls.gpbProfile->setEnabled(!locked);
@@ -148,6 +179,7 @@ void TBatchRunner::RunBatch(const std::string& arguments)
 
 void TBatchRunner::OnTaskStarted(int task)
 {
+    FTaskList.SetTaskLog(task, QString());
     WriteStatus(task, StatusConverting);
     ShowCurrentTask();
 }
@@ -183,6 +215,7 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
+    FTaskList.SetTaskLog(task, QString::fromUtf8(FEngine.TaskLog(task).Text()));
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         WriteStatus(task, StatusComplete);
@@ -213,6 +246,8 @@ void TBatchRunner::WriteStatus(int row, const QString& status, const QString& to
 
 void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
 {
+    // Nothing is left to pause while the batch ends.
+    FControls.tbtnPause->setEnabled(false);
     switch (end) {
     case TBatchEngine::BatchEnd::Completed:
         EndCompleted();
@@ -241,32 +276,63 @@ void TBatchRunner::EndStopped()
 void TBatchRunner::EndCompleted()
 {
     FControls.timerTime->stop();
-    // Turning off takes precedence, and both end the program without a word.
-    const bool turnOff = FOptions.chkTurnoff->isChecked();
-    if (turnOff || FOptions.chkExit->isChecked()) {
-        if (turnOff)
-            ShutDownComputer();
-        // The batch is over: the window's close must not be deferred to it.
-        FBatchActive = false;
-        FRunState = Idle;
-        UnlockAfterConversion();
-        emit BatchEnded();
-        emit ProgramEndRequested();
+    // A batch that ends while the user is elsewhere says so on the desktop.
+    if (!FControls.Window->isActiveWindow())
+        FPlatform.Notify(CompleteTitle, CompletionText());
+    // Turning off takes precedence; it waits for a last word from the user,
+    // while exiting ends the program without one.
+    if (FOptions.chkTurnoff->isChecked()) {
+        if (!FCountdown) {
+            FCountdown = new TPowerOffCountdown(FControls.Window);
+            connect(FCountdown, &TPowerOffCountdown::TurnOff, this, &TBatchRunner::PowerOffNow);
+            connect(FCountdown, &TPowerOffCountdown::Cancelled, this,
+                    &TBatchRunner::ShowCompletion);
+        }
+        FCountdown->StartCountdown();
         return;
     }
+    if (FOptions.chkExit->isChecked()) {
+        EndProgramNow();
+        return;
+    }
+    ShowCompletion();
+}
+
+QString TBatchRunner::CompletionText() const
+{
     const int failed = FEngine.FailedCount();
-    const QString text =
-        failed == 0 ? QStringLiteral("The coversion is completed successfully.")
-                    : QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
-                          .arg(failed)
-                          .arg(FEngine.TaskCount());
-    FPlatform.MessageBox(FControls.Window, text, QStringLiteral("Complete"),
+    if (failed == 0)
+        return QStringLiteral("The coversion is completed successfully.");
+    return QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
+        .arg(failed)
+        .arg(FEngine.TaskCount());
+}
+
+void TBatchRunner::ShowCompletion()
+{
+    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle,
                          Platform::Icon::Information, Platform::Buttons::Ok);
     if (FOptions.chkOpenDir->isChecked() && !FExiting)
         FPlatform.ShellOpen(FControls.edtOutputdir->text());
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();
+}
+
+void TBatchRunner::PowerOffNow()
+{
+    ShutDownComputer();
+    EndProgramNow();
+}
+
+void TBatchRunner::EndProgramNow()
+{
+    // The batch is over: the window's close must not be deferred to it.
+    FBatchActive = false;
+    FRunState = Idle;
+    UnlockAfterConversion();
+    emit BatchEnded();
+    emit ProgramEndRequested();
 }
 
 void TBatchRunner::EndFailedStart()
@@ -297,11 +363,22 @@ void TBatchRunner::FinishBatch()
 void TBatchRunner::EndProgramWhenDone()
 {
     FEndProgram = true;
+    if (FEngine.IsPaused())
+        SetPaused(false);
 }
 
 void TBatchRunner::StopForExit()
 {
     FExiting = true;
+    // The program is ending anyway: it does not take the computer with it.
+    if (FCountdown && FCountdown->isVisible()) {
+        FCountdown->timerCountdown->stop();
+        FCountdown->hide();
+        FRunState = Idle;
+        ShowIdlePanel();
+        FinishBatch();
+        return;
+    }
     if (FRunState != Running)
         return;
     FRunState = StopRequested;

@@ -16,6 +16,7 @@ class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
+class TPowerOffCountdown;
 class TProfileDetail;
 class TTaskList;
 
@@ -31,6 +32,8 @@ struct RunnerControls
     QToolButton* tbtnRemove = nullptr;
     QToolButton* tbtnClear = nullptr;
     QToolButton* tbtnStart = nullptr;
+    // Suspends and resumes the batch; enabled while one runs.
+    QToolButton* tbtnPause = nullptr;
     QToolButton* tbtnStop = nullptr;
     QToolButton* tbtnSetting = nullptr;
     QTreeWidget* ltvTask = nullptr;
@@ -98,13 +101,20 @@ public:
 
     void tbtnStartClick();
     void tbtnStopClick();
+    // Pauses a running batch, or resumes a paused one.
+    void tbtnPauseClick();
+    bool IsPaused() const { return FEngine.IsPaused(); }
     void timerTimeTimer();
     void LockForConversion();
     void UnlockAfterConversion();
     void ShutDownComputer();
 
+    // The window that counts down to the power-off at the end of a batch;
+    // null until a batch first ends with "turn off" ticked.
+    TPowerOffCountdown* Countdown() const { return FCountdown; }
+
     // The main window was closed during the batch: end the program once the
-    // batch and its completion action are done.
+    // batch and its completion action are done. A paused batch resumes.
     void EndProgramWhenDone();
     // The program is ending: a running batch stops as with Stop, but without
     // the cancel message, and nothing more is opened on the desktop.
@@ -132,6 +142,11 @@ private:
     void WriteStatus(int row, const QString& status, const QString& tooltip = QString());
     void EndStopped();
     void EndCompleted();
+    QString CompletionText() const;
+    void ShowCompletion();
+    void EndProgramNow();
+    void PowerOffNow();
+    void SetPaused(bool paused);
     void EndFailedStart();
     void ShowIdlePanel();
     void FinishBatch();
@@ -143,6 +158,7 @@ private:
     const RunnerOptions FOptions;
     const QString FEncoderPath;
     TBatchEngine FEngine;
+    TPowerOffCountdown* FCountdown = nullptr;
 
     TRunState FRunState = Idle;
     bool FBatchActive = false;

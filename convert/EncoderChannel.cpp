@@ -63,6 +63,7 @@ bool EncoderChannel::Start(const QString& program, const QStringList& arguments)
         return false;
     ++FRun;
     FStopping = false;
+    FSuspended = false;
     FLastError = QProcess::UnknownError;
     if (!CanExecute(program)) {
         FLastError = QProcess::FailedToStart;
@@ -90,11 +91,30 @@ void EncoderChannel::KillAndReap()
 {
     FStopping = true;
     FProcess->kill();
+    // SIGKILL ends a stopped process too; the resume only makes sure.
+    Resume();
     // A killed process dies at once. No time limit here would help: close()
     // itself waits for the end without one, as it must to reap the child.
     FProcess->waitForFinished(-1);
     FProcess->close();
     FStopping = false;
+}
+
+void EncoderChannel::Suspend()
+{
+    if (FSuspended || FProcess->state() != QProcess::Running)
+        return;
+    if (::kill(static_cast<pid_t>(FProcess->processId()), SIGSTOP) == 0)
+        FSuspended = true;
+}
+
+void EncoderChannel::Resume()
+{
+    if (!FSuspended)
+        return;
+    FSuspended = false;
+    if (FProcess->state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(FProcess->processId()), SIGCONT);
 }
 
 bool EncoderChannel::IsRunning() const

@@ -49,6 +49,13 @@ public:
 
     bool IsRunning() const;
 
+    // Stops the running encoder where it is (SIGSTOP) and lets it go on
+    // (SIGCONT). A suspended encoder that is terminated is resumed as it is
+    // killed, so that nothing stopped is left behind.
+    void Suspend();
+    void Resume();
+    bool IsSuspended() const { return FSuspended; }
+
     // Runs `program` to its end without returning to the event loop, and
     // returns all its output joined. Past `timeoutMs` the encoder is killed
     // and the output read so far is returned. `started` (when given) tells
@@ -82,6 +89,7 @@ private:
     // Raised while a run is being stopped, so that the kill's own output and
     // finish notification do not reach the slots.
     bool FStopping = false;
+    bool FSuspended = false;
     // Counts runs, so that a read loop notices when a slot stopped its run.
     quint64 FRun = 0;
     QProcess::ProcessError FLastError = QProcess::UnknownError;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
+#include <QVariantMap>
 
 namespace {
 
@@ -113,4 +114,22 @@ void DesktopPlatform::PowerOff()
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
     call << false; // no interactive authentication
     QDBusConnection::systemBus().call(call, QDBus::NoBlock);
+}
+
+void DesktopPlatform::Notify(const QString& title, const QString& text)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // Application, no notification to replace, the program's icon by its
+    // installed name, summary, body, no actions, no hints, the server's
+    // own timeout.
+    call << QApplication::applicationDisplayName() << 0u << QStringLiteral("quenby") << title
+         << text << QStringList() << QVariantMap() << -1;
+    // Not waited for: without a service the call fails on the bus alone.
+    bus.send(call);
 }

@@ -2,8 +2,8 @@
 
 #include "platform/Platform.h"
 
-// The real desktop: Qt's dialogs, the desktop's "open", and logind for
-// power-off. Only main() creates one.
+// The real desktop: Qt's dialogs, the desktop's "open", logind for
+// power-off and the session bus's notification service. Only main() creates one.
 class DesktopPlatform : public Platform
 {
 public:
@@ -17,4 +17,5 @@ public:
     bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) override;
     void ShellOpen(const QString& target) override;
     void PowerOff() override;
+    void Notify(const QString& title, const QString& text) override;
 };

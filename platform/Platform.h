@@ -64,4 +64,9 @@ public:
 
     // Asks the system to power off, without interaction; the result is ignored.
     virtual void PowerOff() = 0;
+
+    // A desktop notification: it shows without taking the focus and goes
+    // by itself. Nothing is reported when the desktop has no notification
+    // service.
+    virtual void Notify(const QString& title, const QString& text) = 0;
 };

@@ -50,6 +50,9 @@ constexpr std::array<std::pair<int, double ltvItemData::*>, 6> TimeSlots{{
     {9, &ltvItemData::EndSec},
 }};
 
+// Where a row keeps its log: on its caption, which moves with the row.
+constexpr int LogRole = Qt::UserRole + 1;
+
 int ColumnOf(int field)
 {
     return field + 1;
@@ -105,6 +108,16 @@ void TTaskList::ConnectControls()
 int TTaskList::TaskCount() const
 {
     return FControls.ltvTask->topLevelItemCount();
+}
+
+void TTaskList::SetTaskLog(int row, const QString& log)
+{
+    FControls.ltvTask->topLevelItem(row)->setData(0, LogRole, log.isEmpty() ? QVariant() : log);
+}
+
+QString TTaskList::TaskLog(int row) const
+{
+    return FControls.ltvTask->topLevelItem(row)->data(0, LogRole).toString();
 }
 
 void TTaskList::ReadTask(int row, int field, ltvItemData& data) const

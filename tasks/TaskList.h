@@ -90,6 +90,11 @@ public:
     void WriteTask(int row, int field, const ltvItemData& data);
     int TaskCount() const;
 
+    // The encoder's log of the row's last conversion, kept with the row so
+    // that it moves and goes with it; empty when the row has none.
+    void SetTaskLog(int row, const QString& log);
+    QString TaskLog(int row) const;
+
     // Fills the output grid from the first selected row, or empties it.
     void ShowSelectedTask();
     // The selected row with the lowest index, or -1 when none is selected.
@@ -122,11 +127,15 @@ public:
     // True when the key was one of the list's commands and has been handled.
     bool ltvTaskKeyDown(int key);
     void ppmTaskPopup();
+    // Shows the first selected row's log in a window of its own (the one
+    // already showing that task's log, when there is one).
+    void mniShowLogClick();
     void bbtnBrowserClick();
     void bbtnOpenClick();
 
     QMenu* ppmTask = nullptr;
     QAction* mniOpen = nullptr;
+    QAction* mniShowLog = nullptr;
     QAction* mniAddFiles = nullptr;
     QAction* mniAddDirectory = nullptr;
     QAction* mniRemove = nullptr;

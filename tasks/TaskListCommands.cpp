@@ -5,6 +5,7 @@
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
+#include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
 #include "widgets/ValueListEditor.h"
 
@@ -25,6 +26,7 @@ const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task Li
 const QString OutputDirectoryTitle = QStringLiteral("Select the output directory.");
 
 const QString OpenCaption = QStringLiteral("Open");
+const QString ShowLogCaption = QStringLiteral("Show Log");
 const QString AddFilesCaption = QStringLiteral("Add Files...");
 const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
 const QString RemoveCaption = QStringLiteral("Remove");
@@ -47,6 +49,7 @@ void TTaskList::CreatePopup()
 {
     ppmTask = new QMenu(FControls.ltvTask);
     mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskList::ltvTaskDblClick);
+    mniShowLog = ppmTask->addAction(ShowLogCaption, this, &TTaskList::mniShowLogClick);
     ppmTask->addSeparator();
     mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskList::tbtnAddFileClick);
     mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, this, &TTaskList::tbtnAddDirClick);
@@ -255,10 +258,30 @@ void TTaskList::ppmTaskPopup()
 {
     const bool selected = HasSelection();
     mniOpen->setEnabled(selected);
+    mniShowLog->setEnabled(selected && !TaskLog(FirstSelectedRow()).isEmpty());
     mniRemove->setEnabled(selected);
     mniClear->setEnabled(TaskCount() > 0);
     mniAddFiles->setEnabled(true);
     mniAddDirectory->setEnabled(true);
+}
+
+void TTaskList::mniShowLogClick()
+{
+    const int row = FirstSelectedRow();
+    if (row < 0 || TaskLog(row).isEmpty())
+        return;
+    const QString input = FControls.ltvTask->topLevelItem(row)->text(0);
+    TLogForm* form = nullptr;
+    for (TLogForm* open : FControls.Window->findChildren<TLogForm*>(Qt::FindDirectChildrenOnly))
+        if (open->InputFile() == input)
+            form = open;
+    if (form)
+        form->SetLog(TaskLog(row));
+    else
+        form = new TLogForm(input, TaskLog(row), FPlatform, FControls.Window);
+    form->show();
+    form->raise();
+    form->activateWindow();
 }
 
 // The keys act even while their buttons are disabled, as the list owns them.

@@ -1,127 +1,9 @@
-#include "app/ApplicationWindows.h"
-#include "app/Main.h"
-#include "convert/BatchRunner.h"
-#include "fixtures/ChildProcesses.h"
-#include "fixtures/FakePlatform.h"
-#include "fixtures/PrintQt.h"
-#include "fixtures/TempAppDir.h"
+#include "convert/PowerOffCountdown.h"
+#include "fixtures/BatchRun.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
-#include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
-#include "tasks/TaskList.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
-#include <csignal>
 
 namespace {
-
-constexpr int Wait = 20000;
-
-bool ProcessGone(qint64 pid)
-{
-    // Reaped processes leave no /proc entry; a zombie would still have one.
-    return pid > 0 && !QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
-}
-
-class BatchRun : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(app.IsValid());
-        ASSERT_TRUE(QDir().mkpath(app.Path() + "in") && QDir().mkpath(app.Path() + "out"));
-        script.Set("probe.duration", "00:01:40")
-            .Set("record", app.RecordPath())
-            // Each write of the encoder arrives as a read of its own.
-            .Set("piece", 1 << 20)
-            .Set("pause_ms", 60);
-    }
-
-    void TearDown() override
-    {
-        windows.reset();
-        for (const FakeEncoderRun& run : app.RecordedRuns())
-            if (run.Pid > 0 && !ProcessGone(run.Pid))
-                ::kill(static_cast<pid_t>(run.Pid), SIGKILL);
-    }
-
-    // Creates the program's windows on the staged directory and adds one
-    // (empty) input file per name.
-    void Open(const QStringList& names)
-    {
-        ASSERT_TRUE(script.Save());
-        windows = std::make_unique<ApplicationWindows>(app.Path(), platform, QStringList());
-        form = windows->MainForm.get();
-        settings = windows->SettingForm.get();
-        runner = form->Runner;
-        ASSERT_NE(runner, nullptr);
-        form->show();
-        for (const QString& name : names) {
-            const QString path = app.Path() + "in/" + name;
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            form->TaskList->AddTaskFile(path);
-        }
-        form->BottomStrip.edtOutputdir->setText(app.Path() + "out/");
-    }
-
-    QString Status(int row) const { return form->ltvTask->topLevelItem(row)->text(3); }
-    QStringList Statuses() const
-    {
-        QStringList all;
-        for (int row = 0; row < form->ltvTask->topLevelItemCount(); ++row)
-            all << Status(row);
-        return all;
-    }
-    bool WaitIdle() const
-    {
-        return QTest::qWaitFor([this] { return !runner->IsBatchActive(); }, Wait);
-    }
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const FakePlatform::Message& m : platform.messages)
-            texts << m.text;
-        return texts;
-    }
-    void ExpectUnlocked() const
-    {
-        EXPECT_TRUE(form->Toolbar.tbtnStart->isEnabled());
-        EXPECT_TRUE(form->Toolbar.tbtnAddFile->isEnabled());
-        EXPECT_TRUE(form->ltvTask->isEnabled());
-        EXPECT_FALSE(form->Toolbar.tbtnStop->isEnabled());
-        EXPECT_FALSE(form->timerTime->isActive());
-        EXPECT_TRUE(form->BottomStrip.panBottomLeft->isHidden());
-        EXPECT_FALSE(form->BottomStrip.panBottomCenter->isHidden());
-        EXPECT_EQ(runner->RunState(), TBatchRunner::Idle);
-    }
-
-    TempAppDir app{TempAppDir::Encoder::Fake, true};
-    FakeEncoderScript script = app.Script();
-    FakePlatform platform;
-    std::unique_ptr<ApplicationWindows> windows;
-    TMainForm* form = nullptr;
-    TSettingForm* settings = nullptr;
-    TBatchRunner* runner = nullptr;
-};
 
 TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
 {
@@ -355,7 +237,7 @@ TEST_F(BatchRun, AMissingOutputDirectoryStartsNothing)
     EXPECT_EQ(Statuses(), QStringList({"OK"}));
 }
 
-TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessage)
+TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessageWhenTheCountRunsOut)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
@@ -364,8 +246,16 @@ TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessage)
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
-    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Countdown(); }, Wait));
+    TPowerOffCountdown& countdown = *runner->Countdown();
+    countdown.timerCountdown->stop(); // the test is the clock
+    for (int second = 0; second < 59; ++second)
+        countdown.timerCountdownTimer();
+    EXPECT_EQ(platform.powerOffs, 0) << "one second is left";
+    countdown.timerCountdownTimer();
     EXPECT_EQ(platform.powerOffs, 1);
+    EXPECT_FALSE(countdown.isVisible());
+    EXPECT_FALSE(runner->IsBatchActive());
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(form->isVisible());

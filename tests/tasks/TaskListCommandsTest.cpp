@@ -253,25 +253,30 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
     QStringList captions;
     for (QAction* action : List().ppmTask->actions())
         captions << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(captions, (QStringList{"Open", "-", "Add Files...", "Add Directorys...", "-",
-                                     "Remove", "Clear"}));
+    EXPECT_EQ(captions, (QStringList{"Open", "Show Log", "-", "Add Files...", "Add Directorys...",
+                                     "-", "Remove", "Clear"}));
 
     struct State
     {
-        bool open, addFiles, addDirectory, remove, clear;
+        bool open, showLog, addFiles, addDirectory, remove, clear;
         bool operator==(const State&) const = default;
     };
     const auto state = [this] {
         List().ppmTaskPopup();
-        return State{List().mniOpen->isEnabled(), List().mniAddFiles->isEnabled(),
-                     List().mniAddDirectory->isEnabled(), List().mniRemove->isEnabled(),
-                     List().mniClear->isEnabled()};
+        return State{List().mniOpen->isEnabled(),     List().mniShowLog->isEnabled(),
+                     List().mniAddFiles->isEnabled(), List().mniAddDirectory->isEnabled(),
+                     List().mniRemove->isEnabled(),   List().mniClear->isEnabled()};
     };
-    EXPECT_EQ(state(), (State{false, true, true, false, false}));
+    EXPECT_EQ(state(), (State{false, false, true, true, false, false}));
     FillRows(List(), View(), 2);
-    EXPECT_EQ(state(), (State{false, true, true, false, true}));
+    EXPECT_EQ(state(), (State{false, false, true, true, false, true}));
     Select({1});
-    EXPECT_EQ(state(), (State{true, true, true, true, true}));
+    EXPECT_EQ(state(), (State{true, false, true, true, true, true}));
+    // "Show Log" follows the first selected row's log.
+    List().SetTaskLog(1, "frame=1");
+    EXPECT_EQ(state(), (State{true, true, true, true, true, true}));
+    Select({0, 1});
+    EXPECT_EQ(state(), (State{true, false, true, true, true, true}));
 
     // The list's context menu request runs the same step and opens the menu.
     View().clearSelection();

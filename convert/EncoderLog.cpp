@@ -1,0 +1,73 @@
+#include "convert/EncoderLog.h"
+
+#include <algorithm>
+
+namespace {
+
+// How far the kept end may reach into a broken line to start at the next
+// one: a long line without an end is kept as it is.
+constexpr std::size_t LineSearch = 4096;
+
+} // namespace
+
+TEncoderLog::TEncoderLog(std::size_t limit) : FHeadLimit(limit / 2), FTailLimit(limit - limit / 2)
+{
+}
+
+void TEncoderLog::Append(std::string_view text)
+{
+    FWritten += text.size();
+    const std::size_t toHead = std::min(text.size(), FHeadLimit - FHead.size());
+    FHead.append(text.substr(0, toHead));
+    text.remove_prefix(toHead);
+    if (text.empty())
+        return;
+    FTail.append(text);
+    // One byte more than the end shows is kept, to tell whether the end
+    // starts a line.
+    if (FTail.size() > 2 * FTailLimit)
+        FTail.erase(0, FTail.size() - FTailLimit - 1);
+}
+
+void TEncoderLog::Clear()
+{
+    FHead.clear();
+    FTail.clear();
+    FWritten = 0;
+}
+
+std::string TEncoderLog::End(std::size_t count) const
+{
+    const std::size_t fromTail = std::min(count, FTail.size());
+    std::string end = FTail.substr(FTail.size() - fromTail);
+    if (fromTail < count && !IsCut()) {
+        const std::size_t fromHead = std::min(count - fromTail, FHead.size());
+        end.insert(0, FHead, FHead.size() - fromHead, fromHead);
+    }
+    return end;
+}
+
+std::string TEncoderLog::Text() const
+{
+    if (!IsCut() && FTail.size() <= FTailLimit)
+        return FHead + FTail;
+    std::size_t start = FTail.size() - std::min(FTail.size(), FTailLimit);
+    // The kept end starts with a whole line where one begins near the cut.
+    const auto endsLine = [](char c) {
+        return c == '\n' || c == '\r';
+    };
+    if (start > 0 && !endsLine(FTail[start - 1])) {
+        const std::size_t newline = FTail.find_first_of("\r\n", start);
+        if (newline != std::string::npos && newline - start < LineSearch)
+            start = newline + 1;
+    }
+    const std::size_t cut = FWritten - FHead.size() - (FTail.size() - start);
+    std::string text;
+    text.reserve(FHead.size() + FTail.size() - start + 64);
+    text += FHead;
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+        text += '\n';
+    text += "[... " + std::to_string(cut) + " bytes left out ...]\n";
+    text.append(FTail, start);
+    return text;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// What one encoder run wrote, kept within a limit. A run that writes more
+// keeps its start (the banner, the input's description, the chosen streams)
+// and its end (the last progress and why it stopped), and a marker line
+// stands where the middle was cut.
+class TEncoderLog
+{
+public:
+    static constexpr std::size_t DefaultLimit = std::size_t{1} << 20;
+
+    explicit TEncoderLog(std::size_t limit = DefaultLimit);
+
+    void Append(std::string_view text);
+    void Clear();
+
+    bool IsEmpty() const { return FHead.empty(); }
+    // Bytes written in all, kept or not.
+    std::size_t Written() const { return FWritten; }
+    bool IsCut() const { return FWritten > FHead.size() + FTail.size(); }
+
+    // The log as kept: never more than the limit plus the marker line.
+    std::string Text() const;
+    // The last `count` bytes written (fewer when fewer were kept).
+    std::string End(std::size_t count) const;
+
+private:
+    std::size_t FHeadLimit;
+    std::size_t FTailLimit;
+    std::string FHead;
+    // Grows to twice its limit before its front is dropped, so that a long
+    // run copies each byte about once.
+    std::string FTail;
+    std::size_t FWritten = 0;
+};

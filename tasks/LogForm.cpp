@@ -1,0 +1,99 @@
+#include "tasks/LogForm.h"
+
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString TitlePrefix = QStringLiteral("Log - ");
+const QString SaveTitle = QStringLiteral("Save Log");
+const QString SaveFailedText = QStringLiteral("The log cannot be saved to \"%1\": %2");
+const QStringList SaveFilters = {QStringLiteral("Log Files (*.log)"),
+                                 QStringLiteral("Text Files (*.txt)"),
+                                 QStringLiteral("All Files (*)")};
+const QString LogExt = QStringLiteral(".log");
+constexpr QSize CreatedSize(760, 480);
+
+// The encoder redraws its progress line with a lone carriage return; each
+// redraw is a line of its own here, as it was a report of its own.
+QString AsLines(QString log)
+{
+    log.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    log.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return log;
+}
+
+} // namespace
+
+TLogForm::TLogForm(const QString& inputFile, const QString& log, Platform& platform,
+                   QWidget* parent)
+    : QWidget(parent, Qt::Window), FInputFile(inputFile), FPlatform(platform)
+{
+    setObjectName(QStringLiteral("LogForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(TitlePrefix + QFileInfo(inputFile).fileName());
+    resize(CreatedSize);
+
+    memLog = new QPlainTextEdit(this);
+    memLog->setObjectName(QStringLiteral("memLog"));
+    memLog->setAccessibleName(QStringLiteral("Encoder log"));
+    memLog->setReadOnly(true);
+    memLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    btnCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    btnSave = new QPushButton(QStringLiteral("&Save"), this);
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    connect(btnCopy, &QPushButton::clicked, this, &TLogForm::btnCopyClick);
+    connect(btnSave, &QPushButton::clicked, this, &TLogForm::btnSaveClick);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnCopy);
+    buttons->addWidget(btnSave);
+    buttons->addStretch(1);
+    buttons->addWidget(btnClose);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(memLog, 1);
+    column->addLayout(buttons);
+
+    SetLog(log);
+}
+
+void TLogForm::SetLog(const QString& log)
+{
+    memLog->setPlainText(AsLines(log));
+}
+
+void TLogForm::btnCopyClick()
+{
+    QApplication::clipboard()->setText(memLog->toPlainText());
+}
+
+void TLogForm::btnSaveClick()
+{
+    const QFileInfo input(FInputFile);
+    const QString suggested = input.dir().filePath(input.completeBaseName() + LogExt);
+    const QString path = FPlatform.SaveFile(this, SaveTitle, suggested, SaveFilters, LogExt);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(memLog->toPlainText().toUtf8());
+        if (file.commit())
+            return;
+    }
+    FPlatform.MessageBox(this,
+                         SaveFailedText.arg(QDir::toNativeSeparators(path), file.errorString()),
+                         SaveTitle, Platform::Icon::Warning, Platform::Buttons::Ok);
+}
