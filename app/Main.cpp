@@ -4,6 +4,7 @@
 #include "app/ArgumentText.h"
 #include "app/BottomStrip.h"
 #include "app/CommandLine.h"
+#include "app/HelpFiles.h"
 #include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/MainToolbar.h"
@@ -52,7 +53,6 @@ constexpr int RightMargin = 6;
 
 const char* const PreferencesFile = "Preferences.ini";
 const char* const EncoderFile = "tolvex.dll";
-const char* const HelpFile = "VivOrizirude.chm";
 const char* const DefaultVersion = "1.5";
 
 const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
@@ -241,7 +241,7 @@ void TMainForm::FormCreate(const QStringList& arguments)
         // A read-only or unreadable preferences file: the version read stays.
     }
 
-    HelpFilePath = AppDir + QString::fromUtf8(HelpFile);
+    HelpFilePath = HelpFilePathIn(AppDir);
 
     // The application's name is the title of its plain message boxes.
     QCoreApplication::setApplicationName(ProductTitle);
@@ -341,7 +341,7 @@ void TMainForm::tbtnAboutClick()
 
 void TMainForm::tbtnHelpClick()
 {
-    FPlatform.ShellOpen(HelpFilePath);
+    FPlatform.ShellOpen(ChooseHelpTarget(AppDir, FPlatform));
 }
 
 void TMainForm::labLinkClick()

@@ -1,5 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
+#include "platform/MimeApps.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -7,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QMimeType>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -105,6 +109,28 @@ void DesktopPlatform::ShellOpen(const QString& target)
 {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
     QDesktopServices::openUrl(url);
+}
+
+QString DesktopPlatform::DefaultApplication(const QString& mimeType)
+{
+    // Handlers register under any of a type's names: CHM viewers, for one,
+    // often under an older alias only.
+    QStringList names{mimeType};
+    const QMimeType type = QMimeDatabase().mimeTypeForName(mimeType);
+    if (type.isValid())
+        names << type.name() << type.aliases();
+    names.removeDuplicates();
+    std::vector<std::string> types;
+    for (const QString& name : names)
+        types.push_back(name.toStdString());
+
+    const auto env = [](const char* name) {
+        return qEnvironmentVariable(name).toStdString();
+    };
+    const MimeAppsPlaces places = SessionMimeAppsPlaces(
+        env("HOME"), env("XDG_CONFIG_HOME"), env("XDG_CONFIG_DIRS"), env("XDG_DATA_HOME"),
+        env("XDG_DATA_DIRS"), env("XDG_CURRENT_DESKTOP"), env("PATH"));
+    return QString::fromStdString(DefaultDesktopEntry(types, places));
 }
 
 void DesktopPlatform::PowerOff()

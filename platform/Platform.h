@@ -62,6 +62,11 @@ public:
     // deliberately not reported: nothing in the program acts on it.
     virtual void ShellOpen(const QString& target) = 0;
 
+    // The desktop entry (the path of its .desktop file) of the application
+    // the desktop opens files of `mimeType` with, the type's aliases
+    // included; empty when none is registered.
+    virtual QString DefaultApplication(const QString& mimeType) = 0;
+
     // Asks the system to power off, without interaction; the result is ignored.
     virtual void PowerOff() = 0;
 

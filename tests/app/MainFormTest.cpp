@@ -261,6 +261,15 @@ TEST_F(MainFormTest, HelpAndLinkOpenThroughTheShell)
     QTest::mouseClick(form.Welcome.labLink, Qt::LeftButton);
     EXPECT_EQ(platform.opened,
               (QStringList{AppDir() + "VivOrizirude.chm", "https://quenby.example/"}));
+
+    // With the guide's pages beside the program and no CHM viewer, the
+    // pages are what Help opens.
+    QDir().mkpath(AppDir() + "help");
+    QFile page(AppDir() + "help/index.html");
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    QTest::mouseClick(form.Toolbar.tbtnHelp, Qt::LeftButton);
+    EXPECT_EQ(platform.opened.last(), AppDir() + "help/index.html");
 }
 
 TEST_F(MainFormTest, LinkColourFollowsTheButton)

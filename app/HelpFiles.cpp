@@ -1,0 +1,39 @@
+#include "app/HelpFiles.h"
+
+#include "platform/Platform.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char* const HelpFile = "VivOrizirude.chm";
+const char* const StartPage = "help/index.html";
+const char* const HelpMimeType = "application/vnd.ms-htmlhelp";
+
+bool IsFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
+} // namespace
+
+QString HelpFilePathIn(const QString& appDir)
+{
+    return appDir + QString::fromUtf8(HelpFile);
+}
+
+QString HelpStartPageIn(const QString& appDir)
+{
+    return appDir + QString::fromUtf8(StartPage);
+}
+
+QString ChooseHelpTarget(const QString& appDir, Platform& platform)
+{
+    const QString compiled = HelpFilePathIn(appDir);
+    if (IsFile(compiled) && !platform.DefaultApplication(QString::fromUtf8(HelpMimeType)).isEmpty())
+        return compiled;
+    const QString startPage = HelpStartPageIn(appDir);
+    if (IsFile(startPage))
+        return startPage;
+    return compiled;
+}

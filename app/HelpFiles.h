@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Platform;
+
+// The guide lies beside the program twice: compiled into one file for a CHM
+// viewer, and as HTML pages that any browser shows. Few desktops can show
+// the compiled file, so it is only opened where one is registered for it.
+
+// AppDir + "VivOrizirude.chm"
+QString HelpFilePathIn(const QString& appDir);
+// AppDir + "help/index.html", the guide's start page.
+QString HelpStartPageIn(const QString& appDir);
+
+// What the Help button opens: the compiled guide when it is there and the
+// desktop has an application for it, otherwise the HTML start page when it
+// is there. With neither page nor viewer the compiled file is still handed
+// to the desktop, which may offer to find an application for it.
+QString ChooseHelpTarget(const QString& appDir, Platform& platform);

@@ -1,0 +1,67 @@
+#include "app/HelpFiles.h"
+
+#include "fixtures/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ChmType = QStringLiteral("application/vnd.ms-htmlhelp");
+
+struct HelpCase
+{
+    const char* name;
+    bool compiled;  // VivOrizirude.chm is in the application directory
+    bool startPage; // help/index.html is
+    bool viewer;    // the desktop has an application for CHM files
+    const char* expected;
+};
+
+class HelpChoiceTest : public ::testing::TestWithParam<HelpCase>
+{
+protected:
+    QString AppDir() const { return dir.path() + "/"; }
+    void Touch(const QString& relative)
+    {
+        QDir().mkpath(QFileInfo(AppDir() + relative).path());
+        QFile file(AppDir() + relative);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+};
+
+TEST_P(HelpChoiceTest, OpensTheCompiledGuideOnlyWhereItCanBeShown)
+{
+    const HelpCase& c = GetParam();
+    if (c.compiled)
+        Touch("VivOrizirude.chm");
+    if (c.startPage)
+        Touch("help/index.html");
+    if (c.viewer)
+        platform.defaultApplications[ChmType] = "/usr/share/applications/chm-viewer.desktop";
+
+    EXPECT_EQ(ChooseHelpTarget(AppDir(), platform), AppDir() + c.expected);
+    // Only the help's own type is asked about, and only when there is a
+    // compiled guide to show.
+    EXPECT_EQ(platform.handlerQueries, c.compiled ? QStringList{ChmType} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HelpChoiceTest,
+    ::testing::Values(
+        HelpCase{"ViewerShowsTheCompiledGuide", true, true, true, "VivOrizirude.chm"},
+        HelpCase{"WithoutViewerTheBrowserShowsThePages", true, true, false, "help/index.html"},
+        HelpCase{"MissingCompiledGuideLeavesThePages", false, true, true, "help/index.html"},
+        HelpCase{"MissingPagesLeaveTheCompiledGuide", true, false, false, "VivOrizirude.chm"},
+        HelpCase{"NothingThereStillAsksForTheCompiledGuide", false, false, false,
+                 "VivOrizirude.chm"}),
+    [](const ::testing::TestParamInfo<HelpCase>& info) { return std::string(info.param.name); });
+
+} // namespace
