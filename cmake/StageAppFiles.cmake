@@ -18,8 +18,22 @@ foreach(src ${profiles})
   endif()
 endforeach()
 
-foreach(name Preferences.ini VivOrizirude.chm)
-  if(EXISTS ${SRC}/${name} AND NOT EXISTS ${DST}/${name})
-    file(COPY_FILE ${SRC}/${name} ${DST}/${name})
+# The user's Preferences.ini is theirs: the shipped one only starts it.
+if(EXISTS ${SRC}/Preferences.ini AND NOT EXISTS ${DST}/Preferences.ini)
+  file(COPY_FILE ${SRC}/Preferences.ini ${DST}/Preferences.ini)
+endif()
+
+# The guide, compiled and as the HTML pages with their pictures, follows the
+# shipped one: nobody edits it in place. The help project files only serve
+# the CHM compiler and stay behind.
+set(help_files VivOrizirude.chm)
+file(GLOB_RECURSE help_pages RELATIVE ${SRC} ${SRC}/help/*.html ${SRC}/help/*.css
+  ${SRC}/help/images/*.png)
+list(APPEND help_files ${help_pages})
+foreach(name IN LISTS help_files)
+  if(EXISTS ${SRC}/${name})
+    get_filename_component(folder ${DST}/${name} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    file(COPY_FILE ${SRC}/${name} ${DST}/${name} ONLY_IF_DIFFERENT)
   endif()
 endforeach()

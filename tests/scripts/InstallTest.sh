@@ -104,6 +104,11 @@ fi
 cmp -s "$src/data/Preferences.ini" "$app/Preferences.ini" || fail "Preferences.ini is not the shipped one"
 diff -r "$src/data/Profiles" "$app/Profiles" >/dev/null || fail "the profiles are not the shipped ones"
 [ -f "$app/VivOrizirude.chm" ] || fail "no help file in $app"
+[ -f "$app/help/index.html" ] || fail "no help pages in $app/help"
+for picture in "$src"/data/help/images/*.png; do
+    [ -e "$picture" ] || continue
+    cmp -s "$picture" "$app/help/images/${picture##*/}" || fail "${picture##*/} is not installed"
+done
 icons="$prefix/share/icons/hicolor"
 cmp -s "$src/data/icons/quenby.svg" "$icons/scalable/apps/quenby.svg" || fail "no scalable icon"
 [ "$(png_size "$icons/48x48/apps/quenby.png")" = 0000003000000030 ] || fail "no 48 pixel icon"
