@@ -77,6 +77,7 @@ void TAboutForm::ShowAbout()
     move(FMainWindow->frameGeometry().center() - rect().center());
     // Disabling the main window disables its child windows too: this box has
     // to be switched back on by name.
+    FReturnFocus = FMainWindow->focusWidget();
     FMainWindow->setEnabled(false);
     setEnabled(true);
     show();
@@ -88,4 +89,6 @@ void TAboutForm::done(int result)
 {
     FMainWindow->setEnabled(true);
     QDialog::done(result);
+    if (FReturnFocus)
+        FReturnFocus->setFocus(Qt::OtherFocusReason);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class Platform;
 class QLabel;
@@ -30,4 +31,5 @@ public:
 
 private:
     QWidget* FMainWindow;
+    QPointer<QWidget> FReturnFocus;
 };

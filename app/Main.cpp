@@ -22,6 +22,7 @@
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
+#include "widgets/CutTextTip.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,8 +37,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -128,6 +131,8 @@ void TMainForm::CreateControls()
     Toolbar = BuildToolbar(*this);
     connect(Toolbar.tbtnAbout, &QToolButton::clicked, this, &TMainForm::tbtnAboutClick);
     connect(Toolbar.tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &TMainForm::close);
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -139,6 +144,11 @@ void TMainForm::CreateControls()
     row->addWidget(panSplitter);
     row->addWidget(CreateProfileColumn());
     setCentralWidget(central);
+
+    // Every control of the toolbar and of the bottom strip stays in reach:
+    // the toolbar would otherwise fold its last buttons behind an arrow.
+    central->layout()->activate();
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(Toolbar.Toolbar1->sizeHint().width(), 0)));
 
     timerTime = new QTimer(this);
     timerTime->setObjectName(QStringLiteral("timerTime"));
@@ -177,6 +187,10 @@ QWidget* TMainForm::CreateMainPanel()
     ltvTask->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
     ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A path cut in the middle keeps its file name in sight; the tooltip
+    // gives the whole of whatever is cut.
+    ltvTask->setTextElideMode(Qt::ElideMiddle);
+    ltvTask->setItemDelegate(new TCutTextTipDelegate(ltvTask));
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
@@ -385,8 +399,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         if (watched == panMain)
             FormResize();
-        else if (watched == ltvTask)
+        else if (watched == ltvTask) {
             ltvTaskResize();
+            // The welcome panel lies over the whole list, whatever its size.
+            Welcome.panbg->setGeometry(ltvTask->geometry());
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,23 +18,26 @@ struct ButtonSpec
     const char* icon;
     bool enabled;
     bool separatorAfter;
+    const char* shortcut; // empty: none
 };
 
 // Left to right, as the user reads the work: fill the list, arrange it,
 // convert, then configuration and help.
 const ButtonSpec Buttons[] = {
-    {&ToolbarControls::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false},
-    {&ToolbarControls::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true},
-    {&ToolbarControls::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false},
-    {&ToolbarControls::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false},
-    {&ToolbarControls::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false},
-    {&ToolbarControls::tbtnClear, "tbtnClear", "Clear", "clear", false, true},
-    {&ToolbarControls::tbtnStart, "tbtnStart", "Start", "start", false, false},
-    {&ToolbarControls::tbtnPause, "tbtnPause", "Pause / Resume", "pause", false, false},
-    {&ToolbarControls::tbtnStop, "tbtnStop", "Stop", "stop", false, true},
-    {&ToolbarControls::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true},
-    {&ToolbarControls::tbtnAbout, "tbtnAbout", "About", "about", true, false},
-    {&ToolbarControls::tbtnHelp, "tbtnHelp", "Help", "help", true, false},
+    {&ToolbarControls::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false,
+     "Ctrl+O"},
+    {&ToolbarControls::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true,
+     "Ctrl+Shift+O"},
+    {&ToolbarControls::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false, ""},
+    {&ToolbarControls::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false, ""},
+    {&ToolbarControls::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false, ""},
+    {&ToolbarControls::tbtnClear, "tbtnClear", "Clear", "clear", false, true, ""},
+    {&ToolbarControls::tbtnStart, "tbtnStart", "Start", "start", false, false, ""},
+    {&ToolbarControls::tbtnPause, "tbtnPause", "Pause / Resume", "pause", false, false, ""},
+    {&ToolbarControls::tbtnStop, "tbtnStop", "Stop", "stop", false, true, ""},
+    {&ToolbarControls::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true, ""},
+    {&ToolbarControls::tbtnAbout, "tbtnAbout", "About", "about", true, false, ""},
+    {&ToolbarControls::tbtnHelp, "tbtnHelp", "Help", "help", true, false, "F1"},
 };
 
 constexpr int ToolbarHeight = 75;
@@ -62,7 +66,13 @@ ToolbarControls BuildToolbar(QMainWindow& window)
     for (const ButtonSpec& entry : Buttons) {
         const QString hint = QString::fromUtf8(entry.hint);
         auto* button = Named(new QToolButton(bar), entry.name, hint);
-        button->setToolTip(hint);
+        const QKeySequence shortcut(QString::fromLatin1(entry.shortcut));
+        button->setShortcut(shortcut);
+        // The hint teaches the shortcut; the spoken name stays the hint alone.
+        button->setToolTip(
+            shortcut.isEmpty()
+                ? hint
+                : QStringLiteral("%1 (%2)").arg(hint, shortcut.toString(QKeySequence::NativeText)));
         button->setIcon(ToolbarIcon(QString::fromLatin1(entry.icon)));
         button->setIconSize(ImageSize);
         button->setFixedSize(ButtonSize);

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 #include <QToolButton>
@@ -57,7 +58,10 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name, const
 {
     widget->setObjectName(QString::fromLatin1(name));
     QString spoken = text;
-    widget->setAccessibleName(spoken.remove(QLatin1Char('&')).trimmed());
+    spoken = spoken.remove(QLatin1Char('&')).trimmed();
+    if (spoken.endsWith(QLatin1Char(':'))) // a field is called what its caption says
+        spoken.chop(1);
+    widget->setAccessibleName(spoken);
     return widget;
 }
 
@@ -91,6 +95,9 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
     pgcSetting->addTab(TabSheet2, QString::fromUtf8(ProfilesCaption));
     CreateGeneralPage();
     CreateProfilesPage();
+    // The captions are padded with blanks for their looks, not to be read out.
+    for (int i = 0; i < pgcSetting->count(); ++i)
+        pgcSetting->tabBar()->setAccessibleTabName(i, pgcSetting->tabText(i).trimmed());
 
     btnDefault = Button(this, "btnDefault", DefaultButtonText);
     btnOK = Button(this, "btnOK", OKButtonText);
@@ -235,12 +242,14 @@ void TSettingForm::ShowGeneralPage()
 {
     ShowCentred();
     pgcSetting->setCurrentIndex(0);
+    edtOutputDir->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TSettingForm::ShowProfilesPage()
 {
     ShowCentred();
     pgcSetting->setCurrentIndex(1);
+    cmbProfile->setFocus(Qt::ActiveWindowFocusReason);
     cmbProfile->setCurrentIndex(FMain.cmbProfile->currentIndex());
     cmbProfileChange();
 }

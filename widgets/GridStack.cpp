@@ -8,6 +8,8 @@
 
 TGridStack::TGridStack(QWidget* parent) : QScrollArea(parent)
 {
+    // The grids inside take the focus; the area itself is no stop of its own.
+    setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -18,6 +18,8 @@ void TStandInDialog::ShowCentred()
 // back on by name after its parent was switched off.
 void TStandInDialog::FormShow()
 {
+    // Switching the window off takes its focus away: remember where it was.
+    FReturnFocus = FWindow->focusWidget();
     FWindow->setEnabled(false);
     setEnabled(true);
 }
@@ -25,6 +27,8 @@ void TStandInDialog::FormShow()
 void TStandInDialog::FormClose()
 {
     FWindow->setEnabled(true);
+    if (FReturnFocus)
+        FReturnFocus->setFocus(Qt::OtherFocusReason);
 }
 
 void TStandInDialog::showEvent(QShowEvent* event)

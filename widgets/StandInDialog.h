@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 // A dialog that stands in for a modal one without running a modal loop:
 // showing it returns at once, and the window it belongs to takes no input
@@ -27,4 +28,5 @@ protected:
 
 private:
     QWidget* FWindow;
+    QPointer<QWidget> FReturnFocus; // had the focus when the dialog came up
 };

@@ -1,6 +1,8 @@
 // The grid's in-place editors.
 #include "widgets/ValueListEditor.h"
 
+#include "widgets/CutTextTip.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +21,19 @@ bool IsTypedText(const QKeyEvent* key)
 {
     const QString text = key->text();
     return !text.isEmpty() && text.at(0).isPrint();
+}
+
+// A dotted frame just inside the cell, in the text colour, so that it shows
+// on the key column's face and on the highlight alike.
+void DrawFocusMark(QPainter* painter, const QRect& cell, const QPalette& palette)
+{
+    painter->save();
+    QPen pen(palette.color(QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(cell.adjusted(0, 0, -1, -1));
+    painter->restore();
 }
 
 } // namespace
@@ -119,10 +134,22 @@ void TValueListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    if (FGrid->HasFocusMark(index))
+        DrawFocusMark(painter, opt.rect, opt.palette);
 }
 
 bool TValueListDelegate::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool ctrlOrAlt = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!ctrlOrAlt && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool forward =
+                key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            FGrid->LeaveByTab(qobject_cast<QWidget*>(watched), forward);
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && watched->property(NoTypingProperty).toBool() &&
         IsTypedText(static_cast<QKeyEvent*>(event)))
         return true; // no keyboard search either: letters never change a read-only row
@@ -132,13 +159,6 @@ bool TValueListDelegate::eventFilter(QObject* watched, QEvent* event)
 bool TValueListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
                                    const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    if (event->type() != QEvent::ToolTip || !index.isValid())
-        return QStyledItemDelegate::helpEvent(event, view, option, index);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    const int room = view->visualRect(index).width() - 6; // the cell's text margins
-    if (option.fontMetrics.horizontalAdvance(text) > room)
-        QToolTip::showText(event->globalPos(), text, view);
-    else
-        QToolTip::hideText();
-    return true;
+    return ShowCutTextTip(event, view, option, index) ||
+           QStyledItemDelegate::helpEvent(event, view, option, index);
 }

@@ -42,6 +42,10 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
+    // Tab and Shift+Tab belong to the window's focus chain: a grid that
+    // walked its cells with them would hold a keyboard user forever. The
+    // arrow keys walk the cells.
+    setTabKeyNavigation(false);
     setItemDelegate(new TValueListDelegate(this));
     setMouseTracking(true); // the column line shows its sizing cursor on hover
 
@@ -314,6 +318,21 @@ void ValueListEditor::FireValidate(int row, int col)
 {
     FModified = false;
     emit Validate(col, row, Keys(row), RowValue(row));
+}
+
+void ValueListEditor::LeaveByTab(QWidget* editor, bool forward)
+{
+    if (editor == FEditor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    setFocus(Qt::TabFocusReason);
+    QWidget::focusNextPrevChild(forward);
+}
+
+bool ValueListEditor::HasFocusMark(const QModelIndex& index) const
+{
+    return index == currentIndex() && (hasFocus() || (FEditor && FEditor->hasFocus()));
 }
 
 bool ValueListEditor::OwnsWidget(const QWidget* widget) const

@@ -125,6 +125,10 @@ private:
     bool OnColumnLine(const QPoint& pos) const;
     void UserEdited(int row, int col);
     void EditorCreated(QWidget* editor);
+    // Settles and closes `editor`, then moves the focus on to the next (or
+    // previous) control of the window.
+    void LeaveByTab(QWidget* editor, bool forward);
+    bool HasFocusMark(const QModelIndex& index) const;
 
     int FKeyWidth = 95;
     int FValueWidth = 68;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class QAbstractItemView;
+class QHelpEvent;
+class QModelIndex;
+class QStyleOptionViewItem;
+
+// Shows a cell's whole text as a tooltip when the cell is too narrow for it,
+// and hides any tooltip otherwise. Returns true when the event was a tooltip
+// request and has been answered.
+bool ShowCutTextTip(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                    const QModelIndex& index);
+
+// Whether `text` is cut when shown in a cell `cellWidth` pixels wide.
+bool IsCutInCell(const QString& text, const QFontMetrics& metrics, int cellWidth,
+                 const QWidget* view);
+
+// The default item painting with the cut-text tooltip.
+class TCutTextTipDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+};
