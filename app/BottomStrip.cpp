@@ -2,6 +2,7 @@
 
 #include "app/LayoutRules.h"
 #include "widgets/ControlNames.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int StripHeight = 77;
+constexpr int StripMinWidth = 440;
 constexpr int CreatedPanelWidth = 607;
 
 // Rows of the settings panel; the fields start where the rule expects them
@@ -26,6 +28,7 @@ constexpr int ButtonWidth = 80;
 constexpr int CaptionLeft = 4;
 constexpr int ValueLeft = 118;
 constexpr int RowHeight = 17;
+constexpr int ConvertingRightGap = 10;
 
 QLabel* Caption(QWidget* parent, const char* text, int left, int top, int width, int height)
 {
@@ -39,6 +42,7 @@ QLabel* Value(QWidget* parent, const char* name, const char* caption, const char
 {
     auto* label =
         Named(new QLabel(QString::fromUtf8(text), parent), name, QString::fromUtf8(caption));
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     return label;
 }
@@ -60,13 +64,13 @@ QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
     strip.cmbProfile = Named(new QComboBox(panel), "cmbProfile", QString());
     strip.cmbProfile->setEditable(false);
     strip.cmbProfile->setGeometry(FieldLeft, ProfileRow, 400, FieldHeight);
-    CaptionFor(strip.cmbProfile, QStringLiteral("Profile:"), panel)
+    CaptionFor(strip.cmbProfile, QStringLiteral("&Profile:"), panel)
         ->setGeometry(CaptionLeft, ProfileRow, FieldLeft - CaptionLeft, FieldHeight);
     strip.bbtnSetting = Button(panel, "bbtnSetting", "&Setting", ProfileRow);
 
     strip.edtOutputdir = Named(new QLineEdit(panel), "edtOutputdir", QString());
     strip.edtOutputdir->setGeometry(FieldLeft, OutputRow, 300, FieldHeight);
-    CaptionFor(strip.edtOutputdir, QStringLiteral("Output Path:"), panel)
+    CaptionFor(strip.edtOutputdir, QStringLiteral("O&utput Path:"), panel)
         ->setGeometry(CaptionLeft, OutputRow, FieldLeft - CaptionLeft, FieldHeight);
     strip.bbtnBrowser = Button(panel, "bbtnBrowser", "&Browse", OutputRow);
     strip.bbtnOpen = Button(panel, "bbtnOpen", "&Open", OutputRow);
@@ -88,10 +92,11 @@ QWidget* BuildProgressPanel(BottomStripControls& strip, QWidget* parent)
     auto* panel = Named(new QWidget(parent), "panBottomLeft", QStringLiteral("Progress"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
-    const int widthLeft = CreatedPanelWidth - ValueLeft - 10;
+    const int widthLeft = CreatedPanelWidth - ValueLeft - ConvertingRightGap;
     Caption(panel, "Converting:", CaptionLeft, 4, 105, RowHeight);
-    strip.labConvertingFile = Value(panel, "labConvertingFile", "Converting", "No File",
-                                    QRect(ValueLeft, 4, widthLeft, RowHeight));
+    strip.labConvertingFile = Named(new TElidedLabel(QStringLiteral("No File"), panel),
+                                    "labConvertingFile", QStringLiteral("Converting"));
+    strip.labConvertingFile->setGeometry(ValueLeft, 4, widthLeft, RowHeight);
     Caption(panel, "Time Elapsed:", CaptionLeft, 22, 105, RowHeight);
     strip.labElapsed =
         Value(panel, "labElapsed", "Time Elapsed", "00:00:00", QRect(ValueLeft, 22, 90, RowHeight));
@@ -136,6 +141,9 @@ BottomStripControls BuildBottomStrip(QWidget* panMain)
     BottomStripControls strip;
     strip.panBottom = Named(new QWidget(panMain), "panBottom", QString());
     strip.panBottom->setFixedHeight(StripHeight);
+    // The narrowest strip whose fields keep a usable width and whose progress
+    // captions do not overlap.
+    strip.panBottom->setMinimumWidth(StripMinWidth);
     strip.panBottomRight = Named(new QWidget(strip.panBottom), "panBottomRight", QString());
     strip.panBottomRight->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
     strip.panBottomCenter = BuildSettingsPanel(strip, strip.panBottomRight);
@@ -159,4 +167,5 @@ void ApplyBottomStripLayout(const BottomStripControls& strip, int mainPanelWidth
     SetWidth(strip.pgbCurrent, layout.CurrentBarWidth);
     SetLeft(strip.labTotalProgress, layout.TotalProgressLeft);
     SetWidth(strip.pgbTotal, layout.TotalBarWidth);
+    SetWidth(strip.labConvertingFile, layout.PanelWidth - ValueLeft - ConvertingRightGap);
 }

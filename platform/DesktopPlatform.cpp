@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QMimeType>
+#include <QPointer>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -47,7 +48,11 @@ Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     OwnerOrActive(owner));
+    // The focus goes back where the user left it, not to the window's first control.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     const int result = box.exec();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -105,10 +110,10 @@ bool DesktopPlatform::BrowseForFolder(QWidget* owner, const QString& title, QStr
     return true;
 }
 
-void DesktopPlatform::ShellOpen(const QString& target)
+bool DesktopPlatform::ShellOpen(const QString& target)
 {
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QString DesktopPlatform::DefaultApplication(const QString& mimeType)

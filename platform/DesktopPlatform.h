@@ -15,7 +15,7 @@ public:
     QString SaveFile(QWidget* owner, const QString& title, const QString& directory,
                      const QStringList& filters, const QString& defaultExt) override;
     bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) override;
-    void ShellOpen(const QString& target) override;
+    bool ShellOpen(const QString& target) override;
     QString DefaultApplication(const QString& mimeType) override;
     void PowerOff() override;
     void Notify(const QString& title, const QString& text) override;

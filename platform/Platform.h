@@ -55,12 +55,13 @@ public:
     virtual QString SaveFile(QWidget* owner, const QString& title, const QString& directory,
                              const QStringList& filters, const QString& defaultExt) = 0;
 
-    // The folder browser. Returns true and sets `dir` to the picked folder.
+    // The folder browser, starting in `dir` when that is an existing folder.
+    // Returns true and sets `dir` to the picked folder.
     virtual bool BrowseForFolder(QWidget* owner, const QString& title, QString& dir) = 0;
 
-    // The desktop's "open" on a file, a folder or a web address. The result is
-    // deliberately not reported: nothing in the program acts on it.
-    virtual void ShellOpen(const QString& target) = 0;
+    // The desktop's "open" on a file, a folder or a web address. Returns false
+    // when no application could be started for it.
+    virtual bool ShellOpen(const QString& target) = 0;
 
     // The desktop entry (the path of its .desktop file) of the application
     // the desktop opens files of `mimeType` with, the type's aliases

@@ -3,6 +3,7 @@
 #include "tasks/TaskList.h"
 
 #include "base/PathText.h"
+#include "platform/OpenFolder.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
@@ -340,7 +341,7 @@ void TTaskList::FilterViewportMouse(QEvent* event)
 
 void TTaskList::bbtnBrowserClick()
 {
-    QString directory;
+    QString directory = FControls.edtOutputdir->text();
     if (FPlatform.BrowseForFolder(FControls.Window, OutputDirectoryTitle, directory))
         FControls.edtOutputdir->setText(DirectoryText(directory));
 }
@@ -349,5 +350,5 @@ void TTaskList::bbtnOpenClick()
 {
     const QString directory = FControls.edtOutputdir->text();
     if (!directory.isEmpty() && QFileInfo(directory).isDir())
-        FPlatform.ShellOpen(directory);
+        OpenFolderOrTell(FPlatform, FControls.Window, directory);
 }
