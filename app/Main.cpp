@@ -374,6 +374,10 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (Runner && !Runner->ConfirmWindowClose()) {
+        event->ignore();
+        return;
+    }
     // Whatever the preferences meet on the way out, the window closes. They
     // are saved once, even when a running batch keeps the program alive.
     if (!FClosed) {

@@ -4,6 +4,7 @@
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "convert/PowerOffCountdown.h"
+#include "platform/OpenFolder.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -31,6 +32,11 @@ const QString StatusPaused = QStringLiteral("Paused");
 const QString CompleteTitle = QStringLiteral("Complete");
 
 constexpr int StatusColumn = 3;
+
+const QString CloseQuestion = QStringLiteral("A conversion is running. Stop it and quit?");
+// In the order of TBatchRunner::CloseAnswer; the last one is also Escape's.
+const QStringList CloseAnswers = {QStringLiteral("Stop and Quit"),
+                                  QStringLiteral("Keep Converting"), QStringLiteral("Cancel")};
 
 QString Text(const std::string& s)
 {
@@ -313,7 +319,7 @@ void TBatchRunner::ShowCompletion()
     FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle,
                          Platform::Icon::Information, Platform::Buttons::Ok);
     if (FOptions.chkOpenDir->isChecked() && !FExiting)
-        FPlatform.ShellOpen(FControls.edtOutputdir->text());
+        OpenFolderOrTell(FPlatform, FControls.Window, FControls.edtOutputdir->text());
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();
@@ -383,6 +389,24 @@ void TBatchRunner::StopForExit()
         return;
     FRunState = StopRequested;
     FEngine.Stop();
+}
+
+bool TBatchRunner::ConfirmWindowClose()
+{
+    // Once the encoders are done (the completion message may still be up),
+    // or when the program ends on its own, there is nothing to ask.
+    if (!FEngine.IsRunning())
+        return true;
+    switch (FPlatform.Choose(FControls.Window, CloseQuestion, FControls.Window->windowTitle(),
+                             CloseAnswers)) {
+    case StopAndQuit:
+        StopForExit();
+        return true;
+    case KeepConverting:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TBatchRunner::timerTimeTimer()

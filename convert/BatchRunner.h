@@ -120,6 +120,19 @@ public:
     // the cancel message, and nothing more is opened on the desktop.
     void StopForExit();
 
+    // The answers to the question a user's close of the window asks.
+    enum CloseAnswer
+    {
+        StopAndQuit = 0,
+        KeepConverting = 1,
+        CancelClose = 2
+    };
+    // The user closes the window. While encoders are at work, asks whether
+    // to stop them and quit, to let the batch run on to its end with the
+    // window hidden, or to keep the window; the first stops the batch here.
+    // Returns false when the window is to stay.
+    bool ConfirmWindowClose();
+
 signals:
     // The lock's first step; the preview stops its playback here.
     void StopPlayback();

@@ -12,6 +12,7 @@
 #include <QMimeDatabase>
 #include <QMimeType>
 #include <QPointer>
+#include <QPushButton>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -39,6 +40,16 @@ QWidget* OwnerOrActive(QWidget* owner)
     return owner ? owner : QApplication::activeWindow();
 }
 
+// The focus goes back where the user left it, not to the window's first control.
+int ExecKeepingFocus(QMessageBox& box)
+{
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    const int result = box.exec();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    return result;
+}
+
 } // namespace
 
 Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text,
@@ -48,14 +59,31 @@ Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     OwnerOrActive(owner));
-    // The focus goes back where the user left it, not to the window's first control.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    const int result = box.exec();
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
+    const int result = ExecKeepingFocus(box);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int DesktopPlatform::Choose(QWidget* owner, const QString& text, const QString& title,
+                            const QStringList& answers)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
+                    OwnerOrActive(owner));
+    QList<QAbstractButton*> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        const bool last = i + 1 == answers.size();
+        buttons << box.addButton(answers[i], i == 0 ? QMessageBox::AcceptRole
+                                             : last ? QMessageBox::RejectRole
+                                                    : QMessageBox::ActionRole);
+    }
+    if (buttons.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.setEscapeButton(buttons.last());
+    ExecKeepingFocus(box);
+    const qsizetype picked = buttons.indexOf(box.clickedButton());
+    return int(picked < 0 ? buttons.size() - 1 : picked);
 }
 
 void DesktopPlatform::ShowMessage(const QString& text)

@@ -9,6 +9,8 @@ class DesktopPlatform : public Platform
 public:
     Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Icon icon,
                       Buttons buttons) override;
+    int Choose(QWidget* owner, const QString& text, const QString& title,
+               const QStringList& answers) override;
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
     QStringList OpenFiles(QWidget* owner, const QStringList& filters) override;

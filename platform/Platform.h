@@ -37,6 +37,12 @@ public:
     virtual Answer MessageBox(QWidget* owner, const QString& text, const QString& title, Icon icon,
                               Buttons buttons) = 0;
 
+    // A question answered by one of `answers`, button captions in that order,
+    // the first the default. Escape and the close box give the last. Returns
+    // the index of the answer picked.
+    virtual int Choose(QWidget* owner, const QString& text, const QString& title,
+                       const QStringList& answers) = 0;
+
     // The framework's plain message box: the application title, an OK button.
     virtual void ShowMessage(const QString& text) = 0;
 

@@ -303,7 +303,8 @@ void TSettingForm::btnDefaultClick()
 
 void TSettingForm::sbtnBrowseClick()
 {
-    QString dir;
+    // The browser starts where the output goes now, when that folder exists.
+    QString dir = edtOutputDir->text();
     if (!FPlatform.BrowseForFolder(this, QString::fromUtf8(BrowseTitle), dir) || dir.isEmpty())
         return;
     edtOutputDir->setText(QString::fromStdString(WithTrailingBackslash(dir.toStdString())));

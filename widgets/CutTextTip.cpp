@@ -18,10 +18,15 @@ bool ShowCutTextTip(QHelpEvent* event, QAbstractItemView* view, const QStyleOpti
 {
     if (event->type() != QEvent::ToolTip || !index.isValid())
         return false;
+    // A cell's own tooltip (a failure's reason) comes first.
+    QString tip = index.data(Qt::ToolTipRole).toString();
     const QString text = index.data(Qt::DisplayRole).toString();
+    if (tip.isEmpty() &&
+        IsCutInCell(text, option.fontMetrics, view->visualRect(index).width(), view))
+        tip = text;
     // Plain text, however the tooltip would guess: a file name is no markup.
-    if (IsCutInCell(text, option.fontMetrics, view->visualRect(index).width(), view))
-        QToolTip::showText(event->globalPos(), text.toHtmlEscaped(), view);
+    if (!tip.isEmpty())
+        QToolTip::showText(event->globalPos(), tip.toHtmlEscaped(), view);
     else
         QToolTip::hideText();
     return true;

@@ -7,9 +7,9 @@ class QHelpEvent;
 class QModelIndex;
 class QStyleOptionViewItem;
 
-// Shows a cell's whole text as a tooltip when the cell is too narrow for it,
-// and hides any tooltip otherwise. Returns true when the event was a tooltip
-// request and has been answered.
+// Shows a cell's own tooltip, or else its whole text when the cell is too
+// narrow for it, always as plain text; hides any tooltip otherwise. Returns true when the event was
+// a tooltip request and has been answered.
 bool ShowCutTextTip(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                     const QModelIndex& index);
 

@@ -39,6 +39,17 @@ bool Inside(const QWidget* widget, const QWidget* ancestor)
     return false;
 }
 
+// The tooltip the first row's cell in `column` shows when the mouse rests on it.
+QString TipOfCell(QTreeWidget* list, int column)
+{
+    const QRect rect = list->visualRect(list->model()->index(0, column));
+    QHelpEvent help(QEvent::ToolTip, rect.center(), list->viewport()->mapToGlobal(rect.center()));
+    QCoreApplication::sendEvent(list->viewport(), &help);
+    const QString text = QToolTip::text();
+    QToolTip::hideText();
+    return text;
+}
+
 class DesktopCitizenTest : public ::testing::Test
 {
 protected:
@@ -222,14 +233,11 @@ TEST_F(DesktopCitizenTest, NamesArePlainTextAndElidedInTheMiddle)
     TMainForm& form = Start({path});
     ASSERT_EQ(form.ltvTask->topLevelItemCount(), 1);
 
-    const QModelIndex cell = form.ltvTask->model()->index(0, 0);
-    const QRect rect = form.ltvTask->visualRect(cell);
-    QHelpEvent help(QEvent::ToolTip, rect.center(),
-                    form.ltvTask->viewport()->mapToGlobal(rect.center()));
-    QCoreApplication::sendEvent(form.ltvTask->viewport(), &help);
-    EXPECT_EQ(QToolTip::text(), path.toHtmlEscaped());
+    EXPECT_EQ(TipOfCell(form.ltvTask, 0), path.toHtmlEscaped());
     EXPECT_EQ(form.ltvTask->textElideMode(), Qt::ElideMiddle);
-    QToolTip::hideText();
+    // A cell's own tooltip, a failure's reason, still shows, and as plain text.
+    form.ltvTask->topLevelItem(0)->setToolTip(3, "<i>no codec</i>");
+    EXPECT_EQ(TipOfCell(form.ltvTask, 3), QString("<i>no codec</i>").toHtmlEscaped());
 
     // "Converting:" takes the strip's width and keeps both ends of the name.
     auto* converting = qobject_cast<TElidedLabel*>(form.BottomStrip.labConvertingFile);

@@ -263,7 +263,7 @@ TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessageWhenThe
     EXPECT_TRUE(platform.opened.isEmpty());
 }
 
-TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
+TEST_F(BatchRun, KeepConvertingSavesAtOnceAndEndsAfterTheBatch)
 {
     script.Set("convert.steps", 3).Set("convert.interval_ms", 200);
     Open({"a.avi", "b.avi"});
@@ -271,7 +271,12 @@ TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
+    platform.choices = {TBatchRunner::KeepConverting};
     form->close();
+    ASSERT_EQ(platform.questions.size(), 1);
+    EXPECT_EQ(platform.questions[0].text, "A conversion is running. Stop it and quit?");
+    EXPECT_EQ(platform.questions[0].answers,
+              QStringList({"Stop and Quit", "Keep Converting", "Cancel"}));
     EXPECT_EQ(closed.count(), 1) << "the preferences are saved at once";
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(ended.count(), 0);
@@ -280,6 +285,56 @@ TEST_F(BatchRun, ClosingTheWindowDuringARunSavesAtOnceAndEndsAfterTheBatch)
     EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(closed.count(), 1) << "saved once";
+}
+
+TEST_F(BatchRun, StopAndQuitStopsTheBatchAndClosesWithoutTheCancelMessage)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi", "b.avi"});
+    QSignalSpy closed(form, &TMainForm::FormClose);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
+    const qint64 pid = runner->Engine().EncoderProcessId(0);
+    platform.choices = {TBatchRunner::StopAndQuit};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK"}));
+    EXPECT_TRUE(ProcessGone(pid));
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(BatchRun, CancelOrAnEndingSessionLeavesTheBatchAsItIs)
+{
+    script.Set("convert.mode", "silence");
+    Open({"a.avi"});
+    QSignalSpy closed(form, &TMainForm::FormClose);
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
+    EXPECT_FALSE(form->close()); // no script: the user cancels
+    EXPECT_EQ(platform.questions.size(), 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(runner->Engine().IsEncoderRunning(0));
+    EXPECT_EQ(closed.count(), 0);
+
+    // The session's end closes without a word, whatever a user would answer.
+    windows->EndSession();
+    EXPECT_EQ(platform.questions.size(), 1);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(runner->IsBatchActive());
+}
+
+TEST_F(BatchRun, AnOutputFolderNothingOpensIsToldAfterTheCompletionMessage)
+{
+    script.Set("convert.mode", "quick");
+    Open({"a.avi"});
+    platform.shellOpens = false;
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(platform.opened, QStringList({app.Path() + "out/"}));
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.messages[1].text.contains(app.Path() + "out/"));
+    ExpectUnlocked();
 }
 
 TEST_F(BatchRun, TheCompletionMessageIsStillPartOfTheBatch)

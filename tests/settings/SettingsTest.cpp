@@ -225,6 +225,7 @@ TEST_F(Settings, BrowsePutsThePickedFolderWithOneSeparator)
     ASSERT_EQ(platform.folderCalls.size(), 1);
     EXPECT_EQ(platform.folderCalls.first().owner, form);
     EXPECT_EQ(platform.folderCalls.first().title, "Select the output directory.");
+    EXPECT_EQ(platform.folderCalls.first().start, "/before/");
 
     platform.folderAnswers = {"/media/videos"};
     Click(form->sbtnBrowse);
