@@ -94,8 +94,9 @@ TEST_F(BatchRun, PauseStopsTheEncoderAndTheClockAndStopStillEndsTheBatch)
     ExpectUnlocked();
 }
 
-// Resuming, here by closing the window, lets the encoder and the batch go on.
-TEST_F(BatchRun, ClosingTheWindowWhilePausedResumesTheBatch)
+// Resuming, here by closing the window and keeping the batch, lets the
+// encoder and the batch go on.
+TEST_F(BatchRun, KeepConvertingWhilePausedResumesTheBatch)
 {
     script.Set("convert.steps", 4).Set("convert.interval_ms", 100);
     Open({"a.avi"});
@@ -105,7 +106,9 @@ TEST_F(BatchRun, ClosingTheWindowWhilePausedResumesTheBatch)
     const qint64 pid = runner->Engine().EncoderProcessId(0);
     runner->tbtnPauseClick();
     ASSERT_TRUE(QTest::qWaitFor([pid] { return ProcessState(pid) == 'T'; }, Wait));
+    platform.choices = {TBatchRunner::KeepConverting};
     form->close();
+    EXPECT_EQ(platform.questions.size(), 1);
     EXPECT_NE(ProcessState(pid), 'T');
     EXPECT_EQ(Statuses(), QStringList({"Converting"}));
     ASSERT_TRUE(WaitIdle());
