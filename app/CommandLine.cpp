@@ -60,9 +60,14 @@ std::vector<std::string> CommandLineEntries(const std::vector<std::string>& argu
 {
     if (arguments.empty())
         return {};
-    if (LowerAscii(ExtractFileExt(arguments.front())) == ListFileExt)
+    if (IsListFileArgument(arguments.front()))
         return ReadListFile(arguments.front());
     return arguments;
+}
+
+bool IsListFileArgument(const std::string& argument)
+{
+    return LowerAscii(ExtractFileExt(argument)) == ListFileExt;
 }
 
 std::optional<TaskEntry> SortCommandLinePath(const std::string& path)

@@ -28,6 +28,9 @@ struct TaskEntry
 // cannot be read names nothing.
 std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments);
 
+// Whether the first argument names a list file: its extension is ".tmp".
+bool IsListFileArgument(const std::string& argument);
+
 // A command-line path: an existing file is a task when it is a supported
 // video and skipped otherwise; failing that, an existing directory is added
 // as a directory; anything else is skipped.

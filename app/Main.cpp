@@ -14,11 +14,13 @@
 #include "app/WelcomePanel.h"
 #include "base/PathText.h"
 #include "convert/BatchRunner.h"
+#include "convert/EncoderChannel.h"
 #include "platform/Platform.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
+#include "settings/PreferenceValues.h"
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
@@ -54,10 +56,6 @@ constexpr int PreviewHeight = 177;
 constexpr int SplitterHandle = 4;
 constexpr int RightMargin = 6;
 
-const char* const PreferencesFile = "Preferences.ini";
-const char* const EncoderFile = "tolvex.dll";
-const char* const DefaultVersion = "1.5";
-
 const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
 // The caption and ten sub-items of a task; only the first four are columns.
 constexpr int TaskSlots = 11;
@@ -86,7 +84,7 @@ TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringLis
     // The components created below are handed AppDir: it is final from here.
     : QMainWindow(parent),
       AppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
-      EncoderPath(AppDir + QString::fromUtf8(EncoderFile)), FPlatform(platform)
+      EncoderPath(AppDir + QString::fromUtf8(EncoderFileName)), FPlatform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
@@ -244,12 +242,11 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
     // The release writes the file back, so a missing one exists from the
     // first start on. Nothing here may stop the program from starting.
-    VersionText = QString::fromUtf8(DefaultVersion);
+    VersionText = QString::fromUtf8(DefaultVersionText);
     try {
         auto preferences = std::make_unique<TNewInifile>(
-            (AppDir + QString::fromUtf8(PreferencesFile)).toStdString());
-        VersionText =
-            QString::fromStdString(preferences->ReadString("Main", "Version", DefaultVersion));
+            (AppDir + QString::fromUtf8(PreferencesFileName)).toStdString());
+        VersionText = QString::fromStdString(ReadVersionText(*preferences));
         TNewInifile::SaveAndFree(std::move(preferences));
     } catch (const std::exception&) {
         // A read-only or unreadable preferences file: the version read stays.

@@ -21,6 +21,7 @@
 #include "tasks/MediaProbe.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskPaths.h"
+#include "tasks/TaskSources.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
     form.show();
 
     // 1. The same probes one after another, then side by side.
-    const QStringList names = TTaskList::ListTaskDirectory(many);
+    const QStringList names = ListTaskDirectory(many);
     QElapsedTimer clock;
     clock.start();
     for (const QString& name : names)

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The encoder's file in the application directory: an executable despite
+// its name.
+inline constexpr char EncoderFileName[] = "tolvex.dll";
+
 // The one encoder process that runs at a time, and the channel its output
 // comes through. Standard output and standard error are merged into one
 // stream, as the reports are parsed as one text; standard input is the null

@@ -1,6 +1,7 @@
 #include "profiles/ProfileDetail.h"
 
 #include "base/PathText.h"
+#include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/BalloonTip.h"
 #include "widgets/GroupHeader.h"
@@ -13,9 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-const char* const ProfilesDir = "Profiles/";
-const char* const ProfileExt = ".apf";
 
 const QStringList OutputRows = {"New Filename", "Start Time", "End Time"};
 
@@ -97,28 +95,19 @@ void TProfileDetail::vleVideoStringsChange()
 
 QString TProfileDetail::ProfilesDirectory() const
 {
-    return FAppDir + ProfilesDir;
+    return QString::fromStdString(::ProfilesDirectory(FAppDir.toStdString()));
 }
 
 QString TProfileDetail::ProfilePath(const QString& name) const
 {
-    const QString dir = ProfilesDirectory();
-    const QString path = dir + name + ProfileExt;
-    if (FileExists(path.toStdString()))
-        return path;
-    // The catalogue lists "x.APF" as "x", as a file system that ignores case
-    // would open it; here the listed file has to be named as it is.
-    for (const std::string& file : ListFilesWithExt(dir.toStdString(), ProfileExt))
-        if (QString::fromStdString(StripExtension(file)) == name)
-            return dir + QString::fromStdString(file);
-    return path;
+    return QString::fromStdString(
+        ProfileFilePath(ProfilesDirectory().toStdString(), name.toStdString()));
 }
 
 void TProfileDetail::BuildProfileCatalogue()
 {
-    const std::string dir = ProfilesDirectory().toStdString();
-    for (const std::string& file : ListFilesWithExt(dir, ProfileExt))
-        FCmbProfile->addItem(QString::fromStdString(StripExtension(file)));
+    for (const std::string& name : ProfileCatalogue(ProfilesDirectory().toStdString()))
+        FCmbProfile->addItem(QString::fromStdString(name));
     FCmbProfile->setCurrentIndex(-1);
 }
 

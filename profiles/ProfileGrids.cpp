@@ -4,6 +4,7 @@
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
+#include "profiles/ShownProfile.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {
@@ -85,7 +86,9 @@ bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platf
     ClearRows(grids.Audio);
     ClearRows(grids.Advanced);
 
-    const TProfileWalk walk = WalkProfile(file, [&](const TProfileParameter& p) {
+    const TShownProfile shown = LoadShownProfile(file);
+    const TProfileWalk& walk = shown.Walk;
+    for (const TProfileParameter& p : shown.Rows) {
         ValueListEditor* grid = grids.ForGroup(p.Group);
         const int row = grid->InsertRow(QString::fromStdString(p.Name), QString());
         ValueListEditor::TItemProp props;
@@ -99,7 +102,7 @@ bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platf
         grid->SetItemProps(row, props);
         if (p.IndexValid())
             grid->SetCells(1, row, QString::fromStdString(p.ShownValue()));
-    });
+    }
 
     // The type is read before any parameter, so a load that fails on one
     // has already changed the output extension.

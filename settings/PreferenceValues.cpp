@@ -12,6 +12,7 @@ const char* const KeyAutoExit = "Auto Exit";
 const char* const KeyAutoTurnOff = "Auto Turn Off";
 const char* const KeyOverwrite = "Overwrite";
 const char* const KeySimultaneousTasks = "Simultaneous Tasks";
+const char* const KeyVersion = "Version";
 
 } // namespace
 
@@ -50,4 +51,9 @@ int32_t ReadProfileIndex(const TNewInifile& store)
 void WriteProfileIndex(TNewInifile& store, int32_t index)
 {
     store.WriteInteger(MainSection, KeyProfile, index);
+}
+
+std::string ReadVersionText(const TNewInifile& store)
+{
+    return store.ReadString(MainSection, KeyVersion, DefaultVersionText);
 }

@@ -12,6 +12,8 @@ inline constexpr char PreferencesFileName[] = "Preferences.ini";
 inline constexpr char MainSection[] = "Main";
 // The installation's defaults; only read, by Load Default.
 inline constexpr char DefaultSection[] = "Default";
+// The version the title shows when the file names none.
+inline constexpr char DefaultVersionText[] = "1.5";
 
 // The six preferences the settings dialog edits. While the program runs they
 // live in the dialog's controls; this is their copy on the way to and from
@@ -44,3 +46,6 @@ void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values);
 // none. Read with the default 0, so a first start selects the first profile.
 int32_t ReadProfileIndex(const TNewInifile& store);
 void WriteProfileIndex(TNewInifile& store, int32_t index);
+
+// "Main"/"Version", which the installation writes and the program only reads.
+std::string ReadVersionText(const TNewInifile& store);

@@ -8,7 +8,6 @@
 #include "tasks/TimeText.h"
 #include "widgets/ValueListEditor.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QItemSelectionModel>
@@ -23,8 +22,6 @@
 #include <utility>
 
 namespace {
-
-const std::string StatusOK = "OK";
 
 const QString UnnamableTitle = QStringLiteral("Files not added");
 const QString UnnamableText =
@@ -172,18 +169,8 @@ void TTaskList::AddTaskFile(const QString& path)
 void TTaskList::AppendTask(const QString& path, const TProbeResult& probe,
                            const std::string& newExt)
 {
-    ltvItemData data;
-    data.InputFile = path.toStdString();
-    data.LengthText = probe.LengthText.toStdString();
-    data.SizeText = probe.SizeText.toStdString();
-    data.StatusText = StatusOK;
-    data.NewName = StripExtension(ExtractFileName(data.InputFile));
-    data.NewExt = newExt;
-    data.FullStartText = ZeroTimeText;
-    data.FullEndText = data.LengthText;
-    data.SpanText = data.LengthText;
-    data.StartText = ZeroTimeText;
-    data.EndText = data.LengthText;
+    const ltvItemData data = NewTaskRecord(path.toStdString(), probe.LengthText.toStdString(),
+                                           probe.SizeText.toStdString(), newExt);
 
     // The finished row is appended whole, which spares the view a second
     // round of change signals.
@@ -192,16 +179,6 @@ void TTaskList::AppendTask(const QString& path, const TProbeResult& probe,
     for (const auto text : SlotTexts)
         texts.append(QString::fromStdString(data.*text));
     FControls.ltvTask->addTopLevelItem(new QTreeWidgetItem(texts));
-}
-
-QStringList TTaskList::ListTaskDirectory(const QString& directory)
-{
-    QStringList patterns;
-    for (const std::string& ext : SupportedExtensions())
-        patterns.append(QStringLiteral("*") + QString::fromStdString(ext));
-    // Without QDir::Hidden dot-files stay out; name filters ignore case unless
-    // told otherwise.
-    return QDir(directory).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 void TTaskList::AddTaskDirectory(const QString& directory)

@@ -104,9 +104,6 @@ public:
     // the grid shows, within the task's bounds.
     void vleOutputValidate();
 
-    // The supported files directly inside `directory`, sorted ignoring case.
-    static QStringList ListTaskDirectory(const QString& directory);
-
     // The open dialog's filters in the toolkit's syntax, "All Support
     // Files(...)" first.
     static QStringList OpenDialogNameFilters();

@@ -2,12 +2,10 @@
 // order, and under the duplicate rule, of adding the files one by one.
 #include "tasks/TaskList.h"
 
-#include "base/PathText.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/MediaProber.h"
-#include "tasks/TaskPaths.h"
+#include "tasks/TaskSources.h"
 
-#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -17,19 +15,11 @@ void TTaskList::AddTaskPaths(const QStringList& paths, const std::vector<std::st
 {
     if (FClosed)
         return;
+    const TTaskFiles files = ExpandTaskPaths(paths);
+    for (const QString& path : files.Files)
+        Enqueue(path);
     std::vector<std::string> notAdded = unnamable;
-    for (const QString& path : paths) {
-        if (!path.isEmpty() && QFileInfo(path).isDir()) {
-            const QString prefix =
-                QString::fromStdString(WithTrailingBackslash(path.toStdString()));
-            for (const QString& name : ListTaskDirectory(path))
-                Enqueue(prefix + name);
-            const std::vector<std::string> names = UnnamableVideoFiles(path.toStdString());
-            notAdded.insert(notAdded.end(), names.begin(), names.end());
-        } else {
-            Enqueue(path);
-        }
-    }
+    notAdded.insert(notAdded.end(), files.Unnamable.begin(), files.Unnamable.end());
     TPendingAdd end;
     end.FState = TPendingAdd::RequestEnd;
     end.Done = std::move(done);

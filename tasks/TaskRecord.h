@@ -30,3 +30,13 @@ struct ltvItemData
     double StartSec = -1;
     double EndSec = -1;
 };
+
+// The record of a file as the task list adds it: status "OK", the output
+// named after the input, the whole length as the part to convert, and the
+// seconds of every time text.
+ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengthText,
+                          const std::string& sizeText, const std::string& newExt);
+
+// Gives a task that was added without its length the length `lengthText`:
+// the end of the whole input and of the part to convert, and the span.
+void SetTaskLength(ltvItemData& task, const std::string& lengthText);

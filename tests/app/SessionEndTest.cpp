@@ -18,22 +18,6 @@ namespace {
 
 constexpr int Wait = 120000;
 
-// The children of `parent`, as /proc lists them.
-QList<qint64> ChildrenOf(qint64 parent)
-{
-    QList<qint64> children;
-    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat("/proc/" + entry + "/stat");
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[1].toLongLong() == parent)
-            children << entry.toLongLong();
-    }
-    return children;
-}
-
 bool HasPartialOutput(const QString& dir)
 {
     for (const QFileInfo& file : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden))
