@@ -3,6 +3,8 @@
 #include "convert/BatchRules.h"
 #include "convert/CommandLine.h"
 #include "convert/EncoderChannel.h"
+#include "tasks/ProbeReport.h"
+#include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,6 +19,9 @@ namespace {
 // The end of what an encoder wrote, kept for the line that tells why its
 // conversion failed.
 constexpr std::size_t TailLimit = 8192;
+// The description of the input comes first; past this much output without
+// its length, the length is not looked for any more.
+constexpr std::size_t HeadLimit = 65536;
 
 QString Text(const std::string& s)
 {
@@ -33,6 +38,8 @@ struct TBatchEngine::TSlot
     int Task = -1; // -1 while free
     TProgressReader Progress;
     int ChunkIndex = 0;
+    // The task's length is looked for in its encoder's output.
+    bool LengthPending = false;
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
@@ -168,6 +175,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Task = task;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
+    slot.LengthPending = FOptions.LengthFromReport && data.LengthSec < 0;
 
     OutputNameRequest request;
     request.OutputDir = FOptions.OutputDir;
@@ -234,6 +242,10 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
     TSlot* slot = SlotOf(task);
     if (!FRunning || !slot)
         return;
+    FLogs[static_cast<std::size_t>(task)].Append(
+        std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+    if (slot->LengthPending)
+        LearnLength(*slot);
     // The first two reads hold the encoder's banner and the input's
     // description, never progress worth showing.
     if (slot->ChunkIndex >= 2) {
@@ -249,8 +261,27 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         }
     }
     ++slot->ChunkIndex;
-    FLogs[static_cast<std::size_t>(task)].Append(
-        std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+}
+
+void TBatchEngine::LearnLength(TSlot& slot)
+{
+    const TEncoderLog& log = TaskLog(slot.Task);
+    const std::string head = log.Text();
+    // Whole lines only: a length cut short by the end of a read would read
+    // as a shorter one.
+    const std::size_t lineEnd = head.find_last_of("\r\n");
+    ltvItemData& task = FTasks[static_cast<std::size_t>(slot.Task)];
+    const std::string length =
+        lineEnd == std::string::npos
+            ? std::string()
+            : ParseProbeReport(head.substr(0, lineEnd + 1), task.InputFile).LengthText;
+    if (ParseTimeText(length) >= 0) {
+        SetTaskLength(task, length);
+        FTotal += SecondsInTotal(task);
+    } else if (log.Written() <= HeadLimit) {
+        return;
+    }
+    slot.LengthPending = false;
 }
 
 void TBatchEngine::EmitTotal()

@@ -30,6 +30,10 @@ struct TBatchOptions
     bool Rename = false;
     // How many encoders may run at once (at least 1).
     int SimultaneousTasks = 1;
+    // A task whose length is not known (its file was not probed) takes it
+    // from the encoder's description of the input that every conversion
+    // begins with; its progress and its share of the total count from then.
+    bool LengthFromReport = false;
 };
 
 // Converts a list of tasks with one encoder run per task, in list order,
@@ -137,6 +141,7 @@ private:
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, bool succeeded);
+    void LearnLength(TSlot& slot);
     void EmitTotal();
     void EndRunIfIdle();
     int RunningCount() const;

@@ -171,6 +171,25 @@ TEST_F(BatchEngineRun, ProgressComesFromTheTimeFieldAndUnknownLengthsCountNothin
     engine.Stop();
 }
 
+// A task added without a probe learns its length from the description of
+// the input that its conversion begins with, read in whole lines only.
+TEST_F(BatchEngineRun, AnUnprobedTaskTakesItsLengthFromTheEncodersReport)
+{
+    ASSERT_TRUE(app.Script().Set("convert.mode", "silence").Save());
+    const QString input = app.Path() + "a.avi";
+    options.LengthFromReport = true;
+    ASSERT_TRUE(engine.Start({NewTaskRecord(input.toStdString(), "", "", ".avi")}, options));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
+    engine.OnChunk(0, "Input #0, avi, from '" + input.toUtf8() + "':\n  Duration: 00:00:1");
+    EXPECT_EQ(engine.Task(0).LengthText, "") << "a length cut short by a read is not taken";
+    engine.OnChunk(0, "0.00, start: 0.000000, bitrate: 509 kb/s\n");
+    EXPECT_EQ(engine.Task(0).LengthText, "00:00:10.00");
+    engine.OnChunk(0, "frame=   50 fps=0.0 q=2.0 size=  256kB time=00:00:02.50 bitrate=1.4\r");
+    EXPECT_EQ(engine.TaskPercent(0), 25);
+    EXPECT_EQ(reports.total.last(), 25);
+    engine.Stop();
+}
+
 TEST_F(BatchEngineRun, AnEncoderThatCannotStartEndsTheRunThere)
 {
     ASSERT_TRUE(app.LinkEncoder(TempAppDir::Encoder::None));
