@@ -1,12 +1,25 @@
 #include "app/ArgumentText.h"
+#include "app/Headless.h"
+#include "app/HeadlessOptions.h"
 #include "app/Program.h"
 #include "platform/DesktopPlatform.h"
 #include "preview/MediaBackend.h"
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv)
 {
+    // A batch without a window needs no display: the core application loads
+    // no platform plugin, and no widget is ever made.
+    const std::vector<std::string> bytes(argv + 1, argv + argc);
+    if (IsHeadlessCommandLine(bytes)) {
+        QCoreApplication application(argc, argv);
+        return RunHeadless(QCoreApplication::applicationDirPath().toStdString() + "/", bytes);
+    }
+
     SelectMediaBackend();
     QApplication application(argc, argv);
     // The title is empty until the main window's start-up names the program.

@@ -1,0 +1,139 @@
+#include "app/Headless.h"
+
+#include "app/HeadlessBatch.h"
+#include "app/HeadlessInputs.h"
+#include "app/HeadlessJob.h"
+#include "app/HeadlessOptions.h"
+#include "app/Product.h"
+#include "convert/ArgumentBuilder.h"
+#include "convert/EncoderChannel.h"
+#include "platform/TerminationSignals.h"
+#include "profiles/ProfileCatalogue.h"
+#include "profiles/ProfileGrids.h"
+#include "profiles/ShownProfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const ProgramName = "quenby";
+
+void WriteAll(int fd, const std::string& text)
+{
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+void Say(const std::string& line)
+{
+    WriteAll(STDERR_FILENO, std::string(ProgramName) + ": " + line + "\n");
+}
+
+int UsageError(const std::string& error)
+{
+    Say(error);
+    WriteAll(STDERR_FILENO, "Try '" + std::string(ProgramName) + " --convert --help'.\n");
+    return ExitUsage;
+}
+
+bool StderrIsTerminal()
+{
+    const char* term = std::getenv("TERM");
+    return ::isatty(STDERR_FILENO) && !(term && std::string(term) == "dumb");
+}
+
+int TerminalWidth()
+{
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+int Convert(const THeadlessOptions& options, const std::string& appDir)
+{
+    const std::string workingDir = QDir::currentPath().toStdString();
+    const THeadlessSetup setup = ResolveHeadlessJob(options, appDir, workingDir);
+    if (!setup.Error.empty())
+        return UsageError(setup.Error);
+    const THeadlessJob& job = setup.Job;
+
+    // The profile as the window's grids show it once it is loaded.
+    const TShownProfile shown = LoadShownProfile(job.ProfilePath);
+    if (shown.Walk.Status == TWalkStatus::Missing)
+        return UsageError("the profile '" + job.ProfileName + "' cannot be read");
+    if (shown.Walk.Status == TWalkStatus::ListIndexError)
+        return UsageError("the profile '" + job.ProfileName + "' cannot be loaded: " +
+                          ListIndexErrorText(shown.Walk.BadIndex).toStdString());
+
+    TBatchOptions batch;
+    batch.EncoderPath = QString::fromStdString(appDir + EncoderFileName);
+    batch.Arguments = BuildArguments(job.ProfilePath, [&shown](int group, const std::string& name) {
+        return shown.Value(group, name);
+    });
+    batch.OutputDir = job.OutputDir;
+    batch.OutputExt = "." + shown.Walk.Type;
+    batch.Rename = job.Rename;
+    batch.SimultaneousTasks = job.Jobs;
+    batch.LengthFromReport = true;
+
+    THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    for (const std::string& note : inputs.Notes)
+        Say(note);
+
+    // A reader of standard error that goes away must not end the program
+    // with encoders running and their hidden outputs left behind.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Watching from here on: a signal during the batch stops it like Stop.
+    TTerminationSignals termination;
+    THeadlessBatch headless([](const std::string& text) { WriteAll(STDERR_FILENO, text); },
+                            StderrIsTerminal(), TerminalWidth());
+    QObject::connect(&termination, &TTerminationSignals::Received, &headless,
+                     [&headless](int) { headless.Interrupt(); });
+    QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    headless.Start(std::move(inputs.Tasks), batch);
+    QCoreApplication::exec();
+    const int status = headless.ExitStatus();
+    return status == ExitCompleted && inputs.NotTaken ? ExitFailed : status;
+}
+
+} // namespace
+
+int RunHeadless(const std::string& appDir, const std::vector<std::string>& arguments)
+{
+    const THeadlessParse parse =
+        ParseHeadlessOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+    if (!parse.Error.empty())
+        return UsageError(parse.Error);
+    switch (parse.Options.Action) {
+    case THeadlessAction::Help:
+        WriteAll(STDOUT_FILENO, HeadlessUsage());
+        return ExitCompleted;
+    case THeadlessAction::Version:
+        WriteAll(STDOUT_FILENO,
+                 ProductTitle.toStdString() + " V" + SavedVersionText(appDir) + "\n");
+        return ExitCompleted;
+    case THeadlessAction::ListProfiles:
+        for (const std::string& name : ProfileCatalogue(ProfilesDirectory(appDir)))
+            WriteAll(STDOUT_FILENO, name + "\n");
+        return ExitCompleted;
+    case THeadlessAction::Convert:
+        break;
+    }
+    return Convert(parse.Options, appDir);
+}

@@ -1,0 +1,69 @@
+#include "app/HeadlessBatch.h"
+
+#include "app/HeadlessOptions.h"
+#include "app/ProgressBoard.h"
+#include "base/PathText.h"
+
+THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bool terminal,
+                               int width, QObject* parent)
+    : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
+{
+    connect(&FEngine, &TBatchEngine::TaskStarted, this, &THeadlessBatch::OnTaskStarted);
+    connect(&FEngine, &TBatchEngine::TaskProgress, this,
+            [this](int task, int percent) { FWrite(FBoard->Progress(task, percent)); });
+    connect(&FEngine, &TBatchEngine::TaskFinished, this, &THeadlessBatch::OnTaskFinished);
+    connect(&FEngine, &TBatchEngine::BatchEnded, this, &THeadlessBatch::OnBatchEnded);
+}
+
+THeadlessBatch::~THeadlessBatch() = default;
+
+void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options)
+{
+    FBoard = std::make_unique<TProgressBoard>(static_cast<int>(tasks.size()), FTerminal, FWidth);
+    FOutputs.assign(tasks.size(), std::string());
+    FClock.start();
+    FEngine.Start(std::move(tasks), options);
+}
+
+void THeadlessBatch::Interrupt()
+{
+    FInterrupted = true;
+    FEngine.Stop();
+}
+
+int THeadlessBatch::ExitStatus() const
+{
+    if (FInterrupted)
+        return ExitInterrupted;
+    // An encoder that cannot be started counts as its task's failure.
+    return FEngine.FailedCount() > 0 ? ExitFailed : ExitCompleted;
+}
+
+void THeadlessBatch::OnTaskStarted(int task, const QString& outputPath)
+{
+    FOutputs[static_cast<std::size_t>(task)] = outputPath.toStdString();
+    FWrite(FBoard->Started(task, ExtractFileName(FEngine.Task(task).InputFile)));
+}
+
+void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
+{
+    switch (end) {
+    case TBatchEngine::TaskEnd::Complete:
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete,
+                                FOutputs[static_cast<std::size_t>(task)]));
+        break;
+    case TBatchEngine::TaskEnd::Failed:
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));
+        break;
+    case TBatchEngine::TaskEnd::Stopped:
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Stopped, std::string()));
+        break;
+    }
+}
+
+void THeadlessBatch::OnBatchEnded(TBatchEngine::BatchEnd end)
+{
+    const long long elapsed = FClock.elapsed() / 1000;
+    FWrite(FBoard->Summary(elapsed, end == TBatchEngine::BatchEnd::Stopped));
+    emit Ended();
+}

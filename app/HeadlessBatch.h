@@ -1,0 +1,52 @@
+#pragma once
+
+#include "convert/BatchEngine.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TProgressBoard;
+
+// The batch engine's view for a batch without a window: it prints each
+// task's progress and end, and the summary, and tells the exit status.
+class THeadlessBatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `write` takes the text for standard error; `terminal` says whether it
+    // goes to a terminal `width` columns wide.
+    THeadlessBatch(std::function<void(const std::string&)> write, bool terminal, int width,
+                   QObject* parent = nullptr);
+    ~THeadlessBatch() override;
+
+    void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
+    // A termination signal arrived: the batch stops as Stop stops it.
+    void Interrupt();
+    // 0 when every task was converted, 1 when any failed, 130 after an
+    // interruption.
+    int ExitStatus() const;
+
+signals:
+    // The summary is written; nothing runs any more.
+    void Ended();
+
+private:
+    void OnTaskStarted(int task, const QString& outputPath);
+    void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
+    void OnBatchEnded(TBatchEngine::BatchEnd end);
+
+    const std::function<void(const std::string&)> FWrite;
+    const bool FTerminal;
+    const int FWidth;
+    TBatchEngine FEngine;
+    std::unique_ptr<TProgressBoard> FBoard;
+    std::vector<std::string> FOutputs;
+    QElapsedTimer FClock;
+    bool FInterrupted = false;
+};

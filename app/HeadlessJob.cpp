@@ -1,0 +1,72 @@
+#include "app/HeadlessJob.h"
+
+#include "app/HeadlessOptions.h"
+#include "base/PathText.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileCatalogue.h"
+#include "settings/PreferenceValues.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string ChooseProfile(const THeadlessOptions& options, const std::vector<std::string>& names,
+                          int32_t savedIndex, std::string& error)
+{
+    if (options.Profile) {
+        if (std::find(names.begin(), names.end(), *options.Profile) == names.end())
+            error = "unknown profile '" + *options.Profile + "' (see --list-profiles)";
+        return *options.Profile;
+    }
+    if (names.empty()) {
+        error = "there is no profile to convert with";
+        return {};
+    }
+    if (savedIndex >= 0 && savedIndex < static_cast<int32_t>(names.size()))
+        return names[static_cast<std::size_t>(savedIndex)];
+    return names.front();
+}
+
+bool IsDirectory(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(path, error);
+}
+
+} // namespace
+
+THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const std::string& appDir,
+                                  const std::string& workingDir)
+{
+    // Read without SaveAndFree: a batch without a window leaves the file as
+    // the window wrote it.
+    const TNewInifile preferences(appDir + PreferencesFileName);
+    const TPreferenceValues saved = ReadPreferenceValues(preferences, MainSection, appDir);
+
+    THeadlessSetup setup;
+    THeadlessJob& job = setup.Job;
+    const std::string profilesDir = ProfilesDirectory(appDir);
+    job.ProfileName = ChooseProfile(options, ProfileCatalogue(profilesDir),
+                                    ReadProfileIndex(preferences), setup.Error);
+    if (!setup.Error.empty())
+        return setup;
+    job.ProfilePath = ProfileFilePath(profilesDir, job.ProfileName);
+
+    const std::string output = options.OutputDir.value_or(saved.OutputPath);
+    if (!IsDirectory(AbsolutePath(output, workingDir))) {
+        setup.Error = "the output directory '" + output + "' does not exist";
+        return setup;
+    }
+    job.OutputDir = WithTrailingBackslash(AbsolutePath(output, workingDir));
+    job.Rename = !options.Overwrite.value_or(saved.Overwrite);
+    job.Jobs = options.Jobs;
+    return setup;
+}
+
+std::string SavedVersionText(const std::string& appDir)
+{
+    const TNewInifile preferences(appDir + PreferencesFileName);
+    return ReadVersionText(preferences);
+}

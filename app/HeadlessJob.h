@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct THeadlessOptions;
+
+// What a batch without a window converts with: the command line's options,
+// and for those it leaves out, the preferences the window saved.
+struct THeadlessJob
+{
+    std::string ProfileName;
+    std::string ProfilePath;
+    // Absolute, ending in a separator.
+    std::string OutputDir;
+    bool Rename = false;
+    int Jobs = 1;
+};
+
+struct THeadlessSetup
+{
+    THeadlessJob Job;
+    // Why the batch cannot run; empty when it can.
+    std::string Error;
+};
+
+// The profile: the one named, which must be in the catalogue; otherwise the
+// one the window saved ("Main"/"Profile"), or the first when that is not an
+// entry. The output directory: the one named, otherwise the saved "Output
+// Path"; either must exist. Relative paths count from `workingDir`.
+// "Preferences.ini" in `appDir` is only read, never written.
+THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const std::string& appDir,
+                                  const std::string& workingDir);
+
+// "Main"/"Version" of the preferences, "1.5" when missing; only read.
+std::string SavedVersionText(const std::string& appDir);

@@ -1,0 +1,141 @@
+#include "app/HeadlessOptions.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+namespace {
+
+constexpr int MaxJobs = 999;
+
+const char* const UsageText =
+    "Usage: quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+    "Converts the files with a profile, without a window, and exits.\n"
+    "\n"
+    "Files are taken as the task list takes them: supported video files only\n"
+    "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf), a directory's supported files\n"
+    "sorted by name, each file once. A first argument ending in \".tmp\" is a\n"
+    "list file holding one path per line.\n"
+    "\n"
+    "  --profile NAME     convert with the profile NAME (default: the profile\n"
+    "                     the window last used, else the first)\n"
+    "  --output DIR       write the outputs into DIR (default: the saved\n"
+    "                     output path)\n"
+    "  --overwrite        replace an output that exists\n"
+    "  --rename           keep an output that exists; name the new one with\n"
+    "                     the task's number (default: the saved choice)\n"
+    "  --jobs N           run up to N encoders at once (default 1)\n"
+    "  --list-profiles    print the profiles' names and exit\n"
+    "  --help             print this help and exit\n"
+    "  --version          print the version and exit\n"
+    "\n"
+    "Progress goes to standard error. Exit status: 0 when every file was\n"
+    "converted, 1 when any failed, 2 for a usage error, 130 when stopped by\n"
+    "SIGINT or SIGTERM.\n";
+
+std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+bool ParseJobs(const std::string& text, int& jobs)
+{
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, jobs);
+    return error == std::errc() && at == end && jobs >= 1 && jobs <= MaxJobs;
+}
+
+} // namespace
+
+bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
+{
+    return !arguments.empty() && arguments.front() == ConvertSwitch;
+}
+
+THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
+{
+    THeadlessParse parse;
+    THeadlessOptions& options = parse.Options;
+    bool help = false;
+    bool version = false;
+    bool list = false;
+    bool overwrite = false;
+    bool rename = false;
+    const std::map<std::string, bool*> flags{{"--help", &help},
+                                             {"--version", &version},
+                                             {"--list-profiles", &list},
+                                             {"--overwrite", &overwrite},
+                                             {"--rename", &rename}};
+    const std::map<std::string, std::function<std::string(const std::string&)>> valued{
+        {"--profile",
+         [&](const std::string& v) {
+             options.Profile = v;
+             return std::string();
+         }},
+        {"--output",
+         [&](const std::string& v) {
+             options.OutputDir = v;
+             return std::string();
+         }},
+        {"--jobs", [&](const std::string& v) {
+             return ParseJobs(v, options.Jobs) ? std::string()
+                                               : "--jobs takes a whole number from 1 to " +
+                                                     std::to_string(MaxJobs) + ", not " + Quoted(v);
+         }}};
+
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            options.Inputs.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (const auto flag = flags.find(argument); flag != flags.end()) {
+            *flag->second = true;
+            if (argument == "--overwrite" || argument == "--rename")
+                options.Overwrite = argument == "--overwrite";
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto option = valued.find(name);
+        if (option == valued.end()) {
+            parse.Error = "unknown option " + Quoted(argument);
+            return parse;
+        }
+        std::string value;
+        if (equals != std::string::npos)
+            value = argument.substr(equals + 1);
+        else if (i + 1 < arguments.size())
+            value = arguments[++i];
+        if (value.empty()) {
+            parse.Error = "option " + Quoted(name) + " needs a value";
+            return parse;
+        }
+        if (std::string error = option->second(value); !error.empty()) {
+            parse.Error = error;
+            return parse;
+        }
+    }
+
+    if (overwrite && rename)
+        parse.Error = "--overwrite and --rename cannot be used together";
+    else if (help)
+        options.Action = THeadlessAction::Help;
+    else if (version)
+        options.Action = THeadlessAction::Version;
+    else if (list)
+        options.Action = THeadlessAction::ListProfiles;
+    else if (options.Inputs.empty())
+        parse.Error = "no file or directory to convert";
+    return parse;
+}
+
+std::string HeadlessUsage()
+{
+    return UsageText;
+}

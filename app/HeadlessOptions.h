@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The first argument that makes the command line a batch without a window.
+inline constexpr char ConvertSwitch[] = "--convert";
+
+// Exit statuses of a batch without a window.
+enum THeadlessExit
+{
+    ExitCompleted = 0,    // every task was converted
+    ExitFailed = 1,       // a task failed, or a named input could not be taken
+    ExitUsage = 2,        // the command line cannot be carried out
+    ExitInterrupted = 130 // stopped by SIGINT, SIGTERM or SIGHUP
+};
+
+enum class THeadlessAction
+{
+    Convert,
+    ListProfiles,
+    Help,
+    Version
+};
+
+struct THeadlessOptions
+{
+    THeadlessAction Action = THeadlessAction::Convert;
+    std::optional<std::string> Profile;
+    std::optional<std::string> OutputDir;
+    // --overwrite (true) or --rename (false); the saved choice when neither.
+    std::optional<bool> Overwrite;
+    int Jobs = 1;
+    std::vector<std::string> Inputs;
+
+    bool operator==(const THeadlessOptions&) const = default;
+};
+
+struct THeadlessParse
+{
+    THeadlessOptions Options;
+    // Why the arguments cannot be used; empty when they can.
+    std::string Error;
+};
+
+// Whether `arguments` (without the program's name) ask for a batch without
+// a window: the first of them is "--convert".
+bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
+
+// Reads the arguments that follow "--convert". Options may stand before,
+// between and after the files; "--" ends them. A value is given as the next
+// argument or after "=". When one option is given twice, the last counts.
+// --help, then --version, then --list-profiles take precedence over
+// converting, which needs at least one file or directory.
+THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments);
+
+// What --help prints.
+std::string HeadlessUsage();

@@ -1,0 +1,138 @@
+// The batch without a window as a user runs it: the program itself, with no
+// display and no platform plugin, converting real clips with the encoder.
+#include "fixtures/ChildProcesses.h"
+#include "fixtures/Clips.h"
+#include "fixtures/TempAppDir.h"
+#include "tasks/MediaProbe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Wait = 120000;
+const QString Profile = QStringLiteral("AVI (MPEG-4 + MP3)");
+
+// An application directory holding its own copy of the program, which finds
+// its profiles, preferences and encoder beside itself.
+class Headless : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.IsValid());
+        const QString program = app.Path() + "quenby";
+        // A hard link where it can be made; a symbolic one would be followed
+        // back to the build directory.
+        if (::link(QUENBY_PROGRAM, program.toLocal8Bit().constData()) != 0)
+            ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, program));
+        ASSERT_TRUE(QDir().mkpath(in) && QDir().mkpath(out));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "no-such-plugin");
+        quenby.setProcessEnvironment(environment);
+        quenby.setProgram(program);
+    }
+
+    // Runs the program to its end; its exit status.
+    int Run(const QStringList& arguments)
+    {
+        quenby.setArguments(QStringList{"--convert"} + arguments);
+        quenby.start();
+        if (!quenby.waitForFinished(Wait) || quenby.exitStatus() != QProcess::NormalExit)
+            return -1;
+        errors = QString::fromUtf8(quenby.readAllStandardError());
+        return quenby.exitCode();
+    }
+
+    TempAppDir app{TempAppDir::Encoder::Real, true};
+    const QString in = app.Path() + "in/";
+    const QString out = app.Path() + "out/";
+    QProcess quenby;
+    QString errors;
+};
+
+TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsStatus)
+{
+    ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
+    ASSERT_TRUE(CopyTestClip(".mp4", in + "second.mp4"));
+    QFile broken(in + "broken.avi");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(4096, 'x'));
+    broken.close();
+    QFile preferences(app.Path() + "Preferences.ini");
+    ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
+    const QByteArray preferencesBefore = preferences.readAll();
+    preferences.close();
+
+    ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi", in + "second.mp4"}), 0)
+        << errors.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"first.avi", "second.avi"}));
+    for (const QString& name : {"first.avi", "second.avi"})
+        EXPECT_TRUE(ProbeMedia(app.EncoderPath(), out + name).LengthText.startsWith("00:00:03"))
+            << name.toStdString() << " is a whole conversion";
+    EXPECT_TRUE(errors.contains("[2/2] 100% second.mp4 -> " + out + "second.avi"))
+        << errors.toStdString();
+    EXPECT_TRUE(errors.contains("2 files: 2 converted, 0 failed")) << errors.toStdString();
+
+    EXPECT_EQ(Run({"--profile", Profile, "--output", out, in + "broken.avi"}), 1);
+    EXPECT_TRUE(errors.contains("[1/1] failed broken.avi: ")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("Invalid data found when processing input"))
+        << errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out + "broken.avi"));
+
+    EXPECT_EQ(Run({"--profile", "No Such Profile", in + "first.avi"}), 2);
+    EXPECT_TRUE(errors.startsWith("quenby: unknown profile 'No Such Profile'"))
+        << errors.toStdString();
+
+    ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
+    EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
+}
+
+class HeadlessSignal : public Headless, public ::testing::WithParamInterface<int>
+{
+};
+
+// A signal stops the batch as Stop does: the encoder is killed and reaped,
+// its unfinished output removed, and the program ends with status 130.
+TEST_P(HeadlessSignal, StopsLikeStopAndEndsWith130)
+{
+    const QString clip = LongTestClip(120);
+    ASSERT_FALSE(clip.isEmpty());
+    quenby.setArguments({"--convert", "--profile", Profile, "--output", out, clip});
+    quenby.start();
+    ASSERT_TRUE(quenby.waitForStarted(Wait));
+    qint64 encoder = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<qint64> children = ChildrenOf(quenby.processId());
+            encoder = children.isEmpty() ? 0 : children.first();
+            return encoder != 0 && !QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty();
+        },
+        Wait));
+
+    ::kill(static_cast<pid_t>(quenby.processId()), GetParam());
+    ASSERT_TRUE(quenby.waitForFinished(Wait));
+    EXPECT_EQ(quenby.exitStatus(), QProcess::NormalExit) << "the signal was caught";
+    EXPECT_EQ(quenby.exitCode(), 130);
+    EXPECT_FALSE(ProcessExists(encoder));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_TRUE(quenby.readAllStandardError().contains(
+        "Stopped. 1 file: 0 converted, 0 failed, 1 stopped, 0 not started"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSignal, ::testing::Values(SIGTERM, SIGINT),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
+                         });
+
+} // namespace
