@@ -11,9 +11,9 @@
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "bench/EncoderScript.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRunner.h"
-#include "convert/CommandLine.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
@@ -43,25 +43,6 @@ namespace {
 constexpr int Clips = 10;
 constexpr int Rounds = 3;
 constexpr int WatchPeriodMs = 10;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString ShellQuoted(const QString& text)
-{
-    QString quoted = text;
-    quoted.replace("'", "'\\''");
-    return "'" + quoted + "'";
-}
-
-void EmptyDirectory(const QString& dir)
-{
-    for (const QString& name : QDir(dir).entryList(QDir::Files))
-        QFile::remove(dir + name);
-}
 
 // Runs one batch through the window; returns its wall time in seconds and,
 // when `stallMs` is given, the longest stall of the event loop.
@@ -101,18 +82,10 @@ int main(int argc, char** argv)
     TempAppDir app(TempAppDir::Encoder::Real, true);
     const QString in = app.Path() + "in/";
     const QString out = app.Path() + "out/";
-    QDir().mkpath(in);
     QDir().mkpath(out);
-    QStringList inputs;
-    for (int i = 0; i < Clips; ++i) {
-        const QString ext = QString::fromStdString(SupportedExtensions()[i % 8]);
-        const QString path = in + QStringLiteral("clip%1").arg(i, 2, 10, QChar('0')) + ext;
-        if (!CopyTestClip(ext, path)) {
-            std::fprintf(stderr, "batch: cannot make the clip %s\n", qPrintable(path));
-            return 1;
-        }
-        inputs << path;
-    }
+    const QStringList inputs = MakeBenchClips(in, Clips);
+    if (inputs.isEmpty())
+        return 1;
 
     FakePlatform platform;
     ApplicationWindows windows(app.Path(), platform, {});
@@ -134,19 +107,7 @@ int main(int argc, char** argv)
             return detail.DetailValue(group, QString::fromStdString(name)).toStdString();
         });
     const QString scriptPath = app.Path() + "batch.sh";
-    QFile script(scriptPath);
-    script.open(QIODevice::WriteOnly);
-    script.write("set -e\n");
-    for (const QString& input : inputs) {
-        const std::string output =
-            (out + QFileInfo(input).completeBaseName() + detail.OutputExt).toStdString();
-        QString line = ShellQuoted(app.EncoderPath());
-        for (const std::string& argument :
-             ConversionArguments(input.toStdString(), arguments, output))
-            line += " " + ShellQuoted(QString::fromStdString(argument));
-        script.write((line + " </dev/null >/dev/null 2>&1\n").toUtf8());
-    }
-    script.close();
+    WriteEncoderScript(scriptPath, app.EncoderPath(), inputs, arguments, out, detail.OutputExt);
 
     std::vector<double> runner;
     std::vector<double> shell;

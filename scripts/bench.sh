@@ -50,6 +50,12 @@ bench_simultaneous() {
   build simultaneous_bench && "$BUILD_DIR/bench/simultaneous_bench"
 }
 
+# `quenby --convert` on 10 clips against the same encoder commands from a
+# shell script: the ratio of medians of 3 (goal 1.03 or less).
+bench_headless() {
+  build headless_bench && "$BUILD_DIR/bench/headless_bench"
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')

@@ -1,0 +1,74 @@
+#pragma once
+
+// What the batch benchmarks share: the clips they convert, the shell script
+// that runs the same encoder commands back to back, and their arithmetic.
+
+#include "convert/CommandLine.h"
+#include "fixtures/Clips.h"
+#include "tasks/TaskPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+inline void EmptyDirectory(const QString& dir)
+{
+    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(dir + name);
+}
+
+// `count` test clips in `dir`, named clip00 ... with the supported
+// extensions in turn; empty when one cannot be made.
+inline QStringList MakeBenchClips(const QString& dir, int count)
+{
+    QStringList clips;
+    QDir().mkpath(dir);
+    for (int i = 0; i < count; ++i) {
+        const QString ext = QString::fromStdString(SupportedExtensions()[i % 8]);
+        const QString path = dir + QStringLiteral("clip%1").arg(i, 2, 10, QChar('0')) + ext;
+        if (!CopyTestClip(ext, path)) {
+            std::fprintf(stderr, "cannot make the clip %s\n", qPrintable(path));
+            return {};
+        }
+        clips << path;
+    }
+    return clips;
+}
+
+// Writes a bash script that converts each input into `outDir` with the
+// encoder's command line as the batch builds it, one after another.
+inline bool WriteEncoderScript(const QString& scriptPath, const QString& encoder,
+                               const QStringList& inputs, const std::string& arguments,
+                               const QString& outDir, const QString& outputExt)
+{
+    const auto quoted = [](QString text) {
+        return "'" + text.replace("'", "'\\''") + "'";
+    };
+    QFile script(scriptPath);
+    if (!script.open(QIODevice::WriteOnly))
+        return false;
+    script.write("set -e\n");
+    for (const QString& input : inputs) {
+        const std::string output =
+            (outDir + QFileInfo(input).completeBaseName() + outputExt).toStdString();
+        QString line = quoted(encoder);
+        for (const std::string& argument :
+             ConversionArguments(input.toStdString(), arguments, output))
+            line += " " + quoted(QString::fromStdString(argument));
+        script.write((line + " </dev/null >/dev/null 2>&1\n").toUtf8());
+    }
+    return true;
+}
