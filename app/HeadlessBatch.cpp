@@ -27,6 +27,9 @@ void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& 
 
 void THeadlessBatch::Interrupt()
 {
+    // Once the batch has ended, its status stands.
+    if (!FEngine.IsRunning())
+        return;
     FInterrupted = true;
     FEngine.Stop();
 }

@@ -26,7 +26,7 @@ public:
     ~THeadlessBatch() override;
 
     void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
-    // A termination signal arrived: the batch stops as Stop stops it.
+    // A termination signal arrived: a running batch stops as Stop stops it.
     void Interrupt();
     // 0 when every task was converted, 1 when any failed, 130 after an
     // interruption.
