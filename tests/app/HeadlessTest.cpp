@@ -31,8 +31,9 @@ protected:
         const QString program = app.Path() + "quenby";
         // A hard link where it can be made; a symbolic one would be followed
         // back to the build directory.
-        if (::link(QUENBY_PROGRAM, program.toLocal8Bit().constData()) != 0)
+        if (::link(QUENBY_PROGRAM, program.toLocal8Bit().constData()) != 0) {
             ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, program));
+        }
         ASSERT_TRUE(QDir().mkpath(in) && QDir().mkpath(out));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -77,9 +78,9 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
         << errors.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"first.avi", "second.avi"}));
-    for (const QString& name : {"first.avi", "second.avi"})
+    for (const char* name : {"first.avi", "second.avi"})
         EXPECT_TRUE(ProbeMedia(app.EncoderPath(), out + name).LengthText.startsWith("00:00:03"))
-            << name.toStdString() << " is a whole conversion";
+            << name << " is a whole conversion";
     EXPECT_TRUE(errors.contains("[2/2] 100% second.mp4 -> " + out + "second.avi"))
         << errors.toStdString();
     EXPECT_TRUE(errors.contains("2 files: 2 converted, 0 failed")) << errors.toStdString();
