@@ -1,7 +1,7 @@
 // What using every core buys, measured in one run with the real encoder:
 //
-// 1. Adding 200 generated clips as one directory, probed side by side,
-//    against the same probes run one after another (goal: 0.6 or less on
+// 1. Adding 200 generated clips as one directory, probed side by side and
+//    several files to an encoder run, against the same probes run one by one (goal: 0.6 or less on
 //    2 cores), and the longest stall of the event loop during the add.
 // 2. Converting 20 short clips with the AVI profile two at a time against one
 //    at a time (goal: 0.75 or less on 2 cores), and the longest stall of the

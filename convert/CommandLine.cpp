@@ -83,7 +83,18 @@ std::string ConversionCommandLine(const std::string& inputPath, const std::strin
 
 std::vector<std::string> ProbeArguments(const std::string& inputPath)
 {
-    return {"-i", inputPath};
+    return ProbeArguments(std::vector<std::string>{inputPath});
+}
+
+std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPaths)
+{
+    std::vector<std::string> vector;
+    vector.reserve(inputPaths.size() * 2);
+    for (const std::string& path : inputPaths) {
+        vector.push_back("-i");
+        vector.push_back(path);
+    }
+    return vector;
 }
 
 std::vector<std::string> ConversionArguments(const std::string& inputPath,

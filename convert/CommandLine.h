@@ -28,6 +28,8 @@ std::string ConversionCommandLine(const std::string& inputPath, const std::strin
 
 // {"-i", path}
 std::vector<std::string> ProbeArguments(const std::string& inputPath);
+// {"-i", path1, "-i", path2, ...}: one probe of several inputs.
+std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPaths);
 
 // {"-y", "-i", input} + the split arguments + {output}
 std::vector<std::string> ConversionArguments(const std::string& inputPath,

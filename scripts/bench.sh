@@ -42,8 +42,8 @@ bench_scale() {
   build scale_bench && "$BUILD_DIR/bench/scale_bench" 500 5000
 }
 
-# Adding 200 clips with the probes side by side against the same probes one
-# after another (goal 0.6 or less on 2 cores), converting 20 clips with the
+# Adding 200 clips (probed side by side, several files to an encoder run)
+# against the same probes run one by one (goal 0.6 or less on 2 cores), converting 20 clips with the
 # AVI profile two at a time against one at a time (goal 0.75 or less on 2
 # cores), and the longest event-loop stall during each (goal under 50 ms).
 bench_simultaneous() {

@@ -8,16 +8,36 @@
 #include <memory>
 #include <vector>
 
+struct TProbeItem
+{
+    quint64 Id = 0;
+    QString Path;
+};
+
 // Probes files side by side: up to a number of encoder runs at once, each
 // with the probe's time limit, all driven by the event loop, so the window
-// keeps answering. Results come back as each probe ends, in whatever order
-// the encoders finish; the caller puts them in order by their ids.
+// keeps answering. Results come back as each file's report is complete, in
+// whatever order the encoders get there; the caller puts them in order by
+// their ids.
+//
+// One run may probe several files ("-i a -i b ..."): starting the encoder
+// costs far more than reading a file's header, so a run per file spends most
+// of an add waiting for the encoder to load. The encoder reports the inputs
+// one after another, each under its own header, and stops at the first it
+// cannot open. Each file therefore gets the values of its own header's
+// report, exactly those of a probe of it alone.
 class TMediaProber : public QObject
 {
     Q_OBJECT
 
 public:
-    // `timeLimitMs` counts for each probe from its own start.
+    // More files per run would save little more start-up time, and every
+    // file of a run is held open until the run ends.
+    static constexpr int MostPerRun = 8;
+
+    // `timeLimitMs` counts for each file from the moment the encoder turns to
+    // it, so a file that never answers is cut off after the same time as if
+    // it had been probed alone.
     TMediaProber(const QString& encoderPath, int atOnce, int timeLimitMs = ProbeTimeLimitMs,
                  QObject* parent = nullptr);
     ~TMediaProber() override;
@@ -25,16 +45,23 @@ public:
     enum class Start
     {
         Started,
-        // The encoder cannot be started: the file gets the empty result a
+        // The encoder cannot be started: every file gets the empty result a
         // failed probe gives.
         Failed,
-        // As many probes as allowed run already.
+        // As many runs as allowed are under way already.
         Busy
     };
-    Start Probe(quint64 id, const QString& path);
+    // Probes up to MostPerRun files in one place; each reports on its own.
+    Start Probe(std::vector<TProbeItem> items);
+    Start Probe(quint64 id, const QString& path) { return Probe({{id, path}}); }
 
-    bool HasRoom() const { return Running() < FAtOnce; }
+    bool HasRoom() const { return Room() > 0; }
+    // The places free for a further Probe.
+    int Room() const { return FAtOnce - Running(); }
     int Running() const;
+    // The encoder runs started so far: fewer than the files probed when
+    // files share runs.
+    int RunsStarted() const { return FRunsStarted; }
     // Kills and reaps every probe under way; none of them reports.
     void StopAll();
 
@@ -43,9 +70,13 @@ signals:
 
 private:
     struct TSlot;
-    void Finish(TSlot& slot);
+    bool StartRun(TSlot& slot);
+    void Read(TSlot& slot, const QByteArray& chunk);
+    void EndRun(TSlot& slot, bool timedOut);
+    void Deliver(TSlot& slot);
 
     const QString FEncoderPath;
     const int FAtOnce;
+    int FRunsStarted = 0;
     std::vector<std::unique_ptr<TSlot>> FSlots;
 };

@@ -100,3 +100,22 @@ ProbeValues ParseProbeReport(const std::string& report, const std::string& input
     values.SizeText = Copy(w, 1, p - 1);
     return values;
 }
+
+InputHeader FindInputHeader(const std::string& report, std::size_t from, int index,
+                            const std::string& inputPath)
+{
+    const std::string tail = ", from '" + inputPath + "':";
+    const std::string head = "Input #" + std::to_string(index) + ", ";
+    for (std::size_t at = report.find(tail, from); at != std::string::npos;
+         at = report.find(tail, at + 1)) {
+        const std::size_t newline = at == 0 ? std::string::npos : report.rfind('\n', at - 1);
+        const std::size_t line = newline == std::string::npos ? 0 : newline + 1;
+        // The format's name stands between the two, on the same line.
+        if (line + head.size() <= at && report.compare(line, head.size(), head) == 0)
+            return {line, at + tail.size()};
+    }
+    // A header cut short by the end of what has arrived begins again within
+    // the last tail's length.
+    const std::size_t keep = tail.size() - 1;
+    return {std::string::npos, std::max(from, report.size() > keep ? report.size() - keep : 0)};
+}

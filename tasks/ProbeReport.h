@@ -18,3 +18,18 @@ struct ProbeValues
 // "Stream #" and holds "Video:". Blanks before either word are allowed.
 // Missing markers are not errors: the value is then empty.
 ProbeValues ParseProbeReport(const std::string& report, const std::string& inputPath);
+
+// Where the report of the input with `index` begins in the reply to a probe
+// of several inputs at once: the line "Input #<index>, <format>, from
+// '<path>':". `Line` is that line's first character, or npos while it has not
+// been found; `Next` is where the next search should begin, so that a reply
+// read piece by piece is searched once and a header cut between two pieces
+// is still found. The path is matched whole, so a name holding a line break
+// or a header's text cannot be taken for another input's header.
+struct InputHeader
+{
+    std::size_t Line = std::string::npos;
+    std::size_t Next = 0;
+};
+InputHeader FindInputHeader(const std::string& report, std::size_t from, int index,
+                            const std::string& inputPath);

@@ -94,7 +94,9 @@ void TTaskList::StartProbes()
     // A path met before in the queue is listed by then, unless the user
     // removes it meanwhile; its probe waits until its own turn shows which.
     QSet<QString> before;
-    for (std::size_t i = 0; i < FPending.size() && FProber->HasRoom(); ++i) {
+    std::vector<TPendingAdd*> due;
+    const std::size_t most = static_cast<std::size_t>(FProber->Room()) * TMediaProber::MostPerRun;
+    for (std::size_t i = 0; i < FPending.size() && due.size() < most; ++i) {
         TPendingAdd& add = FPending[i];
         if (add.FState == TPendingAdd::RequestEnd)
             continue;
@@ -103,20 +105,32 @@ void TTaskList::StartProbes()
         before.insert(add.Path);
         if (add.FState == TPendingAdd::Waiting && !head && (seen || IsListed(add.Path)))
             add.FState = TPendingAdd::Deferred;
-        const bool due =
-            add.FState == TPendingAdd::Waiting || (add.FState == TPendingAdd::Deferred && head);
-        if (!due)
-            continue;
-        switch (FProber->Probe(add.Id, add.Path)) {
-        case TMediaProber::Start::Started:
-            add.FState = TPendingAdd::Probing;
-            break;
-        case TMediaProber::Start::Failed:
-            add.Result = {};
-            add.FState = TPendingAdd::Probed;
-            break;
-        case TMediaProber::Start::Busy:
+        if (add.FState == TPendingAdd::Waiting || (add.FState == TPendingAdd::Deferred && head))
+            due.push_back(&add);
+    }
+    // Even shares over the free places, so that the last files of an add do
+    // not wait for one long run while another place stands idle.
+    std::size_t next = 0;
+    while (next < due.size() && FProber->HasRoom()) {
+        const std::size_t room = static_cast<std::size_t>(FProber->Room());
+        const std::size_t share =
+            std::min<std::size_t>(TMediaProber::MostPerRun, (due.size() - next + room - 1) / room);
+        const auto first = due.begin() + static_cast<std::ptrdiff_t>(next);
+        const std::vector<TPendingAdd*> group(first, first + static_cast<std::ptrdiff_t>(share));
+        next += share;
+        std::vector<TProbeItem> items;
+        for (const TPendingAdd* add : group)
+            items.push_back({add->Id, add->Path});
+        const TMediaProber::Start start = FProber->Probe(std::move(items));
+        if (start == TMediaProber::Start::Busy)
             return;
+        for (TPendingAdd* add : group) {
+            if (start == TMediaProber::Start::Started) {
+                add->FState = TPendingAdd::Probing;
+            } else {
+                add->Result = {};
+                add->FState = TPendingAdd::Probed;
+            }
         }
     }
 }

@@ -3,10 +3,14 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/TempAppDir.h"
+#include "tasks/MediaProber.h"
 #include "tasks/TimeText.h"
 
 #include <QDir>
+#include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -87,4 +91,58 @@ TEST(MediaProbeIntegration, MissingInputGivesEmptyValues)
     const TProbeResult result = ProbeMedia(app.EncoderPath(), "/nonexistent/clip.avi");
     EXPECT_TRUE(result.LengthText.isEmpty());
     EXPECT_TRUE(result.SizeText.isEmpty());
+}
+
+// Files probed several to a run get exactly what each gets probed alone:
+// every kind of input, a file with no video, awkward names, a file the
+// encoder cannot open and one that does not exist, in the middle of runs.
+TEST(MediaProbeIntegration, FilesProbedTogetherGetWhatEachGetsAlone)
+{
+    TempAppDir app(TempAppDir::Encoder::Real);
+    QTemporaryDir videos;
+    ASSERT_TRUE(app.IsValid() && videos.isValid());
+    QStringList paths = AllTestClips();
+    for (const InputKind& kind : InputKinds())
+        paths << InputKindClip(kind.Name);
+    paths << TitledClip();
+    const QString base = videos.path() + "/";
+    paths.insert(2, base + "broken.avi");
+    paths.insert(5, base + "missing.avi");
+    paths.insert(9, base + "voice only.mp3");
+    paths.insert(11, base + "it's Input #1, avi, from 'x.avi");
+    QFile broken(base + "broken.avi");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a video\n") > 0);
+    broken.close();
+    ASSERT_EQ(QProcess::execute(app.EncoderPath(), {"-v", "error", "-f", "lavfi", "-i", "sine=d=2",
+                                                    base + "voice only.mp3"}),
+              0);
+    ASSERT_TRUE(CopyTestClip(".avi", paths[11]));
+    ASSERT_FALSE(paths.contains(QString()));
+
+    const QList<qint64> children = ChildProcesses();
+    TMediaProber prober(app.EncoderPath(), 2);
+    QMap<quint64, TProbeResult> together;
+    QObject::connect(&prober, &TMediaProber::Probed, &prober,
+                     [&](quint64 id, const TProbeResult& result) { together[id] = result; });
+    for (qsizetype first = 0; first < paths.size(); first += TMediaProber::MostPerRun) {
+        std::vector<TProbeItem> items;
+        for (qsizetype i = first; i < std::min(paths.size(), first + TMediaProber::MostPerRun); ++i)
+            items.push_back({quint64(i), paths[i]});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return prober.HasRoom(); }, 60000));
+        ASSERT_EQ(prober.Probe(std::move(items)), TMediaProber::Start::Started);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return together.size() == paths.size(); }, 60000));
+
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const TProbeResult alone = ProbeMedia(app.EncoderPath(), paths[i]);
+        EXPECT_EQ(together[quint64(i)].LengthText, alone.LengthText) << paths[i].toStdString();
+        EXPECT_EQ(together[quint64(i)].SizeText, alone.SizeText) << paths[i].toStdString();
+    }
+    EXPECT_FALSE(together[quint64(9)].LengthText.isEmpty()) << "the file with no video";
+    EXPECT_TRUE(together[quint64(9)].SizeText.isEmpty()) << "the file with no video";
+    EXPECT_TRUE(together[quint64(2)].LengthText.isEmpty()) << "the broken file";
+    // Most files shared a run: the headers were found, with no fall-back to
+    // a run per file.
+    EXPECT_LT(prober.RunsStarted(), paths.size() / 2);
+    EXPECT_EQ(ChildProcesses(), children);
 }

@@ -98,3 +98,79 @@ TEST_F(MediaProberTest, AMissingEncoderFailsAtOnce)
     EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Failed);
     EXPECT_TRUE(prober.HasRoom());
 }
+
+namespace {
+
+QStringList ProbedPaths(const FakeEncoderRun& run)
+{
+    QStringList paths;
+    for (qsizetype i = 1; i < run.Arguments.size(); i += 2)
+        paths << run.Arguments[i];
+    return paths;
+}
+
+QList<QStringList> ProbedRuns(const TempAppDir& dir)
+{
+    QList<QStringList> runs;
+    for (const FakeEncoderRun& run : dir.RecordedRuns())
+        runs << ProbedPaths(run);
+    return runs;
+}
+
+} // namespace
+
+// The encoder stops at a file it cannot open: that file is probed again
+// alone, for exactly the reply a probe of it alone gets, and the files after
+// it go on in a run of their own.
+TEST_F(MediaProberTest, AFileThatEndsARunIsProbedAloneAndTheRestGoOn)
+{
+    ASSERT_TRUE(dir.Script()
+                    .Set("name_duration", 1)
+                    .Set("fail_name", "bad")
+                    .Set("error_text", "Invalid data found when processing input")
+                    .Set("record", dir.RecordPath())
+                    .Save());
+    TMediaProber prober(dir.EncoderPath(), 1);
+    Collect(prober);
+    ASSERT_EQ(
+        prober.Probe(
+            {{1, "/v/10-a.avi"}, {2, "/v/20-bad.avi"}, {3, "/v/30-c.avi"}, {4, "/v/40-d.avi"}}),
+        TMediaProber::Start::Started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 4; }, Wait));
+    EXPECT_EQ(prober.Running(), 0);
+    EXPECT_EQ(results[1].LengthText, "00:00:01.00");
+    EXPECT_TRUE(results[2].LengthText.isEmpty());
+    EXPECT_TRUE(results[2].SizeText.isEmpty());
+    EXPECT_EQ(results[3].LengthText, "00:00:03.00");
+    EXPECT_EQ(results[4].LengthText, "00:00:04.00");
+    EXPECT_EQ(ProbedRuns(dir),
+              (QList<QStringList>{{"/v/10-a.avi", "/v/20-bad.avi", "/v/30-c.avi", "/v/40-d.avi"},
+                                  {"/v/20-bad.avi"},
+                                  {"/v/30-c.avi", "/v/40-d.avi"}}));
+}
+
+// Each file has the whole limit from the moment the encoder turns to it:
+// reports 500 ms apart pass a 900 ms limit that the run as a whole exceeds, a file that never
+// answers is cut off at its own limit with empty values, and the file after it is still probed. No
+// process is left (checked on tear-down).
+TEST_F(MediaProberTest, AFileThatStallsInARunIsCutOffAtItsOwnLimit)
+{
+    ASSERT_TRUE(dir.Script()
+                    .Set("delay_ms", 500)
+                    .Set("stall_name", "pipe")
+                    .Set("record", dir.RecordPath())
+                    .Save());
+    TMediaProber prober(dir.EncoderPath(), 1, 900);
+    Collect(prober);
+    ASSERT_EQ(prober.Probe({{1, "/v/a.avi"}, {2, "/v/b.avi"}, {3, "/v/pipe.avi"}, {4, "/v/d.avi"}}),
+              TMediaProber::Start::Started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 4; }, Wait));
+    for (quint64 id : {1, 2, 4})
+        EXPECT_EQ(results[id].LengthText, "00:00:03.04") << id;
+    EXPECT_TRUE(results[3].LengthText.isEmpty());
+    EXPECT_EQ(
+        ProbedRuns(dir),
+        (QList<QStringList>{{"/v/a.avi", "/v/b.avi", "/v/pipe.avi", "/v/d.avi"}, {"/v/d.avi"}}));
+    for (const FakeEncoderRun& run : dir.RecordedRuns())
+        EXPECT_FALSE(ProcessExists(run.Pid)) << run.Pid;
+}

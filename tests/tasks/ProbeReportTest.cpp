@@ -134,3 +134,52 @@ TEST(ProbeReport, FreeTextInTitlesAndChaptersIsNotRead)
     EXPECT_EQ(values.LengthText, "00:00:03.00");
     EXPECT_EQ(values.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
 }
+
+// Each input's header in the reply to a probe of several inputs: matched by
+// its number and its whole path, searched for after the header before it,
+// so that a path holding a header's text is not taken for the next input's
+// header, and found again when it arrives in pieces.
+TEST(ProbeReport, FindsEachInputsHeaderByNumberAndWholePath)
+{
+    const std::string tricky = "/v/a':\nInput #1, avi, from '/v/b.avi";
+    const std::string report = "banner\n"
+                               "Input #0, avi, from '" +
+                               tricky +
+                               "':\n"
+                               "  Duration: 00:00:01.00, start: 0.000000\n"
+                               "Input #1, mov,mp4,m4a,3gp,3g2,mj2, from '/v/b.avi':\n"
+                               "  Duration: 00:00:02.00, start: 0.000000\n";
+    const std::size_t first = report.find("Input #0");
+    const std::size_t second = report.rfind("Input #1");
+    const std::size_t afterFirst = report.find("':\n  Duration") + 2;
+    struct Row
+    {
+        const char* name;
+        std::size_t from;
+        int index;
+        std::string path;
+        std::size_t line;
+    } const rows[] = {
+        {"first input", 0, 0, tricky, first},
+        {"second input, not the one inside the first path", afterFirst, 1, "/v/b.avi", second},
+        {"a number that is not the header's", 0, 0, "/v/b.avi", std::string::npos},
+        {"a path that is only a part of the header's", afterFirst, 1, "b.avi", std::string::npos},
+    };
+    for (const Row& row : rows) {
+        const InputHeader header = FindInputHeader(report, row.from, row.index, row.path);
+        EXPECT_EQ(header.Line, row.line) << row.name;
+        if (header.Line != std::string::npos) {
+            EXPECT_EQ(report.compare(header.Next - 2, 2, "':"), 0) << row.name;
+        }
+    }
+    EXPECT_EQ(FindInputHeader(report, 0, 0, tricky).Next, afterFirst);
+
+    // Searched piece by piece, from where each search left off.
+    std::size_t from = afterFirst;
+    InputHeader found;
+    for (std::size_t end = from; end <= report.size() && found.Line == std::string::npos; ++end) {
+        found = FindInputHeader(report.substr(0, end), from, 1, "/v/b.avi");
+        from = found.Next;
+    }
+    EXPECT_EQ(found.Line, second);
+}

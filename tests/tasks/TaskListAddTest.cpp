@@ -183,8 +183,13 @@ TEST_F(TaskListTest, EmptyOrMissingDirectoryAddsNothing)
 // going on with the list as it then is.
 TEST_F(TaskListTest, CommandsRunWhileADirectoryIsAdded)
 {
-    FApp.Script().Set("probe.delay_ms", 100).Save();
-    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi", "5.avi", "6.avi"})
+    // Each report comes as many ms after the one before it in its run as
+    // its name's number says, so that, however the files are shared among
+    // the probes, the fourth row is in well before the fifth.
+    FApp.Script().Set("probe.name_delay", 1).Save();
+    const QStringList names = {"100-1.avi", "101-2.avi", "102-3.avi",
+                               "103-4.avi", "400-5.avi", "401-6.avi"};
+    for (const QString& name : names)
         MakeFile(name);
     const QString other = MakeFile("other/x.avi");
     const QString dir = MediaDir() + "/";
@@ -197,14 +202,14 @@ TEST_F(TaskListTest, CommandsRunWhileADirectoryIsAdded)
         View().model(), &QAbstractItemModel::rowsInserted, &user,
         [&] {
             const QStringList rows = Captions();
-            if (step == 0 && rows.contains(dir + "1.avi")) {
+            if (step == 0 && rows.contains(dir + names[0])) {
                 ++step;
                 List().AddTaskDirectory(QFileInfo(other).absolutePath());
-            } else if (step == 1 && rows.contains(dir + "2.avi")) {
+            } else if (step == 1 && rows.contains(dir + names[1])) {
                 ++step;
-                Select({int(rows.indexOf(dir + "1.avi"))});
+                Select({int(rows.indexOf(dir + names[0]))});
                 List().tbtnRemoveClick();
-            } else if (step == 2 && rows.contains(dir + "4.avi")) {
+            } else if (step == 2 && rows.contains(dir + names[3])) {
                 ++step;
                 List().tbtnClearClick();
             }
@@ -214,7 +219,7 @@ TEST_F(TaskListTest, CommandsRunWhileADirectoryIsAdded)
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(step, 3);
-    EXPECT_EQ(Captions(), (QStringList{dir + "5.avi", dir + "6.avi", other}));
+    EXPECT_EQ(Captions(), (QStringList{dir + names[4], dir + names[5], other}));
 }
 
 // The probes answer in another order than the files were given (each one
@@ -254,7 +259,12 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
         EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
         EXPECT_EQ(data.StatusText, "OK");
     }
-    EXPECT_EQ(FApp.RecordedRuns().size(), 5) << "one probe per row";
+    QStringList probed;
+    for (const FakeEncoderRun& run : FApp.RecordedRuns())
+        for (qsizetype i = 1; i < run.Arguments.size(); i += 2)
+            probed << run.Arguments[i];
+    probed.sort();
+    EXPECT_EQ(probed, (QStringList{b, d, listed, c, a})) << "each row's file probed once";
 }
 
 // Start clicked between two files of a directory locks the list; the add
