@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -21,22 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// What ffprobe says of a file: its container's duration, or -1 when it does
-// not accept the file.
-double ProbedDuration(const QString& path)
-{
-    QProcess ffprobe;
-    ffprobe.start(QStringLiteral(QUENBY_FFPROBE_PATH),
-                  {"-v", "error", "-show_entries", "format=duration", "-of",
-                   "default=noprint_wrappers=1:nokey=1", path});
-    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0)
-        return -1;
-    bool ok = false;
-    const double seconds =
-        QString::fromUtf8(ffprobe.readAllStandardOutput()).trimmed().toDouble(&ok);
-    return ok ? seconds : -1;
-}
 
 TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder)
 {
@@ -78,10 +61,10 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
         EXPECT_EQ(form.ltvTask->topLevelItem(row)->text(3), "Complete") << row;
     const QStringList outputs = {"first.mp4", "second clip.mp4", "third.mp4"};
     for (const QString& name : outputs) {
-        const double duration = ProbedDuration(out + name);
+        const double duration = MediaSeconds(out + name);
         EXPECT_NEAR(duration, 3.0, 0.3) << qPrintable(name);
     }
-    EXPECT_NEAR(ProbedDuration(out + "trimmed.mp4"), 1.5, 0.3);
+    EXPECT_NEAR(MediaSeconds(out + "trimmed.mp4"), 1.5, 0.3);
 
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "The coversion is completed successfully.");
@@ -127,11 +110,11 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     const QTreeWidgetItem* broken = form.ltvTask->topLevelItem(2);
     EXPECT_EQ(titled->text(3), "Complete");
     EXPECT_TRUE(titled->toolTip(3).isEmpty());
-    EXPECT_NEAR(ProbedDuration(out + "titled.mp3"), 3.0, 0.3);
+    EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
     EXPECT_EQ(silent->text(3), "Failed");
     EXPECT_TRUE(silent->toolTip(3).contains("does not contain any stream"))
         << silent->toolTip(3).toStdString();
-    EXPECT_EQ(ProbedDuration(out + "silent.mp3"), -1) << "no readable file";
+    EXPECT_EQ(MediaSeconds(out + "silent.mp3"), -1) << "no readable file";
     EXPECT_EQ(broken->text(3), "Failed");
     EXPECT_TRUE(broken->toolTip(3).contains("Invalid data found when processing input"))
         << broken->toolTip(3).toStdString();

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -33,19 +32,6 @@ QByteArray Digest(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-double Duration(const QString& path)
-{
-    QProcess ffprobe;
-    ffprobe.start(QStringLiteral(QUENBY_FFPROBE_PATH),
-                  {"-v", "error", "-show_entries", "format=duration", "-of",
-                   "default=noprint_wrappers=1:nokey=1", path});
-    if (!ffprobe.waitForFinished(30000) || ffprobe.exitCode() != 0)
-        return -1;
-    bool ok = false;
-    const double seconds = ffprobe.readAllStandardOutput().trimmed().toDouble(&ok);
-    return ok ? seconds : -1;
 }
 
 bool WriteText(const QString& path, const QByteArray& text)
@@ -132,8 +118,8 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     ASSERT_TRUE(Run());
     EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
     EXPECT_EQ(Files(out), QStringList({"clip.mp4", "clip_2.mp4"}));
-    EXPECT_NEAR(Duration(out + "clip.mp4"), 3.0, 0.3);
-    EXPECT_NEAR(Duration(out + "clip_2.mp4"), 2.0, 0.3);
+    EXPECT_NEAR(MediaSeconds(out + "clip.mp4"), 3.0, 0.3);
+    EXPECT_NEAR(MediaSeconds(out + "clip_2.mp4"), 2.0, 0.3);
 }
 
 // a.avi and a.mp4 in one folder, converted into that folder to MP4: neither
@@ -151,7 +137,7 @@ TEST_F(OutputSafety, NoOutputReplacesAnInputOfTheBatch)
     EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
     EXPECT_EQ(Digest(in + "a.mp4"), before);
     EXPECT_EQ(Files(in), QStringList({"a.avi", "a.mp4", "a_1.mp4", "a_2.mp4"}));
-    EXPECT_NEAR(Duration(in + "a_1.mp4"), 3.0, 0.3);
+    EXPECT_NEAR(MediaSeconds(in + "a_1.mp4"), 3.0, 0.3);
 }
 
 // The encoder opens its output and then fails: with "Overwrite" its "-y"
