@@ -80,10 +80,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
 
     TempAppDir app(TempAppDir::Encoder::Real, true);
-    const QString in = app.Path() + "in/";
-    const QString out = app.Path() + "out/";
-    QDir().mkpath(out);
-    const QStringList inputs = MakeBenchClips(in, Clips);
+    const BenchClips clips = StageBenchClips(app.Path(), Clips);
+    const QString& out = clips.Out;
+    const QStringList& inputs = clips.Inputs;
     if (inputs.isEmpty())
         return 1;
 

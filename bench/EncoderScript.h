@@ -30,7 +30,7 @@ inline void EmptyDirectory(const QString& dir)
         QFile::remove(dir + name);
 }
 
-// `count` test clips in `dir`, named clip00 ... with the supported
+// `count` test clips in `dir`, named clip000 ... with the supported
 // extensions in turn; empty when one cannot be made.
 inline QStringList MakeBenchClips(const QString& dir, int count)
 {
@@ -38,13 +38,30 @@ inline QStringList MakeBenchClips(const QString& dir, int count)
     QDir().mkpath(dir);
     for (int i = 0; i < count; ++i) {
         const QString ext = QString::fromStdString(SupportedExtensions()[i % 8]);
-        const QString path = dir + QStringLiteral("clip%1").arg(i, 2, 10, QChar('0')) + ext;
+        const QString path = dir + QStringLiteral("clip%1").arg(i, 3, 10, QChar('0')) + ext;
         if (!CopyTestClip(ext, path)) {
             std::fprintf(stderr, "cannot make the clip %s\n", qPrintable(path));
             return {};
         }
         clips << path;
     }
+    return clips;
+}
+
+// A batch benchmark's clips, made in "<appDir>in/", and its output folder
+// "<appDir>out/"; Inputs is empty when a clip cannot be made.
+struct BenchClips
+{
+    QString In;
+    QString Out;
+    QStringList Inputs;
+};
+
+inline BenchClips StageBenchClips(const QString& appDir, int count)
+{
+    BenchClips clips{appDir + "in/", appDir + "out/", {}};
+    if (QDir().mkpath(clips.Out))
+        clips.Inputs = MakeBenchClips(clips.In, count);
     return clips;
 }
 

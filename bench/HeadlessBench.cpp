@@ -63,10 +63,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "headless: cannot stage the program\n");
         return 1;
     }
-    const QString in = app.Path() + "in/";
-    const QString out = app.Path() + "out/";
-    QDir().mkpath(out);
-    const QStringList inputs = MakeBenchClips(in, Clips);
+    const BenchClips clips = StageBenchClips(app.Path(), Clips);
+    const QString& out = clips.Out;
+    const QStringList& inputs = clips.Inputs;
     if (inputs.isEmpty())
         return 1;
 

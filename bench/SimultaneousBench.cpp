@@ -13,6 +13,7 @@
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "bench/EncoderScript.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
@@ -71,27 +72,6 @@ double Timed(Sender* sender, Signal done, const std::function<void()>& work, dou
     return seconds;
 }
 
-void EmptyDirectory(const QString& dir)
-{
-    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(dir + name);
-}
-
-bool MakeClips(const QString& dir, int count)
-{
-    if (!QDir().mkpath(dir))
-        return false;
-    for (int i = 0; i < count; ++i) {
-        const QString ext = QString::fromStdString(SupportedExtensions()[i % 8]);
-        const QString path = dir + QStringLiteral("clip%1").arg(i, 3, 10, QChar('0')) + ext;
-        if (!CopyTestClip(ext, path)) {
-            std::fprintf(stderr, "simultaneous: cannot make the clip %s\n", qPrintable(path));
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -106,8 +86,8 @@ int main(int argc, char** argv)
     const QString many = app.Path() + "many/";
     const QString few = app.Path() + "few/";
     const QString out = app.Path() + "out/";
-    if (!app.IsValid() || !MakeClips(many, addCount) || !MakeClips(few, convertCount) ||
-        !QDir().mkpath(out))
+    if (!app.IsValid() || MakeBenchClips(many, addCount).size() != addCount ||
+        MakeBenchClips(few, convertCount).size() != convertCount || !QDir().mkpath(out))
         return 1;
 
     FakePlatform platform;
