@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,8 +29,14 @@ EncoderChannel::EncoderChannel(QObject* parent) : QObject(parent), FProcess(new 
     FProcess->setStandardInputFile(QProcess::nullDevice());
     // Should this program die without its destructors running (killed,
     // crashed), the kernel takes the encoder down with it: no orphan goes on
-    // writing a file nobody waits for.
-    FProcess->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    // writing a file nobody waits for. The encoder gets a process group of
+    // its own, so that Ctrl+C at a terminal reaches this program alone, which
+    // stops the batch as Stop does, rather than the encoder, which would end
+    // by itself and fail its task.
+    FProcess->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     connect(FProcess, &QProcess::readyReadStandardOutput, this, &EncoderChannel::DeliverOutput);
     connect(FProcess, &QProcess::finished, this, &EncoderChannel::OnFinished);
     // Start failures are answered by Start's result and a crash arrives as

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -194,6 +195,20 @@ TEST_F(EncoderChannelTest, TerminateKillsReapsAndSilencesTheRun)
     ASSERT_TRUE(dir.Script().Set("steps", 1).Save());
     ASSERT_TRUE(RunConversion(channel));
     EXPECT_GE(delivery.finishedAt, 0);
+}
+
+// Ctrl+C at a terminal goes to the whole foreground process group: it must
+// reach this program, which stops the batch as Stop does, and not the
+// encoder, which would end by itself and fail its task.
+TEST_F(EncoderChannelTest, EncoderRunsInAProcessGroupOfItsOwn)
+{
+    ASSERT_TRUE(dir.Script().Set("mode", "silence").Save());
+    EncoderChannel channel;
+    ASSERT_TRUE(channel.Start(dir.EncoderPath(), {"-i", "in.avi"}));
+    const pid_t pid = static_cast<pid_t>(channel.ProcessId());
+    EXPECT_EQ(::getpgid(pid), pid);
+    EXPECT_NE(::getpgid(pid), ::getpgrp());
+    channel.Terminate();
 }
 
 TEST_F(EncoderChannelTest, TerminateFromInsideAChunkSlot)
