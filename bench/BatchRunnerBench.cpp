@@ -12,6 +12,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "bench/EncoderScript.h"
+#include "bench/StallWatch.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/Clips.h"
@@ -36,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -50,25 +52,16 @@ double RunBatch(TMainForm& form, double* stallMs = nullptr)
 {
     QEventLoop loop;
     QObject::connect(form.Runner, &TBatchRunner::BatchEnded, &loop, &QEventLoop::quit);
-    QTimer watch;
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    if (stallMs) {
-        watch.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            longest = std::max(longest, sinceTick.nsecsElapsed());
-            sinceTick.restart();
-        });
-        sinceTick.start();
-        watch.start(WatchPeriodMs);
-    }
+    std::optional<StallWatch> watch;
+    if (stallMs)
+        watch.emplace(WatchPeriodMs);
     QElapsedTimer clock;
     clock.start();
     form.Runner->tbtnStartClick();
     loop.exec();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     if (stallMs)
-        *stallMs = static_cast<double>(longest) / 1e6 - WatchPeriodMs;
+        *stallMs = watch->LongestMs();
     return seconds;
 }
 

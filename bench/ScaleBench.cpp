@@ -14,6 +14,7 @@
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "bench/StallWatch.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
@@ -63,34 +64,6 @@ bool HasChild()
     QFile children(QStringLiteral("/proc/self/task/%1/children").arg(::getpid()));
     return children.open(QIODevice::ReadOnly) && !children.readAll().trimmed().isEmpty();
 }
-
-// The longest gap between two turns of the event loop since the last Reset,
-// beyond the watch's own period.
-class StallWatch
-{
-public:
-    StallWatch()
-    {
-        FTimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            FLongest = std::max(FLongest, FSinceTick.nsecsElapsed());
-            FSinceTick.restart();
-        });
-        FSinceTick.start();
-        FTimer.start(WatchPeriodMs);
-    }
-    void Reset()
-    {
-        FLongest = 0;
-        FSinceTick.restart();
-    }
-    double LongestMs() const { return std::max(0.0, Ms(FLongest) - WatchPeriodMs); }
-
-private:
-    QTimer FTimer;
-    QElapsedTimer FSinceTick;
-    qint64 FLongest = 0;
-};
 
 struct Figures
 {
@@ -169,7 +142,7 @@ Figures Run(int rows)
         std::exit(1);
     }
 
-    StallWatch watch;
+    StallWatch watch(WatchPeriodMs);
     figures.Commands.push_back(Measure(
         "Start", watch, [&] { runner.tbtnStartClick(); }, [] { return HasChild(); }));
     figures.Commands.push_back(Measure(

@@ -14,6 +14,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "bench/EncoderScript.h"
+#include "bench/StallWatch.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
@@ -52,23 +53,14 @@ double Timed(Sender* sender, Signal done, const std::function<void()>& work, dou
 {
     QEventLoop loop;
     QObject::connect(sender, done, &loop, &QEventLoop::quit);
-    QTimer watch;
-    watch.setTimerType(Qt::PreciseTimer);
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        longest = std::max(longest, sinceTick.nsecsElapsed());
-        sinceTick.restart();
-    });
     QElapsedTimer clock;
     clock.start();
-    sinceTick.start();
-    watch.start(WatchPeriodMs);
+    const StallWatch watch(WatchPeriodMs);
     // The work starts from the loop, as a click would.
     QTimer::singleShot(0, &loop, work);
     loop.exec();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    stallMs = std::max(0.0, static_cast<double>(longest) / 1e6 - WatchPeriodMs);
+    stallMs = watch.LongestMs();
     return seconds;
 }
 
