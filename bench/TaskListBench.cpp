@@ -142,7 +142,12 @@ int main(int argc, char** argv)
     // 4. Without an encoder the probe gives up at once, which leaves the
     //    list's own work nearly alone on the clock.
     list.tbtnClearClick();
-    form.EncoderPath = appPath + "no-encoder";
+    // The list keeps the encoder path it was built with, so the encoder
+    // itself is moved aside.
+    if (!QFile::rename(form.EncoderPath, form.EncoderPath + ".aside")) {
+        std::fprintf(stderr, "task list: cannot move the encoder aside\n");
+        return 1;
+    }
     timer.start();
     for (const QString& twin : twins)
         ProbeMedia(form.EncoderPath, twin);
