@@ -17,13 +17,12 @@ struct TMediaProber::TSlot
 {
     EncoderChannel Channel;
     QTimer Limit;
-    bool Busy = false;
     // The files handed to this place that wait for a run.
     std::deque<TProbeItem> Waiting;
     // The next run takes one file only: the one a run of several stopped at.
     bool NextAlone = false;
-    // The files of the run under way, its report so far, and where each
-    // input's header was found in it.
+    // The files of the run under way (none while the place is free), its
+    // report so far, and where each input's header was found in it.
     std::vector<TProbeItem> Run;
     std::string Report;
     std::vector<std::size_t> Headers;
@@ -31,6 +30,7 @@ struct TMediaProber::TSlot
     // Results not yet sent, in the order of the files.
     std::deque<std::pair<quint64, TProbeResult>> Ready;
     bool DeliveryQueued = false;
+    bool Busy() const { return !Run.empty(); }
     // Counts StopAll calls: a delivery under way stops when it changes.
     quint64 Generation = 0;
 };
@@ -73,7 +73,7 @@ TMediaProber::~TMediaProber()
 int TMediaProber::Running() const
 {
     return static_cast<int>(
-        std::count_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return s->Busy; }));
+        std::count_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return s->Busy(); }));
 }
 
 TMediaProber::Start TMediaProber::Probe(std::vector<TProbeItem> items)
@@ -81,7 +81,7 @@ TMediaProber::Start TMediaProber::Probe(std::vector<TProbeItem> items)
     if (items.empty())
         return Start::Started;
     const auto free =
-        std::find_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return !s->Busy; });
+        std::find_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return !s->Busy(); });
     if (free == FSlots.end())
         return Start::Busy;
     TSlot& slot = **free;
@@ -93,7 +93,6 @@ TMediaProber::Start TMediaProber::Probe(std::vector<TProbeItem> items)
         slot.Waiting.clear();
         return Start::Failed;
     }
-    slot.Busy = true;
     return Start::Started;
 }
 
@@ -154,7 +153,7 @@ void TMediaProber::Read(TSlot& slot, const QByteArray& chunk)
 
 void TMediaProber::EndRun(TSlot& slot, bool timedOut)
 {
-    if (!slot.Busy)
+    if (!slot.Busy())
         return;
     slot.Limit.stop();
     const std::vector<TProbeItem>& run = slot.Run;
@@ -196,7 +195,6 @@ void TMediaProber::EndRun(TSlot& slot, bool timedOut)
         slot.Run.clear();
         slot.Waiting.clear();
     }
-    slot.Busy = !slot.Run.empty();
     Deliver(slot);
 }
 
@@ -217,7 +215,6 @@ void TMediaProber::StopAll()
     for (const auto& slot : FSlots) {
         ++slot->Generation;
         slot->Limit.stop();
-        slot->Busy = false;
         slot->Run.clear();
         slot->Waiting.clear();
         slot->Ready.clear();
