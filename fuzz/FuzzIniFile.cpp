@@ -1,8 +1,9 @@
 // The INI store: any file read, written and read back after a save. The
 // input is the file's bytes, then optionally a 0xFF byte and writes, one a
 // line, as "section|key|value". Without writes, every key line found gets a
-// new value. After each write of a key whose section and name hold no line
-// break and whose name does not begin with "[", reading it gives the value
+// new value. After each write of a key that a line can hold (a section
+// without line breaks and brackets, a name without line breaks and "=" that
+// does not begin with a blank, "[", ";" or "#"), reading it gives the value
 // back; after the save a new store holds exactly the lines the old one held.
 
 #include "FuzzFiles.h"
@@ -59,6 +60,13 @@ bool HasLineBreak(const std::string& text)
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+bool IsKeyALineCanHold(const Write& w)
+{
+    return w.Section.find_first_of("[]\r\n") == std::string::npos &&
+           w.Ident.find_first_of("=\r\n") == std::string::npos &&
+           (w.Ident.empty() || std::string(" \t[;#").find(w.Ident[0]) == std::string::npos);
+}
+
 std::string Flat(std::string text)
 {
     for (char& c : text)
@@ -94,8 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (HasLineBreak(w.Section) || HasLineBreak(w.Ident))
             continue;
         store->WriteString(w.Section, w.Ident, w.Value);
-        const std::size_t first = w.Ident.find_first_not_of(" \t");
-        if (first == std::string::npos || w.Ident[first] != '[')
+        if (IsKeyALineCanHold(w))
             FuzzCheck(store->ReadString(w.Section, w.Ident, "\x01") == Flat(w.Value));
     }
 

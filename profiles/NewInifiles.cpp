@@ -14,6 +14,8 @@
 namespace {
 
 const char* const CRLF = "\r\n";
+const std::string ByteOrderMark = "\xEF\xBB\xBF";
+const char* const Blanks = " \t";
 
 std::string JoinLines(const std::vector<std::string>& lines)
 {
@@ -30,8 +32,34 @@ std::string JoinLines(const std::vector<std::string>& lines)
 // stays whole and the keys below it stay in their section.
 bool IsHeaderLine(const std::string& line)
 {
-    const std::size_t first = line.find_first_not_of(" \t");
+    const std::size_t first = line.find_first_not_of(Blanks);
     return first != std::string::npos && line[first] == '[';
+}
+
+bool IsCommentStart(char c)
+{
+    return c == ';' || c == '#';
+}
+
+// The key a line gives, lower-cased: the text from its first non-blank
+// character up to its first "=". A comment, a blank line and a line without
+// "=" give none, so "; Output Path=/old/" never stands for "Output Path".
+bool KeyOfLine(const std::string& line, std::string& key)
+{
+    const std::size_t first = line.find_first_not_of(Blanks);
+    if (first == std::string::npos || IsCommentStart(line[first]))
+        return false;
+    const std::size_t equals = line.find('=', first);
+    if (equals == std::string::npos)
+        return false;
+    key = LowerAscii(line.substr(first, equals - first));
+    return true;
+}
+
+// Everything after the key's "=", exactly as stored.
+std::string ValueOfLine(const std::string& line)
+{
+    return line.substr(line.find('=', line.find_first_not_of(Blanks)) + 1);
 }
 
 } // namespace
@@ -43,6 +71,7 @@ std::string OsErrorText(const std::string& path, int error)
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
 {
+    Load({});
     // Anything that cannot be read as a file (a directory, no permission) is
     // an absent file: the store starts empty and reads give their defaults.
     std::error_code error;
@@ -62,65 +91,152 @@ TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
         FUnreadable = true;
         return;
     }
-    FLines = SplitLines(text);
-}
-
-TNewInifile::THeader TNewInifile::FindHeader(const std::string& section) const
-{
-    const std::string header = LowerAscii("[" + section + "]");
-    for (std::size_t i = 0; i < FLines.size(); ++i) {
-        if (!IsHeaderLine(FLines[i]))
-            continue;
-        const std::size_t at = LowerAscii(FLines[i]).find(header);
-        if (at != std::string::npos)
-            return {static_cast<int>(i), at + header.size()};
+    // Editors on Windows start UTF-8 files with a byte-order mark; read as
+    // text it would hide the first section's header.
+    if (text.compare(0, ByteOrderMark.size(), ByteOrderMark) == 0) {
+        FByteOrderMark = true;
+        text.erase(0, ByteOrderMark.size());
     }
-    return {};
+    Load(SplitLines(text));
 }
 
-std::vector<std::string> TNewInifile::SectionLines(const std::string& section) const
+// A ";" or "#" that follows a header, blanks aside, starts a comment:
+// "[Main] ; was [Old]" names only "Main".
+std::vector<TNewInifile::THeader> TNewInifile::ParseHeaders(const std::string& line)
 {
-    const THeader header = FindHeader(section);
-    if (header.Line < 0)
-        return {};
-    // A second header on the header's own line starts a section of its own,
-    // which the lines below belong to.
-    const std::string& headerLine = FLines[std::size_t(header.Line)];
-    const std::size_t end = headerLine.find('[', header.BodyStart);
-    if (end != std::string::npos)
-        return {headerLine.substr(header.BodyStart, end - header.BodyStart)};
-    std::vector<std::string> body{headerLine.substr(header.BodyStart)};
-    for (std::size_t i = std::size_t(header.Line) + 1;
-         i < FLines.size() && !IsHeaderLine(FLines[i]); ++i)
-        body.push_back(FLines[i]);
+    std::vector<THeader> headers;
+    std::size_t at = line.find_first_not_of(Blanks);
+    while (at != std::string::npos) {
+        const std::size_t close = line.find_first_of("[]", at + 1);
+        if (close == std::string::npos)
+            break;
+        if (line[close] == '[') {
+            at = close;
+            continue;
+        }
+        headers.push_back({LowerAscii(line.substr(at + 1, close - at - 1)), at, close + 1});
+        const std::size_t next = line.find_first_not_of(Blanks, close + 1);
+        if (next == std::string::npos || IsCommentStart(line[next]))
+            break;
+        at = line.find('[', next);
+    }
+    return headers;
+}
+
+void TNewInifile::Load(const std::vector<std::string>& lines)
+{
+    FBlocks.assign(1, TBlock());
+    FSections.clear();
+    for (const std::string& line : lines) {
+        if (IsHeaderLine(line)) {
+            FBlocks.emplace_back();
+            FBlocks.back().Headers = ParseHeaders(line);
+        }
+        FBlocks.back().Lines.push_back(line);
+    }
+    for (std::size_t block = 1; block < FBlocks.size(); ++block)
+        IndexSection(int(block), 0);
+}
+
+// Registers the sections of a block from its `header`-th header on; a name
+// already known keeps its first place.
+void TNewInifile::IndexSection(int block, int header)
+{
+    const std::vector<THeader>& headers = FBlocks[std::size_t(block)].Headers;
+    for (std::size_t h = std::size_t(header); h < headers.size(); ++h)
+        FSections.emplace(headers[h].Name, TPlace{block, int(h)});
+}
+
+TNewInifile::TPlace TNewInifile::FindSection(const std::string& section) const
+{
+    const auto found = FSections.find(LowerAscii(section));
+    return found == FSections.end() ? TPlace() : found->second;
+}
+
+bool TNewInifile::IsLastHeader(const TPlace& place) const
+{
+    return std::size_t(place.Header) + 1 == FBlocks[std::size_t(place.Block)].Headers.size();
+}
+
+std::string TNewInifile::BodyLine(const TPlace& place, int index) const
+{
+    const TBlock& block = FBlocks[std::size_t(place.Block)];
+    if (index > 0)
+        return block.Lines[std::size_t(index)];
+    const std::size_t start = block.Headers[std::size_t(place.Header)].End;
+    if (IsLastHeader(place))
+        return block.Lines[0].substr(start);
+    return block.Lines[0].substr(start, block.Headers[std::size_t(place.Header) + 1].Start - start);
+}
+
+std::vector<std::string> TNewInifile::Body(const TPlace& place) const
+{
+    std::vector<std::string> body{BodyLine(place, 0)};
+    if (IsLastHeader(place)) {
+        const std::vector<std::string>& lines = FBlocks[std::size_t(place.Block)].Lines;
+        body.insert(body.end(), lines.begin() + 1, lines.end());
+    }
     return body;
 }
 
-int TNewInifile::KeyIndex(const std::string& section, const std::string& ident) const
+int TNewInifile::KeyIndex(const TPlace& place, const std::string& ident) const
 {
-    const std::vector<std::string> body = SectionLines(section);
-    const std::string key = LowerAscii(ident + "=");
-    for (std::size_t i = 0; i < body.size(); ++i)
-        if (LowerAscii(body[i]).find(key) != std::string::npos)
-            return static_cast<int>(i);
-    return -1;
+    const std::string wanted = LowerAscii(ident);
+    std::string key;
+    if (!IsLastHeader(place))
+        return KeyOfLine(BodyLine(place, 0), key) && key == wanted ? 0 : -1;
+    const TBlock& block = FBlocks[std::size_t(place.Block)];
+    if (!block.Indexed) {
+        block.Keys.clear();
+        for (std::size_t k = 0; k < block.Lines.size(); ++k)
+            if (KeyOfLine(k == 0 ? BodyLine(place, 0) : block.Lines[k], key))
+                block.Keys.emplace(key, int(k));
+        block.Indexed = true;
+    }
+    const auto found = block.Keys.find(wanted);
+    return found == block.Keys.end() ? -1 : found->second;
+}
+
+std::vector<std::string> TNewInifile::Lines() const
+{
+    std::vector<std::string> lines;
+    for (const TBlock& block : FBlocks)
+        lines.insert(lines.end(), block.Lines.begin(), block.Lines.end());
+    return lines;
+}
+
+std::vector<std::string> TNewInifile::SectionKeys(const std::string& section) const
+{
+    const TPlace place = FindSection(section);
+    std::vector<std::string> keys;
+    if (place.Block < 0)
+        return keys;
+    std::string key;
+    for (const std::string& line : Body(place))
+        if (KeyOfLine(line, key))
+            keys.push_back(key);
+    return keys;
+}
+
+bool TNewInifile::SectionExists(const std::string& section) const
+{
+    return FindSection(section).Block >= 0;
 }
 
 bool TNewInifile::ValueExists(const std::string& section, const std::string& ident) const
 {
-    return KeyIndex(section, ident) != -1;
+    const TPlace place = FindSection(section);
+    return place.Block >= 0 && KeyIndex(place, ident) != -1;
 }
 
 std::string TNewInifile::ReadString(const std::string& section, const std::string& ident,
                                     const std::string& defaultValue) const
 {
-    const std::string key = LowerAscii(ident + "=");
-    for (const std::string& line : SectionLines(section)) {
-        const std::size_t at = LowerAscii(line).find(key);
-        if (at != std::string::npos)
-            return line.substr(at + key.size());
-    }
-    return defaultValue;
+    const TPlace place = FindSection(section);
+    if (place.Block < 0)
+        return defaultValue;
+    const int key = KeyIndex(place, ident);
+    return key < 0 ? defaultValue : ValueOfLine(BodyLine(place, key));
 }
 
 int32_t TNewInifile::ReadInteger(const std::string& section, const std::string& ident,
@@ -170,32 +286,43 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
         if (c == '\r' || c == '\n')
             c = ' ';
     const std::string line = ident + "=" + flat;
-    const THeader header = FindHeader(section);
-    if (header.Line == -1) {
-        FLines.push_back("[" + section + "]");
-        FLines.push_back(line);
-        return;
-    }
-    // A second header on the same line goes to a line of its own, so that
-    // lines inserted below the header belong to this section; every read
-    // gives what it gave before.
-    const std::size_t next = FLines[std::size_t(header.Line)].find('[', header.BodyStart);
-    if (next != std::string::npos) {
-        FLines.insert(FLines.begin() + header.Line + 1,
-                      FLines[std::size_t(header.Line)].substr(next));
-        FLines[std::size_t(header.Line)].erase(next);
-    }
-    const int key = KeyIndex(section, ident);
-    if (key == -1) {
-        FLines.insert(FLines.begin() + header.Line + 1, line);
-    } else if (key == 0) {
-        // The key stands on the header's own line: replacing that line would
-        // drop the section with it. The header stays; the key moves below it.
-        FLines[std::size_t(header.Line)].erase(header.BodyStart);
-        FLines.insert(FLines.begin() + header.Line + 1, line);
+    TPlace place = FindSection(section);
+    if (place.Block == -1) {
+        FBlocks.emplace_back();
+        TBlock& added = FBlocks.back();
+        added.Lines = {"[" + section + "]", line};
+        added.Headers = ParseHeaders(added.Lines[0]);
+        IndexSection(int(FBlocks.size()) - 1, 0);
     } else {
-        FLines[std::size_t(header.Line + key)] = line;
+        // A second header on the same line goes to a line of its own, so
+        // that lines inserted below the header belong to this section; every
+        // read gives what it gave before.
+        if (!IsLastHeader(place)) {
+            TBlock& block = FBlocks[std::size_t(place.Block)];
+            const std::size_t next = block.Headers[std::size_t(place.Header) + 1].Start;
+            block.Lines.insert(block.Lines.begin() + 1, block.Lines[0].substr(next));
+            block.Lines[0].erase(next);
+            Load(Lines());
+            place = FindSection(section);
+        }
+        TBlock& block = FBlocks[std::size_t(place.Block)];
+        const int key = KeyIndex(place, ident);
+        if (key > 0) {
+            block.Lines[std::size_t(key)] = line;
+        } else {
+            // The key stands on the header's own line: replacing that line
+            // would drop the section with it. The header stays; the key
+            // moves below it. A new key goes directly below the header.
+            if (key == 0)
+                block.Lines[0].erase(block.Headers[std::size_t(place.Header)].End);
+            block.Lines.insert(block.Lines.begin() + 1, line);
+            block.Indexed = false;
+        }
     }
+    // A key spelled as a header starts a section of its own, as it will when
+    // the file is read again.
+    if (IsHeaderLine(line))
+        Load(Lines());
 }
 
 void TNewInifile::WriteInteger(const std::string& section, const std::string& ident, int32_t value)
@@ -210,13 +337,20 @@ void TNewInifile::WriteBool(const std::string& section, const std::string& ident
 
 void TNewInifile::Save() const
 {
+    // A use that only read leaves the file as it is: its line ends, its
+    // time and whatever else a rewrite would normalise. A missing file is
+    // still made, so that the preferences exist after the first start.
+    std::error_code exists;
+    if (!FWritten && std::filesystem::is_regular_file(FFileName, exists))
+        return;
     const auto fail = [&](int error) {
         throw EIniWriteError(OsErrorText(FFileName, error), FWritten);
     };
     if (FUnreadable)
         fail(EACCES);
     try {
-        WriteFileBytes(FFileName, JoinLines(FLines));
+        WriteFileBytes(FFileName,
+                       (FByteOrderMark ? ByteOrderMark : std::string()) + JoinLines(Lines()));
     } catch (const std::system_error& error) {
         fail(error.code().value());
     }

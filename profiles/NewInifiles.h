@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Raised when SaveAndFree cannot write its file. `what()` is the OS's text.
@@ -23,13 +24,19 @@ public:
 // OS's text for `error` (an errno value).
 std::string OsErrorText(const std::string& path, int error);
 
-// The INI store used for every settings file. It keeps the file as lines and
-// answers lookups by case-insensitive substring search, which is how the
-// stored files have always been read: a section's header "[name]" may stand
-// anywhere on a line that begins with "[" (after blanks), and its body runs
-// from there to the next such line; a key is found inside any line of the
-// body. A "[" elsewhere, in a value, is text. Texts are bytes, kept exactly
-// as they are.
+// The INI store used for every settings file, read as people write such
+// files by hand:
+// - a UTF-8 byte-order mark at the start is skipped, and written back;
+// - a section starts at a line whose first non-blank character is "[", and
+//   such a line may name several: "[A][B]". A ";" or "#" right after a
+//   header makes the rest of the line a comment. The body runs to the next
+//   such line; a "[" anywhere else, in a value, is text;
+// - a key is the text from a line's first non-blank character up to its
+//   first "=", matched whole and ignoring case; a line whose first non-blank
+//   character is ";" or "#" is a comment, never a key;
+// - the first section and the first key of a name count.
+// Sections and keys are indexed once, so that a lookup does not depend on
+// the size of the file. Texts are bytes, kept exactly as they are.
 class TNewInifile
 {
 public:
@@ -44,6 +51,7 @@ public:
     bool ValueExists(const std::string& section, const std::string& ident) const;
     double ReadFloat(const std::string& section, const std::string& ident,
                      double defaultValue) const;
+    bool SectionExists(const std::string& section) const;
 
     void WriteString(const std::string& section, const std::string& ident,
                      const std::string& value);
@@ -51,30 +59,65 @@ public:
     void WriteBool(const std::string& section, const std::string& ident, bool value);
 
     // Writes the lines back, each ended by CR LF, and destroys the store. Does
-    // nothing for no store. A file that holds those bytes already is left
-    // alone; otherwise it gets them as WriteFileBytes gives them, keeping its
-    // owner and its links. The store is destroyed even when writing fails;
-    // the failure is an EIniWriteError.
+    // nothing for no store. A store that wrote nothing leaves an existing
+    // file as it is, bytes and time, and creates a missing one. A file that
+    // holds the bytes already is left alone; otherwise it gets them as
+    // WriteFileBytes gives them, keeping its owner and its links. The store
+    // is destroyed even when writing fails; the failure is an EIniWriteError.
     static void SaveAndFree(std::unique_ptr<TNewInifile> store);
 
     const std::string& FileName() const { return FFileName; }
-    const std::vector<std::string>& Lines() const { return FLines; }
-    // The body of a section as reads see it: the rest of the header's line,
-    // then the lines up to the next header. Empty when there is no section.
-    std::vector<std::string> SectionLines(const std::string& section) const;
+    // The lines as they would be written, without their ends and without the
+    // byte-order mark.
+    std::vector<std::string> Lines() const;
+    // The keys of a section in the order of its lines, lower-cased, each as
+    // often as it stands there. Empty when there is no section.
+    std::vector<std::string> SectionKeys(const std::string& section) const;
 
 private:
+    // A section named on a header line: its name lower-cased, where its "["
+    // stands and where its body begins on that line.
     struct THeader
     {
-        int Line = -1;             // the header's line, -1 when there is none
-        std::size_t BodyStart = 0; // where the body begins on that line
+        std::string Name;
+        std::size_t Start = 0;
+        std::size_t End = 0;
     };
-    THeader FindHeader(const std::string& section) const;
-    int KeyIndex(const std::string& section, const std::string& ident) const;
+    // A header line and the lines below it up to the next one; the first
+    // block holds the lines above the first header and names no section.
+    // The body of a line's last section is the rest of the header line
+    // (body line 0) and the lines below (body line k is Lines[k]); that of
+    // an earlier one only the text up to the next header.
+    struct TBlock
+    {
+        std::vector<std::string> Lines;
+        std::vector<THeader> Headers;
+        // The first body line of each key of the last section, built at the
+        // first lookup and dropped when lines are inserted.
+        mutable std::unordered_map<std::string, int> Keys;
+        mutable bool Indexed = false;
+    };
+    struct TPlace
+    {
+        int Block = -1;
+        int Header = -1;
+    };
+
+    // The sections a header line names, left to right.
+    static std::vector<THeader> ParseHeaders(const std::string& line);
+    void Load(const std::vector<std::string>& lines);
+    void IndexSection(int block, int header);
+    TPlace FindSection(const std::string& section) const;
+    bool IsLastHeader(const TPlace& place) const;
+    std::vector<std::string> Body(const TPlace& place) const;
+    std::string BodyLine(const TPlace& place, int index) const;
+    int KeyIndex(const TPlace& place, const std::string& ident) const;
     void Save() const;
 
     std::string FFileName;
-    std::vector<std::string> FLines;
+    std::vector<TBlock> FBlocks;
+    std::unordered_map<std::string, TPlace> FSections;
+    bool FByteOrderMark = false;
     bool FWritten = false;
     bool FUnreadable = false;
 };

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
-#include <memory>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -41,33 +40,25 @@ TProfileParameter ReadParameter(const TNewInifile& store, int number, int previo
     return p;
 }
 
-bool IsDigit(char c)
+// A number written as the walk writes it: decimal, no sign, no leading
+// zero, within the 32-bit range.
+bool IsNumberKey(const std::string& key)
 {
-    return c >= '0' && c <= '9';
+    if (key.empty() || key.size() > 10 || (key[0] == '0' && key.size() > 1))
+        return false;
+    for (char c : key)
+        if (c < '0' || c > '9')
+            return false;
+    return std::stoll(key) <= std::numeric_limits<int32_t>::max();
 }
 
-// The numbers i for which "Main"/i finds a key. Keys are found inside lines,
-// so every "digits=" names each of its digit suffixes that is written
-// without leading zeros: "12=" holds the keys 12 and 2.
+// The numbers i for which "Main"/i finds a key.
 std::set<int> NumberedKeys(const TNewInifile& store)
 {
     std::set<int> numbers;
-    for (const std::string& line : store.SectionLines(MainSection)) {
-        for (std::size_t equals = line.find('='); equals != std::string::npos;
-             equals = line.find('=', equals + 1)) {
-            std::size_t start = equals;
-            while (start > 0 && IsDigit(line[start - 1]))
-                --start;
-            for (std::size_t from = start; from < equals; ++from) {
-                const std::size_t digits = equals - from;
-                if ((line[from] == '0' && digits > 1) || digits > 10)
-                    continue;
-                const long long number = std::stoll(line.substr(from, digits));
-                if (number <= std::numeric_limits<int32_t>::max())
-                    numbers.insert(int(number));
-            }
-        }
-    }
+    for (const std::string& key : store.SectionKeys(MainSection))
+        if (IsNumberKey(key))
+            numbers.insert(int(std::stoll(key)));
     return numbers;
 }
 
@@ -123,19 +114,7 @@ TProfileWalk WalkProfile(const std::string& path,
 {
     if (!FileExists(path))
         return {};
-    auto store = std::make_unique<TNewInifile>(path);
-    const TProfileWalk walk = WalkProfile(*store, visit, check);
-    // A load abandoned mid-way drops the store unsaved.
-    if (walk.Status != TWalkStatus::Complete)
-        return walk;
-    try {
-        TNewInifile::SaveAndFree(std::move(store));
-    } catch (const EIniWriteError& error) {
-        // A store that only read loses nothing by not being written back.
-        if (error.HadWrites)
-            throw;
-    }
-    return walk;
+    return WalkProfile(TNewInifile(path), visit, check);
 }
 
 std::vector<std::string> SplitList(const std::string& text)

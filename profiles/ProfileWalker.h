@@ -42,8 +42,8 @@ struct TProfileParameter
 enum class TWalkStatus
 {
     Missing,       // no file at the path: nothing visited, nothing written
-    Complete,      // every parameter visited; the file was released (rewritten)
-    ListIndexError // stopped at a pick list with a bad Index; the file was not rewritten
+    Complete,      // every parameter visited
+    ListIndexError // stopped at a pick list with a bad Index
 };
 
 struct TProfileWalk
@@ -65,8 +65,7 @@ enum class TIndexCheck
 // before; for the first parameter it means the Advanced group. A number below
 // "Para" without a key in "Main" gives a parameter with the empty name; of a
 // run of such numbers only the first is visited, and after the last key the
-// walk ends. After a complete walk the store is released with SaveAndFree;
-// a failure to write a store that only read is not reported.
+// walk ends. The walk only reads, so the file stays as it is.
 TProfileWalk WalkProfile(const std::string& path,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);
