@@ -76,6 +76,8 @@ int Convert(const THeadlessOptions& options, const std::string& appDir)
     const TShownProfile shown = LoadShownProfile(job.ProfilePath);
     if (shown.Walk.Status == TWalkStatus::Missing)
         return UsageError("the profile '" + job.ProfileName + "' cannot be read");
+    if (shown.Walk.Status == TWalkStatus::NoMainSection)
+        return UsageError(NoMainSectionText(job.ProfileName));
     if (shown.Walk.Status == TWalkStatus::ListIndexError)
         return UsageError("the profile '" + job.ProfileName + "' cannot be loaded: " +
                           ListIndexErrorText(shown.Walk.BadIndex).toStdString());

@@ -1,7 +1,5 @@
 #include "convert/ArgumentBuilder.h"
 
-#include "profiles/ProfileWalker.h"
-
 namespace {
 
 // A flag switch carries this value in its profile: the switch goes out alone.
@@ -25,10 +23,11 @@ std::string ChooseValue(const TProfileParameter& p, const std::string& shown)
 
 std::string
 BuildArguments(const std::string& profilePath,
-               const std::function<std::string(int group, const std::string& name)>& gridValue)
+               const std::function<std::string(int group, const std::string& name)>& gridValue,
+               TWalkStatus* status)
 {
     std::string result;
-    WalkProfile(
+    const TProfileWalk walk = WalkProfile(
         profilePath,
         [&](const TProfileParameter& p) {
             std::string value = ChooseValue(p, gridValue(p.Group, p.Name));
@@ -39,5 +38,7 @@ BuildArguments(const std::string& profilePath,
             result += " " + p.Cmd + " " + value;
         },
         TIndexCheck::IgnoreIndex);
+    if (status)
+        *status = walk.Status;
     return result;
 }

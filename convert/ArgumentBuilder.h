@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/ProfileWalker.h"
+
 #include <functional>
 #include <string>
 
@@ -8,7 +10,10 @@
 // switch and a value, in parameter order. `gridValue(group, name)` gives the
 // value of the row labelled `name` (matched ignoring case) in the grid of
 // `group` (1 Video, 2 Audio, 3 Advanced), or "" when there is no such row.
-// A missing profile file gives "". Values are never quoted.
+// A missing profile file gives "". Values are never quoted. `status`, when
+// given, tells how the profile was read: NoMainSection for a file that is no
+// profile, which gives "" too.
 std::string
 BuildArguments(const std::string& profilePath,
-               const std::function<std::string(int group, const std::string& name)>& gridValue);
+               const std::function<std::string(int group, const std::string& name)>& gridValue,
+               TWalkStatus* status = nullptr);

@@ -80,12 +80,21 @@ void TBatchRunner::tbtnStartClick()
     }
     if (FTaskList.TaskCount() == 0)
         return;
+    const QString profile = FControls.cmbProfile->currentText();
+    TWalkStatus read = TWalkStatus::Missing;
+    const std::string arguments = BuildArguments(
+        FDetail.ProfilePath(profile).toStdString(),
+        [this](int group, const std::string& name) {
+            return FDetail.DetailValue(group, Text(name)).toStdString();
+        },
+        &read);
+    // A file that is no profile would convert with defaults the user never
+    // picked; nothing starts.
+    if (read == TWalkStatus::NoMainSection) {
+        FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString())));
+        return;
+    }
     LockForConversion();
-    const std::string arguments =
-        BuildArguments(FDetail.ProfilePath(FControls.cmbProfile->currentText()).toStdString(),
-                       [this](int group, const std::string& name) {
-                           return FDetail.DetailValue(group, Text(name)).toStdString();
-                       });
     RunBatch(arguments);
 }
 

@@ -88,6 +88,14 @@ bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platf
 
     const TShownProfile shown = LoadShownProfile(file);
     const TProfileWalk& walk = shown.Walk;
+    if (walk.Status == TWalkStatus::NoMainSection) {
+        // Defaults made up for a file that is no profile would convert to
+        // a type the user never picked.
+        for (ValueListEditor* grid : {grids.Video, grids.Audio, grids.Advanced})
+            FitGridHeight(grid);
+        platform.ShowError(QString::fromStdString(NoMainSectionTextOf(file)));
+        return false;
+    }
     for (const TProfileParameter& p : shown.Rows) {
         ValueListEditor* grid = grids.ForGroup(p.Group);
         const int row = grid->InsertRow(QString::fromStdString(p.Name), QString());

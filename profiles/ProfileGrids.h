@@ -28,8 +28,10 @@ QStringList StartupRows(int group);
 // showing "Caption". A pick list whose Index names no item stops the load
 // there with the list-index error shown through `platform`; the rows added
 // so far stay and the grids keep their heights. `outputExt`, when given, is
-// set to "." + the profile's "Type". Returns false when nothing was loaded
-// completely (missing file or list-index error).
+// set to "." + the profile's "Type". A file without a "Main" section is no
+// profile: the grids are left empty, `outputExt` as it was, and the refusal
+// is shown through `platform`. Returns false when nothing was loaded
+// completely (missing file, no profile or list-index error).
 bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platform& platform,
                           QString* outputExt = nullptr);
 

@@ -76,6 +76,10 @@ TProfileWalk WalkProfile(const TNewInifile& store,
                          TIndexCheck check)
 {
     TProfileWalk walk;
+    if (!store.SectionExists(MainSection)) {
+        walk.Status = TWalkStatus::NoMainSection;
+        return walk;
+    }
     walk.Type = ByteTextToUtf8(store.ReadString(MainSection, "Type", "mp4"));
     walk.Para = store.ReadInteger(MainSection, "Para", 0);
     const std::set<int> numbered = NumberedKeys(store);
@@ -115,6 +119,16 @@ TProfileWalk WalkProfile(const std::string& path,
     if (!FileExists(path))
         return {};
     return WalkProfile(TNewInifile(path), visit, check);
+}
+
+std::string NoMainSectionText(const std::string& profileName)
+{
+    return "The profile " + profileName + " cannot be read: it has no [Main] section.";
+}
+
+std::string NoMainSectionTextOf(const std::string& path)
+{
+    return NoMainSectionText(StripExtension(ExtractFileName(path)));
 }
 
 std::vector<std::string> SplitList(const std::string& text)

@@ -41,15 +41,16 @@ struct TProfileParameter
 
 enum class TWalkStatus
 {
-    Missing,       // no file at the path: nothing visited, nothing written
-    Complete,      // every parameter visited
-    ListIndexError // stopped at a pick list with a bad Index
+    Missing,        // no file at the path: nothing visited, nothing written
+    Complete,       // every parameter visited
+    ListIndexError, // stopped at a pick list with a bad Index
+    NoMainSection   // not a profile (empty, garbage, binary): nothing visited
 };
 
 struct TProfileWalk
 {
     TWalkStatus Status = TWalkStatus::Missing;
-    std::string Type; // "Main"/"Type", "mp4" when missing
+    std::string Type; // "Main"/"Type", "mp4" when missing; empty for NoMainSection
     int Para = 0;     // "Main"/"Para", 0 when missing
     int BadIndex = 0; // the offending Index for ListIndexError
 };
@@ -65,17 +66,23 @@ enum class TIndexCheck
 // before; for the first parameter it means the Advanced group. A number below
 // "Para" without a key in "Main" gives a parameter with the empty name; of a
 // run of such numbers only the first is visited, and after the last key the
-// walk ends. The walk only reads, so the file stays as it is.
+// walk ends. A file without a "Main" section is no profile: no defaults are
+// made up for it. The walk only reads, so the file stays as it is.
 TProfileWalk WalkProfile(const std::string& path,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);
 
 // The same walk over a store that is already open, which is left open and
 // unwritten: a caller that writes what it visits releases it itself. The
-// status is Complete or ListIndexError.
+// status is Complete, ListIndexError or NoMainSection.
 TProfileWalk WalkProfile(const TNewInifile& store,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);
+
+// How a profile file without a "Main" section is refused, by its name.
+std::string NoMainSectionText(const std::string& profileName);
+// The same for the profile file at `path`, named as the catalogue names it.
+std::string NoMainSectionTextOf(const std::string& path);
 
 // The comma-terminated list: every item is followed by ","; what follows the
 // last "," is ignored.

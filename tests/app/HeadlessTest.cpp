@@ -94,6 +94,13 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(Run({"--profile", "No Such Profile", in + "first.avi"}), 2);
     EXPECT_TRUE(errors.startsWith("quenby: unknown profile 'No Such Profile'"))
         << errors.toStdString();
+    QFile garbage(app.Path() + "Profiles/Garbage.apf");
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && garbage.write("\177ELF\002\001") > 0);
+    garbage.close();
+    EXPECT_EQ(Run({"--profile", "Garbage", in + "first.avi"}), 2);
+    EXPECT_TRUE(errors.startsWith(
+        "quenby: The profile Garbage cannot be read: it has no [Main] section.\n"))
+        << errors.toStdString();
 
     ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";

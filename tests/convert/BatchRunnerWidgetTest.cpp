@@ -2,6 +2,7 @@
 #include "fixtures/BatchRun.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
+#include "widgets/ValueListEditor.h"
 
 namespace {
 
@@ -241,6 +242,29 @@ TEST_F(BatchRun, AMissingOutputDirectoryStartsNothing)
               "The output path does not exist. Please specify another one.");
     EXPECT_EQ(platform.messages[0].title, "Output path does not exist");
     EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Information);
+    EXPECT_FALSE(runner->IsBatchActive());
+    EXPECT_EQ(Statuses(), QStringList({"OK"}));
+}
+
+// Converting with defaults made up for a file that is no profile would give
+// a type the user never picked: picking it says why, and Start refuses.
+TEST_F(BatchRun, AFileThatIsNoProfileIsRefusedWhenPickedAndAtStart)
+{
+    QFile broken(app.Path() + "Profiles/Broken.apf");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("\xEF\xBB\xBFgarbage") > 0);
+    broken.close();
+    Open({"a.avi"});
+    QComboBox* profiles = form->BottomStrip.cmbProfile;
+    profiles->setCurrentIndex(profiles->findText("Broken"));
+    emit profiles->activated(profiles->currentIndex()); // as the user's pick does
+    const QString refusal = "The profile Broken cannot be read: it has no [Main] section.";
+    EXPECT_EQ(platform.errors, QStringList({refusal}));
+    const TProfileDetail* detail = form->ProfileDetail;
+    EXPECT_EQ(detail->vleVideo->RowCount() + detail->vleAudio->RowCount() +
+                  detail->vleAdvanced->RowCount(),
+              0);
+    runner->tbtnStartClick();
+    EXPECT_EQ(platform.errors, QStringList({refusal, refusal}));
     EXPECT_FALSE(runner->IsBatchActive());
     EXPECT_EQ(Statuses(), QStringList({"OK"}));
 }

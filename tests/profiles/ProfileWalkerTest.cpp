@@ -72,6 +72,12 @@ TEST_P(ProfileWalk, VisitsParametersInOrderWithTheirGroups)
 
 const WalkCase WalkCases[] = {
     {"EmptyProfile", "[Main]\r\n", TWalkStatus::Complete, "mp4", {}},
+    {"EmptyFileIsNoProfile", "", TWalkStatus::NoMainSection, "", {}},
+    {"GarbageIsNoProfile",
+     "PK\x03\x04\xFF[Mainly]\nType=avi\n;[Main]\n",
+     TWalkStatus::NoMainSection,
+     "",
+     {}},
     {"TypeAndOnePickList",
      "[Main]\nType=avi\nPara=1\n0=Quality\n[Quality]\nSort=1\nCaption=Low,High,\nIndex=1\n",
      TWalkStatus::Complete,
