@@ -106,6 +106,27 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
 }
 
+// Preferences saved by an editor that starts files with a byte-order mark:
+// "Not overwrite" still keeps an existing output of the same name.
+TEST_F(Headless, ByteOrderMarkedPreferencesStillKeepAnExistingOutput)
+{
+    ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
+    QFile preferences(app.Path() + "Preferences.ini");
+    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
+    preferences.write("\xEF\xBB\xBF[Main]\r\nOverwrite=0\r\n");
+    preferences.close();
+    QFile precious(out + "first.avi");
+    ASSERT_TRUE(precious.open(QIODevice::WriteOnly) && precious.write("precious") == 8);
+    precious.close();
+
+    ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi"}), 0)
+        << errors.toStdString();
+    ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
+    EXPECT_EQ(precious.readAll(), "precious");
+    EXPECT_TRUE(
+        ProbeMedia(app.EncoderPath(), out + "first_1.avi").LengthText.startsWith("00:00:03"));
+}
+
 class HeadlessSignal : public Headless, public ::testing::WithParamInterface<int>
 {
 };

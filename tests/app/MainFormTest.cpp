@@ -162,6 +162,8 @@ TEST_F(MainFormTest, CaptionShowsTheVersionKey)
         {"[Main]\nVersion=2.0 beta\n", "Quenby AVI Video Converter V2.0 beta"},
         {"[Main]\nProfile=AVI\n", "Quenby AVI Video Converter V1.5"},
         {"[Default]\nOverwrite=1\n", "Quenby AVI Video Converter V1.5"},
+        {"\xEF\xBB\xBF[Main]\nVersion=2.0\n", "Quenby AVI Video Converter V2.0"},
+        {"\177ELF\002\001\377\376[", "Quenby AVI Video Converter V1.5"},
     };
     for (const Case& c : cases) {
         QFile::remove(AppDir() + "Preferences.ini");

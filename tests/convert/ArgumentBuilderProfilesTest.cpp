@@ -35,9 +35,9 @@ protected:
     QString clip;
 };
 
-TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoices)
+TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoicesAndLeavesTheFileAsItWas)
 {
-    LoadedProfile profile(GetParam());
+    LoadedProfile profile(GetParam(), true);
     ASSERT_TRUE(profile.Loaded);
     const std::string type = profile.OutputExt.mid(1).toStdString();
     const Container* container = ContainerOfType(type);
@@ -48,6 +48,7 @@ TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoices)
         Convert(clip, arguments,
                 OutputDir() + QString::fromStdString(TestName(GetParam())) + profile.OutputExt);
     ASSERT_TRUE(QFile::exists(output)) << arguments;
+    EXPECT_EQ(profile.Md5(), profile.Md5BeforeLoad);
     const ProbedFile probe = ProbeFile(output);
     ASSERT_TRUE(probe.ok) << arguments;
     EXPECT_TRUE(IsOfContainer(probe, *container))
