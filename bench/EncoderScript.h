@@ -3,6 +3,7 @@
 // What the batch benchmarks share: the clips they convert, the shell script
 // that runs the same encoder commands back to back, and their arithmetic.
 
+#include "bench/BenchClock.h"
 #include "convert/CommandLine.h"
 #include "fixtures/Clips.h"
 #include "tasks/TaskPaths.h"
@@ -17,12 +18,6 @@
 #include <cstdio>
 #include <string>
 #include <vector>
-
-inline double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 inline void EmptyDirectory(const QString& dir)
 {

@@ -4,6 +4,7 @@
 // that drift in the machine's load hits both alike; the figures are medians.
 //
 // Usage: probe_bench [clip]   (without a clip, a 3-second AVI is made)
+#include "bench/BenchClock.h"
 #include "tasks/MediaProbe.h"
 
 #include <QCoreApplication>
@@ -27,21 +28,6 @@ namespace {
 
 constexpr int Runs = 20;
 constexpr double GoalMs = 5.0;
-
-double Milliseconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 // What a shell does for "tolvex.dll -i file >/dev/null 2>&1 </dev/null".
 bool SpawnAndWait(const QByteArray& program, const QByteArray& input)
