@@ -50,6 +50,18 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setMouseTracking(true); // the column line shows its sizing cursor on hover
 
     connect(this, &QTableWidget::itemChanged, this, &ValueListEditor::ItemChanged);
+    const auto keysChanged = [this] {
+        FRowIndexValid = false;
+    };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, keysChanged);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, keysChanged);
+    connect(model(), &QAbstractItemModel::rowsMoved, this, keysChanged);
+    connect(model(), &QAbstractItemModel::modelReset, this, keysChanged);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, keysChanged);
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (topLeft.column() == 0)
+            FRowIndexValid = false;
+    });
     connect(qApp, &QApplication::focusChanged, this, &ValueListEditor::FocusChanged);
 }
 
@@ -85,14 +97,14 @@ void ValueListEditor::SetValue(const QString& key, const QString& value)
 
 bool ValueListEditor::FindRow(const QString& key, int& row) const
 {
-    for (int r = 0; r < rowCount(); ++r) {
-        if (Keys(r).compare(key, Qt::CaseInsensitive) == 0) {
-            row = r;
-            return true;
-        }
+    if (!FRowIndexValid) {
+        FRowOfKey.clear();
+        for (int r = rowCount() - 1; r >= 0; --r)
+            FRowOfKey.insert(Keys(r).toCaseFolded(), r);
+        FRowIndexValid = true;
     }
-    row = -1;
-    return false;
+    row = FRowOfKey.value(key.toCaseFolded(), -1);
+    return row >= 0;
 }
 
 int ValueListEditor::InsertRow(const QString& key, const QString& value, bool append)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QStyledItemDelegate>
@@ -138,6 +139,11 @@ private:
     bool FInMousePress = false;
     QPointer<QWidget> FEditor;  // the open in-place editor, if any
     bool FSizingColumn = false; // the line between key and value is being dragged
+    // Each key's first row, built on the first lookup after the keys changed:
+    // building a batch's arguments looks up every parameter of a profile,
+    // which a row-by-row search made quadratic in its size.
+    mutable QHash<QString, int> FRowOfKey;
+    mutable bool FRowIndexValid = false;
 };
 
 // The grid's in-place editors (ValueListDelegate.cpp): a line edit for simple
