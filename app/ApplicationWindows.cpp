@@ -53,20 +53,26 @@ RunnerControls ControlsOfRunner(TMainForm& form)
 
 ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform,
                                        const QStringList& arguments)
+    : ApplicationWindows(TDataPlaces(appDir.toStdString()), platform, arguments)
+{
+}
+
+ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& platform,
+                                       const QStringList& arguments)
 {
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         ApplyLook(*application);
         QApplication::setWindowIcon(ApplicationIcon());
     }
 
-    MainForm = std::make_unique<TMainForm>(appDir, platform, arguments);
+    MainForm = std::make_unique<TMainForm>(places, platform, arguments);
     AboutForm = std::make_unique<TAboutForm>(MainForm->VersionText, platform, MainForm.get());
     MainForm->AboutForm = AboutForm.get();
     TMainForm& main = *MainForm;
     SettingForm = std::make_unique<TSettingForm>(
         SettingControls{&main, main.Toolbar.tbtnSetting, main.BottomStrip.bbtnSetting,
                         main.BottomStrip.cmbProfile, main.BottomStrip.edtOutputdir},
-        platform, *main.ProfileDetail, main.AppDir, &main);
+        platform, *main.ProfileDetail, main.Places, &main);
     // The preferences come back when the window is first shown and are saved
     // when it closes.
     QObject::connect(&main, &TMainForm::FormShow, SettingForm.get(),

@@ -11,6 +11,7 @@ class TBatchRunner;
 class TMainForm;
 class TSettingForm;
 class TSizeForm;
+struct TDataPlaces;
 
 // Every window of the program, created once in the order the program needs:
 // the main window first (its start-up runs in its constructor), then the
@@ -21,6 +22,8 @@ class TSizeForm;
 class ApplicationWindows
 {
 public:
+    ApplicationWindows(const TDataPlaces& places, Platform& platform, const QStringList& arguments);
+    // Everything in the one folder `appDir`.
     ApplicationWindows(const QString& appDir, Platform& platform, const QStringList& arguments);
     ~ApplicationWindows();
 

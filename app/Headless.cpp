@@ -7,6 +7,7 @@
 #include "app/Product.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/EncoderChannel.h"
+#include "platform/DataPlaces.h"
 #include "platform/TerminationSignals.h"
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileGrids.h"
@@ -64,10 +65,10 @@ int TerminalWidth()
     return 80;
 }
 
-int Convert(const THeadlessOptions& options, const std::string& appDir)
+int Convert(const THeadlessOptions& options, const TDataPlaces& places)
 {
     const std::string workingDir = QDir::currentPath().toStdString();
-    const THeadlessSetup setup = ResolveHeadlessJob(options, appDir, workingDir);
+    const THeadlessSetup setup = ResolveHeadlessJob(options, places, workingDir);
     if (!setup.Error.empty())
         return UsageError(setup.Error);
     const THeadlessJob& job = setup.Job;
@@ -83,7 +84,7 @@ int Convert(const THeadlessOptions& options, const std::string& appDir)
                           ListIndexErrorText(shown.Walk.BadIndex).toStdString());
 
     TBatchOptions batch;
-    batch.EncoderPath = QString::fromStdString(appDir + EncoderFileName);
+    batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
     batch.Arguments = BuildArguments(job.ProfilePath, [&shown](int group, const std::string& name) {
         return shown.Value(group, name);
     });
@@ -116,7 +117,7 @@ int Convert(const THeadlessOptions& options, const std::string& appDir)
 
 } // namespace
 
-int RunHeadless(const std::string& appDir, const std::vector<std::string>& arguments)
+int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& arguments)
 {
     const THeadlessParse parse =
         ParseHeadlessOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
@@ -128,14 +129,14 @@ int RunHeadless(const std::string& appDir, const std::vector<std::string>& argum
         return ExitCompleted;
     case THeadlessAction::Version:
         WriteAll(STDOUT_FILENO,
-                 ProductTitle.toStdString() + " V" + SavedVersionText(appDir) + "\n");
+                 ProductTitle.toStdString() + " V" + SavedVersionText(places.AppDir) + "\n");
         return ExitCompleted;
     case THeadlessAction::ListProfiles:
-        for (const std::string& name : ProfileCatalogue(ProfilesDirectory(appDir)))
+        for (const std::string& name : ProfileCatalogue(places))
             WriteAll(STDOUT_FILENO, name + "\n");
         return ExitCompleted;
     case THeadlessAction::Convert:
         break;
     }
-    return Convert(parse.Options, appDir);
+    return Convert(parse.Options, places);
 }

@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+struct TDataPlaces;
+
 // Carries out the command line of a batch without a window (`arguments`
 // begin with "--convert") and returns the exit status. It needs a
-// QCoreApplication and creates no widget; "Preferences.ini" in `appDir`
-// (which ends in a separator) is read, never written.
-int RunHeadless(const std::string& appDir, const std::vector<std::string>& arguments);
+// QCoreApplication and creates no widget; the preferences and profiles that
+// `places` names are read, never written.
+int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& arguments);

@@ -5,6 +5,7 @@
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileCatalogue.h"
 #include "settings/PreferenceValues.h"
+#include "settings/SettingsFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -37,22 +38,22 @@ bool IsDirectory(const std::string& path)
 
 } // namespace
 
-THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const std::string& appDir,
+THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
                                   const std::string& workingDir)
 {
     // Read without SaveAndFree: a batch without a window leaves the file as
     // the window wrote it.
-    const TNewInifile preferences(appDir + PreferencesFileName);
-    const TPreferenceValues saved = ReadPreferenceValues(preferences, MainSection, appDir);
+    const TNewInifile preferences(PreferencesPath(places));
+    const TPreferenceValues saved =
+        ReadPreferenceValues(preferences, MainSection, places.DefaultOutputDir);
 
     THeadlessSetup setup;
     THeadlessJob& job = setup.Job;
-    const std::string profilesDir = ProfilesDirectory(appDir);
-    job.ProfileName = ChooseProfile(options, ProfileCatalogue(profilesDir),
+    job.ProfileName = ChooseProfile(options, ProfileCatalogue(places),
                                     ReadProfileIndex(preferences), setup.Error);
     if (!setup.Error.empty())
         return setup;
-    job.ProfilePath = ProfileFilePath(profilesDir, job.ProfileName);
+    job.ProfilePath = ProfileFilePath(places, job.ProfileName);
 
     const std::string output = options.OutputDir.value_or(saved.OutputPath);
     if (!IsDirectory(AbsolutePath(output, workingDir))) {

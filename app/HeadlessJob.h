@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DataPlaces.h"
+
 #include <string>
 #include <vector>
 
@@ -27,10 +29,11 @@ struct THeadlessSetup
 // The profile: the one named, which must be in the catalogue; otherwise the
 // one the window saved ("Main"/"Profile"), or the first when that is not an
 // entry. The output directory: the one named, otherwise the saved "Output
-// Path"; either must exist. Relative paths count from `workingDir`.
-// "Preferences.ini" in `appDir` is only read, never written.
-THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const std::string& appDir,
+// Path"; either must exist. Relative paths count from `workingDir`. The
+// preferences and profiles that `places` names are only read, never written.
+THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
                                   const std::string& workingDir);
 
-// "Main"/"Version" of the preferences, "1.5" when missing; only read.
+// "Main"/"Version" of the installation's preferences in `appDir`, "1.5" when
+// missing; only read.
 std::string SavedVersionText(const std::string& appDir);

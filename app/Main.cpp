@@ -12,7 +12,6 @@
 #include "app/Product.h"
 #include "app/SplitterPanel.h"
 #include "app/WelcomePanel.h"
-#include "base/PathText.h"
 #include "convert/BatchRunner.h"
 #include "convert/EncoderChannel.h"
 #include "platform/Platform.h"
@@ -21,6 +20,7 @@
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/PreferenceValues.h"
+#include "settings/SettingsFolder.h"
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
@@ -81,16 +81,21 @@ std::string DroppedPathBytes(const QUrl& url)
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
                      QWidget* parent)
-    // The components created below are handed AppDir: it is final from here.
-    : QMainWindow(parent),
-      AppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
+    : TMainForm(TDataPlaces(appDir.toStdString()), platform, arguments, parent)
+{
+}
+
+TMainForm::TMainForm(const TDataPlaces& places, Platform& platform, const QStringList& arguments,
+                     QWidget* parent)
+    // The components created below are handed the places: they are final from here.
+    : QMainWindow(parent), Places(places), AppDir(QString::fromStdString(Places.AppDir)),
       EncoderPath(AppDir + QString::fromUtf8(EncoderFileName)), FPlatform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
     CreateControls();
 
-    ProfileDetail = new TProfileDetail({gpbProfile, BottomStrip.cmbProfile}, AppDir, FPlatform);
+    ProfileDetail = new TProfileDetail({gpbProfile, BottomStrip.cmbProfile}, Places, FPlatform);
     TaskList = std::make_unique<TTaskList>(
         TaskListControls{this, ltvTask, Welcome.panbg, Toolbar.tbtnAddFile, Toolbar.tbtnAddDir,
                          Toolbar.tbtnUp, Toolbar.tbtnDown, Toolbar.tbtnRemove, Toolbar.tbtnClear,
@@ -233,21 +238,24 @@ QWidget* TMainForm::CreateProfileColumn()
 
 void TMainForm::FormCreate(const QStringList& arguments)
 {
-    // Every data path starts from the application directory, which the
-    // constructor has ended with a separator.
-    BottomStrip.edtOutputdir->setText(AppDir);
+    // Every data path starts from a folder of Places, which ends with a
+    // separator.
+    BottomStrip.edtOutputdir->setText(QString::fromStdString(Places.DefaultOutputDir));
 
     ltvTask->header()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
 
     // The release writes the file back, so a missing one exists from the
-    // first start on. Nothing here may stop the program from starting.
+    // first start on; apart from the program, the user's folder is made now
+    // and the version is the installation's, whose file is never written.
+    // Nothing here may stop the program from starting.
+    PrepareSettingsFolder(Places);
     VersionText = QString::fromUtf8(DefaultVersionText);
     try {
-        auto preferences = std::make_unique<TNewInifile>(
-            (AppDir + QString::fromUtf8(PreferencesFileName)).toStdString());
+        auto preferences = std::make_unique<TNewInifile>(InstalledPreferencesPath(Places));
         VersionText = QString::fromStdString(ReadVersionText(*preferences));
-        TNewInifile::SaveAndFree(std::move(preferences));
+        if (!Places.SettingsApart())
+            TNewInifile::SaveAndFree(std::move(preferences));
     } catch (const std::exception&) {
         // A read-only or unreadable preferences file: the version read stays.
     }

@@ -4,6 +4,7 @@
 #include "app/LayoutRules.h"
 #include "app/MainToolbar.h"
 #include "app/WelcomePanel.h"
+#include "platform/DataPlaces.h"
 #include "preview/PreviewPane.h"
 
 #include <QMainWindow>
@@ -39,20 +40,24 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 
 public:
-    // `appDir` is the directory the program's data lives in (the
-    // executable's own, or a test's temporary one); `arguments` are the
-    // command-line arguments without the program name, as ArgumentFromBytes
-    // gives them; relative paths among them are read against the current
-    // directory.
+    // `places` says where the program's files and the user's settings lie
+    // (the executable's folder, or a test's temporary one); `arguments` are
+    // the command-line arguments without the program name, as
+    // ArgumentFromBytes gives them; relative paths among them are read
+    // against the current directory.
+    TMainForm(const TDataPlaces& places, Platform& platform, const QStringList& arguments,
+              QWidget* parent = nullptr);
+    // Everything in the one folder `appDir`.
     TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Fixed during start-up.
-    QString AppDir;       // with a trailing separator
+    const TDataPlaces Places;
+    QString AppDir;       // Places.AppDir, with a trailing separator
     QString EncoderPath;  // AppDir + "tolvex.dll"
     QString HelpFilePath; // AppDir + "VivOrizirude.chm"
-    QString VersionText;  // "Main"/"Version" of Preferences.ini, "1.5" by default
+    QString VersionText;  // "Main"/"Version" of the shipped Preferences.ini, "1.5" by default
     // The columns' shares of the list's width, kept between resizes.
     TColumnRule ColumnRule{CreatedListWidth, CreatedColumns};
 

@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <QSessionManager>
 
-TProgram::TProgram(QApplication& application, Platform& platform, const QString& appDir,
+TProgram::TProgram(QApplication& application, Platform& platform, const TDataPlaces& places,
                    const QStringList& arguments)
     : FApplication(application)
 {
-    FWindows = std::make_unique<ApplicationWindows>(appDir, platform, arguments);
+    FWindows = std::make_unique<ApplicationWindows>(places, platform, arguments);
     // A batch that outlived its closed window ends the program when it is done.
     QObject::connect(FWindows->Runner.get(), &TBatchRunner::ProgramEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);

@@ -9,6 +9,7 @@ class ApplicationWindows;
 class Platform;
 class QApplication;
 class TTerminationSignals;
+struct TDataPlaces;
 
 // The windowed program around its windows: it ends when a batch that
 // outlived its closed window is done, and it closes as the window's own
@@ -18,7 +19,7 @@ class TTerminationSignals;
 class TProgram
 {
 public:
-    TProgram(QApplication& application, Platform& platform, const QString& appDir,
+    TProgram(QApplication& application, Platform& platform, const TDataPlaces& places,
              const QStringList& arguments);
     ~TProgram();
 

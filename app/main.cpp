@@ -3,6 +3,7 @@
 #include "app/HeadlessOptions.h"
 #include "app/Program.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/SessionDataPlaces.h"
 #include "preview/MediaBackend.h"
 
 #include <QApplication>
@@ -13,11 +14,12 @@
 int main(int argc, char** argv)
 {
     // A batch without a window needs no display: the core application loads
-    // no platform plugin, and no widget is ever made.
+    // no platform plugin, and no widget is ever made. Both ways read the same
+    // preferences and profiles: where they lie is decided once, here.
     const std::vector<std::string> bytes(argv + 1, argv + argc);
     if (IsHeadlessCommandLine(bytes)) {
         QCoreApplication application(argc, argv);
-        return RunHeadless(QCoreApplication::applicationDirPath().toStdString() + "/", bytes);
+        return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), bytes);
     }
 
     SelectMediaBackend();
@@ -32,6 +34,6 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentFromBytes(argv[i]);
     TProgram program(application, platform,
-                     QCoreApplication::applicationDirPath() + QStringLiteral("/"), arguments);
+                     SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
     return program.Exec();
 }

@@ -1,6 +1,5 @@
 #include "profiles/ProfileDetail.h"
 
-#include "base/PathText.h"
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/BalloonTip.h"
@@ -28,10 +27,9 @@ constexpr int ValueWidth = 68;
 
 } // namespace
 
-TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const QString& appDir,
+TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDataPlaces& places,
                                Platform& platform)
-    : TGridStack(controls.gpbProfile), FCmbProfile(controls.cmbProfile),
-      FAppDir(QString::fromStdString(WithTrailingBackslash(appDir.toStdString()))),
+    : TGridStack(controls.gpbProfile), FCmbProfile(controls.cmbProfile), FPlaces(places),
       FPlatform(platform)
 {
     // The output grid's rows are never read-only: its values are always black.
@@ -95,18 +93,22 @@ void TProfileDetail::vleVideoStringsChange()
 
 QString TProfileDetail::ProfilesDirectory() const
 {
-    return QString::fromStdString(::ProfilesDirectory(FAppDir.toStdString()));
+    return QString::fromStdString(OwnProfilesDirectory(FPlaces));
 }
 
 QString TProfileDetail::ProfilePath(const QString& name) const
 {
-    return QString::fromStdString(
-        ProfileFilePath(ProfilesDirectory().toStdString(), name.toStdString()));
+    return QString::fromStdString(ProfileFilePath(FPlaces, name.toStdString()));
+}
+
+QString TProfileDetail::ProfileSavePath(const QString& name) const
+{
+    return QString::fromStdString(OwnProfilePath(FPlaces, name.toStdString()));
 }
 
 void TProfileDetail::BuildProfileCatalogue()
 {
-    for (const std::string& name : ProfileCatalogue(ProfilesDirectory().toStdString()))
+    for (const std::string& name : ProfileCatalogue(FPlaces))
         FCmbProfile->addItem(QString::fromStdString(name));
     FCmbProfile->setCurrentIndex(-1);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DataPlaces.h"
 #include "profiles/ProfileGrids.h"
 #include "widgets/GridStack.h"
 
@@ -31,19 +32,25 @@ class TProfileDetail : public TGridStack
 
 public:
     // Puts itself into `gpbProfile`'s layout and loads what the user picks in
-    // `cmbProfile`. Profiles are looked for in `appDir` + "Profiles/".
-    TProfileDetail(const ProfileDetailControls& controls, const QString& appDir,
+    // `cmbProfile`. Profiles are looked for in the "Profiles/" folders of
+    // `places`.
+    TProfileDetail(const ProfileDetailControls& controls, const TDataPlaces& places,
                    Platform& platform);
     ~TProfileDetail() override;
 
     // "." + the loaded profile's "Type"; empty until a profile loads.
     QString OutputExt;
 
-    // AppDir + "Profiles/", where the profiles lie.
+    // Where the user's profiles are saved: the "Profiles/" folder beside the
+    // program, or the one in the user's settings folder.
     QString ProfilesDirectory() const;
-    // AppDir + "Profiles/" + name + ".apf"; when that file is missing, the
+    // The file of the catalogue's `name`: "Profiles/" + name + ".apf", the
+    // user's own before the shipped one; when that file is missing, the
     // listed file of that name whose extension differs only in case.
     QString ProfilePath(const QString& name) const;
+    // The file a save of `name` writes: the user's own copy, which takes a
+    // shipped profile's place from then on.
+    QString ProfileSavePath(const QString& name) const;
     // Fills `cmbProfile` with the profile names in catalogue order, selecting none.
     void BuildProfileCatalogue();
     // Loads the profile named by `cmbProfile`, when its file exists.
@@ -91,6 +98,6 @@ private:
     ValueListEditor* GridOfGroup(int group) const;
 
     QComboBox* FCmbProfile;
-    QString FAppDir;
+    const TDataPlaces FPlaces;
     Platform& FPlatform;
 };

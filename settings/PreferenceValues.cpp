@@ -17,11 +17,11 @@ const char* const KeyVersion = "Version";
 } // namespace
 
 TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
-                                       const std::string& appDir)
+                                       const std::string& defaultOutputDir)
 {
     const bool openDirDefault = section != DefaultSection;
     TPreferenceValues values;
-    values.OutputPath = store.ReadString(section, KeyOutputPath, appDir);
+    values.OutputPath = store.ReadString(section, KeyOutputPath, defaultOutputDir);
     values.SynMode = store.ReadInteger(section, KeySynMode, 0);
     values.AutoOpenDir = store.ReadBool(section, KeyAutoOpenDir, openDirDefault);
     values.AutoExit = store.ReadBool(section, KeyAutoExit, false);

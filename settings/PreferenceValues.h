@@ -33,9 +33,10 @@ struct TPreferenceValues
 
 // Reads the preferences of `section`. A missing or unreadable value takes
 // its default; "Auto Open Dir" defaults to ticked in "Main" but not in
-// "Default", and "Output Path" defaults to `appDir`.
+// "Default", and "Output Path" defaults to `defaultOutputDir` (the
+// program's folder, or the user's videos when the settings live apart).
 TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
-                                       const std::string& appDir);
+                                       const std::string& defaultOutputDir);
 
 // Writes the preferences to "Main", in the order the file has always listed
 // them. "Simultaneous Tasks" is left out while it is 1 and not in the file

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
+#include "settings/SettingsFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,14 +14,14 @@
 #include <utility>
 
 TPreferences::TPreferences(const PreferenceControls& controls, Platform& platform,
-                           TProfileDetail& detail, std::string appDir)
-    : FControls(controls), FPlatform(platform), FDetail(detail), FAppDir(std::move(appDir))
+                           TProfileDetail& detail, const TDataPlaces& places)
+    : FControls(controls), FPlatform(platform), FDetail(detail), FPlaces(places)
 {
 }
 
 std::unique_ptr<TNewInifile> TPreferences::Open() const
 {
-    return std::make_unique<TNewInifile>(FAppDir + PreferencesFileName);
+    return std::make_unique<TNewInifile>(PreferencesPath(FPlaces));
 }
 
 void TPreferences::Release(std::unique_ptr<TNewInifile> store) const
@@ -36,7 +37,8 @@ void TPreferences::Release(std::unique_ptr<TNewInifile> store) const
 void TPreferences::LoadStartupPreferences()
 {
     auto store = Open();
-    const TPreferenceValues values = ReadPreferenceValues(*store, MainSection, FAppDir);
+    const TPreferenceValues values =
+        ReadPreferenceValues(*store, MainSection, FPlaces.DefaultOutputDir);
     FControls.edtOutputdir->setText(QString::fromStdString(values.OutputPath));
     if (FControls.cmbProfile->count() > 0) {
         // An index outside the catalogue leaves the combo without a
@@ -62,7 +64,7 @@ void TPreferences::SaveAllPreferences()
 void TPreferences::LoadPreferences()
 {
     auto store = Open();
-    SetDialogValues(ReadPreferenceValues(*store, MainSection, FAppDir));
+    SetDialogValues(ReadPreferenceValues(*store, MainSection, FPlaces.DefaultOutputDir));
     Release(std::move(store));
 }
 
@@ -75,9 +77,11 @@ void TPreferences::SavePreferences()
 
 void TPreferences::LoadDefaultPreferences()
 {
-    auto store = Open();
-    SetDialogValues(ReadPreferenceValues(*store, DefaultSection, FAppDir));
-    Release(std::move(store));
+    // A package's copy is never written: it is read and let go.
+    auto store = std::make_unique<TNewInifile>(InstalledPreferencesPath(FPlaces));
+    SetDialogValues(ReadPreferenceValues(*store, DefaultSection, FPlaces.DefaultOutputDir));
+    if (!FPlaces.SettingsApart())
+        Release(std::move(store));
 }
 
 TPreferenceValues TPreferences::DialogValues() const

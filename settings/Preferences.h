@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DataPlaces.h"
 #include "settings/PreferenceValues.h"
 
 #include <memory>
@@ -31,15 +32,15 @@ struct PreferenceControls
     QSpinBox* sedSimultaneous = nullptr;
 };
 
-// Moves the preferences between "Preferences.ini" in `appDir` and the
-// controls that hold them. Every operation opens the file, reads or writes,
-// and releases it at once, so no store outlives the call. The profile
-// restored at start-up is loaded into the profile detail.
+// Moves the preferences between the user's "Preferences.ini" (see
+// TDataPlaces) and the controls that hold them. Every operation opens the
+// file, reads or writes, and releases it at once, so no store outlives the
+// call. The profile restored at start-up is loaded into the profile detail.
 class TPreferences
 {
 public:
     TPreferences(const PreferenceControls& controls, Platform& platform, TProfileDetail& detail,
-                 std::string appDir);
+                 const TDataPlaces& places);
 
     // When the main window is first shown: the output path and the profile.
     void LoadStartupPreferences();
@@ -51,7 +52,8 @@ public:
     // At OK: the dialog's controls into "Main" (not the profile).
     void SavePreferences();
     // Load Default: the dialog's controls from the installation's
-    // "Default" section. Nothing is written until OK or exit.
+    // "Default" section, read from the installation's own file when the
+    // settings live apart from it. Nothing is written until OK or exit.
     void LoadDefaultPreferences();
 
 private:
@@ -66,5 +68,5 @@ private:
     const PreferenceControls FControls;
     Platform& FPlatform;
     TProfileDetail& FDetail;
-    const std::string FAppDir;
+    const TDataPlaces FPlaces;
 };

@@ -78,7 +78,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text)
 } // namespace
 
 TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
-                           const QString& appDir, QWidget* parent)
+                           const TDataPlaces& places, QWidget* parent)
     : TStandInDialog(main.Window, parent), FMain(main), FPlatform(platform), FDetail(detail)
 {
     setObjectName(QStringLiteral("SettingForm"));
@@ -124,7 +124,7 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
     FPreferences = std::make_unique<TPreferences>(
         PreferenceControls{main.edtOutputdir, main.cmbProfile, edtOutputDir, cmbSyn, chkOpenDir,
                            chkExit, chkTurnoff, rdbOverWrite, rdbRename, sedSimultaneous},
-        platform, detail, appDir.toStdString());
+        platform, detail, places);
     FormCreate();
 }
 
@@ -276,8 +276,9 @@ void TSettingForm::btnOKClick()
     FMain.edtOutputdir->setText(edtOutputDir->text());
     FPreferences->SavePreferences();
     const QString path = FDetail.ProfilePath(cmbProfile->currentText());
+    // A shipped profile the user may not write is saved as the user's own copy.
     if (FileExists(path.toStdString()))
-        ProfileEditor->SaveGridsToProfile(path);
+        ProfileEditor->SaveProfileAs(path, FDetail.ProfileSavePath(cmbProfile->currentText()));
     // The main window shows what was just saved, when it is the same profile.
     if (FMain.cmbProfile->currentText() == cmbProfile->currentText())
         MainProfileChange();

@@ -18,6 +18,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class Platform;
+struct TDataPlaces;
 class TPreferences;
 class TProfileEditor;
 class TProfileDetail;
@@ -39,14 +40,14 @@ struct SettingControls
 // shown afterwards, because its controls are the preferences in force: the
 // batch runner reads the check boxes, the radio buttons and `cmbSyn` directly.
 // Constructing it wires it to the two main window buttons that open it; the
-// preferences live in "Preferences.ini" in `appDir`.
+// preferences live in the "Preferences.ini" that `places` names.
 class TSettingForm : public TStandInDialog
 {
     Q_OBJECT
 
 public:
     TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
-                 const QString& appDir, QWidget* parent = nullptr);
+                 const TDataPlaces& places, QWidget* parent = nullptr);
     ~TSettingForm() override;
 
     // The main window's first show: its output path and profile come back.

@@ -1,14 +1,16 @@
 // The program as main() runs it, driven as a user would drive it: a changed
 // preference, an output folder, the files, then Start. The session-end test
-// sends it a signal while it converts.
+// sends it a signal while it converts. Without files, it saves the shown
+// profile with the settings dialog's OK instead, and closes.
 //
-// Usage: session_end_driver APPDIR OUTPUTDIR INPUT...
+// Usage: session_end_driver APPDIR OUTPUTDIR [INPUT...]
 // Prints "running" once the batch has started.
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
+#include "platform/SessionDataPlaces.h"
 #include "preview/MediaBackend.h"
 #include "settings/Settings.h"
 #include "tasks/TaskList.h"
@@ -25,16 +27,22 @@ int main(int argc, char** argv)
     SelectMediaBackend();
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 4) {
-        std::fprintf(stderr, "usage: session_end_driver APPDIR OUTPUTDIR INPUT...\n");
+    if (arguments.size() < 3) {
+        std::fprintf(stderr, "usage: session_end_driver APPDIR OUTPUTDIR [INPUT...]\n");
         return 2;
     }
     FakePlatform platform;
-    TProgram program(application, platform, arguments[1], {});
+    TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
     ApplicationWindows& windows = program.Windows();
     QTimer::singleShot(0, &application, [&] {
         windows.SettingForm->cmbSyn->setCurrentIndex(2);
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
+        if (arguments.size() == 3) {
+            windows.SettingForm->ShowProfilesPage();
+            windows.SettingForm->btnOKClick();
+            windows.MainForm->close();
+            return;
+        }
         for (const QString& input : arguments.mid(3))
             windows.MainForm->TaskList->AddTaskFile(input);
         windows.Runner->tbtnStartClick();

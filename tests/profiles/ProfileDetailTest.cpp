@@ -29,7 +29,7 @@ protected:
         box = std::make_unique<QGroupBox>("Profile Detail");
         new QVBoxLayout(box.get());
         combo = new QComboBox(box.get());
-        detail = new TProfileDetail({box.get(), combo}, appDir.path() + "/", platform);
+        detail = new TProfileDetail({box.get(), combo}, appDir.path().toStdString(), platform);
     }
 
     QString Write(const QString& name, const QByteArray& text)

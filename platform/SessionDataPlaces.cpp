@@ -1,0 +1,36 @@
+#include "platform/SessionDataPlaces.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace {
+
+// Long enough for a shell script on a loaded machine, short enough that a
+// hung tool cannot hold the start-up.
+constexpr int ToolTimeout = 3000;
+
+// The folder's name as the tool prints it: bytes, like every path here.
+std::string UserVideosDir()
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("VIDEOS")});
+    if (!tool.waitForFinished(ToolTimeout)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {};
+    }
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return {};
+    return tool.readAllStandardOutput().trimmed().toStdString();
+}
+
+} // namespace
+
+TDataPlaces SessionDataPlaces(const QString& appDir)
+{
+    const std::string dir = appDir.toStdString();
+    if (SettingsBesideProgram(dir))
+        return TDataPlaces(dir);
+    return DataPlacesInHome(dir, QDir::homePath().toStdString(),
+                            qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), UserVideosDir());
+}

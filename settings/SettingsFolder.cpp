@@ -1,0 +1,38 @@
+#include "settings/SettingsFolder.h"
+
+#include "platform/DataPlaces.h"
+#include "profiles/NewInifiles.h"
+#include "profiles/ProfileCatalogue.h"
+#include "profiles/ProfileSaver.h"
+#include "profiles/ProfileWalker.h"
+#include "settings/PreferenceValues.h"
+
+#include <filesystem>
+#include <system_error>
+
+std::string PreferencesPath(const TDataPlaces& places)
+{
+    return places.SettingsDir + PreferencesFileName;
+}
+
+std::string InstalledPreferencesPath(const TDataPlaces& places)
+{
+    return places.AppDir + PreferencesFileName;
+}
+
+void PrepareSettingsFolder(const TDataPlaces& places)
+{
+    if (!places.SettingsApart())
+        return;
+    std::error_code ignored;
+    std::filesystem::create_directories(OwnProfilesDirectory(places), ignored);
+    const std::string shipped = InstalledPreferencesPath(places);
+    if (FileExists(PreferencesPath(places)) || !FileExists(shipped))
+        return;
+    try {
+        // A copy by its bytes: the new file is the user's, writable whatever
+        // the permissions of the shipped one.
+        CopyProfileFile(shipped, PreferencesPath(places));
+    } catch (const EIniWriteError&) {
+    }
+}
