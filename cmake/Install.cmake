@@ -7,14 +7,18 @@
 #                              the prefix's private program area, not in share/
 #   bin/quenby                 a link to the executable
 #   share/applications/quenby.desktop
+#   share/metainfo/example.quenby.Quenby.metainfo.xml, for software centres
 #   share/icons/hicolor/{scalable,48x48,256x256}/apps/quenby.{svg,png}
 # The application directory also gets install-manifest.txt, the list that
-# `make uninstall` (cmake/Uninstall.cmake) takes back.
+# `make uninstall` (cmake/Uninstall.cmake) takes back. A staged install
+# (DESTDIR, as `make deb` makes one, cmake/Package.cmake) builds a package
+# instead: see quenby_finish_package in cmake/InstallApp.cmake.
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   set(CMAKE_INSTALL_PREFIX "$ENV{HOME}/.local" CACHE PATH "Where to install" FORCE)
 endif()
 set(QUENBY_INSTALL_APP_DIR lib/quenby)
 set(icon_dir share/icons/hicolor)
+set(metainfo example.quenby.Quenby.metainfo.xml)
 
 # The bitmap icons are rendered from the scalable one at build time.
 add_executable(render_icon tools/RenderIcon.cpp)
@@ -37,6 +41,7 @@ set(installed
   bin/quenby
   ${QUENBY_INSTALL_APP_DIR}/quenby
   share/applications/quenby.desktop
+  share/metainfo/${metainfo}
   ${icon_dir}/scalable/apps/quenby.svg
   ${icon_dir}/48x48/apps/quenby.png
   ${icon_dir}/256x256/apps/quenby.png)
@@ -51,6 +56,7 @@ install(CODE "
   include(\"${CMAKE_SOURCE_DIR}/cmake/InstallApp.cmake\")
   quenby_note_new_folders()")
 install(TARGETS quenby DESTINATION ${QUENBY_INSTALL_APP_DIR})
+install(FILES data/${metainfo} DESTINATION share/metainfo)
 install(FILES data/icons/quenby.svg DESTINATION ${icon_dir}/scalable/apps)
 foreach(size 48 256)
   install(FILES ${CMAKE_BINARY_DIR}/icons/${size}x${size}/quenby.png
