@@ -7,12 +7,14 @@
 #                   into ~/.local or PREFIX=<dir>
 #   make uninstall  take it back out of the same prefix, keeping the
 #                   user's preferences and own profiles
+#   make deb        build the Debian package quenby_<version>_<arch>.deb
+#                   here, for `sudo apt install ./quenby_*.deb`
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all setup build run test sanitize bench install uninstall clean
+.PHONY: all setup build run test sanitize bench install uninstall deb clean
 
 all: build
 
@@ -47,6 +49,12 @@ install: setup $(BUILD_DIR)/build.ninja
 
 uninstall:
 	cmake -DPREFIX="$$(realpath -m "$(PREFIX)")" -P cmake/Uninstall.cmake
+
+# The package lands here, beside this Makefile, for `sudo apt install ./quenby_*.deb`.
+deb: setup $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quenby quenby_icons
+	cd $(BUILD_DIR) && rm -f quenby_*.deb && cpack -G DEB
+	mv $(BUILD_DIR)/quenby_*.deb .
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

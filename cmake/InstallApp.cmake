@@ -4,6 +4,13 @@
 set(quenby_prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(quenby_app "${quenby_prefix}/${QUENBY_APP_SUBDIR}")
 set(quenby_manifest "${quenby_app}/install-manifest.txt")
+# A staged install (DESTDIR) builds a package: the package manager then
+# tracks the files, owns the program's folder, and refreshes the caches.
+if("$ENV{DESTDIR}" STREQUAL "")
+  set(quenby_packaging OFF)
+else()
+  set(quenby_packaging ON)
+endif()
 
 # The folders that this install creates,
 # and those an earlier one created: uninstalling removes them once empty.
@@ -36,7 +43,49 @@ macro(quenby_manifest_entry path name)
   endif()
 endmacro()
 
+# Debian's documentation is compressed as dpkg-buildpackage would: at the
+# highest level, without a time stamp.
+function(quenby_install_gzipped source target)
+  get_filename_component(folder "${target}" DIRECTORY)
+  file(MAKE_DIRECTORY "${folder}")
+  execute_process(COMMAND gzip -9 -n -c "${source}" OUTPUT_FILE "${target}"
+    COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+# A package's program folder: the encoder link leads to the ffmpeg that the
+# package depends on, by a relative path as Debian wants within /usr; the
+# marker sends every user's settings to their home; the documentation
+# Debian requires goes beside the other packages', and the manual page.
+function(quenby_finish_package)
+  set(SRC "${QUENBY_SOURCE_DIR}/data")
+  file(RELATIVE_PATH FFMPEG "${CMAKE_INSTALL_PREFIX}/${QUENBY_APP_SUBDIR}" /usr/bin/ffmpeg)
+  set(DST "${quenby_app}")
+  include("${QUENBY_SOURCE_DIR}/cmake/StageAppFiles.cmake")
+  file(WRITE "${quenby_app}/settings-in-home"
+    "Installed by the package manager: each user's preferences and profiles live in ~/.config/quenby.\n")
+  set(packaging "${QUENBY_SOURCE_DIR}/packaging")
+  set(doc "${quenby_prefix}/share/doc/quenby")
+  quenby_install_gzipped("${packaging}/changelog" "${doc}/changelog.gz")
+  file(COPY_FILE "${packaging}/copyright" "${doc}/copyright")
+  quenby_install_gzipped("${packaging}/quenby.1" "${quenby_prefix}/share/man/man1/quenby.1.gz")
+  message(STATUS "Installing: ${quenby_app} (staged files, for a package)")
+endfunction()
+
 function(quenby_finish_install)
+  # The launcher: the program finds its application directory through
+  # /proc/self/exe, which names the link's target.
+  file(MAKE_DIRECTORY "${quenby_prefix}/bin")
+  file(REMOVE "${quenby_prefix}/bin/quenby")
+  file(CREATE_LINK "../${QUENBY_APP_SUBDIR}/quenby" "${quenby_prefix}/bin/quenby" SYMBOLIC)
+  message(STATUS "Installing: ${quenby_prefix}/bin/quenby")
+  if(quenby_packaging)
+    quenby_finish_package()
+    file(MAKE_DIRECTORY "${quenby_prefix}/share/applications")
+    file(COPY_FILE "${QUENBY_SOURCE_DIR}/data/quenby.desktop"
+      "${quenby_prefix}/share/applications/quenby.desktop")
+    return()
+  endif()
+
   # Stage afresh once to learn exactly which files the application directory
   # ships and what they hold, then stage into the installed directory itself,
   # where the user's Preferences.ini and newer profile edits survive.
@@ -49,13 +98,6 @@ function(quenby_finish_install)
   set(DST "${quenby_app}")
   include("${QUENBY_SOURCE_DIR}/cmake/StageAppFiles.cmake")
   message(STATUS "Installing: ${quenby_app} (staged files)")
-
-  # The launcher: the program finds its application directory through
-  # /proc/self/exe, which names the link's target.
-  file(MAKE_DIRECTORY "${quenby_prefix}/bin")
-  file(REMOVE "${quenby_prefix}/bin/quenby")
-  file(CREATE_LINK "../${QUENBY_APP_SUBDIR}/quenby" "${quenby_prefix}/bin/quenby" SYMBOLIC)
-  message(STATUS "Installing: ${quenby_prefix}/bin/quenby")
 
   # The desktop entry starts the launcher by its full path: a fresh
   # ~/.local/bin is often not on the desktop session's PATH. The path is
@@ -88,9 +130,6 @@ function(quenby_finish_install)
   file(WRITE "${quenby_manifest}" "${manifest}")
   file(REMOVE_RECURSE "${reference}")
 
-  # A package build (DESTDIR) leaves the caches to the package's own scripts.
-  if("$ENV{DESTDIR}" STREQUAL "")
-    include("${QUENBY_SOURCE_DIR}/cmake/RefreshDesktopCaches.cmake")
-    quenby_refresh_desktop_caches("${quenby_prefix}")
-  endif()
+  include("${QUENBY_SOURCE_DIR}/cmake/RefreshDesktopCaches.cmake")
+  quenby_refresh_desktop_caches("${quenby_prefix}")
 endfunction()

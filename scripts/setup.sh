@@ -19,6 +19,10 @@ packages=(
   # `make install` refreshes the desktop's MIME handler list with it, and the
   # install test validates the desktop entry with it
   desktop-file-utils
+  # `make deb`: CPack reads the program's library dependencies with
+  # dpkg-shlibdeps (dpkg-dev); the package test validates the software-centre
+  # metadata with appstreamcli (appstream) and checks the package with lintian
+  dpkg-dev appstream lintian
 )
 
 missing=()
