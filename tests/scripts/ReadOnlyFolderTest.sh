@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The program run by a user who cannot write its folder (a read-only copy of
-# the staged one) changes the output path, saves the shown profile and closes:
-# both land in ~/.config/quenby, and the folder stays as it was, byte for
-# byte. Permission bits stop no write of root's, so root runs it as nobody.
+# The program run from a read-only copy of its folder saves its output path
+# and the shown profile into ~/.config/quenby and leaves the folder as it
+# was. Permission bits stop no write of root's, so root runs it as nobody.
 # Usage: ReadOnlyFolderTest.sh <session_end_driver> <staged app dir>
 set -euo pipefail
 as=()
