@@ -1,7 +1,6 @@
 #include "base/PathText.h"
 
-#include <filesystem>
-#include <system_error>
+#include "base/FileIdentity.h"
 
 std::string WithTrailingBackslash(const std::string& dir)
 {
@@ -35,8 +34,8 @@ bool IsSameFile(const std::string& a, const std::string& b)
 {
     if (a == b)
         return true;
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
+    const std::optional<TFileId> id = FileIdOf(a);
+    return id && id == FileIdOf(b);
 }
 
 std::string AbsolutePath(const std::string& path, const std::string& workingDir)

@@ -1,5 +1,6 @@
 #include "tasks/TaskList.h"
 
+#include "base/FileIdentity.h"
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
@@ -49,6 +50,17 @@ constexpr std::array<std::pair<int, double ltvItemData::*>, 6> TimeSlots{{
 
 // Where a row keeps its log: on its caption, which moves with the row.
 constexpr int LogRole = Qt::UserRole + 1;
+// Where a row keeps the identity its file had when it was added.
+constexpr int FileDeviceRole = Qt::UserRole + 2;
+constexpr int FileInodeRole = Qt::UserRole + 3;
+
+std::optional<TFileId> RowFileId(const QTreeWidgetItem* item)
+{
+    const QVariant device = item->data(0, FileDeviceRole);
+    if (!device.isValid())
+        return std::nullopt;
+    return TFileId{device.toULongLong(), item->data(0, FileInodeRole).toULongLong()};
+}
 
 int ColumnOf(int field)
 {
@@ -147,10 +159,17 @@ void TTaskList::WriteTask(int row, int field, const ltvItemData& data)
 
 bool TTaskList::IsListed(const QString& path) const
 {
+    // A listed file named another way, or through a link, is listed. A row
+    // whose file is gone, or was replaced since, is known by its text alone.
+    const std::optional<TFileId> id = FileIdOf(path.toStdString());
     const int count = TaskCount();
-    for (int row = 0; row < count; ++row)
-        if (FControls.ltvTask->topLevelItem(row)->text(0) == path)
+    for (int row = 0; row < count; ++row) {
+        const QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
+        if (item->text(0) == path)
             return true;
+        if (id && RowFileId(item) == id && FileIdOf(item->text(0).toStdString()) == id)
+            return true;
+    }
     return false;
 }
 
@@ -178,7 +197,12 @@ void TTaskList::AppendTask(const QString& path, const TProbeResult& probe,
     texts.reserve(SlotCount);
     for (const auto text : SlotTexts)
         texts.append(QString::fromStdString(data.*text));
-    FControls.ltvTask->addTopLevelItem(new QTreeWidgetItem(texts));
+    auto* item = new QTreeWidgetItem(texts);
+    if (const std::optional<TFileId> id = FileIdOf(data.InputFile)) {
+        item->setData(0, FileDeviceRole, qulonglong(id->Device));
+        item->setData(0, FileInodeRole, qulonglong(id->Inode));
+    }
+    FControls.ltvTask->addTopLevelItem(item);
 }
 
 void TTaskList::AddTaskDirectory(const QString& directory)
