@@ -21,11 +21,17 @@ bool IsDirectory(const std::string& path)
     return !path.empty() && fs::is_directory(fs::path(path), error);
 }
 
-bool IsExistingFile(const std::string& path)
+// Devices, pipes and sockets are no videos: the encoder would read them
+// forever.
+bool IsRegularFile(const std::string& path)
 {
     std::error_code error;
-    const fs::file_status status = fs::status(fs::path(path), error);
-    return !path.empty() && fs::exists(status) && !fs::is_directory(status);
+    return !path.empty() && fs::is_regular_file(fs::path(path), error);
+}
+
+bool IsBlank(const std::string& line)
+{
+    return line.find_first_not_of(" \t") == std::string::npos;
 }
 
 // A list that cannot be read names nothing: start-up goes on without it.
@@ -42,7 +48,9 @@ std::vector<std::string> ReadListFile(const std::string& path)
                                std::istreambuf_iterator<char>()};
         if (in.bad())
             return {};
-        return SplitLines(text);
+        std::vector<std::string> lines = SplitLines(text);
+        std::erase_if(lines, IsBlank);
+        return lines;
     } catch (const std::exception&) {
         return {};
     }
@@ -72,11 +80,9 @@ bool IsListFileArgument(const std::string& argument)
 
 std::optional<TaskEntry> SortCommandLinePath(const std::string& path)
 {
-    if (IsExistingFile(path)) {
-        if (IsSupportedVideo(path))
-            return Named(TaskEntryKind::File, path);
-        return std::nullopt;
-    }
+    if (IsRegularFile(path))
+        return IsSupportedVideo(path) ? std::optional(Named(TaskEntryKind::File, path))
+                                      : std::nullopt;
     if (IsDirectory(path))
         return Named(TaskEntryKind::Directory, path);
     return std::nullopt;
@@ -99,4 +105,22 @@ std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments
         if (std::optional<TaskEntry> task = SortCommandLinePath(AbsolutePath(entry, workingDir)))
             sorted.push_back(*task);
     return sorted;
+}
+
+TWindowRequest ReadWindowRequest(const std::vector<std::string>& arguments,
+                                 const std::string& workingDir)
+{
+    TWindowRequest request;
+    for (const std::string& argument : arguments) {
+        std::error_code error;
+        if (argument == "--help")
+            request.Help = true;
+        else if (argument == "--version")
+            request.Version = true;
+        else if (argument.starts_with("--") &&
+                 !fs::exists(AbsolutePath(argument, workingDir), error))
+            request.Notes.push_back("'" + argument +
+                                    "' is neither an option nor a file or directory; ignored");
+    }
+    return request;
 }

@@ -24,16 +24,16 @@ struct TaskEntry
 
 // The paths the command line names. A first argument whose extension is
 // ".tmp" (in any case) is a list file written by the shell extension: its
-// lines are the paths and every further argument is ignored. A list file that
-// cannot be read names nothing.
+// lines are the paths (blank lines are skipped) and every further argument is
+// ignored. A list file that cannot be read names nothing.
 std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments);
 
 // Whether the first argument names a list file: its extension is ".tmp".
 bool IsListFileArgument(const std::string& argument);
 
-// A command-line path: an existing file is a task when it is a supported
-// video and skipped otherwise; failing that, an existing directory is added
-// as a directory; anything else is skipped.
+// A command-line path: an existing regular file is a task when it is a
+// supported video and skipped otherwise; an existing directory is added as a
+// directory; anything else (a device, a pipe, nothing) is skipped.
 std::optional<TaskEntry> SortCommandLinePath(const std::string& path);
 
 // A dropped path: a directory is added as a directory whatever its name,
@@ -44,3 +44,18 @@ std::optional<TaskEntry> SortDroppedPath(const std::string& path);
 // SortCommandLinePath, skipped ones left out.
 std::vector<TaskEntry> SortCommandLine(const std::vector<std::string>& arguments,
                                        const std::string& workingDir);
+
+// What the window's command line asks for besides its files.
+struct TWindowRequest
+{
+    // "--help" or "--version" anywhere: print that and exit, as every
+    // command does, instead of opening the window.
+    bool Help = false;
+    bool Version = false;
+    // A line for each other argument that starts with "--" and names no file
+    // or directory: a mistyped option would otherwise vanish without a word.
+    std::vector<std::string> Notes;
+};
+
+TWindowRequest ReadWindowRequest(const std::vector<std::string>& arguments,
+                                 const std::string& workingDir);

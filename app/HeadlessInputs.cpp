@@ -1,6 +1,7 @@
 #include "app/HeadlessInputs.h"
 
 #include "app/CommandLine.h"
+#include "base/FileIdentity.h"
 #include "base/PathText.h"
 #include "tasks/TaskSources.h"
 
@@ -10,16 +11,23 @@
 
 namespace {
 
-bool Exists(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
 bool IsReadableFile(const std::string& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), R_OK) == 0;
+}
+
+// Why a named path gives no task.
+std::string WhyNotTaken(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return "does not exist";
+    // A device or a pipe would have the encoder read forever.
+    if (!std::filesystem::is_regular_file(status))
+        return "skipped: not a regular file";
+    return "skipped: not a supported video file";
 }
 
 } // namespace
@@ -37,24 +45,29 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
     if (!inputs.empty() && IsListFileArgument(inputs.front()) &&
         !IsReadableFile(AbsolutePath(inputs.front(), workingDir)))
         notTaken(inputs.front(), "cannot be read as a list file");
-    QStringList paths;
+    TFileSet listed;
     for (const std::string& entry : CommandLineEntries(inputs)) {
         const std::string path = AbsolutePath(entry, workingDir);
         const std::optional<TaskEntry> sorted = SortCommandLinePath(path);
-        if (!sorted && Exists(path))
-            gathered.Notes.push_back("'" + entry + "' skipped: not a supported video file");
-        else if (!sorted)
-            notTaken(entry, "does not exist");
-        else if (sorted->Kind == TaskEntryKind::Unnamable)
+        if (!sorted) {
+            notTaken(entry, WhyNotTaken(path));
+            continue;
+        }
+        if (sorted->Kind == TaskEntryKind::Unnamable) {
             notTaken(entry, unnamable);
-        else
-            paths.append(QString::fromStdString(sorted->Path));
+            continue;
+        }
+        const TTaskFiles files = ExpandTaskPaths({QString::fromStdString(sorted->Path)});
+        for (const std::string& file : files.Unnamable)
+            notTaken(file, unnamable);
+        // An empty folder is no failure: a job run on an incoming folder
+        // finds nothing to do most of the time.
+        if (sorted->Kind == TaskEntryKind::Directory && files.Files.isEmpty() &&
+            files.Unnamable.empty())
+            gathered.Notes.push_back("'" + entry + "' holds no supported video file");
+        for (const QString& file : files.Files)
+            if (listed.Insert(file.toStdString()))
+                gathered.Tasks.push_back(NewTaskRecord(file.toStdString(), {}, {}, outputExt));
     }
-    TTaskFiles files = ExpandTaskPaths(paths);
-    for (const std::string& path : files.Unnamable)
-        notTaken(path, unnamable);
-    files.Files.removeDuplicates();
-    for (const QString& file : files.Files)
-        gathered.Tasks.push_back(NewTaskRecord(file.toStdString(), {}, {}, outputExt));
     return gathered;
 }

@@ -1,5 +1,7 @@
 #include "app/HeadlessOptions.h"
 
+#include "app/CommandLine.h"
+
 #include <charconv>
 #include <functional>
 #include <map>
@@ -9,13 +11,16 @@ namespace {
 constexpr int MaxJobs = 999;
 
 const char* const UsageText =
-    "Usage: quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
-    "Converts the files with a profile, without a window, and exits.\n"
+    "Usage: quenby [FILE_OR_DIRECTORY]...\n"
+    "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+    "The first opens the window with the files in its task list; the second\n"
+    "converts them with a profile, without a window, and exits.\n"
     "\n"
     "Files are taken as the task list takes them: supported video files only\n"
     "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf), a directory's supported files\n"
-    "sorted by name, each file once. A first argument ending in \".tmp\" is a\n"
-    "list file holding one path per line.\n"
+    "sorted by name, each file once, however it is named. A first argument\n"
+    "ending in \".tmp\" is a list file holding one path per line; it is then\n"
+    "the only file argument.\n"
     "\n"
     "  --profile NAME     convert with the profile NAME (default: the profile\n"
     "                     the window last used, else the first)\n"
@@ -26,12 +31,12 @@ const char* const UsageText =
     "                     the task's number (default: the saved choice)\n"
     "  --jobs N           run up to N encoders at once (default 1)\n"
     "  --list-profiles    print the profiles' names and exit\n"
-    "  --help             print this help and exit\n"
-    "  --version          print the version and exit\n"
+    "  --help             print this help and exit (also without --convert)\n"
+    "  --version          print the version and exit (also without --convert)\n"
     "\n"
     "Progress goes to standard error. Exit status: 0 when every file was\n"
-    "converted, 1 when any failed, 2 for a usage error, 130 when stopped by\n"
-    "SIGINT or SIGTERM.\n";
+    "converted, 1 when any failed or a named file was not taken, 2 for a\n"
+    "usage error, 130 when stopped by SIGINT or SIGTERM.\n";
 
 std::string Quoted(const std::string& text)
 {
@@ -132,6 +137,11 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         options.Action = THeadlessAction::ListProfiles;
     else if (options.Inputs.empty())
         parse.Error = "no file or directory to convert";
+    // The window ignores what follows a list file; a batch would drop it
+    // without a word.
+    else if (options.Inputs.size() > 1 && IsListFileArgument(options.Inputs.front()))
+        parse.Error = "the list file " + Quoted(options.Inputs.front()) +
+                      " must be the only file or directory";
     return parse;
 }
 

@@ -1,4 +1,5 @@
 #include "app/ArgumentText.h"
+#include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "app/HeadlessOptions.h"
 #include "app/Program.h"
@@ -8,7 +9,10 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -17,10 +21,23 @@ int main(int argc, char** argv)
     // no platform plugin, and no widget is ever made. Both ways read the same
     // preferences and profiles: where they lie is decided once, here.
     const std::vector<std::string> bytes(argv + 1, argv + argc);
-    if (IsHeadlessCommandLine(bytes)) {
+    const bool headless = IsHeadlessCommandLine(bytes);
+    std::error_code error;
+    const TWindowRequest request =
+        headless ? TWindowRequest()
+                 : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
+    // "--help" and "--version" are answered as the batch answers them, and
+    // need no display either.
+    if (headless || request.Help || request.Version) {
         QCoreApplication application(argc, argv);
-        return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), bytes);
+        const std::vector<std::string> arguments =
+            headless
+                ? bytes
+                : std::vector<std::string>{ConvertSwitch, request.Help ? "--help" : "--version"};
+        return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
     }
+    for (const std::string& note : request.Notes)
+        std::fprintf(stderr, "quenby: %s\n", note.c_str());
 
     SelectMediaBackend();
     QApplication application(argc, argv);

@@ -98,9 +98,8 @@ TEST_F(CommandLineTest, CapitalTmpFirstArgumentIsAListFile)
 
 TEST_F(CommandLineTest, ListFileLinesAreTheEntries)
 {
-    WriteList("paths.tmp", "a\nb c\n\nd");
-    EXPECT_EQ(CommandLineEntries({P("paths.tmp")}),
-              (std::vector<std::string>{"a", "b c", "", "d"}));
+    WriteList("paths.tmp", "a\nb c\n\n \t\nd");
+    EXPECT_EQ(CommandLineEntries({P("paths.tmp")}), (std::vector<std::string>{"a", "b c", "d"}));
 }
 
 TEST_F(CommandLineTest, TmpAfterTheFirstArgumentIsAnOrdinaryPath)

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +127,49 @@ TEST_F(Headless, ByteOrderMarkedPreferencesStillKeepAnExistingOutput)
     EXPECT_EQ(precious.readAll(), "precious");
     EXPECT_TRUE(
         ProbeMedia(app.EncoderPath(), out + "first_1.avi").LengthText.startsWith("00:00:03"));
+}
+
+// Every command line gets a clear outcome: its exit status, and a note for
+// each input it does not take.
+TEST_F(Headless, EveryInputGetsAClearOutcome)
+{
+    ASSERT_TRUE(CopyTestClip(".avi", in + "b.avi"));
+    ASSERT_EQ(::link(qPrintable(in + "b.avi"), qPrintable(in + "hard.avi")), 0);
+    ASSERT_TRUE(QFile::link(in + "b.avi", in + "link.avi"));
+    ASSERT_EQ(::mkfifo(qPrintable(in + "pipe.avi"), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(in + "empty"));
+    QFile list(in + "list.tmp");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(("\n" + in + "b.avi\n \n").toUtf8());
+    list.close();
+    QFile(in + "a.mkv").open(QIODevice::WriteOnly);
+    const auto convert = [this](const QStringList& files) {
+        return QStringList{"--convert", "--profile", Profile, "--output", out} + files;
+    };
+    const QString once = "1 file: 1 converted";
+    const std::tuple<QStringList, int, QStringList> cases[] = {
+        {convert({"b.avi", "./b.avi", ".//b.avi", "link.avi", "hard.avi"}), 0, {once}},
+        {convert({"a.mkv", "/dev/zero", "pipe.avi", "b.avi"}),
+         1,
+         {"'a.mkv' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
+          "'pipe.avi' skipped: not a regular file", once}},
+        {convert({"empty"}), 0, {"'empty' holds no supported video file"}},
+        {convert({"list.tmp"}), 0, {once}},
+        {convert({"list.tmp", "b.avi"}), 2, {"'list.tmp' must be the only file"}},
+        {{"--help"}, 0, {"Usage: quenby [FILE_OR_DIRECTORY]...", "quenby --convert [OPTION]"}},
+        {{"--version"}, 0, {"Quenby AVI Video Converter V"}},
+    };
+    quenby.setWorkingDirectory(in);
+    quenby.setProcessChannelMode(QProcess::MergedChannels);
+    for (const auto& [arguments, status, says] : cases) {
+        quenby.setArguments(arguments);
+        quenby.start();
+        ASSERT_TRUE(quenby.waitForFinished(Wait)) << arguments.join(' ').toStdString();
+        const QString said = QString::fromUtf8(quenby.readAll());
+        EXPECT_EQ(quenby.exitCode(), status) << said.toStdString();
+        for (const QString& text : says)
+            EXPECT_TRUE(said.contains(text)) << text.toStdString() << " in " << said.toStdString();
+    }
 }
 
 class HeadlessSignal : public Headless, public ::testing::WithParamInterface<int>
