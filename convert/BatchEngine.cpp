@@ -304,8 +304,9 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     FDone += SecondsInTotal(Task(task));
     EmitTotal();
     QString reason;
-    if (exitCode != 0 || crashed) {
-        reason = Text(LastEncoderMessage(TaskLog(task).End(TailLimit)));
+    const std::string tail = TaskLog(task).End(TailLimit);
+    if (exitCode != 0 || crashed || !OutputWriteError(tail, slot.Work).empty()) {
+        reason = Text(LastEncoderMessage(tail));
         Finish(slot, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);

@@ -1,6 +1,7 @@
 #include "convert/BatchRules.h"
 
 #include "base/TextConvert.h"
+#include "tasks/ProbeReport.h"
 #include "tasks/TimeText.h"
 
 #include <algorithm>
@@ -208,13 +209,49 @@ bool IsClosingLine(const std::string& line)
     return line.compare(first, last - first + 1, "Conversion failed!") == 0;
 }
 
+bool IsErrorLevel(const std::string& level)
+{
+    return level == "error" || level == "fatal" || level == "panic";
+}
+
+// "Error initializing output stream 0:0 -- " ends where its reason would
+// stand; the reason is on a line before it.
+bool LacksItsReason(const std::string& line)
+{
+    const std::size_t last = line.find_last_not_of(" \t");
+    return last != std::string::npos && last >= 1 && line.compare(last - 1, 2, "--") == 0;
+}
+
+std::vector<TEncoderLine> MarkedLines(const std::string& tail)
+{
+    std::vector<TEncoderLine> lines;
+    for (const std::string& line : SplitLines(tail))
+        lines.push_back(SplitEncoderLevel(line));
+    return lines;
+}
+
 } // namespace
 
 std::string LastEncoderMessage(const std::string& tail)
 {
-    const std::vector<std::string> lines = SplitLines(tail);
+    const std::vector<TEncoderLine> lines = MarkedLines(tail);
+    // Some encoders print statistics after the error ("Qavg: 3155.190"): a
+    // line marked as an error is the reason, when the output is marked.
     for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        if (!IsBlankLine(*it) && !IsProgressLine(*it) && !IsClosingLine(*it))
-            return *it;
+        if (IsErrorLevel(it->Level) && !IsBlankLine(it->Text) && !IsClosingLine(it->Text) &&
+            !LacksItsReason(it->Text))
+            return it->Text;
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+        if (!IsBlankLine(it->Text) && !IsProgressLine(it->Text) && !IsClosingLine(it->Text))
+            return it->Text;
+    return {};
+}
+
+std::string OutputWriteError(const std::string& tail, const std::string& outputPath)
+{
+    const std::vector<TEncoderLine> lines = MarkedLines(tail);
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+        if (IsErrorLevel(it->Level) && it->Text.find(outputPath) != std::string::npos)
+            return it->Text;
     return {};
 }

@@ -103,7 +103,15 @@ std::string ChooseOutputPath(const OutputNameRequest& request,
 std::string WorkingOutputPath(const std::string& outputDir, const std::string& outputExt,
                               long long owner, int serial);
 
-// The last line of encoder output that is neither a progress line nor the
-// encoder's closing "Conversion failed!", for showing why a conversion
-// failed. `tail` is the end of what the encoder wrote.
+// Why a conversion failed, from `tail`, the end of what the encoder wrote:
+// the last line it marked as an error (see SplitEncoderLevel), without its
+// mark, that does not end where its reason would stand ("... -- "); in
+// output without marks, the last line that is neither a progress
+// line nor the encoder's closing "Conversion failed!".
 std::string LastEncoderMessage(const std::string& tail);
+
+// The last line of `tail` marked as an error that names `outputPath`, or
+// nothing. The encoder ends some failed writes of its output ("Error closing
+// file ...: No space left on device") with a status of 0; such a run failed
+// all the same.
+std::string OutputWriteError(const std::string& tail, const std::string& outputPath);

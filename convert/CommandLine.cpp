@@ -4,6 +4,12 @@ namespace {
 
 constexpr char Quote = '"';
 
+// Each line the encoder writes starts with its level ("[error] "), so that
+// the line that tells why a conversion failed can be told from statistics
+// printed after it. A profile's own "-loglevel" comes later and wins.
+const char* const LevelSwitch = "-loglevel";
+const char* const LevelValue = "level+info";
+
 bool IsSeparator(char c)
 {
     return c == ' ' || c == '\t';
@@ -78,7 +84,8 @@ std::string ProbeCommandLine(const std::string& inputPath)
 std::string ConversionCommandLine(const std::string& inputPath, const std::string& arguments,
                                   const std::string& outputPath)
 {
-    return " -y -i " + Quoted(inputPath) + arguments + " " + Quoted(outputPath);
+    return " -y -i " + Quoted(inputPath) + " " + LevelSwitch + " " + LevelValue + arguments + " " +
+           Quoted(outputPath);
 }
 
 std::vector<std::string> ProbeArguments(const std::string& inputPath)
@@ -101,7 +108,7 @@ std::vector<std::string> ConversionArguments(const std::string& inputPath,
                                              const std::string& arguments,
                                              const std::string& outputPath)
 {
-    std::vector<std::string> vector = {"-y", "-i", inputPath};
+    std::vector<std::string> vector = {"-y", "-i", inputPath, LevelSwitch, LevelValue};
     for (std::string& argument : SplitCommandLineArguments(arguments))
         vector.push_back(std::move(argument));
     vector.push_back(outputPath);

@@ -21,8 +21,10 @@ std::vector<std::string> SplitCommandLineArguments(const std::string& text);
 // " -i " + Q + path + Q
 std::string ProbeCommandLine(const std::string& inputPath);
 
-// " -y -i " + Q + input + Q + arguments + " " + Q + output + Q, where
-// `arguments` is the profile's argument string with any trim switches.
+// " -y -i " + Q + input + Q + " -loglevel level+info" + arguments + " " + Q +
+// output + Q, where `arguments` is the profile's argument string with any
+// trim switches. The level makes the encoder mark each line it writes with
+// its level ("[error] ...").
 std::string ConversionCommandLine(const std::string& inputPath, const std::string& arguments,
                                   const std::string& outputPath);
 
@@ -31,7 +33,8 @@ std::vector<std::string> ProbeArguments(const std::string& inputPath);
 // {"-i", path1, "-i", path2, ...}: one probe of several inputs.
 std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPaths);
 
-// {"-y", "-i", input} + the split arguments + {output}
+// {"-y", "-i", input, "-loglevel", "level+info"} + the split arguments +
+// {output}
 std::vector<std::string> ConversionArguments(const std::string& inputPath,
                                              const std::string& arguments,
                                              const std::string& outputPath);

@@ -1,5 +1,7 @@
 #include "convert/EncoderLog.h"
 
+#include "tasks/ProbeReport.h"
+
 #include <algorithm>
 
 namespace {
@@ -70,4 +72,26 @@ std::string TEncoderLog::Text() const
     text += "[... " + std::to_string(cut) + " bytes left out ...]\n";
     text.append(FTail, start);
     return text;
+}
+
+std::string ReadableEncoderLog(const std::string& text)
+{
+    std::string readable;
+    readable.reserve(text.size());
+    for (std::size_t begin = 0; begin <= text.size();) {
+        std::size_t end = text.find_first_of("\r\n", begin);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string_view line = std::string_view(text).substr(begin, end - begin);
+        if (line.find("[info] ") != std::string_view::npos) {
+            const TEncoderLine split = SplitEncoderLevel(line);
+            readable += split.Level == "info" ? std::string_view(split.Text) : line;
+        } else {
+            readable += line;
+        }
+        if (end < text.size())
+            readable += text[end];
+        begin = end + 1;
+    }
+    return readable;
 }

@@ -37,3 +37,8 @@ private:
     std::string FTail;
     std::size_t FWritten = 0;
 };
+
+// The log as the user reads it: the "[info] " mark that the encoder puts on
+// each ordinary line is left out; the marks of warnings and errors stay, as
+// they point at what went wrong.
+std::string ReadableEncoderLog(const std::string& text);

@@ -1,6 +1,7 @@
 #include "tasks/ProbeReport.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -62,8 +63,9 @@ std::string FindReportLine(const std::string& text, std::string_view start, std:
         std::size_t end = text.find_first_of("\r\n", begin);
         if (end == std::string::npos)
             end = text.size();
-        const std::size_t first = std::min(text.find_first_not_of(" \t", begin), end);
-        const std::string_view line = std::string_view(text).substr(first, end - first);
+        const std::string marked = SplitEncoderLevel(text.substr(begin, end - begin)).Text;
+        const std::string_view line = std::string_view(marked).substr(
+            std::min(marked.find_first_not_of(" \t"), marked.size()));
         if (line.starts_with(start) && line.find(inside) != std::string_view::npos)
             return std::string(line);
         begin = end + 1;
@@ -118,4 +120,28 @@ InputHeader FindInputHeader(const std::string& report, std::size_t from, int ind
     // the last tail's length.
     const std::size_t keep = tail.size() - 1;
     return {std::string::npos, std::max(from, report.size() > keep ? report.size() - keep : 0)};
+}
+
+TEncoderLine SplitEncoderLevel(std::string_view line)
+{
+    static constexpr std::string_view Levels[] = {"panic", "fatal",   "error", "warning",
+                                                  "info",  "verbose", "debug", "trace"};
+    std::size_t at = 0;
+    // The writer's name, "[name @ 0x...] ", comes before the level.
+    if (line.starts_with('[')) {
+        const std::size_t close = line.find("] ");
+        const std::size_t name = line.find(" @ ");
+        if (close != std::string_view::npos && name < close)
+            at = close + 2;
+    }
+    const std::size_t close = line.find("] ", at);
+    if (close != std::string_view::npos && line.substr(at).starts_with('[')) {
+        const std::string_view level = line.substr(at + 1, close - at - 1);
+        if (std::find(std::begin(Levels), std::end(Levels), level) != std::end(Levels)) {
+            std::string text(line.substr(0, at));
+            text += line.substr(close + 2);
+            return {std::string(level), std::move(text)};
+        }
+    }
+    return {std::string(), std::string(line)};
 }

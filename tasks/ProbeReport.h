@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The two values cut out of the encoder's reply to a probe. Both are kept
 // verbatim: the size keeps its leading blank (" 640x480").
@@ -15,7 +16,8 @@ struct ProbeValues
 // The length is the text between "Duration: " and the next comma on the
 // first line that begins with "Duration: "; the size is the third
 // comma-separated field after "Video:" on the first line that begins with
-// "Stream #" and holds "Video:". Blanks before either word are allowed.
+// "Stream #" and holds "Video:". Blanks before either word are allowed, and
+// so is a level mark (see SplitEncoderLevel).
 // Missing markers are not errors: the value is then empty.
 ProbeValues ParseProbeReport(const std::string& report, const std::string& inputPath);
 
@@ -33,3 +35,16 @@ struct InputHeader
 };
 InputHeader FindInputHeader(const std::string& report, std::size_t from, int index,
                             const std::string& inputPath);
+
+// A line of encoder output, as written when the encoder marks each line with
+// its level ("-loglevel level+info"): "[error] text", or after the name of
+// the part that wrote it, "[aac @ 0x55d1] [info] text".
+struct TEncoderLine
+{
+    // "panic", "fatal", "error", "warning", "info" ...; empty when the line
+    // carries no mark.
+    std::string Level;
+    // The line without its mark; the part's name stays.
+    std::string Text;
+};
+TEncoderLine SplitEncoderLevel(std::string_view line);

@@ -117,9 +117,10 @@ TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
 
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
     ASSERT_EQ(runs.size(), 2);
-    ASSERT_EQ(runs[1].Arguments.size(), 6);
-    EXPECT_EQ(runs[1].Arguments.mid(0, 5),
-              QStringList({"-y", "-i", app.Path() + "b.mov", "-c:v", "mpeg4"}));
+    ASSERT_EQ(runs[1].Arguments.size(), 8);
+    EXPECT_EQ(runs[1].Arguments.mid(0, 7),
+              QStringList(
+                  {"-y", "-i", app.Path() + "b.mov", "-loglevel", "level+info", "-c:v", "mpeg4"}));
     EXPECT_EQ(OutputFiles(), QStringList({"a.avi", "b.avi"})) << "nothing hidden is left";
     QFile output(app.Path() + "out/b.avi");
     ASSERT_TRUE(output.open(QIODevice::ReadOnly));

@@ -55,8 +55,8 @@ TEST(CommandLine, RendersTheCommandLineTexts)
 {
     EXPECT_EQ(ProbeCommandLine("/v/a b.avi"), R"( -i "/v/a b.avi")");
     EXPECT_EQ(ConversionCommandLine("/v/a.avi", " -b:v 800k -ss 00:00:01 -t 5", "/o/a.mp4"),
-              R"( -y -i "/v/a.avi" -b:v 800k -ss 00:00:01 -t 5 "/o/a.mp4")");
-    EXPECT_EQ(ConversionCommandLine("i", "", "o"), R"( -y -i "i" "o")");
+              R"( -y -i "/v/a.avi" -loglevel level+info -b:v 800k -ss 00:00:01 -t 5 "/o/a.mp4")");
+    EXPECT_EQ(ConversionCommandLine("i", "", "o"), R"( -y -i "i" -loglevel level+info "o")");
 }
 
 TEST(CommandLine, PathsAreAlwaysOneArgument)
@@ -77,8 +77,9 @@ TEST(CommandLine, PathsAreAlwaysOneArgument)
     };
     for (const std::string& path : paths) {
         EXPECT_EQ(ProbeArguments(path), (Args{"-i", path})) << path;
-        EXPECT_EQ(ConversionArguments(path, " -b:v 800k", path + ".out"),
-                  (Args{"-y", "-i", path, "-b:v", "800k", path + ".out"}))
+        EXPECT_EQ(
+            ConversionArguments(path, " -b:v 800k", path + ".out"),
+            (Args{"-y", "-i", path, "-loglevel", "level+info", "-b:v", "800k", path + ".out"}))
             << path;
     }
 }
@@ -87,13 +88,13 @@ TEST(CommandLine, ArgumentStringIsSplitBetweenThePaths)
 {
     EXPECT_EQ(ConversionArguments("in.avi", R"( -vf "scale=320:240, setsar=1" -ss 00:00:01.5 -t 3)",
                                   "out.avi"),
-              (Args{"-y", "-i", "in.avi", "-vf", "scale=320:240, setsar=1", "-ss", "00:00:01.5",
-                    "-t", "3", "out.avi"}));
+              (Args{"-y", "-i", "in.avi", "-loglevel", "level+info", "-vf",
+                    "scale=320:240, setsar=1", "-ss", "00:00:01.5", "-t", "3", "out.avi"}));
     // An unbalanced quote in a profile value cannot swallow the output path.
     EXPECT_EQ(ConversionArguments("in.avi", R"( -title "oops)", "out.avi"),
-              (Args{"-y", "-i", "in.avi", "-title", "oops", "out.avi"}));
+              (Args{"-y", "-i", "in.avi", "-loglevel", "level+info", "-title", "oops", "out.avi"}));
     EXPECT_EQ(ConversionArguments("in.avi", "", "out.avi"),
-              (Args{"-y", "-i", "in.avi", "out.avi"}));
+              (Args{"-y", "-i", "in.avi", "-loglevel", "level+info", "out.avi"}));
 }
 
 TEST(CommandLine, TextAndVectorAgreeForOrdinaryPaths)

@@ -67,6 +67,7 @@ TEST(EncoderOutput, AFailedConversionNamesItsCause)
         QString input;
         std::string arguments;
         const char* cause;
+        QString output = OutputDir() + "failed.mpg";
     };
     const QString garbage = OutputDir() + "garbage.avi";
     QFile file(garbage);
@@ -78,11 +79,18 @@ TEST(EncoderOutput, AFailedConversionNamesItsCause)
         {"unreadable input", garbage, "", "Invalid data found when processing input"},
         {"a rate the encoder refuses", TestClip(".avi"), " -c:v mpeg1video -r 15",
          "Error while opening encoder"},
+        // Not the statistics after the error, nor "Error initializing ... -- ".
+        {"a full disk", TestClip(".avi"), " -vn -c:a aac -f adts", "No space left on device",
+         "/dev/full"},
+        {"a full disk, at the header", TestClip(".avi"), " -vn -c:a aac -f mp4",
+         "No space left on device", "/dev/full"},
     };
     for (const Case& c : cases) {
-        const EncoderRun run = ConvertWithEncoder(c.input, c.arguments, OutputDir() + "failed.mpg");
-        EXPECT_NE(run.exitCode, 0) << c.name;
-        const std::string reason = LastEncoderMessage(run.output.toStdString());
+        const EncoderRun run = ConvertWithEncoder(c.input, c.arguments, c.output);
+        const std::string output = run.output.toStdString();
+        EXPECT_TRUE(run.exitCode != 0 || !OutputWriteError(output, c.output.toStdString()).empty())
+            << c.name;
+        const std::string reason = LastEncoderMessage(output);
         EXPECT_NE(reason.find(c.cause), std::string::npos) << c.name << ": " << reason;
     }
 }
