@@ -100,6 +100,12 @@ void TBatchRunner::tbtnStartClick()
 
 void TBatchRunner::tbtnStopClick()
 {
+    // The encoders are done and the countdown to the power-off runs: Stop
+    // means what its Cancel means.
+    if (FCountdown && FCountdown->isVisible()) {
+        FCountdown->reject();
+        return;
+    }
     if (FRunState != Running)
         return;
     FRunState = StopRequested;

@@ -147,11 +147,17 @@ TEST_F(BatchRun, TheCountdownBeforeTurningOffCanBeCancelledOrCutShort)
     EXPECT_EQ(ended.count(), 0);
     ExpectUnlocked();
 
+    countdown();
+    QTest::mouseClick(form->Toolbar.tbtnStop, Qt::LeftButton); // what Cancel does
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_EQ(platform.powerOffs, 0);
+
     countdown()->btnTurnOffNow->click();
     EXPECT_EQ(platform.powerOffs, 1);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(runner->IsBatchActive());
-    EXPECT_EQ(platform.messages.size(), 1) << "no message on the way out";
+    EXPECT_EQ(platform.messages.size(), 2) << "no message on the way out";
 }
 
 TEST_F(BatchRun, TheDesktopHearsOfTheEndOnlyWhileTheWindowIsInactive)
