@@ -65,9 +65,15 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
 
 TProfileDetail::~TProfileDetail() = default;
 
+bool TProfileDetail::ShowsTask() const
+{
+    // An emptied "New Filename" is no rename, not a sign that no task is shown.
+    return OutputShowsTask ? OutputShowsTask() : !vleOutput->Values(NewFilenameLabel).isEmpty();
+}
+
 void TProfileDetail::vleOutputMouseDown()
 {
-    if (!vleOutput->Values(NewFilenameLabel).isEmpty())
+    if (ShowsTask())
         return; // the stack has repainted every grid
     ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
     vleOutput->LeaveEditMode();

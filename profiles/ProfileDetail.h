@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Platform;
 class QComboBox;
 class QGroupBox;
@@ -69,6 +71,9 @@ public:
     // A press on the output grid while it shows no task: the tip says to
     // pick one, and no editor opens. Otherwise every grid is repainted.
     void vleOutputMouseDown();
+    // Whether the output grid shows a task; the task list answers it. Until
+    // it does, a grid whose "New Filename" is not empty shows one.
+    std::function<bool()> OutputShowsTask;
     // Any change of the video grid: "Custom Size" picked or typed as the
     // current row's "Video Size" asks for the custom size dialog.
     void vleVideoStringsChange();
@@ -96,6 +101,7 @@ signals:
 
 private:
     ValueListEditor* GridOfGroup(int group) const;
+    bool ShowsTask() const;
 
     QComboBox* FCmbProfile;
     const TDataPlaces FPlaces;

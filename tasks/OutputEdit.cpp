@@ -9,6 +9,12 @@ TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFi
     TOutputEdit edit;
     edit.NewName = StripExtension(newFilename);
     edit.NewExt = ExtractFileExt(newFilename);
+    // An emptied name (or one of blanks, or only an extension) means no
+    // rename: the output takes the input's own name, never a hidden ".mp4".
+    if (edit.NewName.find_first_not_of(" \t") == std::string::npos) {
+        edit.NewName = StripExtension(ExtractFileName(task.InputFile));
+        edit.NewExt = task.NewExt;
+    }
 
     double start = ParseTimeText(startTime);
     double end = ParseTimeText(endTime);

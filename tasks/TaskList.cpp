@@ -104,6 +104,9 @@ void TTaskList::ConnectControls()
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TTaskList::ltvTaskSelectionChange);
     connect(FDetail.vleOutput, &ValueListEditor::Validate, this, &TTaskList::vleOutputValidate);
+    FDetail.OutputShowsTask = [this] {
+        return ShownTaskRow() >= 0;
+    };
     connect(list, &QAbstractItemView::doubleClicked, this, &TTaskList::ltvTaskDblClick);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {

@@ -1,6 +1,7 @@
 #include "TaskListFixture.h"
 
 #include "fixtures/GridInput.h"
+#include "widgets/BalloonTip.h"
 
 #include <QTest>
 
@@ -69,6 +70,21 @@ TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
     ClickRow(0);
     ClickRow(1);
     EXPECT_EQ(Output("New Filename"), "clip.mkv") << "shown with the profile's extension";
+
+    // Emptied, it is no rename, and the grid still shows the task.
+    auto* editor = qobject_cast<QLineEdit*>(OpenCellEditor(Grid(), "New Filename"));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    View().setFocus();
+    EXPECT_EQ(Task(1).NewName, "second");
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                      Grid().visualRect(Grid().model()->index(1, 1)).center());
+    EXPECT_FALSE(Form().ProfileDetail->BalloonTip->isVisible());
+    EXPECT_TRUE(Grid().EditorMode());
+    ClickRow(0);
+    ClickRow(1);
+    EXPECT_EQ(Output("New Filename"), "second.mkv");
 }
 
 // The toolbar takes no focus: an edit still open when a button moves the
