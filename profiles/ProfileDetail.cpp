@@ -59,6 +59,9 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
     // cmbProfileChange itself.
     connect(FCmbProfile, &QComboBox::activated, this, &TProfileDetail::cmbProfileChange);
     connect(vleOutput, &ValueListEditor::MouseDown, this, &TProfileDetail::vleOutputMouseDown);
+    vleOutput->OnEditRequest = [this](bool typed) {
+        return vleOutputEditRequest(typed);
+    };
     connect(vleVideo, &ValueListEditor::StringsChanged, this,
             &TProfileDetail::vleVideoStringsChange);
 }
@@ -77,6 +80,15 @@ void TProfileDetail::vleOutputMouseDown()
         return; // the stack has repainted every grid
     ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
     vleOutput->LeaveEditMode();
+}
+
+bool TProfileDetail::vleOutputEditRequest(bool typed)
+{
+    if (ShowsTask())
+        return true;
+    if (typed)
+        ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+    return false;
 }
 
 void TProfileDetail::ShowBalloonTip(QWidget* target, int icon, const QString& title,

@@ -102,6 +102,8 @@ signals:
 private:
     ValueListEditor* GridOfGroup(int group) const;
     bool ShowsTask() const;
+    // Typing with no task shown is refused as a press is: with the tip.
+    bool vleOutputEditRequest(bool typed);
 
     QComboBox* FCmbProfile;
     const TDataPlaces FPlaces;

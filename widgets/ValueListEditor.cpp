@@ -282,6 +282,13 @@ bool ValueListEditor::edit(const QModelIndex& index, EditTrigger trigger, QEvent
 {
     if (FSuppressEdit)
         return false;
+    // The user's triggers only: an editor opened by code is not asked about.
+    const bool byUser = trigger != QAbstractItemView::NoEditTriggers &&
+                        trigger != QAbstractItemView::AllEditTriggers;
+    const bool typed =
+        trigger == QAbstractItemView::AnyKeyPressed || trigger == QAbstractItemView::EditKeyPressed;
+    if (byUser && OnEditRequest && !OnEditRequest(typed))
+        return false;
     // A key typed on a read-only pick list must not open it as if to type.
     if (trigger == QAbstractItemView::AnyKeyPressed && index.isValid()) {
         const TItemProp props = ItemProps(index.row());

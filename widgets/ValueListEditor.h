@@ -95,6 +95,10 @@ public:
     void SettleEdit();
 
     TDrawCellHook OnDrawCell;
+    // Asked before an in-place editor opens; false keeps it closed. `typed`
+    // is true when a key asks for it (a character, or the edit key), false
+    // for a move of the current cell or the mouse.
+    std::function<bool(bool typed)> OnEditRequest;
 
 signals:
     // Any change of rows or values: typed, picked or set by code.

@@ -238,6 +238,12 @@ TEST_F(DetailPanel, APressOnTheOutputGridWithoutATaskShowsTheTipAndNoEditor)
     EXPECT_EQ(tip->Text(), "Please select a file in Task List.");
     EXPECT_EQ(tip->accessibleName(), "Tip: Please select a file in Task List.");
     EXPECT_TRUE(tip->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    // Typing is refused as the press is: the tip again, and nothing typed stays.
+    tip->hide();
+    QTest::keyClicks(grid, "ab");
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_EQ(grid->RowValue(1), "");
 
     // The next press anywhere hides it; with a task shown, a press edits.
     detail->SetDetailValue(0, "New Filename", "clip.mp4");
