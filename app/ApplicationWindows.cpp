@@ -94,6 +94,7 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
 
 void ApplicationWindows::EndSession()
 {
+    SettingForm->SessionEnding();
     Runner->StopForExit();
     MainForm->close();
 }

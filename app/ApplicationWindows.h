@@ -33,7 +33,8 @@ public:
     // The session ends, or the program was asked to end: it closes as the
     // main window's close does (the preferences are saved, an add stops),
     // but a running batch does not outlive it: its encoders are killed and
-    // their unfinished outputs removed, without a message.
+    // their unfinished outputs removed, without a message, and a save that
+    // fails is told on standard error: nothing waits for a click.
     void EndSession();
 
     // Declared in creation order. The dialogs are the main window's Qt

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <cstdio>
 #include <utility>
 
 TPreferences::TPreferences(const PreferenceControls& controls, Platform& platform,
@@ -29,7 +30,11 @@ void TPreferences::Release(std::unique_ptr<TNewInifile> store) const
     try {
         TNewInifile::SaveAndFree(std::move(store));
     } catch (const EIniWriteError& error) {
-        if (error.HadWrites)
+        if (!error.HadWrites)
+            return;
+        if (FSessionEnding)
+            std::fprintf(stderr, "quenby: %s\n", error.what());
+        else
             FPlatform.ShowError(QString::fromStdString(error.what()));
     }
 }

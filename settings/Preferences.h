@@ -55,6 +55,8 @@ public:
     // "Default" section, read from the installation's own file when the
     // settings live apart from it. Nothing is written until OK or exit.
     void LoadDefaultPreferences();
+    // From now on a failed save goes to standard error, not into a box.
+    void SessionEnding() { FSessionEnding = true; }
 
 private:
     std::unique_ptr<TNewInifile> Open() const;
@@ -69,4 +71,5 @@ private:
     Platform& FPlatform;
     TProfileDetail& FDetail;
     const TDataPlaces FPlaces;
+    bool FSessionEnding = false;
 };

@@ -140,6 +140,11 @@ void TSettingForm::SaveAllPreferences()
     FPreferences->SaveAllPreferences();
 }
 
+void TSettingForm::SessionEnding()
+{
+    FPreferences->SessionEnding();
+}
+
 void TSettingForm::CreateGeneralPage()
 {
     const QString outputDirLabel = QString::fromUtf8(OutputDirLabel);

@@ -54,6 +54,10 @@ public:
     void LoadStartupPreferences();
     // The main window's close: every preference is written.
     void SaveAllPreferences();
+    // The session ends: from now on a save that fails is written to
+    // standard error instead of shown, as nobody is left to click a message
+    // box away and the session waits for the program to end.
+    void SessionEnding();
 
     // The two ways in: the toolbar opens the general options, the main
     // window's "&Setting" button opens the profile on the main window's pick.

@@ -172,6 +172,27 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
     }
 }
 
+// An unknown option is told about and the window opens. Ended with the
+// session, it ends at once even when its preferences cannot be saved: the
+// reason goes to standard error, not into a box that nobody can click.
+TEST_F(Headless, TheWindowNotesUnknownOptionsAndASessionEndNeverWaitsForAClick)
+{
+    ASSERT_TRUE(QFile::setPermissions(app.Path() + "Preferences.ini", QFileDevice::ReadOwner));
+    QProcessEnvironment environment = quenby.processEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    quenby.setProcessEnvironment(environment);
+    quenby.setArguments({"--bogus"});
+    quenby.setReadChannel(QProcess::StandardError);
+    quenby.start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return quenby.canReadLine(); }, Wait));
+    EXPECT_FALSE(quenby.waitForFinished(1000)) << "the window stays open";
+    ::kill(static_cast<pid_t>(quenby.processId()), SIGTERM);
+    ASSERT_TRUE(quenby.waitForFinished(5000));
+    const QString said = QString::fromUtf8(quenby.readAllStandardError());
+    EXPECT_TRUE(said.startsWith("quenby: '--bogus' is neither an option")) << said.toStdString();
+    EXPECT_TRUE(said.contains("Preferences.ini\". Permission denied")) << said.toStdString();
+}
+
 class HeadlessSignal : public Headless, public ::testing::WithParamInterface<int>
 {
 };
