@@ -3,6 +3,7 @@
 // What the batch benchmarks share: the clips they convert, the shell script
 // that runs the same encoder commands back to back, and their arithmetic.
 
+#include "base/ShellText.h"
 #include "bench/BenchClock.h"
 #include "convert/CommandLine.h"
 #include "fixtures/Clips.h"
@@ -66,9 +67,6 @@ inline bool WriteEncoderScript(const QString& scriptPath, const QString& encoder
                                const QStringList& inputs, const std::string& arguments,
                                const QString& outDir, const QString& outputExt)
 {
-    const auto quoted = [](QString text) {
-        return "'" + text.replace("'", "'\\''") + "'";
-    };
     QFile script(scriptPath);
     if (!script.open(QIODevice::WriteOnly))
         return false;
@@ -76,11 +74,10 @@ inline bool WriteEncoderScript(const QString& scriptPath, const QString& encoder
     for (const QString& input : inputs) {
         const std::string output =
             (outDir + QFileInfo(input).completeBaseName() + outputExt).toStdString();
-        QString line = quoted(encoder);
-        for (const std::string& argument :
-             ConversionArguments(input.toStdString(), arguments, output))
-            line += " " + quoted(QString::fromStdString(argument));
-        script.write((line + " </dev/null >/dev/null 2>&1\n").toUtf8());
+        std::vector<std::string> command =
+            ConversionArguments(input.toStdString(), arguments, output);
+        command.insert(command.begin(), encoder.toStdString());
+        script.write((ShellCommandLine(command) + " </dev/null >/dev/null 2>&1\n").c_str());
     }
     return true;
 }

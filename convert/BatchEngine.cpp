@@ -1,5 +1,6 @@
 #include "convert/BatchEngine.h"
 
+#include "base/ShellText.h"
 #include "convert/BatchRules.h"
 #include "convert/CommandLine.h"
 #include "convert/EncoderChannel.h"
@@ -7,6 +8,7 @@
 #include "tasks/TimeText.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -195,8 +197,13 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
 
     emit TaskStarted(task, Text(slot.Output));
     const std::string arguments = FOptions.Arguments + TrimSwitches(data);
-    if (slot.Channel.Start(FOptions.EncoderPath, EncoderChannel::ArgumentList(ConversionArguments(
-                                                     data.InputFile, arguments, slot.Work))))
+    std::vector<std::string> command = ConversionArguments(data.InputFile, arguments, slot.Work);
+    const QStringList argumentList = EncoderChannel::ArgumentList(command);
+    command.insert(command.begin(), FOptions.EncoderPath.toStdString());
+    FLogs[static_cast<std::size_t>(task)].Start(
+        ShellCommandLine(command),
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
+    if (slot.Channel.Start(FOptions.EncoderPath, argumentList))
         return;
     Finish(slot, false);
     slot.Task = -1;

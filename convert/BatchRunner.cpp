@@ -236,7 +236,7 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    FTaskList.SetTaskLog(task, QString::fromUtf8(ReadableEncoderLog(FEngine.TaskLog(task).Text())));
+    FTaskList.SetTaskLog(task, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         WriteStatus(task, StatusComplete);

@@ -3,6 +3,7 @@
 #include "tasks/ProbeReport.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -14,6 +15,12 @@ constexpr std::size_t LineSearch = 4096;
 
 TEncoderLog::TEncoderLog(std::size_t limit) : FHeadLimit(limit / 2), FTailLimit(limit - limit / 2)
 {
+}
+
+void TEncoderLog::Start(std::string commandLine, std::string startTime)
+{
+    FCommandLine = std::move(commandLine);
+    FStartTime = std::move(startTime);
 }
 
 void TEncoderLog::Append(std::string_view text)
@@ -33,6 +40,8 @@ void TEncoderLog::Append(std::string_view text)
 
 void TEncoderLog::Clear()
 {
+    FCommandLine.clear();
+    FStartTime.clear();
     FHead.clear();
     FTail.clear();
     FWritten = 0;
@@ -72,6 +81,18 @@ std::string TEncoderLog::Text() const
     text += "[... " + std::to_string(cut) + " bytes left out ...]\n";
     text.append(FTail, start);
     return text;
+}
+
+std::string TEncoderLog::Shown() const
+{
+    std::string shown;
+    if (!FCommandLine.empty())
+        shown += FCommandLine + "\n";
+    if (!FStartTime.empty())
+        shown += "Started: " + FStartTime + "\n";
+    if (!shown.empty())
+        shown += "\n";
+    return shown + ReadableEncoderLog(Text());
 }
 
 std::string ReadableEncoderLog(const std::string& text)

@@ -15,6 +15,9 @@ public:
 
     explicit TEncoderLog(std::size_t limit = DefaultLimit);
 
+    // The run begins: `commandLine` is how it was started, written as a
+    // shell would need it, and `startTime` the clock's time then.
+    void Start(std::string commandLine, std::string startTime);
     void Append(std::string_view text);
     void Clear();
 
@@ -27,6 +30,9 @@ public:
     std::string Text() const;
     // The last `count` bytes written (fewer when fewer were kept).
     std::string End(std::size_t count) const;
+    // What the user is shown: the command line and the start time, then the
+    // log as kept, made readable (ReadableEncoderLog).
+    std::string Shown() const;
 
 private:
     std::size_t FHeadLimit;
@@ -36,6 +42,8 @@ private:
     // run copies each byte about once.
     std::string FTail;
     std::size_t FWritten = 0;
+    std::string FCommandLine;
+    std::string FStartTime;
 };
 
 // The log as the user reads it: the "[info] " mark that the encoder puts on

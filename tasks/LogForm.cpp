@@ -43,6 +43,10 @@ TLogForm::TLogForm(const QString& inputFile, const QString& log, Platform& platf
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(TitlePrefix + QFileInfo(inputFile).fileName());
     resize(CreatedSize);
+    // Over the window it belongs to, where the user looks, rather than
+    // wherever the desktop puts a new window.
+    if (parent)
+        move(parent->window()->frameGeometry().center() - rect().center());
 
     memLog = new QPlainTextEdit(this);
     memLog->setObjectName(QStringLiteral("memLog"));

@@ -1,3 +1,4 @@
+#include "base/ShellText.h"
 #include "convert/PowerOffCountdown.h"
 #include "fixtures/BatchRun.h"
 #include "tasks/LogForm.h"
@@ -38,6 +39,11 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
     ASSERT_EQ(list.TaskCount(), 2);
     for (const auto& [row, name] : {std::pair{0, "b.avi"}, std::pair{1, "a.avi"}}) {
         const QString log = list.TaskLog(row);
+        // First the command as a shell takes it, and when it started.
+        EXPECT_TRUE(log.startsWith(
+            QString::fromStdString(ShellQuoted(app.EncoderPath().toStdString())) + " -y -i "))
+            << log.toStdString();
+        EXPECT_TRUE(log.contains("\nStarted: 20")) << row;
         EXPECT_TRUE(log.contains("in/" + QString(name) + "'")) << row;
         EXPECT_TRUE(log.contains("time=3.00")) << row;
     }
