@@ -1,5 +1,7 @@
 #include "convert/PowerOffCountdown.h"
 
+#include "widgets/StandInDialog.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +21,8 @@ TPowerOffCountdown::TPowerOffCountdown(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("PowerOffCountdown"));
     setWindowTitle(Title);
     setModal(false);
+    // Minimised, it would count down out of sight.
+    ShowOnlyCloseButton(this);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));

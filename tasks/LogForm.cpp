@@ -1,6 +1,7 @@
 #include "tasks/LogForm.h"
 
 #include "platform/Platform.h"
+#include "widgets/StandInDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,6 +43,7 @@ TLogForm::TLogForm(const QString& inputFile, const QString& log, Platform& platf
     setObjectName(QStringLiteral("LogForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(TitlePrefix + QFileInfo(inputFile).fileName());
+    ShowOnlyCloseButton(this);
     resize(CreatedSize);
     // Over the window it belongs to, where the user looks, rather than
     // wherever the desktop puts a new window.

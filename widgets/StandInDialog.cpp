@@ -2,8 +2,15 @@
 
 #include <QShowEvent>
 
+void ShowOnlyCloseButton(QWidget* window)
+{
+    window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 TStandInDialog::TStandInDialog(QWidget* window, QWidget* parent) : QDialog(parent), FWindow(window)
 {
+    ShowOnlyCloseButton(this);
 }
 
 void TStandInDialog::ShowCentred()

@@ -3,6 +3,10 @@
 #include <QDialog>
 #include <QPointer>
 
+// A title bar that shows the title and the close button only: a dialog of
+// a fixed purpose is neither minimised nor maximised on its own.
+void ShowOnlyCloseButton(QWidget* window);
+
 // A dialog that stands in for a modal one without running a modal loop:
 // showing it returns at once, and the window it belongs to takes no input
 // until it is hidden again, however that happens (a button, Escape, the close
