@@ -121,10 +121,17 @@ void TDSTrackBar::GraphNotify(TGraphNotification notification)
     }
 }
 
-void TDSTrackBar::GraphEvent(TGraphEvent)
+void TDSTrackBar::GraphEvent(TGraphEvent event)
 {
     // The end of the stream changes nothing: the graph runs on, and so do
-    // the ticks, with the position standing still.
+    // the ticks, with the position standing still. A file that cannot be
+    // played has no place to show: the bar and its watchers go back to 0.
+    if (event != TGraphEvent::Failed)
+        return;
+    FTimer.stop();
+    setRange(0, 0);
+    setValue(0);
+    emit OnTimer(this, 0, 0);
 }
 
 void TDSTrackBar::mousePressEvent(QMouseEvent* event)

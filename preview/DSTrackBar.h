@@ -40,7 +40,8 @@ public:
     void GraphEvent(TGraphEvent event) override;
 
 signals:
-    // After each update: the bar, the current and the stop position in ms.
+    // After each update: the bar, the current and the stop position in ms;
+    // also when a failed file puts the bar back to 0.
     void OnTimer(TDSTrackBar* sender, quint32 currentMs, quint32 durationMs);
 
 protected:

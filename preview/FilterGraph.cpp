@@ -240,5 +240,6 @@ void TFilterGraph::PlayerErrorOccurred(QMediaPlayer::Error error, const QString&
     const QString message =
         QString::fromStdString(PlaybackErrorText(text.toStdString(), std::uint32_t(error)));
     ClearFilters();
+    SendEvent(TGraphEvent::Failed);
     FPlatform.ShowError(message);
 }

@@ -19,7 +19,8 @@ enum class TGraphNotification
 enum class TGraphEvent
 {
     VideoFound, // the rendered file turned out to carry a picture
-    Complete    // the stream reached its end; the graph stays running
+    Complete,   // the stream reached its end; the graph stays running
+    Failed      // the file cannot be played; the graph holds nothing again
 };
 
 // A control that follows a graph. It is told of every step and given every
