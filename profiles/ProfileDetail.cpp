@@ -50,6 +50,7 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
     vleVideo = video.Grid;
     vleAudio = audio.Grid;
     vleAdvanced = advanced.Grid;
+    vleVideo->OtherValuesItem = CustomSizeValue;
     // Made once and shown again at every refused press.
     BalloonTip = new TBalloonTip(this);
 

@@ -10,12 +10,54 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStylePainter>
 #include <QToolTip>
 
 namespace {
 
 // Marks a drop-down whose row forbids typing; its key presses may pick, not type.
 const char* const NoTypingProperty = "quenbyNoTyping";
+
+// A pick list's drop-down. A value that is none of its items (a custom size,
+// say) is its placeholder text, drawn as an ordinary value; an open list then
+// highlights the item such values come from.
+class TPickListCombo : public QComboBox
+{
+public:
+    TPickListCombo(QWidget* parent, const QString& otherValuesItem)
+        : QComboBox(parent), FOtherValuesItem(otherValuesItem)
+    {
+    }
+
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        const QString value = isEditable() ? currentText() : placeholderText();
+        const int other = FOtherValuesItem.isEmpty() ? -1 : findText(FOtherValuesItem);
+        if (other >= 0 && !value.isEmpty() && findText(value) < 0 &&
+            (isEditable() || currentIndex() < 0))
+            view()->setCurrentIndex(model()->index(other, modelColumn(), rootModelIndex()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (isEditable() || currentIndex() >= 0) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        // In the text colour: the toolkit draws a placeholder as a faint hint.
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText = placeholderText();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+
+private:
+    const QString FOtherValuesItem;
+};
 
 bool IsTypedText(const QKeyEvent* key)
 {
@@ -51,7 +93,7 @@ QWidget* TValueListDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     const ValueListEditor::TItemProp props = FGrid->ItemProps(index.row());
     auto* self = const_cast<TValueListDelegate*>(this);
     if (props.EditStyle == ValueListEditor::esPickList) {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new TPickListCombo(parent, FGrid->OtherValuesItem);
         combo->addItems(props.PickList);
         combo->setEditable(!props.ReadOnly);
         combo->setFrame(false);

@@ -95,6 +95,9 @@ public:
     void SettleEdit();
 
     TDrawCellHook OnDrawCell;
+    // The pick-list item that stands for every value that is none of the
+    // items ("Custom Size"): an open drop-down highlights it for such a value.
+    QString OtherValuesItem;
     // Asked before an in-place editor opens; false keeps it closed. `typed`
     // is true when a key asks for it (a character, or the edit key), false
     // for a move of the current cell or the mouse.

@@ -1,5 +1,6 @@
 #include "widgets/ValueListEditor.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHelpEvent>
@@ -132,10 +133,13 @@ TEST_F(GridWindow, PickListShowsAValueThatIsNoneOfItsItems)
 {
     grid->InsertRow("Video Size", "640x480");
     grid->SetItemProps(0, {true, ValueListEditor::esPickList, {"Original Size", "Custom Size"}});
+    grid->OtherValuesItem = "Custom Size";
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, ValueCell(0));
     auto* combo = qobject_cast<QComboBox*>(Editor());
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->placeholderText(), "640x480");
+    combo->showPopup(); // the list opens on the item such values come from
+    EXPECT_EQ(combo->view()->currentIndex().row(), 1);
     grid->LeaveEditMode();
     EXPECT_EQ(grid->Values("Video Size"), "640x480"); // closing the editor keeps it
 }
