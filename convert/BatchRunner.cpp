@@ -267,8 +267,10 @@ void TBatchRunner::WriteStatus(int row, const QString& status, const QString& to
 
 void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
 {
-    // Nothing is left to pause while the batch ends.
+    // Nothing is left to pause while the batch ends; a paused look would
+    // linger behind the message that follows.
     FControls.tbtnPause->setEnabled(false);
+    FControls.tbtnPause->setChecked(false);
     switch (end) {
     case TBatchEngine::BatchEnd::Completed:
         EndCompleted();
