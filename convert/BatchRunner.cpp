@@ -166,7 +166,8 @@ void TBatchRunner::SetControlsLocked(bool locked)
 void TBatchRunner::RunBatch(const std::string& arguments)
 {
     FControls.labConvertingFile->clear();
-    FControls.labElapsed->clear();
+    // The clock runs from the batch's first moment.
+    FControls.labElapsed->setText(Text(FormatTimeText(0)));
     FControls.labRemaining->clear();
     FControls.pgbCurrent->setValue(0);
     FControls.pgbTotal->setValue(0);
@@ -299,6 +300,8 @@ void TBatchRunner::EndStopped()
 void TBatchRunner::EndCompleted()
 {
     FControls.timerTime->stop();
+    // Nothing remains; a batch shorter than a tick would show no time at all.
+    FControls.labRemaining->setText(Text(FormatTimeText(0)));
     // A batch that ends while the user is elsewhere says so on the desktop.
     if (!FControls.Window->isActiveWindow())
         FPlatform.Notify(CompleteTitle, CompletionText());
