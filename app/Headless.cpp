@@ -110,6 +110,11 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
     headless.Start(std::move(inputs.Tasks), batch);
+    if (const int left = headless.LeftFilesRemoved(); left > 0)
+        Say("removed " + std::to_string(left) +
+            (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +
+            job.OutputDir + (left == 1 ? "' by a run" : "' by runs") +
+            " that ended without cleaning up");
     QCoreApplication::exec();
     const int status = headless.ExitStatus();
     return status == ExitCompleted && inputs.NotTaken ? ExitFailed : status;

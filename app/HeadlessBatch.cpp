@@ -8,7 +8,9 @@ THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bo
                                int width, QObject* parent)
     : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
 {
-    connect(&FEngine, &TBatchEngine::TaskStarted, this, &THeadlessBatch::OnTaskStarted);
+    connect(&FEngine, &TBatchEngine::TaskStarted, this, [this](int task) {
+        FWrite(FBoard->Started(task, ExtractFileName(FEngine.Task(task).InputFile)));
+    });
     connect(&FEngine, &TBatchEngine::TaskProgress, this,
             [this](int task, int percent) { FWrite(FBoard->Progress(task, percent)); });
     connect(&FEngine, &TBatchEngine::TaskFinished, this, &THeadlessBatch::OnTaskFinished);
@@ -20,7 +22,6 @@ THeadlessBatch::~THeadlessBatch() = default;
 void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options)
 {
     FBoard = std::make_unique<TProgressBoard>(static_cast<int>(tasks.size()), FTerminal, FWidth);
-    FOutputs.assign(tasks.size(), std::string());
     FClock.start();
     FEngine.Start(std::move(tasks), options);
 }
@@ -42,18 +43,11 @@ int THeadlessBatch::ExitStatus() const
     return FEngine.FailedCount() > 0 ? ExitFailed : ExitCompleted;
 }
 
-void THeadlessBatch::OnTaskStarted(int task, const QString& outputPath)
-{
-    FOutputs[static_cast<std::size_t>(task)] = outputPath.toStdString();
-    FWrite(FBoard->Started(task, ExtractFileName(FEngine.Task(task).InputFile)));
-}
-
 void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete,
-                                FOutputs[static_cast<std::size_t>(task)]));
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, FEngine.TaskOutput(task)));
         break;
     case TBatchEngine::TaskEnd::Failed:
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));

@@ -26,10 +26,13 @@ public:
     ~THeadlessBatch() override;
 
     void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
+    // How many hidden files that killed runs had left in the output folder
+    // the start removed.
+    int LeftFilesRemoved() const { return FEngine.LeftFilesRemoved(); }
     // A termination signal arrived: a running batch stops as Stop stops it.
     void Interrupt();
     // 0 when every task was converted, 1 when any failed, 130 after an
-    // interruption.
+    // interruption, whatever the signal.
     int ExitStatus() const;
 
 signals:
@@ -37,7 +40,6 @@ signals:
     void Ended();
 
 private:
-    void OnTaskStarted(int task, const QString& outputPath);
     void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
     void OnBatchEnded(TBatchEngine::BatchEnd end);
 
@@ -46,7 +48,6 @@ private:
     const int FWidth;
     TBatchEngine FEngine;
     std::unique_ptr<TProgressBoard> FBoard;
-    std::vector<std::string> FOutputs;
     QElapsedTimer FClock;
     bool FInterrupted = false;
 };

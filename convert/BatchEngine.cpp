@@ -4,16 +4,16 @@
 #include "convert/BatchRules.h"
 #include "convert/CommandLine.h"
 #include "convert/EncoderChannel.h"
+#include "convert/OutputPlacement.h"
 #include "tasks/ProbeReport.h"
 #include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
+#include <cstdio>
 #include <system_error>
 
 namespace {
@@ -45,6 +45,9 @@ struct TBatchEngine::TSlot
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
+    // The rule that named the output, and which of its names it chose.
+    OutputNameRequest Request;
+    int Candidate = 0;
 };
 
 TBatchEngine::TBatchEngine(QObject* parent) : QObject(parent) {}
@@ -127,6 +130,9 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
         inputs.push_back(task.InputFile);
     FNames = std::make_unique<TRunNames>(std::move(inputs));
     FOptions = options;
+    FOutputs.assign(FTasks.size(), std::string());
+    FHost = LocalHostTag();
+    FLeftFilesRemoved = RemoveLeftWorkingFiles(FOptions.OutputDir, FHost);
     FOptions.SimultaneousTasks = std::max(1, FOptions.SimultaneousTasks);
     FPercents.assign(FTasks.size(), 0);
     FLogs.assign(FTasks.size(), TEncoderLog());
@@ -179,21 +185,22 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.ChunkIndex = 0;
     slot.LengthPending = FOptions.LengthFromReport && data.LengthSec < 0;
 
-    OutputNameRequest request;
+    OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
     request.NewName = data.NewName;
     request.OutputExt = FOptions.OutputExt;
     request.Position = task + 1;
     request.Rename = FOptions.Rename;
-    slot.Output = ChooseOutputPath(
-        request, [](const std::string& path) { return QFileInfo::exists(Text(path)); },
-        [this](const std::string& path) { return FNames->IsTaken(path); });
+    slot.Candidate =
+        ChooseOutputCandidate(request, HasDirectoryEntry,
+                              [this](const std::string& path) { return FNames->IsTaken(path); });
+    slot.Output = OutputPathCandidate(request, slot.Candidate);
+    FOutputs[static_cast<std::size_t>(task)] = slot.Output;
     FNames->Reserve(slot.Output);
-    std::error_code error;
     do
-        slot.Work = WorkingOutputPath(FOptions.OutputDir, FOptions.OutputExt,
+        slot.Work = WorkingOutputPath(FOptions.OutputDir, FOptions.OutputExt, FHost,
                                       QCoreApplication::applicationPid(), ++FSerial);
-    while (std::filesystem::exists(std::filesystem::symlink_status(slot.Work, error)));
+    while (HasDirectoryEntry(slot.Work));
 
     emit TaskStarted(task, Text(slot.Output));
     const std::string arguments = FOptions.Arguments + TrimSwitches(data);
@@ -205,7 +212,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
     if (slot.Channel.Start(FOptions.EncoderPath, argumentList))
         return;
-    Finish(slot, false);
+    Finish(slot, task, false);
     slot.Task = -1;
     FStartFailed = true;
     ++FFailed;
@@ -217,30 +224,44 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
 // Moves a succeeded conversion to its name, or removes what a failed one
 // wrote; returns why a succeeded one could not be moved. An encoder that
 // ended well without writing anything leaves the output as it was.
-QString TBatchEngine::Finish(TSlot& slot, bool succeeded)
+QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
 {
-    namespace fs = std::filesystem;
-    std::error_code error;
+    int error = 0;
     if (succeeded) {
-        if (!fs::exists(fs::symlink_status(slot.Work, error)))
+        if (!HasDirectoryEntry(slot.Work))
             return {};
-        fs::rename(slot.Work, slot.Output, error);
-        if (!error)
+        if (FOptions.Rename) {
+            // Another run into this folder may have taken the name since the
+            // task started; the output then takes the rule's next free one.
+            FNames->Release(slot.Output);
+            const TPlacement placement = PlaceOutput(
+                slot.Work, slot.Request, slot.Candidate,
+                [this](const std::string& path) { return FNames->IsTaken(path); },
+                MoveWithoutReplacing);
+            slot.Output = placement.Path;
+            FNames->Reserve(slot.Output);
+            error = placement.Error;
+        } else {
+            error = MoveReplacing(slot.Work, slot.Output);
+        }
+        if (error == 0) {
+            FOutputs[static_cast<std::size_t>(task)] = slot.Output;
+            FLogs[static_cast<std::size_t>(task)].Append("\nSaved as \"" + slot.Output + "\".\n");
             return {};
+        }
     }
-    std::error_code ignored;
-    fs::remove(slot.Work, ignored);
+    std::remove(slot.Work.c_str());
     FNames->Release(slot.Output);
-    if (!error)
+    if (error == 0)
         return {};
     return QStringLiteral("The output cannot be written to \"%1\": %2")
-        .arg(Text(slot.Output), Text(error.message()));
+        .arg(Text(slot.Output), Text(std::system_category().message(error)));
 }
 
 void TBatchEngine::Abandon(TSlot& slot)
 {
     slot.Channel.Terminate();
-    Finish(slot, false);
+    Finish(slot, slot.Task, false);
     slot.Task = -1;
 }
 
@@ -314,10 +335,10 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     const std::string tail = TaskLog(task).End(TailLimit);
     if (exitCode != 0 || crashed || !OutputWriteError(tail, slot.Work).empty()) {
         reason = Text(LastEncoderMessage(tail));
-        Finish(slot, false);
+        Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
-    } else if (reason = Finish(slot, true); !reason.isEmpty()) {
+    } else if (reason = Finish(slot, task, true); !reason.isEmpty()) {
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
     } else {

@@ -43,10 +43,13 @@ struct TBatchOptions
 // asks nothing, so a window and a command line can both sit on top of it.
 //
 // An output appears under its name only when its conversion succeeded: the
-// encoder writes to a hidden name beside it, which is renamed over the
-// output on success and removed on failure, on Stop and when the engine is
+// encoder writes to a hidden name beside it, which is renamed to the output
+// on success and removed on failure, on Stop and when the engine is
 // destroyed during a run. No output replaces an input of the batch or an
-// output of the same run.
+// output of the same run. With "Not overwrite" nothing is ever replaced:
+// when another run takes the chosen name while the task runs, the output
+// takes the next name of the same rule. A run starts by removing the hidden
+// files that killed runs of this machine left in the output folder.
 //
 // Tasks are addressed by their index in the list given to Start. Every
 // signal is emitted from the event loop or from Stop, never from Start.
@@ -103,8 +106,17 @@ public:
     // The last progress of a task in percent of its span; 0 before any.
     int TaskPercent(int task) const;
     const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }
+    // Where the task's output goes: the name chosen when it started, and once
+    // it is complete, the name it really got. Empty for a task not started.
+    const std::string& TaskOutput(int task) const
+    {
+        return FOutputs[static_cast<std::size_t>(task)];
+    }
+    // How many hidden files of killed runs the last Start removed.
+    int LeftFilesRemoved() const { return FLeftFilesRemoved; }
     // What the task's encoder wrote in this run (or the last one), within
-    // the log's limit; empty for a task not started.
+    // the log's limit, and the name its output was saved as; empty for a
+    // task not started.
     const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
 
     // The encoder of a running task, for tests that check it is reaped.
@@ -116,7 +128,8 @@ public:
     void OnChunk(int task, const QByteArray& chunk);
 
 signals:
-    // The task's encoder is about to start, writing to `outputPath`.
+    // The task's encoder is about to start; its output is meant for
+    // `outputPath` (TaskOutput tells the name it really got).
     void TaskStarted(int task, const QString& outputPath);
     // The task's encoded time moved on: its percent of the task's span.
     // Not emitted for a task whose span is 0 or unknown.
@@ -140,7 +153,7 @@ private:
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
-    QString Finish(TSlot& slot, bool succeeded);
+    QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
     void EmitTotal();
     void EndRunIfIdle();
@@ -149,6 +162,10 @@ private:
     std::vector<std::unique_ptr<TSlot>> FSlots;
     std::vector<ltvItemData> FTasks;
     std::unique_ptr<TRunNames> FNames;
+    std::vector<std::string> FOutputs;
+    // This machine, as working names carry it.
+    std::string FHost;
+    int FLeftFilesRemoved = 0;
     int FSerial = 0;
     std::vector<int> FPercents;
     std::vector<TEncoderLog> FLogs;

@@ -5,9 +5,11 @@
 #include "tasks/TimeText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 long long RoundHalfEven(double value)
@@ -152,7 +154,7 @@ bool TRunNames::IsTaken(const std::string& path) const
     // Another spelling can only name an existing file; the comparison with
     // every input is paid only for names that exist.
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error)))
         return false;
     const auto same = [&path](const std::string& other) {
         return IsSameFile(path, other);
@@ -161,29 +163,114 @@ bool TRunNames::IsTaken(const std::string& path) const
            std::any_of(FOutputs.begin(), FOutputs.end(), same);
 }
 
-std::string ChooseOutputPath(const OutputNameRequest& request,
-                             const std::function<bool(const std::string&)>& fileExists,
-                             const std::function<bool(const std::string&)>& isTaken)
+std::string OutputPathCandidate(const OutputNameRequest& request, int candidate)
+{
+    std::string path = request.OutputDir + request.NewName;
+    if (candidate >= 1)
+        path += "_" + std::to_string(request.Position);
+    if (candidate >= 2)
+        path += "_" + std::to_string(candidate);
+    return path + request.OutputExt;
+}
+
+int ChooseOutputCandidate(const OutputNameRequest& request,
+                          const std::function<bool(const std::string&)>& entryExists,
+                          const std::function<bool(const std::string&)>& isTaken)
 {
     const auto unusable = [&](const std::string& path) {
-        return isTaken(path) || (request.Rename && fileExists(path));
+        return isTaken(path) || (request.Rename && entryExists(path));
     };
-    const std::string plain = request.OutputDir + request.NewName + request.OutputExt;
-    if (!unusable(plain))
-        return plain;
-    const std::string stem =
-        request.OutputDir + request.NewName + "_" + std::to_string(request.Position);
-    std::string indexed = stem + request.OutputExt;
-    for (int counter = 2; unusable(indexed); ++counter)
-        indexed = stem + "_" + std::to_string(counter) + request.OutputExt;
-    return indexed;
+    int candidate = 0;
+    while (unusable(OutputPathCandidate(request, candidate)))
+        ++candidate;
+    return candidate;
+}
+
+std::string ChooseOutputPath(const OutputNameRequest& request,
+                             const std::function<bool(const std::string&)>& entryExists,
+                             const std::function<bool(const std::string&)>& isTaken)
+{
+    return OutputPathCandidate(request, ChooseOutputCandidate(request, entryExists, isTaken));
+}
+
+TPlacement PlaceOutput(const std::string& work, const OutputNameRequest& request, int first,
+                       const std::function<bool(const std::string&)>& isTaken,
+                       const std::function<int(const std::string&, const std::string&)>& move)
+{
+    // Enough for any folder people keep; a file system that answers EEXIST
+    // for every name must not hold the run for ever.
+    constexpr int Tries = 100000;
+    TPlacement placement;
+    for (int candidate = first; candidate < first + Tries; ++candidate) {
+        placement.Path = OutputPathCandidate(request, candidate);
+        if (isTaken(placement.Path))
+            continue;
+        placement.Error = move(work, placement.Path);
+        if (placement.Error != EEXIST)
+            return placement;
+    }
+    return placement;
+}
+
+namespace {
+
+const std::string WorkingPrefix = ".quenby-";
+
+bool IsHostCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+}
+
+bool IsDigits(const std::string& text)
+{
+    return !text.empty() && text.size() <= 18 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::string HostTag(const std::string& hostName)
+{
+    std::string tag;
+    std::copy_if(hostName.begin(), hostName.end(), std::back_inserter(tag), IsHostCharacter);
+    return tag.empty() ? "host" : tag;
 }
 
 std::string WorkingOutputPath(const std::string& outputDir, const std::string& outputExt,
-                              long long owner, int serial)
+                              const std::string& host, long long owner, int serial)
 {
-    return outputDir + ".quenby-" + std::to_string(owner) + "-" + std::to_string(serial) +
-           outputExt;
+    return outputDir + WorkingPrefix + host + "-" + std::to_string(owner) + "-" +
+           std::to_string(serial) + outputExt;
+}
+
+std::optional<TWorkingName> ParseWorkingName(const std::string& fileName)
+{
+    if (fileName.rfind(WorkingPrefix, 0) != 0)
+        return std::nullopt;
+    // The host holds no ".", so the first one after the prefix starts the
+    // extension; the process and the serial follow the host's last "-"s.
+    const std::size_t dot = fileName.find('.', WorkingPrefix.size());
+    if (dot == std::string::npos)
+        return std::nullopt;
+    const std::string body = fileName.substr(WorkingPrefix.size(), dot - WorkingPrefix.size());
+    const std::size_t serialDash = body.rfind('-');
+    if (serialDash == std::string::npos || serialDash == 0)
+        return std::nullopt;
+    const std::size_t ownerDash = body.rfind('-', serialDash - 1);
+    if (ownerDash == std::string::npos || ownerDash == 0)
+        return std::nullopt;
+    TWorkingName name;
+    name.Host = body.substr(0, ownerDash);
+    const std::string owner = body.substr(ownerDash + 1, serialDash - ownerDash - 1);
+    const std::string serial = body.substr(serialDash + 1);
+    if (!std::all_of(name.Host.begin(), name.Host.end(), IsHostCharacter) || !IsDigits(owner) ||
+        !IsDigits(serial) || serial.size() > 9)
+        return std::nullopt;
+    name.Owner = std::stoll(owner);
+    name.Serial = std::stoi(serial);
+    if (name.Owner <= 0)
+        return std::nullopt;
+    return name;
 }
 
 namespace {

@@ -88,20 +88,69 @@ private:
     std::multiset<std::string> FOutputs;
 };
 
-// The output path of a task. The plain name is used unless it exists while
-// "Not overwrite" is selected, or it is taken; then the indexed name is
-// used, with a further counter while that one is taken too or exists while
-// "Not overwrite" is selected. Both end in the profile's extension.
+// The names the rule gives a task's output, in the order they are tried:
+// 0 is the plain name, 1 the indexed name (NewName + "_" + the position),
+// and from 2 on the indexed name with a further counter ("_2", "_3", ...).
+// All end in the profile's extension.
+std::string OutputPathCandidate(const OutputNameRequest& request, int candidate);
+
+// The first candidate a task's output can take: the plain name unless it
+// exists while "Not overwrite" is selected, or it is taken; then the first
+// indexed one that is neither. `entryExists` must not follow links: a name
+// is in use when any directory entry has it, a dangling link included.
+int ChooseOutputCandidate(const OutputNameRequest& request,
+                          const std::function<bool(const std::string&)>& entryExists,
+                          const std::function<bool(const std::string&)>& isTaken);
+
+// The path of the candidate that ChooseOutputCandidate picks.
 std::string ChooseOutputPath(const OutputNameRequest& request,
-                             const std::function<bool(const std::string&)>& fileExists,
+                             const std::function<bool(const std::string&)>& entryExists,
                              const std::function<bool(const std::string&)>& isTaken);
 
+struct TPlacement
+{
+    // The name the output got, or the last one tried when it got none.
+    std::string Path;
+    // 0 when placed; otherwise the errno of the failed move.
+    int Error = 0;
+};
+
+// Gives the finished working file `work` the first name from candidate
+// `first` on that the run does not hold and that `move` can take without
+// replacing anything: `move` returns 0, or EEXIST when the name is in use
+// (then the next candidate is tried), or another errno that ends the try.
+// Another run writing into the same folder may take a name between the
+// choice at a task's start and this moment.
+TPlacement PlaceOutput(const std::string& work, const OutputNameRequest& request, int first,
+                       const std::function<bool(const std::string&)>& isTaken,
+                       const std::function<int(const std::string&, const std::string&)>& move);
+
+// This machine's name as working names carry it: its letters, digits and
+// "-" only, so that the name reads back unambiguously; "host" when nothing
+// is left.
+std::string HostTag(const std::string& hostName);
+
 // The hidden name beside the output that the encoder writes to until its
-// conversion has succeeded: in the output's directory, with the output's
-// extension (the encoder picks the format by it), unique by `owner` (the
-// process) and `serial`.
+// conversion has succeeded: ".quenby-HOST-PID-N" and the output's extension
+// (the encoder picks the format by it), in the output's directory. HOST and
+// PID say which process on which machine owns it, so that a later run can
+// tell a file left by a killed one from one still being written; N tells
+// apart the files of one process.
 std::string WorkingOutputPath(const std::string& outputDir, const std::string& outputExt,
-                              long long owner, int serial);
+                              const std::string& host, long long owner, int serial);
+
+struct TWorkingName
+{
+    std::string Host;
+    long long Owner = 0;
+    int Serial = 0;
+
+    bool operator==(const TWorkingName&) const = default;
+};
+
+// The parts of a file name of exactly the working names' shape; nothing
+// for any other name.
+std::optional<TWorkingName> ParseWorkingName(const std::string& fileName);
 
 // Why a conversion failed, from `tail`, the end of what the encoder wrote:
 // the last line it marked as an error (see SplitEncoderLevel), without its

@@ -240,7 +240,8 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     FTaskList.SetTaskLog(task, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
-        WriteStatus(task, StatusComplete);
+        // The name may differ from the one planned: another run can take it.
+        WriteStatus(task, StatusComplete, Text(FEngine.TaskOutput(task)));
         break;
     case TBatchEngine::TaskEnd::Failed:
         WriteStatus(task, StatusFailed, reason);

@@ -23,6 +23,10 @@ packages=(
   # dpkg-shlibdeps (dpkg-dev); the package test validates the software-centre
   # metadata with appstreamcli (appstream) and checks the package with lintian
   dpkg-dev appstream lintian
+  # GNU Parallel: the README's recipes for many runs on one machine or many,
+  # and the test that runs its local form; rsync carries the files of its
+  # recipe for machines that share no folder
+  parallel rsync
 )
 
 missing=()

@@ -2,12 +2,14 @@
 // display and no platform plugin, converting real clips with the encoder.
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
+#include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "tasks/MediaProbe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -191,6 +193,65 @@ TEST_F(Headless, TheWindowNotesUnknownOptionsAndASessionEndNeverWaitsForAClick)
     const QString said = QString::fromUtf8(quenby.readAllStandardError());
     EXPECT_TRUE(said.startsWith("quenby: '--bogus' is neither an option")) << said.toStdString();
     EXPECT_TRUE(said.contains("Preferences.ini\". Permission denied")) << said.toStdString();
+}
+
+// SIGKILL cannot be caught, and leaves the hidden working file behind; the
+// next batch into the folder removes it, and no other machine's file nor a
+// file of another shape.
+TEST_F(Headless, TheNextBatchRemovesTheWorkingFileOfAKilledOne)
+{
+    const QString clip = LongTestClip(120);
+    ASSERT_FALSE(clip.isEmpty());
+    ASSERT_TRUE(CopyTestClip(".avi", in + "short.avi"));
+    for (const char* name : {".quenby-elsewhere-1-1.avi", ".quenby-1-1.avi"})
+        ASSERT_TRUE(QFile(out + name).open(QIODevice::WriteOnly));
+    quenby.setArguments({"--convert", "--profile", Profile, "--output", out, clip});
+    quenby.start();
+    ASSERT_TRUE(quenby.waitForStarted(Wait));
+    const QString owner = "-" + QString::number(quenby.processId()) + "-";
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QDir(out).entryList(QDir::Files | QDir::Hidden).join('/').contains(owner); },
+        Wait));
+    ::kill(static_cast<pid_t>(quenby.processId()), SIGKILL);
+    ASSERT_TRUE(quenby.waitForFinished(Wait));
+    ASSERT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).join('/').contains(owner));
+
+    ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "short.avi"}), 0)
+        << errors.toStdString();
+    EXPECT_TRUE(errors.startsWith("quenby: removed 1 hidden working file left in '" + out + "'"))
+        << errors.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({".quenby-1-1.avi", ".quenby-elsewhere-1-1.avi", "short.avi"}));
+}
+
+// The README's form for one machine: four runs at once with --rename into
+// one folder, twelve inputs of four names from three folders. Runs of one
+// name choose the same free name at their start; every output is kept,
+// under the name its run reports.
+TEST_F(Headless, FourRunsUnderGnuParallelKeepEveryOutput)
+{
+    QStringList files;
+    // Each name's three files come one after another: their runs overlap.
+    for (const char* stem : {"a", "b", "c", "d"})
+        for (const char* folder : {"x/", "y/", "z/"}) {
+            files << in + folder + stem + ".avi";
+            ASSERT_TRUE(QDir().mkpath(in + folder) && CopyTestClip(".avi", files.last()));
+        }
+    QProcess parallel;
+    parallel.setProcessEnvironment(quenby.processEnvironment());
+    parallel.start("parallel", QStringList{"-j", "4", quenby.program(), "--convert", "--rename",
+                                           "--output", out, ":::"} +
+                                   files);
+    ASSERT_TRUE(parallel.waitForFinished(Wait));
+    const QString report = QString::fromUtf8(parallel.readAllStandardError());
+    EXPECT_EQ(parallel.exitCode(), 0) << report.toStdString();
+
+    QStringList reported;
+    for (const auto& match : QRegularExpression(" -> (.+)\n").globalMatch(report))
+        reported << QFileInfo(match.captured(1)).fileName();
+    reported.sort();
+    EXPECT_EQ(reported.size(), 12) << report.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name), reported);
 }
 
 class HeadlessSignal : public Headless, public ::testing::WithParamInterface<int>

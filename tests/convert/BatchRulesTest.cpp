@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -252,6 +253,52 @@ TEST_F(OutputNaming, OverwriteReplacesTheIndexedNameOfTheSameFileCase)
     r.OutputExt = ".avi";
     names = TRunNames({out + "clip.avi"});
     EXPECT_EQ(Choose(r), out + "clip_3.avi");
+}
+
+// Between a task's start and its end another run took the chosen name and
+// the next: each name is tried in the rule's order, the run's own skipped.
+TEST_F(OutputNaming, PlacementTakesTheRulesNextFreeNameAndStopsAtOtherErrors)
+{
+    std::set<std::string> entries{out + "clip.mp4", out + "clip_3.mp4"};
+    names.Reserve(out + "clip_3_2.mp4");
+    std::vector<std::string> tried;
+    const auto move = [&](const std::string&, const std::string& to) {
+        tried.push_back(to);
+        return entries.insert(to).second ? 0 : EEXIST;
+    };
+    const auto taken = [this](const std::string& p) {
+        return names.IsTaken(p);
+    };
+    const TPlacement placed = PlaceOutput(out + ".work.mp4", Request(true), 0, taken, move);
+    EXPECT_EQ(placed.Path, out + "clip_3_3.mp4");
+    EXPECT_EQ(placed.Error, 0);
+    EXPECT_EQ(tried, std::vector<std::string>({out + "clip.mp4", out + "clip_3.mp4", placed.Path}));
+
+    const auto refused = [](const std::string&, const std::string&) {
+        return EACCES;
+    };
+    EXPECT_EQ(PlaceOutput(out + ".work.mp4", Request(true), 1, taken, refused).Path,
+              out + "clip_3.mp4");
+}
+
+TEST(BatchRules, WorkingNamesCarryTheHostAndProcessAndReadBackOnlyInTheirShape)
+{
+    const std::pair<const char*, const char*> hosts[] = {{"build-01", "build-01"},
+                                                         {"node7.example.org", "node7exampleorg"},
+                                                         {"caf\xC3\xA9_2", "caf2"},
+                                                         {"", "host"},
+                                                         {"..", "host"}};
+    for (const auto& [name, tag] : hosts)
+        EXPECT_EQ(HostTag(name), tag) << name;
+
+    const std::string path = WorkingOutputPath("/out/", ".mp4", "node-7", 4242, 3);
+    EXPECT_EQ(path, "/out/.quenby-node-7-4242-3.mp4");
+    EXPECT_EQ(ParseWorkingName(ExtractFileName(path)), (TWorkingName{"node-7", 4242, 3}));
+    for (const char* other :
+         {".quenby-4242-3.mp4", ".quenby-node-x-3.mp4", ".quenby-node-42-.mp4", ".quenby--42-3.mp4",
+          ".quenby-node-42-3", "quenby-node-42-3.mp4", ".quenby-no_de-42-3.mp4",
+          ".quenby-node-0-3.mp4", ".quenby-node-+42-3.mp4"})
+        EXPECT_FALSE(ParseWorkingName(other)) << other;
 }
 
 TEST(BatchRules, LastEncoderMessageSkipsProgressBlankAndClosingLines)

@@ -1,0 +1,105 @@
+#include "convert/OutputPlacement.h"
+
+#include "convert/BatchRules.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int RenameNoReplace(const std::string& from, const std::string& to)
+{
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0
+                                                                                            : errno;
+}
+
+// A process that no longer exists. One that exists under another user, or
+// a new process that has taken the id since, counts as running: its files
+// stay until a later run finds the id free, rather than risk removing what
+// a live run is writing.
+bool ProcessIsGone(long long pid)
+{
+    if (pid <= 0 || pid > INT_MAX)
+        return false;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+bool HasDirectoryEntry(const std::string& path)
+{
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+int MoveWithoutReplacing(const std::string& from, const std::string& to)
+{
+    const int error = RenameNoReplace(from, to);
+    switch (error) {
+    case EINVAL: // the file system does not know the flag (NFS, some FUSE)
+    case ENOSYS:
+    case EOPNOTSUPP:
+        return MoveByLink(from, to);
+    default:
+        return error;
+    }
+}
+
+int MoveByLink(const std::string& from, const std::string& to)
+{
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        const int error = errno;
+        // Over NFS a link whose reply was lost is sent again and then finds
+        // its own name: the link is ours when both names are one file.
+        struct stat fromStatus, toStatus;
+        if (error != EEXIST || ::lstat(from.c_str(), &fromStatus) != 0 ||
+            ::lstat(to.c_str(), &toStatus) != 0 || fromStatus.st_dev != toStatus.st_dev ||
+            fromStatus.st_ino != toStatus.st_ino)
+            return error;
+    }
+    // The output is in place; a working name that cannot be removed is
+    // untidy but loses nothing.
+    ::unlink(from.c_str());
+    return 0;
+}
+
+int MoveReplacing(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+std::string LocalHostTag()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        name[0] = '\0';
+    return HostTag(name);
+}
+
+int RemoveLeftWorkingFiles(const std::string& dir, const std::string& host)
+{
+    DIR* listing = ::opendir(dir.c_str());
+    if (!listing)
+        return 0;
+    const int dirFd = ::dirfd(listing);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const auto name = ParseWorkingName(entry->d_name);
+        if (!name || name->Host != host || !ProcessIsGone(name->Owner))
+            continue;
+        struct stat status;
+        if (::fstatat(dirFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(status.st_mode))
+            continue;
+        if (::unlinkat(dirFd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(listing);
+    return removed;
+}
