@@ -36,7 +36,8 @@ const char* const UsageText =
     "\n"
     "Progress goes to standard error. Exit status: 0 when every file was\n"
     "converted, 1 when any failed or a named file was not taken, 2 for a\n"
-    "usage error, 130 when stopped by SIGINT or SIGTERM.\n";
+    "usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,\n"
+    "SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.\n";
 
 std::string Quoted(const std::string& text)
 {

@@ -10,10 +10,13 @@ inline constexpr char ConvertSwitch[] = "--convert";
 // Exit statuses of a batch without a window.
 enum THeadlessExit
 {
-    ExitCompleted = 0,    // every task was converted
-    ExitFailed = 1,       // a task failed, or a named input could not be taken
-    ExitUsage = 2,        // the command line cannot be carried out
-    ExitInterrupted = 130 // stopped by SIGINT, SIGTERM or SIGHUP
+    ExitCompleted = 0, // every task was converted
+    ExitFailed = 1,    // a task failed, or a named input could not be taken
+    ExitUsage = 2,     // the command line cannot be carried out
+    // Stopped by a signal that asks the program to end (SIGINT, SIGTERM and
+    // the others TTerminationSignals catches): one status for all of them,
+    // so that a script tells "interrupted" from "failed" by one number.
+    ExitInterrupted = 130
 };
 
 enum class THeadlessAction

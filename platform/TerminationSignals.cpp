@@ -5,11 +5,14 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <iterator>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
 
-constexpr int Watched[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int Watched[] = {SIGTERM, SIGINT,  SIGHUP,  SIGQUIT, SIGUSR1,
+                           SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ, SIGPWR};
 
 // A signal handler can reach nothing but static storage, so the pipe's write
 // end has to live here; it is set only while a watcher exists.
@@ -33,6 +36,7 @@ void OnSignal(int signal)
 
 TTerminationSignals::TTerminationSignals(QObject* parent) : QObject(parent)
 {
+    static_assert(std::size(Watched) == std::tuple_size_v<decltype(FPrevious)>);
     int fds[2];
     // Close-on-exec, so that no encoder inherits it; non-blocking, so that
     // neither the handler nor the reader can ever wait on it.

@@ -2,14 +2,19 @@
 
 #include <QObject>
 
+#include <array>
 #include <csignal>
 
 class QSocketNotifier;
 
 // The signals that ask the program to end: SIGTERM (a logout, a shutdown,
-// `kill`), SIGINT (Ctrl+C in a terminal) and SIGHUP (the terminal went away).
-// Left to their default, they end the program on the spot: the preferences
-// are not saved and an unfinished output stays. While an object of this
+// `kill`), SIGINT (Ctrl+C in a terminal), SIGHUP (the terminal went away),
+// SIGQUIT (Ctrl+\), SIGUSR1 and SIGUSR2 (sent by scripts and job runners),
+// SIGALRM (a timer someone set), SIGXCPU and SIGXFSZ (a CPU time or file
+// size limit was reached) and SIGPWR (the power is failing). Left to their
+// default, each ends the program on the spot: the preferences are not saved
+// and unfinished outputs stay. SIGKILL cannot be caught; a batch removes
+// what a killed one left when it starts. While an object of this
 // class exists they are caught instead and delivered as Received from the
 // event loop, where the program can close as its window's close does.
 //
@@ -40,5 +45,5 @@ private:
     int FReadEnd = -1;
     int FWriteEnd = -1;
     QSocketNotifier* FNotifier = nullptr;
-    struct sigaction FPrevious[3];
+    std::array<struct sigaction, 10> FPrevious;
 };
