@@ -101,7 +101,7 @@ std::string TProgressBoard::Finished(int task, TEnd end, const std::string& deta
     std::string line;
     switch (end) {
     case TEnd::Complete:
-        line = TaskLine(task, Percent(100), name) + " -> " + detail;
+        line = TaskLine(task, Percent(100), name) + (detail.empty() ? "" : " -> " + detail);
         break;
     case TEnd::Failed:
         line = TaskLine(task, "failed", name) + (detail.empty() ? "" : ": " + detail);

@@ -29,7 +29,7 @@ public:
     std::string Started(int task, const std::string& name);
     std::string Progress(int task, int percent);
     // `detail` is the output path of a completed task and the reason of a
-    // failed one.
+    // failed one; either may be empty.
     std::string Finished(int task, TEnd end, const std::string& detail);
     std::string Summary(long long elapsedSeconds, bool stopped);
 

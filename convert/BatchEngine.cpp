@@ -195,7 +195,6 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
         ChooseOutputCandidate(request, HasDirectoryEntry,
                               [this](const std::string& path) { return FNames->IsTaken(path); });
     slot.Output = OutputPathCandidate(request, slot.Candidate);
-    FOutputs[static_cast<std::size_t>(task)] = slot.Output;
     FNames->Reserve(slot.Output);
     do
         slot.Work = WorkingOutputPath(FOptions.OutputDir, FOptions.OutputExt, FHost,

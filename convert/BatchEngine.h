@@ -106,8 +106,9 @@ public:
     // The last progress of a task in percent of its span; 0 before any.
     int TaskPercent(int task) const;
     const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }
-    // Where the task's output goes: the name chosen when it started, and once
-    // it is complete, the name it really got. Empty for a task not started.
+    // The name the task's output was saved as, which another run into the
+    // folder may have made differ from the one TaskStarted told. Empty
+    // until the output is in place, and for an encoder that wrote nothing.
     const std::string& TaskOutput(int task) const
     {
         return FOutputs[static_cast<std::size_t>(task)];

@@ -240,7 +240,8 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     FTaskList.SetTaskLog(task, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
-        // The name may differ from the one planned: another run can take it.
+        // The name the output was saved as: another run into the folder may
+        // have taken the one planned.
         WriteStatus(task, StatusComplete, Text(FEngine.TaskOutput(task)));
         break;
     case TBatchEngine::TaskEnd::Failed:

@@ -109,7 +109,7 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     const QTreeWidgetItem* silent = form.ltvTask->topLevelItem(1);
     const QTreeWidgetItem* broken = form.ltvTask->topLevelItem(2);
     EXPECT_EQ(titled->text(3), "Complete");
-    EXPECT_TRUE(titled->toolTip(3).isEmpty());
+    EXPECT_EQ(titled->toolTip(3), out + "titled.mp3") << "the name it was saved as";
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
     EXPECT_EQ(silent->text(3), "Failed");
     EXPECT_TRUE(silent->toolTip(3).contains("does not contain any stream"))
