@@ -1,5 +1,7 @@
 // The batch without a window as a user runs it: the program itself, with no
 // display and no platform plugin, converting real clips with the encoder.
+#include "convert/BatchRules.h"
+#include "convert/OutputPlacement.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/PrintQt.h"
@@ -196,14 +198,17 @@ TEST_F(Headless, TheWindowNotesUnknownOptionsAndASessionEndNeverWaitsForAClick)
 }
 
 // SIGKILL cannot be caught, and leaves the hidden working file behind; the
-// next batch into the folder removes it, and no other machine's file nor a
-// file of another shape.
+// next batch into the folder removes it, but no file of a running process,
+// of another machine, or of another shape.
 TEST_F(Headless, TheNextBatchRemovesTheWorkingFileOfAKilledOne)
 {
     const QString clip = LongTestClip(120);
     ASSERT_FALSE(clip.isEmpty());
     ASSERT_TRUE(CopyTestClip(".avi", in + "short.avi"));
-    for (const char* name : {".quenby-elsewhere-1-1.avi", ".quenby-1-1.avi"})
+    const QString running = QString::fromStdString(
+        ExtractFileName(WorkingOutputPath("", ".avi", LocalHostTag(), ::getpid(), 1)));
+    for (const QString& name :
+         {running, QString(".quenby-elsewhere-1-1.avi"), QString(".quenby-1-1.avi")})
         ASSERT_TRUE(QFile(out + name).open(QIODevice::WriteOnly));
     quenby.setArguments({"--convert", "--profile", Profile, "--output", out, clip});
     quenby.start();
@@ -221,7 +226,7 @@ TEST_F(Headless, TheNextBatchRemovesTheWorkingFileOfAKilledOne)
     EXPECT_TRUE(errors.startsWith("quenby: removed 1 hidden working file left in '" + out + "'"))
         << errors.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              QStringList({".quenby-1-1.avi", ".quenby-elsewhere-1-1.avi", "short.avi"}));
+              QStringList({".quenby-1-1.avi", ".quenby-elsewhere-1-1.avi", running, "short.avi"}));
 }
 
 // The README's form for one machine: four runs at once with --rename into
@@ -286,9 +291,12 @@ TEST_P(HeadlessSignal, StopsLikeStopAndEndsWith130)
         "Stopped. 1 file: 0 converted, 0 failed, 1 stopped, 0 not started"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSignal, ::testing::Values(SIGTERM, SIGINT),
+// Every signal that would end the program on the spot.
+INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSignal,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
+                                           SIGALRM, SIGXCPU, SIGXFSZ, SIGPWR),
                          [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
+                             return std::string("SIG") + ::sigabbrev_np(info.param);
                          });
 
 } // namespace

@@ -139,26 +139,6 @@ TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)
     EXPECT_EQ(engine.FailedCount(), 2);
 }
 
-// Another run takes the chosen name while the task converts: with "Not
-// overwrite" the output takes the rule's next name, which its log tells.
-TEST_F(BatchEngineRun, ANameTakenWhileTheTaskRunsIsNeverReplaced)
-{
-    options.Rename = true;
-    QFile other(app.Path() + "out/a.avi");
-    QObject::connect(&engine, &TBatchEngine::TaskStarted, &reports, [&other] {
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly) && other.write("another run's") > 0);
-        other.close();
-    });
-    ASSERT_TRUE(engine.Start(Tasks({"a.avi"}), options));
-    ASSERT_TRUE(WaitEnded());
-    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 0", "ended 0"}));
-    EXPECT_EQ(engine.TaskOutput(0), (app.Path() + "out/a_1.avi").toStdString());
-    EXPECT_TRUE(engine.TaskLog(0).Text().ends_with("Saved as \"" + engine.TaskOutput(0) + "\".\n"));
-    EXPECT_EQ(OutputFiles(), QStringList({"a.avi", "a_1.avi"}));
-    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
-    EXPECT_EQ(other.readAll(), "another run's");
-}
-
 TEST_F(BatchEngineRun, StopKillsTheEncoderAndReportsBeforeItReturns)
 {
     ASSERT_TRUE(app.Script().Set("convert.mode", "silence").Save());

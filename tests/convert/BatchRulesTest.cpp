@@ -277,8 +277,9 @@ TEST_F(OutputNaming, PlacementTakesTheRulesNextFreeNameAndStopsAtOtherErrors)
     const auto refused = [](const std::string&, const std::string&) {
         return EACCES;
     };
-    EXPECT_EQ(PlaceOutput(out + ".work.mp4", Request(true), 1, taken, refused).Path,
-              out + "clip_3.mp4");
+    const TPlacement failed = PlaceOutput(out + ".work.mp4", Request(true), 1, taken, refused);
+    EXPECT_EQ(failed.Path, out + "clip_3.mp4");
+    EXPECT_EQ(failed.Error, EACCES);
 }
 
 TEST(BatchRules, WorkingNamesCarryTheHostAndProcessAndReadBackOnlyInTheirShape)

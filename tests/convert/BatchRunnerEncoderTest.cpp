@@ -110,6 +110,7 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     const QTreeWidgetItem* broken = form.ltvTask->topLevelItem(2);
     EXPECT_EQ(titled->text(3), "Complete");
     EXPECT_EQ(titled->toolTip(3), out + "titled.mp3") << "the name it was saved as";
+    EXPECT_TRUE(form.TaskList->TaskLog(0).endsWith("Saved as \"" + out + "titled.mp3\".\n"));
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
     EXPECT_EQ(silent->text(3), "Failed");
     EXPECT_TRUE(silent->toolTip(3).contains("does not contain any stream"))
