@@ -244,8 +244,9 @@ TEST_F(Headless, FourRunsUnderGnuParallelKeepEveryOutput)
         }
     QProcess parallel;
     parallel.setProcessEnvironment(quenby.processEnvironment());
-    parallel.start("parallel", QStringList{"-j", "4", quenby.program(), "--convert", "--rename",
-                                           "--output", out, ":::"} +
+    // -q, as the README says for paths with blanks: the directory may hold them.
+    parallel.start("parallel", QStringList{"-q", "-j", "4", quenby.program(), "--convert",
+                                           "--rename", "--output", out, ":::"} +
                                    files);
     ASSERT_TRUE(parallel.waitForFinished(Wait));
     const QString report = QString::fromUtf8(parallel.readAllStandardError());
