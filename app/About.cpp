@@ -1,8 +1,8 @@
 #include "app/About.h"
 
 #include "app/LinkLabel.h"
-#include "app/Product.h"
 #include "platform/Platform.h"
+#include "platform/Product.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 

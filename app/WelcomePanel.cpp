@@ -1,7 +1,7 @@
 #include "app/WelcomePanel.h"
 
 #include "app/LinkLabel.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 

@@ -5,7 +5,7 @@
 
 #include "base/ShellText.h"
 #include "bench/BenchClock.h"
-#include "convert/CommandLine.h"
+#include "encoder/EncoderArguments.h"
 #include "fixtures/Clips.h"
 #include "tasks/TaskPaths.h"
 

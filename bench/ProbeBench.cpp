@@ -5,7 +5,7 @@
 //
 // Usage: probe_bench [clip]   (without a clip, a 3-second AVI is made)
 #include "bench/BenchClock.h"
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 
 #include <QCoreApplication>
 #include <QFile>

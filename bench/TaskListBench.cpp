@@ -13,8 +13,8 @@
 // Usage: task_list_bench [files]   (default 500)
 
 #include "app/Main.h"
+#include "encoder/MediaProbe.h"
 #include "fixtures/FakePlatform.h"
-#include "tasks/MediaProbe.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 
 #include "base/ShellText.h"
 #include "convert/BatchRules.h"
-#include "convert/CommandLine.h"
-#include "convert/EncoderChannel.h"
 #include "convert/OutputPlacement.h"
-#include "tasks/ProbeReport.h"
+#include "encoder/EncoderArguments.h"
+#include "encoder/EncoderChannel.h"
+#include "encoder/ProbeReport.h"
 #include "tasks/TimeText.h"
 
 #include <QCoreApplication>

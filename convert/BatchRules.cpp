@@ -1,7 +1,7 @@
 #include "convert/BatchRules.h"
 
 #include "base/TextConvert.h"
-#include "tasks/ProbeReport.h"
+#include "encoder/ProbeReport.h"
 #include "tasks/TimeText.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "convert/EncoderLog.h"
 
-#include "tasks/ProbeReport.h"
+#include "encoder/ProbeReport.h"
 
 #include <algorithm>
 #include <utility>

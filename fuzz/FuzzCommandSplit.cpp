@@ -2,7 +2,7 @@
 // plain blank-separated words; any text splits into arguments whose bytes
 // all come from the text.
 
-#include "convert/CommandLine.h"
+#include "encoder/EncoderArguments.h"
 #include "FuzzFiles.h"
 
 #include <cstddef>

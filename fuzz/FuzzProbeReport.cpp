@@ -2,8 +2,8 @@
 // lines of the report, so neither may hold a line break, and each is a part
 // of the report.
 
+#include "encoder/ProbeReport.h"
 #include "FuzzFiles.h"
-#include "tasks/ProbeReport.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
-#include "tasks/MediaProber.h"
+#include "tasks/ProbeQueue.h"
 #include "tasks/TaskPaths.h"
 #include "tasks/TimeText.h"
 #include "widgets/ValueListEditor.h"
@@ -76,8 +76,8 @@ TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProf
 {
     CreatePopup();
     ConnectControls();
-    FProber = new TMediaProber(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
-    connect(FProber, &TMediaProber::Probed, this, &TTaskList::OnProbed);
+    FProbes = new TProbeQueue(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
+    connect(FProbes, &TProbeQueue::Probed, this, &TTaskList::OnProbed);
 }
 
 void TTaskList::WindowClosed()

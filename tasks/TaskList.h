@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 #include "tasks/TaskRecord.h"
 
 #include <QObject>
@@ -20,7 +20,7 @@ class QPushButton;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
-class TMediaProber;
+class TProbeQueue;
 class TProfileDetail;
 
 // The controls the task list drives; the main window creates them.
@@ -199,7 +199,7 @@ private:
     void AppendTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
     void CancelAdds();
     std::deque<TPendingAdd> FPending;
-    TMediaProber* FProber = nullptr;
+    TProbeQueue* FProbes = nullptr;
     quint64 FNextId = 0;
     bool FPumping = false;
 };

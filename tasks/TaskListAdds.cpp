@@ -3,7 +3,7 @@
 #include "tasks/TaskList.h"
 
 #include "profiles/ProfileDetail.h"
-#include "tasks/MediaProber.h"
+#include "tasks/ProbeQueue.h"
 #include "tasks/TaskSources.h"
 
 #include <QSet>
@@ -95,7 +95,7 @@ void TTaskList::StartProbes()
     // removes it meanwhile; its probe waits until its own turn shows which.
     QSet<QString> before;
     std::vector<TPendingAdd*> due;
-    const std::size_t most = static_cast<std::size_t>(FProber->Room()) * TMediaProber::MostPerRun;
+    const std::size_t most = static_cast<std::size_t>(FProbes->Room()) * TProbeQueue::MostPerRun;
     for (std::size_t i = 0; i < FPending.size() && due.size() < most; ++i) {
         TPendingAdd& add = FPending[i];
         if (add.FState == TPendingAdd::RequestEnd)
@@ -111,21 +111,21 @@ void TTaskList::StartProbes()
     // Even shares over the free places, so that the last files of an add do
     // not wait for one long run while another place stands idle.
     std::size_t next = 0;
-    while (next < due.size() && FProber->HasRoom()) {
-        const std::size_t room = static_cast<std::size_t>(FProber->Room());
+    while (next < due.size() && FProbes->HasRoom()) {
+        const std::size_t room = static_cast<std::size_t>(FProbes->Room());
         const std::size_t share =
-            std::min<std::size_t>(TMediaProber::MostPerRun, (due.size() - next + room - 1) / room);
+            std::min<std::size_t>(TProbeQueue::MostPerRun, (due.size() - next + room - 1) / room);
         const auto first = due.begin() + static_cast<std::ptrdiff_t>(next);
         const std::vector<TPendingAdd*> group(first, first + static_cast<std::ptrdiff_t>(share));
         next += share;
         std::vector<TProbeItem> items;
         for (const TPendingAdd* add : group)
             items.push_back({add->Id, add->Path});
-        const TMediaProber::Start start = FProber->Probe(std::move(items));
-        if (start == TMediaProber::Start::Busy)
+        const TProbeQueue::Start start = FProbes->Probe(std::move(items));
+        if (start == TProbeQueue::Start::Busy)
             return;
         for (TPendingAdd* add : group) {
-            if (start == TMediaProber::Start::Started) {
+            if (start == TProbeQueue::Start::Started) {
                 add->FState = TPendingAdd::Probing;
             } else {
                 add->Result = {};
@@ -148,7 +148,7 @@ void TTaskList::OnProbed(quint64 id, const TProbeResult& result)
 
 void TTaskList::CancelAdds()
 {
-    FProber->StopAll();
+    FProbes->StopAll();
     const bool adding = IsAdding();
     FPending.clear();
     if (adding)

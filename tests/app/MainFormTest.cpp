@@ -3,9 +3,9 @@
 #include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
 #include "app/Main.h"
-#include "app/Product.h"
 #include "app/SplitterPanel.h"
 #include "fixtures/FakePlatform.h"
+#include "platform/Product.h"
 #include "tasks/TaskList.h"
 
 #include <QComboBox>

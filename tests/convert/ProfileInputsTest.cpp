@@ -3,7 +3,7 @@
 // without audio fails with the encoder's reason and leaves no readable file.
 
 #include "convert/BatchRules.h"
-#include "convert/CommandLine.h"
+#include "encoder/EncoderArguments.h"
 #include "fixtures/Clips.h"
 #include "fixtures/ProfileRuns.h"
 

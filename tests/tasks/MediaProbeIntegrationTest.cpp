@@ -1,9 +1,9 @@
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/TempAppDir.h"
-#include "tasks/MediaProber.h"
+#include "tasks/ProbeQueue.h"
 #include "tasks/TimeText.h"
 
 #include <QDir>
@@ -120,16 +120,16 @@ TEST(MediaProbeIntegration, FilesProbedTogetherGetWhatEachGetsAlone)
     ASSERT_FALSE(paths.contains(QString()));
 
     const QList<qint64> children = ChildProcesses();
-    TMediaProber prober(app.EncoderPath(), 2);
+    TProbeQueue prober(app.EncoderPath(), 2);
     QMap<quint64, TProbeResult> together;
-    QObject::connect(&prober, &TMediaProber::Probed, &prober,
+    QObject::connect(&prober, &TProbeQueue::Probed, &prober,
                      [&](quint64 id, const TProbeResult& result) { together[id] = result; });
-    for (qsizetype first = 0; first < paths.size(); first += TMediaProber::MostPerRun) {
+    for (qsizetype first = 0; first < paths.size(); first += TProbeQueue::MostPerRun) {
         std::vector<TProbeItem> items;
-        for (qsizetype i = first; i < std::min(paths.size(), first + TMediaProber::MostPerRun); ++i)
+        for (qsizetype i = first; i < std::min(paths.size(), first + TProbeQueue::MostPerRun); ++i)
             items.push_back({quint64(i), paths[i]});
         ASSERT_TRUE(QTest::qWaitFor([&] { return prober.HasRoom(); }, 60000));
-        ASSERT_EQ(prober.Probe(std::move(items)), TMediaProber::Start::Started);
+        ASSERT_EQ(prober.Probe(std::move(items)), TProbeQueue::Start::Started);
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return together.size() == paths.size(); }, 60000));
 

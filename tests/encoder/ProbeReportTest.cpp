@@ -1,4 +1,4 @@
-#include "tasks/ProbeReport.h"
+#include "encoder/ProbeReport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "convert/CommandLine.h"
+#include "encoder/EncoderArguments.h"
 
 #include <gtest/gtest.h>
 

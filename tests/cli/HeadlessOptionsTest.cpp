@@ -1,4 +1,4 @@
-#include "app/HeadlessOptions.h"
+#include "cli/HeadlessOptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 
-#include "convert/CommandLine.h"
-#include "convert/EncoderChannel.h"
-#include "tasks/ProbeReport.h"
+#include "encoder/EncoderArguments.h"
+#include "encoder/EncoderChannel.h"
+#include "encoder/ProbeReport.h"
 
 #include <QStringList>
 

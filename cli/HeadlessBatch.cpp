@@ -1,8 +1,8 @@
-#include "app/HeadlessBatch.h"
+#include "cli/HeadlessBatch.h"
 
-#include "app/HeadlessOptions.h"
-#include "app/ProgressBoard.h"
 #include "base/PathText.h"
+#include "cli/HeadlessOptions.h"
+#include "cli/ProgressBoard.h"
 
 THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bool terminal,
                                int width, QObject* parent)

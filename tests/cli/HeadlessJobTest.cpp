@@ -1,5 +1,5 @@
-#include "app/HeadlessJob.h"
-#include "app/HeadlessOptions.h"
+#include "cli/HeadlessJob.h"
+#include "cli/HeadlessOptions.h"
 #include "fixtures/ScratchDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/HeadlessOptions.h"
+#include "cli/HeadlessOptions.h"
 
-#include "app/CommandLine.h"
+#include "cli/ProgramArguments.h"
 
 #include <charconv>
 #include <functional>

@@ -1,6 +1,6 @@
 // Probes side by side: how many run at once, each one's own time limit, and
 // that a probe that is stopped or runs out of time leaves no process behind.
-#include "tasks/MediaProber.h"
+#include "tasks/ProbeQueue.h"
 
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/TempAppDir.h"
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int Wait = 20000;
 
-class MediaProberTest : public ::testing::Test
+class ProbeQueueTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -25,9 +25,9 @@ protected:
     void TearDown() override { EXPECT_EQ(ChildProcesses(), childrenBefore); }
 
     // Collects every result by its id.
-    void Collect(TMediaProber& prober)
+    void Collect(TProbeQueue& prober)
     {
-        QObject::connect(&prober, &TMediaProber::Probed, &prober,
+        QObject::connect(&prober, &TProbeQueue::Probed, &prober,
                          [this](quint64 id, const TProbeResult& result) { results[id] = result; });
     }
 
@@ -41,20 +41,20 @@ protected:
 // Two at a time, each within 600 ms of its own start: the third file starts
 // when a place is free and still gets its whole report, although the three
 // together take longer than one limit.
-TEST_F(MediaProberTest, RunsAsManyAsAllowedAndTimesEachProbeFromItsOwnStart)
+TEST_F(ProbeQueueTest, RunsAsManyAsAllowedAndTimesEachProbeFromItsOwnStart)
 {
     ASSERT_TRUE(dir.Script().Set("delay_ms", 400).Save());
-    TMediaProber prober(dir.EncoderPath(), 2, 600);
+    TProbeQueue prober(dir.EncoderPath(), 2, 600);
     Collect(prober);
-    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Started);
-    EXPECT_EQ(prober.Probe(2, "/v/b.avi"), TMediaProber::Start::Started);
+    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TProbeQueue::Start::Started);
+    EXPECT_EQ(prober.Probe(2, "/v/b.avi"), TProbeQueue::Start::Started);
     EXPECT_FALSE(prober.HasRoom());
-    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TMediaProber::Start::Busy);
+    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TProbeQueue::Start::Busy);
     EXPECT_TRUE(results.isEmpty()) << "results come from the event loop";
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 2; }, Wait));
     EXPECT_EQ(prober.Running(), 0);
-    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TMediaProber::Start::Started);
+    EXPECT_EQ(prober.Probe(3, "/v/c.avi"), TProbeQueue::Start::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 3; }, Wait));
     for (quint64 id : {1, 2, 3}) {
         EXPECT_EQ(results[id].LengthText, "00:00:03.04") << id;
@@ -62,12 +62,12 @@ TEST_F(MediaProberTest, RunsAsManyAsAllowedAndTimesEachProbeFromItsOwnStart)
     }
 }
 
-TEST_F(MediaProberTest, AProbeThatNeverEndsIsKilledAtItsLimit)
+TEST_F(ProbeQueueTest, AProbeThatNeverEndsIsKilledAtItsLimit)
 {
     ASSERT_TRUE(dir.Script().Set("mode", "silence").Set("record", dir.RecordPath()).Save());
-    TMediaProber prober(dir.EncoderPath(), 2, 300);
+    TProbeQueue prober(dir.EncoderPath(), 2, 300);
     Collect(prober);
-    ASSERT_EQ(prober.Probe(7, "/v/pipe.avi"), TMediaProber::Start::Started);
+    ASSERT_EQ(prober.Probe(7, "/v/pipe.avi"), TProbeQueue::Start::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return results.contains(7); }, Wait));
     EXPECT_TRUE(results[7].LengthText.isEmpty());
     const QList<FakeEncoderRun> runs = dir.RecordedRuns();
@@ -75,13 +75,13 @@ TEST_F(MediaProberTest, AProbeThatNeverEndsIsKilledAtItsLimit)
     EXPECT_FALSE(ProcessExists(runs[0].Pid));
 }
 
-TEST_F(MediaProberTest, StopAllKillsEveryProbeAndNoneReports)
+TEST_F(ProbeQueueTest, StopAllKillsEveryProbeAndNoneReports)
 {
     ASSERT_TRUE(dir.Script().Set("mode", "silence").Set("record", dir.RecordPath()).Save());
-    TMediaProber prober(dir.EncoderPath(), 2, 60000);
+    TProbeQueue prober(dir.EncoderPath(), 2, 60000);
     Collect(prober);
-    ASSERT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Started);
-    ASSERT_EQ(prober.Probe(2, "/v/b.avi"), TMediaProber::Start::Started);
+    ASSERT_EQ(prober.Probe(1, "/v/a.avi"), TProbeQueue::Start::Started);
+    ASSERT_EQ(prober.Probe(2, "/v/b.avi"), TProbeQueue::Start::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dir.RecordedRuns().size() == 2; }, Wait));
     prober.StopAll();
     EXPECT_EQ(prober.Running(), 0);
@@ -91,11 +91,11 @@ TEST_F(MediaProberTest, StopAllKillsEveryProbeAndNoneReports)
     EXPECT_TRUE(results.isEmpty());
 }
 
-TEST_F(MediaProberTest, AMissingEncoderFailsAtOnce)
+TEST_F(ProbeQueueTest, AMissingEncoderFailsAtOnce)
 {
     ASSERT_TRUE(dir.LinkEncoder(TempAppDir::Encoder::None));
-    TMediaProber prober(dir.EncoderPath(), 1, 1000);
-    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TMediaProber::Start::Failed);
+    TProbeQueue prober(dir.EncoderPath(), 1, 1000);
+    EXPECT_EQ(prober.Probe(1, "/v/a.avi"), TProbeQueue::Start::Failed);
     EXPECT_TRUE(prober.HasRoom());
 }
 
@@ -122,7 +122,7 @@ QList<QStringList> ProbedRuns(const TempAppDir& dir)
 // The encoder stops at a file it cannot open: that file is probed again
 // alone, for exactly the reply a probe of it alone gets, and the files after
 // it go on in a run of their own.
-TEST_F(MediaProberTest, AFileThatEndsARunIsProbedAloneAndTheRestGoOn)
+TEST_F(ProbeQueueTest, AFileThatEndsARunIsProbedAloneAndTheRestGoOn)
 {
     ASSERT_TRUE(dir.Script()
                     .Set("name_duration", 1)
@@ -130,12 +130,12 @@ TEST_F(MediaProberTest, AFileThatEndsARunIsProbedAloneAndTheRestGoOn)
                     .Set("error_text", "Invalid data found when processing input")
                     .Set("record", dir.RecordPath())
                     .Save());
-    TMediaProber prober(dir.EncoderPath(), 1);
+    TProbeQueue prober(dir.EncoderPath(), 1);
     Collect(prober);
     ASSERT_EQ(
         prober.Probe(
             {{1, "/v/10-a.avi"}, {2, "/v/20-bad.avi"}, {3, "/v/30-c.avi"}, {4, "/v/40-d.avi"}}),
-        TMediaProber::Start::Started);
+        TProbeQueue::Start::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 4; }, Wait));
     EXPECT_EQ(prober.Running(), 0);
     EXPECT_EQ(results[1].LengthText, "00:00:01.00");
@@ -153,17 +153,17 @@ TEST_F(MediaProberTest, AFileThatEndsARunIsProbedAloneAndTheRestGoOn)
 // reports 500 ms apart pass a 900 ms limit that the run as a whole exceeds, a file that never
 // answers is cut off at its own limit with empty values, and the file after it is still probed. No
 // process is left (checked on tear-down).
-TEST_F(MediaProberTest, AFileThatStallsInARunIsCutOffAtItsOwnLimit)
+TEST_F(ProbeQueueTest, AFileThatStallsInARunIsCutOffAtItsOwnLimit)
 {
     ASSERT_TRUE(dir.Script()
                     .Set("delay_ms", 500)
                     .Set("stall_name", "pipe")
                     .Set("record", dir.RecordPath())
                     .Save());
-    TMediaProber prober(dir.EncoderPath(), 1, 900);
+    TProbeQueue prober(dir.EncoderPath(), 1, 900);
     Collect(prober);
     ASSERT_EQ(prober.Probe({{1, "/v/a.avi"}, {2, "/v/b.avi"}, {3, "/v/pipe.avi"}, {4, "/v/d.avi"}}),
-              TMediaProber::Start::Started);
+              TProbeQueue::Start::Started);
     ASSERT_TRUE(QTest::qWaitFor([&] { return results.size() == 4; }, Wait));
     for (quint64 id : {1, 2, 4})
         EXPECT_EQ(results[id].LengthText, "00:00:03.04") << id;

@@ -1,8 +1,8 @@
-#include "tasks/MediaProber.h"
+#include "tasks/ProbeQueue.h"
 
-#include "convert/CommandLine.h"
-#include "convert/EncoderChannel.h"
-#include "tasks/ProbeReport.h"
+#include "encoder/EncoderArguments.h"
+#include "encoder/EncoderChannel.h"
+#include "encoder/ProbeReport.h"
 
 #include <QTimer>
 
@@ -13,7 +13,7 @@
 
 // One probe place, reused run after run, so that no channel is destroyed
 // inside its own signal.
-struct TMediaProber::TSlot
+struct TProbeQueue::TSlot
 {
     EncoderChannel Channel;
     QTimer Limit;
@@ -44,7 +44,7 @@ TProbeResult Cut(const std::string& report, std::size_t begin, std::size_t end, 
 
 } // namespace
 
-TMediaProber::TMediaProber(const QString& encoderPath, int atOnce, int timeLimitMs, QObject* parent)
+TProbeQueue::TProbeQueue(const QString& encoderPath, int atOnce, int timeLimitMs, QObject* parent)
     : QObject(parent), FEncoderPath(encoderPath), FAtOnce(std::max(1, atOnce))
 {
     for (int i = 0; i < FAtOnce; ++i) {
@@ -65,18 +65,18 @@ TMediaProber::TMediaProber(const QString& encoderPath, int atOnce, int timeLimit
     }
 }
 
-TMediaProber::~TMediaProber()
+TProbeQueue::~TProbeQueue()
 {
     StopAll();
 }
 
-int TMediaProber::Running() const
+int TProbeQueue::Running() const
 {
     return static_cast<int>(
         std::count_if(FSlots.begin(), FSlots.end(), [](const auto& s) { return s->Busy(); }));
 }
 
-TMediaProber::Start TMediaProber::Probe(std::vector<TProbeItem> items)
+TProbeQueue::Start TProbeQueue::Probe(std::vector<TProbeItem> items)
 {
     if (items.empty())
         return Start::Started;
@@ -96,7 +96,7 @@ TMediaProber::Start TMediaProber::Probe(std::vector<TProbeItem> items)
     return Start::Started;
 }
 
-bool TMediaProber::StartRun(TSlot& slot)
+bool TProbeQueue::StartRun(TSlot& slot)
 {
     const std::size_t count =
         slot.NextAlone ? 1 : std::min<std::size_t>(MostPerRun, slot.Waiting.size());
@@ -117,7 +117,7 @@ bool TMediaProber::StartRun(TSlot& slot)
     return true;
 }
 
-void TMediaProber::Read(TSlot& slot, const QByteArray& chunk)
+void TProbeQueue::Read(TSlot& slot, const QByteArray& chunk)
 {
     slot.Report.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
     // A lone file takes its whole report when the run ends.
@@ -151,7 +151,7 @@ void TMediaProber::Read(TSlot& slot, const QByteArray& chunk)
     }
 }
 
-void TMediaProber::EndRun(TSlot& slot, bool timedOut)
+void TProbeQueue::EndRun(TSlot& slot, bool timedOut)
 {
     if (!slot.Busy())
         return;
@@ -198,7 +198,7 @@ void TMediaProber::EndRun(TSlot& slot, bool timedOut)
     Deliver(slot);
 }
 
-void TMediaProber::Deliver(TSlot& slot)
+void TProbeQueue::Deliver(TSlot& slot)
 {
     // Each result goes out last in its turn: its receiver may start further
     // probes, or stop them all, from here.
@@ -210,7 +210,7 @@ void TMediaProber::Deliver(TSlot& slot)
     }
 }
 
-void TMediaProber::StopAll()
+void TProbeQueue::StopAll()
 {
     for (const auto& slot : FSlots) {
         ++slot->Generation;

@@ -1,7 +1,7 @@
-#include "app/HeadlessJob.h"
+#include "cli/HeadlessJob.h"
 
-#include "app/HeadlessOptions.h"
 #include "base/PathText.h"
+#include "cli/HeadlessOptions.h"
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileCatalogue.h"
 #include "settings/PreferenceValues.h"

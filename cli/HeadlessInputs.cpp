@@ -1,8 +1,8 @@
-#include "app/HeadlessInputs.h"
+#include "cli/HeadlessInputs.h"
 
-#include "app/CommandLine.h"
 #include "base/FileIdentity.h"
 #include "base/PathText.h"
+#include "cli/ProgramArguments.h"
 #include "tasks/TaskSources.h"
 
 #include <filesystem>

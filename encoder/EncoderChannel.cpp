@@ -1,4 +1,4 @@
-#include "convert/EncoderChannel.h"
+#include "encoder/EncoderChannel.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 
-#include "convert/EncoderChannel.h"
+#include "encoder/EncoderChannel.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/TempAppDir.h"
 

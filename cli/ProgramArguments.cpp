@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "cli/ProgramArguments.h"
 
 #include "base/PathText.h"
 #include "base/TextConvert.h"

@@ -2,11 +2,11 @@
 // display and no platform plugin, converting real clips with the encoder.
 #include "convert/BatchRules.h"
 #include "convert/OutputPlacement.h"
+#include "encoder/MediaProbe.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
-#include "tasks/MediaProbe.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/ProgressBoard.h"
+#include "cli/ProgressBoard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tasks/MediaProbe.h"
+#include "encoder/MediaProbe.h"
 
 #include <QObject>
 #include <QString>
@@ -26,7 +26,7 @@ struct TProbeItem
 // one after another, each under its own header, and stops at the first it
 // cannot open. Each file therefore gets the values of its own header's
 // report, exactly those of a probe of it alone.
-class TMediaProber : public QObject
+class TProbeQueue : public QObject
 {
     Q_OBJECT
 
@@ -38,9 +38,9 @@ public:
     // `timeLimitMs` counts for each file from the moment the encoder turns to
     // it, so a file that never answers is cut off after the same time as if
     // it had been probed alone.
-    TMediaProber(const QString& encoderPath, int atOnce, int timeLimitMs = ProbeTimeLimitMs,
-                 QObject* parent = nullptr);
-    ~TMediaProber() override;
+    TProbeQueue(const QString& encoderPath, int atOnce, int timeLimitMs = ProbeTimeLimitMs,
+                QObject* parent = nullptr);
+    ~TProbeQueue() override;
 
     enum class Start
     {
