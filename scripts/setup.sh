@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev
+  # the test that keeps every C++ file formatted as .clang-format says
+  clang-format
   # the icons are SVG: Qt's SVG plugins draw them
   libqt6svg6
   # the encoder
