@@ -45,9 +45,18 @@ int MoveWithoutReplacing(const std::string& from, const std::string& to)
     case EINVAL: // the file system does not know the flag (NFS, some FUSE)
     case ENOSYS:
     case EOPNOTSUPP:
-        return MoveByLink(from, to);
+        break;
     default:
         return error;
+    }
+    const int linkError = MoveByLink(from, to);
+    switch (linkError) {
+    case EPERM: // no hard links here (SMB without Unix extensions, FAT)
+    case EOPNOTSUPP:
+    case ENOSYS:
+        return MoveByClaim(from, to);
+    default:
+        return linkError;
     }
 }
 
@@ -67,6 +76,19 @@ int MoveByLink(const std::string& from, const std::string& to)
     // untidy but loses nothing.
     ::unlink(from.c_str());
     return 0;
+}
+
+int MoveByClaim(const std::string& from, const std::string& to)
+{
+    const int claim = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (claim < 0)
+        return errno;
+    ::close(claim);
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to.c_str());
+    return error;
 }
 
 int MoveReplacing(const std::string& from, const std::string& to)

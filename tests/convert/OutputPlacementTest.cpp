@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 using OutputPlacement = ScratchDirTest;
 
 // A file, a folder, a FIFO and a link that leads nowhere each hold the name:
-// neither way of moving replaces one, and the working file stays to be
+// no way of moving replaces one, and the working file stays to be
 // placed elsewhere; a free name is taken.
 TEST_F(OutputPlacement, NothingThatHasTheNameIsReplaced)
 {
@@ -24,7 +24,7 @@ TEST_F(OutputPlacement, NothingThatHasTheNameIsReplaced)
     fs::create_directory(dir / "folder.mp4");
     ASSERT_EQ(::mkfifo((dir / "fifo.mp4").c_str(), 0600), 0);
     fs::create_symlink(dir / "nowhere", dir / "link.mp4");
-    for (const auto move : {MoveWithoutReplacing, MoveByLink}) {
+    for (const auto move : {MoveWithoutReplacing, MoveByLink, MoveByClaim}) {
         for (const char* name : {"file.mp4", "folder.mp4", "fifo.mp4", "link.mp4"}) {
             const std::string work = WriteFile(".work.mp4", "new");
             EXPECT_EQ(move(work, (dir / name).string()), EEXIST) << name;
