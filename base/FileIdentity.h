@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -14,7 +13,13 @@ struct TFileId
     std::uint64_t Device = 0;
     std::uint64_t Inode = 0;
 
-    auto operator<=>(const TFileId&) const = default;
+    // Not spelled with <=>: Qt's moc, which reads the headers of the task
+    // list's model, cannot parse <compare>.
+    bool operator==(const TFileId&) const = default;
+    bool operator<(const TFileId& other) const
+    {
+        return Device != other.Device ? Device < other.Device : Inode < other.Inode;
+    }
 };
 
 // The identity of the file `path` names, links followed; nothing when it

@@ -3,11 +3,61 @@
 #include "base/PathText.h"
 #include "tasks/TimeText.h"
 
+#include <array>
+
 namespace {
 
 const char* const StatusOK = "OK";
 
+// Every text field in the order of TaskField, with the number read from it
+// where it is a time.
+struct TFieldSlot
+{
+    TaskField Field;
+    std::string ltvItemData::*Text;
+    double ltvItemData::*Number;
+};
+constexpr std::array<TFieldSlot, 11> FieldSlots{{
+    {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr},
+    {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec},
+    {TaskField::SizeText, &ltvItemData::SizeText, nullptr},
+    {TaskField::StatusText, &ltvItemData::StatusText, nullptr},
+    {TaskField::NewName, &ltvItemData::NewName, nullptr},
+    {TaskField::NewExt, &ltvItemData::NewExt, nullptr},
+    {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec},
+    {TaskField::FullEndText, &ltvItemData::FullEndText, &ltvItemData::FullEndSec},
+    {TaskField::SpanText, &ltvItemData::SpanText, &ltvItemData::SpanSec},
+    {TaskField::StartText, &ltvItemData::StartText, &ltvItemData::StartSec},
+    {TaskField::EndText, &ltvItemData::EndText, &ltvItemData::EndSec},
+}};
+
+// Runs `copy` on each slot that `field` covers.
+template <class Copy> void ForEachSlot(TaskField field, Copy copy)
+{
+    for (const TFieldSlot& slot : FieldSlots)
+        if (field == TaskField::AllFields || field == slot.Field)
+            copy(slot);
+}
+
 } // namespace
+
+void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data)
+{
+    ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) {
+        data.*slot.Text = stored.*slot.Text;
+        if (slot.Number)
+            data.*slot.Number = stored.*slot.Number;
+    });
+}
+
+void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored)
+{
+    ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) {
+        stored.*slot.Text = data.*slot.Text;
+        if (slot.Number)
+            stored.*slot.Number = ParseTimeText(stored.*slot.Text);
+    });
+}
 
 ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengthText,
                           const std::string& sizeText, const std::string& newExt)

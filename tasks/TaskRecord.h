@@ -40,3 +40,28 @@ ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengt
 // Gives a task that was added without its length the length `lengthText`:
 // the end of the whole input and of the part to convert, and the span.
 void SetTaskLength(ltvItemData& task, const std::string& lengthText);
+
+// What ReadTask and WriteTask touch: every text, the input file only, or one
+// of the ten other texts.
+enum class TaskField
+{
+    AllFields,
+    InputFileOnly,
+    LengthText,
+    SizeText,
+    StatusText,
+    NewName,
+    NewExt,
+    FullStartText,
+    FullEndText,
+    SpanText,
+    StartText,
+    EndText
+};
+
+// Copies `field` of a stored task into `data`, with the number of each time
+// text copied; the other fields of `data` stay as they were.
+void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data);
+// Copies `field` of `data` into a stored task and reads the number of each
+// time text written from its text; numbers are never taken from `data`.
+void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored);

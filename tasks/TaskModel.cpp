@@ -1,0 +1,187 @@
+#include "tasks/TaskModel.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace {
+
+const std::array<QString, TTaskModel::ColumnCount> ColumnCaptions = {
+    QStringLiteral("Input File"), QStringLiteral("Length"), QStringLiteral("Size"),
+    QStringLiteral("Status")};
+constexpr std::array<std::string ltvItemData::*, TTaskModel::ColumnCount> ColumnTexts = {
+    &ltvItemData::InputFile, &ltvItemData::LengthText, &ltvItemData::SizeText,
+    &ltvItemData::StatusText};
+
+// The visible column a field is shown in, -1 for a field without one.
+int ColumnOf(TaskField field)
+{
+    switch (field) {
+    case TaskField::InputFileOnly:
+        return TTaskModel::InputFileColumn;
+    case TaskField::LengthText:
+        return TTaskModel::LengthColumn;
+    case TaskField::SizeText:
+        return TTaskModel::SizeColumn;
+    case TaskField::StatusText:
+        return TTaskModel::StatusColumn;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+TTaskModel::TTaskModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TTaskModel::Append(std::vector<TTask> tasks)
+{
+    if (tasks.empty())
+        return;
+    const int first = TaskCount();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(tasks.size()) - 1);
+    FRows.reserve(FRows.size() + tasks.size());
+    for (TTask& task : tasks) {
+        // Each number agrees with its text from here on, so a read copies it.
+        WriteTaskField(task.Data, TaskField::AllFields, task.Data);
+        FRows.push_back({++FLastId, std::move(task)});
+        if (!FRowOfStale)
+            FRowOf.emplace(FLastId, TaskCount() - 1);
+    }
+    endInsertRows();
+}
+
+int TTaskModel::RowOf(TaskId id) const
+{
+    if (FRowOfStale) {
+        FRowOf.clear();
+        FRowOf.reserve(FRows.size());
+        for (std::size_t row = 0; row < FRows.size(); ++row)
+            FRowOf.emplace(FRows[row].Id, static_cast<int>(row));
+        FRowOfStale = false;
+    }
+    const auto found = FRowOf.find(id);
+    return found == FRowOf.end() ? -1 : found->second;
+}
+
+void TTaskModel::Read(int row, TaskField field, ltvItemData& data) const
+{
+    ReadTaskField(At(row).Data, field, data);
+}
+
+void TTaskModel::Write(int row, TaskField field, const ltvItemData& data)
+{
+    WriteTaskField(data, field, FRows[static_cast<std::size_t>(row)].Task.Data);
+    if (field == TaskField::AllFields)
+        Changed(row, 0, ColumnCount - 1);
+    else if (const int column = ColumnOf(field); column >= 0)
+        Changed(row, column, column);
+}
+
+void TTaskModel::SetLog(int row, const QString& log)
+{
+    FRows[static_cast<std::size_t>(row)].Task.Log = log;
+}
+
+void TTaskModel::SetStatusTip(int row, const QString& tip)
+{
+    QString& current = FRows[static_cast<std::size_t>(row)].Task.StatusTip;
+    if (current == tip)
+        return;
+    current = tip;
+    Changed(row, StatusColumn, StatusColumn, {Qt::ToolTipRole});
+}
+
+void TTaskModel::Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles)
+{
+    emit dataChanged(index(row, firstColumn), index(row, lastColumn), roles);
+}
+
+void TTaskModel::Remove(std::vector<int> rows)
+{
+    // From the bottom up, a run of neighbouring rows at a time.
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (std::size_t i = 0; i < rows.size();) {
+        const int last = rows[i];
+        int first = last;
+        while (++i < rows.size() && rows[i] == first - 1)
+            first = rows[i];
+        beginRemoveRows(QModelIndex(), first, last);
+        FRows.erase(FRows.begin() + first, FRows.begin() + last + 1);
+        FRowOfStale = true;
+        endRemoveRows();
+    }
+}
+
+void TTaskModel::Clear()
+{
+    beginResetModel();
+    FRows.clear();
+    FRowOf.clear();
+    FRowOfStale = false;
+    endResetModel();
+}
+
+void TTaskModel::Move(int from, int to)
+{
+    if (from == to)
+        return;
+    // The toolkit names the place before which the row lands, counted
+    // before the move.
+    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    const auto at = [this](int row) {
+        return FRows.begin() + row;
+    };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+    FRowOfStale = true;
+    endMoveRows();
+}
+
+int TTaskModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : TaskCount();
+}
+
+int TTaskModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TTaskModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= TaskCount())
+        return {};
+    const TTask& task = At(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(task.Data.*
+                                      ColumnTexts[static_cast<std::size_t>(index.column())]);
+    case Qt::ToolTipRole:
+        if (index.column() == StatusColumn && !task.StatusTip.isEmpty())
+            return task.StatusTip;
+        return {};
+    case IdRole:
+        return IdAt(index.row());
+    default:
+        return {};
+    }
+}
+
+QVariant TTaskModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    return ColumnCaptions[static_cast<std::size_t>(section)];
+}
+
+Qt::ItemFlags TTaskModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "base/FileIdentity.h"
+#include "tasks/TaskRecord.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+// A task's identity in the list: given when the task is appended, kept
+// wherever the task moves, and never given again.
+using TaskId = quint64;
+
+// Everything the list holds of one task; all of it moves with the task.
+struct TTask
+{
+    ltvItemData Data;
+    // What the encoder wrote in the task's last conversion; empty for none.
+    QString Log;
+    // The Status cell's tooltip: why the task failed, or the name its output
+    // was saved as.
+    QString StatusTip;
+    // The identity its file had when it was added, for the duplicate rule.
+    std::optional<TFileId> File;
+};
+
+// The task list's tasks in conversion order, each under its id. Views see
+// four columns, "Input File", "Length", "Size" and "Status"; the rest of a
+// task is read through its record. Appending many tasks, moving one and
+// clearing all are each one change of the model, whatever the list's length.
+class TTaskModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        InputFileColumn,
+        LengthColumn,
+        SizeColumn,
+        StatusColumn,
+        ColumnCount
+    };
+    // The task's id, on each of its cells.
+    static constexpr int IdRole = Qt::UserRole;
+
+    explicit TTaskModel(QObject* parent = nullptr);
+
+    // Appends the tasks in their order and gives each a new id. The numbers
+    // of their records are read from their texts.
+    void Append(std::vector<TTask> tasks);
+
+    int TaskCount() const { return static_cast<int>(FRows.size()); }
+    const TTask& At(int row) const { return FRows[static_cast<std::size_t>(row)].Task; }
+    TaskId IdAt(int row) const { return FRows[static_cast<std::size_t>(row)].Id; }
+    // The task's row; -1 once it has left the list.
+    int RowOf(TaskId id) const;
+
+    // The record's fields as ReadTask and WriteTask take them; the row exists.
+    void Read(int row, TaskField field, ltvItemData& data) const;
+    void Write(int row, TaskField field, const ltvItemData& data);
+    void SetLog(int row, const QString& log);
+    void SetStatusTip(int row, const QString& tip);
+
+    // Removes the rows named, in any order.
+    void Remove(std::vector<int> rows);
+    void Clear();
+    // The task at `from` takes the place `to`; the tasks between close up.
+    void Move(int from, int to);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct TRow
+    {
+        TaskId Id;
+        TTask Task;
+    };
+    void Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles = {});
+
+    std::vector<TRow> FRows;
+    TaskId FLastId = 0;
+    // Rows by id, made again on the first look-up after rows left or moved.
+    mutable std::unordered_map<TaskId, int> FRowOf;
+    mutable bool FRowOfStale = false;
+};

@@ -1,0 +1,163 @@
+#include "tasks/TaskModel.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// Each text field, the number read from it when it is a time, and the column
+// that shows it (-1 for none).
+struct FieldCase
+{
+    TaskField Field;
+    std::string ltvItemData::*Text;
+    double ltvItemData::*Number;
+    int Column;
+};
+const FieldCase Fields[] = {
+    {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr, 0},
+    {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec, 1},
+    {TaskField::SizeText, &ltvItemData::SizeText, nullptr, 2},
+    {TaskField::StatusText, &ltvItemData::StatusText, nullptr, 3},
+    {TaskField::NewName, &ltvItemData::NewName, nullptr, -1},
+    {TaskField::NewExt, &ltvItemData::NewExt, nullptr, -1},
+    {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec, -1},
+    {TaskField::FullEndText, &ltvItemData::FullEndText, &ltvItemData::FullEndSec, -1},
+    {TaskField::SpanText, &ltvItemData::SpanText, &ltvItemData::SpanSec, -1},
+    {TaskField::StartText, &ltvItemData::StartText, &ltvItemData::StartSec, -1},
+    {TaskField::EndText, &ltvItemData::EndText, &ltvItemData::EndSec, -1},
+};
+
+// A task whose every text, and everything else it carries, is `name`.
+TTask Named(char name)
+{
+    TTask task;
+    for (const FieldCase& f : Fields)
+        task.Data.*f.Text = std::string(1, name);
+    task.Log = task.StatusTip = QString(QChar(name));
+    task.File = TFileId{std::uint64_t(name), std::uint64_t(name)};
+    return task;
+}
+
+} // namespace
+
+// Ids survive inserts, moves and removes and are never given twice; a move
+// carries everything a task holds; four columns show the first four texts;
+// ReadTask and WriteTask touch their field alone.
+TEST(TaskModel, Contract)
+{
+    TTaskModel model;
+    const auto append = [&model](const char* names) {
+        std::vector<TTask> tasks;
+        for (const char* name = names; *name; ++name)
+            tasks.push_back(Named(*name));
+        model.Append(std::move(tasks));
+    };
+    struct Step
+    {
+        const char* what;
+        std::function<void()> change;
+        std::string order; // the tasks' names, row by row
+    };
+    const Step steps[] = {
+        {"append", [&] { append("ABC"); }, "ABC"},
+        {"append more", [&] { append("DE"); }, "ABCDE"},
+        {"move down", [&] { model.Move(0, 3); }, "BCDAE"},
+        {"move up", [&] { model.Move(4, 1); }, "BECDA"},
+        {"remove",
+         [&] {
+             model.Remove({4, 1, 2});
+         },
+         "BD"},
+        {"append again", [&] { append("F"); }, "BDF"},
+        {"clear", [&] { model.Clear(); }, ""},
+        {"append to none", [&] { append("G"); }, "G"},
+    };
+    std::map<char, TaskId> ids;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        ASSERT_EQ(model.rowCount(), int(step.order.size()));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const char name = step.order[std::size_t(row)];
+            if (!ids.contains(name)) {
+                for (const auto& [other, id] : ids)
+                    EXPECT_NE(model.IdAt(row), id) << "an id is never given twice";
+                ids[name] = model.IdAt(row);
+            }
+            EXPECT_EQ(model.IdAt(row), ids[name]) << name;
+            EXPECT_EQ(model.RowOf(ids[name]), row) << name;
+            const TTask& task = model.At(row);
+            const TTask expected = Named(name);
+            for (const FieldCase& f : Fields)
+                EXPECT_EQ(task.Data.*f.Text, expected.Data.*f.Text);
+            EXPECT_EQ(task.Log, expected.Log);
+            EXPECT_EQ(task.StatusTip, expected.StatusTip);
+            EXPECT_EQ(task.File, expected.File);
+            for (int column = 0; column < 4; ++column) {
+                const QModelIndex index = model.index(row, column);
+                EXPECT_EQ(index.data(), QString(QChar(name)));
+                EXPECT_EQ(index.data(TTaskModel::IdRole).toULongLong(), ids[name]);
+                EXPECT_EQ(index.data(Qt::ToolTipRole), column == 3 ? index.data() : QVariant());
+            }
+        }
+        for (const auto& [name, id] : ids)
+            EXPECT_EQ(model.RowOf(id) >= 0, step.order.find(name) != std::string::npos) << name;
+    }
+    ASSERT_EQ(model.columnCount(), 4);
+    const QStringList captions = {"Input File", "Length", "Size", "Status"};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(model.headerData(column, Qt::Horizontal), captions[column]);
+
+    // Each field alone: the time texts' numbers are read on the write, and
+    // only the column that shows the field is told of the change.
+    for (const FieldCase& f : Fields) {
+        SCOPED_TRACE(f.Column);
+        ltvItemData written;
+        for (const FieldCase& each : Fields)
+            written.*each.Text = "00:00:05.5";
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.Write(0, f.Field, written);
+        ASSERT_EQ(changed.size(), f.Column >= 0 ? 1 : 0);
+        if (f.Column >= 0) {
+            EXPECT_EQ(changed[0][0].toModelIndex(), model.index(0, f.Column));
+        }
+
+        ltvItemData read;
+        for (const FieldCase& each : Fields) {
+            read.*each.Text = "kept";
+            if (each.Number)
+                read.*each.Number = 42;
+        }
+        model.Read(0, f.Field, read);
+        for (const FieldCase& each : Fields) {
+            EXPECT_EQ(model.At(0).Data.*each.Text, &each == &f ? "00:00:05.5" : "G");
+            EXPECT_EQ(read.*each.Text, &each == &f ? "00:00:05.5" : "kept");
+            if (each.Number) {
+                EXPECT_DOUBLE_EQ(read.*each.Number, &each == &f ? 5.5 : 42);
+            }
+        }
+        model.Write(0, f.Field, Named('G').Data);
+    }
+
+    // Every field at once: numbers come from the texts, never from the
+    // record written; a text that is no time reads -1.
+    ltvItemData all = Named('H').Data;
+    all.LengthText = "00:00:03.04";
+    all.StartText = "00:00:00.0";
+    all.EndText = "1:2:3";
+    all.SpanSec = 7;
+    model.Write(0, TaskField::AllFields, all);
+    ltvItemData read;
+    model.Read(0, TaskField::AllFields, read);
+    EXPECT_EQ(read.InputFile, "H");
+    EXPECT_DOUBLE_EQ(read.LengthSec, 3.04);
+    EXPECT_DOUBLE_EQ(read.StartSec, 0);
+    EXPECT_DOUBLE_EQ(read.EndSec, 3723);
+    EXPECT_EQ(read.SpanSec, -1);
+    EXPECT_EQ(read.FullStartSec, -1);
+}
