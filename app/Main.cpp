@@ -24,7 +24,6 @@
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
-#include "widgets/CutTextTip.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -44,7 +43,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -56,9 +55,6 @@ constexpr int PreviewHeight = 177;
 constexpr int SplitterHandle = 4;
 constexpr int RightMargin = 6;
 
-const char* const ColumnCaptions[] = {"Input File", "Length", "Size", "Status"};
-// The caption and ten sub-items of a task; only the first four are columns.
-constexpr int TaskSlots = 11;
 const QColor HeaderColour(243, 243, 243);
 
 std::vector<std::string> ToBytes(const QStringList& arguments)
@@ -170,30 +166,8 @@ QWidget* TMainForm::CreateMainPanel()
     panLeft->setFixedWidth(10);
     listRow->addWidget(panLeft);
 
-    ltvTask = Named(new QTreeWidget(panMain), "ltvTask", QStringLiteral("Task List"));
-    // Before any column is hidden: turning stretching off afterwards brings
-    // the hidden columns' widths back into the header's length, and with it
-    // a needless horizontal scroll bar.
-    ltvTask->header()->setStretchLastSection(false);
-    ltvTask->header()->setSectionsMovable(false);
-    ltvTask->setColumnCount(TaskSlots);
-    QStringList captions;
-    for (const char* caption : ColumnCaptions)
-        captions << QString::fromUtf8(caption);
-    ltvTask->setHeaderLabels(captions);
-    for (int column = int(captions.size()); column < TaskSlots; ++column)
-        ltvTask->setColumnHidden(column, true);
-    ltvTask->setRootIsDecorated(false);
-    ltvTask->setItemsExpandable(false);
-    ltvTask->setUniformRowHeights(true);
-    ltvTask->setAllColumnsShowFocus(true);
-    ltvTask->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // A path cut in the middle keeps its file name in sight; the tooltip
-    // gives the whole of whatever is cut.
-    ltvTask->setTextElideMode(Qt::ElideMiddle);
-    ltvTask->setItemDelegate(new TCutTextTipDelegate(ltvTask));
+    // The task list sets the view up to show its tasks.
+    ltvTask = Named(new QTreeView(panMain), "ltvTask", QStringLiteral("Task List"));
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);

@@ -20,7 +20,7 @@ class Platform;
 class QGroupBox;
 class QSplitter;
 class QTimer;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 class TSplitterPanel;
 class TAboutForm;
@@ -66,7 +66,7 @@ public:
     // Left: the task list, the welcome panel over it and the bottom strip.
     QWidget* panMain = nullptr;
     QWidget* panLeft = nullptr;
-    QTreeWidget* ltvTask = nullptr;
+    QTreeView* ltvTask = nullptr;
     WelcomePanelControls Welcome;
     BottomStripControls BottomStrip;
 

@@ -20,6 +20,6 @@ void TPreviewTaskList::SelectTask(int row)
 QString TPreviewTaskList::TaskInputFile(int row) const
 {
     ltvItemData data;
-    FList.ReadTask(row, InputFileOnly, data);
+    FList.ReadTask(row, TaskField::InputFileOnly, data);
     return QString::fromStdString(data.InputFile);
 }

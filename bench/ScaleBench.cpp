@@ -33,7 +33,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -158,17 +158,20 @@ Figures Run(int rows)
 
     // A block of a tenth of the rows from the middle, selected as a
     // shift-click selects it.
-    QTreeWidget& view = *form.ltvTask;
+    QTreeView& view = *form.ltvTask;
+    const auto caption = [&view](int row) {
+        return view.model()->index(row, 0).data();
+    };
     const int first = rows / 2;
     const int last = first + rows / 10 - 1;
     view.clearSelection();
     view.selectionModel()->select(
         QItemSelection(view.model()->index(first, 0), view.model()->index(last, 0)),
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    const QString firstMoved = view.topLevelItem(first)->text(0);
+    const QVariant firstMoved = caption(first);
     figures.Commands.push_back(Measure(
         "Move up", watch, [&] { list.tbtnUpClick(); },
-        [&] { return view.topLevelItem(first - 1)->text(0) == firstMoved; }));
+        [&] { return caption(first - 1) == firstMoved; }));
     figures.Commands.push_back(Measure(
         "Clear", watch, [&] { list.tbtnClearClick(); }, [&] { return list.TaskCount() == 0; }));
     return figures;

@@ -19,7 +19,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -30,8 +30,6 @@ const QString StatusFailed = QStringLiteral("Failed");
 const QString StatusPaused = QStringLiteral("Paused");
 
 const QString CompleteTitle = QStringLiteral("Complete");
-
-constexpr int StatusColumn = 3;
 
 const QString CloseQuestion = QStringLiteral("A conversion is running. Stop it and quit?");
 // In the order of TBatchRunner::CloseAnswer; the last one is also Escape's.
@@ -184,9 +182,13 @@ void TBatchRunner::RunBatch(const std::string& arguments)
 
     // The rows as they are now are the batch: the list is locked until it
     // ends, and rows an add appends meanwhile are not part of it.
-    std::vector<ltvItemData> tasks(static_cast<std::size_t>(FTaskList.TaskCount()));
-    for (std::size_t row = 0; row < tasks.size(); ++row)
-        FTaskList.ReadTask(static_cast<int>(row), AllFields, tasks[row]);
+    const TTaskModel& model = FTaskList.Model();
+    std::vector<ltvItemData> tasks(static_cast<std::size_t>(model.TaskCount()));
+    FTaskIds.resize(tasks.size());
+    for (std::size_t row = 0; row < tasks.size(); ++row) {
+        FTaskList.ReadTask(static_cast<int>(row), TaskField::AllFields, tasks[row]);
+        FTaskIds[row] = model.IdAt(static_cast<int>(row));
+    }
 
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
@@ -199,9 +201,15 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     FEngine.Start(std::move(tasks), options);
 }
 
+int TBatchRunner::RowOf(int task) const
+{
+    return FTaskList.Model().RowOf(FTaskIds[static_cast<std::size_t>(task)]);
+}
+
 void TBatchRunner::OnTaskStarted(int task)
 {
-    FTaskList.SetTaskLog(task, QString());
+    if (const int row = RowOf(task); row >= 0)
+        FTaskList.Model().SetLog(row, QString());
     WriteStatus(task, StatusConverting);
     ShowCurrentTask();
 }
@@ -237,7 +245,8 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    FTaskList.SetTaskLog(task, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
+    if (const int row = RowOf(task); row >= 0)
+        FTaskList.Model().SetLog(row, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may
@@ -259,13 +268,15 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     }
 }
 
-void TBatchRunner::WriteStatus(int row, const QString& status, const QString& tooltip)
+void TBatchRunner::WriteStatus(int task, const QString& status, const QString& tooltip)
 {
+    const int row = RowOf(task);
+    if (row < 0)
+        return;
     ltvItemData data;
     data.StatusText = status.toStdString();
-    FTaskList.WriteTask(row, 2, data);
-    if (QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row))
-        item->setToolTip(StatusColumn, tooltip);
+    FTaskList.WriteTask(row, TaskField::StatusText, data);
+    FTaskList.Model().SetStatusTip(row, tooltip);
 }
 
 void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)

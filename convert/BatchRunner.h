@@ -1,9 +1,12 @@
 #pragma once
 
 #include "convert/BatchEngine.h"
+#include "tasks/TaskModel.h"
 
 #include <QObject>
 #include <QString>
+
+#include <vector>
 
 class Platform;
 class QAbstractButton;
@@ -14,7 +17,7 @@ class QProgressBar;
 class QSpinBox;
 class QTimer;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 class TPowerOffCountdown;
 class TProfileDetail;
@@ -36,7 +39,7 @@ struct RunnerControls
     QToolButton* tbtnPause = nullptr;
     QToolButton* tbtnStop = nullptr;
     QToolButton* tbtnSetting = nullptr;
-    QTreeWidget* ltvTask = nullptr;
+    QTreeView* ltvTask = nullptr;
     QWidget* panSplitter = nullptr;
     QWidget* gpbProfile = nullptr;
     QComboBox* cmbProfile = nullptr;
@@ -66,12 +69,14 @@ struct RunnerOptions
     const QSpinBox* sedSimultaneous = nullptr;
 };
 
-// The window's view of a batch: Start and Stop, the lock, the progress panel,
-// the rows' statuses, the messages and the completion actions. The run itself
-// (the task order, the output names, the encoders and their progress) is the
-// batch engine's, which converts a snapshot of the rows taken at Start with
-// the profile and the grids of the profile detail. Everything is driven by
-// signals, so the window keeps answering while encoders run.
+// The window's view of a batch: Start and Stop, the lock, the progress
+// panel, the tasks' statuses, the messages and the completion
+// actions. The run itself (the task order, the output names, the encoders
+// and their progress) is the batch engine's, which converts a snapshot of
+// the rows taken at Start with the profile and the grids of the profile
+// detail; the runner finds each of its tasks in the list again by its id.
+// Everything is driven by signals, so the window keeps answering while
+// encoders run.
 class TBatchRunner : public QObject
 {
     Q_OBJECT
@@ -152,7 +157,9 @@ private:
     void OnBatchEnded(TBatchEngine::BatchEnd end);
     void ShowCurrentTask();
     void SetCurrentBar(int percent);
-    void WriteStatus(int row, const QString& status, const QString& tooltip = QString());
+    // The task's row in the list, -1 once it has left.
+    int RowOf(int task) const;
+    void WriteStatus(int task, const QString& status, const QString& tooltip = QString());
     void EndStopped();
     void EndCompleted();
     QString CompletionText() const;
@@ -172,6 +179,8 @@ private:
     const QString FEncoderPath;
     TBatchEngine FEngine;
     TPowerOffCountdown* FCountdown = nullptr;
+    // The ids of the batch's tasks, in the engine's order.
+    std::vector<TaskId> FTaskIds;
 
     TRunState FRunState = Idle;
     bool FBatchActive = false;

@@ -36,9 +36,9 @@ QString AsLines(QString log)
 
 } // namespace
 
-TLogForm::TLogForm(const QString& inputFile, const QString& log, Platform& platform,
+TLogForm::TLogForm(TaskId task, const QString& inputFile, const QString& log, Platform& platform,
                    QWidget* parent)
-    : QWidget(parent, Qt::Window), FInputFile(inputFile), FPlatform(platform)
+    : QWidget(parent, Qt::Window), FTask(task), FInputFile(inputFile), FPlatform(platform)
 {
     setObjectName(QStringLiteral("LogForm"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/TaskModel.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -15,10 +17,12 @@ class TLogForm : public QWidget
     Q_OBJECT
 
 public:
-    // `inputFile` is the task's input; its file name titles the window.
-    TLogForm(const QString& inputFile, const QString& log, Platform& platform, QWidget* parent);
+    // The log of `task`, whose input is `inputFile`; the input's file name
+    // titles the window.
+    TLogForm(TaskId task, const QString& inputFile, const QString& log, Platform& platform,
+             QWidget* parent);
 
-    const QString& InputFile() const { return FInputFile; }
+    TaskId Task() const { return FTask; }
     void SetLog(const QString& log);
 
     void btnCopyClick();
@@ -30,6 +34,7 @@ public:
     QPushButton* btnClose = nullptr;
 
 private:
+    const TaskId FTask;
     const QString FInputFile;
     Platform& FPlatform;
 };

@@ -1,26 +1,24 @@
 #include "tasks/TaskList.h"
 
 #include "base/FileIdentity.h"
-#include "base/PathText.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/ProbeQueue.h"
 #include "tasks/TaskPaths.h"
-#include "tasks/TimeText.h"
+#include "widgets/CutTextTip.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QFileInfo>
-#include <QFrame>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
-#include <array>
-#include <utility>
+#include <algorithm>
 
 namespace {
 
@@ -30,50 +28,14 @@ const QString UnnamableText =
                    "Rename them, then add them again.\n\n");
 constexpr std::size_t UnnamableShown = 20;
 
-// The row's slots: column 0 holds the caption, column k + 1 sub-item k.
-constexpr int SlotCount = 11;
-constexpr std::array<std::string ltvItemData::*, SlotCount> SlotTexts{
-    &ltvItemData::InputFile,     &ltvItemData::LengthText,  &ltvItemData::SizeText,
-    &ltvItemData::StatusText,    &ltvItemData::NewName,     &ltvItemData::NewExt,
-    &ltvItemData::FullStartText, &ltvItemData::FullEndText, &ltvItemData::SpanText,
-    &ltvItemData::StartText,     &ltvItemData::EndText};
-
-// The sub-items whose text is a time, and the number read from each.
-constexpr std::array<std::pair<int, double ltvItemData::*>, 6> TimeSlots{{
-    {0, &ltvItemData::LengthSec},
-    {5, &ltvItemData::FullStartSec},
-    {6, &ltvItemData::FullEndSec},
-    {7, &ltvItemData::SpanSec},
-    {8, &ltvItemData::StartSec},
-    {9, &ltvItemData::EndSec},
-}};
-
-// Where a row keeps its log: on its caption, which moves with the row.
-constexpr int LogRole = Qt::UserRole + 1;
-// Where a row keeps the identity its file had when it was added.
-constexpr int FileDeviceRole = Qt::UserRole + 2;
-constexpr int FileInodeRole = Qt::UserRole + 3;
-
-std::optional<TFileId> RowFileId(const QTreeWidgetItem* item)
-{
-    const QVariant device = item->data(0, FileDeviceRole);
-    if (!device.isValid())
-        return std::nullopt;
-    return TFileId{device.toULongLong(), item->data(0, FileInodeRole).toULongLong()};
-}
-
-int ColumnOf(int field)
-{
-    return field + 1;
-}
-
 } // namespace
 
 TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProfileDetail& detail,
                      const QString& encoderPath, QObject* parent)
     : QObject(parent), FControls(controls), FPlatform(platform), FDetail(detail),
-      FEncoderPath(encoderPath)
+      FEncoderPath(encoderPath), FModel(new TTaskModel(this))
 {
+    SetUpView();
     CreatePopup();
     ConnectControls();
     FProbes = new TProbeQueue(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
@@ -86,9 +48,29 @@ void TTaskList::WindowClosed()
     CancelAdds();
 }
 
+void TTaskList::SetUpView()
+{
+    QTreeView* view = FControls.ltvTask;
+    view->setModel(FModel);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A path cut in the middle keeps its file name in sight; the tooltip
+    // gives the whole of whatever is cut.
+    view->setTextElideMode(Qt::ElideMiddle);
+    view->setItemDelegate(new TCutTextTipDelegate(view));
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
 void TTaskList::ConnectControls()
 {
-    QTreeWidget* list = FControls.ltvTask;
+    QTreeView* list = FControls.ltvTask;
     connect(FControls.tbtnAddFile, &QToolButton::clicked, this, &TTaskList::tbtnAddFileClick);
     connect(FControls.tbtnAddDir, &QToolButton::clicked, this, &TTaskList::tbtnAddDirClick);
     connect(FControls.tbtnUp, &QToolButton::clicked, this, &TTaskList::tbtnUpClick);
@@ -105,10 +87,9 @@ void TTaskList::ConnectControls()
             &TTaskList::ltvTaskSelectionChange);
     connect(FDetail.vleOutput, &ValueListEditor::Validate, this, &TTaskList::vleOutputValidate);
     FDetail.OutputShowsTask = [this] {
-        return ShownTaskRow() >= 0;
+        return FModel->RowOf(FShownTask) >= 0;
     };
     connect(list, &QAbstractItemView::doubleClicked, this, &TTaskList::ltvTaskDblClick);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         ppmTaskPopup();
         ppmTask->popup(FControls.ltvTask->viewport()->mapToGlobal(pos));
@@ -119,61 +100,34 @@ void TTaskList::ConnectControls()
 
 int TTaskList::TaskCount() const
 {
-    return FControls.ltvTask->topLevelItemCount();
+    return FModel->TaskCount();
 }
 
-void TTaskList::SetTaskLog(int row, const QString& log)
+void TTaskList::ReadTask(int row, TaskField field, ltvItemData& data) const
 {
-    FControls.ltvTask->topLevelItem(row)->setData(0, LogRole, log.isEmpty() ? QVariant() : log);
+    FModel->Read(row, field, data);
 }
 
-QString TTaskList::TaskLog(int row) const
+void TTaskList::WriteTask(int row, TaskField field, const ltvItemData& data)
 {
-    return FControls.ltvTask->topLevelItem(row)->data(0, LogRole).toString();
+    FModel->Write(row, field, data);
 }
 
-void TTaskList::ReadTask(int row, int field, ltvItemData& data) const
+// A listed file named another way, or through a link, is listed. A row whose
+// file is gone, or was replaced since, is known by its text alone. Tasks
+// about to be listed count as listed.
+bool TTaskList::IsListed(const QString& path, const std::vector<TTask>& unlisted) const
 {
-    const QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
-    const auto readSlot = [&](int column) {
-        data.*SlotTexts[column] = item->text(column).toStdString();
+    const std::string text = path.toStdString();
+    const std::optional<TFileId> id = FileIdOf(text);
+    const auto lists = [&text, &id](const TTask& task) {
+        return task.Data.InputFile == text ||
+               (id && task.File == id && FileIdOf(task.Data.InputFile) == id);
     };
-    if (field == AllFields) {
-        for (int column = 0; column < SlotCount; ++column)
-            readSlot(column);
-    } else {
-        readSlot(ColumnOf(field));
-    }
-    for (const auto& [subItem, number] : TimeSlots)
-        if (field == AllFields || field == subItem)
-            data.*number = ParseTimeText(data.*SlotTexts[ColumnOf(subItem)]);
-}
-
-void TTaskList::WriteTask(int row, int field, const ltvItemData& data)
-{
-    QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
-    if (field == AllFields) {
-        for (int column = 0; column < SlotCount; ++column)
-            item->setText(column, QString::fromStdString(data.*SlotTexts[column]));
-    } else {
-        item->setText(ColumnOf(field), QString::fromStdString(data.*SlotTexts[ColumnOf(field)]));
-    }
-}
-
-bool TTaskList::IsListed(const QString& path) const
-{
-    // A listed file named another way, or through a link, is listed. A row
-    // whose file is gone, or was replaced since, is known by its text alone.
-    const std::optional<TFileId> id = FileIdOf(path.toStdString());
-    const int count = TaskCount();
-    for (int row = 0; row < count; ++row) {
-        const QTreeWidgetItem* item = FControls.ltvTask->topLevelItem(row);
-        if (item->text(0) == path)
+    for (int row = 0; row < FModel->TaskCount(); ++row)
+        if (lists(FModel->At(row)))
             return true;
-        if (id && RowFileId(item) == id && FileIdOf(item->text(0).toStdString()) == id)
-            return true;
-    }
-    return false;
+    return std::any_of(unlisted.begin(), unlisted.end(), lists);
 }
 
 void TTaskList::AddTaskFile(const QString& path)
@@ -185,27 +139,18 @@ void TTaskList::AddTaskFile(const QString& path)
     FControls.panbg->hide();
     if (IsListed(path))
         return;
-    AppendTask(path, ProbeMedia(FEncoderPath, path), FDetail.OutputExt.toStdString());
+    std::vector<TTask> task;
+    task.push_back(NewTask(path, ProbeMedia(FEncoderPath, path), FDetail.OutputExt.toStdString()));
+    FModel->Append(std::move(task));
 }
 
-void TTaskList::AppendTask(const QString& path, const TProbeResult& probe,
-                           const std::string& newExt)
+TTask TTaskList::NewTask(const QString& path, const TProbeResult& probe, const std::string& newExt)
 {
-    const ltvItemData data = NewTaskRecord(path.toStdString(), probe.LengthText.toStdString(),
-                                           probe.SizeText.toStdString(), newExt);
-
-    // The finished row is appended whole, which spares the view a second
-    // round of change signals.
-    QStringList texts;
-    texts.reserve(SlotCount);
-    for (const auto text : SlotTexts)
-        texts.append(QString::fromStdString(data.*text));
-    auto* item = new QTreeWidgetItem(texts);
-    if (const std::optional<TFileId> id = FileIdOf(data.InputFile)) {
-        item->setData(0, FileDeviceRole, qulonglong(id->Device));
-        item->setData(0, FileInodeRole, qulonglong(id->Inode));
-    }
-    FControls.ltvTask->addTopLevelItem(item);
+    TTask task;
+    task.Data = NewTaskRecord(path.toStdString(), probe.LengthText.toStdString(),
+                              probe.SizeText.toStdString(), newExt);
+    task.File = FileIdOf(task.Data.InputFile);
+    return task;
 }
 
 void TTaskList::AddTaskDirectory(const QString& directory)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "encoder/MediaProbe.h"
-#include "tasks/TaskRecord.h"
+#include "tasks/TaskModel.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +18,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 class TProbeQueue;
 class TProfileDetail;
@@ -26,10 +26,11 @@ class TProfileDetail;
 // The controls the task list drives; the main window creates them.
 struct TaskListControls
 {
-    // The window the list lives in: it owns the list's dialogs, and a list
-    // it has switched off keeps its buttons off.
+    // The window the list lives in: it owns the list's dialogs and windows,
+    // and a list it has switched off keeps its buttons off.
     QWidget* Window = nullptr;
-    QTreeWidget* ltvTask = nullptr;
+    // The view of the tasks; the list sets it up to show its model.
+    QTreeView* ltvTask = nullptr;
     // The welcome panel over the list, hidden by the first add.
     QWidget* panbg = nullptr;
     QToolButton* tbtnAddFile = nullptr;
@@ -44,10 +45,11 @@ struct TaskListControls
     QPushButton* bbtnOpen = nullptr;
 };
 
-// The task list's behaviour: adding files and directories, the editing
-// commands, what selecting a row shows, and the output directory buttons.
-// A selected row shows its output name and trim in the profile detail's
-// output grid; each added file is probed with the encoder at `encoderPath`.
+// The task list's behaviour: its tasks, adding files and directories, the
+// editing commands, what selecting a row shows, and the output directory
+// buttons. A selected row shows its output name and trim in the profile
+// detail's output grid; each added file is probed with the encoder at
+// `encoderPath`.
 class TTaskList : public QObject
 {
     Q_OBJECT
@@ -55,6 +57,9 @@ class TTaskList : public QObject
 public:
     TTaskList(const TaskListControls& controls, Platform& platform, TProfileDetail& detail,
               const QString& encoderPath, QObject* parent = nullptr);
+
+    TTaskModel& Model() { return *FModel; }
+    const TTaskModel& Model() const { return *FModel; }
 
     // The window has closed: an add still under way stops, as probing the
     // rest would only hold up the program's exit. Nothing after the cut is
@@ -85,15 +90,10 @@ public:
     void ReportUnnamable(const std::vector<std::string>& paths);
     void EnableTaskButtons(bool enabled);
 
-    // Slot semantics of the row: selector AllFields, InputFileOnly or 0 to 9.
-    void ReadTask(int row, int field, ltvItemData& data) const;
-    void WriteTask(int row, int field, const ltvItemData& data);
+    // The record's fields of a row; the row exists.
+    void ReadTask(int row, TaskField field, ltvItemData& data) const;
+    void WriteTask(int row, TaskField field, const ltvItemData& data);
     int TaskCount() const;
-
-    // The encoder's log of the row's last conversion, kept with the row so
-    // that it moves and goes with it; empty when the row has none.
-    void SetTaskLog(int row, const QString& log);
-    QString TaskLog(int row) const;
 
     // Fills the output grid from the first selected row, or empties it.
     void ShowSelectedTask();
@@ -149,25 +149,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ConnectControls();
     void CreatePopup();
-    bool IsListed(const QString& path) const;
+    void SetUpView();
+    void ConnectControls();
+    bool IsListed(const QString& path, const std::vector<TTask>& unlisted = {}) const;
     bool HasSelection() const;
-    bool IsRowSelected(int row) const;
+    std::vector<int> SelectedRows() const;
     void SetOutputGrid(const QString& newFilename, const QString& startTime,
                        const QString& endTime);
     void MoveSelectedBlocks(bool up);
-    int ShownTaskRow() const;
     void FilterViewportMouse(QEvent* event);
 
     const TaskListControls FControls;
     Platform& FPlatform;
     TProfileDetail& FDetail;
     const QString FEncoderPath;
+    TTaskModel* FModel = nullptr;
     bool FClosed = false;
-    // The input file of the task the output grid shows, empty for none. A
-    // task is known by its input, which the list holds once: rows move.
-    QString FShownTask;
+    // The task the output grid shows; 0 for none.
+    TaskId FShownTask = 0;
 
     // The add under way: one entry per file, in list order, and the end of
     // each request with what runs then.
@@ -196,7 +196,7 @@ private:
     bool ListPendingHead();
     void StartProbes();
     void OnProbed(quint64 id, const TProbeResult& result);
-    void AppendTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
+    static TTask NewTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
     void CancelAdds();
     std::deque<TPendingAdd> FPending;
     TProbeQueue* FProbes = nullptr;

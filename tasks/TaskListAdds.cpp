@@ -57,13 +57,20 @@ void TTaskList::PumpAdds()
         emit AddsDone();
 }
 
-// True when something was taken off the head.
+// True when something was taken off the head. Rows ready one after another
+// go into the list in one insert.
 bool TTaskList::ListPendingHead()
 {
     bool taken = false;
+    std::vector<TTask> ready;
+    const auto list = [this, &ready] {
+        FModel->Append(std::move(ready));
+        ready.clear();
+    };
     while (!FPending.empty()) {
         TPendingAdd& head = FPending.front();
         if (head.FState == TPendingAdd::RequestEnd) {
+            list();
             std::function<void()> done = std::move(head.Done);
             FPending.pop_front();
             taken = true;
@@ -75,17 +82,18 @@ bool TTaskList::ListPendingHead()
             break;
         // The one-by-one rule, against the list as it is now: a listed path
         // is skipped, unprobed if it was not probed yet.
-        if (IsListed(head.Path)) {
+        if (IsListed(head.Path, ready)) {
             FPending.pop_front();
             taken = true;
             continue;
         }
         if (head.FState != TPendingAdd::Probed)
             break; // to be probed now that it is no longer a duplicate
-        AppendTask(head.Path, head.Result, head.NewExt);
+        ready.push_back(NewTask(head.Path, head.Result, head.NewExt));
         FPending.pop_front();
         taken = true;
     }
+    list();
     return taken;
 }
 

@@ -11,11 +11,12 @@
 #include "widgets/ValueListEditor.h"
 
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <utility>
@@ -64,20 +65,29 @@ bool TTaskList::HasSelection() const
     return FControls.ltvTask->selectionModel()->hasSelection();
 }
 
-bool TTaskList::IsRowSelected(int row) const
+std::vector<int> TTaskList::SelectedRows() const
 {
-    return FControls.ltvTask->topLevelItem(row)->isSelected();
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : FControls.ltvTask->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void TTaskList::SelectRow(int row, bool selected)
 {
-    FControls.ltvTask->topLevelItem(row)->setSelected(selected);
+    FControls.ltvTask->selectionModel()->select(
+        FModel->index(row, 0),
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+            QItemSelectionModel::Rows);
 }
 
 void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTime,
                               const QString& endTime)
 {
-    FShownTask.clear();
+    FShownTask = 0;
     FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
     FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
     FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
@@ -85,12 +95,11 @@ void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTi
 
 int TTaskList::FirstSelectedRow() const
 {
-    const int count = TaskCount();
-    for (int row = 0; row < count; ++row) {
-        if (IsRowSelected(row))
-            return row;
-    }
-    return -1;
+    int first = -1;
+    for (const QItemSelectionRange& range : FControls.ltvTask->selectionModel()->selection())
+        if (first < 0 || range.top() < first)
+            first = range.top();
+    return first;
 }
 
 void TTaskList::ShowSelectedTask()
@@ -100,33 +109,21 @@ void TTaskList::ShowSelectedTask()
         SetOutputGrid({}, {}, {});
         return;
     }
-    ltvItemData data;
-    ReadTask(row, AllFields, data);
+    const ltvItemData& data = FModel->At(row).Data;
     // The name shown is the one the current profile would give, so it uses
     // OutputExt rather than the extension recorded at the add.
     SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
                   QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
-    FShownTask = QString::fromStdString(data.InputFile);
-}
-
-int TTaskList::ShownTaskRow() const
-{
-    if (FShownTask.isEmpty())
-        return -1;
-    const int count = TaskCount();
-    for (int row = 0; row < count; ++row)
-        if (FControls.ltvTask->topLevelItem(row)->text(0) == FShownTask)
-            return row;
-    return -1;
+    FShownTask = FModel->IdAt(row);
 }
 
 void TTaskList::vleOutputValidate()
 {
-    const int row = ShownTaskRow();
+    const int row = FModel->RowOf(FShownTask);
     if (row < 0)
         return;
     ltvItemData data;
-    ReadTask(row, AllFields, data);
+    ReadTask(row, TaskField::AllFields, data);
     const auto value = [this](const QString& label) {
         return FDetail.DetailValue(OutputGroup, label).toStdString();
     };
@@ -137,7 +134,8 @@ void TTaskList::vleOutputValidate()
     data.SpanText = edit.SpanText;
     data.StartText = edit.StartText;
     data.EndText = edit.EndText;
-    for (const int field : {3, 4, 7, 8, 9})
+    for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
+                                  TaskField::StartText, TaskField::EndText})
         WriteTask(row, field, data);
 }
 
@@ -156,7 +154,7 @@ void TTaskList::tbtnAddFileClick()
         ordered.append(files.front());
     AddTaskPaths(ordered, {}, [this] {
         if (TaskCount() == 1) {
-            FControls.ltvTask->setCurrentItem(FControls.ltvTask->topLevelItem(0));
+            FControls.ltvTask->setCurrentIndex(FModel->index(0, 0));
             ShowSelectedTask();
         }
         if (TaskCount() > 0)
@@ -179,9 +177,7 @@ void TTaskList::tbtnAddDirClick()
 
 void TTaskList::tbtnRemoveClick()
 {
-    for (int row = TaskCount() - 1; row >= 0; --row)
-        if (IsRowSelected(row))
-            delete FControls.ltvTask->takeTopLevelItem(row);
+    FModel->Remove(SelectedRows());
     SetOutputGrid({}, {}, {});
     if (TaskCount() == 0)
         EnableTaskButtons(false);
@@ -189,7 +185,7 @@ void TTaskList::tbtnRemoveClick()
 
 void TTaskList::tbtnClearClick()
 {
-    FControls.ltvTask->clear();
+    FModel->Clear();
     SetOutputGrid({}, {}, {});
     EnableTaskButtons(false);
 }
@@ -197,27 +193,24 @@ void TTaskList::tbtnClearClick()
 // Both moves look at each row's selection as the walk reaches it, so a block
 // of selected rows travels as a whole, and a block already at the edge folds
 // into its edge row. That walk comes to one change per block: a single row
-// changes places with the whole block, which costs one take and one insert
-// of the list however long the block is (a swap per row made the move of a
-// long block cost the square of the rows). The rows' items move whole, so
-// that everything a row carries goes with it (its texts and its Status
-// tooltip); the focused row stays where it was.
+// changes places with the whole block, carrying everything its task holds,
+// which costs one move of the model however long the block is. The focused
+// row stays where it was; the output grid shows the first selected task
+// again.
 void TTaskList::MoveSelectedBlocks(bool up)
 {
-    if (!HasSelection())
-        return;
-    QTreeWidget* list = FControls.ltvTask;
-    const int count = TaskCount();
     std::vector<std::pair<int, int>> blocks;
-    for (int row = 0; row < count; ++row) {
-        if (!IsRowSelected(row))
-            continue;
+    for (const int row : SelectedRows()) {
         if (!blocks.empty() && blocks.back().second == row - 1)
             blocks.back().second = row;
         else
             blocks.emplace_back(row, row);
     }
-    const QModelIndex focused = list->currentIndex();
+    if (blocks.empty())
+        return;
+    QItemSelectionModel* selection = FControls.ltvTask->selectionModel();
+    const QModelIndex focused = FControls.ltvTask->currentIndex();
+    const int count = TaskCount();
     for (const auto& [first, last] : blocks) {
         // The row that crosses the block: the one beyond it or, at the edge,
         // the block's own first row, which the fold leaves unselected.
@@ -225,13 +218,15 @@ void TTaskList::MoveSelectedBlocks(bool up)
         const int to = up ? last : first;
         if (from == to)
             continue;
-        QTreeWidgetItem* item = list->takeTopLevelItem(from);
-        list->insertTopLevelItem(to, item);
-        item->setSelected(false);
+        FModel->Move(from, to);
+        if (from == first || from == last)
+            selection->select(FModel->index(to, 0),
+                              QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     }
     if (focused.isValid())
-        list->selectionModel()->setCurrentIndex(
-            list->model()->index(focused.row(), focused.column()), QItemSelectionModel::NoUpdate);
+        selection->setCurrentIndex(FModel->index(focused.row(), focused.column()),
+                                   QItemSelectionModel::NoUpdate);
+    ltvTaskSelectionChange();
 }
 
 void TTaskList::tbtnUpClick()
@@ -259,7 +254,7 @@ void TTaskList::ppmTaskPopup()
 {
     const bool selected = HasSelection();
     mniOpen->setEnabled(selected);
-    mniShowLog->setEnabled(selected && !TaskLog(FirstSelectedRow()).isEmpty());
+    mniShowLog->setEnabled(selected && !FModel->At(FirstSelectedRow()).Log.isEmpty());
     mniRemove->setEnabled(selected);
     mniClear->setEnabled(TaskCount() > 0);
     mniAddFiles->setEnabled(true);
@@ -269,17 +264,19 @@ void TTaskList::ppmTaskPopup()
 void TTaskList::mniShowLogClick()
 {
     const int row = FirstSelectedRow();
-    if (row < 0 || TaskLog(row).isEmpty())
+    if (row < 0 || FModel->At(row).Log.isEmpty())
         return;
-    const QString input = FControls.ltvTask->topLevelItem(row)->text(0);
+    const TaskId id = FModel->IdAt(row);
+    const TTask& task = FModel->At(row);
     TLogForm* form = nullptr;
     for (TLogForm* open : FControls.Window->findChildren<TLogForm*>(Qt::FindDirectChildrenOnly))
-        if (open->InputFile() == input)
+        if (open->Task() == id)
             form = open;
     if (form)
-        form->SetLog(TaskLog(row));
+        form->SetLog(task.Log);
     else
-        form = new TLogForm(input, TaskLog(row), FPlatform, FControls.Window);
+        form = new TLogForm(id, QString::fromStdString(task.Data.InputFile), task.Log, FPlatform,
+                            FControls.Window);
     form->show();
     form->raise();
     form->activateWindow();

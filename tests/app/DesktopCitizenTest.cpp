@@ -4,6 +4,7 @@
 #include "fixtures/FakePlatform.h"
 #include "profiles/CustomSize.h"
 #include "settings/Settings.h"
+#include "tasks/TaskList.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/ValueListEditor.h"
 
@@ -22,7 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 }
 
 // The tooltip the first row's cell in `column` shows when the mouse rests on it.
-QString TipOfCell(QTreeWidget* list, int column)
+QString TipOfCell(QTreeView* list, int column)
 {
     const QRect rect = list->visualRect(list->model()->index(0, column));
     QHelpEvent help(QEvent::ToolTip, rect.center(), list->viewport()->mapToGlobal(rect.center()));
@@ -198,11 +199,11 @@ TEST_F(DesktopCitizenTest, NamesArePlainTextAndElidedInTheMiddle)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     TMainForm& form = Start({path});
-    ASSERT_EQ(form.ltvTask->topLevelItemCount(), 1);
+    ASSERT_EQ(form.ltvTask->model()->rowCount(), 1);
     EXPECT_EQ(TipOfCell(form.ltvTask, 0), path.toHtmlEscaped());
     EXPECT_EQ(form.ltvTask->textElideMode(), Qt::ElideMiddle);
     // A cell's own tooltip, a failure's reason, still shows, and as plain text.
-    form.ltvTask->topLevelItem(0)->setToolTip(3, "<i>no codec</i>");
+    form.TaskList->Model().SetStatusTip(0, "<i>no codec</i>");
     EXPECT_EQ(TipOfCell(form.ltvTask, 3), QString("<i>no codec</i>").toHtmlEscaped());
 
     // "Converting:" takes the strip's width and keeps both ends of the name.

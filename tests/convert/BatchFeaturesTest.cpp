@@ -26,7 +26,7 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
     Open({"a.avi", "b.avi", "c.avi"});
     settings->chkOpenDir->setChecked(false);
     TTaskList& list = *form->TaskList;
-    form->ltvTask->topLevelItem(1)->setSelected(true);
+    list.SelectRow(1, true);
     list.ppmTaskPopup();
     EXPECT_FALSE(list.mniShowLog->isEnabled()) << "nothing converted yet";
 
@@ -38,7 +38,7 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
     list.tbtnRemoveClick(); // b, a
     ASSERT_EQ(list.TaskCount(), 2);
     for (const auto& [row, name] : {std::pair{0, "b.avi"}, std::pair{1, "a.avi"}}) {
-        const QString log = list.TaskLog(row);
+        const QString log = list.Model().At(row).Log;
         // First the command as a shell takes it, and when it started.
         EXPECT_TRUE(log.startsWith(
             QString::fromStdString(ShellQuoted(app.EncoderPath().toStdString())) + " -y -i "))

@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -51,14 +51,14 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     trim.StartText = "00:00:01";
     trim.EndText = "00:00:02.5";
     trim.SpanText = "00:00:01.5";
-    for (int field : {7, 8, 9})
+    for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         form.TaskList->WriteTask(3, field, trim);
 
     form.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
 
     for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(form.ltvTask->topLevelItem(row)->text(3), "Complete") << row;
+        EXPECT_EQ(form.ltvTask->model()->index(row, 3).data(), "Complete") << row;
     const QStringList outputs = {"first.mp4", "second clip.mp4", "third.mp4"};
     for (const QString& name : outputs) {
         const double duration = MediaSeconds(out + name);
@@ -97,28 +97,28 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     emit form.BottomStrip.cmbProfile->activated(profile);
     for (const char* name : {"titled.mp4", "silent.mp4", "garbage.avi"})
         form.TaskList->AddTaskFile(in + name);
-    ASSERT_EQ(form.ltvTask->topLevelItemCount(), 3);
+    const auto cell = [&form](int row, int column, int role = Qt::DisplayRole) {
+        return form.ltvTask->model()->index(row, column).data(role).toString();
+    };
+    ASSERT_EQ(form.ltvTask->model()->rowCount(), 3);
     form.BottomStrip.edtOutputdir->setText(out);
-    EXPECT_EQ(form.ltvTask->topLevelItem(0)->text(1), "00:00:03.00");
-    EXPECT_TRUE(form.ltvTask->topLevelItem(0)->text(2).startsWith(" 320x240 [SAR 1:1 DAR 4:3]"));
+    EXPECT_EQ(cell(0, 1), "00:00:03.00");
+    EXPECT_TRUE(cell(0, 2).startsWith(" 320x240 [SAR 1:1 DAR 4:3]"));
 
     form.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
 
-    const QTreeWidgetItem* titled = form.ltvTask->topLevelItem(0);
-    const QTreeWidgetItem* silent = form.ltvTask->topLevelItem(1);
-    const QTreeWidgetItem* broken = form.ltvTask->topLevelItem(2);
-    EXPECT_EQ(titled->text(3), "Complete");
-    EXPECT_EQ(titled->toolTip(3), out + "titled.mp3") << "the name it was saved as";
-    EXPECT_TRUE(form.TaskList->TaskLog(0).endsWith("Saved as \"" + out + "titled.mp3\".\n"));
+    EXPECT_EQ(cell(0, 3), "Complete");
+    EXPECT_EQ(cell(0, 3, Qt::ToolTipRole), out + "titled.mp3") << "the name it was saved as";
+    EXPECT_TRUE(form.TaskList->Model().At(0).Log.endsWith("Saved as \"" + out + "titled.mp3\".\n"));
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
-    EXPECT_EQ(silent->text(3), "Failed");
-    EXPECT_TRUE(silent->toolTip(3).contains("does not contain any stream"))
-        << silent->toolTip(3).toStdString();
+    EXPECT_EQ(cell(1, 3), "Failed");
+    EXPECT_TRUE(cell(1, 3, Qt::ToolTipRole).contains("does not contain any stream"))
+        << cell(1, 3, Qt::ToolTipRole).toStdString();
     EXPECT_EQ(MediaSeconds(out + "silent.mp3"), -1) << "no readable file";
-    EXPECT_EQ(broken->text(3), "Failed");
-    EXPECT_TRUE(broken->toolTip(3).contains("Invalid data found when processing input"))
-        << broken->toolTip(3).toStdString();
+    EXPECT_EQ(cell(2, 3), "Failed");
+    EXPECT_TRUE(cell(2, 3, Qt::ToolTipRole).contains("Invalid data found when processing input"))
+        << cell(2, 3, Qt::ToolTipRole).toStdString();
     EXPECT_EQ(form.BottomStrip.pgbTotal->value(), 100);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "The conversion is completed, but 2 of 3 files failed.");

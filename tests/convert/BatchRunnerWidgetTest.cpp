@@ -65,7 +65,8 @@ TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
     ltvItemData twoSeconds, unknown; // unknown: the probe found no length
     twoSeconds.LengthText = twoSeconds.FullEndText = twoSeconds.SpanText = twoSeconds.EndText =
         "00:00:02";
-    for (int field : {0, 6, 7, 9}) {
+    for (TaskField field :
+         {TaskField::LengthText, TaskField::FullEndText, TaskField::SpanText, TaskField::EndText}) {
         form->TaskList->WriteTask(0, field, twoSeconds);
         form->TaskList->WriteTask(1, field, unknown);
     }
@@ -114,7 +115,7 @@ TEST_F(BatchRun, AnEncoderThatExitsAtOnceCompletesAndTheRunGoesOn)
     EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
     EXPECT_EQ(platform.messages.first().title, "Complete");
     EXPECT_EQ(platform.opened, QStringList({app.Path() + "out/"})) << "Open Dir is ticked";
-    EXPECT_EQ(form->ltvTask->topLevelItem(0)->toolTip(3), "");
+    EXPECT_EQ(Cell(0, 3).data(Qt::ToolTipRole).toString(), "");
     ExpectUnlocked();
 }
 
@@ -126,7 +127,7 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), QStringList({"Failed", "Failed", "Failed"}));
-    EXPECT_EQ(form->ltvTask->topLevelItem(1)->toolTip(3), "Unknown encoder 'xyz'");
+    EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
@@ -168,7 +169,7 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), QStringList({"Complete", "Failed", "Complete", "Complete"}));
-    EXPECT_EQ(form->ltvTask->topLevelItem(1)->toolTip(3), "Unknown encoder 'xyz'");
+    EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 1 of 4 files failed."}));
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100);
@@ -423,7 +424,8 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     edit.SpanText = "00:00:50.4";
     edit.StartText = "00:00:10";
     edit.EndText = "00:01:00.4";
-    for (int field : {4, 7, 8, 9})
+    for (TaskField field :
+         {TaskField::NewExt, TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         form->TaskList->WriteTask(2, field, edit);
 
     runner->tbtnStartClick();
@@ -456,7 +458,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 TEST_F(BatchRun, OpenPreviewsTheRowAndTheLockStopsThePreviewButLeavesItsControls)
 {
     Open({"a.avi", "b.avi"});
-    form->ltvTask->topLevelItem(1)->setSelected(true);
+    form->TaskList->SelectRow(1, true);
     form->TaskList->ltvTaskDblClick();
     TFilterGraph& graph = *form->FilterGraph;
     EXPECT_EQ(graph.RenderedFile(), app.Path() + "in/b.avi");

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,8 @@ protected:
     QStringList Statuses() const
     {
         QStringList all;
-        for (int row = 0; row < form->ltvTask->topLevelItemCount(); ++row)
-            all << form->ltvTask->topLevelItem(row)->text(3);
+        for (int row = 0; row < form->ltvTask->model()->rowCount(); ++row)
+            all << form->ltvTask->model()->index(row, 3).data().toString();
         return all;
     }
 
@@ -111,7 +111,7 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     ltvItemData trim; // the second one is told apart by its length
     trim.EndText = trim.SpanText = "00:00:02";
     trim.StartText = "00:00:00.0";
-    for (int field : {7, 8, 9})
+    for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         form->TaskList->WriteTask(1, field, trim);
     ASSERT_TRUE(windows->SettingForm->rdbOverWrite->isChecked());
 

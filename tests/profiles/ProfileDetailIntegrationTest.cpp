@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ TEST(ProfileDetailEndToEnd, RenamedTrimmedAndCustomSizedOutputs)
     form.TaskList->AddTaskFile(in + "source.avi");
     form.BottomStrip.edtOutputdir->setText(out);
     QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {},
-                      form.ltvTask->visualItemRect(form.ltvTask->topLevelItem(0)).center());
+                      form.ltvTask->visualRect(form.ltvTask->model()->index(0, 0)).center());
 
     ValueListEditor& output = *form.ProfileDetail->vleOutput;
     ASSERT_EQ(output.Values("New Filename"), "source.mp4");

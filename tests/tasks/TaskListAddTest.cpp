@@ -12,7 +12,7 @@ namespace {
 ltvItemData ReadRow(TTaskList& list, int row)
 {
     ltvItemData data;
-    list.ReadTask(row, AllFields, data);
+    list.ReadTask(row, TaskField::AllFields, data);
     return data;
 }
 
@@ -41,7 +41,7 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
     EXPECT_DOUBLE_EQ(data.EndSec, 83.4);
     // Added, not selected, and the grid is left alone.
     EXPECT_TRUE(SelectedRows().isEmpty());
-    EXPECT_EQ(View().topLevelItem(0)->text(1), "00:01:23.4");
+    EXPECT_EQ(Index(0, 1).data(), "00:01:23.4");
 
     const QList<FakeEncoderRun> runs = FApp.RecordedRuns();
     ASSERT_EQ(runs.size(), 1);
@@ -250,7 +250,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
     QObject::connect(View().model(), &QAbstractItemModel::rowsInserted, &watcher,
                      [&](const QModelIndex&, int first, int last) {
                          for (int row = first; row <= last; ++row)
-                             inserted << View().topLevelItem(row)->text(0);
+                             inserted << Index(row).data().toString();
                      });
     List().AddTaskPaths({a, b, c, a, listed, d});
     EXPECT_TRUE(List().IsAdding());

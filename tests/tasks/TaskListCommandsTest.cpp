@@ -7,96 +7,34 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <array>
-#include <map>
+#include <vector>
 
 namespace {
 
 // Rows "A", "B", ... whose every text names the row, so a test sees whole
 // records move and not just captions.
-void FillRows(TTaskList& list, QTreeWidget& view, int count)
+void FillRows(TTaskList& list, int count)
 {
+    std::vector<TTask> tasks(static_cast<std::size_t>(count));
     for (int row = 0; row < count; ++row) {
         const std::string name(1, static_cast<char>('A' + row));
-        view.addTopLevelItem(new QTreeWidgetItem);
-        ltvItemData data;
+        ltvItemData& data = tasks[static_cast<std::size_t>(row)].Data;
         data.InputFile = data.LengthText = data.SizeText = data.StatusText = data.NewName =
             data.NewExt = data.FullStartText = data.FullEndText = data.SpanText = data.StartText =
                 data.EndText = name;
-        list.WriteTask(row, AllFields, data);
     }
+    list.Model().Append(std::move(tasks));
 }
 
-QString RowTexts(QTreeWidget& view, int row)
+QString RowTexts(TTaskList& list, int row)
 {
-    QStringList texts;
-    for (int column = 0; column < 11; ++column)
-        texts << view.topLevelItem(row)->text(column);
-    return texts.join("");
+    const ltvItemData& d = list.Model().At(row).Data;
+    return QString::fromStdString(d.InputFile + d.LengthText + d.SizeText + d.StatusText +
+                                  d.NewName + d.NewExt + d.FullStartText + d.FullEndText +
+                                  d.SpanText + d.StartText + d.EndText);
 }
 
 } // namespace
-
-// Selector k writes and reads sub-item k (column k + 1) alone; reading a
-// time sub-item computes its number and leaves the other numbers be.
-TEST_F(TaskListTest, ReadAndWriteTouchOnlyTheSelectedSlot)
-{
-    const std::array<std::string ltvItemData::*, 11> texts{
-        &ltvItemData::InputFile,     &ltvItemData::LengthText,  &ltvItemData::SizeText,
-        &ltvItemData::StatusText,    &ltvItemData::NewName,     &ltvItemData::NewExt,
-        &ltvItemData::FullStartText, &ltvItemData::FullEndText, &ltvItemData::SpanText,
-        &ltvItemData::StartText,     &ltvItemData::EndText};
-    const std::map<int, double ltvItemData::*> numbers{
-        {0, &ltvItemData::LengthSec},  {5, &ltvItemData::FullStartSec},
-        {6, &ltvItemData::FullEndSec}, {7, &ltvItemData::SpanSec},
-        {8, &ltvItemData::StartSec},   {9, &ltvItemData::EndSec}};
-
-    FillRows(List(), View(), 1);
-    for (int field = InputFileOnly; field <= 9; ++field) {
-        SCOPED_TRACE("field " + std::to_string(field));
-        const int column = field + 1;
-        ltvItemData written;
-        for (int slot = 0; slot < 11; ++slot)
-            written.*texts[slot] = "00:00:0" + std::to_string(slot) + ".5";
-        List().WriteTask(0, field, written);
-        for (int slot = 0; slot < 11; ++slot)
-            EXPECT_EQ(View().topLevelItem(0)->text(slot).toStdString(),
-                      slot == column ? written.*texts[slot] : "A");
-
-        ltvItemData read;
-        for (int slot = 0; slot < 11; ++slot)
-            read.*texts[slot] = "kept";
-        for (const auto& [subItem, number] : numbers)
-            read.*number = 42;
-        List().ReadTask(0, field, read);
-        for (int slot = 0; slot < 11; ++slot)
-            EXPECT_EQ(read.*texts[slot], slot == column ? written.*texts[slot] : "kept");
-        for (const auto& [subItem, number] : numbers)
-            EXPECT_DOUBLE_EQ(read.*number, subItem == field ? column + 0.5 : 42);
-
-        View().topLevelItem(0)->setText(column, "A");
-    }
-}
-
-TEST_F(TaskListTest, ReadingAllFieldsParsesEveryTimeText)
-{
-    FillRows(List(), View(), 1);
-    ltvItemData data;
-    List().ReadTask(0, AllFields, data);
-    for (const double number : {data.LengthSec, data.FullStartSec, data.FullEndSec, data.SpanSec,
-                                data.StartSec, data.EndSec})
-        EXPECT_EQ(number, -1);
-    data.LengthText = "00:00:03.04";
-    data.StartText = "00:00:00.0";
-    data.EndText = "1:2:3";
-    List().WriteTask(0, AllFields, data);
-    ltvItemData read;
-    List().ReadTask(0, AllFields, read);
-    EXPECT_DOUBLE_EQ(read.LengthSec, 3.04);
-    EXPECT_DOUBLE_EQ(read.StartSec, 0);
-    EXPECT_DOUBLE_EQ(read.EndSec, 3723);
-    EXPECT_EQ(read.SpanSec, -1);
-}
 
 struct MoveCase
 {
@@ -120,25 +58,26 @@ class TaskListMoveTest : public TaskListTest, public ::testing::WithParamInterfa
 TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
 {
     const MoveCase& c = GetParam();
-    FillRows(List(), View(), c.rows);
+    FillRows(List(), c.rows);
     EnableButtons();
     // The reason a conversion failed travels with its row.
     for (int row = 0; row < c.rows; ++row)
-        View().topLevelItem(row)->setToolTip(3, View().topLevelItem(row)->text(0));
+        List().Model().SetStatusTip(row, Index(row).data().toString());
     Select(c.selected);
-    View().setCurrentItem(View().topLevelItem(c.rows - 1), 0, QItemSelectionModel::NoUpdate);
+    View().selectionModel()->setCurrentIndex(Index(c.rows - 1), QItemSelectionModel::NoUpdate);
 
     (c.up ? Form().Toolbar.tbtnUp : Form().Toolbar.tbtnDown)->click();
 
     QString order;
     for (int row = 0; row < c.rows; ++row) {
-        order += View().topLevelItem(row)->text(0);
-        EXPECT_EQ(RowTexts(View(), row), QString(11, View().topLevelItem(row)->text(0)[0]));
-        EXPECT_EQ(View().topLevelItem(row)->toolTip(3), View().topLevelItem(row)->text(0));
+        const QString caption = Index(row).data().toString();
+        order += caption;
+        EXPECT_EQ(RowTexts(List(), row), QString(11, caption[0]));
+        EXPECT_EQ(Index(row, 3).data(Qt::ToolTipRole), caption);
     }
     EXPECT_EQ(order, c.order);
     EXPECT_EQ(SelectedRows(), c.selectedAfter);
-    EXPECT_EQ(View().currentItem(), View().topLevelItem(c.rows - 1));
+    EXPECT_EQ(View().currentIndex(), Index(c.rows - 1));
     EXPECT_EQ(TaskButtons(), "on");
 }
 
@@ -165,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
 {
-    FillRows(List(), View(), 4);
+    FillRows(List(), 4);
     EnableButtons();
     FillOutputGrid();
     Select({1, 3});
@@ -191,7 +130,7 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
 
 TEST_F(TaskListTest, ClearEmptiesListGridAndButtons)
 {
-    FillRows(List(), View(), 3);
+    FillRows(List(), 3);
     EnableButtons();
     FillOutputGrid();
     Form().Toolbar.tbtnClear->click();
@@ -221,7 +160,7 @@ class TaskListKeyTest : public TaskListTest, public ::testing::WithParamInterfac
 TEST_P(TaskListKeyTest, KeysRunTheirCommands)
 {
     const KeyCase& c = GetParam();
-    FillRows(List(), View(), 3);
+    FillRows(List(), 3);
     Select({1});
     QTest::keyClick(&View(), c.key, c.modifiers);
     EXPECT_EQ(Captions(), c.captionsAfter);
@@ -240,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TaskListTest, KeysEnableNothingAndDeleteOfTheLastRowDisables)
 {
-    FillRows(List(), View(), 1);
+    FillRows(List(), 1);
     EnableButtons();
     Select({0});
     QTest::keyClick(&View(), Qt::Key_Delete);
@@ -268,12 +207,12 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
                      List().mniRemove->isEnabled(),   List().mniClear->isEnabled()};
     };
     EXPECT_EQ(state(), (State{false, false, true, true, false, false}));
-    FillRows(List(), View(), 2);
+    FillRows(List(), 2);
     EXPECT_EQ(state(), (State{false, false, true, true, false, true}));
     Select({1});
     EXPECT_EQ(state(), (State{true, false, true, true, true, true}));
     // "Show Log" follows the first selected row's log.
-    List().SetTaskLog(1, "frame=1");
+    List().Model().SetLog(1, "frame=1");
     EXPECT_EQ(state(), (State{true, true, true, true, true, true}));
     Select({0, 1});
     EXPECT_EQ(state(), (State{true, false, true, true, true, true}));
@@ -289,7 +228,7 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
 
 TEST_F(TaskListTest, PopupItemsRunTheCommands)
 {
-    FillRows(List(), View(), 3);
+    FillRows(List(), 3);
     EnableButtons();
     Select({0});
     List().mniRemove->trigger();
@@ -314,7 +253,7 @@ TEST_F(TaskListTest, PopupItemsRunTheCommands)
 TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
 {
     QSignalSpy preview(&List(), &TTaskList::PreviewSelectedTask);
-    FillRows(List(), View(), 2);
+    FillRows(List(), 2);
     List().mniOpen->trigger();
     List().ltvTaskDblClick();
     EXPECT_EQ(preview.count(), 0);
@@ -325,7 +264,7 @@ TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
     Form().resize(800, 540);
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
-    const QPoint onRow = View().visualItemRect(View().topLevelItem(0)).center();
+    const QPoint onRow = View().visualRect(Index(0)).center();
     // The toolkit's double click is a press, a release, then the double
     // click and its release.
     QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, onRow);
@@ -341,15 +280,14 @@ TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
     ltvItemData trimmed;
     trimmed.StartText = "00:00:01.5";
     trimmed.EndText = "00:00:04";
-    List().WriteTask(1, 8, trimmed);
-    List().WriteTask(1, 9, trimmed);
+    List().WriteTask(1, TaskField::StartText, trimmed);
+    List().WriteTask(1, TaskField::EndText, trimmed);
     LoadProfile("mkv");
 
     Form().resize(800, 540);
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
-    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
-                      View().visualItemRect(View().topLevelItem(1)).center());
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().visualRect(Index(1)).center());
     EXPECT_EQ(SelectedRows(), QList<int>{1});
     EXPECT_EQ(Output("New Filename"), "second.part.mkv");
     EXPECT_EQ(Output("Start Time"), "00:00:01.5");
@@ -357,7 +295,7 @@ TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
 
     // Ctrl+click adds row 0: the lowest selected row is shown.
     QTest::mouseClick(View().viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      View().visualItemRect(View().topLevelItem(0)).center());
+                      View().visualRect(Index(0)).center());
     EXPECT_EQ(SelectedRows(), (QList<int>{0, 1}));
     EXPECT_EQ(Output("New Filename"), "first.mkv");
 

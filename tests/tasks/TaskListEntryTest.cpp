@@ -57,7 +57,7 @@ TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
     EXPECT_EQ(TaskButtons(), "on");
     // No profile is loaded while the window is being created.
     ltvItemData data;
-    List().ReadTask(0, AllFields, data);
+    List().ReadTask(0, TaskField::AllFields, data);
     EXPECT_EQ(data.NewExt, "");
 }
 

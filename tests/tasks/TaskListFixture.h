@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,9 @@ protected:
 
     TMainForm& Form() { return *FForm; }
     TTaskList& List() { return *FForm->TaskList; }
-    QTreeWidget& View() { return *FForm->ltvTask; }
+    TProfileDetail& Detail() { return *FForm->ProfileDetail; }
+    QTreeView& View() { return *FForm->ltvTask; }
+    QModelIndex Index(int row, int column = 0) { return View().model()->index(row, column); }
 
     // An empty file (the fake encoder reports on any path) under the
     // scratch directory; `name` may hold subdirectories.
@@ -51,15 +53,15 @@ protected:
     QStringList Captions()
     {
         QStringList captions;
-        for (int row = 0; row < View().topLevelItemCount(); ++row)
-            captions << View().topLevelItem(row)->text(0);
+        for (int row = 0; row < List().TaskCount(); ++row)
+            captions << Index(row).data().toString();
         return captions;
     }
     QList<int> SelectedRows()
     {
         QList<int> rows;
-        for (int row = 0; row < View().topLevelItemCount(); ++row)
-            if (View().topLevelItem(row)->isSelected())
+        for (int row = 0; row < List().TaskCount(); ++row)
+            if (View().selectionModel()->isRowSelected(row))
                 rows << row;
         return rows;
     }
@@ -67,7 +69,8 @@ protected:
     {
         View().clearSelection();
         for (const int row : rows)
-            View().topLevelItem(row)->setSelected(true);
+            View().selectionModel()->select(Index(row), QItemSelectionModel::Select |
+                                                            QItemSelectionModel::Rows);
     }
 
     void EnableButtons() { List().EnableTaskButtons(true); }
@@ -75,7 +78,7 @@ protected:
     // Adds run on the event loop: waits until every one has ended.
     bool WaitAdds()
     {
-        return QTest::qWaitFor([this] { return !FForm->TaskList->IsAdding(); }, 20000);
+        return QTest::qWaitFor([this] { return !List().IsAdding(); }, 20000);
     }
 
     // "on", "off", or "mixed" when the five task buttons disagree.
@@ -89,11 +92,11 @@ protected:
         return on == 5 ? "on" : on == 0 ? "off" : "mixed";
     }
 
-    QString Output(const QString& label) { return Form().ProfileDetail->vleOutput->Values(label); }
+    QString Output(const QString& label) { return Detail().vleOutput->Values(label); }
     void FillOutputGrid()
     {
         for (const char* label : {"New Filename", "Start Time", "End Time"})
-            Form().ProfileDetail->SetDetailValue(0, label, "stale");
+            Detail().SetDetailValue(0, label, "stale");
     }
 
     // Loads a minimal profile whose output type is `type`.
@@ -104,8 +107,8 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("[Main]\nType=" + type.toUtf8() + "\nPara=0\n");
         file.close();
-        Form().ProfileDetail->LoadProfileIntoGrids(path);
-        ASSERT_EQ(Form().ProfileDetail->OutputExt, "." + type);
+        Detail().LoadProfileIntoGrids(path);
+        ASSERT_EQ(Detail().OutputExt, "." + type);
     }
 
     TempAppDir FApp{TempAppDir::Encoder::Fake};

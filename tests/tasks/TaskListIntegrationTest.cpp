@@ -36,7 +36,7 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
     ASSERT_EQ(list.TaskCount(), expected.size());
     for (int row = 0; row < list.TaskCount(); ++row) {
         ltvItemData data;
-        list.ReadTask(row, AllFields, data);
+        list.ReadTask(row, TaskField::AllFields, data);
         SCOPED_TRACE(data.InputFile);
         EXPECT_EQ(QString::fromStdString(data.InputFile), clips.path() + "/" + expected[row]);
         EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;

@@ -24,11 +24,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     }
 
-    ValueListEditor& Grid() { return *Form().ProfileDetail->vleOutput; }
+    ValueListEditor& Grid() { return *Detail().vleOutput; }
     void ClickRow(int row)
     {
         QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
-                          View().visualItemRect(View().topLevelItem(row)).center());
+                          View().visualRect(Index(row)).center());
     }
     void Type(const QString& label, const QString& text)
     {
@@ -37,7 +37,7 @@ protected:
     ltvItemData Task(int row)
     {
         ltvItemData data;
-        List().ReadTask(row, AllFields, data);
+        List().ReadTask(row, TaskField::AllFields, data);
         return data;
     }
 };
@@ -57,7 +57,7 @@ TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
     // Moving between cells without typing settles nothing.
     ltvItemData start;
     start.StartText = "00:00:07";
-    List().WriteTask(1, 8, start);
+    List().WriteTask(1, TaskField::StartText, start);
     Grid().setCurrentCell(0, 1);
     Grid().setCurrentCell(2, 1);
     View().setFocus();
@@ -80,7 +80,7 @@ TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
     EXPECT_EQ(Task(1).NewName, "second");
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
                       Grid().visualRect(Grid().model()->index(1, 1)).center());
-    EXPECT_FALSE(Form().ProfileDetail->BalloonTip->isVisible());
+    EXPECT_FALSE(Detail().BalloonTip->isVisible());
     EXPECT_TRUE(Grid().EditorMode());
     ClickRow(0);
     ClickRow(1);
