@@ -3,17 +3,22 @@
 #include "app/About.h"
 #include "app/Look.h"
 #include "app/Main.h"
+#include "app/PreviewTaskList.h"
 #include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
+#include "preview/FilterGraph.h"
+#include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
+#include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -65,45 +70,57 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
         QApplication::setWindowIcon(ApplicationIcon());
     }
 
-    MainForm = std::make_unique<TMainForm>(places, platform, arguments);
-    AboutForm = std::make_unique<TAboutForm>(MainForm->VersionText, platform, MainForm.get());
-    MainForm->AboutForm = AboutForm.get();
+    MainForm = std::make_unique<TMainForm>(places, platform);
     TMainForm& main = *MainForm;
-    SettingForm = std::make_unique<TSettingForm>(
-        SettingControls{&main, main.Toolbar.tbtnSetting, main.BottomStrip.bbtnSetting,
-                        main.BottomStrip.cmbProfile, main.BottomStrip.edtOutputdir},
-        platform, *main.ProfileDetail, main.Places, &main);
-    // The preferences come back when the window is first shown and are saved
-    // when it closes.
-    QObject::connect(&main, &TMainForm::FormShow, SettingForm.get(),
-                     &TSettingForm::LoadStartupPreferences);
-    QObject::connect(&main, &TMainForm::FormClose, SettingForm.get(),
-                     &TSettingForm::SaveAllPreferences);
+    const BottomStripControls& strip = main.BottomStrip;
+    ProfileDetail = new TProfileDetail({main.gpbProfile, strip.cmbProfile}, main.Places, platform);
+    ProfileDetail->BuildProfileCatalogue();
+    const ToolbarControls& bar = main.Toolbar;
+    TaskList =
+        new TTaskList({&main, main.ltvTask, main.Welcome.panbg, bar.tbtnAddFile, bar.tbtnAddDir,
+                       bar.tbtnUp, bar.tbtnDown, bar.tbtnRemove, bar.tbtnClear, bar.tbtnStart,
+                       strip.edtOutputdir, strip.bbtnBrowser, strip.bbtnOpen},
+                      platform, *ProfileDetail, main.EncoderPath, &main);
+    FilterGraph = new TFilterGraph(platform, &main);
+    FPreviewTasks = std::make_unique<TPreviewTaskList>(*TaskList);
+    PreviewPlayer = new TPreviewPlayer(main.Preview, *FilterGraph, *FPreviewTasks, &main);
+    AboutForm = new TAboutForm(main.VersionText, platform, &main);
+    SettingForm = new TSettingForm(
+        {&main, bar.tbtnSetting, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir}, platform,
+        *ProfileDetail, main.Places, &main);
     const TSettingForm& options = *SettingForm;
-    Runner = std::make_unique<TBatchRunner>(
-        ControlsOfRunner(*MainForm), platform, *MainForm->TaskList, *MainForm->ProfileDetail,
-        RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff, options.rdbRename,
-                      options.sedSimultaneous},
-        MainForm->EncoderPath);
-    MainForm->AttachRunner(*Runner);
-    SizeForm = std::make_unique<TSizeForm>(SizeFormControls{&main, main.ProfileDetail->vleVideo},
-                                           platform, &main);
-    QObject::connect(main.ProfileDetail, &TProfileDetail::CustomSizeRequested, SizeForm.get(),
+    Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
+                              RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff,
+                                            options.rdbRename, options.sedSimultaneous},
+                              main.EncoderPath, &main);
+    SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
+
+    QObject::connect(bar.tbtnAbout, &QToolButton::clicked, AboutForm, &TAboutForm::ShowAbout);
+    QObject::connect(TaskList, &TTaskList::PreviewSelectedTask, PreviewPlayer,
+                     &TPreviewPlayer::PreviewSelectedTask);
+    QObject::connect(ProfileDetail, &TProfileDetail::CustomSizeRequested, SizeForm,
                      &TSizeForm::ShowSizeForm);
+    // The preferences come back when the window is first shown and are saved
+    // when it closes; an add under way stops then.
+    QObject::connect(&main, &TMainForm::FormShow, SettingForm,
+                     &TSettingForm::LoadStartupPreferences);
+    QObject::connect(&main, &TMainForm::FormClose, TaskList, &TTaskList::WindowClosed);
+    QObject::connect(&main, &TMainForm::FormClose, SettingForm, &TSettingForm::SaveAllPreferences);
+    // A batch stops the preview first; the preview's own controls stay
+    // usable while it runs. A batch that ends the program closes the window
+    // first.
+    QObject::connect(Runner, &TBatchRunner::StopPlayback, PreviewPlayer,
+                     &TPreviewPlayer::StopPlayback);
+    QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
+
+    main.FinishCreate(*TaskList, *Runner, arguments);
 }
+
+ApplicationWindows::~ApplicationWindows() = default;
 
 void ApplicationWindows::EndSession()
 {
     SettingForm->SessionEnding();
     Runner->StopForExit();
     MainForm->close();
-}
-
-ApplicationWindows::~ApplicationWindows()
-{
-    Runner.reset();
-    SizeForm.reset();
-    SettingForm.reset();
-    AboutForm.reset();
-    MainForm.reset();
 }

@@ -8,17 +8,28 @@
 class Platform;
 class TAboutForm;
 class TBatchRunner;
+class TFilterGraph;
 class TMainForm;
+class TPreviewPlayer;
+class TPreviewTaskList;
+class TProfileDetail;
 class TSettingForm;
 class TSizeForm;
+class TTaskList;
 struct TDataPlaces;
 
-// Every window of the program, created once in the order the program needs:
-// the main window first (its start-up runs in its constructor), then the
-// About box, the settings dialog (which copies the profile names the main
-// window has just listed) and the custom size dialog. They live until the
-// program ends. Tests create this object to get exactly what the program
-// runs.
+// The composition root: it creates every window and component of the
+// program once, in the order the program needs, and wires them together.
+// The main window comes first (its start-up runs in its constructor); then
+// the components that drive its controls, the About box, the settings dialog
+// (which copies the profile names the catalogue has just listed), the batch
+// runner and the custom size dialog. They live until the program ends.
+// Tests create this object to get exactly what the program runs.
+//
+// The main window is the one object without a parent. Every other window and
+// component is its Qt child, made after its controls: Qt destroys children
+// in the order they were made, so each component goes after the controls
+// it drives and before nothing that still uses it.
 class ApplicationWindows
 {
 public:
@@ -37,14 +48,21 @@ public:
     // fails is told on standard error: nothing waits for a click.
     void EndSession();
 
-    // Declared in creation order. The dialogs are the main window's Qt
-    // children, for stacking and centring; they are destroyed first, which
-    // takes them out of the main window's children.
+private:
+    // What the preview asks of the task list; it outlives the main window,
+    // whose children use it.
+    std::unique_ptr<TPreviewTaskList> FPreviewTasks;
+
+public:
     std::unique_ptr<TMainForm> MainForm;
-    std::unique_ptr<TAboutForm> AboutForm;
-    std::unique_ptr<TSettingForm> SettingForm;
-    std::unique_ptr<TSizeForm> SizeForm;
-    // The main window's batch runner; it reads the settings dialog's options
-    // and goes before any window.
-    std::unique_ptr<TBatchRunner> Runner;
+    TProfileDetail* ProfileDetail = nullptr;
+    TTaskList* TaskList = nullptr;
+    // The preview's media graph (inactive until the first preview) and the
+    // player that drives it from the preview pane.
+    TFilterGraph* FilterGraph = nullptr;
+    TPreviewPlayer* PreviewPlayer = nullptr;
+    TAboutForm* AboutForm = nullptr;
+    TSettingForm* SettingForm = nullptr;
+    TBatchRunner* Runner = nullptr;
+    TSizeForm* SizeForm = nullptr;
 };

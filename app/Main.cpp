@@ -1,24 +1,15 @@
 #include "app/Main.h"
 
-#include "app/About.h"
 #include "app/ArgumentText.h"
-#include "app/BottomStrip.h"
 #include "app/HelpFiles.h"
-#include "app/LayoutRules.h"
 #include "app/LinkLabel.h"
-#include "app/MainToolbar.h"
-#include "app/PreviewTaskList.h"
 #include "app/SplitterPanel.h"
-#include "app/WelcomePanel.h"
 #include "cli/ProgramArguments.h"
 #include "convert/BatchRunner.h"
 #include "encoder/EncoderChannel.h"
 #include "platform/Platform.h"
 #include "platform/Product.h"
-#include "preview/FilterGraph.h"
-#include "preview/PreviewPlayer.h"
 #include "profiles/NewInifiles.h"
-#include "profiles/ProfileDetail.h"
 #include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"
 #include "tasks/TaskList.h"
@@ -75,50 +66,21 @@ std::string DroppedPathBytes(const QUrl& url)
 
 } // namespace
 
-TMainForm::TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
-                     QWidget* parent)
-    : TMainForm(TDataPlaces(appDir.toStdString()), platform, arguments, parent)
+TMainForm::TMainForm(const QString& appDir, Platform& platform, QWidget* parent)
+    : TMainForm(TDataPlaces(appDir.toStdString()), platform, parent)
 {
 }
 
-TMainForm::TMainForm(const TDataPlaces& places, Platform& platform, const QStringList& arguments,
-                     QWidget* parent)
-    // The components created below are handed the places: they are final from here.
+TMainForm::TMainForm(const TDataPlaces& places, Platform& platform, QWidget* parent)
+    // The components the composition root creates are handed the places:
+    // they are final from here.
     : QMainWindow(parent), Places(places), AppDir(QString::fromStdString(Places.AppDir)),
       EncoderPath(AppDir + QString::fromUtf8(EncoderFileName)), FPlatform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
     CreateControls();
-
-    ProfileDetail = new TProfileDetail({gpbProfile, BottomStrip.cmbProfile}, Places, FPlatform);
-    TaskList = std::make_unique<TTaskList>(
-        TaskListControls{this, ltvTask, Welcome.panbg, Toolbar.tbtnAddFile, Toolbar.tbtnAddDir,
-                         Toolbar.tbtnUp, Toolbar.tbtnDown, Toolbar.tbtnRemove, Toolbar.tbtnClear,
-                         Toolbar.tbtnStart, BottomStrip.edtOutputdir, BottomStrip.bbtnBrowser,
-                         BottomStrip.bbtnOpen},
-        FPlatform, *ProfileDetail, EncoderPath);
-    connect(this, &TMainForm::FormClose, TaskList.get(), &TTaskList::WindowClosed);
-
-    FilterGraph = new TFilterGraph(FPlatform, this);
-    FPreviewTasks = std::make_unique<TPreviewTaskList>(*TaskList);
-    PreviewPlayer = new TPreviewPlayer(Preview, *FilterGraph, *FPreviewTasks, this);
-    connect(TaskList.get(), &TTaskList::PreviewSelectedTask, PreviewPlayer,
-            &TPreviewPlayer::PreviewSelectedTask);
-
-    FormCreate(arguments);
-}
-
-// The window's own filters and its components go while every control they
-// touch is still there: the controls go with the window's children, after
-// this body, when nothing of TMainForm may run any more.
-TMainForm::~TMainForm()
-{
-    panMain->removeEventFilter(this);
-    ltvTask->removeEventFilter(this);
-    delete PreviewPlayer;
-    FPreviewTasks.reset();
-    TaskList.reset();
+    FormCreate();
 }
 
 void TMainForm::CreateControls()
@@ -128,7 +90,6 @@ void TMainForm::CreateControls()
         move(screen->availableGeometry().center() - rect().center());
 
     Toolbar = BuildToolbar(*this);
-    connect(Toolbar.tbtnAbout, &QToolButton::clicked, this, &TMainForm::tbtnAboutClick);
     connect(Toolbar.tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &TMainForm::close);
@@ -210,7 +171,7 @@ QWidget* TMainForm::CreateProfileColumn()
     return panProfile;
 }
 
-void TMainForm::FormCreate(const QStringList& arguments)
+void TMainForm::FormCreate()
 {
     // Every data path starts from a folder of Places, which ends with a
     // separator.
@@ -244,10 +205,6 @@ void TMainForm::FormCreate(const QStringList& arguments)
     Welcome.labLink->setText(MakerLinkCaption());
     Welcome.labLink->setAccessibleName(MakerLinkCaption());
 
-    ProfileDetail->BuildProfileCatalogue();
-
-    TakeCommandLine(arguments);
-
     // Files dropped anywhere on the window are tasks, also over the
     // output path, which would otherwise take them as text.
     setAcceptDrops(true);
@@ -255,14 +212,16 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
     ApplyBottomStripLayout(BottomStrip, 607);
     BottomStrip.panBottomLeft->hide();
+}
+
+void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStringList& arguments)
+{
+    FTaskList = &tasks;
+    FRunner = &runner;
+    AddTaskEntries(SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()));
 
     for (int column = 0; column < int(CreatedColumns.size()); ++column)
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
-}
-
-void TMainForm::TakeCommandLine(const QStringList& arguments)
-{
-    AddTaskEntries(SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()));
 }
 
 void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
@@ -275,13 +234,10 @@ void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
         else
             paths << QString::fromStdString(entry.Path);
     }
-    TaskList->AddTaskPaths(paths, unnamable, [this] { EnableTaskButtonsWhenListed(); });
-}
-
-void TMainForm::EnableTaskButtonsWhenListed()
-{
-    if (TaskList->TaskCount() > 0)
-        TaskList->EnableTaskButtons(true);
+    FTaskList->AddTaskPaths(paths, unnamable, [this] {
+        if (FTaskList->TaskCount() > 0)
+            FTaskList->EnableTaskButtons(true);
+    });
 }
 
 void TMainForm::FormResize()
@@ -315,23 +271,6 @@ void TMainForm::panSplitterMouseMove(int x)
     FormResize();
 }
 
-void TMainForm::AttachRunner(TBatchRunner& runner)
-{
-    Runner = &runner;
-    // A batch that ends the program closes the window first.
-    connect(&runner, &TBatchRunner::ProgramEndRequested, this, &TMainForm::close);
-    // A batch stops the preview first; the preview's own controls stay
-    // usable while it runs.
-    connect(&runner, &TBatchRunner::StopPlayback, PreviewPlayer, &TPreviewPlayer::StopPlayback);
-}
-
-void TMainForm::tbtnAboutClick()
-{
-    if (!AboutForm)
-        AboutForm = new TAboutForm(VersionText, FPlatform, this);
-    AboutForm->ShowAbout();
-}
-
 void TMainForm::tbtnHelpClick()
 {
     FPlatform.ShellOpen(ChooseHelpTarget(AppDir, FPlatform));
@@ -353,7 +292,7 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (Runner && !Runner->ConfirmWindowClose()) {
+    if (FRunner && !FRunner->ConfirmWindowClose()) {
         event->ignore();
         return;
     }
@@ -368,9 +307,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
     }
     // A batch in progress runs on to its end, completion action included,
     // with the window hidden; the program ends after it.
-    if (Runner && Runner->IsBatchActive()) {
+    if (FRunner && FRunner->IsBatchActive()) {
         hide();
-        Runner->EndProgramWhenDone();
+        FRunner->EndProgramWhenDone();
         event->ignore();
         return;
     }
@@ -391,9 +330,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Files dropped while a batch runs are ignored: the list is locked.
+bool TMainForm::AcceptsDrop(const QDropEvent& event) const
+{
+    return FTaskList && ltvTask->isEnabled() && event.mimeData()->hasUrls();
+}
+
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ltvTask->isEnabled() && event->mimeData()->hasUrls())
+    if (AcceptsDrop(*event))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -401,7 +346,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event)
 
 void TMainForm::dropEvent(QDropEvent* event)
 {
-    if (!ltvTask->isEnabled() || !event->mimeData()->hasUrls()) {
+    if (!AcceptsDrop(*event)) {
         event->ignore();
         return;
     }

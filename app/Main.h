@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,34 +22,33 @@ class QTimer;
 class QTreeView;
 class QWidget;
 class TSplitterPanel;
-class TAboutForm;
 class TBatchRunner;
-class TFilterGraph;
-class TPreviewPlayer;
-class TPreviewTaskList;
 class TTaskList;
-class TProfileDetail;
 struct TaskEntry;
 
-// The main window. It creates the controls, fixes the paths every other part
-// uses, and wires the parts' components to its controls. The handlers and
-// state of each part live in that part's component, not here.
+// The main window: its controls, the paths every other part uses, its
+// layout rules, Help, and the files dropped on it or named on the command
+// line. The composition root
+// (ApplicationWindows) creates the components that drive the controls and
+// hands the window those it needs.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // `places` says where the program's files and the user's settings lie
-    // (the executable's folder, or a test's temporary one); `arguments` are
-    // the command-line arguments without the program name, as
-    // ArgumentFromBytes gives them; relative paths among them are read
-    // against the current directory.
-    TMainForm(const TDataPlaces& places, Platform& platform, const QStringList& arguments,
-              QWidget* parent = nullptr);
+    // (the executable's folder, or a test's temporary one).
+    TMainForm(const TDataPlaces& places, Platform& platform, QWidget* parent = nullptr);
     // Everything in the one folder `appDir`.
-    TMainForm(const QString& appDir, Platform& platform, const QStringList& arguments,
-              QWidget* parent = nullptr);
-    ~TMainForm() override;
+    TMainForm(const QString& appDir, Platform& platform, QWidget* parent = nullptr);
+
+    // The start-up steps that wait for the components: the list's columns
+    // take their widths, and the files
+    // and directories of `arguments` (the command line without the program
+    // name, as ArgumentFromBytes gives it; relative paths are read against
+    // the current directory) go into the task list. Drops go there too,
+    // and the runner is asked before the window closes.
+    void FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStringList& arguments);
 
     // Fixed during start-up.
     const TDataPlaces Places;
@@ -80,26 +78,11 @@ public:
 
     QTimer* timerTime = nullptr;
 
-    // Components attached to the controls above.
-    std::unique_ptr<TTaskList> TaskList;
-    TProfileDetail* ProfileDetail = nullptr;
-    // Created with the other windows at start-up, or on the first About.
-    QPointer<TAboutForm> AboutForm;
-    // Created after the settings dialog, whose options it reads, and
-    // attached here; it may go before the window.
-    QPointer<TBatchRunner> Runner;
-    void AttachRunner(TBatchRunner& runner);
-    // The preview's media graph (inactive until the first preview) and the
-    // player that drives it from the preview pane.
-    TFilterGraph* FilterGraph = nullptr;
-    TPreviewPlayer* PreviewPlayer = nullptr;
-
     // Layout rules; public so that tests can run them as the events do.
     void FormResize();
     void ltvTaskResize();
     void panSplitterMouseMove(int x);
 
-    void tbtnAboutClick();
     void tbtnHelpClick();
     void labLinkClick();
 
@@ -120,15 +103,15 @@ private:
     void CreateControls();
     QWidget* CreateMainPanel();
     QWidget* CreateProfileColumn();
-    void FormCreate(const QStringList& arguments);
-    void TakeCommandLine(const QStringList& arguments);
+    void FormCreate();
     // Adds the files and directories named; names that cannot be handed on
     // are listed in one message. The task buttons come on once they are in.
     void AddTaskEntries(const std::vector<TaskEntry>& entries);
-    void EnableTaskButtonsWhenListed();
+    bool AcceptsDrop(const QDropEvent& event) const;
 
     Platform& FPlatform;
-    std::unique_ptr<TPreviewTaskList> FPreviewTasks;
+    QPointer<TTaskList> FTaskList;
+    QPointer<TBatchRunner> FRunner;
     bool FShown = false;
     bool FClosed = false;
 };

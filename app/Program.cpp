@@ -14,7 +14,7 @@ TProgram::TProgram(QApplication& application, Platform& platform, const TDataPla
 {
     FWindows = std::make_unique<ApplicationWindows>(places, platform, arguments);
     // A batch that outlived its closed window ends the program when it is done.
-    QObject::connect(FWindows->Runner.get(), &TBatchRunner::ProgramEndRequested, &application,
+    QObject::connect(FWindows->Runner, &TBatchRunner::ProgramEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     FSignals = std::make_unique<TTerminationSignals>();
     QObject::connect(FSignals.get(), &TTerminationSignals::Received, FWindows->MainForm.get(),

@@ -48,16 +48,16 @@ constexpr int WatchPeriodMs = 10;
 
 // Runs one batch through the window; returns its wall time in seconds and,
 // when `stallMs` is given, the longest stall of the event loop.
-double RunBatch(TMainForm& form, double* stallMs = nullptr)
+double RunBatch(TBatchRunner& runner, double* stallMs = nullptr)
 {
     QEventLoop loop;
-    QObject::connect(form.Runner, &TBatchRunner::BatchEnded, &loop, &QEventLoop::quit);
+    QObject::connect(&runner, &TBatchRunner::BatchEnded, &loop, &QEventLoop::quit);
     std::optional<StallWatch> watch;
     if (stallMs)
         watch.emplace(WatchPeriodMs);
     QElapsedTimer clock;
     clock.start();
-    form.Runner->tbtnStartClick();
+    runner.tbtnStartClick();
     loop.exec();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     if (stallMs)
@@ -88,11 +88,11 @@ int main(int argc, char** argv)
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     windows.SettingForm->chkOpenDir->setChecked(false);
     for (const QString& input : inputs)
-        form.TaskList->AddTaskFile(input);
+        windows.TaskList->AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
 
     // The same commands the runner gives the encoder, back to back.
-    TProfileDetail& detail = *form.ProfileDetail;
+    TProfileDetail& detail = *windows.ProfileDetail;
     const std::string arguments = BuildArguments(
         detail.ProfilePath(form.BottomStrip.cmbProfile->currentText()).toStdString(),
         [&detail](int group, const std::string& name) {
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     std::vector<double> shell;
     for (int round = 0; round < Rounds; ++round) {
         EmptyDirectory(out);
-        runner.push_back(RunBatch(form));
+        runner.push_back(RunBatch(*windows.Runner));
         EmptyDirectory(out);
         QElapsedTimer clock;
         clock.start();
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
     }
     EmptyDirectory(out);
     double stall = 0;
-    RunBatch(form, &stall);
+    RunBatch(*windows.Runner, &stall);
 
     const double runnerMedian = Median(runner);
     const double shellMedian = Median(shell);

@@ -127,7 +127,7 @@ Figures Run(int rows)
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
     TBatchRunner& runner = *windows.Runner;
-    TTaskList& list = *form.TaskList;
+    TTaskList& list = *windows.TaskList;
     windows.SettingForm->chkOpenDir->setChecked(false);
     form.show();
     form.BottomStrip.edtOutputdir->setText(out);

@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     FakePlatform platform;
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
-    TTaskList& list = *form.TaskList;
+    TTaskList& list = *windows.TaskList;
     form.show();
 
     // 1. The same probes one after another, then side by side.
@@ -136,8 +136,8 @@ int main(int argc, char** argv)
             return 1;
         }
         seconds[n - 1] = Timed(
-            windows.Runner.get(), &TBatchRunner::BatchEnded,
-            [&] { windows.Runner->tbtnStartClick(); }, stall[n - 1]);
+            windows.Runner, &TBatchRunner::BatchEnded, [&] { windows.Runner->tbtnStartClick(); },
+            stall[n - 1]);
         const int written = static_cast<int>(QDir(out).entryList(QDir::Files).size());
         if (written != convertCount) {
             std::fprintf(stderr, "simultaneous: %d outputs for %d clips\n", written, convertCount);

@@ -12,6 +12,7 @@
 //
 // Usage: task_list_bench [files]   (default 500)
 
+#include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "encoder/MediaProbe.h"
 #include "fixtures/FakePlatform.h"
@@ -76,10 +77,11 @@ int main(int argc, char** argv)
     const QStringList twins = MakeFiles(media.path() + "/twins", "twin", count);
 
     FakePlatform platform;
-    TMainForm form(appPath, platform, {});
+    ApplicationWindows windows(appPath, platform, {});
+    TMainForm& form = *windows.MainForm;
     if (!qEnvironmentVariableIsSet("BENCH_HIDDEN"))
         form.show();
-    TTaskList& list = *form.TaskList;
+    TTaskList& list = *windows.TaskList;
 
     // 1. File by file, each add beside a bare probe.
     std::vector<qint64> probeNs(count), addNs(count);

@@ -72,9 +72,8 @@ TEST_F(DesktopCitizenTest, TabLeavesEveryGrid)
 {
     TMainForm& form = Start();
     int grids = 0;
-    for (QWidget* owner :
-         {static_cast<QWidget*>(&form), static_cast<QWidget*>(windows->SizeForm.get()),
-          static_cast<QWidget*>(windows->SettingForm.get())}) {
+    for (QWidget* owner : {static_cast<QWidget*>(&form), static_cast<QWidget*>(windows->SizeForm),
+                           static_cast<QWidget*>(windows->SettingForm)}) {
         owner->show();
         owner->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(owner));
@@ -144,7 +143,7 @@ TEST_F(DesktopCitizenTest, FocusComesBackAfterTheDialogs)
 
     form.ltvTask->setFocus();
     form.Toolbar.tbtnAbout->click();
-    form.AboutForm->btnOK->click();
+    windows->AboutForm->btnOK->click();
     EXPECT_EQ(form.focusWidget(), form.ltvTask);
 }
 
@@ -203,7 +202,7 @@ TEST_F(DesktopCitizenTest, NamesArePlainTextAndElidedInTheMiddle)
     EXPECT_EQ(TipOfCell(form.ltvTask, 0), path.toHtmlEscaped());
     EXPECT_EQ(form.ltvTask->textElideMode(), Qt::ElideMiddle);
     // A cell's own tooltip, a failure's reason, still shows, and as plain text.
-    form.TaskList->Model().SetStatusTip(0, "<i>no codec</i>");
+    windows->TaskList->Model().SetStatusTip(0, "<i>no codec</i>");
     EXPECT_EQ(TipOfCell(form.ltvTask, 3), QString("<i>no codec</i>").toHtmlEscaped());
 
     // "Converting:" takes the strip's width and keeps both ends of the name.

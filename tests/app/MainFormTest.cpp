@@ -90,7 +90,7 @@ protected:
         QCoreApplication::sendEvent(&form, &enter);
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &drop);
-        EXPECT_TRUE(QTest::qWaitFor([&form] { return !form.TaskList->IsAdding(); }, 20000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !windows->TaskList->IsAdding(); }, 20000));
     }
 
     QTemporaryDir dir;
@@ -147,7 +147,7 @@ TEST_F(MainFormTest, PathsComeFromTheApplicationDirectory)
 
 TEST_F(MainFormTest, AppDirWithoutSeparatorGetsOne)
 {
-    TMainForm form(dir.path(), platform, {});
+    TMainForm form(dir.path(), platform);
     EXPECT_EQ(form.AppDir, AppDir());
 }
 
@@ -170,7 +170,7 @@ TEST_F(MainFormTest, CaptionShowsTheVersionKey)
         QFile::remove(AppDir() + "Preferences.ini");
         if (c.preferences)
             WritePreferences(c.preferences);
-        TMainForm form(AppDir(), platform, {});
+        TMainForm form(AppDir(), platform);
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8(c.caption));
         // Released stores write their file back: it exists from the first start on.
         EXPECT_TRUE(QFileInfo::exists(AppDir() + "Preferences.ini"));
@@ -180,7 +180,7 @@ TEST_F(MainFormTest, CaptionShowsTheVersionKey)
 TEST_F(MainFormTest, UnreadablePreferencesDoNotStopStartUp)
 {
     QDir().mkpath(AppDir() + "Preferences.ini");
-    TMainForm form(AppDir(), platform, {});
+    TMainForm form(AppDir(), platform);
     EXPECT_EQ(form.windowTitle(), "Quenby AVI Video Converter V1.5");
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
@@ -293,8 +293,7 @@ TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
     TMainForm& form = Start();
     form.show();
     QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
-    TAboutForm* about = windows->AboutForm.get();
-    ASSERT_EQ(form.AboutForm, about);
+    TAboutForm* about = windows->AboutForm;
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_FALSE(form.isEnabled());
@@ -307,19 +306,18 @@ TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
     EXPECT_TRUE(form.isEnabled());
 }
 
-TEST_F(MainFormTest, AboutIsCreatedOnFirstUseWhenMissing)
+TEST_F(MainFormTest, AboutShowsTheOneBoxAgain)
 {
-    TMainForm form(AppDir(), platform, {});
+    TMainForm& form = Start();
     form.show();
-    ASSERT_EQ(form.AboutForm, nullptr);
+    TAboutForm* first = windows->AboutForm;
     QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
-    ASSERT_NE(form.AboutForm, nullptr);
-    EXPECT_TRUE(form.AboutForm->isVisible());
-    TAboutForm* first = form.AboutForm;
-    form.AboutForm->close();
+    EXPECT_TRUE(first->isVisible());
+    first->close();
     EXPECT_TRUE(form.isEnabled());
     QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
-    EXPECT_EQ(form.AboutForm, first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(form.findChildren<TAboutForm*>().size(), 1);
 }
 
 TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)

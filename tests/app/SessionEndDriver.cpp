@@ -44,7 +44,7 @@ int main(int argc, char** argv)
             return;
         }
         for (const QString& input : arguments.mid(3))
-            windows.MainForm->TaskList->AddTaskFile(input);
+            windows.TaskList->AddTaskFile(input);
         windows.Runner->tbtnStartClick();
         std::printf("running\n");
         std::fflush(stdout);

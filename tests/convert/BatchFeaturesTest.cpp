@@ -25,7 +25,7 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
     script.Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi"});
     settings->chkOpenDir->setChecked(false);
-    TTaskList& list = *form->TaskList;
+    TTaskList& list = *windows->TaskList;
     list.SelectRow(1, true);
     list.ppmTaskPopup();
     EXPECT_FALSE(list.mniShowLog->isEnabled()) << "nothing converted yet";

@@ -42,9 +42,9 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     for (const QString& input : inputs)
-        form.TaskList->AddTaskFile(input);
+        windows.TaskList->AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
-    ASSERT_EQ(form.ProfileDetail->OutputExt, ".mp4");
+    ASSERT_EQ(windows.ProfileDetail->OutputExt, ".mp4");
     ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
 
     ltvItemData trim;
@@ -52,10 +52,10 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     trim.EndText = "00:00:02.5";
     trim.SpanText = "00:00:01.5";
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        form.TaskList->WriteTask(3, field, trim);
+        windows.TaskList->WriteTask(3, field, trim);
 
-    form.Runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
+    windows.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
 
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(form.ltvTask->model()->index(row, 3).data(), "Complete") << row;
@@ -96,7 +96,7 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile);
     for (const char* name : {"titled.mp4", "silent.mp4", "garbage.avi"})
-        form.TaskList->AddTaskFile(in + name);
+        windows.TaskList->AddTaskFile(in + name);
     const auto cell = [&form](int row, int column, int role = Qt::DisplayRole) {
         return form.ltvTask->model()->index(row, column).data(role).toString();
     };
@@ -105,12 +105,13 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     EXPECT_EQ(cell(0, 1), "00:00:03.00");
     EXPECT_TRUE(cell(0, 2).startsWith(" 320x240 [SAR 1:1 DAR 4:3]"));
 
-    form.Runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 240000));
+    windows.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
 
     EXPECT_EQ(cell(0, 3), "Complete");
     EXPECT_EQ(cell(0, 3, Qt::ToolTipRole), out + "titled.mp3") << "the name it was saved as";
-    EXPECT_TRUE(form.TaskList->Model().At(0).Log.endsWith("Saved as \"" + out + "titled.mp3\".\n"));
+    EXPECT_TRUE(
+        windows.TaskList->Model().At(0).Log.endsWith("Saved as \"" + out + "titled.mp3\".\n"));
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
     EXPECT_EQ(cell(1, 3), "Failed");
     EXPECT_TRUE(cell(1, 3, Qt::ToolTipRole).contains("does not contain any stream"))

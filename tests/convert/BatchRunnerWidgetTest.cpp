@@ -67,8 +67,8 @@ TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
         "00:00:02";
     for (TaskField field :
          {TaskField::LengthText, TaskField::FullEndText, TaskField::SpanText, TaskField::EndText}) {
-        form->TaskList->WriteTask(0, field, twoSeconds);
-        form->TaskList->WriteTask(1, field, unknown);
+        windows->TaskList->WriteTask(0, field, twoSeconds);
+        windows->TaskList->WriteTask(1, field, unknown);
     }
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
@@ -188,15 +188,15 @@ TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
         QFile file(more + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    form->TaskList->AddTaskDirectory(more);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->TaskList->TaskCount() >= 2; }, Wait));
-    const int atStart = form->TaskList->TaskCount();
+    windows->TaskList->AddTaskDirectory(more);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return windows->TaskList->TaskCount() >= 2; }, Wait));
+    const int atStart = windows->TaskList->TaskCount();
     ASSERT_LT(atStart, 5) << "the add is still under way";
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return !runner->IsBatchActive() && !form->TaskList->IsAdding(); }, Wait));
+        [this] { return !runner->IsBatchActive() && !windows->TaskList->IsAdding(); }, Wait));
 
-    ASSERT_EQ(form->TaskList->TaskCount(), 5);
+    ASSERT_EQ(windows->TaskList->TaskCount(), 5);
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(Status(row), row < atStart ? "Complete" : "OK") << row;
     qsizetype probed = 0, converted = 0;
@@ -260,7 +260,7 @@ TEST_F(BatchRun, AFileThatIsNoProfileIsRefusedWhenPickedAndAtStart)
     emit profiles->activated(profiles->currentIndex()); // as the user's pick does
     const QString refusal = "The profile Broken cannot be read: it has no [Main] section.";
     EXPECT_EQ(platform.errors, QStringList({refusal}));
-    const TProfileDetail* detail = form->ProfileDetail;
+    const TProfileDetail* detail = windows->ProfileDetail;
     EXPECT_EQ(detail->vleVideo->RowCount() + detail->vleAudio->RowCount() +
                   detail->vleAdvanced->RowCount(),
               0);
@@ -410,7 +410,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     script.Set("convert.interval_ms", 0);
     Open({"a.avi", "b.avi", "clip.avi"});
     settings->rdbRename->setChecked(true);
-    const QString outputExt = form->ProfileDetail->OutputExt;
+    const QString outputExt = windows->ProfileDetail->OutputExt;
     ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
     const QString out = app.Path() + "out/";
     QFile existing(out + "clip" + outputExt);
@@ -426,7 +426,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     edit.EndText = "00:01:00.4";
     for (TaskField field :
          {TaskField::NewExt, TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        form->TaskList->WriteTask(2, field, edit);
+        windows->TaskList->WriteTask(2, field, edit);
 
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
@@ -458,9 +458,9 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 TEST_F(BatchRun, OpenPreviewsTheRowAndTheLockStopsThePreviewButLeavesItsControls)
 {
     Open({"a.avi", "b.avi"});
-    form->TaskList->SelectRow(1, true);
-    form->TaskList->ltvTaskDblClick();
-    TFilterGraph& graph = *form->FilterGraph;
+    windows->TaskList->SelectRow(1, true);
+    windows->TaskList->ltvTaskDblClick();
+    TFilterGraph& graph = *windows->FilterGraph;
     EXPECT_EQ(graph.RenderedFile(), app.Path() + "in/b.avi");
     EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateRunning);
 

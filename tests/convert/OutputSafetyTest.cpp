@@ -71,7 +71,7 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         ASSERT_TRUE(CopyTestClip(ext, path)) << path.toStdString();
-        form->TaskList->AddTaskFile(path);
+        windows->TaskList->AddTaskFile(path);
     }
 
     QStringList Statuses() const
@@ -84,8 +84,8 @@ protected:
 
     bool Run()
     {
-        form->Runner->tbtnStartClick();
-        return QTest::qWaitFor([this] { return !form->Runner->IsBatchActive(); }, Wait);
+        windows->Runner->tbtnStartClick();
+        return QTest::qWaitFor([this] { return !windows->Runner->IsBatchActive(); }, Wait);
     }
 
     QStringList Files(const QString& dir) const
@@ -112,7 +112,7 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     trim.EndText = trim.SpanText = "00:00:02";
     trim.StartText = "00:00:00.0";
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        form->TaskList->WriteTask(1, field, trim);
+        windows->TaskList->WriteTask(1, field, trim);
     ASSERT_TRUE(windows->SettingForm->rdbOverWrite->isChecked());
 
     ASSERT_TRUE(Run());
@@ -163,9 +163,9 @@ TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
     ASSERT_TRUE(WriteText(out + "long.mp4", "a good file"));
     ASSERT_TRUE(QDir().mkpath(app.Path() + "in"));
     ASSERT_TRUE(QFile::copy(clip, app.Path() + "in/long.avi"));
-    form->TaskList->AddTaskFile(app.Path() + "in/long.avi");
+    windows->TaskList->AddTaskFile(app.Path() + "in/long.avi");
 
-    form->Runner->tbtnStartClick();
+    windows->Runner->tbtnStartClick();
     // Caught while the encoder has written part of its output.
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
@@ -175,7 +175,7 @@ TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
             return false;
         },
         Wait));
-    form->Runner->tbtnStopClick();
+    windows->Runner->tbtnStopClick();
     EXPECT_EQ(Statuses(), QStringList({"Stop"}));
     EXPECT_EQ(Files(out), QStringList({"long.mp4"}));
     EXPECT_EQ(Digest(out + "long.mp4"),

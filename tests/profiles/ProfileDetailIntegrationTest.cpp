@@ -45,20 +45,20 @@ TEST(ProfileDetailEndToEnd, RenamedTrimmedAndCustomSizedOutputs)
     ASSERT_GE(profile, 0);
     profiles.setCurrentIndex(profile);
     emit profiles.activated(profile);
-    form.TaskList->AddTaskFile(in + "source.avi");
+    windows.TaskList->AddTaskFile(in + "source.avi");
     form.BottomStrip.edtOutputdir->setText(out);
     QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {},
                       form.ltvTask->visualRect(form.ltvTask->model()->index(0, 0)).center());
 
-    ValueListEditor& output = *form.ProfileDetail->vleOutput;
+    ValueListEditor& output = *windows.ProfileDetail->vleOutput;
     ASSERT_EQ(output.Values("New Filename"), "source.mp4");
     ASSERT_TRUE(TypeIntoCell(output, "New Filename", "cut part.mp4"));
     ASSERT_TRUE(TypeIntoCell(output, "Start Time", "00:00:02"));
     ASSERT_TRUE(TypeIntoCell(output, "End Time", "00:00:05"));
     form.ltvTask->setFocus(); // leaving the grid
     const auto run = [&] {
-        form.Runner->tbtnStartClick();
-        return QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 120000);
+        windows.Runner->tbtnStartClick();
+        return QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 120000);
     };
     ASSERT_TRUE(run());
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"cut part.mp4"});
@@ -66,7 +66,7 @@ TEST(ProfileDetailEndToEnd, RenamedTrimmedAndCustomSizedOutputs)
     ASSERT_TRUE(cut.ok);
     EXPECT_NEAR(cut.duration, 3.0, 0.3);
 
-    ValueListEditor& video = *form.ProfileDetail->vleVideo;
+    ValueListEditor& video = *windows.ProfileDetail->vleVideo;
     TSizeForm& sizeForm = *windows.SizeForm;
     ASSERT_TRUE(PickInCell(video, "Video Size", "Custom Size"));
     ASSERT_TRUE(sizeForm.isVisible());

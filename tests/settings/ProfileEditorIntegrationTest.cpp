@@ -54,19 +54,19 @@ TEST(ProfileEditorEndToEnd, APickSavedByOKConvertsAtThatSize)
     QTest::mouseClick(settings.btnOK, Qt::LeftButton);
     ASSERT_FALSE(settings.isVisible());
 
-    const std::string path = form.ProfileDetail->ProfilePath(name).toStdString();
+    const std::string path = windows.ProfileDetail->ProfilePath(name).toStdString();
     const TNewInifile stored(path);
     const std::vector<std::string> captions =
         SplitList(stored.ReadString("Video Size", "Caption", ""));
     const int index = stored.ReadInteger("Video Size", "Index", -1);
     ASSERT_TRUE(index >= 0 && index < int(captions.size()));
     EXPECT_EQ(captions[size_t(index)], "640x480 (VGA)");
-    EXPECT_EQ(form.ProfileDetail->vleVideo->Values("Video Size"), "640x480 (VGA)");
+    EXPECT_EQ(windows.ProfileDetail->vleVideo->Values("Video Size"), "640x480 (VGA)");
 
-    form.TaskList->AddTaskFile(app.Path() + "source.avi");
+    windows.TaskList->AddTaskFile(app.Path() + "source.avi");
     form.BottomStrip.edtOutputdir->setText(out);
-    form.Runner->tbtnStartClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Runner->IsBatchActive(); }, 120000));
+    windows.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 120000));
     const ProbedFile converted = ProbeFile(out + "source.mp4");
     ASSERT_TRUE(converted.ok);
     EXPECT_EQ(converted.width, 640);

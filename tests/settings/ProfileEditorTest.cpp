@@ -70,8 +70,8 @@ TEST_F(ProfilesPage, OKSavesTheEditableValuesAndTheMainWindowShowsThem)
     OpenAndEdit();
     Click(form->btnOK);
     EXPECT_EQ(ReadFile("Profiles/Alpha.apf"), EditedText());
-    EXPECT_EQ(Shown(main->ProfileDetail->vleVideo, "Video Size"), "640x480 (VGA)");
-    EXPECT_EQ(Shown(main->ProfileDetail->vleVideo, "Bit Rate"), "2500k");
+    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Video Size"), "640x480 (VGA)");
+    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Bit Rate"), "2500k");
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -104,7 +104,7 @@ TEST_F(ProfilesPage, OKSavesIntoThePickedProfileAndLeavesTheMainWindowsOther)
     EXPECT_EQ(ReadFile("Profiles/Beta.apf"),
               ProfileText(true).replace("Index=0\r\ncmd=-s", "Index=1\r\ncmd=-s"));
     EXPECT_EQ(ReadFile("Profiles/Alpha.apf"), ProfileText());
-    EXPECT_EQ(Shown(main->ProfileDetail->vleVideo, "Video Size"), "Original Size");
+    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Video Size"), "Original Size");
 }
 
 TEST_F(ProfilesPage, SaveAsReplacesTheTargetKeepsTheSourceAndOKThenSavesTheSource)

@@ -34,7 +34,7 @@ protected:
     {
         windows = std::make_unique<ApplicationWindows>(appDir, platform, QStringList{});
         main = windows->MainForm.get();
-        form = windows->SettingForm.get();
+        form = windows->SettingForm;
         main->show();
     }
     void Close()

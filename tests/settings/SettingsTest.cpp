@@ -85,7 +85,7 @@ TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
     WritePreferences("[Main]\r\nProfile=5\r\n");
     Start();
     EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), -1);
-    EXPECT_EQ(main->ProfileDetail->OutputExt, "");
+    EXPECT_EQ(windows->ProfileDetail->OutputExt, "");
     Close();
     EXPECT_EQ(Stored("Profile"), "-1");
 }
@@ -306,7 +306,7 @@ TEST_F(Settings, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
     OpenGeneral();
     EXPECT_EQ(form->cmbProfile->currentIndex(), -1);
     Click(form->btnOK);
-    EXPECT_EQ(main->ProfileDetail->OutputExt, ".avi");
+    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".avi");
 }
 
 // "Simultaneous tasks:" starts at 1 and offers 1 to the number of cores. A
@@ -396,18 +396,18 @@ TEST_F(Settings, TheSavedProfileIsLoadedAtStartAndReloadedByOKOnlyWhenItIsTheSam
     WritePreferences("[Main]\r\nProfile=1\r\n");
     Start();
     ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
-    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mkv");
+    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mkv");
 
     // The dialog's pick is the main window's: OK reloads the changed file.
     AddProfile("Beta", "mov");
     OpenProfiles();
     Click(form->btnOK);
-    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mov");
+    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mov");
 
     // Another profile in the dialog leaves the main window's alone.
     AddProfile("Beta", "wmv");
     OpenProfiles();
     form->cmbProfile->setCurrentIndex(0);
     Click(form->btnOK);
-    EXPECT_EQ(main->ProfileDetail->OutputExt, ".mov");
+    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mov");
 }

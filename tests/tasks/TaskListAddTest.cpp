@@ -1,5 +1,7 @@
 #include "TaskListFixture.h"
 
+#include "convert/BatchRunner.h"
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QTest>
@@ -282,10 +284,7 @@ TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
     MakeFile("dir/1.avi");
     MakeFile("dir/2.avi");
     FPlatform.folderAnswers.push_back(MediaDir() + "/dir");
-    QTimer::singleShot(0, &Form(), [this] {
-        View().setEnabled(false);
-        List().EnableTaskButtons(false);
-    });
+    QTimer::singleShot(0, &Form(), [this] { FWindows->Runner->LockForConversion(); });
     List().tbtnAddDirClick();
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(List().TaskCount(), 3);

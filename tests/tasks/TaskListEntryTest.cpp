@@ -44,10 +44,7 @@ TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
     MakeFile("dir/B.MOV");
     MakeFile("dir/a.avi");
     MakeFile("dir/readme.txt");
-    FForm.reset();
-    FForm = std::make_unique<TMainForm>(
-        FApp.Path(), FPlatform,
-        QStringList{file, text, MediaDir() + "/dir", MediaDir() + "/gone.avi"});
+    Start({file, text, MediaDir() + "/dir", MediaDir() + "/gone.avi"});
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(),
@@ -71,8 +68,7 @@ TEST_F(TaskListTest, ListFileOnTheCommandLineNamesTheEntries)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write((second + "\n" + first + "\n").toUtf8());
     file.close();
-    FForm.reset();
-    FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{listFile, ignored});
+    Start({listFile, ignored});
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(), (QStringList{second, first}));
@@ -140,9 +136,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     // The command line and a drop, each with one bad and one good name.
     const std::string bad = (dir + "/St\xE9r\xE9o.avi").toStdString();
     FPlatform.messages.clear();
-    FForm.reset();
-    FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform,
-                                        QStringList{ArgumentFromBytes(bad), fine});
+    Start({ArgumentFromBytes(bad), fine});
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{fine});
     ASSERT_EQ(FPlatform.messages.size(), 1);
@@ -163,8 +157,7 @@ TEST_F(TaskListTest, RelativeCommandLinePathsAreReadAgainstTheWorkingDirectory)
     const QString talk = MakeFile("12:30 talk.avi");
     const QString here = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(MediaDir()));
-    FForm.reset();
-    FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{"12:30 talk.avi"});
+    Start({"12:30 talk.avi"});
     QDir::setCurrent(here);
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{QDir(MediaDir()).canonicalPath() + "/12:30 talk.avi"});

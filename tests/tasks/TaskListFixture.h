@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/PrintQt.h"
@@ -20,8 +21,9 @@
 #include <memory>
 #include <ostream>
 
-// A main window over a temporary application directory whose encoder is the
-// fake one, plus a scratch directory for the media files the tests add.
+// The program's windows over a temporary application directory whose
+// encoder is the fake one, plus a scratch directory for the media files the
+// tests add.
 class TaskListTest : public ::testing::Test
 {
 protected:
@@ -29,13 +31,19 @@ protected:
     {
         ASSERT_TRUE(FApp.IsValid());
         ASSERT_TRUE(FMedia.isValid());
-        FForm = std::make_unique<TMainForm>(FApp.Path(), FPlatform, QStringList{});
+        Start();
+    }
+    // Starts the program (again) with these command-line arguments.
+    void Start(const QStringList& arguments = {})
+    {
+        FWindows.reset();
+        FWindows = std::make_unique<ApplicationWindows>(FApp.Path(), FPlatform, arguments);
     }
 
-    TMainForm& Form() { return *FForm; }
-    TTaskList& List() { return *FForm->TaskList; }
-    TProfileDetail& Detail() { return *FForm->ProfileDetail; }
-    QTreeView& View() { return *FForm->ltvTask; }
+    TMainForm& Form() { return *FWindows->MainForm; }
+    TTaskList& List() { return *FWindows->TaskList; }
+    TProfileDetail& Detail() { return *FWindows->ProfileDetail; }
+    QTreeView& View() { return *Form().ltvTask; }
     QModelIndex Index(int row, int column = 0) { return View().model()->index(row, column); }
 
     // An empty file (the fake encoder reports on any path) under the
@@ -114,5 +122,5 @@ protected:
     TempAppDir FApp{TempAppDir::Encoder::Fake};
     FakePlatform FPlatform;
     QTemporaryDir FMedia;
-    std::unique_ptr<TMainForm> FForm;
+    std::unique_ptr<ApplicationWindows> FWindows;
 };

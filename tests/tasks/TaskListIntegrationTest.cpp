@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "app/ApplicationWindows.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
@@ -26,8 +26,8 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
     ASSERT_TRUE(CopyTestClip(".avi", clips.filePath("notes.txt")));
 
     FakePlatform platform;
-    TMainForm form(app.Path(), platform, {});
-    TTaskList& list = *form.TaskList;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TTaskList& list = *windows.TaskList;
     list.AddTaskDirectory(clips.path());
     ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.IsAdding(); }, 60000));
 
