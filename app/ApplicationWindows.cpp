@@ -4,7 +4,6 @@
 #include "app/Look.h"
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
-#include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
@@ -14,44 +13,29 @@
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
-#include <QToolButton>
 
 namespace {
 
 RunnerControls ControlsOfRunner(TMainForm& form)
 {
-    RunnerControls controls;
-    controls.Window = &form;
-    controls.tbtnAddFile = form.Toolbar.tbtnAddFile;
-    controls.tbtnAddDir = form.Toolbar.tbtnAddDir;
-    controls.tbtnUp = form.Toolbar.tbtnUp;
-    controls.tbtnDown = form.Toolbar.tbtnDown;
-    controls.tbtnRemove = form.Toolbar.tbtnRemove;
-    controls.tbtnClear = form.Toolbar.tbtnClear;
-    controls.tbtnStart = form.Toolbar.tbtnStart;
-    controls.tbtnPause = form.Toolbar.tbtnPause;
-    controls.tbtnStop = form.Toolbar.tbtnStop;
-    controls.tbtnSetting = form.Toolbar.tbtnSetting;
-    controls.ltvTask = form.ltvTask;
-    controls.panSplitter = form.panSplitter;
-    controls.gpbProfile = form.gpbProfile;
-    controls.cmbProfile = form.BottomStrip.cmbProfile;
-    controls.edtOutputdir = form.BottomStrip.edtOutputdir;
-    controls.panBottomCenter = form.BottomStrip.panBottomCenter;
-    controls.panBottomLeft = form.BottomStrip.panBottomLeft;
-    controls.labConvertingFile = form.BottomStrip.labConvertingFile;
-    controls.labElapsed = form.BottomStrip.labElapsed;
-    controls.labRemaining = form.BottomStrip.labRemaining;
-    controls.pgbCurrent = form.BottomStrip.pgbCurrent;
-    controls.labCurProgress = form.BottomStrip.labCurProgress;
-    controls.pgbTotal = form.BottomStrip.pgbTotal;
-    controls.labTotalProgress = form.BottomStrip.labTotalProgress;
-    controls.timerTime = form.timerTime;
-    return controls;
+    const BottomStripControls& strip = form.BottomStrip;
+    return {&form,
+            strip.cmbProfile,
+            strip.edtOutputdir,
+            strip.panBottomCenter,
+            strip.panBottomLeft,
+            strip.labConvertingFile,
+            strip.labElapsed,
+            strip.labRemaining,
+            strip.pgbCurrent,
+            strip.labCurProgress,
+            strip.pgbTotal,
+            strip.labTotalProgress,
+            form.timerTime};
 }
 
 } // namespace
@@ -75,19 +59,15 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     const BottomStripControls& strip = main.BottomStrip;
     ProfileDetail = new TProfileDetail({main.gpbProfile, strip.cmbProfile}, main.Places, platform);
     ProfileDetail->BuildProfileCatalogue();
-    const ToolbarControls& bar = main.Toolbar;
-    TaskList =
-        new TTaskList({&main, main.ltvTask, main.Welcome.panbg, bar.tbtnAddFile, bar.tbtnAddDir,
-                       bar.tbtnUp, bar.tbtnDown, bar.tbtnRemove, bar.tbtnClear, bar.tbtnStart,
-                       strip.edtOutputdir, strip.bbtnBrowser, strip.bbtnOpen},
-                      platform, *ProfileDetail, main.EncoderPath, &main);
+    TaskList = new TTaskList({&main, main.ltvTask, main.Welcome.panbg, strip.edtOutputdir,
+                              strip.bbtnBrowser, strip.bbtnOpen},
+                             platform, *ProfileDetail, main.EncoderPath, &main);
     FilterGraph = new TFilterGraph(platform, &main);
     FPreviewTasks = std::make_unique<TPreviewTaskList>(*TaskList);
     PreviewPlayer = new TPreviewPlayer(main.Preview, *FilterGraph, *FPreviewTasks, &main);
     AboutForm = new TAboutForm(main.VersionText, platform, &main);
-    SettingForm = new TSettingForm(
-        {&main, bar.tbtnSetting, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir}, platform,
-        *ProfileDetail, main.Places, &main);
+    SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
+                                   platform, *ProfileDetail, main.Places, &main);
     const TSettingForm& options = *SettingForm;
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
                               RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff,
@@ -95,7 +75,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
                               main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
 
-    QObject::connect(bar.tbtnAbout, &QToolButton::clicked, AboutForm, &TAboutForm::ShowAbout);
+    QObject::connect(main.actSetting, &QAction::triggered, SettingForm,
+                     &TSettingForm::ShowGeneralPage);
+    QObject::connect(main.actAbout, &QAction::triggered, AboutForm, &TAboutForm::ShowAbout);
     QObject::connect(TaskList, &TTaskList::PreviewSelectedTask, PreviewPlayer,
                      &TPreviewPlayer::PreviewSelectedTask);
     QObject::connect(ProfileDetail, &TProfileDetail::CustomSizeRequested, SizeForm,
@@ -107,10 +89,12 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     QObject::connect(&main, &TMainForm::FormClose, TaskList, &TTaskList::WindowClosed);
     QObject::connect(&main, &TMainForm::FormClose, SettingForm, &TSettingForm::SaveAllPreferences);
     // A batch stops the preview first; the preview's own controls stay
-    // usable while it runs. A batch that ends the program closes the window
-    // first.
+    // usable while it runs. The list and the window lock their own controls
+    // for it, and a batch that ends the program closes the window first.
     QObject::connect(Runner, &TBatchRunner::StopPlayback, PreviewPlayer,
                      &TPreviewPlayer::StopPlayback);
+    QObject::connect(Runner, &TBatchRunner::BatchRunning, TaskList, &TTaskList::SetBatchRunning);
+    QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
 
     main.FinishCreate(*TaskList, *Runner, arguments);

@@ -14,8 +14,10 @@
 #include "settings/SettingsFolder.h"
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
+#include "widgets/CommandAction.h"
 #include "widgets/ControlNames.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -33,7 +35,6 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,6 +48,10 @@ constexpr int SplitterHandle = 4;
 constexpr int RightMargin = 6;
 
 const QColor HeaderColour(243, 243, 243);
+
+const QString SettingHint = QStringLiteral("Settings");
+const QString AboutHint = QStringLiteral("About");
+const QString HelpHint = QStringLiteral("Help");
 
 std::vector<std::string> ToBytes(const QStringList& arguments)
 {
@@ -80,6 +85,7 @@ TMainForm::TMainForm(const TDataPlaces& places, Platform& platform, QWidget* par
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(ApplicationIcon());
     CreateControls();
+    CreateActions();
     FormCreate();
 }
 
@@ -89,8 +95,7 @@ void TMainForm::CreateControls()
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    Toolbar = BuildToolbar(*this);
-    connect(Toolbar.tbtnHelp, &QToolButton::clicked, this, &TMainForm::tbtnHelpClick);
+    Toolbar.Toolbar1 = BuildToolbar(*this);
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &TMainForm::close);
 
@@ -105,14 +110,17 @@ void TMainForm::CreateControls()
     row->addWidget(CreateProfileColumn());
     setCentralWidget(central);
 
-    // Every control of the toolbar and of the bottom strip stays in reach:
-    // the toolbar would otherwise fold its last buttons behind an arrow.
-    central->layout()->activate();
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(Toolbar.Toolbar1->sizeHint().width(), 0)));
-
     timerTime = new QTimer(this);
     timerTime->setObjectName(QStringLiteral("timerTime"));
     timerTime->setInterval(1000);
+}
+
+void TMainForm::CreateActions()
+{
+    actSetting = NewCommand(SettingHint, QStringLiteral("settings"), {}, this);
+    actAbout = NewCommand(AboutHint, QStringLiteral("about"), {}, this);
+    actHelp = NewCommand(HelpHint, QStringLiteral("help"), QStringLiteral("F1"), this);
+    connect(actHelp, &QAction::triggered, this, &TMainForm::tbtnHelpClick);
 }
 
 QWidget* TMainForm::CreateMainPanel()
@@ -218,10 +226,26 @@ void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStri
 {
     FTaskList = &tasks;
     FRunner = &runner;
+    AddToolbarButtons(Toolbar, {tasks.actAddFiles, tasks.actAddDirectory, tasks.actMoveUp,
+                                tasks.actMoveDown, tasks.actRemove, tasks.actClear, runner.actStart,
+                                runner.actPause, runner.actStop, actSetting, actAbout, actHelp});
+    // Every control of the toolbar and of the bottom strip stays in reach:
+    // the toolbar would otherwise fold its last buttons behind an arrow.
+    centralWidget()->layout()->activate();
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(Toolbar.Toolbar1->sizeHint().width(), 0)));
+
     AddTaskEntries(SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()));
 
     for (int column = 0; column < int(CreatedColumns.size()); ++column)
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
+}
+
+void TMainForm::SetBatchRunning(bool running)
+{
+    FBatchRunning = running;
+    actSetting->setEnabled(!running);
+    panSplitter->setEnabled(!running);
+    gpbProfile->setEnabled(!running);
 }
 
 void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
@@ -333,7 +357,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 // Files dropped while a batch runs are ignored: the list is locked.
 bool TMainForm::AcceptsDrop(const QDropEvent& event) const
 {
-    return FTaskList && ltvTask->isEnabled() && event.mimeData()->hasUrls();
+    return FTaskList && !FBatchRunning && event.mimeData()->hasUrls();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

@@ -16,6 +16,7 @@
 #include <vector>
 
 class Platform;
+class QAction;
 class QGroupBox;
 class QSplitter;
 class QTimer;
@@ -27,8 +28,8 @@ class TTaskList;
 struct TaskEntry;
 
 // The main window: its controls, the paths every other part uses, its
-// layout rules, Help, and the files dropped on it or named on the command
-// line. The composition root
+// layout rules, its own commands (Settings, About, Help), and the files
+// dropped on it or named on the command line. The composition root
 // (ApplicationWindows) creates the components that drive the controls and
 // hands the window those it needs.
 class TMainForm : public QMainWindow
@@ -42,13 +43,16 @@ public:
     // Everything in the one folder `appDir`.
     TMainForm(const QString& appDir, Platform& platform, QWidget* parent = nullptr);
 
-    // The start-up steps that wait for the components: the list's columns
-    // take their widths, and the files
+    // The start-up steps that wait for the components: the toolbar shows
+    // their commands, the list's columns take their widths, and the files
     // and directories of `arguments` (the command line without the program
     // name, as ArgumentFromBytes gives it; relative paths are read against
     // the current directory) go into the task list. Drops go there too,
     // and the runner is asked before the window closes.
     void FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStringList& arguments);
+    // A batch locks (true) and unlocks the window's own controls: Settings,
+    // the splitter, the profile detail, and drops.
+    void SetBatchRunning(bool running);
 
     // Fixed during start-up.
     const TDataPlaces Places;
@@ -60,6 +64,11 @@ public:
     TColumnRule ColumnRule{CreatedListWidth, CreatedColumns};
 
     ToolbarControls Toolbar;
+    // The window's own commands; the composition root connects Settings and
+    // About to their dialogs.
+    QAction* actSetting = nullptr;
+    QAction* actAbout = nullptr;
+    QAction* actHelp = nullptr;
 
     // Left: the task list, the welcome panel over it and the bottom strip.
     QWidget* panMain = nullptr;
@@ -101,6 +110,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateActions();
     QWidget* CreateMainPanel();
     QWidget* CreateProfileColumn();
     void FormCreate();
@@ -112,6 +122,7 @@ private:
     Platform& FPlatform;
     QPointer<TTaskList> FTaskList;
     QPointer<TBatchRunner> FRunner;
+    bool FBatchRunning = false;
     bool FShown = false;
     bool FClosed = false;
 };

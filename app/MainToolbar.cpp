@@ -1,9 +1,8 @@
 #include "app/MainToolbar.h"
 
-#include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
-#include <QKeySequence>
+#include <QAction>
 #include <QMainWindow>
 #include <QToolBar>
 #include <QToolButton>
@@ -13,31 +12,26 @@ namespace {
 struct ButtonSpec
 {
     QToolButton* ToolbarControls::*member;
+    QAction* ToolbarActions::*action;
     const char* name;
-    const char* hint;
-    const char* icon;
-    bool enabled;
     bool separatorAfter;
-    const char* shortcut; // empty: none
 };
 
 // Left to right, as the user reads the work: fill the list, arrange it,
 // convert, then configuration and help.
 const ButtonSpec Buttons[] = {
-    {&ToolbarControls::tbtnAddFile, "tbtnAddFile", "Add Video Files", "add-file", true, false,
-     "Ctrl+O"},
-    {&ToolbarControls::tbtnAddDir, "tbtnAddDir", "Add Directory", "add-directory", true, true,
-     "Ctrl+Shift+O"},
-    {&ToolbarControls::tbtnUp, "tbtnUp", "Move Up", "move-up", false, false, ""},
-    {&ToolbarControls::tbtnDown, "tbtnDown", "Move Down", "move-down", false, false, ""},
-    {&ToolbarControls::tbtnRemove, "tbtnRemove", "Remove", "remove", false, false, ""},
-    {&ToolbarControls::tbtnClear, "tbtnClear", "Clear", "clear", false, true, ""},
-    {&ToolbarControls::tbtnStart, "tbtnStart", "Start", "start", false, false, ""},
-    {&ToolbarControls::tbtnPause, "tbtnPause", "Pause / Resume", "pause", false, false, ""},
-    {&ToolbarControls::tbtnStop, "tbtnStop", "Stop", "stop", false, true, ""},
-    {&ToolbarControls::tbtnSetting, "tbtnSetting", "Settings", "settings", true, true, ""},
-    {&ToolbarControls::tbtnAbout, "tbtnAbout", "About", "about", true, false, ""},
-    {&ToolbarControls::tbtnHelp, "tbtnHelp", "Help", "help", true, false, "F1"},
+    {&ToolbarControls::tbtnAddFile, &ToolbarActions::AddFile, "tbtnAddFile", false},
+    {&ToolbarControls::tbtnAddDir, &ToolbarActions::AddDir, "tbtnAddDir", true},
+    {&ToolbarControls::tbtnUp, &ToolbarActions::Up, "tbtnUp", false},
+    {&ToolbarControls::tbtnDown, &ToolbarActions::Down, "tbtnDown", false},
+    {&ToolbarControls::tbtnRemove, &ToolbarActions::Remove, "tbtnRemove", false},
+    {&ToolbarControls::tbtnClear, &ToolbarActions::Clear, "tbtnClear", true},
+    {&ToolbarControls::tbtnStart, &ToolbarActions::Start, "tbtnStart", false},
+    {&ToolbarControls::tbtnPause, &ToolbarActions::Pause, "tbtnPause", false},
+    {&ToolbarControls::tbtnStop, &ToolbarActions::Stop, "tbtnStop", true},
+    {&ToolbarControls::tbtnSetting, &ToolbarActions::Setting, "tbtnSetting", true},
+    {&ToolbarControls::tbtnAbout, &ToolbarActions::About, "tbtnAbout", false},
+    {&ToolbarControls::tbtnHelp, &ToolbarActions::Help, "tbtnHelp", false},
 };
 
 constexpr int ToolbarHeight = 75;
@@ -47,9 +41,8 @@ constexpr QSize ImageSize(48, 48);
 
 } // namespace
 
-ToolbarControls BuildToolbar(QMainWindow& window)
+QToolBar* BuildToolbar(QMainWindow& window)
 {
-    ToolbarControls controls;
     auto* bar = new QToolBar(&window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setWindowTitle(QStringLiteral("Toolbar"));
@@ -61,30 +54,24 @@ ToolbarControls BuildToolbar(QMainWindow& window)
     bar->setFixedHeight(ToolbarHeight);
     bar->setContentsMargins(ToolbarBorder, ToolbarBorder, ToolbarBorder, ToolbarBorder);
     window.addToolBar(Qt::TopToolBarArea, bar);
-    controls.Toolbar1 = bar;
+    return bar;
+}
 
+void AddToolbarButtons(ToolbarControls& controls, const ToolbarActions& actions)
+{
+    QToolBar* bar = controls.Toolbar1;
     for (const ButtonSpec& entry : Buttons) {
-        const QString hint = QString::fromUtf8(entry.hint);
-        auto* button = Named(new QToolButton(bar), entry.name, hint);
-        const QKeySequence shortcut(QString::fromLatin1(entry.shortcut));
-        button->setShortcut(shortcut);
-        // The hint teaches the shortcut; the spoken name stays the hint alone.
-        button->setToolTip(
-            shortcut.isEmpty()
-                ? hint
-                : QStringLiteral("%1 (%2)").arg(hint, shortcut.toString(QKeySequence::NativeText)));
-        button->setIcon(ToolbarIcon(QString::fromLatin1(entry.icon)));
+        QAction* action = actions.*entry.action;
+        // Spoken by the hint alone, without the shortcut the tooltip teaches.
+        auto* button = Named(new QToolButton(bar), entry.name, action->text());
+        button->setDefaultAction(action);
         button->setIconSize(ImageSize);
         button->setFixedSize(ButtonSize);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setEnabled(entry.enabled);
         bar->addWidget(button);
         if (entry.separatorAfter)
             bar->addSeparator();
         controls.*entry.member = button;
     }
-    // Held down while the batch is paused.
-    controls.tbtnPause->setCheckable(true);
-    return controls;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAction;
 class QMainWindow;
 class QToolBar;
 class QToolButton;
@@ -22,6 +23,27 @@ struct ToolbarControls
     QToolButton* tbtnHelp = nullptr;
 };
 
-// Creates the tool bar of `window` and its buttons, in their groups, with
-// their hints and their enabled states at creation.
-ToolbarControls BuildToolbar(QMainWindow& window);
+// The commands the buttons show, in the same order; each component owns its
+// own.
+struct ToolbarActions
+{
+    QAction* AddFile = nullptr;
+    QAction* AddDir = nullptr;
+    QAction* Up = nullptr;
+    QAction* Down = nullptr;
+    QAction* Remove = nullptr;
+    QAction* Clear = nullptr;
+    QAction* Start = nullptr;
+    QAction* Pause = nullptr;
+    QAction* Stop = nullptr;
+    QAction* Setting = nullptr;
+    QAction* About = nullptr;
+    QAction* Help = nullptr;
+};
+
+// Creates the empty tool bar of `window`.
+QToolBar* BuildToolbar(QMainWindow& window);
+// Fills `controls.Toolbar1` with a button for each action, in their groups.
+// A button is a view of its action: its picture, its tooltip, its enabled and
+// its checked state are the action's, and a click triggers the action.
+void AddToolbarButtons(ToolbarControls& controls, const ToolbarActions& actions);

@@ -9,8 +9,10 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
 #include "tasks/TimeText.h"
+#include "widgets/CommandAction.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -18,8 +20,6 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
 
 namespace {
 
@@ -30,6 +30,10 @@ const QString StatusFailed = QStringLiteral("Failed");
 const QString StatusPaused = QStringLiteral("Paused");
 
 const QString CompleteTitle = QStringLiteral("Complete");
+
+const QString StartHint = QStringLiteral("Start");
+const QString PauseHint = QStringLiteral("Pause / Resume");
+const QString StopHint = QStringLiteral("Stop");
 
 const QString CloseQuestion = QStringLiteral("A conversion is running. Stop it and quit?");
 // In the order of TBatchRunner::CloseAnswer; the last one is also Escape's.
@@ -54,10 +58,19 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(&FEngine, &TBatchEngine::TotalProgress, this, &TBatchRunner::OnTotalProgress);
     connect(&FEngine, &TBatchEngine::TaskFinished, this, &TBatchRunner::OnTaskFinished);
     connect(&FEngine, &TBatchEngine::BatchEnded, this, &TBatchRunner::OnBatchEnded);
-    connect(controls.tbtnStart, &QToolButton::clicked, this, &TBatchRunner::tbtnStartClick);
-    connect(controls.tbtnStop, &QToolButton::clicked, this, &TBatchRunner::tbtnStopClick);
-    connect(controls.tbtnPause, &QToolButton::clicked, this, &TBatchRunner::tbtnPauseClick);
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
+
+    actStart = NewCommand(StartHint, QStringLiteral("start"), {}, this);
+    actPause = NewCommand(PauseHint, QStringLiteral("pause"), {}, this);
+    actStop = NewCommand(StopHint, QStringLiteral("stop"), {}, this);
+    // Held down while the batch is paused.
+    actPause->setCheckable(true);
+    for (QAction* action : {actStart, actPause, actStop})
+        action->setEnabled(false);
+    connect(actStart, &QAction::triggered, this, &TBatchRunner::tbtnStartClick);
+    connect(actPause, &QAction::triggered, this, &TBatchRunner::tbtnPauseClick);
+    connect(actStop, &QAction::triggered, this, &TBatchRunner::tbtnStopClick);
+    connect(&taskList, &TTaskList::TaskButtonsEnabled, this, &TBatchRunner::SetTasksReady);
 }
 
 TBatchRunner::~TBatchRunner() = default;
@@ -66,7 +79,7 @@ void TBatchRunner::tbtnStartClick()
 {
     if (FBatchActive)
         return;
-    FControls.ltvTask->setFocus();
+    FTaskList.FocusList();
     if (!QFileInfo(FControls.edtOutputdir->text()).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
@@ -116,7 +129,7 @@ void TBatchRunner::tbtnPauseClick()
 {
     if (FRunState == Running && FEngine.IsRunning())
         SetPaused(!FEngine.IsPaused());
-    FControls.tbtnPause->setChecked(FEngine.IsPaused());
+    actPause->setChecked(FEngine.IsPaused());
 }
 
 // The clock stands still while the encoders do, so the elapsed and the
@@ -130,7 +143,7 @@ void TBatchRunner::SetPaused(bool paused)
         FEngine.Resume();
         FControls.timerTime->start();
     }
-    FControls.tbtnPause->setChecked(paused);
+    actPause->setChecked(paused);
     for (int task = 0; task < FEngine.TaskCount(); ++task)
         if (FEngine.IsEncoderRunning(task))
             WriteStatus(task, paused ? StatusPaused : StatusConverting);
@@ -147,18 +160,22 @@ void TBatchRunner::UnlockAfterConversion()
     SetControlsLocked(false);
 }
 
+void TBatchRunner::SetTasksReady(bool ready)
+{
+    FTasksReady = ready;
+    actStart->setEnabled(FTasksReady && !FLocked);
+}
+
+// The task list and the window lock their own controls on BatchRunning; at
+// the end the task list switches its commands back on, which tells Start.
 void TBatchRunner::SetControlsLocked(bool locked)
 {
-    for (QToolButton* button :
-         {FControls.tbtnAddFile, FControls.tbtnAddDir, FControls.tbtnUp, FControls.tbtnDown,
-          FControls.tbtnRemove, FControls.tbtnClear, FControls.tbtnStart, FControls.tbtnSetting})
-        button->setEnabled(!locked);
-    FControls.tbtnStop->setEnabled(locked);
-    FControls.tbtnPause->setEnabled(locked);
-    FControls.tbtnPause->setChecked(false);
-    FControls.ltvTask->setEnabled(!locked);
-    FControls.panSplitter->setEnabled(!locked);
-    FControls.gpbProfile->setEnabled(!locked);
+    FLocked = locked;
+    actStart->setEnabled(FTasksReady && !FLocked);
+    actStop->setEnabled(locked);
+    actPause->setEnabled(locked);
+    actPause->setChecked(false);
+    emit BatchRunning(locked);
 }
 
 void TBatchRunner::RunBatch(const std::string& arguments)
@@ -283,8 +300,8 @@ void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
 {
     // Nothing is left to pause while the batch ends; a paused look would
     // linger behind the message that follows.
-    FControls.tbtnPause->setEnabled(false);
-    FControls.tbtnPause->setChecked(false);
+    actPause->setEnabled(false);
+    actPause->setChecked(false);
     switch (end) {
     case TBatchEngine::BatchEnd::Completed:
         EndCompleted();

@@ -10,38 +10,24 @@
 
 class Platform;
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QSpinBox;
 class QTimer;
-class QToolButton;
-class QTreeView;
 class QWidget;
 class TPowerOffCountdown;
 class TProfileDetail;
 class TTaskList;
 
-// The controls a batch drives; the main window creates them.
+// The controls a batch reads and draws; the main window creates them.
 struct RunnerControls
 {
     // The window the batch runs in: the owner of its messages.
     QWidget* Window = nullptr;
-    QToolButton* tbtnAddFile = nullptr;
-    QToolButton* tbtnAddDir = nullptr;
-    QToolButton* tbtnUp = nullptr;
-    QToolButton* tbtnDown = nullptr;
-    QToolButton* tbtnRemove = nullptr;
-    QToolButton* tbtnClear = nullptr;
-    QToolButton* tbtnStart = nullptr;
-    // Suspends and resumes the batch; enabled while one runs.
-    QToolButton* tbtnPause = nullptr;
-    QToolButton* tbtnStop = nullptr;
-    QToolButton* tbtnSetting = nullptr;
-    QTreeView* ltvTask = nullptr;
-    QWidget* panSplitter = nullptr;
-    QWidget* gpbProfile = nullptr;
+    // The profile and the output directory a batch starts with.
     QComboBox* cmbProfile = nullptr;
     QLineEdit* edtOutputdir = nullptr;
     // The idle panel, and the progress panel shown in its place during a run.
@@ -69,8 +55,8 @@ struct RunnerOptions
     const QSpinBox* sedSimultaneous = nullptr;
 };
 
-// The window's view of a batch: Start and Stop, the lock, the progress
-// panel, the tasks' statuses, the messages and the completion
+// The window's view of a batch: Start, Pause and Stop, the lock, the
+// progress panel, the tasks' statuses, the messages and the completion
 // actions. The run itself (the task order, the output names, the encoders
 // and their progress) is the batch engine's, which converts a snapshot of
 // the rows taken at Start with the profile and the grids of the profile
@@ -103,6 +89,13 @@ public:
 
     // The run itself, for tests that look at its encoders or feed it reads.
     TBatchEngine& Engine() { return FEngine; }
+
+    // The batch's commands, for the toolbar. Start is on while the task list
+    // says its rows are ready (TTaskList::TaskButtonsEnabled) and no batch
+    // runs; Pause and Stop while one runs.
+    QAction* actStart = nullptr;
+    QAction* actPause = nullptr;
+    QAction* actStop = nullptr;
 
     void tbtnStartClick();
     void tbtnStopClick();
@@ -141,6 +134,9 @@ public:
 signals:
     // The lock's first step; the preview stops its playback here.
     void StopPlayback();
+    // A batch locks the window (true) from its start until it has ended
+    // (false); the task list and the window switch their controls by it.
+    void BatchRunning(bool running);
     // The batch has ended (completed, stopped or failed to start).
     void BatchEnded();
     // The program should end now: the window was closed during the batch, or
@@ -148,6 +144,7 @@ signals:
     void ProgramEndRequested();
 
 private:
+    void SetTasksReady(bool ready);
     void SetControlsLocked(bool locked);
     void RunBatch(const std::string& arguments);
     void OnTaskStarted(int task);
@@ -181,6 +178,8 @@ private:
     TPowerOffCountdown* FCountdown = nullptr;
     // The ids of the batch's tasks, in the engine's order.
     std::vector<TaskId> FTaskIds;
+    bool FTasksReady = false;
+    bool FLocked = false;
 
     TRunState FRunState = Idle;
     bool FBatchActive = false;

@@ -118,7 +118,6 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
     connect(cmbProfile, &QComboBox::activated, this, &TSettingForm::cmbProfileChange);
     connect(btnSaveAs, &QPushButton::clicked, this, &TSettingForm::btnSaveAsClick);
 
-    connect(main.tbtnSetting, &QToolButton::clicked, this, &TSettingForm::ShowGeneralPage);
     connect(main.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
 
     FPreferences = std::make_unique<TPreferences>(

@@ -28,8 +28,7 @@ struct SettingControls
 {
     // The main window: off while the dialog is up, which is centred on it.
     QWidget* Window = nullptr;
-    // Open the general options, and the profile on the main window's pick.
-    QToolButton* tbtnSetting = nullptr;
+    // Opens the profile on the main window's pick.
     QPushButton* bbtnSetting = nullptr;
     // The profile selection and the output path in force.
     QComboBox* cmbProfile = nullptr;
@@ -39,7 +38,7 @@ struct SettingControls
 // The settings dialog. It is created once at start-up and only hidden and
 // shown afterwards, because its controls are the preferences in force: the
 // batch runner reads the check boxes, the radio buttons and `cmbSyn` directly.
-// Constructing it wires it to the two main window buttons that open it; the
+// Constructing it wires it to the main window's "&Setting" button; the
 // preferences live in the "Preferences.ini" that `places` names.
 class TSettingForm : public TStandInDialog
 {

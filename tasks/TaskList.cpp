@@ -8,6 +8,7 @@
 #include "widgets/CutTextTip.h"
 #include "widgets/ValueListEditor.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
-#include <QToolButton>
 #include <QTreeView>
 
 #include <algorithm>
@@ -35,8 +35,8 @@ TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProf
     : QObject(parent), FControls(controls), FPlatform(platform), FDetail(detail),
       FEncoderPath(encoderPath), FModel(new TTaskModel(this))
 {
+    CreateActions();
     SetUpView();
-    CreatePopup();
     ConnectControls();
     FProbes = new TProbeQueue(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
     connect(FProbes, &TProbeQueue::Probed, this, &TTaskList::OnProbed);
@@ -71,12 +71,6 @@ void TTaskList::SetUpView()
 void TTaskList::ConnectControls()
 {
     QTreeView* list = FControls.ltvTask;
-    connect(FControls.tbtnAddFile, &QToolButton::clicked, this, &TTaskList::tbtnAddFileClick);
-    connect(FControls.tbtnAddDir, &QToolButton::clicked, this, &TTaskList::tbtnAddDirClick);
-    connect(FControls.tbtnUp, &QToolButton::clicked, this, &TTaskList::tbtnUpClick);
-    connect(FControls.tbtnDown, &QToolButton::clicked, this, &TTaskList::tbtnDownClick);
-    connect(FControls.tbtnRemove, &QToolButton::clicked, this, &TTaskList::tbtnRemoveClick);
-    connect(FControls.tbtnClear, &QToolButton::clicked, this, &TTaskList::tbtnClearClick);
     connect(FControls.bbtnBrowser, &QPushButton::clicked, this, &TTaskList::bbtnBrowserClick);
     connect(FControls.bbtnOpen, &QPushButton::clicked, this, &TTaskList::bbtnOpenClick);
 
@@ -176,14 +170,37 @@ void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)
 
 void TTaskList::EnableTaskButtons(bool enabled)
 {
-    // A running batch locks the list with these buttons. A directory add that
-    // pumped events into a Start ends while the batch runs; switching them on
-    // then would let the user move or delete rows under the runner.
-    if (enabled && !FControls.ltvTask->isEnabledTo(FControls.Window))
+    // A directory add that pumped events into a Start ends while the batch
+    // runs; switching them on then would let the user move or delete rows
+    // under the runner.
+    if (enabled && FBatchRunning)
         return;
-    for (QToolButton* button : {FControls.tbtnUp, FControls.tbtnDown, FControls.tbtnRemove,
-                                FControls.tbtnClear, FControls.tbtnStart})
-        button->setEnabled(enabled);
+    FButtonsOn = enabled;
+    UpdateActions();
+    emit TaskButtonsEnabled(enabled);
+}
+
+void TTaskList::SetBatchRunning(bool running)
+{
+    FBatchRunning = running;
+    FControls.ltvTask->setEnabled(!running);
+    if (running)
+        UpdateActions();
+    else
+        EnableTaskButtons(true);
+}
+
+void TTaskList::UpdateActions()
+{
+    for (QAction* action : {actAddFiles, actAddDirectory})
+        action->setEnabled(!FBatchRunning);
+    for (QAction* action : {actMoveUp, actMoveDown, actRemove, actClear})
+        action->setEnabled(FButtonsOn && !FBatchRunning);
+}
+
+void TTaskList::FocusList()
+{
+    FControls.ltvTask->setFocus();
 }
 
 QStringList TTaskList::OpenDialogNameFilters()

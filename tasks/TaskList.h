@@ -17,7 +17,6 @@ class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QToolButton;
 class QTreeView;
 class QWidget;
 class TProbeQueue;
@@ -26,20 +25,12 @@ class TProfileDetail;
 // The controls the task list drives; the main window creates them.
 struct TaskListControls
 {
-    // The window the list lives in: it owns the list's dialogs and windows,
-    // and a list it has switched off keeps its buttons off.
+    // The window the list lives in: it owns the list's dialogs and windows.
     QWidget* Window = nullptr;
     // The view of the tasks; the list sets it up to show its model.
     QTreeView* ltvTask = nullptr;
     // The welcome panel over the list, hidden by the first add.
     QWidget* panbg = nullptr;
-    QToolButton* tbtnAddFile = nullptr;
-    QToolButton* tbtnAddDir = nullptr;
-    QToolButton* tbtnUp = nullptr;
-    QToolButton* tbtnDown = nullptr;
-    QToolButton* tbtnRemove = nullptr;
-    QToolButton* tbtnClear = nullptr;
-    QToolButton* tbtnStart = nullptr;
     QLineEdit* edtOutputdir = nullptr;
     QPushButton* bbtnBrowser = nullptr;
     QPushButton* bbtnOpen = nullptr;
@@ -88,7 +79,12 @@ public:
     // not added because their names are not valid UTF-8. `paths` are the
     // names' bytes; nothing is shown for none.
     void ReportUnnamable(const std::vector<std::string>& paths);
+    // Switches Move Up, Move Down, Remove and Clear, and with them whether a
+    // batch may start (TaskButtonsEnabled). A running batch keeps them off.
     void EnableTaskButtons(bool enabled);
+    // A batch starts or ends: while it runs, the view, the adds and the
+    // edits are off; when it ends, they all come back.
+    void SetBatchRunning(bool running);
 
     // The record's fields of a row; the row exists.
     void ReadTask(int row, TaskField field, ltvItemData& data) const;
@@ -100,6 +96,7 @@ public:
     // The selected row with the lowest index, or -1 when none is selected.
     int FirstSelectedRow() const;
     void SelectRow(int row, bool selected);
+    void FocusList();
     // The output grid's edit is settled: its name and times go into the task
     // the grid shows, within the task's bounds.
     void vleOutputValidate();
@@ -108,8 +105,8 @@ public:
     // Files(...)" first.
     static QStringList OpenDialogNameFilters();
 
-    // Handlers of the main window's controls; public so that the window's
-    // other parts (and tests) can run them as the controls would.
+    // The commands' handlers; public so that tests can run them as the
+    // actions do.
     void tbtnAddFileClick();
     void tbtnAddDirClick();
     void tbtnRemoveClick();
@@ -130,6 +127,16 @@ public:
     void bbtnBrowserClick();
     void bbtnOpenClick();
 
+    // The list's commands, for the toolbar and the shortcuts.
+    QAction* actAddFiles = nullptr;
+    QAction* actAddDirectory = nullptr;
+    QAction* actMoveUp = nullptr;
+    QAction* actMoveDown = nullptr;
+    QAction* actRemove = nullptr;
+    QAction* actClear = nullptr;
+    // The popup: Open, Show Log, Add Files..., Add Directorys..., Remove and
+    // Clear. The adds run the toolbar's commands; the popup's own captions
+    // and its rules for what is enabled set its items apart.
     QMenu* ppmTask = nullptr;
     QAction* mniOpen = nullptr;
     QAction* mniShowLog = nullptr;
@@ -144,14 +151,17 @@ signals:
     // "Open" on a selected row (double click or the popup item). The preview
     // player attaches here; until it does, Open does nothing.
     void PreviewSelectedTask();
+    // EnableTaskButtons switched the list's commands on or off.
+    void TaskButtonsEnabled(bool enabled);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreatePopup();
+    void CreateActions();
     void SetUpView();
     void ConnectControls();
+    void UpdateActions();
     bool IsListed(const QString& path, const std::vector<TTask>& unlisted = {}) const;
     bool HasSelection() const;
     std::vector<int> SelectedRows() const;
@@ -166,6 +176,8 @@ private:
     const QString FEncoderPath;
     TTaskModel* FModel = nullptr;
     bool FClosed = false;
+    bool FButtonsOn = false;
+    bool FBatchRunning = false;
     // The task the output grid shows; 0 for none.
     TaskId FShownTask = 0;
 

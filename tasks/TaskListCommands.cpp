@@ -1,5 +1,5 @@
-// The task list's commands: the toolbar buttons, the popup menu, the keys,
-// what a click shows in the output grid, and the output directory buttons.
+// The task list's commands: their actions, the popup menu, the keys, what a
+// click shows in the output grid, and the output directory buttons.
 #include "tasks/TaskList.h"
 
 #include "base/PathText.h"
@@ -8,8 +8,10 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
+#include "widgets/CommandAction.h"
 #include "widgets/ValueListEditor.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -27,10 +29,15 @@ namespace {
 const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task List");
 const QString OutputDirectoryTitle = QStringLiteral("Select the output directory.");
 
+// The popup's captions, and the toolbar's hints where they differ.
 const QString OpenCaption = QStringLiteral("Open");
 const QString ShowLogCaption = QStringLiteral("Show Log");
 const QString AddFilesCaption = QStringLiteral("Add Files...");
+const QString AddFilesHint = QStringLiteral("Add Video Files");
 const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
+const QString AddDirectoryHint = QStringLiteral("Add Directory");
+const QString MoveUpHint = QStringLiteral("Move Up");
+const QString MoveDownHint = QStringLiteral("Move Down");
 const QString RemoveCaption = QStringLiteral("Remove");
 const QString ClearCaption = QStringLiteral("Clear");
 
@@ -47,15 +54,35 @@ QString DirectoryText(const QString& directory)
 
 } // namespace
 
-void TTaskList::CreatePopup()
+void TTaskList::CreateActions()
 {
+    actAddFiles =
+        NewCommand(AddFilesHint, QStringLiteral("add-file"), QStringLiteral("Ctrl+O"), this);
+    actAddDirectory = NewCommand(AddDirectoryHint, QStringLiteral("add-directory"),
+                                 QStringLiteral("Ctrl+Shift+O"), this);
+    actMoveUp = NewCommand(MoveUpHint, QStringLiteral("move-up"), {}, this);
+    actMoveDown = NewCommand(MoveDownHint, QStringLiteral("move-down"), {}, this);
+    actRemove = NewCommand(RemoveCaption, QStringLiteral("remove"), {}, this);
+    actClear = NewCommand(ClearCaption, QStringLiteral("clear"), {}, this);
+    const std::pair<QAction*, void (TTaskList::*)()> commands[] = {
+        {actAddFiles, &TTaskList::tbtnAddFileClick}, {actAddDirectory, &TTaskList::tbtnAddDirClick},
+        {actMoveUp, &TTaskList::tbtnUpClick},        {actMoveDown, &TTaskList::tbtnDownClick},
+        {actRemove, &TTaskList::tbtnRemoveClick},    {actClear, &TTaskList::tbtnClearClick}};
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+    UpdateActions();
+
     ppmTask = new QMenu(FControls.ltvTask);
     mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskList::ltvTaskDblClick);
     mniShowLog = ppmTask->addAction(ShowLogCaption, this, &TTaskList::mniShowLogClick);
     ppmTask->addSeparator();
-    mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskList::tbtnAddFileClick);
-    mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, this, &TTaskList::tbtnAddDirClick);
+    // The adds under their popup captions, without the toolbar's pictures.
+    mniAddFiles = ppmTask->addAction(AddFilesCaption, actAddFiles, &QAction::trigger);
+    mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, actAddDirectory, &QAction::trigger);
     ppmTask->addSeparator();
+    // The popup enables these by the selection and the rows, also while the
+    // toolbar's are off (rows an add under way has listed so far), where
+    // the toolbar's actions would refuse to run.
     mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskList::tbtnRemoveClick);
     mniClear = ppmTask->addAction(ClearCaption, this, &TTaskList::tbtnClearClick);
 }
@@ -282,7 +309,7 @@ void TTaskList::mniShowLogClick()
     form->activateWindow();
 }
 
-// The keys act even while their buttons are disabled, as the list owns them.
+// The keys act even while their actions are disabled, as the list owns them.
 bool TTaskList::ltvTaskKeyDown(int key)
 {
     if (key == Qt::Key_Backspace) {

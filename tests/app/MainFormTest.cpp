@@ -4,6 +4,7 @@
 #include "app/LinkLabel.h"
 #include "app/Main.h"
 #include "app/SplitterPanel.h"
+#include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
 #include "platform/Product.h"
 #include "tasks/TaskList.h"
@@ -225,10 +226,10 @@ TEST_F(MainFormTest, DroppedLongPathArrivesWhole)
     EXPECT_EQ(Rows(), QStringList{movie});
 }
 
-TEST_F(MainFormTest, DropIsIgnoredWhileTheListIsDisabled)
+TEST_F(MainFormTest, DropIsIgnoredWhileABatchRuns)
 {
     TMainForm& form = Start();
-    form.ltvTask->setEnabled(false);
+    emit windows->Runner->BatchRunning(true);
     Drop({Make("movie.avi")});
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_FALSE(form.Toolbar.tbtnStart->isEnabled());
