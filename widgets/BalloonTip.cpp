@@ -51,11 +51,6 @@ TBalloonTip::TBalloonTip(QWidget* parent)
     connect(FHideTimer, &QTimer::timeout, this, &QWidget::hide);
 }
 
-TBalloonTip::~TBalloonTip()
-{
-    qApp->removeEventFilter(this);
-}
-
 void TBalloonTip::ShowTip(const QPoint& globalPos, TIcon icon, const QString& title,
                           const QString& text)
 {

@@ -27,7 +27,6 @@ public:
     static constexpr int ShowMilliseconds = 5000;
 
     explicit TBalloonTip(QWidget* parent = nullptr);
-    ~TBalloonTip() override;
 
     // Shows the tip with its tail at `globalPos`.
     void ShowTip(const QPoint& globalPos, TIcon icon, const QString& title, const QString& text);
