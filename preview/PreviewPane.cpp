@@ -24,9 +24,12 @@ constexpr QSize ButtonPictureSize(16, 16);
 
 const char* const InitialTime = "00:00:00";
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, const char* icon, const char* hint)
+// `spoken` names the button for a screen reader where the hint alone would
+// not tell it from another control of the window.
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* icon, const char* hint,
+                         const char* spoken = nullptr)
 {
-    auto* button = Named(new QToolButton(parent), name, QString::fromUtf8(hint));
+    auto* button = Named(new QToolButton(parent), name, QString::fromUtf8(spoken ? spoken : hint));
     button->setAutoRaise(true);
     button->setIcon(ProgramPicture(QString::fromLatin1(icon)));
     button->setIconSize(ButtonPictureSize);
@@ -72,10 +75,11 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     buttons->setContentsMargins(4, 0, 4, 0);
     buttons->setSpacing(2);
     controls.sbtnPlay = SpeedButton(strip, "sbtnPlay", "preview-play", "Play");
-    controls.sbtnPause = SpeedButton(strip, "sbtnPause", "preview-pause", "Pause / Resume");
+    controls.sbtnPause = SpeedButton(strip, "sbtnPause", "preview-pause", "Pause / Resume",
+                                     "Pause or resume the preview");
     controls.sbtnStop = SpeedButton(strip, "sbtnStop", "preview-stop", "Stop");
-    controls.labPreviewTime = Named(new QLabel(QString::fromLatin1(InitialTime), strip),
-                                    "labPreviewTime", QStringLiteral("Elapsed Time"));
+    controls.labPreviewTime = ValueLabel(new QLabel(QString::fromLatin1(InitialTime), strip),
+                                         "labPreviewTime", QStringLiteral("Preview time"));
     controls.labPreviewTime->setFixedWidth(TimeLabelWidth);
     controls.labPreviewTime->setAlignment(Qt::AlignCenter);
     for (QWidget* control :

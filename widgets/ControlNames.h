@@ -20,12 +20,30 @@ inline QString Spoken(const QString& caption)
     return text.remove(QLatin1Char('&'));
 }
 
-// A label that names `buddy`: focus follows its accelerator, and the buddy
-// is spoken by the label's text.
+// Marks a label that shows a value (a time, a file, a percent) and has no
+// caption to say what it is. A screen reader must hear the value itself, so
+// a value label never gets a spoken name of its own.
+inline constexpr const char* ValueLabelProperty = "quenbyValueLabel";
+
+// A label that names `buddy`: focus follows its accelerator, and the label
+// is the buddy's "labelled by". A control is spoken by the caption's text; a
+// value label keeps speaking its value, which follows its text as it
+// changes, and reaches its caption through that relation.
 inline QLabel* CaptionFor(QWidget* buddy, const QString& caption, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
     label->setBuddy(buddy);
-    buddy->setAccessibleName(Spoken(caption).remove(QLatin1Char(':')));
+    if (!qobject_cast<QLabel*>(buddy))
+        buddy->setAccessibleName(Spoken(caption).remove(QLatin1Char(':')));
+    return label;
+}
+
+// A value label with no caption beside it: `about` says what the value is,
+// as its description.
+inline QLabel* ValueLabel(QLabel* label, const char* name, const QString& about)
+{
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleDescription(about);
+    label->setProperty(ValueLabelProperty, true);
     return label;
 }
