@@ -30,6 +30,7 @@ namespace {
 
 const char* const Caption = "Settings";
 const char* const GeneralCaption = "     General     ";
+const char* const PagesSpoken = "Setting pages";
 const char* const ProfilesCaption = "     Profiles     ";
 const char* const OutputDirLabel = "Default Output Path:";
 const char* const SynLabel = "Synchronization Mode:";
@@ -65,6 +66,15 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name, const
     return widget;
 }
 
+// A caption speaks its own text; the control it labels is named after it.
+QLabel* CaptionLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 // Neither OK nor Cancel may answer Enter: the options are only taken by a
 // deliberate click.
 QPushButton* Button(QWidget* parent, const char* name, const char* text)
@@ -87,6 +97,7 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
 
     pgcSetting = new QTabWidget(this);
     pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
+    pgcSetting->setAccessibleName(QString::fromUtf8(PagesSpoken));
     TabSheet1 = new QWidget(pgcSetting);
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget(pgcSetting);
@@ -147,8 +158,7 @@ void TSettingForm::SessionEnding()
 void TSettingForm::CreateGeneralPage()
 {
     const QString outputDirLabel = QString::fromUtf8(OutputDirLabel);
-    labOutputDir = Named(new QLabel(outputDirLabel, TabSheet1), "labOutputDir", outputDirLabel);
-    labOutputDir->setTextFormat(Qt::PlainText);
+    labOutputDir = CaptionLabel("labOutputDir", outputDirLabel, TabSheet1);
     edtOutputDir = Named(new QLineEdit(TabSheet1), "edtOutputDir", outputDirLabel);
     labOutputDir->setBuddy(edtOutputDir);
     sbtnBrowse = Named(new QToolButton(TabSheet1), "sbtnBrowse", QStringLiteral("Browse"));
@@ -157,17 +167,14 @@ void TSettingForm::CreateGeneralPage()
     sbtnBrowse->setAutoRaise(true);
 
     const QString synLabel = QString::fromUtf8(SynLabel);
-    Label1 = Named(new QLabel(synLabel, TabSheet1), "Label1", synLabel);
-    Label1->setTextFormat(Qt::PlainText);
+    Label1 = CaptionLabel("Label1", synLabel, TabSheet1);
     cmbSyn = Named(new QComboBox(TabSheet1), "cmbSyn", synLabel);
     for (const char* mode : SynModes)
         cmbSyn->addItem(QString::fromUtf8(mode));
     Label1->setBuddy(cmbSyn);
 
     const QString simultaneousLabel = QString::fromUtf8(SimultaneousLabel);
-    labSimultaneous =
-        Named(new QLabel(simultaneousLabel, TabSheet1), "labSimultaneous", simultaneousLabel);
-    labSimultaneous->setTextFormat(Qt::PlainText);
+    labSimultaneous = CaptionLabel("labSimultaneous", simultaneousLabel, TabSheet1);
     sedSimultaneous = Named(new QSpinBox(TabSheet1), "sedSimultaneous", simultaneousLabel);
     // More encoders than cores only share the same cores.
     sedSimultaneous->setRange(1, std::max(1, QThread::idealThreadCount()));

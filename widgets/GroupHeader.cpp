@@ -15,6 +15,7 @@ const QString CollapsedCaption = QStringLiteral("+");
 const QString CaptionIndent = QStringLiteral("      ");
 const QString CollapseSpoken = QStringLiteral("Collapse %1");
 const QString ExpandSpoken = QStringLiteral("Expand %1");
+const QString BarSpoken = QStringLiteral("%1 group");
 
 constexpr QRect ButtonPlace(5, 3, 12, 12);
 
@@ -30,7 +31,9 @@ TGroupHeader::TGroupHeader(const QString& group, ValueListEditor* grid, QWidget*
     : QFrame(parent), FGroup(group), FGrid(grid)
 {
     setObjectName(QStringLiteral("pan") + group);
-    setAccessibleName(group);
+    // Not the group's bare name: the grid below, which the user works with,
+    // has that one.
+    setAccessibleName(BarSpoken.arg(group));
     setFixedHeight(BarHeight);
     setAutoFillBackground(true);
     // Explicitly: a child would otherwise take its box's white background role.
