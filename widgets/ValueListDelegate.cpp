@@ -18,6 +18,9 @@ namespace {
 // Marks a drop-down whose row forbids typing; its key presses may pick, not type.
 const char* const NoTypingProperty = "quenbyNoTyping";
 
+// The spoken name of an open pick list, after its row's key.
+const char* const PickListName = "%1 choices";
+
 // A pick list's drop-down. A value that is none of its items (a custom size,
 // say) is its placeholder text, drawn as an ordinary value; an open list then
 // highlights the item such values come from.
@@ -85,18 +88,26 @@ TValueListDelegate::TValueListDelegate(ValueListEditor* grid)
 {
 }
 
-QWidget* TValueListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+// The editor is a child of the grid itself rather than of its viewport, so
+// that a screen reader finds it among the grid's rows (TValueListAccessible)
+// and the grid as its parent.
+QWidget* TValueListDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
                                           const QModelIndex& index) const
 {
     if (index.column() != 1)
         return nullptr;
     const ValueListEditor::TItemProp props = FGrid->ItemProps(index.row());
+    const QString key = FGrid->Keys(index.row());
     auto* self = const_cast<TValueListDelegate*>(this);
     if (props.EditStyle == ValueListEditor::esPickList) {
-        auto* combo = new TPickListCombo(parent, FGrid->OtherValuesItem);
+        auto* combo = new TPickListCombo(FGrid, FGrid->OtherValuesItem);
         combo->addItems(props.PickList);
         combo->setEditable(!props.ReadOnly);
         combo->setFrame(false);
+        combo->setAccessibleName(key);
+        combo->view()->setAccessibleName(QString::fromLatin1(PickListName).arg(key));
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(key);
         // The view installs this delegate as the editor's event filter.
         if (props.ReadOnly)
             combo->setProperty(NoTypingProperty, true);
@@ -107,16 +118,23 @@ QWidget* TValueListDelegate::createEditor(QWidget* parent, const QStyleOptionVie
         if (combo->lineEdit())
             connect(combo->lineEdit(), &QLineEdit::textEdited, self,
                     [self, combo] { emit self->commitData(combo); });
-        FGrid->EditorCreated(combo);
+        FGrid->EditorCreated(combo, key);
         return combo;
     }
     if (props.ReadOnly)
         return nullptr;
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new QLineEdit(FGrid);
     edit->setFrame(false);
+    edit->setAccessibleName(key);
     connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
-    FGrid->EditorCreated(edit);
+    FGrid->EditorCreated(edit, key);
     return edit;
+}
+
+void TValueListDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                              const QModelIndex&) const
+{
+    editor->setGeometry(option.rect.translated(FGrid->viewport()->pos()));
 }
 
 void TValueListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

@@ -1,8 +1,11 @@
 #include "widgets/ValueListEditor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -63,6 +66,8 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
             FRowIndexValid = false;
     });
     connect(qApp, &QApplication::focusChanged, this, &ValueListEditor::FocusChanged);
+    // The toolkit keeps each factory once, however often it is installed.
+    QAccessible::installFactory(&ValueListAccessibleFactory);
 }
 
 ValueListEditor::~ValueListEditor() = default;
@@ -314,7 +319,48 @@ void ValueListEditor::currentChanged(const QModelIndex& current, const QModelInd
     if (previous.isValid() && FModified)
         FireValidate(previous.row(), previous.column());
     FModified = false;
-    QTableWidget::currentChanged(current, previous);
+    // Past the table's own handler, which would tell a screen reader of a
+    // cell by the table's numbering: the grid speaks in rows.
+    QAbstractItemView::currentChanged(current, previous);
+    // An editor that opened took the focus and speaks for itself.
+    if (current.isValid() && current.row() != previous.row() && hasFocus())
+        AnnounceRow(current.row(), QAccessible::Focus);
+}
+
+void ValueListEditor::selectionChanged(const QItemSelection& selected,
+                                       const QItemSelection& deselected)
+{
+    QAbstractItemView::selectionChanged(selected, deselected); // rows, as above
+}
+
+void ValueListEditor::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    // The toolkit tells of the grid itself once this returns; the row it
+    // stands on comes next, as a list's current item does.
+    if (QAccessible::isActive())
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                AnnounceRow(currentRow(), QAccessible::Focus);
+        });
+}
+
+void ValueListEditor::AnnounceRow(int row, int event) const
+{
+    if (row < 0 || !QAccessible::isActive())
+        return;
+    QAccessibleEvent announce(const_cast<ValueListEditor*>(this), QAccessible::Event(event));
+    announce.setChild(row);
+    QAccessible::updateAccessibility(&announce);
+}
+
+void ValueListEditor::scrollContentsBy(int dx, int dy)
+{
+    QTableWidget::scrollContentsBy(dx, dy);
+    // The editor lies on the grid, not on the viewport, whose scrolling
+    // carries only its own children along.
+    if (FEditor)
+        updateEditorGeometries();
 }
 
 void ValueListEditor::FocusChanged(QWidget* old, QWidget* now)
@@ -369,13 +415,23 @@ void ValueListEditor::UserEdited(int row, int col)
         FModified = true;
 }
 
-void ValueListEditor::EditorCreated(QWidget* editor)
+void ValueListEditor::EditorCreated(QWidget* editor, const QString& key)
 {
     FEditor = editor;
+    setTabOrder(this, editor);
+    if (!FEditorCaption) {
+        FEditorCaption = new QLabel(this);
+        FEditorCaption->hide();
+    }
+    QString caption = key;
+    FEditorCaption->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&"))); // no mnemonic
+    FEditorCaption->setBuddy(editor);
 }
 
-void ValueListEditor::ItemChanged(QTableWidgetItem*)
+void ValueListEditor::ItemChanged(QTableWidgetItem* item)
 {
+    if (item)
+        AnnounceRow(item->row(), QAccessible::NameChanged);
     if (FUpdating == 0)
         emit StringsChanged();
 }

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QAccessibleInterface;
+class QLabel;
 class QPainter;
 
 // The name=value grid: a key column that cannot be edited and a value column
@@ -87,6 +89,8 @@ public:
     // typed and closes the editor.
     bool EditorMode() const;
     void LeaveEditMode();
+    // The open in-place editor, null when there is none.
+    QWidget* Editor() const { return FEditor; }
 
     // Recounts the rows and repaints the grid and its in-place editor.
     void Refresh();
@@ -118,6 +122,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     QSize sizeHint() const override;
@@ -132,11 +140,14 @@ private:
     bool OwnsWidget(const QWidget* widget) const;
     bool OnColumnLine(const QPoint& pos) const;
     void UserEdited(int row, int col);
-    void EditorCreated(QWidget* editor);
+    void EditorCreated(QWidget* editor, const QString& key);
     // Settles and closes `editor`, then moves the focus on to the next (or
     // previous) control of the window.
     void LeaveByTab(QWidget* editor, bool forward);
     bool HasFocusMark(const QModelIndex& index) const;
+    // Tells a screen reader that `row` now has the focus, or that its name
+    // ("<key>, <value>") changed.
+    void AnnounceRow(int row, int event) const;
 
     int FKeyWidth = 95;
     int FValueWidth = 68;
@@ -144,7 +155,10 @@ private:
     bool FModified = false;     // the current cell was changed by the user
     bool FSuppressEdit = false; // a MouseDown handler left edit mode
     bool FInMousePress = false;
-    QPointer<QWidget> FEditor;  // the open in-place editor, if any
+    QPointer<QWidget> FEditor; // the open in-place editor, if any
+    // The editor's unseen caption, its row's key: a drop-down speaks its
+    // value as its name and what it is for through the label that labels it.
+    QLabel* FEditorCaption = nullptr;
     bool FSizingColumn = false; // the line between key and value is being dragged
     // Each key's first row, built on the first lookup after the keys changed:
     // building a batch's arguments looks up every parameter of a profile,
@@ -167,6 +181,8 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -179,3 +195,9 @@ public:
 private:
     ValueListEditor* FGrid;
 };
+
+// The grid as a screen reader walks it (ValueListAccessible.cpp): a list
+// whose items are its rows, followed by the in-place editor while one is
+// open. The toolkit asks every factory for every object; this one answers
+// for the grids only.
+QAccessibleInterface* ValueListAccessibleFactory(const QString& className, QObject* object);

@@ -1,6 +1,9 @@
 #include "widgets/ValueListEditor.h"
 
+#include "fixtures/AccessibleTree.h"
+
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QHelpEvent>
@@ -253,6 +256,40 @@ TEST_F(GridWindow, TheLineBetweenTheColumnsCanBeDragged)
     EXPECT_EQ(grid->columnWidth(0), 140);
     EXPECT_FALSE(grid->EditorMode()); // a drag is no click on a cell
     EXPECT_EQ(grid->columnWidth(0) + grid->columnWidth(1), grid->viewport()->width());
+}
+
+TEST_F(GridWindow, RowsSpeakTheirKeyAndValueAndAnOpenEditorIsOneOfThem)
+{
+    grid->setAccessibleName("Video");
+    grid->InsertRow("Start Time", "00:00:10");
+    grid->InsertRow("Video Codec", "mpeg4");
+    grid->SetItemProps(1, {true, ValueListEditor::esPickList, {"mpeg4", "libx264"}});
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_EQ(tree->childCount(), 2);
+    grid->setFocus();
+    grid->setCurrentCell(1, 0); // the key: no editor opens
+    ASSERT_EQ(tree->focusChild(), tree->child(1));
+    EXPECT_EQ(tree->focusChild()->text(QAccessible::Name), "Video Codec, mpeg4");
+
+    grid->setCurrentCell(0, 1);
+    ASSERT_EQ(tree->childCount(), 3);
+    QAccessibleInterface* editor = tree->child(2);
+    EXPECT_EQ(editor->object(), Editor());
+    EXPECT_EQ(editor->text(QAccessible::Name), "Start Time");
+    EXPECT_EQ(editor->parent(), tree);
+    EXPECT_EQ(tree->indexOfChild(editor), 2);
+
+    grid->setCurrentCell(1, 1);
+    QTest::keyClick(Editor(), Qt::Key_Down, Qt::AltModifier);
+    ASSERT_EQ(tree->childCount(), 3);
+    QAccessibleInterface* pick = tree->child(2);
+    const auto captions = pick->relations(QAccessible::Label);
+    ASSERT_EQ(captions.size(), 1);
+    EXPECT_EQ(captions[0].first->text(QAccessible::Name), "Video Codec");
+    QAccessibleInterface* list = pick->child(0);
+    ASSERT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), "libx264");
+    EXPECT_EQ(AccessibleTree::Faults(grid).join('\n').toStdString(), "");
 }
 
 TEST_F(GridWindow, InsertRowBeforeTheCurrentOne)
