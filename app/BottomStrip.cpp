@@ -30,20 +30,25 @@ constexpr int ValueLeft = 118;
 constexpr int RowHeight = 17;
 constexpr int ConvertingRightGap = 10;
 
-QLabel* Caption(QWidget* parent, const char* text, int left, int top, int width, int height)
+// A value beside its caption: the value speaks itself, its caption is its
+// "labelled by".
+QLabel* Value(QLabel* label, const char* name, const char* caption, const QRect& captionPlace,
+              const QRect& place)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setGeometry(left, top, width, height);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(place);
+    CaptionFor(label, QString::fromUtf8(caption), label->parentWidget())->setGeometry(captionPlace);
     return label;
 }
 
-QLabel* Value(QWidget* parent, const char* name, const char* caption, const char* text,
-              const QRect& place)
+// A percent beside its bar, which the caption names.
+QLabel* Percent(QWidget* parent, const char* name, const char* about, int top)
 {
     auto* label =
-        Named(new QLabel(QString::fromUtf8(text), parent), name, QString::fromUtf8(caption));
+        ValueLabel(new QLabel(QStringLiteral("0%"), parent), name, QString::fromUtf8(about));
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
+    label->setGeometry(0, top, 27, RowHeight);
     return label;
 }
 
@@ -79,11 +84,14 @@ QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
 
 QProgressBar* Bar(QWidget* parent, const char* name, const char* caption, int top)
 {
-    auto* bar = Named(new QProgressBar(parent), name, QString::fromUtf8(caption));
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
     bar->setGeometry(ValueLeft, top + 2, 300, RowHeight - 4);
+    CaptionFor(bar, QString::fromUtf8(caption), parent)
+        ->setGeometry(CaptionLeft, top, 105, RowHeight);
     return bar;
 }
 
@@ -93,25 +101,21 @@ QWidget* BuildProgressPanel(BottomStripControls& strip, QWidget* parent)
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
     const int widthLeft = CreatedPanelWidth - ValueLeft - ConvertingRightGap;
-    Caption(panel, "Converting:", CaptionLeft, 4, 105, RowHeight);
-    strip.labConvertingFile = Named(new TElidedLabel(QStringLiteral("No File"), panel),
-                                    "labConvertingFile", QStringLiteral("Converting"));
-    strip.labConvertingFile->setGeometry(ValueLeft, 4, widthLeft, RowHeight);
-    Caption(panel, "Time Elapsed:", CaptionLeft, 22, 105, RowHeight);
-    strip.labElapsed =
-        Value(panel, "labElapsed", "Time Elapsed", "00:00:00", QRect(ValueLeft, 22, 90, RowHeight));
-    Caption(panel, "Time Remaining:", 230, 22, 110, RowHeight);
+    strip.labConvertingFile =
+        Value(new TElidedLabel(QStringLiteral("No File"), panel), "labConvertingFile",
+              "Converting:", QRect(CaptionLeft, 4, 105, RowHeight),
+              QRect(ValueLeft, 4, widthLeft, RowHeight));
+    strip.labElapsed = Value(new QLabel(QStringLiteral("00:00:00"), panel), "labElapsed",
+                             "Time Elapsed:", QRect(CaptionLeft, 22, 105, RowHeight),
+                             QRect(ValueLeft, 22, 90, RowHeight));
     strip.labRemaining =
-        Value(panel, "labRemaining", "Time Remaining", "00:00:00", QRect(345, 22, 90, RowHeight));
+        Value(new QLabel(QStringLiteral("00:00:00"), panel), "labRemaining",
+              "Time Remaining:", QRect(230, 22, 110, RowHeight), QRect(345, 22, 90, RowHeight));
 
-    Caption(panel, "Current Progress:", CaptionLeft, 40, 105, RowHeight);
-    strip.pgbCurrent = Bar(panel, "pgbCurrent", "Current Progress", 40);
-    strip.labCurProgress =
-        Value(panel, "labCurProgress", "Current Progress", "0%", QRect(0, 40, 27, RowHeight));
-    Caption(panel, "Total Progress:", CaptionLeft, 58, 105, RowHeight);
-    strip.pgbTotal = Bar(panel, "pgbTotal", "Total Progress", 58);
-    strip.labTotalProgress =
-        Value(panel, "labTotalProgress", "Total Progress", "0%", QRect(0, 58, 27, RowHeight));
+    strip.pgbCurrent = Bar(panel, "pgbCurrent", "Current Progress:", 40);
+    strip.labCurProgress = Percent(panel, "labCurProgress", "Current Progress", 40);
+    strip.pgbTotal = Bar(panel, "pgbTotal", "Total Progress:", 58);
+    strip.labTotalProgress = Percent(panel, "labTotalProgress", "Total Progress", 58);
 
     // "100%" must fit the 27 pixels the rule leaves at the right edge.
     for (QLabel* percent : {strip.labCurProgress, strip.labTotalProgress}) {

@@ -33,6 +33,8 @@ const QString CompleteTitle = QStringLiteral("Complete");
 
 const QString StartHint = QStringLiteral("Start");
 const QString PauseHint = QStringLiteral("Pause / Resume");
+// The preview has a Pause / Resume of its own.
+const QString PauseSpoken = QStringLiteral("Pause or resume the batch");
 const QString StopHint = QStringLiteral("Stop");
 
 const QString CloseQuestion = QStringLiteral("A conversion is running. Stop it and quit?");
@@ -61,7 +63,7 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
 
     actStart = NewCommand(StartHint, QStringLiteral("start"), {}, this);
-    actPause = NewCommand(PauseHint, QStringLiteral("pause"), {}, this);
+    actPause = NewCommand(PauseHint, QStringLiteral("pause"), {}, this, PauseSpoken);
     actStop = NewCommand(StopHint, QStringLiteral("stop"), {}, this);
     // Held down while the batch is paused.
     actPause->setCheckable(true);

@@ -77,7 +77,7 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     controls.sbtnPlay = SpeedButton(strip, "sbtnPlay", "preview-play", "Play");
     controls.sbtnPause = SpeedButton(strip, "sbtnPause", "preview-pause", "Pause / Resume",
                                      "Pause or resume the preview");
-    controls.sbtnStop = SpeedButton(strip, "sbtnStop", "preview-stop", "Stop");
+    controls.sbtnStop = SpeedButton(strip, "sbtnStop", "preview-stop", "Stop", "Stop the preview");
     controls.labPreviewTime = ValueLabel(new QLabel(QString::fromLatin1(InitialTime), strip),
                                          "labPreviewTime", QStringLiteral("Preview time"));
     controls.labPreviewTime->setFixedWidth(TimeLabelWidth);

@@ -6,9 +6,9 @@
 #include <QKeySequence>
 
 QAction* NewCommand(const QString& hint, const QString& icon, const QString& shortcut,
-                    QObject* owner)
+                    QObject* owner, const QString& spoken)
 {
-    auto* action = new QAction(hint, owner);
+    auto* action = new QAction(spoken.isEmpty() ? hint : spoken, owner);
     action->setIcon(ToolbarIcon(icon));
     const QKeySequence keys(shortcut);
     action->setShortcut(keys);

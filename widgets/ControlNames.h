@@ -20,11 +20,6 @@ inline QString Spoken(const QString& caption)
     return text.remove(QLatin1Char('&'));
 }
 
-// Marks a label that shows a value (a time, a file, a percent) and has no
-// caption to say what it is. A screen reader must hear the value itself, so
-// a value label never gets a spoken name of its own.
-inline constexpr const char* ValueLabelProperty = "quenbyValueLabel";
-
 // A label that names `buddy`: focus follows its accelerator, and the label
 // is the buddy's "labelled by". A control is spoken by the caption's text; a
 // value label keeps speaking its value, which follows its text as it
@@ -38,12 +33,12 @@ inline QLabel* CaptionFor(QWidget* buddy, const QString& caption, QWidget* paren
     return label;
 }
 
-// A value label with no caption beside it: `about` says what the value is,
-// as its description.
+// A label that shows a value (a time, a file, a percent) with no caption
+// beside it: `about` says what the value is, as its description. A screen
+// reader must hear the value itself, so it gets no spoken name of its own.
 inline QLabel* ValueLabel(QLabel* label, const char* name, const QString& about)
 {
     label->setObjectName(QString::fromLatin1(name));
     label->setAccessibleDescription(about);
-    label->setProperty(ValueLabelProperty, true);
     return label;
 }

@@ -6,10 +6,12 @@
 #include "profiles/CustomSize.h"
 #include "settings/Settings.h"
 #include "tasks/LogForm.h"
+#include "widgets/ControlNames.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,16 @@ protected:
 
 TEST_F(Accessibility, EveryWindowSpeaksEachControlAndValue)
 {
+    TMainForm& main = *windows->MainForm;
+    ExpectNoFaults(&main, "main, idle");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(main.ltvTask);
+    QStringList headers;
+    for (int i = 0; i < list->childCount(); ++i)
+        headers << list->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(headers, QStringList({"Input File", "Length", "Size", "Status"})) << "none hidden";
+    main.BottomStrip.panBottomLeft->show();
+    main.BottomStrip.panBottomCenter->hide();
+    ExpectNoFaults(&main, "main, converting");
     TSettingForm& settings = *windows->SettingForm;
     settings.ShowGeneralPage();
     ExpectNoFaults(&settings, "settings, General");
