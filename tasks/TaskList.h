@@ -121,6 +121,9 @@ public:
     // True when the key was one of the list's commands and has been handled.
     bool ltvTaskKeyDown(int key);
     void ppmTaskPopup();
+    // The popup asked for from the keyboard (the Menu key, Shift+F10): it
+    // opens at the focused row, or at the list's top when there is none.
+    void PopupAtFocusedRow();
     // Shows the first selected row's log in a window of its own (the one
     // already showing that task's log, when there is one).
     void mniShowLogClick();

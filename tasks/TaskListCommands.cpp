@@ -12,6 +12,7 @@
 #include "widgets/ValueListEditor.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -32,6 +33,7 @@ const QString OutputDirectoryTitle = QStringLiteral("Select the output directory
 // The popup's captions, and the toolbar's hints where they differ.
 const QString OpenCaption = QStringLiteral("Open");
 const QString ShowLogCaption = QStringLiteral("Show Log");
+const QString PopupSpoken = QStringLiteral("Task List");
 const QString AddFilesCaption = QStringLiteral("Add Files...");
 const QString AddFilesHint = QStringLiteral("Add Video Files");
 const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
@@ -73,6 +75,7 @@ void TTaskList::CreateActions()
     UpdateActions();
 
     ppmTask = new QMenu(FControls.ltvTask);
+    ppmTask->setAccessibleName(PopupSpoken);
     mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskList::ltvTaskDblClick);
     mniShowLog = ppmTask->addAction(ShowLogCaption, this, &TTaskList::mniShowLogClick);
     ppmTask->addSeparator();
@@ -288,6 +291,19 @@ void TTaskList::ppmTaskPopup()
     mniAddDirectory->setEnabled(true);
 }
 
+void TTaskList::PopupAtFocusedRow()
+{
+    QTreeView* list = FControls.ltvTask;
+    const QModelIndex focused = list->currentIndex();
+    QPoint place;
+    if (focused.isValid()) {
+        list->scrollTo(focused);
+        place = list->visualRect(focused).bottomLeft();
+    }
+    ppmTaskPopup();
+    ppmTask->popup(list->viewport()->mapToGlobal(place));
+}
+
 void TTaskList::mniShowLogClick()
 {
     const int row = FirstSelectedRow();
@@ -323,22 +339,44 @@ bool TTaskList::ltvTaskKeyDown(int key)
     return false;
 }
 
+namespace {
+
+// The keys that ask for a popup menu on a desktop.
+bool IsPopupKey(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
+
 bool TTaskList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == FControls.ltvTask) {
-        const bool ownKey = [event] {
-            if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-                return false;
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            return key == Qt::Key_Backspace || key == Qt::Key_Delete;
-        }();
-        if (ownKey && event->type() == QEvent::ShortcutOverride) {
+        const bool keyEvent =
+            event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+        const auto* key = keyEvent ? static_cast<QKeyEvent*>(event) : nullptr;
+        const bool ownKey =
+            key && (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete);
+        if ((ownKey || (key && IsPopupKey(*key))) && event->type() == QEvent::ShortcutOverride) {
             // Keeps a window shortcut on the same key from taking it first.
             event->accept();
             return true;
         }
         if (ownKey)
-            return ltvTaskKeyDown(static_cast<QKeyEvent*>(event)->key());
+            return ltvTaskKeyDown(key->key());
+        if (key && IsPopupKey(*key)) {
+            PopupAtFocusedRow();
+            return true;
+        }
+        // The windowing system's own menu request from the keyboard would
+        // place the popup by the view's frame, not by its rows.
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            if (!ppmTask->isVisible())
+                PopupAtFocusedRow();
+            return true;
+        }
     } else if (watched == FControls.ltvTask->viewport()) {
         FilterViewportMouse(event);
     }

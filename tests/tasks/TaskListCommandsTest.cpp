@@ -1,5 +1,6 @@
 #include "TaskListFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -224,6 +225,27 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
     EXPECT_FALSE(List().mniOpen->isEnabled());
     EXPECT_TRUE(List().ppmTask->isVisible());
     List().ppmTask->close();
+}
+
+TEST_F(TaskListTest, MenuKeyAndShiftF10OpenThePopupAtTheFocusedRowWithItsItemsInTheTree)
+{
+    Form().show();
+    FillRows(List(), 3);
+    View().setCurrentIndex(Index(1));
+    const QPoint row = View().viewport()->mapToGlobal(View().visualRect(Index(1)).bottomLeft());
+    for (const auto& [key, modifiers] :
+         {std::pair(Qt::Key_Menu, Qt::NoModifier), std::pair(Qt::Key_F10, Qt::ShiftModifier)}) {
+        QTest::keyClick(&View(), key, modifiers);
+        ASSERT_TRUE(List().ppmTask->isVisible()) << key;
+        EXPECT_EQ(List().ppmTask->pos(), row);
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(List().ppmTask);
+        QStringList items;
+        for (int i = 0; i < menu->childCount(); ++i)
+            items << menu->child(i)->text(QAccessible::Name);
+        EXPECT_EQ(items, (QStringList{"Open", "Show Log", "", "Add Files...", "Add Directorys...",
+                                      "", "Remove", "Clear"}));
+        List().ppmTask->close();
+    }
 }
 
 TEST_F(TaskListTest, PopupItemsRunTheCommands)
