@@ -32,8 +32,9 @@ constexpr int ConvertingRightGap = 10;
 
 // A value beside its caption: the value speaks itself, its caption is its
 // "labelled by".
-QLabel* Value(QLabel* label, const char* name, const char* caption, const QRect& captionPlace,
-              const QRect& place)
+template <class Label>
+Label* Value(Label* label, const char* name, const char* caption, const QRect& captionPlace,
+             const QRect& place)
 {
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);

@@ -6,6 +6,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QWidget;
+class TElidedLabel;
 
 // The strip under the task list: `panBottom` > `panBottomRight` holding the
 // idle settings panel `panBottomCenter` and, in the same place, the progress
@@ -23,7 +24,7 @@ struct BottomStripControls
     QPushButton* bbtnOpen = nullptr;
 
     QWidget* panBottomLeft = nullptr;
-    QLabel* labConvertingFile = nullptr;
+    TElidedLabel* labConvertingFile = nullptr;
     QLabel* labElapsed = nullptr;
     QLabel* labRemaining = nullptr;
     QProgressBar* pgbCurrent = nullptr;

@@ -92,11 +92,18 @@ int TBatchEngine::RunningCount() const
 
 int TBatchEngine::EarliestRunningTask() const
 {
-    int earliest = -1;
+    const std::vector<int> running = RunningTasks();
+    return running.empty() ? -1 : running.front();
+}
+
+std::vector<int> TBatchEngine::RunningTasks() const
+{
+    std::vector<int> running;
     for (const auto& slot : FSlots)
-        if (slot->Task >= 0 && (earliest < 0 || slot->Task < earliest))
-            earliest = slot->Task;
-    return earliest;
+        if (slot->Task >= 0)
+            running.push_back(slot->Task);
+    std::sort(running.begin(), running.end());
+    return running;
 }
 
 int TBatchEngine::TaskPercent(int task) const

@@ -103,6 +103,8 @@ public:
     int FailedCount() const { return FFailed; }
     // The running task that comes first in the list; -1 when none runs.
     int EarliestRunningTask() const;
+    // The running tasks in list order.
+    std::vector<int> RunningTasks() const;
     // The last progress of a task in percent of its span; 0 before any.
     int TaskPercent(int task) const;
     const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }

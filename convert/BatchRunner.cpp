@@ -10,6 +10,7 @@
 #include "tasks/TaskList.h"
 #include "tasks/TimeText.h"
 #include "widgets/CommandAction.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,6 +21,8 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -217,6 +220,7 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     options.Rename = FOptions.rdbRename->isChecked();
     if (FOptions.sedSimultaneous)
         options.SimultaneousTasks = FOptions.sedSimultaneous->value();
+    FSideBySide = options.SimultaneousTasks > 1;
     FEngine.Start(std::move(tasks), options);
 }
 
@@ -230,18 +234,26 @@ void TBatchRunner::OnTaskStarted(int task)
     if (const int row = RowOf(task); row >= 0)
         FTaskList.Model().SetLog(row, QString());
     WriteStatus(task, StatusConverting);
-    ShowCurrentTask();
+    ShowRunningTasks();
 }
 
-// "Converting:" and the current bar follow the running task that comes
-// first in the list; with none running they keep what they showed last.
-void TBatchRunner::ShowCurrentTask()
+// "Converting:" names every running task in list order, and the current bar
+// shows their mean progress; with none running they keep what they showed
+// last. One task at a time, that is the task and its own progress.
+void TBatchRunner::ShowRunningTasks()
 {
-    const int task = FEngine.EarliestRunningTask();
-    if (task < 0)
+    const std::vector<int> running = FEngine.RunningTasks();
+    if (running.empty())
         return;
-    FControls.labConvertingFile->setText(Text(ExtractFileName(FEngine.Task(task).InputFile)));
-    SetCurrentBar(FEngine.TaskPercent(task));
+    QStringList names;
+    int percents = 0;
+    for (const int task : running) {
+        names << Text(ExtractFileName(FEngine.Task(task).InputFile));
+        percents += FEngine.TaskPercent(task);
+    }
+    FControls.labConvertingFile->SetNames(names);
+    const double count = static_cast<double>(running.size());
+    SetCurrentBar(static_cast<int>(std::lround(percents / count)));
 }
 
 void TBatchRunner::SetCurrentBar(int percent)
@@ -252,8 +264,9 @@ void TBatchRunner::SetCurrentBar(int percent)
 
 void TBatchRunner::OnTaskProgress(int task, int percent)
 {
-    if (task == FEngine.EarliestRunningTask())
-        SetCurrentBar(percent);
+    if (const int row = RowOf(task); row >= 0 && FSideBySide)
+        FTaskList.Model().SetPercent(row, percent);
+    ShowRunningTasks();
 }
 
 void TBatchRunner::OnTotalProgress(int percent)
@@ -264,8 +277,10 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    if (const int row = RowOf(task); row >= 0)
+    if (const int row = RowOf(task); row >= 0) {
         FTaskList.Model().SetLog(row, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
+        FTaskList.Model().SetPercent(row, -1);
+    }
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may
@@ -280,10 +295,10 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
         return;
     }
     // The bar goes back to 0 for the task that comes next, unless this was
-    // the last one.
+    // the last one; tasks still running show theirs.
     if (task + 1 < FEngine.TaskCount()) {
         SetCurrentBar(0);
-        ShowCurrentTask();
+        ShowRunningTasks();
     }
 }
 

@@ -18,6 +18,7 @@ class QProgressBar;
 class QSpinBox;
 class QTimer;
 class QWidget;
+class TElidedLabel;
 class TPowerOffCountdown;
 class TProfileDetail;
 class TTaskList;
@@ -33,7 +34,7 @@ struct RunnerControls
     // The idle panel, and the progress panel shown in its place during a run.
     QWidget* panBottomCenter = nullptr;
     QWidget* panBottomLeft = nullptr;
-    QLabel* labConvertingFile = nullptr;
+    TElidedLabel* labConvertingFile = nullptr;
     QLabel* labElapsed = nullptr;
     QLabel* labRemaining = nullptr;
     QProgressBar* pgbCurrent = nullptr;
@@ -152,7 +153,7 @@ private:
     void OnTotalProgress(int percent);
     void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
     void OnBatchEnded(TBatchEngine::BatchEnd end);
-    void ShowCurrentTask();
+    void ShowRunningTasks();
     void SetCurrentBar(int percent);
     // The task's row in the list, -1 once it has left.
     int RowOf(int task) const;
@@ -178,6 +179,8 @@ private:
     TPowerOffCountdown* FCountdown = nullptr;
     // The ids of the batch's tasks, in the engine's order.
     std::vector<TaskId> FTaskIds;
+    // Several tasks convert at once: each row shows its own progress.
+    bool FSideBySide = false;
     bool FTasksReady = false;
     bool FLocked = false;
 

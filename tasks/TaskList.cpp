@@ -5,6 +5,7 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/ProbeQueue.h"
 #include "tasks/TaskPaths.h"
+#include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
 #include "widgets/ValueListEditor.h"
 
@@ -65,6 +66,9 @@ void TTaskList::SetUpView()
     // gives the whole of whatever is cut.
     view->setTextElideMode(Qt::ElideMiddle);
     view->setItemDelegate(new TCutTextTipDelegate(view));
+    // A task converting beside others shows its own progress in its row.
+    view->setItemDelegateForColumn(TTaskModel::StatusColumn,
+                                   new TCellBarDelegate(TTaskModel::PercentRole, view));
     view->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

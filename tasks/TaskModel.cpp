@@ -92,6 +92,15 @@ void TTaskModel::SetStatusTip(int row, const QString& tip)
     Changed(row, StatusColumn, StatusColumn, {Qt::ToolTipRole});
 }
 
+void TTaskModel::SetPercent(int row, int percent)
+{
+    int& current = FRows[static_cast<std::size_t>(row)].Task.Percent;
+    if (current == percent)
+        return;
+    current = percent;
+    Changed(row, StatusColumn, StatusColumn, {PercentRole, Qt::AccessibleTextRole});
+}
+
 void TTaskModel::Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles)
 {
     emit dataChanged(index(row, firstColumn), index(row, lastColumn), roles);
@@ -166,6 +175,17 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
         return {};
     case IdRole:
         return IdAt(index.row());
+    case PercentRole:
+        if (index.column() == StatusColumn && task.Percent >= 0)
+            return task.Percent;
+        return {};
+    case Qt::AccessibleTextRole:
+        // The bar is heard with the status it is drawn under.
+        if (index.column() == StatusColumn && task.Percent >= 0)
+            return QStringLiteral("%1, %2%")
+                .arg(QString::fromStdString(task.Data.StatusText))
+                .arg(task.Percent);
+        return {};
     default:
         return {};
     }

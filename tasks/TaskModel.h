@@ -23,6 +23,9 @@ struct TTask
     // The Status cell's tooltip: why the task failed, or the name its output
     // was saved as.
     QString StatusTip;
+    // How far its conversion is, in percent, while several tasks convert at
+    // once; -1 otherwise. The Status cell draws it as a bar.
+    int Percent = -1;
     // The identity its file had when it was added, for the duplicate rule.
     std::optional<TFileId> File;
 };
@@ -46,6 +49,8 @@ public:
     };
     // The task's id, on each of its cells.
     static constexpr int IdRole = Qt::UserRole;
+    // The task's Percent, on its Status cell while it is not -1.
+    static constexpr int PercentRole = Qt::UserRole + 1;
 
     explicit TTaskModel(QObject* parent = nullptr);
 
@@ -64,6 +69,7 @@ public:
     void Write(int row, TaskField field, const ltvItemData& data);
     void SetLog(int row, const QString& log);
     void SetStatusTip(int row, const QString& tip);
+    void SetPercent(int row, int percent);
 
     // Removes the rows named, in any order.
     void Remove(std::vector<int> rows);

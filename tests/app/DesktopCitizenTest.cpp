@@ -219,6 +219,10 @@ TEST_F(DesktopCitizenTest, NamesArePlainTextAndElidedInTheMiddle)
         EXPECT_TRUE(shown.startsWith("a-very") && shown.endsWith("<b>news.avi")) << width;
         EXPECT_NE(shown, name) << width;
     }
+    // Several names are each cut in their own middle.
+    converting->SetNames({name, "b.avi"});
+    EXPECT_TRUE(converting->ShownText().startsWith("a-very") &&
+                converting->ShownText().endsWith("news.avi, b.avi"));
 
     // Spoken names: the tab captions without their padding, combo boxes by label.
     TSettingForm& settings = *windows->SettingForm;

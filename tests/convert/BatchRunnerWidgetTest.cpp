@@ -2,6 +2,7 @@
 #include "fixtures/BatchRun.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/ValueListEditor.h"
 
 namespace {
@@ -25,6 +26,7 @@ TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 17);
     EXPECT_EQ(form->BottomStrip.labCurProgress->text(), "50%");
     EXPECT_EQ(form->BottomStrip.labTotalProgress->text(), "17%");
+    EXPECT_FALSE(Cell(0, 3).data(TTaskModel::PercentRole).isValid()) << "no bar in the row";
     runner->Engine().OnChunk(0, "frame= 1 time=40.0 bitrate");
     EXPECT_EQ(form->BottomStrip.pgbCurrent->value(), 50) << "progress never moves back";
     runner->Engine().OnChunk(0, "frame= 1 time=00:01:15.00 bitrate");
@@ -134,11 +136,12 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
     EXPECT_TRUE(platform.opened.isEmpty());
 }
 
-// "Simultaneous tasks:" at 2: two rows convert at once, the first of them is
-// the one shown, and Stop ends both with one message.
+// "Simultaneous tasks:" at 2: two rows convert at once, each showing its own
+// progress; the panel names both and shows their mean; Stop ends both with
+// one message.
 TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
 {
-    script.Set("convert.steps", 2).Set("convert.total", 100).Set("convert.interval_ms", 400);
+    script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
     if (settings->sedSimultaneous->maximum() < 2)
         GTEST_SKIP() << "one core: one task at a time is all the box offers";
@@ -146,7 +149,16 @@ TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return app.RecordedRuns().size() == 3 + 2; }, Wait));
     EXPECT_EQ(Statuses(), QStringList({"Converting", "Converting", "OK"}));
-    EXPECT_EQ(form->BottomStrip.labConvertingFile->text(), "a.avi");
+    for (const char* chunk : {"", "", "time=50.0 "})
+        runner->Engine().OnChunk(0, chunk);
+    for (const char* chunk : {"", "", "time=25.0 "})
+        runner->Engine().OnChunk(1, chunk);
+    EXPECT_EQ(Cell(0, 3).data(TTaskModel::PercentRole), 50);
+    EXPECT_EQ(Cell(1, 3).data(Qt::AccessibleTextRole), "Converting, 25%");
+    EXPECT_FALSE(Cell(2, 3).data(TTaskModel::PercentRole).isValid());
+    EXPECT_EQ(form->BottomStrip.labConvertingFile->text(), "a.avi, b.avi");
+    EXPECT_EQ(form->BottomStrip.labConvertingFile->TipText(), "a.avi\nb.avi");
+    EXPECT_EQ(form->BottomStrip.labCurProgress->text(), "38%");
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
 
     runner->tbtnStopClick();

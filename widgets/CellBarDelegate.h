@@ -1,0 +1,19 @@
+#pragma once
+
+#include "widgets/CutTextTip.h"
+
+// The default item painting with the cut-text tooltip, and under the text of
+// a cell that holds a percent in `percentRole` a thin bar of that percent.
+class TCellBarDelegate : public TCutTextTipDelegate
+{
+    Q_OBJECT
+
+public:
+    TCellBarDelegate(int percentRole, QObject* parent);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    const int FPercentRole;
+};
