@@ -2,8 +2,9 @@
 
 #include "widgets/CutTextTip.h"
 
-// The default item painting with the cut-text tooltip, and under the text of
-// a cell that holds a percent in `percentRole` a thin bar of that percent.
+// The default item painting with the cut-text tooltip, and in
+// a cell that holds a percent in `percentRole` a thin bar of that percent
+// beside its text.
 class TCellBarDelegate : public TCutTextTipDelegate
 {
     Q_OBJECT
