@@ -10,75 +10,57 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
+
+std::string Faults(QWidget* window)
+{
+    return AccessibleTree::Faults(window).join("\n").toStdString();
+}
 
 TEST(AccessibleTree, FindsEachKindOfFault)
 {
     QWidget window;
-    new QLineEdit(&window);                            // focusable, no name
-    Named(new QPushButton("A", &window), "a", "Same"); // two siblings
-    Named(new QPushButton("B", &window), "b", "Same"); // of one name
-    auto* value = new QLabel("00:00:05", &window);     // named by its caption
-    CaptionFor(value, "Time:", &window);
-    value->setAccessibleName("Time");
+    new QLineEdit(&window);                                    // focusable, no name
+    Named(new QPushButton("A", &window), "a", "Same");         // two siblings
+    Named(new QPushButton("B", &window), "b", "Same");         // of one name
+    Named(new QLabel("00:00:05", &window), "labTime", "Time"); // a value named by its caption
     window.show();
-    EXPECT_EQ(AccessibleTree::Faults(&window).size(), 3)
-        << AccessibleTree::Faults(&window).join("\n").toStdString();
+    EXPECT_EQ(AccessibleTree::Faults(&window).size(), 3) << Faults(&window);
 }
 
-// The program's windows over a folder with the shipped profiles.
-class Accessibility : public ::testing::Test
+TEST(Accessibility, EveryWindowSpeaksEachControlAndValue)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.IsValid());
-        windows = std::make_unique<ApplicationWindows>(dir.Path(), platform, QStringList{});
-        windows->MainForm->show();
-    }
-    void ExpectNoFaults(QWidget* window, const char* what)
-    {
-        EXPECT_EQ(AccessibleTree::Faults(window).join("\n").toStdString(), "") << what;
-    }
-
-    TempAppDir dir{TempAppDir::Encoder::None, true};
+    TempAppDir dir(TempAppDir::Encoder::None, true);
+    ASSERT_TRUE(dir.IsValid());
     FakePlatform platform;
-    std::unique_ptr<ApplicationWindows> windows;
-};
-
-TEST_F(Accessibility, EveryWindowSpeaksEachControlAndValue)
-{
-    TMainForm& main = *windows->MainForm;
-    ExpectNoFaults(&main, "main, idle");
+    ApplicationWindows windows(dir.Path(), platform, {});
+    TMainForm& main = *windows.MainForm;
+    main.show();
+    EXPECT_EQ(Faults(&main), "") << "idle";
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(main.ltvTask);
     QStringList headers;
     for (int i = 0; i < list->childCount(); ++i)
         headers << list->child(i)->text(QAccessible::Name);
     EXPECT_EQ(headers, QStringList({"Input File", "Length", "Size", "Status"})) << "none hidden";
-    main.BottomStrip.panBottomLeft->show();
     main.BottomStrip.panBottomCenter->hide();
-    ExpectNoFaults(&main, "main, converting");
-    TSettingForm& settings = *windows->SettingForm;
-    settings.ShowGeneralPage();
-    ExpectNoFaults(&settings, "settings, General");
-    settings.ShowProfilesPage();
-    ExpectNoFaults(&settings, "settings, Profiles");
-    settings.hide();
+    main.BottomStrip.panBottomLeft->show();
+    EXPECT_EQ(Faults(&main), "") << "converting";
 
-    windows->SizeForm->ShowSizeForm();
-    ExpectNoFaults(windows->SizeForm, "custom size");
-    windows->SizeForm->hide();
-
-    auto* log = new TLogForm(1, "/videos/clip.avi", "frame=1", platform, windows->MainForm.get());
+    windows.SettingForm->ShowGeneralPage();
+    EXPECT_EQ(Faults(windows.SettingForm), "") << "General";
+    windows.SettingForm->ShowProfilesPage();
+    EXPECT_EQ(Faults(windows.SettingForm), "") << "Profiles";
+    windows.SettingForm->hide();
+    windows.SizeForm->ShowSizeForm();
+    EXPECT_EQ(Faults(windows.SizeForm), "");
+    windows.SizeForm->hide();
+    auto* log = new TLogForm(1, "/videos/clip.avi", "frame=1", platform, &main);
     log->show();
-    ExpectNoFaults(log, "log");
+    EXPECT_EQ(Faults(log), "");
 }
 
 } // namespace

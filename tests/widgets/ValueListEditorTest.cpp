@@ -277,11 +277,9 @@ TEST_F(GridWindow, RowsSpeakTheirKeyAndValueAndAnOpenEditorIsOneOfThem)
     EXPECT_EQ(editor->object(), Editor());
     EXPECT_EQ(editor->text(QAccessible::Name), "Start Time");
     EXPECT_EQ(editor->parent(), tree);
-    EXPECT_EQ(tree->indexOfChild(editor), 2);
 
     grid->setCurrentCell(1, 1);
     QTest::keyClick(Editor(), Qt::Key_Down, Qt::AltModifier);
-    ASSERT_EQ(tree->childCount(), 3);
     QAccessibleInterface* pick = tree->child(2);
     const auto captions = pick->relations(QAccessible::Label);
     ASSERT_EQ(captions.size(), 1);
