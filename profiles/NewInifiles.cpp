@@ -62,6 +62,18 @@ std::string ValueOfLine(const std::string& line)
     return line.substr(line.find('=', line.find_first_not_of(Blanks)) + 1);
 }
 
+// One value is one line: a line break inside it would shift every line
+// index the store computes from then on and make later writes land on the
+// wrong line.
+std::string KeyLine(const std::string& ident, const std::string& value)
+{
+    std::string line = ident + "=" + value;
+    for (std::size_t c = ident.size() + 1; c < line.size(); ++c)
+        if (line[c] == '\r' || line[c] == '\n')
+            line[c] = ' ';
+    return line;
+}
+
 } // namespace
 
 std::string OsErrorText(const std::string& path, int error)
@@ -278,33 +290,12 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
                               const std::string& value)
 {
     FWritten = true;
-    // One value is one line: a line break inside it would shift every line
-    // index the store computes from then on and make later writes land on
-    // the wrong line.
-    std::string flat = value;
-    for (char& c : flat)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    const std::string line = ident + "=" + flat;
+    const std::string line = KeyLine(ident, value);
     TPlace place = FindSection(section);
     if (place.Block == -1) {
-        FBlocks.emplace_back();
-        TBlock& added = FBlocks.back();
-        added.Lines = {"[" + section + "]", line};
-        added.Headers = ParseHeaders(added.Lines[0]);
-        IndexSection(int(FBlocks.size()) - 1, 0);
+        AppendSection({"[" + section + "]", line});
     } else {
-        // A second header on the same line goes to a line of its own, so
-        // that lines inserted below the header belong to this section; every
-        // read gives what it gave before.
-        if (!IsLastHeader(place)) {
-            TBlock& block = FBlocks[std::size_t(place.Block)];
-            const std::size_t next = block.Headers[std::size_t(place.Header) + 1].Start;
-            block.Lines.insert(block.Lines.begin() + 1, block.Lines[0].substr(next));
-            block.Lines[0].erase(next);
-            Load(Lines());
-            place = FindSection(section);
-        }
+        place = OwnHeaderLine(place);
         TBlock& block = FBlocks[std::size_t(place.Block)];
         const int key = KeyIndex(place, ident);
         if (key > 0) {
@@ -323,6 +314,59 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
     // the file is read again.
     if (IsHeaderLine(line))
         Load(Lines());
+}
+
+void TNewInifile::WriteSection(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& values)
+{
+    FWritten = true;
+    std::vector<std::string> lines{"[" + section + "]"};
+    lines.reserve(values.size() + 1);
+    for (const auto& [ident, value] : values)
+        lines.push_back(KeyLine(ident, value));
+    TPlace place = FindSection(section);
+    if (place.Block == -1) {
+        AppendSection(std::move(lines));
+    } else {
+        place = OwnHeaderLine(place);
+        TBlock& block = FBlocks[std::size_t(place.Block)];
+        // Text after the header on its line belongs to the old body.
+        lines[0] = block.Lines[0].substr(0, block.Headers[std::size_t(place.Header)].End);
+        block.Lines = std::move(lines);
+        block.Indexed = false;
+    }
+    // A key spelled as a header starts a section of its own, as in WriteString.
+    for (const auto& [ident, value] : values)
+        if (IsHeaderLine(ident)) {
+            Load(Lines());
+            break;
+        }
+}
+
+// A second header on the same line goes to a line of its own, so that lines
+// inserted below the header belong to this section; every read gives what it
+// gave before.
+TNewInifile::TPlace TNewInifile::OwnHeaderLine(TPlace place)
+{
+    if (IsLastHeader(place))
+        return place;
+    TBlock& block = FBlocks[std::size_t(place.Block)];
+    const std::string section = block.Headers[std::size_t(place.Header)].Name;
+    const std::size_t next = block.Headers[std::size_t(place.Header) + 1].Start;
+    block.Lines.insert(block.Lines.begin() + 1, block.Lines[0].substr(next));
+    block.Lines[0].erase(next);
+    Load(Lines());
+    return FindSection(section);
+}
+
+// `lines` start with the section's header line.
+void TNewInifile::AppendSection(std::vector<std::string> lines)
+{
+    FBlocks.emplace_back();
+    TBlock& added = FBlocks.back();
+    added.Lines = std::move(lines);
+    added.Headers = ParseHeaders(added.Lines[0]);
+    IndexSection(int(FBlocks.size()) - 1, 0);
 }
 
 void TNewInifile::WriteInteger(const std::string& section, const std::string& ident, int32_t value)

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Raised when SaveAndFree cannot write its file. `what()` is the OS's text.
@@ -57,6 +58,12 @@ public:
                      const std::string& value);
     void WriteInteger(const std::string& section, const std::string& ident, int32_t value);
     void WriteBool(const std::string& section, const std::string& ident, bool value);
+    // Gives `section` exactly these keys, in this order, in place of its
+    // whole body; a missing section is appended. One pass over the values:
+    // a section of thousands of keys written key by key would be searched
+    // and indexed again at every new key.
+    void WriteSection(const std::string& section,
+                      const std::vector<std::pair<std::string, std::string>>& values);
 
     // Writes the lines back, each ended by CR LF, and destroys the store. Does
     // nothing for no store. A store that wrote nothing leaves an existing
@@ -112,6 +119,8 @@ private:
     std::vector<std::string> Body(const TPlace& place) const;
     std::string BodyLine(const TPlace& place, int index) const;
     int KeyIndex(const TPlace& place, const std::string& ident) const;
+    TPlace OwnHeaderLine(TPlace place);
+    void AppendSection(std::vector<std::string> lines);
     void Save() const;
 
     std::string FFileName;

@@ -193,6 +193,18 @@ TEST_F(IniFile, WritesOnAHeadersOwnLineKeepEverySection)
     EXPECT_EQ(ini->ReadString("C", "c", "d"), "3");
 }
 
+TEST_F(IniFile, WritingASectionWholeReplacesItsBodyOnly)
+{
+    auto ini = Open("[A]k=1\r\nj=2\r\n[B][C]\r\nc=3\r\n");
+    ini->WriteSection("B", {{"x", "1\n2"}, {"y", "[z"}});
+    ini->WriteSection("A", {});
+    ini->WriteSection("D", {{"d", "4"}});
+    const std::vector<std::string> expected{"[A]", "[B]", "x=1 2", "y=[z",
+                                            "[C]", "c=3", "[D]",   "d=4"};
+    EXPECT_EQ(ini->Lines(), expected);
+    EXPECT_EQ(ini->ReadString("B", "y", "d"), "[z");
+}
+
 TEST_F(IniFile, SaveNormalisesLineEndsAndKeepsBytes)
 {
     auto ini = Open("[A]\nk=\xE9\rz=1");
