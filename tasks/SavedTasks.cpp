@@ -1,0 +1,224 @@
+#include "tasks/SavedTasks.h"
+
+#include "base/TextConvert.h"
+#include "platform/DataPlaces.h"
+#include "profiles/NewInifiles.h"
+#include "tasks/TaskPaths.h"
+#include "tasks/TimeText.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+const char* const Section = "Tasks";
+const char* const VersionKey = "Version";
+const char* const OutputPathKey = "Output Path";
+const char* const CountKey = "Count";
+// Raised when the file's meaning changes; a file of a higher version is
+// left to the program that wrote it.
+constexpr int32_t FormatVersion = 1;
+
+const char* const StatusOK = "OK";
+const char* const StatusComplete = "Complete";
+const char* const StatusStop = "Stop";
+const char* const StatusFailed = "Failed";
+
+const char Separator = '\t';
+
+// The texts of a task in the order of its row.
+constexpr std::string ltvItemData::*const Texts[] = {
+    &ltvItemData::InputFile,     &ltvItemData::LengthText,  &ltvItemData::SizeText,
+    &ltvItemData::StatusText,    &ltvItemData::NewName,     &ltvItemData::NewExt,
+    &ltvItemData::FullStartText, &ltvItemData::FullEndText, &ltvItemData::SpanText,
+    &ltvItemData::StartText,     &ltvItemData::EndText};
+constexpr std::size_t TextCount = std::size(Texts);
+
+const std::pair<std::string ltvItemData::*, double ltvItemData::*> Times[] = {
+    {&ltvItemData::LengthText, &ltvItemData::LengthSec},
+    {&ltvItemData::FullStartText, &ltvItemData::FullStartSec},
+    {&ltvItemData::FullEndText, &ltvItemData::FullEndSec},
+    {&ltvItemData::SpanText, &ltvItemData::SpanSec},
+    {&ltvItemData::StartText, &ltvItemData::StartSec},
+    {&ltvItemData::EndText, &ltvItemData::EndSec}};
+
+void Escape(const std::string& text, std::string& out)
+{
+    for (char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    Escape(text, out);
+    return out;
+}
+
+// The texts of a line, or false when it is not one that Escape wrote.
+bool SplitFields(const std::string& line, std::vector<std::string>& fields)
+{
+    fields.assign(1, std::string());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == Separator) {
+            fields.emplace_back();
+        } else if (c != '\\') {
+            fields.back() += c;
+        } else if (++i < line.size()) {
+            const std::size_t known = std::string("\\trn").find(line[i]);
+            if (known == std::string::npos)
+                return false;
+            fields.back() += "\\\t\r\n"[known];
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string TaskLine(const ltvItemData& task)
+{
+    std::string line;
+    for (std::size_t i = 0; i < TextCount; ++i) {
+        if (i > 0)
+            line += Separator;
+        Escape(task.*Texts[i], line);
+    }
+    return line;
+}
+
+bool ParseTaskLine(const std::string& line, ltvItemData& task)
+{
+    std::vector<std::string> fields;
+    if (!SplitFields(line, fields) || fields.size() != TextCount)
+        return false;
+    for (std::size_t i = 0; i < TextCount; ++i)
+        task.*Texts[i] = std::move(fields[i]);
+    for (const auto& [text, seconds] : Times)
+        task.*seconds = ParseTimeText(task.*text);
+    return true;
+}
+
+// Every key of the section is one this program writes, each once: anything
+// else is not a list this version wrote whole.
+bool HasExactlyTheKeys(const TNewInifile& store, int32_t count)
+{
+    std::vector<std::string> keys = store.SectionKeys(Section);
+    if (keys.size() != std::size_t(count) + 3)
+        return false;
+    std::set<std::string> expected{"version", "output path", "count"};
+    for (int32_t i = 1; i <= count; ++i)
+        expected.insert(std::to_string(i));
+    return std::set<std::string>(keys.begin(), keys.end()) == expected;
+}
+
+} // namespace
+
+std::string TasksPath(const TDataPlaces& places)
+{
+    return places.SettingsDir + TasksFileName;
+}
+
+void SaveTasks(const std::string& path, const TSavedTasks& saved)
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(saved.Tasks.size() + 3);
+    values.emplace_back(VersionKey, std::to_string(FormatVersion));
+    values.emplace_back(OutputPathKey, Escaped(saved.OutputDir));
+    for (std::size_t i = 0; i < saved.Tasks.size(); ++i)
+        values.emplace_back(std::to_string(i + 1), TaskLine(saved.Tasks[i]));
+    values.emplace_back(CountKey, std::to_string(saved.Tasks.size()));
+    auto store = std::make_unique<TNewInifile>(path);
+    store->WriteSection(Section, values);
+    TNewInifile::SaveAndFree(std::move(store));
+}
+
+TTasksFile LoadTasks(const std::string& path)
+{
+    TTasksFile file;
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+        return file;
+    file.State = TTasksFileState::Damaged;
+    // The store is dropped, never released: a read must not write.
+    const TNewInifile store(path);
+    int32_t version = 0, count = -1;
+    if (!store.ValueExists(Section, VersionKey) ||
+        !TryStrToInt(store.ReadString(Section, VersionKey, ""), version) || version < 1)
+        return file;
+    if (version > FormatVersion) {
+        file.State = TTasksFileState::Newer;
+        return file;
+    }
+    if (!TryStrToInt(store.ReadString(Section, CountKey, ""), count) || count < 0 ||
+        !HasExactlyTheKeys(store, count))
+        return file;
+    std::vector<std::string> outputDir;
+    if (!SplitFields(store.ReadString(Section, OutputPathKey, ""), outputDir) ||
+        outputDir.size() != 1)
+        return file;
+    file.Saved.OutputDir = outputDir[0];
+    file.Saved.Tasks.reserve(std::size_t(count));
+    for (int32_t i = 1; i <= count; ++i) {
+        ltvItemData task;
+        if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task)) {
+            file.Saved = {};
+            return file;
+        }
+        if (IsSupportedVideo(task.InputFile))
+            file.Saved.Tasks.push_back(std::move(task));
+    }
+    file.State = TTasksFileState::Read;
+    return file;
+}
+
+int UnconvertedCount(const std::vector<ltvItemData>& saved)
+{
+    return int(std::count_if(saved.begin(), saved.end(), [](const ltvItemData& task) {
+        return task.StatusText != StatusComplete;
+    }));
+}
+
+TTasksToRestore TasksToRestore(const std::vector<ltvItemData>& saved)
+{
+    TTasksToRestore restore;
+    for (const ltvItemData& task : saved) {
+        if (task.StatusText == StatusComplete)
+            continue;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(task.InputFile, error)) {
+            restore.MissingInputs.push_back(task.InputFile);
+            continue;
+        }
+        restore.Tasks.push_back(task);
+        if (task.StatusText != StatusStop && task.StatusText != StatusFailed)
+            restore.Tasks.back().StatusText = StatusOK;
+    }
+    return restore;
+}
+
+std::string SetAsideName(const std::string& path, int attempt)
+{
+    return attempt <= 1 ? path + ".bad" : path + "." + std::to_string(attempt) + ".bad";
+}
