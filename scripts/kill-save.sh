@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Kills a process with SIGKILL at random moments while it saves
-# Preferences.ini and a profile through the store, and checks that each file
-# then holds the old or the new text, never a mix and never nothing.
+# Preferences.ini and a profile through the store, then while it saves a
+# Tasks.ini of 1,000 tasks, and checks that each file then holds the old or
+# the new text, never a mix and never nothing, and that the task list reads
+# back whole.
 #   scripts/kill-save.sh [build dir] [kills]
-# Defaults: build, 200 kills. The work directory lies in the build directory,
-# on the same file system as a real installation would be.
+# Defaults: build, 200 kills for each round. The work directory lies in the
+# build directory, on the same file system as a real installation would be.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${1:-build}

@@ -1,19 +1,21 @@
-// Kills a process with SIGKILL at random moments while it saves
-// "Preferences.ini" and a profile through the store, again and again, and
-// checks after every kill that each file holds exactly one of the two texts
-// being saved: never a mix of both, never a cut-off or empty file.
+// Kills a process with SIGKILL at random moments while it saves files
+// through the store, again and again, and checks after every kill that each
+// file holds exactly one of the two texts being saved: never a mix of both,
+// never a cut-off or empty file. First "Preferences.ini" and a profile, then
+// "Tasks.ini" with a list of 1,000 tasks, which must also read back whole.
 //
 //   kill_during_save PROFILE [KILLS] [WORK DIR]
 //
-// PROFILE is a profile file to start from (a shipped one); KILLS defaults to
-// 200; WORK DIR (created) defaults to a fresh directory under the system's
-// temporary directory. Prints the figures; exits with 1 when a file was
-// found in another state, or when hidden files of killed writers are left
-// after the next save.
+// PROFILE is a profile file to start from (a shipped one); KILLS, for each
+// of the two rounds, defaults to 200; WORK DIR (created) defaults to a fresh
+// directory under the system's temporary directory. Prints the figures;
+// exits with 1 when a file was found in another state, or when hidden files
+// of killed writers are left after the next save.
 
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileWalker.h"
 #include "settings/PreferenceValues.h"
+#include "tasks/SavedTasks.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,6 +24,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -93,6 +96,74 @@ int CountTemporaries(const fs::path& dir)
     return count;
 }
 
+constexpr int TaskCount = 1000;
+
+// A list of 1,000 tasks; the second version renames and trims every one.
+TSavedTasks TaskList(bool second)
+{
+    TSavedTasks list{second ? "/media/backup/converted/" : "/home/u/Videos/", {}};
+    for (int i = 0; i < TaskCount; ++i) {
+        const std::string name = "/home/u/Videos/holiday " + std::to_string(i);
+        list.Tasks.push_back(NewTaskRecord(name + ".mp4", "00:12:34.5", " 1920x1080", ".avi"));
+        if (second) {
+            list.Tasks.back().NewName += " (cut)";
+            list.Tasks.back().StartText = "00:00:05.0";
+            list.Tasks.back().StatusText = i < TaskCount / 2 ? "Complete" : "OK";
+        }
+    }
+    return list;
+}
+
+// Whether the file reads back as the list, as a start after the kill reads it.
+bool ReadsBackAs(const std::string& path, const TSavedTasks& list)
+{
+    const TTasksFile file = LoadTasks(path);
+    if (file.State != TTasksFileState::Read || file.Saved.OutputDir != list.OutputDir ||
+        file.Saved.Tasks.size() != list.Tasks.size())
+        return false;
+    for (std::size_t i = 0; i < list.Tasks.size(); ++i) {
+        const ltvItemData &a = file.Saved.Tasks[i], &b = list.Tasks[i];
+        if (a.InputFile != b.InputFile || a.NewName != b.NewName || a.StartText != b.StartText ||
+            a.StatusText != b.StatusText)
+            return false;
+    }
+    return true;
+}
+
+// Runs `save(i)` for i = 0, 1, 2... in a child that is killed `kills` times
+// at a random moment within four rounds of the saves; `check(k)` after each
+// kill counts what it finds in the files.
+void KillDuring(int kills, const std::function<void(int)>& save,
+                const std::function<void(int)>& check, long long& windowMicros)
+{
+    // How long one round of the saves takes, so the kills spread over it.
+    const auto started = std::chrono::steady_clock::now();
+    constexpr int Rounds = 20;
+    for (int i = 0; i < Rounds; ++i)
+        save(i);
+    const auto round = (std::chrono::steady_clock::now() - started) / Rounds;
+    windowMicros = 4 * std::max<long long>(
+                           1, std::chrono::duration_cast<std::chrono::microseconds>(round).count());
+
+    std::mt19937_64 random(std::random_device{}());
+    std::uniform_int_distribution<long long> moment(0, windowMicros);
+    for (int k = 0; k < kills; ++k) {
+        const pid_t child = ::fork();
+        if (child < 0) {
+            std::perror("fork");
+            std::exit(2);
+        }
+        if (child == 0) {
+            for (int i = k;; ++i)
+                save(i);
+        }
+        ::usleep(static_cast<useconds_t>(moment(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        check(k);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,6 +180,7 @@ int main(int argc, char** argv)
     fs::create_directories(dir);
     const std::string preferences = (dir / "Preferences.ini").string();
     const std::string profile = (dir / "Profile.apf").string();
+    const std::string tasks = (dir / TasksFileName).string();
     fs::copy_file(argv[1], profile);
     const std::vector<TProfileParameter> parameters = EditableParameters(profile);
 
@@ -120,72 +192,77 @@ int main(int argc, char** argv)
     b.ProfileIndex = 11;
     b.PickOffset = 1;
     b.TypedSuffix = "x";
+    const TSavedTasks listA = TaskList(false), listB = TaskList(true);
     // Saving A over B and B over A must each reach a fixed text, or "the old
     // or the new text" would not be defined.
     Save(b, preferences, profile, parameters);
     Save(a, preferences, profile, parameters);
-    const std::string prefsA = ReadBytes(preferences), profileA = ReadBytes(profile);
+    SaveTasks(tasks, listB);
+    SaveTasks(tasks, listA);
+    const std::string prefsA = ReadBytes(preferences), profileA = ReadBytes(profile),
+                      tasksA = ReadBytes(tasks);
     Save(b, preferences, profile, parameters);
-    const std::string prefsB = ReadBytes(preferences), profileB = ReadBytes(profile);
+    SaveTasks(tasks, listB);
+    const std::string prefsB = ReadBytes(preferences), profileB = ReadBytes(profile),
+                      tasksB = ReadBytes(tasks);
     Save(a, preferences, profile, parameters);
-    if (ReadBytes(preferences) != prefsA || ReadBytes(profile) != profileA || prefsA == prefsB ||
-        profileA == profileB) {
+    SaveTasks(tasks, listA);
+    if (ReadBytes(preferences) != prefsA || ReadBytes(profile) != profileA ||
+        ReadBytes(tasks) != tasksA || prefsA == prefsB || profileA == profileB ||
+        tasksA == tasksB) {
         std::fprintf(stderr, "the two versions do not give two fixed texts\n");
         return 2;
     }
 
-    // How long one round of both saves takes, so the kills spread over it.
-    const auto started = std::chrono::steady_clock::now();
-    constexpr int Rounds = 20;
-    for (int i = 0; i < Rounds; ++i)
-        Save(i % 2 ? a : b, preferences, profile, parameters);
-    const auto round = (std::chrono::steady_clock::now() - started) / Rounds;
-    const long long roundMicros = std::max<long long>(
-        1, std::chrono::duration_cast<std::chrono::microseconds>(round).count());
-
-    std::mt19937_64 random(std::random_device{}());
-    std::uniform_int_distribution<long long> moment(0, 4 * roundMicros);
-    int prefsHeldA = 0, profileHeldA = 0, broken = 0, temporaries = 0;
-    for (int k = 0; k < kills; ++k) {
-        const pid_t child = ::fork();
-        if (child < 0) {
-            std::perror("fork");
-            return 2;
-        }
-        if (child == 0) {
-            for (int i = k;; ++i)
-                Save(i % 2 ? a : b, preferences, profile, parameters);
-        }
-        ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-
-        const std::string p = ReadBytes(preferences), q = ReadBytes(profile);
-        prefsHeldA += p == prefsA;
-        profileHeldA += q == profileA;
-        for (const auto& [name, text, textA, textB] :
-             {std::tuple{"Preferences.ini", &p, &prefsA, &prefsB},
-              std::tuple{"the profile", &q, &profileA, &profileB}}) {
-            if (*text != *textA && *text != *textB) {
-                ++broken;
-                std::fprintf(stderr, "kill %d: %s holds %zu bytes of neither text\n", k + 1, name,
-                             text->size());
-            }
+    int prefsHeldA = 0, profileHeldA = 0, tasksHeldA = 0, broken = 0, unread = 0, temporaries = 0;
+    const auto heldOne = [&](int k, const char* name, const std::string& text,
+                             const std::string& textA, const std::string& textB) {
+        if (text != textA && text != textB) {
+            ++broken;
+            std::fprintf(stderr, "kill %d: %s holds %zu bytes of neither text\n", k + 1, name,
+                         text.size());
         }
         temporaries = std::max(temporaries, CountTemporaries(dir));
-    }
+        return text == textA;
+    };
+    long long settingsWindow = 0, tasksWindow = 0;
+    KillDuring(
+        kills, [&](int i) { Save(i % 2 ? a : b, preferences, profile, parameters); },
+        [&](int k) {
+            prefsHeldA += heldOne(k, "Preferences.ini", ReadBytes(preferences), prefsA, prefsB);
+            profileHeldA += heldOne(k, "the profile", ReadBytes(profile), profileA, profileB);
+        },
+        settingsWindow);
+    KillDuring(
+        kills, [&](int i) { SaveTasks(tasks, i % 2 ? listA : listB); },
+        [&](int k) {
+            const bool heldA = heldOne(k, "Tasks.ini", ReadBytes(tasks), tasksA, tasksB);
+            tasksHeldA += heldA;
+            if (!ReadsBackAs(tasks, heldA ? listA : listB)) {
+                ++unread;
+                std::fprintf(stderr, "kill %d: Tasks.ini does not read back\n", k + 1);
+            }
+        },
+        tasksWindow);
     // The next save of each file clears what killed writers left.
     Save(a, preferences, profile, parameters);
+    SaveTasks(tasks, listA);
     const int remaining = CountTemporaries(dir);
     std::printf("kill-during-save: %d kills at random moments within %lld us (four rounds of "
                 "both saves)\n",
-                kills, 4 * roundMicros);
+                kills, settingsWindow);
     std::printf("kill-during-save: Preferences.ini held text A/B %d/%d times, the "
                 "profile %d/%d times\n",
                 prefsHeldA, kills - prefsHeldA, profileHeldA, kills - profileHeldA);
+    std::printf("kill-during-save: %d kills at random moments within %lld us (four saves of "
+                "Tasks.ini, %d tasks, %zu bytes)\n",
+                kills, tasksWindow, TaskCount, tasksA.size());
+    std::printf("kill-during-save: Tasks.ini held list A/B %d/%d times, and read back as that "
+                "list all but %d times\n",
+                tasksHeldA, kills - tasksHeldA, unread);
     std::printf("kill-during-save: files in neither text: %d; temporary files beside them: at "
                 "most %d at once, %d after the next save\n",
                 broken, temporaries, remaining);
     fs::remove_all(dir);
-    return broken == 0 && remaining == 0 ? 0 : 1;
+    return broken == 0 && unread == 0 && remaining == 0 ? 0 : 1;
 }
