@@ -76,6 +76,8 @@ void TTaskModel::Write(int row, TaskField field, const ltvItemData& data)
         Changed(row, 0, ColumnCount - 1);
     else if (const int column = ColumnOf(field); column >= 0)
         Changed(row, column, column);
+    else
+        emit RecordChanged(row);
 }
 
 void TTaskModel::SetLog(int row, const QString& log)

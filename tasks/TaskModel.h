@@ -84,6 +84,11 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+signals:
+    // A field that no column shows (the output name, the trim) was written:
+    // views have nothing to redraw, but what keeps the list must know.
+    void RecordChanged(int row);
+
 private:
     struct TRow
     {

@@ -116,8 +116,10 @@ TEST(TaskModel, Contract)
         for (const FieldCase& each : Fields)
             written.*each.Text = "00:00:05.5";
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy unseen(&model, &TTaskModel::RecordChanged);
         model.Write(0, f.Field, written);
         ASSERT_EQ(changed.size(), f.Column >= 0 ? 1 : 0);
+        EXPECT_EQ(unseen.size(), f.Column >= 0 ? 0 : 1);
         if (f.Column >= 0) {
             EXPECT_EQ(changed[0][0].toModelIndex(), model.index(0, f.Column));
         }
