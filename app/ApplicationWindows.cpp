@@ -5,11 +5,13 @@
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
 #include "convert/BatchRunner.h"
+#include "convert/KeptTasks.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
+#include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 #include "widgets/AppIcons.h"
 
@@ -74,6 +76,8 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
                                             options.rdbRename, options.sedSimultaneous},
                               main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
+    KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
+                               TasksPath(main.Places), &main);
 
     QObject::connect(main.actSetting, &QAction::triggered, SettingForm,
                      &TSettingForm::ShowGeneralPage);
@@ -97,10 +101,16 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
 
+    // The last session's tasks come before the command line's files.
+    KeptTasks->OfferRestore();
     main.FinishCreate(*TaskList, *Runner, arguments);
 }
 
-ApplicationWindows::~ApplicationWindows() = default;
+ApplicationWindows::~ApplicationWindows()
+{
+    // The last change of the list is kept while the list still exists.
+    KeptTasks->SaveNow();
+}
 
 void ApplicationWindows::EndSession()
 {

@@ -9,6 +9,7 @@ class Platform;
 class TAboutForm;
 class TBatchRunner;
 class TFilterGraph;
+class TKeptTasks;
 class TMainForm;
 class TPreviewPlayer;
 class TPreviewTaskList;
@@ -23,7 +24,9 @@ struct TDataPlaces;
 // The main window comes first (its start-up runs in its constructor); then
 // the components that drive its controls, the About box, the settings dialog
 // (which copies the profile names the catalogue has just listed), the batch
-// runner and the custom size dialog. They live until the program ends.
+// runner, the custom size dialog, and what keeps the task list between
+// sessions, which offers the last session's tasks before the command line's
+// files are added. They live until the program ends.
 // Tests create this object to get exactly what the program runs.
 //
 // The main window is the one object without a parent. Every other window and
@@ -65,4 +68,6 @@ public:
     TSettingForm* SettingForm = nullptr;
     TBatchRunner* Runner = nullptr;
     TSizeForm* SizeForm = nullptr;
+    // Keeps the task list between sessions; the headless mode has none.
+    TKeptTasks* KeptTasks = nullptr;
 };

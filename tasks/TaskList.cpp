@@ -27,7 +27,7 @@ const QString UnnamableTitle = QStringLiteral("Files not added");
 const QString UnnamableText =
     QStringLiteral("These files were not added, because their names are not valid UTF-8 text. "
                    "Rename them, then add them again.\n\n");
-constexpr std::size_t UnnamableShown = 20;
+constexpr std::size_t PathsShown = 20;
 
 } // namespace
 
@@ -142,6 +142,20 @@ void TTaskList::AddTaskFile(const QString& path)
     FModel->Append(std::move(task));
 }
 
+void TTaskList::AddKeptTasks(const std::vector<ltvItemData>& tasks)
+{
+    if (tasks.empty())
+        return;
+    FControls.panbg->hide();
+    std::vector<TTask> kept(tasks.size());
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        kept[i].Data = tasks[i];
+        kept[i].File = FileIdOf(tasks[i].InputFile);
+    }
+    FModel->Append(std::move(kept));
+    EnableTaskButtons(true);
+}
+
 TTask TTaskList::NewTask(const QString& path, const TProbeResult& probe, const std::string& newExt)
 {
     TTask task;
@@ -159,17 +173,23 @@ void TTaskList::AddTaskDirectory(const QString& directory)
 
 void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)
 {
+    ReportFiles(UnnamableText, UnnamableTitle, paths);
+}
+
+void TTaskList::ReportFiles(const QString& text, const QString& title,
+                            const std::vector<std::string>& paths)
+{
     if (paths.empty())
         return;
-    // Shown as the system shows such names, with replacement characters; a
-    // long list is cut, as a message box cannot scroll.
+    // Shown as the system shows names that are not UTF-8, with replacement
+    // characters; a long list is cut, as a message box cannot scroll.
     QStringList lines;
-    for (std::size_t i = 0; i < paths.size() && i < UnnamableShown; ++i)
+    for (std::size_t i = 0; i < paths.size() && i < PathsShown; ++i)
         lines << QString::fromUtf8(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
-    if (paths.size() > UnnamableShown)
-        lines << QStringLiteral("... and %1 more.").arg(paths.size() - UnnamableShown);
-    FPlatform.MessageBox(FControls.Window, UnnamableText + lines.join(QLatin1Char('\n')),
-                         UnnamableTitle, Platform::Icon::Information, Platform::Buttons::Ok);
+    if (paths.size() > PathsShown)
+        lines << QStringLiteral("... and %1 more.").arg(paths.size() - PathsShown);
+    FPlatform.MessageBox(FControls.Window, text + lines.join(QLatin1Char('\n')), title,
+                         Platform::Icon::Information, Platform::Buttons::Ok);
 }
 
 void TTaskList::EnableTaskButtons(bool enabled)

@@ -73,12 +73,19 @@ public:
     // under way.
     void AddTaskFile(const QString& path);
     void AddTaskDirectory(const QString& directory);
+    // Tasks kept from the last session, appended as they were saved, with
+    // their names, trims and statuses; the task buttons come on.
+    void AddKeptTasks(const std::vector<ltvItemData>& tasks);
     // True while an add is under way.
     bool IsAdding() const { return !FPending.empty(); }
     // Tells the user, in one message, that these files or directories were
     // not added because their names are not valid UTF-8. `paths` are the
     // names' bytes; nothing is shown for none.
     void ReportUnnamable(const std::vector<std::string>& paths);
+    // Tells the user, in one message titled `title`, `text` followed by the
+    // paths, one a line; nothing is shown for none.
+    void ReportFiles(const QString& text, const QString& title,
+                     const std::vector<std::string>& paths);
     // Switches Move Up, Move Down, Remove and Clear, and with them whether a
     // batch may start (TaskButtonsEnabled). A running batch keeps them off.
     void EnableTaskButtons(bool enabled);

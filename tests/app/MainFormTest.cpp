@@ -7,6 +7,7 @@
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
 #include "platform/Product.h"
+#include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 
 #include <QAccessible>
@@ -32,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -212,6 +214,34 @@ TEST_F(MainFormTest, UnreadableListFileStillStarts)
     EXPECT_TRUE(form.Welcome.panbg->isVisibleTo(&form));
     for (QToolButton* button : ListButtons(form))
         EXPECT_FALSE(button->isEnabled());
+}
+
+// A kept list that is cut short is set aside; one whose tasks are all
+// converted is not offered; Discard empties the kept list.
+TEST_F(MainFormTest, KeptTasksNotRestored)
+{
+    const std::string path = (AppDir() + TasksFileName).toStdString();
+    ltvItemData b = NewTaskRecord(Make("b.avi").toStdString(), "", "", ".avi");
+    SaveTasks(path, {"/", {b}});
+    std::filesystem::resize_file(path, 30);
+    Start({Make("c.avi")});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !windows->TaskList->IsAdding(); }, 20000));
+    EXPECT_EQ(Rows(), QStringList{work.path() + "/c.avi"});
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(
+        "The task list kept from the last session cannot be read. It was set aside as"));
+    EXPECT_EQ(QFileInfo(AppDir() + "Tasks.ini.bad").size(), 30);
+    windows.reset();
+    Start();
+    EXPECT_EQ(platform.questions.size(), 1) << "c.avi is offered, and discarded";
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_TRUE(LoadTasks(path).Saved.Tasks.empty());
+    windows.reset();
+    b.StatusText = "Complete";
+    SaveTasks(path, {"/", {b}});
+    Start();
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_EQ(platform.questions.size() + platform.messages.size(), 2);
 }
 
 TEST_F(MainFormTest, DroppedLongPathArrivesWhole)

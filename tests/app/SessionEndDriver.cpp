@@ -1,7 +1,8 @@
 // The program as main() runs it, driven as a user would drive it: a changed
 // preference, an output folder, the files, then Start. The session-end test
-// sends it a signal while it converts. Without files, it saves the shown
-// profile with the settings dialog's OK instead, and closes.
+// sends it a signal while it converts. It restores the tasks a last session
+// left. Without any task, it saves the shown profile with the settings
+// dialog's OK instead, and closes.
 //
 // Usage: session_end_driver APPDIR OUTPUTDIR [INPUT...]
 // Prints "running" once the batch has started.
@@ -32,12 +33,13 @@ int main(int argc, char** argv)
         return 2;
     }
     FakePlatform platform;
+    platform.choices = {0}; // Restore
     TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
     ApplicationWindows& windows = program.Windows();
     QTimer::singleShot(0, &application, [&] {
         windows.SettingForm->cmbSyn->setCurrentIndex(2);
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
-        if (arguments.size() == 3) {
+        if (arguments.size() == 3 && windows.TaskList->TaskCount() == 0) {
             windows.SettingForm->ShowProfilesPage();
             windows.SettingForm->btnOKClick();
             windows.MainForm->close();

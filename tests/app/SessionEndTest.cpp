@@ -1,9 +1,13 @@
 // The program asked to end while it converts (a logout, Ctrl+C, a closed
 // terminal) closes as its window's close does: the preferences are saved,
 // the encoder is killed and reaped, and its unfinished output is removed.
+#include "app/ApplicationWindows.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
+#include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "tasks/SavedTasks.h"
+#include "tasks/TaskList.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,5 +85,59 @@ INSTANTIATE_TEST_SUITE_P(Signals, SessionEnd, ::testing::Values(SIGTERM, SIGINT,
                                                 : info.param == SIGINT ? "SIGINT"
                                                                        : "SIGHUP");
                          });
+
+// Killed mid-batch as by a crash or a power cut: the next start restores the
+// unconverted tasks as they were, the one converting made ready again.
+TEST(KilledBatch, TheNextStartRestoresItsTasks)
+{
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    const QString out = app.Path() + "out/";
+    ASSERT_TRUE(app.IsValid() && QDir().mkpath(out));
+    TSavedTasks kept{out.toStdString(), {}};
+    for (const QString name : {"a", "b", "c", "d"}) {
+        const QString input = app.Path() + name + ".avi";
+        ASSERT_TRUE(QFile::copy(name == "b" ? LongTestClip(120) : TestClip(".avi"), input));
+        kept.Tasks.push_back(NewTaskRecord(input.toStdString(), "00:00:03.00", "", ".avi"));
+    }
+    kept.Tasks[1].NewName = "bee";
+    kept.Tasks[1].StartText = "00:00:01.0";
+    kept.Tasks[3].StatusText = "Failed";
+    const std::string tasks = app.File(TasksFileName).toStdString();
+    SaveTasks(tasks, kept);
+
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(QUENBY_SESSION_END_DRIVER), {app.Path(), out});
+    qint64 encoder = 0;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<qint64> children = ChildrenOf(program.processId());
+            encoder = children.isEmpty() ? 0 : children.first();
+            const std::vector<ltvItemData> saved = LoadTasks(tasks).Saved.Tasks;
+            return encoder && saved.size() == 4 && saved[0].StatusText == "Complete" &&
+                   saved[1].StatusText == "Converting" &&
+                   !QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden).isEmpty();
+        },
+        Wait));
+    ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+    ::kill(static_cast<pid_t>(encoder), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(Wait));
+    ASSERT_TRUE(QFile::remove(app.Path() + "c.avi"));
+
+    FakePlatform platform;
+    platform.choices = {0};
+    ApplicationWindows windows(app.Path(), platform, {app.Path() + "a.avi"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.TaskList->IsAdding(); }, Wait));
+    EXPECT_EQ(platform.questions.value(0).text,
+              "The last session left 3 tasks unconverted. Restore them?");
+    EXPECT_TRUE(platform.messages.value(0).text.endsWith(app.Path() + "c.avi"));
+    QStringList rows;
+    for (int row = 0; row < windows.TaskList->TaskCount(); ++row) {
+        const ltvItemData& t = windows.TaskList->Model().At(row).Data;
+        rows << QString::fromStdString(t.NewName + " " + t.StartText + " " + t.StatusText);
+    }
+    EXPECT_EQ(rows, QStringList({"bee 00:00:01.0 OK", "d 00:00:00.0 Failed", "a 00:00:00.0 OK"}));
+    EXPECT_EQ(QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden), QStringList());
+}
 
 } // namespace

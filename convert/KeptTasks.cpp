@@ -1,0 +1,158 @@
+#include "convert/KeptTasks.h"
+
+#include "convert/OutputPlacement.h"
+#include "platform/Platform.h"
+#include "profiles/NewInifiles.h"
+#include "tasks/SavedTasks.h"
+#include "tasks/TaskList.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QWidget>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Well within the second a change may wait, and long enough that a batch
+// of short tasks, or an add of many files, writes the list a few times a
+// second rather than at every row.
+constexpr int SaveDelayMs = 500;
+
+const QString RestoreQuestion =
+    QStringLiteral("The last session left %1 tasks unconverted. Restore them?");
+// In the order Choose takes them; the last one is also Escape's.
+const QStringList RestoreAnswers = {QStringLiteral("Restore"), QStringLiteral("Discard")};
+
+const QString MissingTitle = QStringLiteral("Files not found");
+const QString MissingText =
+    QStringLiteral("These files of the last session no longer exist and were left out:\n\n");
+
+const QString SetAsideTitle = QStringLiteral("Task list not restored");
+const QString DamagedText =
+    QStringLiteral("The task list kept from the last session cannot be read.");
+const QString NewerText = QStringLiteral("The task list kept from the last session was saved by "
+                                         "a newer version of this program.");
+const QString SetAsideText = QStringLiteral(" It was set aside as \"%1\".");
+const QString NotSetAsideText =
+    QStringLiteral(" It could not be set aside as \"%1\" (%2), so it is left as it is, and the "
+                   "task list is not kept in this session.");
+// Set-aside names tried before giving up: each bad file keeps its own.
+constexpr int SetAsideAttempts = 1000;
+
+} // namespace
+
+TKeptTasks::TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform& platform,
+                       TTaskList& taskList, const std::string& path, QObject* parent)
+    : QObject(parent), FWindow(window), FOutputDir(edtOutputdir), FPlatform(platform),
+      FTaskList(taskList), FPath(path)
+{
+    FDelay.setSingleShot(true);
+    FDelay.setInterval(SaveDelayMs);
+    connect(&FDelay, &QTimer::timeout, this, [this] { Save(false); });
+
+    const TTaskModel* model = &FTaskList.Model();
+    const auto changed = [this] {
+        ListChanged();
+    };
+    connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(model, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(model, &QAbstractItemModel::modelReset, this, changed);
+    connect(model, &TTaskModel::RecordChanged, this, changed);
+    // A tooltip is not kept.
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    ListChanged();
+            });
+}
+
+void TKeptTasks::OfferRestore()
+{
+    const TTasksFile file = LoadTasks(FPath);
+    switch (file.State) {
+    case TTasksFileState::Missing:
+        return;
+    case TTasksFileState::Damaged:
+        SetAside(DamagedText);
+        return;
+    case TTasksFileState::Newer:
+        SetAside(NewerText);
+        return;
+    case TTasksFileState::Read:
+        break;
+    }
+    // What a batch the last session was killed in was writing, whatever the
+    // answer: no run of that process will ever finish it.
+    RemoveLeftWorkingFiles(file.Saved.OutputDir, LocalHostTag());
+    const int unconverted = UnconvertedCount(file.Saved.Tasks);
+    if (unconverted == 0)
+        return;
+    if (FPlatform.Choose(FWindow, RestoreQuestion.arg(unconverted), FWindow->windowTitle(),
+                         RestoreAnswers) != 0) {
+        // The list is still empty: the command line's files come later.
+        Save(false);
+        return;
+    }
+    const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
+    FTaskList.AddKeptTasks(restore.Tasks);
+    FTaskList.ReportFiles(MissingText, MissingTitle, restore.MissingInputs);
+}
+
+void TKeptTasks::SaveNow()
+{
+    if (FDelay.isActive())
+        Save(true);
+}
+
+void TKeptTasks::ListChanged()
+{
+    // Not restarted by later changes: a stream of them is still written
+    // within the delay.
+    if (!FDelay.isActive())
+        FDelay.start();
+}
+
+void TKeptTasks::Save(bool ending)
+{
+    FDelay.stop();
+    if (!FKeeping)
+        return;
+    const TTaskModel& model = FTaskList.Model();
+    TSavedTasks saved{FOutputDir->text().toStdString(), {}};
+    saved.Tasks.reserve(std::size_t(model.TaskCount()));
+    for (int row = 0; row < model.TaskCount(); ++row)
+        saved.Tasks.push_back(model.At(row).Data);
+    try {
+        SaveTasks(FPath, saved);
+        ++FSaves;
+        FFailureShown = false;
+    } catch (const EIniWriteError& error) {
+        // Nothing waits for a click while the program ends.
+        if (ending)
+            std::fprintf(stderr, "quenby: %s\n", error.what());
+        else if (!FFailureShown) {
+            FFailureShown = true;
+            FPlatform.ShowError(QString::fromStdString(error.what()));
+        }
+    }
+}
+
+void TKeptTasks::SetAside(const QString& reason)
+{
+    int error = EEXIST;
+    std::string name;
+    for (int attempt = 1; error == EEXIST && attempt <= SetAsideAttempts; ++attempt) {
+        name = SetAsideName(FPath, attempt);
+        error = MoveWithoutReplacing(FPath, name);
+    }
+    const QString shown = QString::fromStdString(name);
+    FKeeping = error == 0;
+    FPlatform.MessageBox(FWindow,
+                         reason + (FKeeping ? SetAsideText.arg(shown)
+                                            : NotSetAsideText.arg(shown, std::strerror(error))),
+                         SetAsideTitle, Platform::Icon::Warning, Platform::Buttons::Ok);
+}
