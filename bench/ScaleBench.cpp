@@ -12,11 +12,19 @@
 // left out of the stall.
 //
 // Usage: scale_bench [rows...]   (default: 500 5000)
+//
+// With --batch, a batch of that many short tasks (default 5000) runs from
+// Start to its end instead, its task list kept in Tasks.ini as it changes:
+// the longest stall of the event loop while it runs (goal under 50 ms), and
+// how often the list was written.
+//
+// Usage: scale_bench --batch [tasks]
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "bench/StallWatch.h"
 #include "convert/BatchRunner.h"
+#include "convert/KeptTasks.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
@@ -39,6 +47,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -51,6 +61,8 @@ constexpr int WatchPeriodMs = 5;
 constexpr int SettleMs = 200;
 constexpr int TimeoutMs = 20000;
 constexpr double StallGoalMs = 100;
+constexpr double BatchStallGoalMs = 50;
+constexpr int BatchLimitMs = 1800000;
 constexpr int AddLimitMs = 600000;
 
 double Ms(qint64 ns)
@@ -105,45 +117,61 @@ Figures::Command Measure(const char* name, StallWatch& watch, const std::functio
     return command;
 }
 
-Figures Run(int rows)
+// An application directory on the fake encoder, whose conversion runs as
+// `mode` says, with `rows` empty files in "in/", and a window over it with
+// them listed, shown and writing into "out/".
+struct ScaleWindow
 {
-    TempAppDir app(TempAppDir::Encoder::Fake, true);
-    const QString in = app.Path() + "in/";
-    const QString out = app.Path() + "out/";
-    if (!app.IsValid() || !QDir().mkpath(in) || !QDir().mkpath(out) ||
-        !app.Script().Set("convert.mode", "silence").Save()) {
-        std::fprintf(stderr, "scale: cannot lay out the application directory\n");
-        std::exit(1);
-    }
-    for (int i = 0; i < rows; ++i) {
-        QFile file(in + QStringLiteral("clip%1.avi").arg(i, 5, 10, QChar('0')));
-        if (!file.open(QIODevice::WriteOnly)) {
-            std::fprintf(stderr, "scale: cannot create the files\n");
+    TempAppDir App{TempAppDir::Encoder::Fake, true};
+    FakePlatform Platform;
+    std::unique_ptr<ApplicationWindows> Windows;
+    double AddMs = 0;
+
+    ScaleWindow(int rows, const QString& mode)
+    {
+        const QString in = App.Path() + "in/";
+        const QString out = App.Path() + "out/";
+        if (!App.IsValid() || !QDir().mkpath(in) || !QDir().mkpath(out) ||
+            !App.Script().Set("convert.mode", mode).Set("steps", 1).Set("interval_ms", 0).Save()) {
+            std::fprintf(stderr, "scale: cannot lay out the application directory\n");
+            std::exit(1);
+        }
+        for (int i = 0; i < rows; ++i) {
+            QFile file(in + QStringLiteral("clip%1.avi").arg(i, 5, 10, QChar('0')));
+            if (!file.open(QIODevice::WriteOnly)) {
+                std::fprintf(stderr, "scale: cannot create the files\n");
+                std::exit(1);
+            }
+        }
+        Windows = std::make_unique<ApplicationWindows>(App.Path(), Platform, QStringList());
+        Windows->SettingForm->chkOpenDir->setChecked(false);
+        Windows->MainForm->show();
+        Windows->MainForm->BottomStrip.edtOutputdir->setText(out);
+        RunFor(SettleMs);
+
+        TTaskList& list = *Windows->TaskList;
+        QElapsedTimer clock;
+        clock.start();
+        list.AddTaskDirectory(in);
+        Fixtures::RunUntil([&] { return !list.IsAdding(); }, AddLimitMs);
+        AddMs = Ms(clock.nsecsElapsed());
+        if (list.TaskCount() != rows) {
+            std::fprintf(stderr, "scale: %d of %d files were listed\n", list.TaskCount(), rows);
             std::exit(1);
         }
     }
+};
 
-    FakePlatform platform;
-    ApplicationWindows windows(app.Path(), platform, {});
-    TMainForm& form = *windows.MainForm;
-    TBatchRunner& runner = *windows.Runner;
-    TTaskList& list = *windows.TaskList;
-    windows.SettingForm->chkOpenDir->setChecked(false);
-    form.show();
-    form.BottomStrip.edtOutputdir->setText(out);
-    RunFor(SettleMs);
+Figures Run(int rows)
+{
+    ScaleWindow window(rows, QStringLiteral("silence"));
+    TMainForm& form = *window.Windows->MainForm;
+    TBatchRunner& runner = *window.Windows->Runner;
+    TTaskList& list = *window.Windows->TaskList;
 
     Figures figures;
     figures.Rows = rows;
-    QElapsedTimer clock;
-    clock.start();
-    list.AddTaskDirectory(in);
-    Fixtures::RunUntil([&] { return !list.IsAdding(); }, AddLimitMs);
-    figures.AddMs = Ms(clock.nsecsElapsed());
-    if (list.TaskCount() != rows) {
-        std::fprintf(stderr, "scale: %d of %d files were listed\n", list.TaskCount(), rows);
-        std::exit(1);
-    }
+    figures.AddMs = window.AddMs;
 
     StallWatch watch(WatchPeriodMs);
     figures.Commands.push_back(Measure(
@@ -177,12 +205,46 @@ Figures Run(int rows)
     return figures;
 }
 
+// A batch of `rows` tasks from Start to its end; prints its figures and
+// returns whether the stall goal was met.
+bool RunWholeBatch(int rows)
+{
+    ScaleWindow window(rows, QStringLiteral("progress"));
+    TBatchRunner& runner = *window.Windows->Runner;
+    const TKeptTasks& kept = *window.Windows->KeptTasks;
+    RunFor(SettleMs);
+    const int savesBefore = kept.Saves();
+    StallWatch watch(WatchPeriodMs);
+    QElapsedTimer clock;
+    clock.start();
+    runner.tbtnStartClick();
+    if (!RunUntil([&] { return !runner.IsBatchActive(); }, BatchLimitMs)) {
+        std::fprintf(stderr, "scale: the batch did not end\n");
+        std::exit(1);
+    }
+    const double runMs = Ms(clock.nsecsElapsed());
+    const double stall = watch.LongestMs();
+    const TTaskModel& model = window.Windows->TaskList->Model();
+    int complete = 0;
+    for (int row = 0; row < model.TaskCount(); ++row)
+        complete += model.At(row).Data.StatusText == "Complete";
+    std::printf("scale: batch of %d tasks (%d complete) ran in %.1f s; Tasks.ini written %d "
+                "times\n",
+                rows, complete, runMs / 1000, kept.Saves() - savesBefore);
+    std::printf("scale: longest event-loop stall while the batch ran %.1f ms (goal < %.0f ms): "
+                "%s\n",
+                stall, BatchStallGoalMs, stall < BatchStallGoalMs ? "met" : "MISSED");
+    return complete == rows;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--batch")
+        return RunWholeBatch(argc > 2 ? std::atoi(argv[2]) : 5000) ? 0 : 1;
     std::vector<int> lengths;
     for (int i = 1; i < argc; ++i)
         lengths.push_back(std::atoi(argv[i]));

@@ -56,6 +56,14 @@ bench_headless() {
   build headless_bench && "$BUILD_DIR/bench/headless_bench"
 }
 
+# A batch of 5,000 short tasks run from Start to its end with the fake
+# encoder, its task list kept in Tasks.ini as it changes: the longest stall
+# of the event loop while it runs (goal under 50 ms), and how often the list
+# was written.
+bench_scale_batch() {
+  build scale_bench && "$BUILD_DIR/bench/scale_bench" --batch 5000
+}
+
 # A generated profile of 5,000 and of 20,000 parameters picked in the detail
 # panel: the load into the grids (goal under 1 s for 20,000), the profile
 # read without grids, and Start's arguments from the loaded grids.
