@@ -51,7 +51,8 @@ TKeptTasks::TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform&
 {
     FDelay.setSingleShot(true);
     FDelay.setInterval(SaveDelayMs);
-    connect(&FDelay, &QTimer::timeout, this, [this] { Save(false); });
+    connect(&FDelay, &QTimer::timeout, this, &TKeptTasks::Save);
+    FWriter = std::thread([this] { WriterLoop(); });
 
     const TTaskModel* model = &FTaskList.Model();
     const auto changed = [this] {
@@ -68,6 +69,16 @@ TKeptTasks::TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform&
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     ListChanged();
             });
+}
+
+TKeptTasks::~TKeptTasks()
+{
+    {
+        const std::lock_guard lock(FMutex);
+        FStop = true;
+    }
+    FWake.notify_one();
+    FWriter.join();
 }
 
 void TKeptTasks::OfferRestore()
@@ -94,7 +105,8 @@ void TKeptTasks::OfferRestore()
     if (FPlatform.Choose(FWindow, RestoreQuestion.arg(unconverted), FWindow->windowTitle(),
                          RestoreAnswers) != 0) {
         // The list is still empty: the command line's files come later.
-        Save(false);
+        Save();
+        WaitForWriter();
         return;
     }
     const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
@@ -104,8 +116,13 @@ void TKeptTasks::OfferRestore()
 
 void TKeptTasks::SaveNow()
 {
+    {
+        const std::lock_guard lock(FMutex);
+        FEnding = true;
+    }
     if (FDelay.isActive())
-        Save(true);
+        Save();
+    WaitForWriter();
 }
 
 void TKeptTasks::ListChanged()
@@ -116,7 +133,7 @@ void TKeptTasks::ListChanged()
         FDelay.start();
 }
 
-void TKeptTasks::Save(bool ending)
+void TKeptTasks::Save()
 {
     FDelay.stop();
     if (!FKeeping)
@@ -126,19 +143,56 @@ void TKeptTasks::Save(bool ending)
     saved.Tasks.reserve(std::size_t(model.TaskCount()));
     for (int row = 0; row < model.TaskCount(); ++row)
         saved.Tasks.push_back(model.At(row).Data);
-    try {
-        SaveTasks(FPath, saved);
-        ++FSaves;
-        FFailureShown = false;
-    } catch (const EIniWriteError& error) {
-        // Nothing waits for a click while the program ends.
-        if (ending)
-            std::fprintf(stderr, "quenby: %s\n", error.what());
-        else if (!FFailureShown) {
-            FFailureShown = true;
-            FPlatform.ShowError(QString::fromStdString(error.what()));
-        }
+    {
+        // A list not yet taken is older than this one: it need not be written.
+        const std::lock_guard lock(FMutex);
+        FNext = std::move(saved);
     }
+    FWake.notify_one();
+}
+
+void TKeptTasks::WaitForWriter()
+{
+    std::unique_lock lock(FMutex);
+    FIdle.wait(lock, [this] { return !FNext && !FWriting; });
+}
+
+void TKeptTasks::WriterLoop()
+{
+    std::unique_lock lock(FMutex);
+    for (;;) {
+        FWake.wait(lock, [this] { return FNext || FStop; });
+        if (!FNext)
+            return; // everything handed over is written
+        const TSavedTasks saved = std::move(*FNext);
+        FNext.reset();
+        FWriting = true;
+        lock.unlock();
+        std::string failure;
+        try {
+            SaveTasks(FPath, saved);
+            ++FSaves;
+            FFailureShown = false;
+        } catch (const EIniWriteError& error) {
+            failure = error.what();
+        }
+        lock.lock();
+        FWriting = false;
+        // Nothing waits for a click while the program ends.
+        if (!failure.empty() && FEnding)
+            std::fprintf(stderr, "quenby: %s\n", failure.c_str());
+        else if (!failure.empty())
+            QMetaObject::invokeMethod(
+                this, [this, failure] { WriteFailed(QString::fromStdString(failure)); },
+                Qt::QueuedConnection);
+        FIdle.notify_all();
+    }
+}
+
+void TKeptTasks::WriteFailed(const QString& error)
+{
+    if (!FFailureShown.exchange(true))
+        FPlatform.ShowError(error);
 }
 
 void TKeptTasks::SetAside(const QString& reason)

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "tasks/SavedTasks.h"
+
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 
 class Platform;
 class QLineEdit;
@@ -14,7 +21,10 @@ class TTaskList;
 // kill, a power cut or a closed window loses none of the user's renames and
 // trims. Every change of the list is written within a second, changes that
 // come together in one write; the progress of a batch is no change of the
-// list. At start-up it offers the tasks the last session left unconverted.
+// list. The window only copies the list: a thread of the keeper's own writes
+// and syncs it, which on a busy disk may take longer than the window may
+// stop answering. At start-up it offers the tasks the last session left
+// unconverted.
 class TKeptTasks : public QObject
 {
     Q_OBJECT
@@ -24,21 +34,28 @@ public:
     // `edtOutputdir` names where a batch puts its working files.
     TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform& platform,
                TTaskList& taskList, const std::string& path, QObject* parent = nullptr);
+    // Waits for the write under way.
+    ~TKeptTasks() override;
 
     // Start-up, before the command line's files are added: when the last
     // session left tasks unconverted, asks whether to restore them, and
     // restores them or empties the kept list. A file that holds no list is
     // set aside, never deleted.
     void OfferRestore();
-    // Writes a change not yet written, at once: the program ends.
+    // Writes a change not yet written, and returns once it is on disk: the
+    // program ends. A failure is told on standard error.
     void SaveNow();
     // How many times the list was written, for the benchmarks.
     int Saves() const { return FSaves; }
 
 private:
     void ListChanged();
-    // `ending`: the program ends, and a failure is told on standard error.
-    void Save(bool ending);
+    // Hands the list as it is now to the writer.
+    void Save();
+    // Returns once the writer has written all it was handed.
+    void WaitForWriter();
+    void WriterLoop();
+    void WriteFailed(const QString& error);
     void SetAside(const QString& reason);
 
     QWidget* const FWindow;
@@ -51,6 +68,18 @@ private:
     // the list would destroy it.
     bool FKeeping = true;
     // A failed write is told once, until a write succeeds again.
-    bool FFailureShown = false;
-    int FSaves = 0;
+    std::atomic<bool> FFailureShown = false;
+    std::atomic<int> FSaves = 0;
+
+    // The writer's share, under FMutex: the newest list not yet taken,
+    // whether a write is under way, whether the program ends (failures go
+    // to standard error), and whether the writer is to stop.
+    std::mutex FMutex;
+    std::condition_variable FWake;
+    std::condition_variable FIdle;
+    std::optional<TSavedTasks> FNext;
+    bool FWriting = false;
+    bool FEnding = false;
+    bool FStop = false;
+    std::thread FWriter;
 };
