@@ -63,7 +63,8 @@ TKeptTasks::TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform&
     connect(model, &QAbstractItemModel::rowsMoved, this, changed);
     connect(model, &QAbstractItemModel::modelReset, this, changed);
     connect(model, &TTaskModel::RecordChanged, this, changed);
-    // A tooltip is not kept.
+    // What the texts show is kept; a tooltip, or the percent a running task
+    // draws, is not.
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))

@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
+#include "convert/KeptTasks.h"
 #include "fixtures/FakePlatform.h"
 #include "platform/Product.h"
 #include "tasks/SavedTasks.h"
@@ -231,6 +232,10 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
     EXPECT_TRUE(platform.messages[0].text.startsWith(
         "The task list kept from the last session cannot be read. It was set aside as"));
     EXPECT_EQ(QFileInfo(AppDir() + "Tasks.ini.bad").size(), 30);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return windows->KeptTasks->Saves() == 1; }, 5000));
+    windows->TaskList->Model().SetPercent(0, 50);
+    QTest::qWait(700);
+    EXPECT_EQ(windows->KeptTasks->Saves(), 1) << "a running task's percent is not kept";
     windows.reset();
     Start();
     EXPECT_EQ(platform.questions.size(), 1) << "c.avi is offered, and discarded";
