@@ -377,7 +377,9 @@ bool TTaskList::eventFilter(QObject* watched, QEvent* event)
                 PopupAtFocusedRow();
             return true;
         }
-    } else if (watched == FControls.ltvTask->viewport()) {
+    } else {
+        // The only other object watched is the view's viewport. It is not
+        // asked for by name: while the view is destroyed it is no longer one.
         FilterViewportMouse(event);
     }
     return QObject::eventFilter(watched, event);

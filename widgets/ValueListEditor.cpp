@@ -70,7 +70,14 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     QAccessible::installFactory(&ValueListAccessibleFactory);
 }
 
-ValueListEditor::~ValueListEditor() = default;
+ValueListEditor::~ValueListEditor()
+{
+    // QWidget's destructor, which runs after this one, deletes the model (its
+    // reset fires) and moves the focus; neither may reach a grid whose own
+    // members are already gone.
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void ValueListEditor::SetColumnWidths(int keyWidth, int valueWidth)
 {
