@@ -4,7 +4,6 @@
 #include "platform/DataPlaces.h"
 #include "profiles/NewInifiles.h"
 #include "tasks/TaskPaths.h"
-#include "tasks/TimeText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -29,22 +28,6 @@ const char* const StatusStop = "Stop";
 const char* const StatusFailed = "Failed";
 
 const char Separator = '\t';
-
-// The texts of a task in the order of its row.
-constexpr std::string ltvItemData::*const Texts[] = {
-    &ltvItemData::InputFile,     &ltvItemData::LengthText,  &ltvItemData::SizeText,
-    &ltvItemData::StatusText,    &ltvItemData::NewName,     &ltvItemData::NewExt,
-    &ltvItemData::FullStartText, &ltvItemData::FullEndText, &ltvItemData::SpanText,
-    &ltvItemData::StartText,     &ltvItemData::EndText};
-constexpr std::size_t TextCount = std::size(Texts);
-
-const std::pair<std::string ltvItemData::*, double ltvItemData::*> Times[] = {
-    {&ltvItemData::LengthText, &ltvItemData::LengthSec},
-    {&ltvItemData::FullStartText, &ltvItemData::FullStartSec},
-    {&ltvItemData::FullEndText, &ltvItemData::FullEndSec},
-    {&ltvItemData::SpanText, &ltvItemData::SpanSec},
-    {&ltvItemData::StartText, &ltvItemData::StartSec},
-    {&ltvItemData::EndText, &ltvItemData::EndSec}};
 
 void Escape(const std::string& text, std::string& out)
 {
@@ -99,11 +82,12 @@ bool SplitFields(const std::string& line, std::vector<std::string>& fields)
 
 std::string TaskLine(const ltvItemData& task)
 {
+    const std::vector<std::string> texts = TaskTexts(task);
     std::string line;
-    for (std::size_t i = 0; i < TextCount; ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         if (i > 0)
             line += Separator;
-        Escape(task.*Texts[i], line);
+        Escape(texts[i], line);
     }
     return line;
 }
@@ -111,13 +95,7 @@ std::string TaskLine(const ltvItemData& task)
 bool ParseTaskLine(const std::string& line, ltvItemData& task)
 {
     std::vector<std::string> fields;
-    if (!SplitFields(line, fields) || fields.size() != TextCount)
-        return false;
-    for (std::size_t i = 0; i < TextCount; ++i)
-        task.*Texts[i] = std::move(fields[i]);
-    for (const auto& [text, seconds] : Times)
-        task.*seconds = ParseTimeText(task.*text);
-    return true;
+    return SplitFields(line, fields) && TaskFromTexts(std::move(fields), task);
 }
 
 // Every key of the section is one this program writes, each once: anything

@@ -4,6 +4,7 @@
 #include "tasks/TimeText.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,28 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
         if (slot.Number)
             stored.*slot.Number = ParseTimeText(stored.*slot.Text);
     });
+}
+
+std::vector<std::string> TaskTexts(const ltvItemData& task)
+{
+    std::vector<std::string> texts;
+    texts.reserve(FieldSlots.size());
+    for (const TFieldSlot& slot : FieldSlots)
+        texts.push_back(task.*slot.Text);
+    return texts;
+}
+
+bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task)
+{
+    if (texts.size() != FieldSlots.size())
+        return false;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const TFieldSlot& slot = FieldSlots[i];
+        task.*slot.Text = std::move(texts[i]);
+        if (slot.Number)
+            task.*slot.Number = ParseTimeText(task.*slot.Text);
+    }
+    return true;
 }
 
 ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengthText,

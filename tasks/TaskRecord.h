@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // One task: eleven texts, and six numbers read from the time texts (-1
 // where a text is not a time text).
@@ -60,3 +61,9 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
 // Copies `field` of `data` into a stored task and reads the number of each
 // time text written from its text; numbers are never taken from `data`.
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored);
+
+// The texts of a task in the order of TaskField, and back: a record of such
+// texts with the number of each time read from its text, or false when the
+// number of texts differs.
+std::vector<std::string> TaskTexts(const ltvItemData& task);
+bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task);
