@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper over CMake for the two things a newcomer wants.
 #   make run    install what is missing, build, start the converter
 #   make test   install what is missing, build, run every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ArgumentText.h"
 #include "app/Program.h"
 #include "cli/Headless.h"

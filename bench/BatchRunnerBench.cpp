@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch runner against the bare encoder, and how long it ever keeps the
 // event loop from turning.
 //

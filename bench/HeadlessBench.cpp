@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch without a window against the bare encoder.
 //
 // Converts 10 generated clips with the MP4 H.264 profile by running

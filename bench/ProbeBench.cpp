@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much the probe adds to the encoder's own run: ProbeMedia against
 // starting the same "tolvex.dll -i file" the way a shell runs a command
 // (spawn, output to /dev/null, wait). Both are timed 20 times, interleaved so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a profile of many parameters: a generated profile (pick lists
 // spread over the three groups, CRLF as profiles are shipped) picked in the
 // detail panel as the main window shows it, and the profile read on its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands on a long list: what each costs per row, and the
 // longest time the event loop is kept from turning.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What using every core buys, measured in one run with the real encoder:
 //
 // 1. Adding 200 generated clips as one directory, probed side by side and

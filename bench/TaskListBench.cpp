@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much the task list itself costs per added file, beyond the probe.
 //
 // Adds 500 files to a shown main window whose encoder is the fake one with an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeping the task list costs: saving a list of 5,000 tasks to
 // Tasks.ini as the window does after a change (a new file written, synced
 // and renamed over the old one), and reading it back as a start does. Each

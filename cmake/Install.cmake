@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make install` (over `cmake --install`) lays the program out under a prefix,
 # ~/.local unless another is named:
 #   lib/quenby/                the application directory: the executable and

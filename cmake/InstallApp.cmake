@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by `cmake --install` (see Install.cmake): quenby_note_new_folders()
 # runs before the executable and the icons are copied, quenby_finish_install()
 # after them.

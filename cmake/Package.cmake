@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make deb` builds the Debian package quenby_<version>_<arch>.deb with CPack:
 # the same install rules as `make install`, under /usr, for the whole
 # machine. dpkg-shlibdeps finds the libraries the program links; the encoder,

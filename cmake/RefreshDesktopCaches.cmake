@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings the desktop's caches of a prefix's share/ up to date after its
 # entries or icons changed: the MIME handler list (update-desktop-database)
 # and the icon theme cache (gtk-update-icon-cache). Each tool is optional;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Stages the runnable application directory next to the executable.
 # The user's own files there (Preferences.ini, edited profiles) survive a
 # rebuild: they are copied from data/ only when they are absent.

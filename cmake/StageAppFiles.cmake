@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run in script mode by the stage_app target (see StageApp.cmake). The
 # install stages with this same script (cmake/InstallApp.cmake), so whatever
 # it stages is also installed, listed in the manifest and uninstalled.

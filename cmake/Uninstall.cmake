@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make uninstall`: takes back what `make install` put under a prefix, by the
 # manifest it left in the application directory.
 #   cmake -DPREFIX=<prefix> -P cmake/Uninstall.cmake

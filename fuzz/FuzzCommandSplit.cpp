@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument-string split. Text without quotes and backslashes splits as
 // plain blank-separated words; any text splits into arguments whose bytes
 // all come from the text.

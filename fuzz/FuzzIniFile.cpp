@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store: any file read, written and read back after a save. The
 // input is the file's bytes, then optionally a 0xFF byte and writes, one a
 // line, as "section|key|value". Without writes, every key line found gets a

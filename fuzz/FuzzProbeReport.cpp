@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The probe report cut: any report and any path. The values come from single
 // lines of the report, so neither may hold a line break, and each is a part
 // of the report.

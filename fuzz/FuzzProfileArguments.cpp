@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile walker with the argument builder: any profile file, walked as
 // the grids load it and as Start builds its arguments, with grid values that
 // are either a parameter's own caption or text from the input. The walk must

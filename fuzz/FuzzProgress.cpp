@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress reading: the encoder's output cut into chunks at every 0xFF
 // byte, read as one task's chunks are, and the failure reason of the same
 // output. The time read is never negative, never NaN and never moves back

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmarks: speed figures that tests never assert. Run by `make bench`, or
 #   scripts/bench.sh [build dir] [section...]
 # Each section is a function named bench_<section>; without section names all

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds data/VivOrizirude.chm from the guide's pages in data/help/. The
 # compiled file is committed, so building the program never needs this; run
 # it after editing the help. chmcmd comes with Debian's fp-utils package.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that our C++ files are laid out as the repository's .clang-format
 # says (ctest runs this over every file; the whole tree is kept formatted).
 #   scripts/check-format.sh [source root] [git revision]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The include rules of the program's folders, checked over its #include lines
 # (ctest runs this):
 #   - the folders stand in this order, low to high, and a folder includes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets, built with Debian's clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer in a build directory of their own (build-fuzz).
 #   scripts/fuzz.sh                  lists the targets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills a process with SIGKILL at random moments while it saves
 # Preferences.ini and a profile through the store, then while it saves a
 # Tasks.ini of 1,000 tasks, and checks that each file then holds the old or

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the converter needs to build, run and test.
 # Idempotent and quick when everything is already there: it asks dpkg first
 # and only calls apt-get for what is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs `quenby --convert --rename` several times at once into one folder,
 # all with inputs of one name, round after round, and checks that every
 # round ends with one whole output per input (each read by ffprobe) and no

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts and stops a batch through the program's windows again and again,
 # against the fake encoder, and checks that the cycles leave no child
 # process, no extra open descriptor and no growth of the resident size

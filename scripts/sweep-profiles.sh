@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every shipped profile through the real encoder, beyond what `make test`
 # tries: each profile at its load-time choices on every kind of input (eight
 # short clips: a 720p phone clip, a 15 fps webcam clip, 5.1 audio, video

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a process with SIGKILL at random moments while it saves files
 // through the store, again and again, and checks after every kill that each
 // file holds exactly one of the two texts being saved: never a mix of both,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several command-line runs converting into one output folder at once, all
 // with --rename and all with inputs of one name, round after round. Each
 // round must end with one output per input, each a whole file that ffprobe

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts and stops a batch again and again against the fake encoder, through
 // the program's own windows, and checks after every cycle that nothing of
 // the run stays behind: no child process (running or a zombie), no more

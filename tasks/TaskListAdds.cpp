@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding files with their probes side by side, the rows still coming in the
 // order, and under the duplicate rule, of adding the files one by one.
 #include "tasks/TaskList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task list's commands: their actions, the popup menu, the keys, what a
 // click shows in the output grid, and the output directory buttons.
 #include "tasks/TaskList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture into a square PNG with Qt's own SVG renderer, the
 // one the program draws its icons with, so the installed bitmaps look like
 // the scalable icon. The build runs it; nothing else needs it.

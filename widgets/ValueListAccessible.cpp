@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid as a screen reader sees it.
 #include "widgets/ValueListEditor.h"
 

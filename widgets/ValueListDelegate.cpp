@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's in-place editors.
 #include "widgets/ValueListEditor.h"
 

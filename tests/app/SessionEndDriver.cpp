@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main() runs it, driven as a user would drive it: a changed
 // preference, an output folder, the files, then Start. The session-end test
 // sends it a signal while it converts. It restores the tasks a last session

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program asked to end while it converts (a logout, Ctrl+C, a closed
 // terminal) closes as its window's close does: the preferences are saved,
 // the encoder is killed and reaped, and its unfinished output is removed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch without a window as a user runs it: the program itself, with no
 // display and no platform plugin, converting real clips with the encoder.
 #include "convert/BatchRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shipped profile, built into arguments from what its grids show after
 // loading, must make the real encoder write a file of the profile's type.
 

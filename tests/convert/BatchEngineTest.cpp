@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch engine on its own, with no window: what it reports, in which
 // order, and what it hands the encoder.
 #include "convert/BatchEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/PowerOffCountdown.h"
 #include "fixtures/BatchRun.h"
 #include "preview/DSTrackBar.h"

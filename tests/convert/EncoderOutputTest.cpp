@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readings taken from what the real encoder writes: progress from a clip
 // whose description holds "time 30 x", and failure reasons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batches through the real encoder that used to destroy files: outputs that
 // replaced inputs or each other, and broken outputs left under the real name.
 #include "app/ApplicationWindows.h"

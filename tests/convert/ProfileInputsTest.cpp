@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each shipped profile, at its load-time choices, converts every common kind
 // of input that has the streams it needs; an audio-only profile given a video
 // without audio fails with the encoder's reason and leaves no readable file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DataPlaces.h"
 #include "fixtures/ScratchDir.h"
 #include "profiles/ProfileCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixtures/Clips.h"
 #include "preview/PreviewFixture.h"
 #include "preview/VideoWindow.h"

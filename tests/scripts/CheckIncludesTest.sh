@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the include check over small made-up trees: each case lays out files
 # with the includes given ("file: included path" per line) and names the
 # report it must give, or "" when the tree keeps every rule.

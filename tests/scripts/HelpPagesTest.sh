@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the guide in data/help: every link and picture of a page leads to a
 # file that is there (and to an anchor that is there), every page is in the
 # compiled guide's contents, and every picture is shown by some page.

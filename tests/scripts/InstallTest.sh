@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program with `make install` into a temporary prefix, checks
 # what lands there, starts it through the launcher, and takes it out again
 # with `make uninstall`: untouched, nothing may stay; after the user has made

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder, as `make deb` does, and
 # reads it back: its files, its Depends, its menu entry and software-centre
 # metadata through their validators, and lintian. Skipped without dpkg-deb.

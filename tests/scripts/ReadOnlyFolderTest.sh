@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program run from a read-only copy of its folder saves its output path
 # and the shown profile into ~/.config/quenby and leaves the folder as it
 # was. Permission bits stop no write of root's, so root runs it as nobody.

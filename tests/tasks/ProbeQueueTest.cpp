@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Probes side by side: how many run at once, each one's own time limit, and
 // that a probe that is stopped or runs out of time leaves no process behind.
 #include "tasks/ProbeQueue.h"

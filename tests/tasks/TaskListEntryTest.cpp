@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files reaching the list from outside: the command line and drops.
 #include "TaskListFixture.h"
 
