@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     }
     FakePlatform platform;
     platform.choices = {0}; // Restore
-    TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
+    TProgram program(application, platform, *SessionDataPlaces(arguments[1]), {});
     ApplicationWindows& windows = program.Windows();
     QTimer::singleShot(0, &application, [&] {
         windows.SettingForm->cmbSyn->setCurrentIndex(2);
