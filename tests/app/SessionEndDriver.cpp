@@ -43,7 +43,7 @@ int main(int argc, char** argv)
             QEventLoop().exec(); // until the program is asked to end
             return -1;
         };
-    TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
+    TProgram program(application, platform, *SessionDataPlaces(arguments[1]), {});
     ApplicationWindows& windows = *program.Windows();
     QTimer::singleShot(0, &application, [&] {
         windows.SettingForm->cmbSyn->setCurrentIndex(2);
