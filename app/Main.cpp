@@ -298,7 +298,7 @@ void TMainForm::panSplitterMouseMove(int x)
 
 void TMainForm::tbtnHelpClick()
 {
-    FPlatform.ShellOpen(ChooseHelpTarget(AppDir, FPlatform));
+    OpenHelpOrTell(FPlatform, this, AppDir);
 }
 
 void TMainForm::labLinkClick()
