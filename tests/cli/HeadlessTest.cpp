@@ -178,6 +178,7 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
         {convert({"list.tmp", "b.avi"}), 2, {"'list.tmp' must be the only file"}},
         {{"--help"}, 0, {"Usage: quenby [FILE_OR_DIRECTORY]...", "quenby --convert [OPTION]"}},
         {{"--version"}, 0, {"Quenby AVI Video Converter V"}},
+        {{"--list-profiles"}, 0, {Profile}},
     };
     quenby.setWorkingDirectory(in);
     quenby.setProcessChannelMode(QProcess::MergedChannels);
@@ -189,6 +190,18 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
         EXPECT_EQ(quenby.exitCode(), status) << said.toStdString();
         for (const QString& text : says)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " in " << said.toStdString();
+    }
+    // Without a display the window is not tried.
+    QProcessEnvironment bare = quenby.processEnvironment();
+    bare.remove("QT_QPA_PLATFORM");
+    quenby.setProcessEnvironment(bare);
+    for (const auto& [arguments, says] : {std::pair{QStringList{"--bogus"}, "Usage: quenby"},
+                                          {QStringList{}, "the window needs a display"}}) {
+        quenby.setArguments(arguments);
+        quenby.start();
+        ASSERT_TRUE(quenby.waitForFinished(Wait));
+        EXPECT_EQ(quenby.exitCode(), 2);
+        EXPECT_TRUE(quenby.readAll().contains(says));
     }
 }
 
