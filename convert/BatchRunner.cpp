@@ -13,14 +13,12 @@
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
@@ -54,10 +52,10 @@ QString Text(const std::string& s)
 } // namespace
 
 TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                           TProfileDetail& detail, const RunnerOptions& options,
+                           TProfileDetail& detail, const TPreferences& preferences,
                            const QString& encoderPath, QObject* parent)
     : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
-      FDetail(detail), FOptions(options), FEncoderPath(encoderPath)
+      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath)
 {
     connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
     connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
@@ -86,7 +84,7 @@ void TBatchRunner::tbtnStartClick()
     if (FBatchActive)
         return;
     FTaskList.FocusList();
-    if (!QFileInfo(FControls.edtOutputdir->text()).isDir()) {
+    if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
             QStringLiteral("The output path does not exist. Please specify another one."),
@@ -216,11 +214,10 @@ void TBatchRunner::RunBatch(const std::string& arguments)
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
     options.Arguments = arguments;
-    options.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
+    options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
     options.OutputExt = FDetail.OutputExt.toStdString();
-    options.Rename = FOptions.rdbRename->isChecked();
-    if (FOptions.sedSimultaneous)
-        options.SimultaneousTasks = FOptions.sedSimultaneous->value();
+    options.Rename = !FPreferences.Overwrite;
+    options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
     FEngine.Start(std::move(tasks), options);
 }
@@ -355,7 +352,7 @@ void TBatchRunner::EndCompleted()
         FPlatform.Notify(CompleteTitle, CompletionText());
     // Turning off takes precedence; it waits for a last word from the user,
     // while exiting ends the program without one.
-    if (FOptions.chkTurnoff->isChecked()) {
+    if (FPreferences.AutoTurnOff) {
         if (!FCountdown) {
             FCountdown = new TPowerOffCountdown(FControls.Window);
             connect(FCountdown, &TPowerOffCountdown::TurnOff, this, &TBatchRunner::PowerOffNow);
@@ -365,7 +362,7 @@ void TBatchRunner::EndCompleted()
         FCountdown->StartCountdown();
         return;
     }
-    if (FOptions.chkExit->isChecked()) {
+    if (FPreferences.AutoExit) {
         EndProgramNow();
         return;
     }
@@ -389,8 +386,8 @@ void TBatchRunner::ShowCompletion()
         FEngine.FailedCount() == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
     FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle, icon,
                          Platform::Buttons::Ok);
-    if (FOptions.chkOpenDir->isChecked() && !FExiting)
-        OpenFolderOrTell(FPlatform, FControls.Window, FControls.edtOutputdir->text());
+    if (FPreferences.AutoOpenDir && !FExiting)
+        OpenFolderOrTell(FPlatform, FControls.Window, Text(FPreferences.OutputPath));
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();

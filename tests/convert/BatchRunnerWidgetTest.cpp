@@ -126,7 +126,7 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
 {
     script.Set("convert.mode", "error");
     Open({"a.avi", "b.avi", "c.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), QStringList({"Failed", "Failed", "Failed"}));
@@ -146,9 +146,9 @@ TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
 {
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
-    if (settings->sedSimultaneous->maximum() < 2)
+    if (MostSimultaneousTasks() < 2)
         GTEST_SKIP() << "one core: one task at a time is all the box offers";
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return app.RecordedRuns().size() == 3 + 2; }, Wait));
     EXPECT_EQ(Statuses(), QStringList({"Converting", "Converting", "OK"}));
@@ -179,8 +179,8 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
 {
     script.Set("fail_name", "b").Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi", "d.avi"});
-    settings->chkOpenDir->setChecked(false);
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), QStringList({"Complete", "Failed", "Complete", "Complete"}));
@@ -289,8 +289,7 @@ TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessageWhenThe
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkTurnoff->setChecked(true);
-    settings->chkExit->setChecked(true);
+    Prefer([](TPreferences& p) { p.AutoTurnOff = p.AutoExit = true; });
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
@@ -424,7 +423,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 {
     script.Set("convert.interval_ms", 0);
     Open({"a.avi", "b.avi", "clip.avi"});
-    settings->rdbRename->setChecked(true);
+    Prefer([](TPreferences& p) { p.Overwrite = false; });
     const QString outputExt = windows->ProfileDetail->OutputExt;
     ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
     const QString out = app.Path() + "out/";
