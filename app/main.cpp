@@ -27,14 +27,15 @@ int main(int argc, char** argv)
     const TWindowRequest request =
         headless ? TWindowRequest()
                  : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
-    // "--help" and "--version" are answered as the batch answers them, and
-    // need no display either.
-    if (headless || request.Help || request.Version) {
+    // "--help", "--version" and "--list-formats" are answered as the batch
+    // answers them, and need no display either.
+    if (headless || request.Help || request.Version || request.ListFormats) {
         QCoreApplication application(argc, argv);
+        const char* const asked = request.Help      ? "--help"
+                                  : request.Version ? "--version"
+                                                    : "--list-formats";
         const std::vector<std::string> arguments =
-            headless
-                ? bytes
-                : std::vector<std::string>{ConvertSwitch, request.Help ? "--help" : "--version"};
+            headless ? bytes : std::vector<std::string>{ConvertSwitch, asked};
         return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
     }
     for (const std::string& note : request.Notes)

@@ -118,6 +118,8 @@ TWindowRequest ReadWindowRequest(const std::vector<std::string>& arguments,
             request.Help = true;
         else if (argument == "--version")
             request.Version = true;
+        else if (argument == "--list-formats")
+            request.ListFormats = true;
         else if (argument.starts_with("--") &&
                  !fs::exists(AbsolutePath(argument, workingDir), error))
             request.Notes.push_back("'" + argument +
