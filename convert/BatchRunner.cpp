@@ -384,8 +384,11 @@ QString TBatchRunner::CompletionText() const
 
 void TBatchRunner::ShowCompletion()
 {
-    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle,
-                         Platform::Icon::Information, Platform::Buttons::Ok);
+    // Failures keep the title, but must not look like a plain success.
+    const Platform::Icon icon =
+        FEngine.FailedCount() == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
+    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle, icon,
+                         Platform::Buttons::Ok);
     if (FOptions.chkOpenDir->isChecked() && !FExiting)
         OpenFolderOrTell(FPlatform, FControls.Window, FControls.edtOutputdir->text());
     FRunState = Idle;

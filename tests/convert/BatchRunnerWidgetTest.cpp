@@ -133,6 +133,8 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
     EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
+    EXPECT_EQ(platform.messages[0].title, "Complete");
+    EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Warning);
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
     EXPECT_TRUE(platform.opened.isEmpty());
 }
