@@ -55,16 +55,18 @@ int main(int argc, char** argv)
     const TWindowRequest request =
         headless ? TWindowRequest()
                  : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
-    // "--help", "--version" and "--list-profiles" are answered as the batch
-    // answers them, and need no display either.
-    if (headless || request.Help || request.Version || request.ListProfiles) {
+    // "--help", "--version", "--list-profiles" and "--list-formats" are
+    // answered as the batch answers them, and need no display either.
+    if (headless || request.Help || request.Version || request.ListProfiles ||
+        request.ListFormats) {
         QCoreApplication application(argc, argv);
         std::vector<std::string> arguments =
             headless ? bytes : std::vector<std::string>{ConvertSwitch};
         if (!headless) {
             for (const auto& [asked, option] : {std::pair{request.Help, "--help"},
                                                 {request.Version, "--version"},
-                                                {request.ListProfiles, "--list-profiles"}})
+                                                {request.ListProfiles, "--list-profiles"},
+                                                {request.ListFormats, "--list-formats"}})
                 if (asked)
                     arguments.emplace_back(option);
         }

@@ -13,10 +13,12 @@
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileGrids.h"
 #include "profiles/ShownProfile.h"
+#include "tasks/TaskPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -98,6 +100,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     batch.LengthFromReport = true;
 
     THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
 
@@ -142,6 +145,10 @@ int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& argum
     case THeadlessAction::ListProfiles:
         for (const std::string& name : ProfileCatalogue(places))
             WriteAll(STDOUT_FILENO, name + "\n");
+        return ExitCompleted;
+    case THeadlessAction::ListFormats:
+        for (const std::string& ext : SupportedExtensions())
+            WriteAll(STDOUT_FILENO, ext + "\n");
         return ExitCompleted;
     case THeadlessAction::Convert:
         break;

@@ -127,6 +127,8 @@ TWindowRequest ReadWindowRequest(const std::vector<std::string>& arguments,
             request.Version = true;
         else if (argument == "--list-profiles")
             request.ListProfiles = true;
+        else if (argument == "--list-formats")
+            request.ListFormats = true;
         else if (argument.starts_with("--") &&
                  !fs::exists(AbsolutePath(argument, workingDir), error))
             request.Notes.push_back("'" + argument +

@@ -162,16 +162,16 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(("\n" + in + "b.avi\n \n").toUtf8());
     list.close();
-    QFile(in + "a.mkv").open(QIODevice::WriteOnly);
+    QFile(in + "a.txt").open(QIODevice::WriteOnly);
     const auto convert = [this](const QStringList& files) {
         return QStringList{"--convert", "--profile", Profile, "--output", out} + files;
     };
     const QString once = "1 file: 1 converted";
     const std::tuple<QStringList, int, QStringList> cases[] = {
         {convert({"b.avi", "./b.avi", ".//b.avi", "link.avi", "hard.avi"}), 0, {once}},
-        {convert({"a.mkv", "/dev/zero", "pipe.avi", "b.avi"}),
+        {convert({"a.txt", "/dev/zero", "pipe.avi", "b.avi"}),
          1,
-         {"'a.mkv' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
+         {"'a.txt' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
           "'pipe.avi' skipped: not a regular file", once}},
         {convert({"empty"}), 0, {"'empty' holds no supported video file"}},
         {convert({"list.tmp"}), 0, {once}},
@@ -203,6 +203,22 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
         EXPECT_EQ(quenby.exitCode(), 2);
         EXPECT_TRUE(quenby.readAll().contains(says));
     }
+}
+
+// A clip in each container taken besides the first eight converts, in any
+// letter case; a Matroska file of sound alone is skipped with a note.
+TEST_F(Headless, EveryContainerConvertsAndSoundAloneIsNoted)
+{
+    QStringList files;
+    for (const QString& name : ContainerClipNames()) {
+        ASSERT_TRUE(QFile::copy(ContainerClip(name), in + name)) << name.toStdString();
+        files << in + name;
+    }
+    EXPECT_EQ(Run(QStringList{"--profile", Profile, "--output", out, "--jobs", "2"} + files), 1);
+    EXPECT_TRUE(errors.contains("'" + in + "music.mkv' skipped: holds no video picture")) << errors;
+    const int videos = int(files.size()) - 1;
+    EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos))) << errors;
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), videos);
 }
 
 // An unknown option is told about and the window opens. Ended with the
