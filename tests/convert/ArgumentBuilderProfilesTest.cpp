@@ -16,7 +16,8 @@ namespace {
 const char* const SweptProfileName = "Any Device MP4 (H.264 + AAC)";
 
 // Runs the real encoder as a conversion does; returns the output path.
-QString Convert(const QString& input, const std::string& arguments, const QString& output)
+QString Convert(const QString& input, const std::vector<std::string>& arguments,
+                const QString& output)
 {
     EXPECT_TRUE(ConvertWithEncoder(input, arguments, output).started);
     return output;
@@ -44,7 +45,7 @@ TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoicesAndLeavesTheFileAsItWas)
     const Container* container = ContainerOfType(type);
     ASSERT_TRUE(container) << "no expectation for type " << type;
 
-    const std::string arguments = profile.Arguments();
+    const std::vector<std::string> arguments = profile.Arguments();
     const QString output =
         Convert(clip, arguments,
                 OutputDir() + QString::fromStdString(TestName(GetParam())) + profile.OutputExt);
@@ -101,7 +102,8 @@ TEST_P(SweptProfile, EveryPickOfEveryParameterGivesAReadableFile)
             LoadedProfile profile(GetParam());
             profile.Grids().ForGroup(p.Group)->SetValue(QString::fromStdString(p.Name),
                                                         QString::fromStdString(caption));
-            const std::string arguments = profile.Arguments() + " -t 1";
+            std::vector<std::string> arguments = profile.Arguments();
+            arguments.insert(arguments.end(), {"-t", "1"});
             const QString output =
                 Convert(clip, arguments,
                         OutputDir() + "sweep-" + QString::fromStdString(TestName(GetParam())) +

@@ -62,10 +62,9 @@ std::vector<Pairing> Pairings()
     };
 }
 
-bool HasArgument(const std::string& arguments, const std::string& argument)
+bool HasArgument(const std::vector<std::string>& arguments, const std::string& argument)
 {
-    const std::vector<std::string> split = SplitCommandLineArguments(arguments);
-    return std::find(split.begin(), split.end(), argument) != split.end();
+    return std::find(arguments.begin(), arguments.end(), argument) != arguments.end();
 }
 
 class ProfileOnInput : public ::testing::TestWithParam<Pairing>
@@ -86,7 +85,7 @@ TEST_P(ProfileOnInput, ConvertsWhenTheInputHasTheStreamsTheProfileNeeds)
     const Container* container = ContainerOfType(profile.OutputExt.mid(1).toStdString());
     ASSERT_TRUE(container);
 
-    const std::string arguments = profile.Arguments();
+    const std::vector<std::string> arguments = profile.Arguments();
     const bool writesVideo = !HasArgument(arguments, "-vn");
     const bool writesAudio = !HasArgument(arguments, "-an");
     const QString outputDir = QStringLiteral(QUENBY_TEST_WORK_DIR "/profile-inputs/");
