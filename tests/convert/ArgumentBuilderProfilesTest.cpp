@@ -2,6 +2,7 @@
 // Every shipped profile, built into arguments from what its grids show after
 // loading, must make the real encoder write a file of the profile's type.
 
+#include "base/ShellText.h"
 #include "fixtures/Clips.h"
 #include "fixtures/ProfileRuns.h"
 #include "profiles/ProfileWalker.h"
@@ -45,9 +46,10 @@ TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoicesAndLeavesTheFileAsItWas)
     const Container* container = ContainerOfType(type);
     ASSERT_TRUE(container) << "no expectation for type " << type;
 
-    const std::vector<std::string> arguments = profile.Arguments();
+    const std::vector<std::string> words = profile.Arguments();
+    const std::string arguments = ShellCommandLine(words);
     const QString output =
-        Convert(clip, arguments,
+        Convert(clip, words,
                 OutputDir() + QString::fromStdString(TestName(GetParam())) + profile.OutputExt);
     ASSERT_TRUE(QFile::exists(output)) << arguments;
     EXPECT_EQ(profile.Md5(), profile.Md5BeforeLoad);
@@ -102,10 +104,11 @@ TEST_P(SweptProfile, EveryPickOfEveryParameterGivesAReadableFile)
             LoadedProfile profile(GetParam());
             profile.Grids().ForGroup(p.Group)->SetValue(QString::fromStdString(p.Name),
                                                         QString::fromStdString(caption));
-            std::vector<std::string> arguments = profile.Arguments();
-            arguments.insert(arguments.end(), {"-t", "1"});
+            std::vector<std::string> words = profile.Arguments();
+            words.insert(words.end(), {"-t", "1"});
+            const std::string arguments = ShellCommandLine(words);
             const QString output =
-                Convert(clip, arguments,
+                Convert(clip, words,
                         OutputDir() + "sweep-" + QString::fromStdString(TestName(GetParam())) +
                             profile.OutputExt);
             const ProbedFile probe = ProbeFile(output);
