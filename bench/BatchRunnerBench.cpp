@@ -95,11 +95,7 @@ int main(int argc, char** argv)
 
     // The same commands the runner gives the encoder, back to back.
     TProfileDetail& detail = *windows.ProfileDetail;
-    const std::string arguments = BuildArguments(
-        detail.ProfilePath(form.BottomStrip.cmbProfile->currentText()).toStdString(),
-        [&detail](int group, const std::string& name) {
-            return detail.DetailValue(group, QString::fromStdString(name)).toStdString();
-        });
+    const std::vector<std::string> arguments = BuildArguments(detail.Choice(), {});
     const QString scriptPath = app.Path() + "batch.sh";
     WriteEncoderScript(scriptPath, app.EncoderPath(), inputs, arguments, out, detail.OutputExt);
 

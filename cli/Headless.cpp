@@ -11,8 +11,8 @@
 #include "platform/Product.h"
 #include "platform/TerminationSignals.h"
 #include "profiles/ProfileCatalogue.h"
+#include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
-#include "profiles/ShownProfile.h"
 #include "tasks/TaskPaths.h"
 
 #include <QCoreApplication>
@@ -78,23 +78,20 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         Say(setup.Note);
     const THeadlessJob& job = setup.Job;
 
-    // The profile as the window's grids show it once it is loaded.
-    const TShownProfile shown = LoadShownProfile(job.ProfilePath);
-    if (shown.Walk.Status == TWalkStatus::Missing)
+    // The profile as the window shows it once it is loaded.
+    const TProfileChoice choice = LoadProfileChoice(job.ProfilePath);
+    if (choice.Walk.Status == TWalkStatus::Missing)
         return UsageError("the profile '" + job.ProfileName + "' cannot be read");
-    if (shown.Walk.Status == TWalkStatus::NoMainSection)
+    if (choice.Walk.Status == TWalkStatus::NoMainSection)
         return UsageError(NoMainSectionText(job.ProfileName));
-    if (shown.Walk.Status == TWalkStatus::ListIndexError)
+    if (choice.Walk.Status == TWalkStatus::ListIndexError)
         return UsageError("the profile '" + job.ProfileName + "' cannot be loaded: " +
-                          ListIndexErrorText(shown.Walk.BadIndex).toStdString());
+                          ListIndexErrorText(choice.Walk.BadIndex).toStdString());
 
     TBatchOptions batch;
     batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
-    batch.Arguments = BuildArguments(job.ProfilePath, [&shown](int group, const std::string& name) {
-        return shown.Value(group, name);
-    });
     batch.OutputDir = job.OutputDir;
-    batch.OutputExt = "." + shown.Walk.Type;
+    batch.OutputExt = choice.OutputExt();
     batch.Rename = job.Rename;
     batch.SimultaneousTasks = job.Jobs;
     batch.LengthFromReport = true;
@@ -103,6 +100,10 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
+    std::vector<TTaskConversion> conversions;
+    conversions.reserve(inputs.Tasks.size());
+    for (const ltvItemData& task : inputs.Tasks)
+        conversions.push_back({BuildArguments(choice, task), batch.OutputExt});
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -115,7 +116,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch);
+    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say("removed " + std::to_string(left) +
             (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +

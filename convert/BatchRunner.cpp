@@ -96,21 +96,15 @@ void TBatchRunner::tbtnStartClick()
     if (FTaskList.TaskCount() == 0)
         return;
     const QString profile = FControls.cmbProfile->currentText();
-    TWalkStatus read = TWalkStatus::Missing;
-    const std::string arguments = BuildArguments(
-        FDetail.ProfilePath(profile).toStdString(),
-        [this](int group, const std::string& name) {
-            return FDetail.DetailValue(group, Text(name)).toStdString();
-        },
-        &read);
+    const TProfileChoice& choice = FDetail.Choice();
     // A file that is no profile would convert with defaults the user never
     // picked; nothing starts.
-    if (read == TWalkStatus::NoMainSection) {
+    if (choice.Walk.Status == TWalkStatus::NoMainSection) {
         FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString())));
         return;
     }
     LockForConversion();
-    RunBatch(arguments);
+    RunBatch(choice);
 }
 
 void TBatchRunner::tbtnStopClick()
@@ -182,7 +176,7 @@ void TBatchRunner::SetControlsLocked(bool locked)
     emit BatchRunning(locked);
 }
 
-void TBatchRunner::RunBatch(const std::string& arguments)
+void TBatchRunner::RunBatch(const TProfileChoice& choice)
 {
     FControls.labConvertingFile->clear();
     // The clock runs from the batch's first moment.
@@ -213,13 +207,16 @@ void TBatchRunner::RunBatch(const std::string& arguments)
 
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
-    options.Arguments = arguments;
     options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
     options.OutputExt = FDetail.OutputExt.toStdString();
     options.Rename = !FPreferences.Overwrite;
     options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
-    FEngine.Start(std::move(tasks), options);
+    std::vector<TTaskConversion> conversions;
+    conversions.reserve(tasks.size());
+    for (const ltvItemData& task : tasks)
+        conversions.push_back({BuildArguments(choice, task), options.OutputExt});
+    FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
 int TBatchRunner::RowOf(int task) const

@@ -21,6 +21,7 @@ class QWidget;
 class TElidedLabel;
 class TPowerOffCountdown;
 class TProfileDetail;
+struct TProfileChoice;
 class TTaskList;
 
 // The controls a batch reads and draws; the main window creates them.
@@ -136,7 +137,7 @@ signals:
 private:
     void SetTasksReady(bool ready);
     void SetControlsLocked(bool locked);
-    void RunBatch(const std::string& arguments);
+    void RunBatch(const TProfileChoice& choice);
     void OnTaskStarted(int task);
     void OnTaskProgress(int task, int percent);
     void OnTotalProgress(int percent);
