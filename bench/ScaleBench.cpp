@@ -230,7 +230,7 @@ bool RunWholeBatch(int rows)
     const TTaskModel& model = window.Windows->TaskList->Model();
     int complete = 0;
     for (int row = 0; row < model.TaskCount(); ++row)
-        complete += model.At(row).Data.StatusText == "Complete";
+        complete += model.At(row).Data.Status == TaskState::Complete;
     std::printf("scale: batch of %d tasks (%d complete) ran in %.1f s; Tasks.ini written %d "
                 "times; Start's own call took %.1f ms\n",
                 rows, complete, runMs / 1000, kept.Saves() - savesBefore, startMs);

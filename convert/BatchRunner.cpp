@@ -25,12 +25,6 @@
 
 namespace {
 
-const QString StatusConverting = QStringLiteral("Converting");
-const QString StatusComplete = QStringLiteral("Complete");
-const QString StatusStop = QStringLiteral("Stop");
-const QString StatusFailed = QStringLiteral("Failed");
-const QString StatusPaused = QStringLiteral("Paused");
-
 const QString CompleteTitle = QStringLiteral("Complete");
 
 const QString StartHint = QStringLiteral("Start");
@@ -144,7 +138,7 @@ void TBatchRunner::SetPaused(bool paused)
     actPause->setChecked(paused);
     for (int task = 0; task < FEngine.TaskCount(); ++task)
         if (FEngine.IsEncoderRunning(task))
-            WriteStatus(task, paused ? StatusPaused : StatusConverting);
+            WriteStatus(task, paused ? TaskState::Paused : TaskState::Converting);
 }
 
 void TBatchRunner::LockForConversion()
@@ -219,16 +213,14 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
-int TBatchRunner::RowOf(int task) const
+bool TBatchRunner::Update(int task, const TTaskUpdate& update)
 {
-    return FTaskList.Model().RowOf(FTaskIds[static_cast<std::size_t>(task)]);
+    return FTaskList.Model().Update(FTaskIds[static_cast<std::size_t>(task)], update);
 }
 
 void TBatchRunner::OnTaskStarted(int task)
 {
-    if (const int row = RowOf(task); row >= 0)
-        FTaskList.Model().SetLog(row, QString());
-    WriteStatus(task, StatusConverting);
+    Update(task, {.State = TaskState::Converting, .StatusTip = QString(), .Log = QString()});
     ShowRunningTasks();
 }
 
@@ -259,8 +251,8 @@ void TBatchRunner::SetCurrentBar(int percent)
 
 void TBatchRunner::OnTaskProgress(int task, int percent)
 {
-    if (const int row = RowOf(task); row >= 0 && FSideBySide)
-        FTaskList.Model().SetPercent(row, percent);
+    if (FSideBySide)
+        Update(task, {.Percent = percent});
     ShowRunningTasks();
 }
 
@@ -272,23 +264,25 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    if (const int row = RowOf(task); row >= 0) {
-        FTaskList.Model().SetLog(row, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
-        FTaskList.Model().SetPercent(row, -1);
-    }
+    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown()), .Percent = -1};
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may
         // have taken the one planned.
-        WriteStatus(task, StatusComplete, Text(FEngine.TaskOutput(task)));
+        update.State = TaskState::Complete;
+        update.StatusTip = Text(FEngine.TaskOutput(task));
         break;
     case TBatchEngine::TaskEnd::Failed:
-        WriteStatus(task, StatusFailed, reason);
+        update.State = TaskState::Failed;
+        update.StatusTip = reason;
         break;
     case TBatchEngine::TaskEnd::Stopped:
-        WriteStatus(task, StatusStop);
+        update.State = TaskState::Stopped;
+        update.StatusTip = QString();
+        Update(task, update);
         return;
     }
+    Update(task, update);
     // The bar goes back to 0 for the task that comes next, unless this was
     // the last one; tasks still running show theirs.
     if (task + 1 < FEngine.TaskCount()) {
@@ -297,15 +291,9 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     }
 }
 
-void TBatchRunner::WriteStatus(int task, const QString& status, const QString& tooltip)
+void TBatchRunner::WriteStatus(int task, TaskState state)
 {
-    const int row = RowOf(task);
-    if (row < 0)
-        return;
-    ltvItemData data;
-    data.StatusText = status.toStdString();
-    FTaskList.WriteTask(row, TaskField::StatusText, data);
-    FTaskList.Model().SetStatusTip(row, tooltip);
+    Update(task, {.State = state, .StatusTip = QString()});
 }
 
 void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)

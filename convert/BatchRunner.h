@@ -145,9 +145,9 @@ private:
     void OnBatchEnded(TBatchEngine::BatchEnd end);
     void ShowRunningTasks();
     void SetCurrentBar(int percent);
-    // The task's row in the list, -1 once it has left.
-    int RowOf(int task) const;
-    void WriteStatus(int task, const QString& status, const QString& tooltip = QString());
+    // Changes the batch's task `task` in the list, where it still is.
+    bool Update(int task, const TTaskUpdate& update);
+    void WriteStatus(int task, TaskState state);
     void EndStopped();
     void EndCompleted();
     QString CompletionText() const;

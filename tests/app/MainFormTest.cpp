@@ -235,7 +235,7 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
         "The task list kept from the last session cannot be read. It was set aside as"));
     EXPECT_EQ(QFileInfo(AppDir() + "Tasks.ini.bad").size(), 30);
     ASSERT_TRUE(QTest::qWaitFor([this] { return windows->KeptTasks->Saves() == 1; }, 5000));
-    windows->TaskList->Model().SetPercent(0, 50);
+    windows->TaskList->Model().Update(windows->TaskList->Model().IdAt(0), {.Percent = 50});
     QTest::qWait(700);
     EXPECT_EQ(windows->KeptTasks->Saves(), 1) << "a running task's percent is not kept";
     windows.reset();
@@ -255,7 +255,7 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_TRUE(LoadTasks(path).Saved.Tasks.empty());
     windows.reset();
-    b.StatusText = "Complete";
+    b.Status = TaskState::Complete;
     SaveTasks(path, {"/", {b}});
     Start();
     EXPECT_TRUE(Rows().isEmpty());

@@ -152,7 +152,7 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
     }
     kept.Tasks[1].NewName = "bee";
     kept.Tasks[1].StartText = "00:00:01.0";
-    kept.Tasks[3].StatusText = "Failed";
+    kept.Tasks[3].Status = TaskState::Failed;
     const std::string tasks = app.File(TasksFileName).toStdString();
     SaveTasks(tasks, kept);
 
@@ -165,8 +165,8 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
             const QList<qint64> children = ChildrenOf(program.processId());
             encoder = children.isEmpty() ? 0 : children.first();
             const std::vector<ltvItemData> saved = LoadTasks(tasks).Saved.Tasks;
-            return encoder && saved.size() == 4 && saved[0].StatusText == "Complete" &&
-                   saved[1].StatusText == "Converting" &&
+            return encoder && saved.size() == 4 && saved[0].Status == TaskState::Complete &&
+                   saved[1].Status == TaskState::Converting &&
                    !QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden).isEmpty();
         },
         Wait));
@@ -183,11 +183,14 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
               "The last session left 3 tasks unconverted. Restore them?");
     EXPECT_TRUE(platform.messages.value(0).text.endsWith(app.Path() + "c.avi"));
     QStringList rows;
+    std::vector<TaskState> states;
     for (int row = 0; row < windows.TaskList->TaskCount(); ++row) {
         const ltvItemData& t = windows.TaskList->Model().At(row).Data;
-        rows << QString::fromStdString(t.NewName + " " + t.StartText + " " + t.StatusText);
+        rows << QString::fromStdString(t.NewName + " " + t.StartText);
+        states.push_back(t.Status);
     }
-    EXPECT_EQ(rows, QStringList({"bee 00:00:01.0 OK", "d 00:00:00.0 Failed", "a 00:00:00.0 OK"}));
+    EXPECT_EQ(rows, QStringList({"bee 00:00:01.0", "d 00:00:00.0", "a 00:00:00.0"}));
+    EXPECT_EQ(states, std::vector({TaskState::Waiting, TaskState::Failed, TaskState::Waiting}));
     EXPECT_EQ(QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 

@@ -84,7 +84,7 @@ TEST_F(BatchRun, PauseStopsTheEncoderAndTheClockAndStopStillEndsTheBatch)
 
     QTest::mouseClick(form->Toolbar.tbtnPause, Qt::LeftButton);
     ASSERT_TRUE(runner->IsPaused());
-    EXPECT_EQ(Statuses(), QStringList({"Paused", "OK"}));
+    EXPECT_EQ(Statuses(), States({Paused, Waiting}));
     EXPECT_TRUE(QTest::qWaitFor([pid] { return ProcessState(pid) == 'T'; }, Wait));
     const QString elapsed = form->BottomStrip.labElapsed->text();
     const QString remaining = form->BottomStrip.labRemaining->text();
@@ -93,7 +93,7 @@ TEST_F(BatchRun, PauseStopsTheEncoderAndTheClockAndStopStillEndsTheBatch)
     EXPECT_EQ(form->BottomStrip.labRemaining->text(), remaining);
 
     runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK"}));
+    EXPECT_EQ(Statuses(), States({Stopped, Waiting}));
     EXPECT_TRUE(ProcessGone(pid));
     EXPECT_TRUE(ChildProcesses().isEmpty());
     EXPECT_FALSE(form->Toolbar.tbtnPause->isEnabled());
@@ -117,9 +117,9 @@ TEST_F(BatchRun, KeepConvertingWhilePausedResumesTheBatch)
     form->close();
     EXPECT_EQ(platform.questions.size(), 1);
     EXPECT_NE(ProcessState(pid), 'T');
-    EXPECT_EQ(Statuses(), QStringList({"Converting"}));
+    EXPECT_EQ(Statuses(), States({Converting}));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete}));
     EXPECT_EQ(ended.count(), 1);
 }
 

@@ -14,8 +14,8 @@ using SavedTasksFile = ScratchDirTest;
 
 std::vector<std::string> Texts(const ltvItemData& t)
 {
-    return {t.InputFile,     t.LengthText,  t.SizeText, t.StatusText, t.NewName, t.NewExt,
-            t.FullStartText, t.FullEndText, t.SpanText, t.StartText,  t.EndText};
+    return {t.InputFile,     t.LengthText,  t.SizeText, StateKey(t.Status), t.NewName, t.NewExt,
+            t.FullStartText, t.FullEndText, t.SpanText, t.StartText,        t.EndText};
 }
 
 TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
@@ -46,7 +46,7 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
                  {"", "", TTasksFileState::Damaged, 0},
                  {"", "\177ELF\2\1", TTasksFileState::Damaged, 0},
                  {"\r\nCount=2\r\n", "", TTasksFileState::Damaged, 0},
-                 {"Version=1", "Version=2", TTasksFileState::Newer, 0}};
+                 {"Version=2", "Version=3", TTasksFileState::Newer, 0}};
     const std::string path = (dir / TasksFileName).string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
@@ -59,6 +59,36 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
         const TTasksFile file = LoadTasks(path);
         EXPECT_EQ(file.State, c.state);
         EXPECT_EQ(file.Saved.Tasks.size(), c.tasks);
+    }
+}
+
+// A list kept by version 1, whose states were the words shown, reads as
+// the same tasks, which version 2 keeps by their states' keys.
+TEST_F(SavedTasksFile, ReadsTheStateWordsOfVersion1)
+{
+    std::string text = "[Tasks]\r\nVersion=1\r\nOutput Path=/out/\r\n";
+    std::vector<ltvItemData> expected;
+    for (const TaskState state : AllTaskStates) {
+        expected.push_back(NewTaskRecord("/v/a.avi", "00:01:40.00", " 640x480", ".avi"));
+        expected.back().Status = state;
+        expected.back().StartText = "00:00:10.0";
+        std::vector<std::string> texts = Texts(expected.back());
+        texts[3] = StateText(state);
+        text += std::to_string(expected.size()) + "=";
+        for (const std::string& t : texts)
+            text += t + (&t == &texts.back() ? "\r\n" : "\t");
+    }
+    text += "Count=6\r\n";
+    const std::string path = WriteFile(TasksFileName, text);
+    const TTasksFile v1 = LoadTasks(path);
+    ASSERT_EQ(v1.State, TTasksFileState::Read);
+    SaveTasks(path, v1.Saved);
+    EXPECT_NE(ReadFile(path).find("Version=2"), std::string::npos);
+    const TTasksFile v2 = LoadTasks(path);
+    ASSERT_EQ(v2.Saved.Tasks.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(Texts(v1.Saved.Tasks[i]), Texts(expected[i]));
+        EXPECT_EQ(Texts(v2.Saved.Tasks[i]), Texts(expected[i]));
     }
 }
 

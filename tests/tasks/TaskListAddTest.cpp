@@ -32,7 +32,7 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
     EXPECT_EQ(data.InputFile, path.toStdString());
     EXPECT_EQ(data.LengthText, "00:01:23.4");
     EXPECT_EQ(data.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
-    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.NewName, "holiday.2024.final");
     EXPECT_EQ(data.NewExt, "");
     EXPECT_EQ(data.FullStartText, "00:00:00.0");
@@ -59,7 +59,7 @@ TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
     EXPECT_EQ(data.NewName, "README");
     EXPECT_EQ(data.LengthText, "");
     EXPECT_EQ(data.SizeText, "");
-    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.LengthSec, -1);
 }
 
@@ -268,7 +268,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
     for (int row = 0; row < lengths.size(); ++row) {
         const ltvItemData data = ReadRow(List(), row);
         EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
-        EXPECT_EQ(data.StatusText, "OK");
+        EXPECT_EQ(data.Status, TaskState::Waiting);
     }
     QStringList probed;
     for (const FakeEncoderRun& run : FApp.RecordedRuns())

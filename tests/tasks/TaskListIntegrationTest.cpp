@@ -62,6 +62,6 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
         EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;
         EXPECT_EQ(data.EndSec, data.LengthSec);
         EXPECT_TRUE(data.SizeText.starts_with(" 320x240")) << "size '" << data.SizeText << "'";
-        EXPECT_EQ(data.StatusText, "OK");
+        EXPECT_EQ(data.Status, TaskState::Waiting);
     }
 }
