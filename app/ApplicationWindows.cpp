@@ -5,6 +5,7 @@
 #include "app/Look.h"
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
+#include "convert/BatchEndActions.h"
 #include "convert/BatchRunner.h"
 #include "convert/KeptTasks.h"
 #include "preview/FilterGraph.h"
@@ -72,10 +73,12 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
                                    platform, *ProfileDetail, main.Places, &main);
     const TSettingForm& options = *SettingForm;
+    EndActions = new TBatchEndActions(
+        &main, platform, BatchEndOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff},
+        &main);
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
-                              RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff,
-                                            options.rdbRename, options.sedSimultaneous},
-                              main.EncoderPath, &main);
+                              RunnerOptions{options.rdbRename, options.sedSimultaneous},
+                              *EndActions, main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);

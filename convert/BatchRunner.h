@@ -19,6 +19,7 @@ class QProgressBar;
 class QSpinBox;
 class QTimer;
 class QWidget;
+class TBatchEndActions;
 class TElidedLabel;
 class TPowerOffCountdown;
 class TProfileDetail;
@@ -45,26 +46,22 @@ struct RunnerControls
     QTimer* timerTime = nullptr;
 };
 
-// The settings dialog's options that a batch reads as it goes; the runner
-// only reads them.
+// The settings dialog's options that a batch reads when it starts; the
+// runner only reads them.
 struct RunnerOptions
 {
-    const QAbstractButton* chkOpenDir = nullptr;
-    const QAbstractButton* chkExit = nullptr;
-    const QAbstractButton* chkTurnoff = nullptr;
     const QAbstractButton* rdbRename = nullptr;
     // How many encoders run at once; none means one.
     const QSpinBox* sedSimultaneous = nullptr;
 };
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
-// progress panel, the tasks' statuses, the messages and the completion
-// actions. The run itself (the task order, the output names, the encoders
-// and their progress) is the batch engine's, which converts a snapshot of
-// the rows taken at Start with the profile and the grids of the profile
-// detail; the runner finds each of its tasks in the list again by its id.
-// Everything is driven by signals, so the window keeps answering while
-// encoders run.
+// progress panel and the tasks' statuses. It hands the engine the rows as
+// they are at Start, with the profile and the grids of the profile detail,
+// and from then on presents what the engine reports: each of its tasks is
+// found in the list again by its id. How the batch ended is handed to the
+// end-of-batch actions (message, folder, exit, power-off). Everything is
+// driven by signals, so the window keeps answering while encoders run.
 class TBatchRunner : public QObject
 {
     Q_OBJECT
@@ -78,8 +75,8 @@ public:
     };
 
     TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                 TProfileDetail& detail, const RunnerOptions& options, const QString& encoderPath,
-                 QObject* parent = nullptr);
+                 TProfileDetail& detail, const RunnerOptions& options, TBatchEndActions& endActions,
+                 const QString& encoderPath, QObject* parent = nullptr);
     ~TBatchRunner() override;
 
     TRunState RunState() const { return FRunState; }
@@ -107,11 +104,10 @@ public:
     void timerTimeTimer();
     void LockForConversion();
     void UnlockAfterConversion();
-    void ShutDownComputer();
 
     // The window that counts down to the power-off at the end of a batch;
     // null until a batch first ends with "turn off" ticked.
-    TPowerOffCountdown* Countdown() const { return FCountdown; }
+    TPowerOffCountdown* Countdown() const;
 
     // The main window was closed during the batch: end the program once the
     // batch and its completion action are done. A paused batch resumes.
@@ -159,14 +155,8 @@ private:
     // The task's row in the list, -1 once it has left.
     int RowOf(int task) const;
     void WriteStatus(int task, const QString& status, const QString& tooltip = QString());
-    void EndStopped();
-    void EndCompleted();
-    QString CompletionText() const;
-    void ShowCompletion();
     void EndProgramNow();
-    void PowerOffNow();
     void SetPaused(bool paused);
-    void EndFailedStart();
     void ShowIdlePanel();
     void FinishBatch();
 
@@ -176,8 +166,8 @@ private:
     TProfileDetail& FDetail;
     const RunnerOptions FOptions;
     const QString FEncoderPath;
+    TBatchEndActions& FEndActions;
     TBatchEngine FEngine;
-    TPowerOffCountdown* FCountdown = nullptr;
     // The ids of the batch's tasks, in the engine's order.
     std::vector<TaskId> FTaskIds;
     // Several tasks convert at once: each row shows its own progress.
@@ -188,7 +178,6 @@ private:
     TRunState FRunState = Idle;
     bool FBatchActive = false;
     bool FEndProgram = false;
-    bool FExiting = false;
     int FElapsedSeconds = 0;
     int FRemainingSeconds = 0;
 };
