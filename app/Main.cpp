@@ -40,6 +40,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize CreatedSize(798, 539);
@@ -247,10 +249,19 @@ void TMainForm::SetBatchRunning(bool running)
     actSetting->setEnabled(!running);
     panSplitter->setEnabled(!running);
     gpbProfile->setEnabled(!running);
+    // The list is open again (it unlocks first): what arrived meanwhile
+    // comes in now, in the order it came.
+    if (!running && !FArrivedDuringBatch.empty())
+        AddTaskEntries(std::exchange(FArrivedDuringBatch, {}));
 }
 
 void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
 {
+    // The batch keeps the list locked; its rows must not change under it.
+    if (FBatchRunning) {
+        FArrivedDuringBatch.insert(FArrivedDuringBatch.end(), entries.begin(), entries.end());
+        return;
+    }
     QStringList paths;
     std::vector<std::string> unnamable;
     for (const TaskEntry& entry : entries) {
@@ -355,10 +366,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Files dropped while a batch runs are ignored: the list is locked.
+// Files dropped while a batch runs are taken too; they wait for its end.
 bool TMainForm::AcceptsDrop(const QDropEvent& event) const
 {
-    return FTaskList && !FBatchRunning && event.mimeData()->hasUrls();
+    return FTaskList && event.mimeData()->hasUrls();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

@@ -5,6 +5,7 @@
 #include "app/LayoutRules.h"
 #include "app/MainToolbar.h"
 #include "app/WelcomePanel.h"
+#include "cli/ProgramArguments.h"
 #include "platform/DataPlaces.h"
 #include "preview/PreviewPane.h"
 
@@ -26,7 +27,6 @@ class QWidget;
 class TSplitterPanel;
 class TBatchRunner;
 class TTaskList;
-struct TaskEntry;
 
 // The main window: its controls, the paths every other part uses, its
 // layout rules, its own commands (Settings, About, Help), and the files
@@ -117,6 +117,7 @@ private:
     void FormCreate();
     // Adds the files and directories named; names that cannot be handed on
     // are listed in one message. The task buttons come on once they are in.
+    // During a batch they wait, and are added in turn once it has ended.
     void AddTaskEntries(const std::vector<TaskEntry>& entries);
     bool AcceptsDrop(const QDropEvent& event) const;
 
@@ -124,6 +125,8 @@ private:
     QPointer<TTaskList> FTaskList;
     QPointer<TBatchRunner> FRunner;
     bool FBatchRunning = false;
+    // Dropped (or handed over) while a batch ran, in the order they came.
+    std::vector<TaskEntry> FArrivedDuringBatch;
     bool FShown = false;
     bool FClosed = false;
 };
