@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper over CMake for the two things a newcomer wants.
 #   make run    install what is missing, build, start the converter
-#   make test   install what is missing, build, run every test
+#   make test   install what is missing, build everything (tests, benchmarks,
+#               stress and fuzz programs), run every test
 #   make sanitize   the same tests built with AddressSanitizer and
 #                   UndefinedBehaviorSanitizer, in a build folder of their own
 #   make install    build the program and install it for the current user,
@@ -28,7 +29,9 @@ $(BUILD_DIR)/build.ninja:
 build: setup $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Only the program and its staged folder: the tests wait for `make test`.
+run: setup $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quenby
 	$(BUILD_DIR)/app/quenby
 
 test: build

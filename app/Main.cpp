@@ -40,8 +40,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <utility>
-
 namespace {
 
 constexpr QSize CreatedSize(798, 539);
@@ -243,25 +241,30 @@ void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStri
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
 }
 
+bool TMainForm::TakeCommandLine(const std::vector<std::string>& arguments,
+                                const std::string& workingDir)
+{
+    if (FClosed || !FTaskList)
+        return false;
+    AddTaskEntries(SortCommandLine(arguments, workingDir));
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    }
+    return true;
+}
+
 void TMainForm::SetBatchRunning(bool running)
 {
     FBatchRunning = running;
     actSetting->setEnabled(!running);
     panSplitter->setEnabled(!running);
     gpbProfile->setEnabled(!running);
-    // The list is open again (it unlocks first): what arrived meanwhile
-    // comes in now, in the order it came.
-    if (!running && !FArrivedDuringBatch.empty())
-        AddTaskEntries(std::exchange(FArrivedDuringBatch, {}));
 }
 
 void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
 {
-    // The batch keeps the list locked; its rows must not change under it.
-    if (FBatchRunning) {
-        FArrivedDuringBatch.insert(FArrivedDuringBatch.end(), entries.begin(), entries.end());
-        return;
-    }
     QStringList paths;
     std::vector<std::string> unnamable;
     for (const TaskEntry& entry : entries) {
@@ -270,7 +273,7 @@ void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
         else
             paths << QString::fromStdString(entry.Path);
     }
-    FTaskList->AddTaskPaths(paths, unnamable, [this] {
+    FTaskList->AddWhenIdle(paths, unnamable, [this] {
         if (FTaskList->TaskCount() > 0)
             FTaskList->EnableTaskButtons(true);
     });

@@ -5,7 +5,6 @@
 #include "app/LayoutRules.h"
 #include "app/MainToolbar.h"
 #include "app/WelcomePanel.h"
-#include "cli/ProgramArguments.h"
 #include "platform/DataPlaces.h"
 #include "preview/PreviewPane.h"
 
@@ -27,6 +26,7 @@ class QWidget;
 class TSplitterPanel;
 class TBatchRunner;
 class TTaskList;
+struct TaskEntry;
 
 // The main window: its controls, the paths every other part uses, its
 // layout rules, its own commands (Settings, About, Help), and the files
@@ -51,6 +51,12 @@ public:
     // the current directory) go into the task list. Drops go there too,
     // and the runner is asked before the window closes.
     void FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStringList& arguments);
+    // A later start of the program handed its command line over (its
+    // arguments' bytes, relative paths read against `workingDir`): the
+    // files and directories go into the task list, after the running batch
+    // when there is one, and the window comes to the front. False once the
+    // window has closed, when nothing is taken.
+    bool TakeCommandLine(const std::vector<std::string>& arguments, const std::string& workingDir);
     // A batch locks (true) and unlocks the window's own controls: Settings,
     // the splitter, the profile detail, and drops.
     void SetBatchRunning(bool running);
@@ -125,8 +131,6 @@ private:
     QPointer<TTaskList> FTaskList;
     QPointer<TBatchRunner> FRunner;
     bool FBatchRunning = false;
-    // Dropped (or handed over) while a batch ran, in the order they came.
-    std::vector<TaskEntry> FArrivedDuringBatch;
     bool FShown = false;
     bool FClosed = false;
 };

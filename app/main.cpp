@@ -68,7 +68,13 @@ int main(int argc, char** argv)
                 if (asked)
                     arguments.emplace_back(option);
         }
-        return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
+        const std::optional<TDataPlaces> places =
+            SessionDataPlaces(QCoreApplication::applicationDirPath());
+        if (!places) {
+            std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
+            return ExitUsage;
+        }
+        return RunHeadless(*places, arguments);
     }
     for (const std::string& note : request.Notes)
         std::fprintf(stderr, "quenby: %s\n", note.c_str());
@@ -94,7 +100,13 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentFromBytes(argv[i]);
-    TProgram program(application, platform,
-                     SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
+    const std::optional<TDataPlaces> places =
+        SessionDataPlaces(QCoreApplication::applicationDirPath());
+    if (!places) {
+        std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
+        platform.ShowError(QString::fromUtf8(NoHomeFolderText));
+        return ExitUsage;
+    }
+    TProgram program(application, platform, *places, arguments);
     return program.Exec();
 }

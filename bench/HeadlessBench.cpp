@@ -7,7 +7,7 @@
 // 1.03 or less). The program's own start, its profile load and its reading
 // of every encoder's output all count.
 //
-// Usage: headless_bench
+// Usage: headless_bench [clips]   (default 10)
 
 #include "bench/EncoderScript.h"
 #include "convert/ArgumentBuilder.h"
@@ -21,12 +21,12 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int Clips = 10;
 constexpr int Rounds = 3;
 const char* const Profile = "Any Device MP4 (H.264 + AAC)";
 
@@ -57,6 +57,7 @@ std::string ProfileArguments(const std::string& path)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
+    const int clips = argc > 1 ? std::atoi(argv[1]) : 10;
     TempAppDir app(TempAppDir::Encoder::Real, true);
     const QString program = app.Path() + "quenby";
     if (::link(QUENBY_PROGRAM, program.toLocal8Bit().constData()) != 0 &&
@@ -64,9 +65,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "headless: cannot stage the program\n");
         return 1;
     }
-    const BenchClips clips = StageBenchClips(app.Path(), Clips);
-    const QString& out = clips.Out;
-    const QStringList& inputs = clips.Inputs;
+    const BenchClips staged = StageBenchClips(app.Path(), clips);
+    const QString& out = staged.Out;
+    const QStringList& inputs = staged.Inputs;
     if (inputs.isEmpty())
         return 1;
 
@@ -92,6 +93,6 @@ int main(int argc, char** argv)
     const double shellMedian = Median(shell);
     std::printf("headless: %d clips, quenby --convert median %.3f s, shell median %.3f s, "
                 "ratio %.3f (goal <= 1.03)\n",
-                Clips, headlessMedian, shellMedian, headlessMedian / shellMedian);
+                clips, headlessMedian, shellMedian, headlessMedian / shellMedian);
     return 0;
 }

@@ -72,6 +72,8 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     const THeadlessSetup setup = ResolveHeadlessJob(options, places, workingDir);
     if (!setup.Error.empty())
         return UsageError(setup.Error);
+    if (!setup.Note.empty())
+        Say(setup.Note);
     const THeadlessJob& job = setup.Job;
 
     // The profile as the window's grids show it once it is loaded.

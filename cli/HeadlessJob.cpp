@@ -62,7 +62,12 @@ THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPl
         return setup;
     }
     job.OutputDir = WithTrailingBackslash(AbsolutePath(output, workingDir));
-    job.Rename = !options.Overwrite.value_or(saved.Overwrite);
+    // Unread preferences would say "Overwrite" by default: only the command
+    // line may then replace an existing output.
+    const std::string unread = preferences.ReadError();
+    if (!unread.empty())
+        setup.Note = PreferencesReadErrorText(preferences.FileName(), unread);
+    job.Rename = !options.Overwrite.value_or(unread.empty() && saved.Overwrite);
     job.Jobs = options.Jobs;
     return setup;
 }

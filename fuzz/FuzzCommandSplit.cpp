@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (text.find_first_of("\"\\") == std::string::npos)
         FuzzCheck(arguments == Words(text));
     const std::vector<std::string> vector = ConversionArguments("in", text, "out");
-    FuzzCheck(vector.size() == arguments.size() + 4 && vector.back() == "out");
+    // "-y -i in -loglevel level+info" before them, the output after.
+    FuzzCheck(vector.size() == arguments.size() + 6 && vector.back() == "out");
     return 0;
 }

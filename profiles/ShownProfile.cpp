@@ -3,14 +3,20 @@
 
 #include <QString>
 
+namespace {
+
+// Labels compared ignoring case as the grids compare them.
+std::string RowKey(int group, const std::string& name)
+{
+    return std::to_string(group) + '\n' + QString::fromStdString(name).toCaseFolded().toStdString();
+}
+
+} // namespace
+
 std::string TShownProfile::Value(int group, const std::string& name) const
 {
-    const QString label = QString::fromStdString(name);
-    for (const TProfileParameter& row : Rows)
-        if (row.Group == group &&
-            QString::fromStdString(row.Name).compare(label, Qt::CaseInsensitive) == 0)
-            return row.ShownValue();
-    return {};
+    const auto row = FirstRow.find(RowKey(group, name));
+    return row == FirstRow.end() ? std::string() : Rows[row->second].ShownValue();
 }
 
 TShownProfile LoadShownProfile(const std::string& path)
@@ -18,5 +24,7 @@ TShownProfile LoadShownProfile(const std::string& path)
     TShownProfile shown;
     shown.Walk =
         WalkProfile(path, [&shown](const TProfileParameter& p) { shown.Rows.push_back(p); });
+    for (std::size_t row = 0; row < shown.Rows.size(); ++row)
+        shown.FirstRow.emplace(RowKey(shown.Rows[row].Group, shown.Rows[row].Name), row);
     return shown;
 }

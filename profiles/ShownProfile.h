@@ -4,6 +4,7 @@
 #include "profiles/ProfileWalker.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A profile as the parameter grids show it once it is loaded, without the
@@ -17,6 +18,10 @@ struct TShownProfile
     // such row, labels compared ignoring case as the grids compare them;
     // "" when there is none. What the argument builder reads.
     std::string Value(int group, const std::string& name) const;
+
+    // The first row of each group and folded label, so that reading every
+    // parameter's value stays linear in the profile's size.
+    std::unordered_map<std::string, std::size_t> FirstRow;
 };
 
 // Loads the profile at `path` as the grids load it (WalkProfile): a load

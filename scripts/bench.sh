@@ -66,8 +66,9 @@ bench_scale_batch() {
 }
 
 # A generated profile of 5,000 and of 20,000 parameters picked in the detail
-# panel: the load into the grids (goal under 1 s for 20,000), the profile
-# read without grids, and Start's arguments from the loaded grids.
+# panel: the load into the grids and the arguments `quenby --convert` makes
+# from the file (goal under 1 s each for 20,000), the profile read without
+# grids, and Start's arguments from the loaded grids.
 bench_profile() {
   build profile_bench && "$BUILD_DIR/bench/profile_bench" 5000 20000
 }

@@ -58,3 +58,9 @@ std::string ReadVersionText(const TNewInifile& store)
 {
     return store.ReadString(MainSection, KeyVersion, DefaultVersionText);
 }
+
+std::string PreferencesReadErrorText(const std::string& path, const std::string& reason)
+{
+    return "The preferences \"" + path + "\" cannot be read: " + reason +
+           ". No existing output file is overwritten: a new output takes an indexed name.";
+}

@@ -49,5 +49,10 @@ void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values);
 int32_t ReadProfileIndex(const TNewInifile& store);
 void WriteProfileIndex(TNewInifile& store, int32_t index);
 
+// What is said when the preferences file stands there but cannot be read;
+// `reason` as TNewInifile::ReadError gives it. Without them, the program
+// keeps every existing output.
+std::string PreferencesReadErrorText(const std::string& path, const std::string& reason);
+
 // "Main"/"Version", which the installation writes and the program only reads.
 std::string ReadVersionText(const TNewInifile& store);

@@ -46,6 +46,9 @@ void TPreferences::LoadStartupPreferences()
     const TPreferenceValues values =
         ReadPreferenceValues(*store, MainSection, FPlaces.DefaultOutputDir);
     FControls.edtOutputdir->setText(QString::fromStdString(values.OutputPath));
+    if (const std::string unread = store->ReadError(); !unread.empty())
+        FPlatform.ShowError(
+            QString::fromStdString(PreferencesReadErrorText(store->FileName(), unread)));
     if (FControls.cmbProfile->count() > 0) {
         // An index outside the catalogue leaves the combo without a
         // selection; the change handler then finds no profile to load.
@@ -70,7 +73,10 @@ void TPreferences::SaveAllPreferences()
 void TPreferences::LoadPreferences()
 {
     auto store = Open();
-    SetDialogValues(ReadPreferenceValues(*store, MainSection, FPlaces.DefaultOutputDir));
+    TPreferenceValues values = ReadPreferenceValues(*store, MainSection, FPlaces.DefaultOutputDir);
+    // Unread preferences would say "Overwrite" by default.
+    values.Overwrite = values.Overwrite && store->ReadError().empty();
+    SetDialogValues(values);
     Release(std::move(store));
 }
 

@@ -186,8 +186,13 @@ TTasksToRestore TasksToRestore(const std::vector<ltvItemData>& saved)
         if (task.StatusText == StatusComplete)
             continue;
         std::error_code error;
-        if (!std::filesystem::is_regular_file(task.InputFile, error)) {
+        const std::filesystem::file_status status = std::filesystem::status(task.InputFile, error);
+        if (!std::filesystem::exists(status)) {
             restore.MissingInputs.push_back(task.InputFile);
+            continue;
+        }
+        if (!std::filesystem::is_regular_file(status)) {
+            restore.NotVideoInputs.push_back(task.InputFile);
             continue;
         }
         restore.Tasks.push_back(task);

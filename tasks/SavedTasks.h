@@ -62,11 +62,13 @@ TTasksFile LoadTasks(const std::string& path);
 // The tasks a restore brings back: those not converted, in their order.
 // A task that was converting (or paused) when the program died is ready to
 // convert again ("OK"); "Stop" and "Failed" stay as they were, to show how
-// the last session left them. Inputs that are gone are listed apart.
+// the last session left them. Inputs that are gone, and those that are now
+// a folder, a pipe or a device, are listed apart.
 struct TTasksToRestore
 {
     std::vector<ltvItemData> Tasks;
     std::vector<std::string> MissingInputs;
+    std::vector<std::string> NotVideoInputs;
 };
 TTasksToRestore TasksToRestore(const std::vector<ltvItemData>& saved);
 

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/ProbeQueue.h"
+#include "tasks/RestoredLengths.h"
 #include "tasks/TaskPaths.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
@@ -153,7 +154,12 @@ void TTaskList::AddKeptTasks(const std::vector<ltvItemData>& tasks)
         kept[i].Data = tasks[i];
         kept[i].File = FileIdOf(tasks[i].InputFile);
     }
+    const int first = FModel->TaskCount();
     FModel->Append(std::move(kept));
+    std::vector<TaskId> ids;
+    for (int row = first; row < FModel->TaskCount(); ++row)
+        ids.push_back(FModel->IdAt(row));
+    (new TRestoredLengths(*FModel, FEncoderPath, this))->Check(ids);
     EnableTaskButtons(true);
 }
 
@@ -209,10 +215,25 @@ void TTaskList::SetBatchRunning(bool running)
 {
     FBatchRunning = running;
     FControls.ltvTask->setEnabled(!running);
-    if (running)
+    if (running) {
         UpdateActions();
+        return;
+    }
+    EnableTaskButtons(true);
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(FAfterBatch);
+    for (const std::function<void()>& add : waiting)
+        add();
+}
+
+void TTaskList::AddWhenIdle(const QStringList& paths, const std::vector<std::string>& unnamable,
+                            std::function<void()> done)
+{
+    if (FBatchRunning)
+        FAfterBatch.push_back(
+            [this, paths, unnamable, done] { AddTaskPaths(paths, unnamable, done); });
     else
-        EnableTaskButtons(true);
+        AddTaskPaths(paths, unnamable, std::move(done));
 }
 
 void TTaskList::UpdateActions()

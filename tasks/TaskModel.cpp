@@ -41,7 +41,10 @@ void TTaskModel::Append(std::vector<TTask> tasks)
         return;
     const int first = TaskCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(tasks.size()) - 1);
-    FRows.reserve(FRows.size() + tasks.size());
+    // Grown by half at least, so that adding files one at a time does not
+    // move the whole list at every add.
+    if (const std::size_t needed = FRows.size() + tasks.size(); needed > FRows.capacity())
+        FRows.reserve(std::max(needed, FRows.capacity() + FRows.capacity() / 2));
     for (TTask& task : tasks) {
         // Each number agrees with its text from here on, so a read copies it.
         WriteTaskField(task.Data, TaskField::AllFields, task.Data);

@@ -4,6 +4,7 @@
 #include "base/PathText.h"
 #include "tasks/TimeText.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -110,4 +111,25 @@ void SetTaskLength(ltvItemData& task, const std::string& lengthText)
     task.FullEndSec = task.LengthSec;
     task.SpanSec = task.LengthSec;
     task.EndSec = task.LengthSec;
+}
+
+bool ClampTaskLength(ltvItemData& task, const std::string& lengthText)
+{
+    const double length = ParseTimeText(lengthText);
+    // Within the tenth a time text shows, the file is the same length.
+    if (length <= 0 || task.LengthSec < 0 || length > task.LengthSec - 0.05)
+        return false;
+    double start = task.StartSec;
+    double end = task.EndSec < 0 ? length : std::min(task.EndSec, length);
+    if (start < 0 || start >= end) {
+        start = task.FullStartSec < 0 ? 0 : task.FullStartSec;
+        end = length;
+    }
+    task.LengthText = lengthText;
+    task.FullEndText = lengthText;
+    task.StartText = FormatTimeText(start);
+    task.EndText = FormatTimeText(end);
+    task.SpanText = FormatTimeText(end - start);
+    WriteTaskField(task, TaskField::AllFields, task);
+    return true;
 }

@@ -38,6 +38,13 @@ ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengt
 // the end of the whole input and of the part to convert, and the span.
 void SetTaskLength(ltvItemData& task, const std::string& lengthText);
 
+// Holds a task to the length `lengthText` of its file, which got shorter
+// since the task was kept: the length and the end of the whole input become
+// it, a part to convert that reaches beyond it ends there, and one that
+// starts beyond it becomes the whole input. Returns false, changing nothing,
+// when the file is not shorter or its length is unknown.
+bool ClampTaskLength(ltvItemData& task, const std::string& lengthText);
+
 // What ReadTask and WriteTask touch: every text, the input file only, or one
 // of the ten other texts.
 enum class TaskField

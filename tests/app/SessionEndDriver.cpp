@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -35,8 +36,15 @@ int main(int argc, char** argv)
     }
     FakePlatform platform;
     platform.choices = {0}; // Restore
-    TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
-    ApplicationWindows& windows = program.Windows();
+    if (qEnvironmentVariableIsSet("QUENBY_DRIVER_HOLD_QUESTION"))
+        platform.onChoose = [] {
+            std::printf("asking\n");
+            std::fflush(stdout);
+            QEventLoop().exec(); // until the program is asked to end
+            return -1;
+        };
+    TProgram program(application, platform, *SessionDataPlaces(arguments[1]), {});
+    ApplicationWindows& windows = *program.Windows();
     QTimer::singleShot(0, &application, [&] {
         windows.SettingForm->cmbSyn->setCurrentIndex(2);
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);

@@ -3,13 +3,17 @@
 // terminal) closes as its window's close does: the preferences are saved,
 // the encoder is killed and reaped, and its unfinished output is removed.
 #include "app/ApplicationWindows.h"
+#include "app/Program.h"
+#include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "platform/DataPlaces.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -86,6 +90,52 @@ INSTANTIATE_TEST_SUITE_P(Signals, SessionEnd, ::testing::Values(SIGTERM, SIGINT,
                                                 : info.param == SIGINT ? "SIGINT"
                                                                        : "SIGHUP");
                          });
+
+// Asked to end while the start-up asks about the last session's tasks: the
+// kept list stays as it was, for the next start to offer again.
+TEST(SessionEndAtStart, KeepsTheListTheQuestionWasAbout)
+{
+    TempAppDir app(TempAppDir::Encoder::Fake, true);
+    const QString tasks = app.File(TasksFileName);
+    SaveTasks(tasks.toStdString(), {"/", {NewTaskRecord("/v/a.avi", "", "", ".avi")}});
+    QFile file(tasks);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUENBY_DRIVER_HOLD_QUESTION", "1");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUENBY_SESSION_END_DRIVER), {app.Path(), app.Path()});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return program.readAllStandardOutput() == "asking\n"; }, Wait));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(Wait));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "the signal was caught";
+    EXPECT_EQ(program.exitCode(), 0);
+    QFile now(tasks);
+    ASSERT_TRUE(now.open(QIODevice::ReadOnly));
+    EXPECT_EQ(now.readAll(), file.readAll());
+}
+
+// A second start hands its file to the window open for its settings, which
+// lists it once its batch has ended, and ends without a window of its own.
+TEST(SecondStart, HandsItsFileToTheOpenWindow)
+{
+    TempAppDir app;
+    ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, app.File("quenby")));
+    ASSERT_TRUE(QFile::copy(TestClip(".avi"), app.File("clip.avi")));
+    FakePlatform platform;
+    TProgram first(*qApp, platform, TDataPlaces(app.Path().toStdString()), {});
+    emit first.Windows()->Runner->BatchRunning(true);
+    QProcess second;
+    second.setWorkingDirectory(app.Path());
+    second.start(app.File("quenby"), {"clip.avi"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.Windows()->TaskList->TaskCount(), 0) << "the list is locked";
+    emit first.Windows()->Runner->BatchRunning(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.Windows()->TaskList->TaskCount() == 1; }, Wait));
+}
 
 // Killed mid-batch as by a crash or a power cut: the next start restores the
 // unconverted tasks as they were, the one converting made ready again.

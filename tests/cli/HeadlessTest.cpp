@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,25 +114,39 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
 }
 
-// Preferences saved by an editor that starts files with a byte-order mark:
-// "Not overwrite" still keeps an existing output of the same name.
-TEST_F(Headless, ByteOrderMarkedPreferencesStillKeepAnExistingOutput)
+// "Not overwrite" as editors and hands save it still keeps an existing
+// output of the same name, and so do preferences that cannot be read.
+TEST_F(Headless, PreferencesAsSavedOrUnreadableStillKeepAnExistingOutput)
 {
+    using Encoder = QStringEncoder;
+    const auto utf16 = [](QStringConverter::Encoding order) {
+        return QByteArray(Encoder(order, Encoder::Flag::WriteBom)(u"[Main]\r\nOverwrite=0\r\n"));
+    };
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[Main]\r\nOverwrite=0\r\n"},
+        {"blanks around =", "[Main]\r\nOverwrite = 0\r\n"},
+        {"UTF-16 LE with a mark", utf16(QStringConverter::Utf16LE)},
+        {"UTF-16 BE with a mark", utf16(QStringConverter::Utf16BE)},
+        {"unreadable", utf16(QStringConverter::Utf16LE).mid(2)}};
     ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
-    QFile preferences(app.Path() + "Preferences.ini");
-    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
-    preferences.write("\xEF\xBB\xBF[Main]\r\nOverwrite=0\r\n");
-    preferences.close();
-    QFile precious(out + "first.avi");
-    ASSERT_TRUE(precious.open(QIODevice::WriteOnly) && precious.write("precious") == 8);
-    precious.close();
+    for (const auto& [name, bytes] : cases) {
+        QFile preferences(app.Path() + "Preferences.ini");
+        ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) && preferences.write(bytes) > 0);
+        preferences.close();
+        QDir(out).removeRecursively();
+        QFile precious(out + "first.avi");
+        ASSERT_TRUE(QDir().mkpath(out) && precious.open(QIODevice::WriteOnly));
+        precious.write("precious");
+        precious.close();
 
-    ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi"}), 0)
-        << errors.toStdString();
-    ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
-    EXPECT_EQ(precious.readAll(), "precious");
-    EXPECT_TRUE(
-        ProbeMedia(app.EncoderPath(), out + "first_1.avi").LengthText.startsWith("00:00:03"));
+        ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi"}), 0) << name;
+        ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
+        EXPECT_EQ(precious.readAll(), "precious") << name;
+        EXPECT_TRUE(QFileInfo::exists(out + "first_1.avi")) << name;
+        EXPECT_EQ(errors.contains("cannot be read: it does not hold text."),
+                  name == std::string("unreadable"))
+            << name << errors.toStdString();
+    }
 }
 
 // Every command line gets a clear outcome: its exit status, and a note for

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +59,45 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
         const TTasksFile file = LoadTasks(path);
         EXPECT_EQ(file.State, c.state);
         EXPECT_EQ(file.Saved.Tasks.size(), c.tasks);
+    }
+}
+
+// What is no longer a regular file is told apart from what is gone.
+TEST_F(SavedTasksFile, RestoreSortsOutWhatIsNoLongerAVideoFile)
+{
+    const std::string fifo = (dir / "f.avi").string(), video = WriteFile("v.avi", "x");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<ltvItemData> kept;
+    for (const std::string& path : {fifo, dir.string(), video, (dir / "gone.avi").string()})
+        kept.push_back(NewTaskRecord(path, "", "", ".avi"));
+    const TTasksToRestore restore = TasksToRestore(kept);
+    EXPECT_EQ(restore.NotVideoInputs, std::vector<std::string>({fifo, dir.string()}));
+    EXPECT_EQ(restore.MissingInputs, std::vector<std::string>{(dir / "gone.avi").string()});
+    ASSERT_EQ(restore.Tasks.size(), 1u);
+}
+
+// A file that got shorter holds its task's part within it; start, end and
+// the clamped length as texts, "" for a task left as it was.
+TEST(ClampTaskLength, HoldsThePartWithinTheShorterFile)
+{
+    const struct
+    {
+        const char *start, *end, *length, *expected;
+    } cases[] = {{"00:00:10.0", "00:01:00.0", "00:00:30.00", "00:00:10 00:00:30 00:00:20"},
+                 {"00:00:40.0", "00:01:00.0", "00:00:30.00", "00:00:00 00:00:30 00:00:30"},
+                 {"00:00:10.0", "00:00:20.0", "00:00:30.00", "00:00:10 00:00:20 00:00:10"},
+                 {"00:00:10.0", "00:01:00.0", "00:01:40.00", ""},
+                 {"00:00:10.0", "00:01:00.0", "", ""}};
+    for (const auto& c : cases) {
+        ltvItemData task = NewTaskRecord("/v/a.avi", "00:01:40.00", "", ".avi");
+        task.StartText = c.start;
+        task.EndText = c.end;
+        WriteTaskField(task, TaskField::AllFields, task);
+        const bool clamped = ClampTaskLength(task, c.length);
+        EXPECT_EQ(clamped ? task.StartText + " " + task.EndText + " " + task.SpanText : "",
+                  c.expected)
+            << c.start << " " << c.length;
+        EXPECT_EQ(task.FullEndSec, clamped ? 30 : 100);
     }
 }
 
