@@ -134,8 +134,9 @@ TEST_F(BatchEngineRun, ATaskQueuedWhileRunningIsConverted)
 {
     EXPECT_EQ(engine.Enqueue(Tasks({"x.avi"})[0]), -1) << "no run, no queue";
     QObject::connect(&engine, &TBatchEngine::TaskStarted, &engine, [this](int task) {
-        if (task == 0)
+        if (task == 0) {
             EXPECT_EQ(engine.Enqueue(Tasks({"b.mov"})[0]), 1);
+        }
     });
     ASSERT_TRUE(engine.Start(Tasks({"a.avi"}), options));
     ASSERT_TRUE(WaitEnded());
