@@ -5,6 +5,7 @@
 #include "app/Look.h"
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
+#include "convert/BatchEndActions.h"
 #include "convert/BatchRunner.h"
 #include "convert/KeptTasks.h"
 #include "preview/FilterGraph.h"
@@ -71,8 +72,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     Preferences = new TPreferenceStore(main.Places, platform, &main);
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
                                    platform, *ProfileDetail, *Preferences, &main);
+    EndActions = new TBatchEndActions(&main, platform, Preferences->Value(), &main);
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
-                              Preferences->Value(), main.EncoderPath, &main);
+                              Preferences->Value(), *EndActions, main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);

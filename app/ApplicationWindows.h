@@ -8,6 +8,7 @@
 
 class Platform;
 class TAboutForm;
+class TBatchEndActions;
 class TBatchRunner;
 class TFilterGraph;
 class TKeptTasks;
@@ -25,10 +26,10 @@ struct TDataPlaces;
 // program once, in the order the program needs, and wires them together.
 // The main window comes first (its start-up runs in its constructor); then
 // the components that drive its controls, the About box, the settings dialog
-// (which copies the profile names the catalogue has just listed), the batch
-// runner, the custom size dialog, and what keeps the task list between
-// sessions, which offers the last session's tasks before the command line's
-// files are added. They live until the program ends.
+// (which copies the profile names the catalogue has just listed), the
+// end-of-batch actions and the batch runner, the custom size dialog, and
+// what keeps the task list between sessions, which offers the last
+// session's tasks before the command line's files are added. They live until the program ends.
 // Tests create this object to get exactly what the program runs.
 //
 // The main window is the one object without a parent. Every other window and
@@ -70,6 +71,9 @@ public:
     // The preferences in force; the settings dialog edits a copy.
     TPreferenceStore* Preferences = nullptr;
     TSettingForm* SettingForm = nullptr;
+    // What the window does once a batch is over, and the runner that
+    // presents the batch itself.
+    TBatchEndActions* EndActions = nullptr;
     TBatchRunner* Runner = nullptr;
     TSizeForm* SizeForm = nullptr;
     // Keeps the task list between sessions; the headless mode has none.

@@ -369,10 +369,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Files dropped while a batch runs are ignored: the list is locked.
+// Files dropped while a batch runs are taken too; they wait for its end.
 bool TMainForm::AcceptsDrop(const QDropEvent& event) const
 {
-    return FTaskList && !FBatchRunning && event.mimeData()->hasUrls();
+    return FTaskList && event.mimeData()->hasUrls();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

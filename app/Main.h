@@ -123,6 +123,7 @@ private:
     void FormCreate();
     // Adds the files and directories named; names that cannot be handed on
     // are listed in one message. The task buttons come on once they are in.
+    // During a batch they wait, and are added in turn once it has ended.
     void AddTaskEntries(const std::vector<TaskEntry>& entries);
     bool AcceptsDrop(const QDropEvent& event) const;
 

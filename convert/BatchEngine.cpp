@@ -159,6 +159,20 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     return true;
 }
 
+int TBatchEngine::Enqueue(ltvItemData task)
+{
+    if (!FRunning)
+        return -1;
+    FNames->AddInput(task.InputFile);
+    FTotal += SecondsInTotal(task);
+    FTasks.push_back(std::move(task));
+    FOutputs.emplace_back();
+    FPercents.push_back(0);
+    FLogs.emplace_back();
+    ScheduleFill();
+    return TaskCount() - 1;
+}
+
 // Tasks start from the event loop, one turn after the request: a Stop given
 // meanwhile is seen before another encoder starts.
 void TBatchEngine::ScheduleFill()
@@ -199,7 +213,8 @@ TTaskConversion TBatchEngine::ConversionOf(int task) const
 
 void TBatchEngine::StartTask(TSlot& slot, int task)
 {
-    const ltvItemData& data = Task(task);
+    // A copy: a listener of TaskStarted may enqueue, which moves the queue.
+    const ltvItemData data = Task(task);
     const TTaskConversion conversion = ConversionOf(task);
     slot.Task = task;
     slot.Progress = TProgressReader();

@@ -46,8 +46,9 @@ struct TTaskConversion
     std::string OutputExt;
 };
 
-// Converts a list of tasks with one encoder run per task, in list order,
-// keeping up to SimultaneousTasks encoders running. It decides each task's
+// Converts a queue of tasks with one encoder run per task, in queue order,
+// keeping up to SimultaneousTasks encoders running. Start opens a run with
+// its first tasks; Enqueue adds more while it runs. It decides each task's
 // output path and switches, reads the encoders' output for progress and
 // failure, and reports everything through its signals; it shows nothing and
 // asks nothing, so a window and a command line can both sit on top of it.
@@ -61,8 +62,9 @@ struct TTaskConversion
 // takes the next name of the same rule. A run starts by removing the hidden
 // files that killed runs of this machine left in the output folder.
 //
-// Tasks are addressed by their index in the list given to Start. Every
-// signal is emitted from the event loop or from Stop, never from Start.
+// Tasks are addressed by their place in the run's queue: the list given to
+// Start, then each Enqueue's in turn. Every signal is emitted from the event
+// loop or from Stop, never from Start or Enqueue.
 class TBatchEngine : public QObject
 {
     Q_OBJECT
@@ -96,6 +98,13 @@ public:
     // is under way.
     bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
                std::vector<TTaskConversion> conversions = {});
+
+    // Appends a task to the running run's queue: it starts after every task
+    // queued before it and counts in the total from now on. Returns its
+    // place in the queue; -1, and nothing is queued, when no run is under
+    // way (a run that has ended takes a new Start). A run whose encoder
+    // could not be started starts nothing more, so the task then never runs.
+    int Enqueue(ltvItemData task);
 
     // Kills every running encoder (each of those tasks ends Stopped), starts
     // nothing more and ends the run, all before it returns. Does nothing

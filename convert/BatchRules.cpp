@@ -137,6 +137,12 @@ TRunNames::TRunNames(std::vector<std::string> inputs)
 {
 }
 
+void TRunNames::AddInput(const std::string& input)
+{
+    FInputs.push_back(input);
+    FInputTexts.insert(input);
+}
+
 void TRunNames::Reserve(const std::string& output)
 {
     FOutputs.insert(output);

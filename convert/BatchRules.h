@@ -77,6 +77,8 @@ class TRunNames
 public:
     explicit TRunNames(std::vector<std::string> inputs);
 
+    // A task that joined the run after it started brings its input along.
+    void AddInput(const std::string& input);
     void Reserve(const std::string& output);
     void Release(const std::string& output);
     // The path names an input or a reserved output: the same text, or, for a

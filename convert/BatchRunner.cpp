@@ -3,9 +3,8 @@
 
 #include "base/PathText.h"
 #include "convert/ArgumentBuilder.h"
+#include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
-#include "convert/PowerOffCountdown.h"
-#include "platform/OpenFolder.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
@@ -24,8 +23,6 @@
 #include <cmath>
 
 namespace {
-
-const QString CompleteTitle = QStringLiteral("Complete");
 
 const QString StartHint = QStringLiteral("Start");
 const QString PauseHint = QStringLiteral("Pause / Resume");
@@ -47,10 +44,18 @@ QString Text(const std::string& s)
 
 TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
                            TProfileDetail& detail, const TPreferences& preferences,
-                           const QString& encoderPath, QObject* parent)
+                           TBatchEndActions& endActions, const QString& encoderPath,
+                           QObject* parent)
     : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
-      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath)
+      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath), FEndActions(endActions)
 {
+    connect(&endActions, &TBatchEndActions::Done, this, [this] {
+        FControls.timerTime->stop();
+        ShowIdlePanel();
+        FRunState = Idle;
+        FinishBatch();
+    });
+    connect(&endActions, &TBatchEndActions::EndProgram, this, &TBatchRunner::EndProgramNow);
     connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
     connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
     connect(&FEngine, &TBatchEngine::TotalProgress, this, &TBatchRunner::OnTotalProgress);
@@ -72,6 +77,11 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
 }
 
 TBatchRunner::~TBatchRunner() = default;
+
+TPowerOffCountdown* TBatchRunner::Countdown() const
+{
+    return FEndActions.Countdown();
+}
 
 void TBatchRunner::tbtnStartClick()
 {
@@ -105,10 +115,8 @@ void TBatchRunner::tbtnStopClick()
 {
     // The encoders are done and the countdown to the power-off runs: Stop
     // means what its Cancel means.
-    if (FCountdown && FCountdown->isVisible()) {
-        FCountdown->reject();
+    if (FEndActions.CancelCountdown())
         return;
-    }
     if (FRunState != Running)
         return;
     FRunState = StopRequested;
@@ -215,6 +223,9 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
 
 bool TBatchRunner::Update(int task, const TTaskUpdate& update)
 {
+    // A task queued into the engine by anything but Start has no row.
+    if (task < 0 || task >= static_cast<int>(FTaskIds.size()))
+        return false;
     return FTaskList.Model().Update(FTaskIds[static_cast<std::size_t>(task)], update);
 }
 
@@ -304,84 +315,20 @@ void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
     actPause->setChecked(false);
     switch (end) {
     case TBatchEngine::BatchEnd::Completed:
-        EndCompleted();
+        FControls.timerTime->stop();
+        // Nothing remains; a batch shorter than a tick would show no time at all.
+        FControls.labRemaining->setText(Text(FormatTimeText(0)));
+        FEndActions.Completed(FEngine.FailedCount(), FEngine.TaskCount(),
+                              Text(FPreferences.OutputPath));
         break;
     case TBatchEngine::BatchEnd::Stopped:
-        EndStopped();
+        FControls.timerTime->stop();
+        FEndActions.Stopped();
         break;
     case TBatchEngine::BatchEnd::StartFailed:
-        EndFailedStart();
+        FEndActions.StartFailed();
         break;
     }
-}
-
-void TBatchRunner::EndStopped()
-{
-    FControls.timerTime->stop();
-    if (!FExiting)
-        FPlatform.MessageBox(FControls.Window, QStringLiteral("The Coversion is canceled."),
-                             QStringLiteral("Cancel"), Platform::Icon::Information,
-                             Platform::Buttons::Ok);
-    ShowIdlePanel();
-    FRunState = Idle;
-    FinishBatch();
-}
-
-void TBatchRunner::EndCompleted()
-{
-    FControls.timerTime->stop();
-    // Nothing remains; a batch shorter than a tick would show no time at all.
-    FControls.labRemaining->setText(Text(FormatTimeText(0)));
-    // A batch that ends while the user is elsewhere says so on the desktop.
-    if (!FControls.Window->isActiveWindow())
-        FPlatform.Notify(CompleteTitle, CompletionText());
-    // Turning off takes precedence; it waits for a last word from the user,
-    // while exiting ends the program without one.
-    if (FPreferences.AutoTurnOff) {
-        if (!FCountdown) {
-            FCountdown = new TPowerOffCountdown(FControls.Window);
-            connect(FCountdown, &TPowerOffCountdown::TurnOff, this, &TBatchRunner::PowerOffNow);
-            connect(FCountdown, &TPowerOffCountdown::Cancelled, this,
-                    &TBatchRunner::ShowCompletion);
-        }
-        FCountdown->StartCountdown();
-        return;
-    }
-    if (FPreferences.AutoExit) {
-        EndProgramNow();
-        return;
-    }
-    ShowCompletion();
-}
-
-QString TBatchRunner::CompletionText() const
-{
-    const int failed = FEngine.FailedCount();
-    if (failed == 0)
-        return QStringLiteral("The coversion is completed successfully.");
-    return QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
-        .arg(failed)
-        .arg(FEngine.TaskCount());
-}
-
-void TBatchRunner::ShowCompletion()
-{
-    // Failures keep the title, but must not look like a plain success.
-    const Platform::Icon icon =
-        FEngine.FailedCount() == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
-    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle, icon,
-                         Platform::Buttons::Ok);
-    if (FPreferences.AutoOpenDir && !FExiting)
-        OpenFolderOrTell(FPlatform, FControls.Window, Text(FPreferences.OutputPath));
-    FRunState = Idle;
-    ShowIdlePanel();
-    FinishBatch();
-}
-
-void TBatchRunner::PowerOffNow()
-{
-    ShutDownComputer();
-    EndProgramNow();
 }
 
 void TBatchRunner::EndProgramNow()
@@ -392,16 +339,6 @@ void TBatchRunner::EndProgramNow()
     UnlockAfterConversion();
     emit BatchEnded();
     emit ProgramEndRequested();
-}
-
-void TBatchRunner::EndFailedStart()
-{
-    FPlatform.ShowMessage(QStringLiteral("Error on CreateProcess()"));
-    // The run cannot go on: put the window back as it is between runs.
-    FControls.timerTime->stop();
-    ShowIdlePanel();
-    FRunState = Idle;
-    FinishBatch();
 }
 
 void TBatchRunner::ShowIdlePanel()
@@ -428,11 +365,7 @@ void TBatchRunner::EndProgramWhenDone()
 
 void TBatchRunner::StopForExit()
 {
-    FExiting = true;
-    // The program is ending anyway: it does not take the computer with it.
-    if (FCountdown && FCountdown->isVisible()) {
-        FCountdown->timerCountdown->stop();
-        FCountdown->hide();
+    if (FEndActions.StopForExit()) {
         FRunState = Idle;
         ShowIdlePanel();
         FinishBatch();
@@ -470,9 +403,4 @@ void TBatchRunner::timerTimeTimer()
     if (percent != 0)
         FRemainingSeconds = static_cast<int>(EstimateRemainingSeconds(FElapsedSeconds, percent));
     FControls.labRemaining->setText(Text(FormatTimeText(FRemainingSeconds)));
-}
-
-void TBatchRunner::ShutDownComputer()
-{
-    FPlatform.PowerOff();
 }

@@ -18,6 +18,7 @@ class QLineEdit;
 class QProgressBar;
 class QTimer;
 class QWidget;
+class TBatchEndActions;
 class TElidedLabel;
 class TPowerOffCountdown;
 class TProfileDetail;
@@ -47,13 +48,12 @@ struct RunnerControls
 };
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
-// progress panel, the tasks' statuses, the messages and the completion
-// actions. The run itself (the task order, the output names, the encoders
-// and their progress) is the batch engine's, which converts a snapshot of
-// the rows taken at Start with the profile and the grids of the profile
-// detail; the runner finds each of its tasks in the list again by its id.
-// Everything is driven by signals, so the window keeps answering while
-// encoders run.
+// progress panel and the tasks' statuses. It hands the engine the rows as
+// they are at Start, with the profile and the grids of the profile detail,
+// and from then on presents what the engine reports: each of its tasks is
+// found in the list again by its id. How the batch ended is handed to the
+// end-of-batch actions (message, folder, exit, power-off). Everything is
+// driven by signals, so the window keeps answering while encoders run.
 class TBatchRunner : public QObject
 {
     Q_OBJECT
@@ -68,7 +68,8 @@ public:
 
     TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
                  TProfileDetail& detail, const TPreferences& preferences,
-                 const QString& encoderPath, QObject* parent = nullptr);
+                 TBatchEndActions& endActions, const QString& encoderPath,
+                 QObject* parent = nullptr);
     ~TBatchRunner() override;
 
     TRunState RunState() const { return FRunState; }
@@ -96,11 +97,10 @@ public:
     void timerTimeTimer();
     void LockForConversion();
     void UnlockAfterConversion();
-    void ShutDownComputer();
 
     // The window that counts down to the power-off at the end of a batch;
     // null until a batch first ends with "turn off" ticked.
-    TPowerOffCountdown* Countdown() const { return FCountdown; }
+    TPowerOffCountdown* Countdown() const;
 
     // The main window was closed during the batch: end the program once the
     // batch and its completion action are done. A paused batch resumes.
@@ -148,14 +148,8 @@ private:
     // Changes the batch's task `task` in the list, where it still is.
     bool Update(int task, const TTaskUpdate& update);
     void WriteStatus(int task, TaskState state);
-    void EndStopped();
-    void EndCompleted();
-    QString CompletionText() const;
-    void ShowCompletion();
     void EndProgramNow();
-    void PowerOffNow();
     void SetPaused(bool paused);
-    void EndFailedStart();
     void ShowIdlePanel();
     void FinishBatch();
 
@@ -166,8 +160,8 @@ private:
     // The preferences in force, read as the batch goes.
     const TPreferences& FPreferences;
     const QString FEncoderPath;
+    TBatchEndActions& FEndActions;
     TBatchEngine FEngine;
-    TPowerOffCountdown* FCountdown = nullptr;
     // The ids of the batch's tasks, in the engine's order.
     std::vector<TaskId> FTaskIds;
     // Several tasks convert at once: each row shows its own progress.
@@ -178,7 +172,6 @@ private:
     TRunState FRunState = Idle;
     bool FBatchActive = false;
     bool FEndProgram = false;
-    bool FExiting = false;
     int FElapsedSeconds = 0;
     int FRemainingSeconds = 0;
 };

@@ -274,13 +274,20 @@ TEST_F(MainFormTest, DroppedLongPathArrivesWhole)
     EXPECT_EQ(Rows(), QStringList{movie});
 }
 
-TEST_F(MainFormTest, DropIsIgnoredWhileABatchRuns)
+// The list stays locked while a batch runs; what is dropped meanwhile is
+// listed once it has ended, in the order it came.
+TEST_F(MainFormTest, DropDuringABatchIsListedAfterIt)
 {
     TMainForm& form = Start();
     emit windows->Runner->BatchRunning(true);
-    Drop({Make("movie.avi")});
+    const QString first = Make("b.avi"), second = Make("a.avi");
+    Drop({first});
+    Drop({second});
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_FALSE(form.Toolbar.tbtnStart->isEnabled());
+    emit windows->Runner->BatchRunning(false);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Rows().size() == 2; }, 20000));
+    EXPECT_EQ(Rows(), QStringList({first, second}));
 }
 
 TEST_F(MainFormTest, FormShowOnceAndFormCloseOnClose)

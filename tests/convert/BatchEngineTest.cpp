@@ -140,6 +140,24 @@ TEST_F(BatchEngineRun, ATaskBringsItsOwnSwitchesAndExtension)
     EXPECT_EQ(OutputFiles(), QStringList({"a.mkv", "b.avi"}));
 }
 
+// A task queued while the run is under way joins it, after the tasks
+// before it; the run ends once it is done too.
+TEST_F(BatchEngineRun, ATaskQueuedWhileRunningIsConverted)
+{
+    EXPECT_EQ(engine.Enqueue(Tasks({"x.avi"})[0]), -1) << "no run, no queue";
+    QObject::connect(&engine, &TBatchEngine::TaskStarted, &engine, [this](int task) {
+        if (task == 0) {
+            EXPECT_EQ(engine.Enqueue(Tasks({"b.mov"})[0]), 1);
+        }
+    });
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi"}), options));
+    ASSERT_TRUE(WaitEnded());
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 0", "started 1 b.avi",
+                                          "finished 1 0", "ended 0"}));
+    EXPECT_EQ(OutputFiles(), QStringList({"a.avi", "b.avi"}));
+    EXPECT_EQ(reports.total.last(), 100);
+}
+
 TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)
 {
     ASSERT_TRUE(
