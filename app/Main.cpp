@@ -312,7 +312,7 @@ void TMainForm::panSplitterMouseMove(int x)
 
 void TMainForm::tbtnHelpClick()
 {
-    FPlatform.ShellOpen(ChooseHelpTarget(AppDir, FPlatform));
+    OpenHelpOrTell(FPlatform, this, AppDir);
 }
 
 void TMainForm::labLinkClick()

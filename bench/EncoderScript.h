@@ -65,7 +65,7 @@ inline BenchClips StageBenchClips(const QString& appDir, int count)
 // Writes a bash script that converts each input into `outDir` with the
 // encoder's command line as the batch builds it, one after another.
 inline bool WriteEncoderScript(const QString& scriptPath, const QString& encoder,
-                               const QStringList& inputs, const std::string& arguments,
+                               const QStringList& inputs, const std::vector<std::string>& arguments,
                                const QString& outDir, const QString& outputExt)
 {
     QFile script(scriptPath);

@@ -12,7 +12,7 @@
 #include "bench/EncoderScript.h"
 #include "convert/ArgumentBuilder.h"
 #include "fixtures/TempAppDir.h"
-#include "profiles/ShownProfile.h"
+#include "profiles/ProfileChoice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,11 +45,9 @@ double Timed(const QString& program, const QStringList& arguments)
 }
 
 // The encoder commands the profile gives, with its choices as loaded.
-std::string ProfileArguments(const std::string& path)
+std::vector<std::string> ProfileArguments(const std::string& path)
 {
-    const TShownProfile shown = LoadShownProfile(path);
-    return BuildArguments(
-        path, [&shown](int group, const std::string& name) { return shown.Value(group, name); });
+    return BuildArguments(LoadProfileChoice(path), {});
 }
 
 } // namespace
@@ -71,7 +69,7 @@ int main(int argc, char** argv)
     if (inputs.isEmpty())
         return 1;
 
-    const std::string arguments =
+    const std::vector<std::string> arguments =
         ProfileArguments((app.Path() + "Profiles/" + Profile + ".apf").toStdString());
     const QString scriptPath = app.Path() + "batch.sh";
     WriteEncoderScript(scriptPath, app.EncoderPath(), inputs, arguments, out, ".mp4");

@@ -13,8 +13,8 @@
 #include "bench/BenchClock.h"
 #include "convert/ArgumentBuilder.h"
 #include "fixtures/FakePlatform.h"
+#include "profiles/ProfileChoice.h"
 #include "profiles/ProfileDetail.h"
-#include "profiles/ShownProfile.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QApplication>
@@ -83,25 +83,16 @@ Figures Run(int parameters)
     QCoreApplication::processEvents();
 
     std::vector<double> read, load, arguments, headless;
-    std::string built, headlessBuilt;
+    std::vector<std::string> built, headlessBuilt;
     for (int run = 0; run < Runs; ++run) {
-        read.push_back(Milliseconds([&] { LoadShownProfile(path.toStdString()); }));
+        read.push_back(Milliseconds([&] { LoadProfileChoice(path.toStdString()); }));
         load.push_back(Milliseconds([&] {
             detail->cmbProfileChange();
             QCoreApplication::processEvents();
         }));
-        arguments.push_back(Milliseconds([&] {
-            built = BuildArguments(path.toStdString(), [&](int group, const std::string& name) {
-                return detail->DetailValue(group, QString::fromStdString(name)).toStdString();
-            });
-        }));
-        headless.push_back(Milliseconds([&] {
-            const TShownProfile shown = LoadShownProfile(path.toStdString());
-            headlessBuilt =
-                BuildArguments(path.toStdString(), [&](int group, const std::string& name) {
-                    return shown.Value(group, name);
-                });
-        }));
+        arguments.push_back(Milliseconds([&] { built = BuildArguments(detail->Choice(), {}); }));
+        headless.push_back(Milliseconds(
+            [&] { headlessBuilt = BuildArguments(LoadProfileChoice(path.toStdString()), {}); }));
     }
     Figures figures;
     figures.ReadMs = Median(read);
@@ -110,9 +101,8 @@ Figures Run(int parameters)
     figures.HeadlessMs = Median(headless);
     const int rows = detail->vleVideo->RowCount() + detail->vleAudio->RowCount() +
                      detail->vleAdvanced->RowCount();
-    figures.Complete =
-        rows == parameters && platform.errors.isEmpty() && headlessBuilt == built &&
-        built.find(" -p" + std::to_string(parameters - 1) + " 2") != std::string::npos;
+    figures.Complete = rows == parameters && platform.errors.isEmpty() && headlessBuilt == built &&
+                       built.size() == std::size_t(2 * parameters) && built.back() == "2";
     return figures;
 }
 

@@ -29,8 +29,8 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -145,7 +145,7 @@ struct ScaleWindow
             }
         }
         Windows = std::make_unique<ApplicationWindows>(App.Path(), Platform, QStringList());
-        Windows->SettingForm->chkOpenDir->setChecked(false);
+        Prefer(*Windows, [](TPreferences& p) { p.AutoOpenDir = false; });
         Windows->MainForm->show();
         Windows->MainForm->BottomStrip.edtOutputdir->setText(out);
         RunFor(SettleMs);

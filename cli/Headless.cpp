@@ -11,12 +11,14 @@
 #include "platform/Product.h"
 #include "platform/TerminationSignals.h"
 #include "profiles/ProfileCatalogue.h"
+#include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
-#include "profiles/ShownProfile.h"
+#include "tasks/TaskPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -76,30 +78,32 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         Say(setup.Note);
     const THeadlessJob& job = setup.Job;
 
-    // The profile as the window's grids show it once it is loaded.
-    const TShownProfile shown = LoadShownProfile(job.ProfilePath);
-    if (shown.Walk.Status == TWalkStatus::Missing)
+    // The profile as the window shows it once it is loaded.
+    const TProfileChoice choice = LoadProfileChoice(job.ProfilePath);
+    if (choice.Walk.Status == TWalkStatus::Missing)
         return UsageError("the profile '" + job.ProfileName + "' cannot be read");
-    if (shown.Walk.Status == TWalkStatus::NoMainSection)
+    if (choice.Walk.Status == TWalkStatus::NoMainSection)
         return UsageError(NoMainSectionText(job.ProfileName));
-    if (shown.Walk.Status == TWalkStatus::ListIndexError)
+    if (choice.Walk.Status == TWalkStatus::ListIndexError)
         return UsageError("the profile '" + job.ProfileName + "' cannot be loaded: " +
-                          ListIndexErrorText(shown.Walk.BadIndex).toStdString());
+                          ListIndexErrorText(choice.Walk.BadIndex).toStdString());
 
     TBatchOptions batch;
     batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
-    batch.Arguments = BuildArguments(job.ProfilePath, [&shown](int group, const std::string& name) {
-        return shown.Value(group, name);
-    });
     batch.OutputDir = job.OutputDir;
-    batch.OutputExt = "." + shown.Walk.Type;
+    batch.OutputExt = choice.OutputExt();
     batch.Rename = job.Rename;
     batch.SimultaneousTasks = job.Jobs;
     batch.LengthFromReport = true;
 
     THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
+    std::vector<TTaskConversion> conversions;
+    conversions.reserve(inputs.Tasks.size());
+    for (const ltvItemData& task : inputs.Tasks)
+        conversions.push_back({BuildArguments(choice, task), batch.OutputExt});
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -112,7 +116,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch);
+    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say("removed " + std::to_string(left) +
             (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +
@@ -142,6 +146,10 @@ int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& argum
     case THeadlessAction::ListProfiles:
         for (const std::string& name : ProfileCatalogue(places))
             WriteAll(STDOUT_FILENO, name + "\n");
+        return ExitCompleted;
+    case THeadlessAction::ListFormats:
+        for (const std::string& ext : SupportedExtensions())
+            WriteAll(STDOUT_FILENO, ext + "\n");
         return ExitCompleted;
     case THeadlessAction::Convert:
         break;

@@ -20,11 +20,12 @@ THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bo
 
 THeadlessBatch::~THeadlessBatch() = default;
 
-void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options)
+void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
+                           std::vector<TTaskConversion> conversions)
 {
     FBoard = std::make_unique<TProgressBoard>(static_cast<int>(tasks.size()), FTerminal, FWidth);
     FClock.start();
-    FEngine.Start(std::move(tasks), options);
+    FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
 void THeadlessBatch::Interrupt()

@@ -26,7 +26,8 @@ public:
                    QObject* parent = nullptr);
     ~THeadlessBatch() override;
 
-    void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
+    void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
+               std::vector<TTaskConversion> conversions = {});
     // How many hidden files that killed runs had left in the output folder
     // the start removed.
     int LeftFilesRemoved() const { return FEngine.LeftFilesRemoved(); }

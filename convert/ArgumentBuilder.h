@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "profiles/ProfileWalker.h"
+#include "profiles/ProfileChoice.h"
+#include "tasks/TaskRecord.h"
 
-#include <functional>
 #include <string>
+#include <vector>
 
-// The encoder switches of the profile at `profilePath`, combined with what
-// the grids show: " " + switch + " " + value for each parameter that has a
-// switch and a value, in parameter order. `gridValue(group, name)` gives the
-// value of the row labelled `name` (matched ignoring case) in the grid of
-// `group` (1 Video, 2 Audio, 3 Advanced), or "" when there is no such row.
-// A missing profile file gives "". Values are never quoted. `status`, when
-// given, tells how the profile was read: NoMainSection for a file that is no
-// profile, which gives "" too.
-std::string
-BuildArguments(const std::string& profilePath,
-               const std::function<std::string(int group, const std::string& name)>& gridValue,
-               TWalkStatus* status = nullptr);
+// The encoder's arguments between the input and the output for `task`
+// converted with `choice`. For each parameter that has a switch ("cmd") and
+// a value, in parameter order: the switch, then the value, each split into
+// words as SplitCommandLineArguments splits a command line (a quoted value
+// with blanks stays one argument). A pick list gives the value of its picked
+// item (nothing for an item without one) or, for a typed text such as a
+// custom "640x480", that text; a read-only text gives its "Value"; any other
+// text what was typed. A flag switch, whose value is "\", goes out alone.
+// The task's trim switches (TrimSwitches) come last.
+std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvItemData& task);

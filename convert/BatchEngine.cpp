@@ -126,7 +126,8 @@ qint64 TBatchEngine::EncoderProcessId(int task) const
     return slot ? slot->Channel.ProcessId() : 0;
 }
 
-bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options)
+bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
+                         std::vector<TTaskConversion> conversions)
 {
     if (FRunning)
         return false;
@@ -138,6 +139,7 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
         inputs.push_back(task.InputFile);
     FNames = std::make_unique<TRunNames>(std::move(inputs));
     FOptions = options;
+    FConversions = std::move(conversions);
     FOutputs.assign(FTasks.size(), std::string());
     FHost = LocalHostTag();
     FLeftFilesRemoved = RemoveLeftWorkingFiles(FOptions.OutputDir, FHost);
@@ -185,9 +187,20 @@ void TBatchEngine::Fill()
     EndRunIfIdle();
 }
 
+TTaskConversion TBatchEngine::ConversionOf(int task) const
+{
+    if (std::size_t(task) < FConversions.size())
+        return FConversions[std::size_t(task)];
+    TTaskConversion conversion{FOptions.Arguments, FOptions.OutputExt};
+    for (std::string& word : TrimSwitches(Task(task)))
+        conversion.Arguments.push_back(std::move(word));
+    return conversion;
+}
+
 void TBatchEngine::StartTask(TSlot& slot, int task)
 {
     const ltvItemData& data = Task(task);
+    const TTaskConversion conversion = ConversionOf(task);
     slot.Task = task;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
@@ -196,7 +209,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
     request.NewName = data.NewName;
-    request.OutputExt = FOptions.OutputExt;
+    request.OutputExt = conversion.OutputExt;
     request.Position = task + 1;
     request.Rename = FOptions.Rename;
     slot.Candidate =
@@ -205,13 +218,13 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Output = OutputPathCandidate(request, slot.Candidate);
     FNames->Reserve(slot.Output);
     do
-        slot.Work = WorkingOutputPath(FOptions.OutputDir, FOptions.OutputExt, FHost,
+        slot.Work = WorkingOutputPath(FOptions.OutputDir, conversion.OutputExt, FHost,
                                       QCoreApplication::applicationPid(), ++FSerial);
     while (HasDirectoryEntry(slot.Work));
 
     emit TaskStarted(task, Text(slot.Output));
-    const std::string arguments = FOptions.Arguments + TrimSwitches(data);
-    std::vector<std::string> command = ConversionArguments(data.InputFile, arguments, slot.Work);
+    std::vector<std::string> command =
+        ConversionArguments(data.InputFile, conversion.Arguments, slot.Work);
     const QStringList argumentList = EncoderChannel::ArgumentList(command);
     command.insert(command.begin(), FOptions.EncoderPath.toStdString());
     FLogs[static_cast<std::size_t>(task)].Start(

@@ -20,12 +20,12 @@ struct TBatchOptions
 {
     // The encoder, started once per task.
     QString EncoderPath;
-    // The profile's argument string, built once for the whole run; each task
-    // adds its own trim switches to it.
-    std::string Arguments;
+    // The encoder's switches for a task that brings no conversion of its own
+    // (TTaskConversion); each such task adds its trim switches to them.
+    std::vector<std::string> Arguments;
     // Where the outputs go, ending in a separator.
     std::string OutputDir;
-    // The loaded profile's output extension, with its dot.
+    // The output extension, with its dot, for a task that brings none.
     std::string OutputExt;
     // "Not overwrite": an output name that exists takes an indexed name.
     bool Rename = false;
@@ -35,6 +35,15 @@ struct TBatchOptions
     // from the encoder's description of the input that every conversion
     // begins with; its progress and its share of the total count from then.
     bool LengthFromReport = false;
+};
+
+// How one task is converted when it brings its own profile choice: every
+// switch between the input and the output (BuildArguments), and the output's
+// extension with its dot.
+struct TTaskConversion
+{
+    std::vector<std::string> Arguments;
+    std::string OutputExt;
 };
 
 // Converts a list of tasks with one encoder run per task, in list order,
@@ -82,8 +91,11 @@ public:
     ~TBatchEngine() override;
 
     // Starts a run over `tasks`, a snapshot of the list: later changes to
-    // the list do not reach it. False when a run is under way.
-    bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options);
+    // the list do not reach it. Task i is converted as `conversions[i]`
+    // says, when there is one, as `options` say otherwise. False when a run
+    // is under way.
+    bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
+               std::vector<TTaskConversion> conversions = {});
 
     // Kills every running encoder (each of those tasks ends Stopped), starts
     // nothing more and ends the run, all before it returns. Does nothing
@@ -159,6 +171,7 @@ private:
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
+    TTaskConversion ConversionOf(int task) const;
     void EmitTotal();
     void EndRunIfIdle();
     int RunningCount() const;
@@ -174,6 +187,7 @@ private:
     std::vector<int> FPercents;
     std::vector<TEncoderLog> FLogs;
     TBatchOptions FOptions;
+    std::vector<TTaskConversion> FConversions;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

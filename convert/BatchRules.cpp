@@ -109,13 +109,13 @@ long long EstimateRemainingSeconds(long long elapsed, int percent)
                          static_cast<double>(elapsed));
 }
 
-std::string TrimSwitches(const ltvItemData& task)
+std::vector<std::string> TrimSwitches(const ltvItemData& task)
 {
-    std::string switches;
+    std::vector<std::string> switches;
     if (task.StartSec != task.FullStartSec)
-        switches += " -ss " + task.StartText;
+        switches.insert(switches.end(), {"-ss", task.StartText});
     if (task.SpanSec != task.LengthSec)
-        switches += " -t " + SpanSwitchValue(task.SpanSec);
+        switches.insert(switches.end(), {"-t", SpanSwitchValue(task.SpanSec)});
     return switches;
 }
 

@@ -13,14 +13,12 @@
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
@@ -48,10 +46,10 @@ QString Text(const std::string& s)
 } // namespace
 
 TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                           TProfileDetail& detail, const RunnerOptions& options,
+                           TProfileDetail& detail, const TPreferences& preferences,
                            const QString& encoderPath, QObject* parent)
     : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
-      FDetail(detail), FOptions(options), FEncoderPath(encoderPath)
+      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath)
 {
     connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
     connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
@@ -80,7 +78,7 @@ void TBatchRunner::tbtnStartClick()
     if (FBatchActive)
         return;
     FTaskList.FocusList();
-    if (!QFileInfo(FControls.edtOutputdir->text()).isDir()) {
+    if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
             QStringLiteral("The output path does not exist. Please specify another one."),
@@ -92,21 +90,15 @@ void TBatchRunner::tbtnStartClick()
     if (FTaskList.TaskCount() == 0)
         return;
     const QString profile = FControls.cmbProfile->currentText();
-    TWalkStatus read = TWalkStatus::Missing;
-    const std::string arguments = BuildArguments(
-        FDetail.ProfilePath(profile).toStdString(),
-        [this](int group, const std::string& name) {
-            return FDetail.DetailValue(group, Text(name)).toStdString();
-        },
-        &read);
+    const TProfileChoice& choice = FDetail.Choice();
     // A file that is no profile would convert with defaults the user never
     // picked; nothing starts.
-    if (read == TWalkStatus::NoMainSection) {
+    if (choice.Walk.Status == TWalkStatus::NoMainSection) {
         FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString())));
         return;
     }
     LockForConversion();
-    RunBatch(arguments);
+    RunBatch(choice);
 }
 
 void TBatchRunner::tbtnStopClick()
@@ -178,7 +170,7 @@ void TBatchRunner::SetControlsLocked(bool locked)
     emit BatchRunning(locked);
 }
 
-void TBatchRunner::RunBatch(const std::string& arguments)
+void TBatchRunner::RunBatch(const TProfileChoice& choice)
 {
     FControls.labConvertingFile->clear();
     // The clock runs from the batch's first moment.
@@ -209,14 +201,16 @@ void TBatchRunner::RunBatch(const std::string& arguments)
 
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
-    options.Arguments = arguments;
-    options.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
+    options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
     options.OutputExt = FDetail.OutputExt.toStdString();
-    options.Rename = FOptions.rdbRename->isChecked();
-    if (FOptions.sedSimultaneous)
-        options.SimultaneousTasks = FOptions.sedSimultaneous->value();
+    options.Rename = !FPreferences.Overwrite;
+    options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
-    FEngine.Start(std::move(tasks), options);
+    std::vector<TTaskConversion> conversions;
+    conversions.reserve(tasks.size());
+    for (const ltvItemData& task : tasks)
+        conversions.push_back({BuildArguments(choice, task), options.OutputExt});
+    FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
 bool TBatchRunner::Update(int task, const TTaskUpdate& update)
@@ -343,7 +337,7 @@ void TBatchRunner::EndCompleted()
         FPlatform.Notify(CompleteTitle, CompletionText());
     // Turning off takes precedence; it waits for a last word from the user,
     // while exiting ends the program without one.
-    if (FOptions.chkTurnoff->isChecked()) {
+    if (FPreferences.AutoTurnOff) {
         if (!FCountdown) {
             FCountdown = new TPowerOffCountdown(FControls.Window);
             connect(FCountdown, &TPowerOffCountdown::TurnOff, this, &TBatchRunner::PowerOffNow);
@@ -353,7 +347,7 @@ void TBatchRunner::EndCompleted()
         FCountdown->StartCountdown();
         return;
     }
-    if (FOptions.chkExit->isChecked()) {
+    if (FPreferences.AutoExit) {
         EndProgramNow();
         return;
     }
@@ -372,10 +366,13 @@ QString TBatchRunner::CompletionText() const
 
 void TBatchRunner::ShowCompletion()
 {
-    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle,
-                         Platform::Icon::Information, Platform::Buttons::Ok);
-    if (FOptions.chkOpenDir->isChecked() && !FExiting)
-        OpenFolderOrTell(FPlatform, FControls.Window, FControls.edtOutputdir->text());
+    // Failures keep the title, but must not look like a plain success.
+    const Platform::Icon icon =
+        FEngine.FailedCount() == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
+    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle, icon,
+                         Platform::Buttons::Ok);
+    if (FPreferences.AutoOpenDir && !FExiting)
+        OpenFolderOrTell(FPlatform, FControls.Window, Text(FPreferences.OutputPath));
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();

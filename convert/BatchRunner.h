@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Preferences.h"
 #include "convert/BatchEngine.h"
 #include "tasks/TaskModel.h"
 
@@ -10,18 +11,17 @@
 #include <vector>
 
 class Platform;
-class QAbstractButton;
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QSpinBox;
 class QTimer;
 class QWidget;
 class TElidedLabel;
 class TPowerOffCountdown;
 class TProfileDetail;
+struct TProfileChoice;
 class TTaskList;
 
 // The controls a batch reads and draws; the main window creates them.
@@ -29,7 +29,8 @@ struct RunnerControls
 {
     // The window the batch runs in: the owner of its messages.
     QWidget* Window = nullptr;
-    // The profile and the output directory a batch starts with.
+    // The profile a batch starts with; the output directory's edit, which
+    // shows the preference in force and takes the focus when it is wrong.
     QComboBox* cmbProfile = nullptr;
     QLineEdit* edtOutputdir = nullptr;
     // The idle panel, and the progress panel shown in its place during a run.
@@ -43,18 +44,6 @@ struct RunnerControls
     QProgressBar* pgbTotal = nullptr;
     QLabel* labTotalProgress = nullptr;
     QTimer* timerTime = nullptr;
-};
-
-// The settings dialog's options that a batch reads as it goes; the runner
-// only reads them.
-struct RunnerOptions
-{
-    const QAbstractButton* chkOpenDir = nullptr;
-    const QAbstractButton* chkExit = nullptr;
-    const QAbstractButton* chkTurnoff = nullptr;
-    const QAbstractButton* rdbRename = nullptr;
-    // How many encoders run at once; none means one.
-    const QSpinBox* sedSimultaneous = nullptr;
 };
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
@@ -78,8 +67,8 @@ public:
     };
 
     TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                 TProfileDetail& detail, const RunnerOptions& options, const QString& encoderPath,
-                 QObject* parent = nullptr);
+                 TProfileDetail& detail, const TPreferences& preferences,
+                 const QString& encoderPath, QObject* parent = nullptr);
     ~TBatchRunner() override;
 
     TRunState RunState() const { return FRunState; }
@@ -148,7 +137,7 @@ signals:
 private:
     void SetTasksReady(bool ready);
     void SetControlsLocked(bool locked);
-    void RunBatch(const std::string& arguments);
+    void RunBatch(const TProfileChoice& choice);
     void OnTaskStarted(int task);
     void OnTaskProgress(int task, int percent);
     void OnTotalProgress(int percent);
@@ -174,7 +163,8 @@ private:
     Platform& FPlatform;
     TTaskList& FTaskList;
     TProfileDetail& FDetail;
-    const RunnerOptions FOptions;
+    // The preferences in force, read as the batch goes.
+    const TPreferences& FPreferences;
     const QString FEncoderPath;
     TBatchEngine FEngine;
     TPowerOffCountdown* FCountdown = nullptr;

@@ -106,12 +106,18 @@ std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPat
 }
 
 std::vector<std::string> ConversionArguments(const std::string& inputPath,
-                                             const std::string& arguments,
+                                             const std::vector<std::string>& arguments,
                                              const std::string& outputPath)
 {
     std::vector<std::string> vector = {"-y", "-i", inputPath, LevelSwitch, LevelValue};
-    for (std::string& argument : SplitCommandLineArguments(arguments))
-        vector.push_back(std::move(argument));
+    vector.insert(vector.end(), arguments.begin(), arguments.end());
     vector.push_back(outputPath);
     return vector;
+}
+
+std::vector<std::string> ConversionArguments(const std::string& inputPath,
+                                             const std::string& arguments,
+                                             const std::string& outputPath)
+{
+    return ConversionArguments(inputPath, SplitCommandLineArguments(arguments), outputPath);
 }

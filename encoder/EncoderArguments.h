@@ -34,8 +34,11 @@ std::vector<std::string> ProbeArguments(const std::string& inputPath);
 // {"-i", path1, "-i", path2, ...}: one probe of several inputs.
 std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPaths);
 
-// {"-y", "-i", input, "-loglevel", "level+info"} + the split arguments +
-// {output}
+// {"-y", "-i", input, "-loglevel", "level+info"} + arguments + {output}
+std::vector<std::string> ConversionArguments(const std::string& inputPath,
+                                             const std::vector<std::string>& arguments,
+                                             const std::string& outputPath);
+// The same with the arguments of a command-line text, split.
 std::vector<std::string> ConversionArguments(const std::string& inputPath,
                                              const std::string& arguments,
                                              const std::string& outputPath);

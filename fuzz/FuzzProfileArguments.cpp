@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile walker with the argument builder: any profile file, walked as
-// the grids load it and as Start builds its arguments, with grid values that
-// are either a parameter's own caption or text from the input. The walk must
-// end quickly whatever "Para" says.
+// the grids load it and loaded as a choice, with picks that are either a
+// parameter's stored one or text from the input, built into the arguments.
+// The walk must end quickly whatever "Para" says.
 
 #include "convert/ArgumentBuilder.h"
 #include "FuzzFiles.h"
+#include "profiles/ProfileChoice.h"
 #include "profiles/ProfileWalker.h"
 
 #include <cstddef>
@@ -34,13 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // number between two of them.
     FuzzCheck(visited <= 2 * file.size() + 1);
 
-    bool own = false;
-    const std::string arguments =
-        BuildArguments(path, [&](int group, const std::string& name) -> std::string {
-            FuzzCheck(group >= pgVideo && group <= pgAdvanced);
-            own = !own;
-            return own ? typed : name;
-        });
-    (void)arguments;
+    TProfileChoice choice = LoadProfileChoice(path);
+    FuzzCheck(choice.Shown <= choice.Parameters.size());
+    for (std::size_t i = 0; i < choice.Parameters.size(); i += 2)
+        choice.Pick(i, typed);
+    (void)BuildArguments(choice, {});
     return 0;
 }

@@ -52,6 +52,7 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
     vleAudio = audio.Grid;
     vleAdvanced = advanced.Grid;
     vleVideo->OtherValuesItem = CustomSizeValue;
+    FChoiceGrids = new TChoiceGrids(ParameterGrids(), this);
     // Made once and shown again at every refused press.
     BalloonTip = new TBalloonTip(this);
 
@@ -142,7 +143,7 @@ void TProfileDetail::cmbProfileChange()
 
 void TProfileDetail::LoadProfileIntoGrids(const QString& path)
 {
-    ::LoadProfileIntoGrids(path, ParameterGrids(), FPlatform, &OutputExt);
+    FChoiceGrids->Load(path, FPlatform, &OutputExt);
 }
 
 ValueListEditor* TProfileDetail::GridOfGroup(int group) const

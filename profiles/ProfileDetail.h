@@ -58,13 +58,15 @@ public:
     void BuildProfileCatalogue();
     // Loads the profile named by `cmbProfile`, when its file exists.
     void cmbProfileChange();
-    // Loads a profile file into the Video, Audio and Advanced grids and sets OutputExt.
+    // Loads a profile file into the choice the Video, Audio and Advanced
+    // grids show, and sets OutputExt.
     void LoadProfileIntoGrids(const QString& path);
+    // The loaded profile with what the grids picked: what Start converts with.
+    const TProfileChoice& Choice() const { return FChoiceGrids->Choice(); }
     // Sets a row's value: group 0 Output, 1 Video, 2 Audio, 3 Advanced; the
     // label is matched ignoring case and a missing one is appended.
     void SetDetailValue(int group, const QString& label, const QString& value);
-    // The value shown in a row of group 0..3, "" when there is none; what
-    // the argument builder reads.
+    // The value shown in a row of group 0..3, "" when there is none.
     QString DetailValue(int group, const QString& label) const;
 
     TProfileGrids ParameterGrids() const { return {vleVideo, vleAudio, vleAdvanced}; }
@@ -107,6 +109,7 @@ private:
     bool vleOutputEditRequest(bool typed);
 
     QComboBox* FCmbProfile;
+    TChoiceGrids* FChoiceGrids = nullptr;
     const TDataPlaces FPlaces;
     Platform& FPlatform;
 };

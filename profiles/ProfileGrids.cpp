@@ -5,8 +5,9 @@
 #include "profiles/NewInifiles.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
-#include "profiles/ShownProfile.h"
 #include "widgets/ValueListEditor.h"
+
+#include <QHash>
 
 namespace {
 
@@ -17,15 +18,6 @@ QStringList ToStringList(const std::vector<std::string>& items)
     for (const std::string& item : items)
         list.append(QString::fromStdString(item));
     return list;
-}
-
-std::vector<std::string> ToStdStrings(const QStringList& list)
-{
-    std::vector<std::string> items;
-    items.reserve(std::size_t(list.size()));
-    for (const QString& item : list)
-        items.push_back(item.toStdString());
-    return items;
 }
 
 void ClearRows(ValueListEditor* grid)
@@ -77,29 +69,59 @@ void FitGridHeight(ValueListEditor* grid)
     grid->setFixedHeight(std::max(grid->RowCount(), 1) * ValueListEditor::RowPitch);
 }
 
-bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platform& platform,
-                          QString* outputExt)
+TChoiceGrids::TChoiceGrids(const TProfileGrids& grids, QObject* parent)
+    : QObject(parent), FGrids(grids)
+{
+    for (int group : {pgVideo, pgAudio, pgAdvanced})
+        connect(FGrids.ForGroup(group), &QTableWidget::itemChanged, this,
+                [this, group](QTableWidgetItem* item) { Edited(group, item); });
+}
+
+void TChoiceGrids::Edited(int group, QTableWidgetItem* item)
+{
+    const std::vector<std::size_t>& rows = FRowParameters[std::size_t(group - pgVideo)];
+    if (FShowing || item->column() != 1 || std::size_t(item->row()) >= rows.size())
+        return;
+    FChoice.Pick(rows[std::size_t(item->row())], item->text().toStdString());
+}
+
+bool TChoiceGrids::Load(const QString& path, Platform& platform, QString* outputExt)
 {
     const std::string file = path.toStdString();
     if (!FileExists(file))
         return false;
-    ClearRows(grids.Video);
-    ClearRows(grids.Audio);
-    ClearRows(grids.Advanced);
-
-    const TShownProfile shown = LoadShownProfile(file);
-    const TProfileWalk& walk = shown.Walk;
+    FChoice = LoadProfileChoice(file);
+    Show();
+    const TProfileWalk& walk = FChoice.Walk;
     if (walk.Status == TWalkStatus::NoMainSection) {
         // Defaults made up for a file that is no profile would convert to
         // a type the user never picked.
-        for (ValueListEditor* grid : {grids.Video, grids.Audio, grids.Advanced})
-            FitGridHeight(grid);
         platform.ShowError(QString::fromStdString(NoMainSectionTextOf(file)));
         return false;
     }
-    for (const TProfileParameter& p : shown.Rows) {
-        ValueListEditor* grid = grids.ForGroup(p.Group);
+    // The type is read before any parameter, so a load that fails on one
+    // has already changed the output extension.
+    if (outputExt)
+        *outputExt = QString::fromStdString(FChoice.OutputExt());
+    if (walk.Status == TWalkStatus::ListIndexError) {
+        platform.ShowError(ListIndexErrorText(walk.BadIndex));
+        return false;
+    }
+    return true;
+}
+
+void TChoiceGrids::Show()
+{
+    FShowing = true;
+    for (int group : {pgVideo, pgAudio, pgAdvanced}) {
+        ClearRows(FGrids.ForGroup(group));
+        FRowParameters[std::size_t(group - pgVideo)].clear();
+    }
+    for (std::size_t i = 0; i < FChoice.Shown; ++i) {
+        const TProfileParameter& p = FChoice.Parameters[i];
+        ValueListEditor* grid = FGrids.ForGroup(p.Group);
         const int row = grid->InsertRow(QString::fromStdString(p.Name), QString());
+        FRowParameters[std::size_t(p.Group - pgVideo)].push_back(i);
         ValueListEditor::TItemProp props;
         props.ReadOnly = p.ReadOnly;
         if (p.IsList) {
@@ -110,32 +132,30 @@ bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platf
         }
         grid->SetItemProps(row, props);
         if (p.IndexValid())
-            grid->SetCells(1, row, QString::fromStdString(p.ShownValue()));
+            grid->SetCells(1, row, QString::fromStdString(FChoice.ShownText(i)));
     }
-
-    // The type is read before any parameter, so a load that fails on one
-    // has already changed the output extension.
-    if (outputExt)
-        *outputExt = "." + QString::fromStdString(walk.Type);
-    if (walk.Status == TWalkStatus::ListIndexError) {
-        platform.ShowError(ListIndexErrorText(walk.BadIndex));
-        return false;
-    }
-    FitGridHeight(grids.Video);
-    FitGridHeight(grids.Audio);
-    FitGridHeight(grids.Advanced);
-    return true;
+    FShowing = false;
+    // A load stopped by a bad Index leaves the grids at their old heights.
+    if (FChoice.Walk.Status != TWalkStatus::ListIndexError)
+        for (int group : {pgVideo, pgAudio, pgAdvanced})
+            FitGridHeight(FGrids.ForGroup(group));
 }
 
-bool SaveGridsToProfile(const QString& path, const TProfileGrids& grids, Platform& platform)
+bool TChoiceGrids::Save(const QString& path, Platform& platform) const
 {
-    const auto lookup = [&grids](int group, const std::string& name, TShownRow& shown) {
-        const ValueListEditor* grid = grids.ForGroup(group);
-        int row = -1;
-        if (!grid || !grid->FindRow(QString::fromStdString(name), row))
+    // Each name's first shown parameter, as a grid finds a row by its label.
+    QHash<QString, std::size_t> first;
+    for (std::size_t i = FChoice.Shown; i-- > 0;) {
+        const TProfileParameter& p = FChoice.Parameters[i];
+        first.insert(QString::number(p.Group) + QString::fromStdString(p.Name).toCaseFolded(), i);
+    }
+    const auto lookup = [&](int group, const std::string& name, TShownRow& shown) {
+        const auto found =
+            first.constFind(QString::number(group) + QString::fromStdString(name).toCaseFolded());
+        if (found == first.constEnd())
             return false;
-        shown.Value = grid->RowValue(row).toStdString();
-        shown.Choices = ToStdStrings(grid->ItemProps(row).PickList);
+        shown.Value = FChoice.ShownText(*found);
+        shown.Choices = FChoice.Parameters[*found].Items;
         return true;
     };
     try {

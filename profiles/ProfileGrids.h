@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "profiles/ProfileChoice.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
+#include <vector>
+
 class Platform;
+class QTableWidgetItem;
 class ValueListEditor;
 
 // The three parameter grids a profile is loaded into: the main window's
@@ -23,25 +31,48 @@ struct TProfileGrids
 // with empty values, until a profile is loaded.
 QStringList StartupRows(int group);
 
-// Fills `grids` from the profile at `path`: when the file exists, the grids
-// are emptied and each parameter becomes a row of its group's grid, a pick
-// list showing item "Index" (read-only, so it can only be picked) or a text
-// showing "Caption". A pick list whose Index names no item stops the load
-// there with the list-index error shown through `platform`; the rows added
-// so far stay and the grids keep their heights. `outputExt`, when given, is
-// set to "." + the profile's "Type". A file without a "Main" section is no
-// profile: the grids are left empty, `outputExt` as it was, and the refusal
-// is shown through `platform`. Returns false when nothing was loaded
-// completely (missing file, no profile or list-index error).
-bool LoadProfileIntoGrids(const QString& path, const TProfileGrids& grids, Platform& platform,
-                          QString* outputExt = nullptr);
+// A profile choice shown in three grids: the grids show it and are where
+// the user edits it, and each edit goes into the choice as it is made. What
+// converts and what is saved is the choice, never the grids' cells.
+class TChoiceGrids : public QObject
+{
+    Q_OBJECT
 
-// Writes the values `grids` show into the profile at `path` (SaveShownRows:
-// pick lists by their position, editable texts as "Caption" and "Value",
-// read-only parameters never). A file that cannot be written is reported
-// through `platform` with the OS's reason and stays as it was. Returns
-// whether the values were saved.
-bool SaveGridsToProfile(const QString& path, const TProfileGrids& grids, Platform& platform);
+public:
+    explicit TChoiceGrids(const TProfileGrids& grids, QObject* parent = nullptr);
+
+    // Loads the profile at `path` into the choice and shows it: when the
+    // file exists, the grids are emptied and each parameter becomes a row of
+    // its group's grid, a pick list showing item "Index" (read-only, so it
+    // can only be picked) or a text showing "Caption". A pick list whose
+    // Index names no item stops the rows there with the list-index error
+    // shown through `platform`; the rows added so far stay and the grids keep
+    // their heights. `outputExt`, when given, is set to "." + the profile's
+    // "Type". A file without a "Main" section is no profile: the grids are
+    // left empty, `outputExt` as it was, and the refusal is shown through
+    // `platform`. Returns false when nothing was loaded completely (missing
+    // file, no profile or list-index error); a missing file changes nothing.
+    bool Load(const QString& path, Platform& platform, QString* outputExt = nullptr);
+
+    // Writes the choice into the profile at `path` (SaveShownRows: pick lists
+    // by their position, editable texts as "Caption" and "Value", read-only
+    // parameters never). A file that cannot be written is reported through
+    // `platform` with the OS's reason and stays as it was. Returns whether
+    // the values were saved.
+    bool Save(const QString& path, Platform& platform) const;
+
+    const TProfileChoice& Choice() const { return FChoice; }
+
+private:
+    void Show();
+    void Edited(int group, QTableWidgetItem* item);
+
+    TProfileGrids FGrids;
+    TProfileChoice FChoice;
+    // The parameter each row of the Video, Audio and Advanced grid shows.
+    std::array<std::vector<std::size_t>, 3> FRowParameters;
+    bool FShowing = false;
+};
 
 // Sets a grid's height to its rows, 18 pixels each, as after a load; an empty
 // grid keeps one row's height.

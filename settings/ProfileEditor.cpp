@@ -33,17 +33,18 @@ TProfileEditor::TProfileEditor(Platform& platform, QWidget* parent)
     vleVideo = video.Grid;
     vleAudio = audio.Grid;
     vleAdvanced = advanced.Grid;
+    FChoiceGrids = new TChoiceGrids(Grids(), this);
 }
 
 void TProfileEditor::LoadProfileIntoGrids(const QString& path)
 {
     // The dialog has no output type to set: "Type" is the main window's.
-    ::LoadProfileIntoGrids(path, Grids(), FPlatform);
+    FChoiceGrids->Load(path, FPlatform);
 }
 
 bool TProfileEditor::SaveGridsToProfile(const QString& path)
 {
-    return ::SaveGridsToProfile(path, Grids(), FPlatform);
+    return FChoiceGrids->Save(path, FPlatform);
 }
 
 bool TProfileEditor::SaveProfileAs(const QString& source, const QString& target)

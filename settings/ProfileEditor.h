@@ -25,10 +25,11 @@ public:
 
     TProfileGrids Grids() const { return {vleVideo, vleAudio, vleAdvanced}; }
 
-    // Fills the grids from the profile file; nothing changes when it is missing.
+    // Loads the profile file into the choice the grids show; nothing changes
+    // when it is missing.
     void LoadProfileIntoGrids(const QString& path);
-    // Writes the grids' editable values into the profile file. False, after
-    // the reason is shown, when it could not be written.
+    // Writes the choice's editable values into the profile file. False,
+    // after the reason is shown, when it could not be written.
     bool SaveGridsToProfile(const QString& path);
     // Saves the grids into a copy of `source` at `target`, which replaces a
     // file there. Nothing happens without a source; a target that is the
@@ -48,4 +49,5 @@ public:
 
 private:
     Platform& FPlatform;
+    TChoiceGrids* FChoiceGrids = nullptr;
 };

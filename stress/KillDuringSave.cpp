@@ -43,7 +43,7 @@ namespace {
 // One of the two states the files are saved in, alternately.
 struct Version
 {
-    TPreferenceValues Preferences;
+    TPreferences Preferences;
     int32_t ProfileIndex = 0;
     int PickOffset = 0;      // added to every pick list's Index
     std::string TypedSuffix; // appended to every editable text

@@ -29,6 +29,9 @@ const QString UnnamableTitle = QStringLiteral("Files not added");
 const QString UnnamableText =
     QStringLiteral("These files were not added, because their names are not valid UTF-8 text. "
                    "Rename them, then add them again.\n\n");
+const QString NoVideoText = QStringLiteral(
+    "These files were not added, because they hold no video picture (only sound, or nothing "
+    "the encoder can show as a picture).\n\n");
 constexpr std::size_t PathsShown = 20;
 
 } // namespace
@@ -139,8 +142,13 @@ void TTaskList::AddTaskFile(const QString& path)
     FControls.panbg->hide();
     if (IsListed(path))
         return;
+    const TProbeResult probe = ProbeMedia(FEncoderPath, path);
+    if (probe.NoVideo) {
+        ReportNoVideo({path.toStdString()});
+        return;
+    }
     std::vector<TTask> task;
-    task.push_back(NewTask(path, ProbeMedia(FEncoderPath, path), FDetail.OutputExt.toStdString()));
+    task.push_back(NewTask(path, probe, FDetail.OutputExt.toStdString()));
     FModel->Append(std::move(task));
 }
 
@@ -181,6 +189,11 @@ void TTaskList::AddTaskDirectory(const QString& directory)
 void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)
 {
     ReportFiles(UnnamableText, UnnamableTitle, paths);
+}
+
+void TTaskList::ReportNoVideo(const std::vector<std::string>& paths)
+{
+    ReportFiles(NoVideoText, UnnamableTitle, paths);
 }
 
 void TTaskList::ReportFiles(const QString& text, const QString& title,

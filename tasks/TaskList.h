@@ -90,6 +90,8 @@ public:
     // not added because their names are not valid UTF-8. `paths` are the
     // names' bytes; nothing is shown for none.
     void ReportUnnamable(const std::vector<std::string>& paths);
+    // The same for files named like videos whose probe found no picture.
+    void ReportNoVideo(const std::vector<std::string>& paths);
     // Tells the user, in one message titled `title`, `text` followed by the
     // paths, one a line; nothing is shown for none.
     void ReportFiles(const QString& text, const QString& title,
@@ -231,6 +233,9 @@ private:
     static TTask NewTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
     void CancelAdds();
     std::deque<TPendingAdd> FPending;
+    // Files of the adds under way left out for holding no picture, told in
+    // one message when their request ends.
+    std::vector<std::string> FNoVideo;
     TProbeQueue* FProbes = nullptr;
     quint64 FNextId = 0;
     bool FPumping = false;

@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "platform/SessionDataPlaces.h"
 #include "preview/MediaBackend.h"
 #include "settings/Settings.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
     TProgram program(application, platform, *SessionDataPlaces(arguments[1]), {});
     ApplicationWindows& windows = *program.Windows();
     QTimer::singleShot(0, &application, [&] {
-        windows.SettingForm->cmbSyn->setCurrentIndex(2);
+        Prefer(windows, [](TPreferences& p) { p.SynMode = 2; });
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
         if (arguments.size() == 3 && windows.TaskList->TaskCount() == 0) {
             windows.SettingForm->ShowProfilesPage();

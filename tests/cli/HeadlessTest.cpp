@@ -162,22 +162,23 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(("\n" + in + "b.avi\n \n").toUtf8());
     list.close();
-    QFile(in + "a.mkv").open(QIODevice::WriteOnly);
+    QFile(in + "a.txt").open(QIODevice::WriteOnly);
     const auto convert = [this](const QStringList& files) {
         return QStringList{"--convert", "--profile", Profile, "--output", out} + files;
     };
     const QString once = "1 file: 1 converted";
     const std::tuple<QStringList, int, QStringList> cases[] = {
         {convert({"b.avi", "./b.avi", ".//b.avi", "link.avi", "hard.avi"}), 0, {once}},
-        {convert({"a.mkv", "/dev/zero", "pipe.avi", "b.avi"}),
+        {convert({"a.txt", "/dev/zero", "pipe.avi", "b.avi"}),
          1,
-         {"'a.mkv' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
+         {"'a.txt' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
           "'pipe.avi' skipped: not a regular file", once}},
         {convert({"empty"}), 0, {"'empty' holds no supported video file"}},
         {convert({"list.tmp"}), 0, {once}},
         {convert({"list.tmp", "b.avi"}), 2, {"'list.tmp' must be the only file"}},
         {{"--help"}, 0, {"Usage: quenby [FILE_OR_DIRECTORY]...", "quenby --convert [OPTION]"}},
         {{"--version"}, 0, {"Quenby AVI Video Converter V"}},
+        {{"--list-profiles"}, 0, {Profile}},
     };
     quenby.setWorkingDirectory(in);
     quenby.setProcessChannelMode(QProcess::MergedChannels);
@@ -190,6 +191,34 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
         for (const QString& text : says)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " in " << said.toStdString();
     }
+    // Without a display the window is not tried.
+    QProcessEnvironment bare = quenby.processEnvironment();
+    bare.remove("QT_QPA_PLATFORM");
+    quenby.setProcessEnvironment(bare);
+    for (const auto& [arguments, says] : {std::pair{QStringList{"--bogus"}, "Usage: quenby"},
+                                          {QStringList{}, "the window needs a display"}}) {
+        quenby.setArguments(arguments);
+        quenby.start();
+        ASSERT_TRUE(quenby.waitForFinished(Wait));
+        EXPECT_EQ(quenby.exitCode(), 2);
+        EXPECT_TRUE(quenby.readAll().contains(says));
+    }
+}
+
+// A clip in each container taken besides the first eight converts, in any
+// letter case; a Matroska file of sound alone is skipped with a note.
+TEST_F(Headless, EveryContainerConvertsAndSoundAloneIsNoted)
+{
+    QStringList files;
+    for (const QString& name : ContainerClipNames()) {
+        ASSERT_TRUE(QFile::copy(ContainerClip(name), in + name)) << name.toStdString();
+        files << in + name;
+    }
+    EXPECT_EQ(Run(QStringList{"--profile", Profile, "--output", out, "--jobs", "2"} + files), 1);
+    EXPECT_TRUE(errors.contains("'" + in + "music.mkv' skipped: holds no video picture")) << errors;
+    const int videos = int(files.size()) - 1;
+    EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos))) << errors;
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), videos);
 }
 
 // An unknown option is told about and the window opens. Ended with the

@@ -2,6 +2,7 @@
 // Every shipped profile, built into arguments from what its grids show after
 // loading, must make the real encoder write a file of the profile's type.
 
+#include "base/ShellText.h"
 #include "fixtures/Clips.h"
 #include "fixtures/ProfileRuns.h"
 #include "profiles/ProfileWalker.h"
@@ -16,7 +17,8 @@ namespace {
 const char* const SweptProfileName = "Any Device MP4 (H.264 + AAC)";
 
 // Runs the real encoder as a conversion does; returns the output path.
-QString Convert(const QString& input, const std::string& arguments, const QString& output)
+QString Convert(const QString& input, const std::vector<std::string>& arguments,
+                const QString& output)
 {
     EXPECT_TRUE(ConvertWithEncoder(input, arguments, output).started);
     return output;
@@ -44,9 +46,10 @@ TEST_P(ShippedProfile, ConvertsAtItsLoadTimeChoicesAndLeavesTheFileAsItWas)
     const Container* container = ContainerOfType(type);
     ASSERT_TRUE(container) << "no expectation for type " << type;
 
-    const std::string arguments = profile.Arguments();
+    const std::vector<std::string> words = profile.Arguments();
+    const std::string arguments = ShellCommandLine(words);
     const QString output =
-        Convert(clip, arguments,
+        Convert(clip, words,
                 OutputDir() + QString::fromStdString(TestName(GetParam())) + profile.OutputExt);
     ASSERT_TRUE(QFile::exists(output)) << arguments;
     EXPECT_EQ(profile.Md5(), profile.Md5BeforeLoad);
@@ -101,9 +104,11 @@ TEST_P(SweptProfile, EveryPickOfEveryParameterGivesAReadableFile)
             LoadedProfile profile(GetParam());
             profile.Grids().ForGroup(p.Group)->SetValue(QString::fromStdString(p.Name),
                                                         QString::fromStdString(caption));
-            const std::string arguments = profile.Arguments() + " -t 1";
+            std::vector<std::string> words = profile.Arguments();
+            words.insert(words.end(), {"-t", "1"});
+            const std::string arguments = ShellCommandLine(words);
             const QString output =
-                Convert(clip, arguments,
+                Convert(clip, words,
                         OutputDir() + "sweep-" + QString::fromStdString(TestName(GetParam())) +
                             profile.OutputExt);
             const ProbedFile probe = ProbeFile(output);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/ArgumentBuilder.h"
+#include "encoder/EncoderArguments.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ struct BuildCase
 {
     const char* name;
     const char* profile;
-    // What the grids show: "group:label" -> value.
+    // What the grids show: "group:label" -> value; other rows as loaded.
     std::map<std::string, std::string> grid;
     const char* expected;
 };
@@ -48,11 +49,13 @@ TEST_P(BuildArgumentsCase, CombinesProfileAndGrid)
     std::map<std::string, std::string> grid;
     for (const auto& [key, value] : c.grid)
         grid[LowerKey(key[0] - '0', key.substr(2))] = value;
-    const std::string result = BuildArguments(path, [&](int group, const std::string& name) {
-        const auto it = grid.find(LowerKey(group, name));
-        return it == grid.end() ? std::string() : it->second;
-    });
-    EXPECT_EQ(result, c.expected);
+    TProfileChoice choice = LoadProfileChoice(path);
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i)
+        if (const auto it =
+                grid.find(LowerKey(choice.Parameters[i].Group, choice.Parameters[i].Name));
+            it != grid.end())
+            choice.Pick(i, it->second);
+    EXPECT_EQ(BuildArguments(choice, {}), SplitCommandLineArguments(c.expected));
 }
 
 #define PICK_AB "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,B,\nValue=a1,b1,\ncmd=-x\n"
@@ -61,7 +64,6 @@ const BuildCase BuildCases[] = {
     {"ParaZero", "[Main]\nPara=0\n", {}, ""},
     {"PickedCaption", PICK_AB, {{"1:P", "B"}}, " -x b1"},
     {"PickedCaptionIgnoringCase", PICK_AB, {{"1:P", "b"}}, " -x b1"},
-    {"RowLabelIgnoringCase", PICK_AB, {{"1:p", "B"}}, " -x b1"},
     {"TextThatIsNoCaptionPassesVerbatim", PICK_AB, {{"1:P", "640x480"}}, " -x 640x480"},
     {"EmptyValueItemAddsNothing",
      "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,B,\nValue=,b1,\ncmd=-x\n",
@@ -97,8 +99,8 @@ const BuildCase BuildCases[] = {
      "[Main]\nPara=1\n0=T\n[T]\nSort=1\nList=0\ncmd=-x\n",
      {{"1:T", "a b"}},
      " -x a b"},
-    {"MissingRowCountsAsEmpty", PICK_AB, {}, ""},
-    {"MissingRowMayMatchAnEmptyCaption",
+    {"UnpickedListSendsItsStoredIndex", PICK_AB, {}, " -x a1"},
+    {"StoredIndexMayPickAnEmptyCaption",
      "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=,A,\nValue=e1,a1,\ncmd=-x\n",
      {},
      " -x e1"},
@@ -132,11 +134,13 @@ const BuildCase BuildCases[] = {
 INSTANTIATE_TEST_SUITE_P(Arguments, BuildArgumentsCase, ::testing::ValuesIn(BuildCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BuildArguments, MissingProfileGivesNothing)
+TEST(BuildArguments, MissingProfileGivesNothingButTheTrim)
 {
-    EXPECT_EQ(BuildArguments("/nonexistent/quenby/none.apf",
-                             [](int, const std::string&) { return std::string("x"); }),
-              "");
+    ltvItemData trimmed;
+    trimmed.StartSec = 5;
+    trimmed.StartText = "00:00:05";
+    EXPECT_EQ(BuildArguments(LoadProfileChoice("/nonexistent/quenby/none.apf"), trimmed),
+              (std::vector<std::string>{"-ss", "00:00:05"}));
 }
 
 } // namespace

@@ -69,7 +69,7 @@ protected:
         ASSERT_TRUE(app.IsValid());
         ASSERT_TRUE(QDir().mkpath(app.Path() + "out"));
         options.EncoderPath = app.EncoderPath();
-        options.Arguments = " -c:v mpeg4";
+        options.Arguments = {"-c:v", "mpeg4"};
         options.OutputDir = (app.Path() + "out/").toStdString();
         options.OutputExt = ".avi";
     }
@@ -126,6 +126,18 @@ TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
     QFile output(app.Path() + "out/b.avi");
     ASSERT_TRUE(output.open(QIODevice::ReadOnly));
     EXPECT_TRUE(output.readAll().contains("b.mov"));
+}
+
+TEST_F(BatchEngineRun, ATaskBringsItsOwnSwitchesAndExtension)
+{
+    ASSERT_TRUE(app.Script().Set("record", app.RecordPath()).Save());
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.mov"}), options, {{{"-c:v", "copy"}, ".mkv"}}));
+    ASSERT_TRUE(WaitEnded());
+    const QList<FakeEncoderRun> runs = app.RecordedRuns();
+    ASSERT_EQ(runs.size(), 2);
+    EXPECT_EQ(runs[0].Arguments.mid(5, 2), QStringList({"-c:v", "copy"}));
+    EXPECT_EQ(runs[1].Arguments.mid(5, 2), QStringList({"-c:v", "mpeg4"}));
+    EXPECT_EQ(OutputFiles(), QStringList({"a.mkv", "b.avi"}));
 }
 
 TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)

@@ -25,7 +25,7 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
 {
     script.Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     TTaskList& list = *windows->TaskList;
     list.SelectRow(1, true);
     list.ppmTaskPopup();
@@ -130,8 +130,7 @@ TEST_F(BatchRun, TheCountdownBeforeTurningOffCanBeCancelledOrCutShort)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkTurnoff->setChecked(true);
-    settings->chkExit->setChecked(true);
+    Prefer([](TPreferences& p) { p.AutoTurnOff = p.AutoExit = true; });
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     const auto countdown = [this] {
         runner->tbtnStartClick();
@@ -171,7 +170,7 @@ TEST_F(BatchRun, TheDesktopHearsOfTheEndOnlyWhileTheWindowIsInactive)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     runner->tbtnStartClick();

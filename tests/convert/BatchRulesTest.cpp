@@ -121,11 +121,11 @@ TEST(BatchRules, TrimSwitchesOnlyForATrimmedTask)
     task.StartSec = 10;
     task.StartText = "00:00:10";
     task.SpanSec = 50;
-    EXPECT_EQ(TrimSwitches(task), " -ss 00:00:10 -t 50");
+    EXPECT_EQ(TrimSwitches(task), (std::vector<std::string>{"-ss", "00:00:10", "-t", "50"}));
 
     task.StartSec = 0;
     task.SpanSec = 100;
-    EXPECT_EQ(TrimSwitches(task), "");
+    EXPECT_TRUE(TrimSwitches(task).empty());
 }
 
 TEST(BatchRules, SpanSwitchKeepsTenthsSoShortTrimsAreNotEmptied)

@@ -6,7 +6,7 @@
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
+#include "settings/PreferenceStore.h"
 #include "tasks/TaskList.h"
 
 #include <QCheckBox>
@@ -46,7 +46,7 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
         windows.TaskList->AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
     ASSERT_EQ(windows.ProfileDetail->OutputExt, ".mp4");
-    ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
+    ASSERT_TRUE(windows.Preferences->Value().AutoOpenDir);
 
     ltvItemData trim;
     trim.StartText = "00:00:01";

@@ -126,13 +126,15 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
 {
     script.Set("convert.mode", "error");
     Open({"a.avi", "b.avi", "c.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), States({Failed, Failed, Failed}));
     EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
+    EXPECT_EQ(platform.messages[0].title, "Complete");
+    EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Warning);
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
     EXPECT_TRUE(platform.opened.isEmpty());
 }
@@ -144,9 +146,9 @@ TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
 {
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
-    if (settings->sedSimultaneous->maximum() < 2)
+    if (MostSimultaneousTasks() < 2)
         GTEST_SKIP() << "one core: one task at a time is all the box offers";
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return app.RecordedRuns().size() == 3 + 2; }, Wait));
     EXPECT_EQ(Statuses(), States({Converting, Converting, Waiting}));
@@ -177,8 +179,8 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
 {
     script.Set("fail_name", "b").Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi", "d.avi"});
-    settings->chkOpenDir->setChecked(false);
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Statuses(), States({Complete, Failed, Complete, Complete}));
@@ -287,8 +289,7 @@ TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessageWhenThe
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkTurnoff->setChecked(true);
-    settings->chkExit->setChecked(true);
+    Prefer([](TPreferences& p) { p.AutoTurnOff = p.AutoExit = true; });
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
@@ -422,7 +423,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 {
     script.Set("convert.interval_ms", 0);
     Open({"a.avi", "b.avi", "clip.avi"});
-    settings->rdbRename->setChecked(true);
+    Prefer([](TPreferences& p) { p.Overwrite = false; });
     const QString outputExt = windows->ProfileDetail->OutputExt;
     ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
     const QString out = app.Path() + "out/";

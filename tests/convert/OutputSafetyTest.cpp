@@ -9,7 +9,7 @@
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
+#include "settings/PreferenceStore.h"
 #include "tasks/TaskList.h"
 
 #include <QComboBox>
@@ -114,7 +114,7 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     trim.StartText = "00:00:00.0";
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         windows->TaskList->WriteTask(1, field, trim);
-    ASSERT_TRUE(windows->SettingForm->rdbOverWrite->isChecked());
+    ASSERT_TRUE(windows->Preferences->Value().Overwrite);
 
     ASSERT_TRUE(Run());
     EXPECT_EQ(Statuses(), States({Complete, Complete}));

@@ -3,6 +3,7 @@
 // of input that has the streams it needs; an audio-only profile given a video
 // without audio fails with the encoder's reason and leaves no readable file.
 
+#include "base/ShellText.h"
 #include "convert/BatchRules.h"
 #include "encoder/EncoderArguments.h"
 #include "fixtures/Clips.h"
@@ -62,10 +63,9 @@ std::vector<Pairing> Pairings()
     };
 }
 
-bool HasArgument(const std::string& arguments, const std::string& argument)
+bool HasArgument(const std::vector<std::string>& arguments, const std::string& argument)
 {
-    const std::vector<std::string> split = SplitCommandLineArguments(arguments);
-    return std::find(split.begin(), split.end(), argument) != split.end();
+    return std::find(arguments.begin(), arguments.end(), argument) != arguments.end();
 }
 
 class ProfileOnInput : public ::testing::TestWithParam<Pairing>
@@ -86,14 +86,15 @@ TEST_P(ProfileOnInput, ConvertsWhenTheInputHasTheStreamsTheProfileNeeds)
     const Container* container = ContainerOfType(profile.OutputExt.mid(1).toStdString());
     ASSERT_TRUE(container);
 
-    const std::string arguments = profile.Arguments();
-    const bool writesVideo = !HasArgument(arguments, "-vn");
-    const bool writesAudio = !HasArgument(arguments, "-an");
+    const std::vector<std::string> words = profile.Arguments();
+    const std::string arguments = ShellCommandLine(words);
+    const bool writesVideo = !HasArgument(words, "-vn");
+    const bool writesAudio = !HasArgument(words, "-an");
     const QString outputDir = QStringLiteral(QUENBY_TEST_WORK_DIR "/profile-inputs/");
     ASSERT_TRUE(QDir().mkpath(outputDir));
     const QString output = outputDir + QString::fromStdString(TestName(pairing.Profile)) + "-" +
                            QString(kind->Name).replace('.', '-') + profile.OutputExt;
-    const EncoderRun run = ConvertWithEncoder(clip, arguments, output);
+    const EncoderRun run = ConvertWithEncoder(clip, words, output);
     ASSERT_TRUE(run.started);
     const std::string reason = LastEncoderMessage(run.output.toStdString());
     const ProbedFile probe = ProbeFile(output);

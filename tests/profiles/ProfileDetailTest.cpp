@@ -115,13 +115,11 @@ TEST_F(DetailPanel, CaptionsInASingleByteEncodingShowAndPickTheirValues)
     EXPECT_EQ(detail->vleAudio->ItemProps(0).PickList,
               QStringList({"Mono", QString::fromUtf8("Stéréo")}));
     const auto arguments = [&] {
-        return BuildArguments(path.toStdString(), [&](int group, const std::string& name) {
-            return detail->DetailValue(group, QString::fromStdString(name)).toStdString();
-        });
+        return BuildArguments(detail->Choice(), {});
     };
-    EXPECT_EQ(arguments(), " -ac 2");
+    EXPECT_EQ(arguments(), (std::vector<std::string>{"-ac", "2"}));
     detail->SetDetailValue(2, label, "Mono");
-    EXPECT_EQ(arguments(), " -ac 1");
+    EXPECT_EQ(arguments(), (std::vector<std::string>{"-ac", "1"}));
 }
 
 TEST_F(DetailPanel, EmptyProfileEmptiesTheGridsAndDefaultsToMp4)

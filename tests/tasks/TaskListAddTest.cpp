@@ -93,11 +93,13 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
 
     ASSERT_EQ(FPlatform.openCalls.size(), 1);
     const QStringList filters = FPlatform.openCalls[0];
-    ASSERT_EQ(filters.size(), 10);
-    EXPECT_EQ(filters[0], "All Support Files(*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob *.asf)");
+    ASSERT_EQ(filters.size(), 21);
+    EXPECT_TRUE(filters[0].startsWith(
+        "All Support Files(*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob *.asf *.mkv "));
     EXPECT_EQ(filters[1], "AVI Files (*.avi)");
     EXPECT_EQ(filters[8], "ASF Files (*.asf)");
-    EXPECT_EQ(filters[9], "All Files (*)");
+    EXPECT_EQ(filters[9], "AVI and DivX Files (*.avi *.divx)");
+    EXPECT_EQ(filters[20], "All Files (*)");
 
     EXPECT_EQ(Captions(), (QStringList{b, c, a}));
     EXPECT_TRUE(SelectedRows().isEmpty());

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "profiles/ProfileChoice.h"
+
+std::string TProfileChoice::ShownText(std::size_t i) const
+{
+    const int item = Items[i];
+    return item >= 0 ? Parameters[i].Items[std::size_t(item)] : Texts[i];
+}
+
+void TProfileChoice::Pick(std::size_t i, const std::string& shown)
+{
+    const TProfileParameter& p = Parameters[i];
+    Items[i] = p.IsList ? IndexOfIgnoringCase(p.Items, shown) : -1;
+    Texts[i] = Items[i] >= 0 ? std::string() : shown;
+}
+
+TProfileChoice LoadProfileChoice(const std::string& path)
+{
+    TProfileChoice choice;
+    choice.Walk = WalkProfile(
+        path, [&](const TProfileParameter& p) { choice.Parameters.push_back(p); },
+        TIndexCheck::IgnoreIndex);
+    choice.Shown = choice.Parameters.size();
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
+        const TProfileParameter& p = choice.Parameters[i];
+        // The load into grids stops here, as a walk that checks Index does.
+        if (!p.IndexValid() && choice.Shown == choice.Parameters.size()) {
+            choice.Shown = i + 1;
+            choice.Walk.Status = TWalkStatus::ListIndexError;
+            choice.Walk.BadIndex = p.Index;
+        }
+        const bool shown = i < choice.Shown;
+        choice.Items.push_back(shown && p.IsList && p.IndexValid() ? p.Index : -1);
+        // A parameter past the stop has no row: it shows nothing.
+        choice.Texts.push_back(shown && !p.IsList ? p.Caption : std::string());
+    }
+    return choice;
+}
