@@ -75,7 +75,7 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     for (int row = 0; row < c.rows; ++row) {
         const QString caption = Index(row).data().toString();
         order += caption;
-        EXPECT_EQ(RowTexts(List(), row), QString(11, caption[0]));
+        EXPECT_EQ(RowTexts(List(), row), QString(10, caption[0]));
         EXPECT_EQ(Index(row, 3).data(Qt::ToolTipRole), caption);
     }
     EXPECT_EQ(order, c.order);
