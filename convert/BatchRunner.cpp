@@ -215,11 +215,10 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     if (FOptions.sedSimultaneous)
         options.SimultaneousTasks = FOptions.sedSimultaneous->value();
     FSideBySide = options.SimultaneousTasks > 1;
-    std::vector<TTaskConversion> conversions;
-    conversions.reserve(tasks.size());
-    for (const ltvItemData& task : tasks)
-        conversions.push_back({BuildArguments(choice, task), options.OutputExt});
-    FEngine.Start(std::move(tasks), options, std::move(conversions));
+    // Built once for the whole list: the engine adds each task's trim, as
+    // BuildArguments does, and a list of thousands starts without a stall.
+    options.Arguments = BuildArguments(choice, ltvItemData());
+    FEngine.Start(std::move(tasks), options);
 }
 
 int TBatchRunner::RowOf(int task) const
