@@ -11,6 +11,7 @@
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
 #include "profiles/ProfileDetail.h"
+#include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
@@ -18,8 +19,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QRadioButton>
 
 namespace {
 
@@ -69,13 +68,11 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     FPreviewTasks = std::make_unique<TPreviewTaskList>(*TaskList);
     PreviewPlayer = new TPreviewPlayer(main.Preview, *FilterGraph, *FPreviewTasks, &main);
     AboutForm = new TAboutForm(main.VersionText, platform, &main);
+    Preferences = new TPreferenceStore(main.Places, platform, &main);
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
-                                   platform, *ProfileDetail, main.Places, &main);
-    const TSettingForm& options = *SettingForm;
+                                   platform, *ProfileDetail, *Preferences, &main);
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
-                              RunnerOptions{options.chkOpenDir, options.chkExit, options.chkTurnoff,
-                                            options.rdbRename, options.sedSimultaneous},
-                              main.EncoderPath, &main);
+                              Preferences->Value(), main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
@@ -92,7 +89,10 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     QObject::connect(&main, &TMainForm::FormShow, SettingForm,
                      &TSettingForm::LoadStartupPreferences);
     QObject::connect(&main, &TMainForm::FormClose, TaskList, &TTaskList::WindowClosed);
-    QObject::connect(&main, &TMainForm::FormClose, SettingForm, &TSettingForm::SaveAllPreferences);
+    // A dialog still open at a session's end leaves its options in force
+    // first, as its Cancel would.
+    QObject::connect(&main, &TMainForm::FormClose, SettingForm, &TSettingForm::hide);
+    QObject::connect(&main, &TMainForm::FormClose, Preferences, &TPreferenceStore::SaveAll);
     // A batch stops the preview first; the preview's own controls stay
     // usable while it runs. The list and the window lock their own controls
     // for it, and a batch that ends the program closes the window first.
@@ -115,7 +115,7 @@ ApplicationWindows::~ApplicationWindows()
 
 void ApplicationWindows::EndSession()
 {
-    SettingForm->SessionEnding();
+    Preferences->SessionEnding();
     Runner->StopForExit();
     MainForm->close();
 }

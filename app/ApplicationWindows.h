@@ -13,6 +13,7 @@ class TFilterGraph;
 class TKeptTasks;
 class TMainForm;
 class TPreviewPlayer;
+class TPreferenceStore;
 class TPreviewTaskList;
 class TProfileDetail;
 class TSettingForm;
@@ -66,6 +67,8 @@ public:
     TFilterGraph* FilterGraph = nullptr;
     TPreviewPlayer* PreviewPlayer = nullptr;
     TAboutForm* AboutForm = nullptr;
+    // The preferences in force; the settings dialog edits a copy.
+    TPreferenceStore* Preferences = nullptr;
     TSettingForm* SettingForm = nullptr;
     TBatchRunner* Runner = nullptr;
     TSizeForm* SizeForm = nullptr;

@@ -10,6 +10,8 @@ namespace {
 const char* const HelpFile = "VivOrizirude.chm";
 const char* const StartPage = "help/index.html";
 const char* const HelpMimeType = "application/vnd.ms-htmlhelp";
+const char* const CannotOpenText = "No application could show the user's guide\n%1";
+const char* const CannotOpenTitle = "Help";
 
 bool IsFile(const QString& path)
 {
@@ -37,4 +39,14 @@ QString ChooseHelpTarget(const QString& appDir, Platform& platform)
     if (IsFile(startPage))
         return startPage;
     return compiled;
+}
+
+void OpenHelpOrTell(Platform& platform, QWidget* owner, const QString& appDir)
+{
+    const QString target = ChooseHelpTarget(appDir, platform);
+    if (platform.ShellOpen(target))
+        return;
+    platform.MessageBox(owner, QString::fromUtf8(CannotOpenText).arg(target),
+                        QString::fromUtf8(CannotOpenTitle), Platform::Icon::Information,
+                        Platform::Buttons::Ok);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Platform;
+class QWidget;
 
 // The guide lies beside the program twice: compiled into one file for a CHM
 // viewer, and as HTML pages that any browser shows. Few desktops can show
@@ -19,3 +20,8 @@ QString HelpStartPageIn(const QString& appDir);
 // is there. With neither page nor viewer the compiled file is still handed
 // to the desktop, which may offer to find an application for it.
 QString ChooseHelpTarget(const QString& appDir, Platform& platform);
+
+// Opens what ChooseHelpTarget picks. Where no application could be started
+// for it (no browser, no viewer), the user is told where the guide lies, so
+// that Help never does nothing at all.
+void OpenHelpOrTell(Platform& platform, QWidget* owner, const QString& appDir);

@@ -241,6 +241,20 @@ void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStri
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
 }
 
+bool TMainForm::TakeCommandLine(const std::vector<std::string>& arguments,
+                                const std::string& workingDir)
+{
+    if (FClosed || !FTaskList)
+        return false;
+    AddTaskEntries(SortCommandLine(arguments, workingDir));
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    }
+    return true;
+}
+
 void TMainForm::SetBatchRunning(bool running)
 {
     FBatchRunning = running;
@@ -259,7 +273,7 @@ void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
         else
             paths << QString::fromStdString(entry.Path);
     }
-    FTaskList->AddTaskPaths(paths, unnamable, [this] {
+    FTaskList->AddWhenIdle(paths, unnamable, [this] {
         if (FTaskList->TaskCount() > 0)
             FTaskList->EnableTaskButtons(true);
     });
@@ -298,7 +312,7 @@ void TMainForm::panSplitterMouseMove(int x)
 
 void TMainForm::tbtnHelpClick()
 {
-    FPlatform.ShellOpen(ChooseHelpTarget(AppDir, FPlatform));
+    OpenHelpOrTell(FPlatform, this, AppDir);
 }
 
 void TMainForm::labLinkClick()

@@ -51,6 +51,12 @@ public:
     // the current directory) go into the task list. Drops go there too,
     // and the runner is asked before the window closes.
     void FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStringList& arguments);
+    // A later start of the program handed its command line over (its
+    // arguments' bytes, relative paths read against `workingDir`): the
+    // files and directories go into the task list, after the running batch
+    // when there is one, and the window comes to the front. False once the
+    // window has closed, when nothing is taken.
+    bool TakeCommandLine(const std::vector<std::string>& arguments, const std::string& workingDir);
     // A batch locks (true) and unlocks the window's own controls: Settings,
     // the splitter, the profile detail, and drops.
     void SetBatchRunning(bool running);

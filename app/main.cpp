@@ -11,10 +11,38 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
+
+namespace {
+
+const char* const ShortUsage = "Usage: quenby [FILE_OR_DIRECTORY]...\n"
+                               "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+                               "Try 'quenby --help' for more information.\n";
+
+bool IsSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// A platform chosen by name (offscreen, vnc, ...) needs no display server;
+// otherwise the window needs an X or a Wayland one.
+bool HasDisplay()
+{
+    if (IsSet("QT_QPA_PLATFORM")) {
+        const std::string platform = std::getenv("QT_QPA_PLATFORM");
+        if (!platform.starts_with("xcb") && !platform.starts_with("wayland"))
+            return true;
+    }
+    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,18 +55,41 @@ int main(int argc, char** argv)
     const TWindowRequest request =
         headless ? TWindowRequest()
                  : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
-    // "--help" and "--version" are answered as the batch answers them, and
-    // need no display either.
-    if (headless || request.Help || request.Version) {
+    // "--help", "--version", "--list-profiles" and "--list-formats" are
+    // answered as the batch answers them, and need no display either.
+    if (headless || request.Help || request.Version || request.ListProfiles ||
+        request.ListFormats) {
         QCoreApplication application(argc, argv);
-        const std::vector<std::string> arguments =
-            headless
-                ? bytes
-                : std::vector<std::string>{ConvertSwitch, request.Help ? "--help" : "--version"};
-        return RunHeadless(SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
+        std::vector<std::string> arguments =
+            headless ? bytes : std::vector<std::string>{ConvertSwitch};
+        if (!headless) {
+            for (const auto& [asked, option] : {std::pair{request.Help, "--help"},
+                                                {request.Version, "--version"},
+                                                {request.ListProfiles, "--list-profiles"},
+                                                {request.ListFormats, "--list-formats"}})
+                if (asked)
+                    arguments.emplace_back(option);
+        }
+        const std::optional<TDataPlaces> places =
+            SessionDataPlaces(QCoreApplication::applicationDirPath());
+        if (!places) {
+            std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
+            return ExitUsage;
+        }
+        return RunHeadless(*places, arguments);
     }
     for (const std::string& note : request.Notes)
         std::fprintf(stderr, "quenby: %s\n", note.c_str());
+    // Without a display the toolkit would abort; say what to do instead.
+    if (!HasDisplay()) {
+        if (!request.Notes.empty())
+            std::fputs(ShortUsage, stderr);
+        else
+            std::fputs("quenby: the window needs a display; to convert without one, use\n"
+                       "  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n",
+                       stderr);
+        return ExitUsage;
+    }
 
     SelectMediaBackend();
     QApplication application(argc, argv);
@@ -51,7 +102,13 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentFromBytes(argv[i]);
-    TProgram program(application, platform,
-                     SessionDataPlaces(QCoreApplication::applicationDirPath()), arguments);
+    const std::optional<TDataPlaces> places =
+        SessionDataPlaces(QCoreApplication::applicationDirPath());
+    if (!places) {
+        std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
+        platform.ShowError(QString::fromUtf8(NoHomeFolderText));
+        return ExitUsage;
+    }
+    TProgram program(application, platform, *places, arguments);
     return program.Exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/TextConvert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -176,4 +177,74 @@ bool IsUtf8(const std::string& text)
         at += length;
     }
     return true;
+}
+
+bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text)
+{
+    if (bytes.size() % 2 != 0)
+        return false;
+    const auto unit = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? char32_t(first << 8 | second) : char32_t(second << 8 | first);
+    };
+    text.clear();
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t code = unit(i);
+        if (code >= 0xDC00 && code <= 0xDFFF)
+            return false;
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            const char32_t low = i + 3 < bytes.size() ? unit(i + 2) : 0;
+            if (low < 0xDC00 || low > 0xDFFF)
+                return false;
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xC0 | code >> 6);
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            text += static_cast<char>(0xE0 | code >> 12);
+            text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            text += static_cast<char>(0xF0 | code >> 18);
+            text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+            text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return true;
+}
+
+std::string Utf8ToUtf16(const std::string& text, bool bigEndian)
+{
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    const auto put = [&](char32_t unit) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    };
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(text, at));
+        char32_t code = static_cast<unsigned char>(text[at]);
+        if (length > 1) {
+            code &= 0x7F >> length;
+            for (std::size_t i = at + 1; i < at + length; ++i)
+                code = code << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
+        }
+        if (code >= 0x10000) {
+            put(0xD800 + ((code - 0x10000) >> 10));
+            put(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            put(code);
+        }
+        at += length;
+    }
+    return bytes;
 }

@@ -36,3 +36,10 @@ std::size_t Utf8SequenceLength(const std::string& text, std::size_t at);
 // Whether the whole text is valid UTF-8. File names that are not cannot be
 // handed on through the toolkit's texts.
 bool IsUtf8(const std::string& text);
+
+// UTF-16 bytes (without their byte-order mark) as UTF-8. False when they are
+// not UTF-16: an odd count, or a surrogate without its other half.
+bool Utf16ToUtf8(const std::string& bytes, bool bigEndian, std::string& text);
+
+// Valid UTF-8 as UTF-16 bytes, without a byte-order mark.
+std::string Utf8ToUtf16(const std::string& text, bool bigEndian);

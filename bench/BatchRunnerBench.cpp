@@ -18,9 +18,9 @@
 #include "convert/BatchRunner.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskPaths.h"
 
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     const int profile = form.BottomStrip.cmbProfile->findText("Any Device MP4 (H.264 + AAC)");
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
-    windows.SettingForm->chkOpenDir->setChecked(false);
+    Prefer(windows, [](TPreferences& p) { p.AutoOpenDir = false; });
     for (const QString& input : inputs)
         windows.TaskList->AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);

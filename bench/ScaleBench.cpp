@@ -29,8 +29,8 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -145,7 +145,7 @@ struct ScaleWindow
             }
         }
         Windows = std::make_unique<ApplicationWindows>(App.Path(), Platform, QStringList());
-        Windows->SettingForm->chkOpenDir->setChecked(false);
+        Prefer(*Windows, [](TPreferences& p) { p.AutoOpenDir = false; });
         Windows->MainForm->show();
         Windows->MainForm->BottomStrip.edtOutputdir->setText(out);
         RunFor(SettleMs);
@@ -230,7 +230,7 @@ bool RunWholeBatch(int rows)
     const TTaskModel& model = window.Windows->TaskList->Model();
     int complete = 0;
     for (int row = 0; row < model.TaskCount(); ++row)
-        complete += model.At(row).Data.StatusText == "Complete";
+        complete += model.At(row).Data.Status == TaskState::Complete;
     std::printf("scale: batch of %d tasks (%d complete) ran in %.1f s; Tasks.ini written %d "
                 "times; Start's own call took %.1f ms\n",
                 rows, complete, runMs / 1000, kept.Saves() - savesBefore, startMs);

@@ -20,8 +20,8 @@
 #include "encoder/MediaProbe.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskPaths.h"
 #include "tasks/TaskSources.h"
@@ -121,7 +121,7 @@ int main(int argc, char** argv)
     }
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
-    windows.SettingForm->chkOpenDir->setChecked(false);
+    Prefer(windows, [](TPreferences& p) { p.AutoOpenDir = false; });
     form.BottomStrip.edtOutputdir->setText(out);
     double unused = 0;
     Timed(
@@ -131,8 +131,8 @@ int main(int argc, char** argv)
     double stall[2] = {0, 0};
     for (int n = 1; n <= 2; ++n) {
         EmptyDirectory(out);
-        windows.SettingForm->sedSimultaneous->setValue(n);
-        if (windows.SettingForm->sedSimultaneous->value() != n) {
+        Prefer(windows, [n](TPreferences& p) { p.SimultaneousTasks = n; });
+        if (MostSimultaneousTasks() < n) {
             std::fprintf(stderr, "simultaneous: this machine offers no %d at once\n", n);
             return 1;
         }

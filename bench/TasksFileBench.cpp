@@ -48,7 +48,8 @@ int main(int argc, char** argv)
 
     std::vector<double> saves, loads;
     for (int run = 0; run < Runs; ++run) {
-        list.Tasks[std::size_t(run % count)].StatusText = run % 2 ? "Complete" : "Converting";
+        list.Tasks[std::size_t(run % count)].Status =
+            run % 2 ? TaskState::Complete : TaskState::Converting;
         saves.push_back(Milliseconds([&] { SaveTasks(path, list); }));
         loads.push_back(Milliseconds([&] {
             if (LoadTasks(path).Saved.Tasks.size() != std::size_t(count))

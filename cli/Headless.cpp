@@ -13,10 +13,12 @@
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
+#include "tasks/TaskPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -72,6 +74,8 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     const THeadlessSetup setup = ResolveHeadlessJob(options, places, workingDir);
     if (!setup.Error.empty())
         return UsageError(setup.Error);
+    if (!setup.Note.empty())
+        Say(setup.Note);
     const THeadlessJob& job = setup.Job;
 
     // The profile as the window shows it once it is loaded.
@@ -93,6 +97,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     batch.LengthFromReport = true;
 
     THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
     // The window's call: the engine adds each task's trim to these.
@@ -139,6 +144,10 @@ int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& argum
     case THeadlessAction::ListProfiles:
         for (const std::string& name : ProfileCatalogue(places))
             WriteAll(STDOUT_FILENO, name + "\n");
+        return ExitCompleted;
+    case THeadlessAction::ListFormats:
+        for (const std::string& ext : SupportedExtensions())
+            WriteAll(STDOUT_FILENO, ext + "\n");
         return ExitCompleted;
     case THeadlessAction::Convert:
         break;

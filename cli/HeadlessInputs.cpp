@@ -4,7 +4,10 @@
 #include "base/FileIdentity.h"
 #include "base/PathText.h"
 #include "cli/ProgramArguments.h"
+#include "tasks/ProbeQueue.h"
 #include "tasks/TaskSources.h"
+
+#include <QEventLoop>
 
 #include <filesystem>
 #include <system_error>
@@ -71,4 +74,47 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
                 gathered.Tasks.push_back(NewTaskRecord(file.toStdString(), {}, {}, outputExt));
     }
     return gathered;
+}
+
+void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPath, int atOnce)
+{
+    std::vector<ltvItemData>& tasks = inputs.Tasks;
+    std::vector<bool> noVideo(tasks.size(), false);
+    std::size_t next = 0;
+    std::size_t answered = 0;
+    TProbeQueue probes(encoderPath, atOnce);
+    QEventLoop loop;
+    const auto feed = [&] {
+        while (next < tasks.size() && probes.HasRoom()) {
+            std::vector<TProbeItem> items;
+            for (; next < tasks.size() && items.size() < TProbeQueue::MostPerRun; ++next)
+                items.push_back({next, QString::fromStdString(tasks[next].InputFile)});
+            // An encoder that cannot start fails the tasks themselves later,
+            // with its own reason.
+            if (probes.Probe(items) == TProbeQueue::Start::Failed)
+                answered += items.size();
+        }
+        if (answered == tasks.size())
+            loop.quit();
+    };
+    QObject::connect(&probes, &TProbeQueue::Probed, &loop,
+                     [&](quint64 id, const TProbeResult& result) {
+                         noVideo[id] = result.NoVideo;
+                         ++answered;
+                         feed();
+                     });
+    feed();
+    if (answered < tasks.size())
+        loop.exec();
+
+    std::vector<ltvItemData> kept;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        if (!noVideo[i]) {
+            kept.push_back(std::move(tasks[i]));
+            continue;
+        }
+        inputs.Notes.push_back("'" + tasks[i].InputFile + "' skipped: holds no video picture");
+        inputs.NotTaken = true;
+    }
+    tasks = std::move(kept);
 }

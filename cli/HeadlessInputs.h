@@ -3,6 +3,8 @@
 
 #include "tasks/TaskRecord.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -25,3 +27,9 @@ struct THeadlessInputs
 // tasks' lengths are not known yet: the encoder's own report gives them.
 THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
                                      const std::string& workingDir, const std::string& outputExt);
+
+// Probes the tasks' files, up to `atOnce` encoder runs side by side as the
+// task list probes them, and takes out each file that holds no video
+// picture, with a note; such a file counts as not taken. Runs an event loop
+// until every probe has answered.
+void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPath, int atOnce);

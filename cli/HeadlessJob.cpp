@@ -45,13 +45,11 @@ THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPl
     // Read without SaveAndFree: a batch without a window leaves the file as
     // the window wrote it.
     const TNewInifile preferences(PreferencesPath(places));
-    const TPreferenceValues saved =
-        ReadPreferenceValues(preferences, MainSection, places.DefaultOutputDir);
+    const TPreferences saved = LoadPreferences(preferences, places.DefaultOutputDir);
 
     THeadlessSetup setup;
     THeadlessJob& job = setup.Job;
-    job.ProfileName = ChooseProfile(options, ProfileCatalogue(places),
-                                    ReadProfileIndex(preferences), setup.Error);
+    job.ProfileName = ChooseProfile(options, ProfileCatalogue(places), saved.Profile, setup.Error);
     if (!setup.Error.empty())
         return setup;
     job.ProfilePath = ProfileFilePath(places, job.ProfileName);
@@ -62,6 +60,8 @@ THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPl
         return setup;
     }
     job.OutputDir = WithTrailingBackslash(AbsolutePath(output, workingDir));
+    if (const std::string unread = preferences.ReadError(); !unread.empty())
+        setup.Note = PreferencesReadErrorText(preferences.FileName(), unread);
     job.Rename = !options.Overwrite.value_or(saved.Overwrite);
     job.Jobs = options.Jobs;
     return setup;

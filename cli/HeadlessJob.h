@@ -25,6 +25,8 @@ struct THeadlessSetup
     THeadlessJob Job;
     // Why the batch cannot run; empty when it can.
     std::string Error;
+    // What the user should know before the batch runs; empty for nothing.
+    std::string Note;
 };
 
 // The profile: the one named, which must be in the catalogue; otherwise the

@@ -18,10 +18,12 @@ const char* const UsageText =
     "converts them with a profile, without a window, and exits.\n"
     "\n"
     "Files are taken as the task list takes them: supported video files only\n"
-    "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf), a directory's supported files\n"
-    "sorted by name, each file once, however it is named. A first argument\n"
-    "ending in \".tmp\" is a list file holding one path per line; it is then\n"
-    "the only file argument.\n"
+    "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
+    ".flv .3gp .3g2 .ogv .dv .mxf .f4v .divx .wtv, in any letter case; a file\n"
+    "that holds no video picture is skipped with a note), a directory's\n"
+    "supported files sorted by name, each file once, however it is named.\n"
+    "A first argument ending in \".tmp\" is a list file holding one path per\n"
+    "line; it is then the only file argument.\n"
     "\n"
     "  --profile NAME     convert with the profile NAME (default: the profile\n"
     "                     the window last used, else the first)\n"
@@ -32,6 +34,8 @@ const char* const UsageText =
     "                     the task's number (default: the saved choice)\n"
     "  --jobs N           run up to N encoders at once (default 1)\n"
     "  --list-profiles    print the profiles' names and exit\n"
+    "  --list-formats     print the supported file extensions and exit (also\n"
+    "                     without --convert)\n"
     "  --help             print this help and exit (also without --convert)\n"
     "  --version          print the version and exit (also without --convert)\n"
     "\n"
@@ -66,13 +70,13 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
     bool help = false;
     bool version = false;
     bool list = false;
+    bool formats = false;
     bool overwrite = false;
     bool rename = false;
-    const std::map<std::string, bool*> flags{{"--help", &help},
-                                             {"--version", &version},
-                                             {"--list-profiles", &list},
-                                             {"--overwrite", &overwrite},
-                                             {"--rename", &rename}};
+    const std::map<std::string, bool*> flags{
+        {"--help", &help},           {"--version", &version},
+        {"--list-profiles", &list},  {"--list-formats", &formats},
+        {"--overwrite", &overwrite}, {"--rename", &rename}};
     const std::map<std::string, std::function<std::string(const std::string&)>> valued{
         {"--profile",
          [&](const std::string& v) {
@@ -137,6 +141,8 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         options.Action = THeadlessAction::Version;
     else if (list)
         options.Action = THeadlessAction::ListProfiles;
+    else if (formats)
+        options.Action = THeadlessAction::ListFormats;
     else if (options.Inputs.empty())
         parse.Error = "no file or directory to convert";
     // The window ignores what follows a list file; a batch would drop it

@@ -24,6 +24,7 @@ enum class THeadlessAction
 {
     Convert,
     ListProfiles,
+    ListFormats,
     Help,
     Version
 };
@@ -55,7 +56,8 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
 // Reads the arguments that follow "--convert". Options may stand before,
 // between and after the files; "--" ends them. A value is given as the next
 // argument or after "=". When one option is given twice, the last counts.
-// --help, then --version, then --list-profiles take precedence over
+// --help, then --version, then --list-profiles, then --list-formats take
+// precedence over
 // converting, which needs at least one file or directory.
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments);
 

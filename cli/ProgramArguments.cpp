@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -49,7 +50,13 @@ std::vector<std::string> ReadListFile(const std::string& path)
                                std::istreambuf_iterator<char>()};
         if (in.bad())
             return {};
-        std::vector<std::string> lines = SplitLines(text);
+        // Editors on other systems start a UTF-8 file with a byte-order mark,
+        // which would otherwise become part of the first path.
+        constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+        const std::string_view body = std::string_view(text).starts_with(Utf8Mark)
+                                          ? std::string_view(text).substr(3)
+                                          : std::string_view(text);
+        std::vector<std::string> lines = SplitLines(std::string(body));
         std::erase_if(lines, IsBlank);
         return lines;
     } catch (const std::exception&) {
@@ -118,6 +125,10 @@ TWindowRequest ReadWindowRequest(const std::vector<std::string>& arguments,
             request.Help = true;
         else if (argument == "--version")
             request.Version = true;
+        else if (argument == "--list-profiles")
+            request.ListProfiles = true;
+        else if (argument == "--list-formats")
+            request.ListFormats = true;
         else if (argument.starts_with("--") &&
                  !fs::exists(AbsolutePath(argument, workingDir), error))
             request.Notes.push_back("'" + argument +

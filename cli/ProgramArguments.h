@@ -53,6 +53,10 @@ struct TWindowRequest
     // command does, instead of opening the window.
     bool Help = false;
     bool Version = false;
+    // "--list-profiles" anywhere: print the profiles, as "--convert" does.
+    bool ListProfiles = false;
+    // "--list-formats": print the supported extensions and exit.
+    bool ListFormats = false;
     // A line for each other argument that starts with "--" and names no file
     // or directory: a mistyped option would otherwise vanish without a word.
     std::vector<std::string> Notes;

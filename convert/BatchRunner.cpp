@@ -13,25 +13,17 @@
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
 
 namespace {
-
-const QString StatusConverting = QStringLiteral("Converting");
-const QString StatusComplete = QStringLiteral("Complete");
-const QString StatusStop = QStringLiteral("Stop");
-const QString StatusFailed = QStringLiteral("Failed");
-const QString StatusPaused = QStringLiteral("Paused");
 
 const QString CompleteTitle = QStringLiteral("Complete");
 
@@ -54,10 +46,10 @@ QString Text(const std::string& s)
 } // namespace
 
 TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                           TProfileDetail& detail, const RunnerOptions& options,
+                           TProfileDetail& detail, const TPreferences& preferences,
                            const QString& encoderPath, QObject* parent)
     : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
-      FDetail(detail), FOptions(options), FEncoderPath(encoderPath)
+      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath)
 {
     connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
     connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
@@ -86,7 +78,7 @@ void TBatchRunner::tbtnStartClick()
     if (FBatchActive)
         return;
     FTaskList.FocusList();
-    if (!QFileInfo(FControls.edtOutputdir->text()).isDir()) {
+    if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
             QStringLiteral("The output path does not exist. Please specify another one."),
@@ -146,7 +138,7 @@ void TBatchRunner::SetPaused(bool paused)
     actPause->setChecked(paused);
     for (int task = 0; task < FEngine.TaskCount(); ++task)
         if (FEngine.IsEncoderRunning(task))
-            WriteStatus(task, paused ? StatusPaused : StatusConverting);
+            WriteStatus(task, paused ? TaskState::Paused : TaskState::Converting);
 }
 
 void TBatchRunner::LockForConversion()
@@ -209,11 +201,10 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
 
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
-    options.OutputDir = WithTrailingBackslash(FControls.edtOutputdir->text().toStdString());
+    options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
     options.OutputExt = FDetail.OutputExt.toStdString();
-    options.Rename = FOptions.rdbRename->isChecked();
-    if (FOptions.sedSimultaneous)
-        options.SimultaneousTasks = FOptions.sedSimultaneous->value();
+    options.Rename = !FPreferences.Overwrite;
+    options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
     // Built once for the whole list: the engine adds each task's trim, as
     // BuildArguments does, and a list of thousands starts without a stall.
@@ -221,16 +212,14 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     FEngine.Start(std::move(tasks), options);
 }
 
-int TBatchRunner::RowOf(int task) const
+bool TBatchRunner::Update(int task, const TTaskUpdate& update)
 {
-    return FTaskList.Model().RowOf(FTaskIds[static_cast<std::size_t>(task)]);
+    return FTaskList.Model().Update(FTaskIds[static_cast<std::size_t>(task)], update);
 }
 
 void TBatchRunner::OnTaskStarted(int task)
 {
-    if (const int row = RowOf(task); row >= 0)
-        FTaskList.Model().SetLog(row, QString());
-    WriteStatus(task, StatusConverting);
+    Update(task, {.State = TaskState::Converting, .StatusTip = QString(), .Log = QString()});
     ShowRunningTasks();
 }
 
@@ -261,8 +250,8 @@ void TBatchRunner::SetCurrentBar(int percent)
 
 void TBatchRunner::OnTaskProgress(int task, int percent)
 {
-    if (const int row = RowOf(task); row >= 0 && FSideBySide)
-        FTaskList.Model().SetPercent(row, percent);
+    if (FSideBySide)
+        Update(task, {.Percent = percent});
     ShowRunningTasks();
 }
 
@@ -274,23 +263,25 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    if (const int row = RowOf(task); row >= 0) {
-        FTaskList.Model().SetLog(row, QString::fromUtf8(FEngine.TaskLog(task).Shown()));
-        FTaskList.Model().SetPercent(row, -1);
-    }
+    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown()), .Percent = -1};
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may
         // have taken the one planned.
-        WriteStatus(task, StatusComplete, Text(FEngine.TaskOutput(task)));
+        update.State = TaskState::Complete;
+        update.StatusTip = Text(FEngine.TaskOutput(task));
         break;
     case TBatchEngine::TaskEnd::Failed:
-        WriteStatus(task, StatusFailed, reason);
+        update.State = TaskState::Failed;
+        update.StatusTip = reason;
         break;
     case TBatchEngine::TaskEnd::Stopped:
-        WriteStatus(task, StatusStop);
+        update.State = TaskState::Stopped;
+        update.StatusTip = QString();
+        Update(task, update);
         return;
     }
+    Update(task, update);
     // The bar goes back to 0 for the task that comes next, unless this was
     // the last one; tasks still running show theirs.
     if (task + 1 < FEngine.TaskCount()) {
@@ -299,15 +290,9 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     }
 }
 
-void TBatchRunner::WriteStatus(int task, const QString& status, const QString& tooltip)
+void TBatchRunner::WriteStatus(int task, TaskState state)
 {
-    const int row = RowOf(task);
-    if (row < 0)
-        return;
-    ltvItemData data;
-    data.StatusText = status.toStdString();
-    FTaskList.WriteTask(row, TaskField::StatusText, data);
-    FTaskList.Model().SetStatusTip(row, tooltip);
+    Update(task, {.State = state, .StatusTip = QString()});
 }
 
 void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
@@ -351,7 +336,7 @@ void TBatchRunner::EndCompleted()
         FPlatform.Notify(CompleteTitle, CompletionText());
     // Turning off takes precedence; it waits for a last word from the user,
     // while exiting ends the program without one.
-    if (FOptions.chkTurnoff->isChecked()) {
+    if (FPreferences.AutoTurnOff) {
         if (!FCountdown) {
             FCountdown = new TPowerOffCountdown(FControls.Window);
             connect(FCountdown, &TPowerOffCountdown::TurnOff, this, &TBatchRunner::PowerOffNow);
@@ -361,7 +346,7 @@ void TBatchRunner::EndCompleted()
         FCountdown->StartCountdown();
         return;
     }
-    if (FOptions.chkExit->isChecked()) {
+    if (FPreferences.AutoExit) {
         EndProgramNow();
         return;
     }
@@ -380,10 +365,13 @@ QString TBatchRunner::CompletionText() const
 
 void TBatchRunner::ShowCompletion()
 {
-    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle,
-                         Platform::Icon::Information, Platform::Buttons::Ok);
-    if (FOptions.chkOpenDir->isChecked() && !FExiting)
-        OpenFolderOrTell(FPlatform, FControls.Window, FControls.edtOutputdir->text());
+    // Failures keep the title, but must not look like a plain success.
+    const Platform::Icon icon =
+        FEngine.FailedCount() == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
+    FPlatform.MessageBox(FControls.Window, CompletionText(), CompleteTitle, icon,
+                         Platform::Buttons::Ok);
+    if (FPreferences.AutoOpenDir && !FExiting)
+        OpenFolderOrTell(FPlatform, FControls.Window, Text(FPreferences.OutputPath));
     FRunState = Idle;
     ShowIdlePanel();
     FinishBatch();

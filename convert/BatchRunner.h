@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Preferences.h"
 #include "convert/BatchEngine.h"
 #include "tasks/TaskModel.h"
 
@@ -10,13 +11,11 @@
 #include <vector>
 
 class Platform;
-class QAbstractButton;
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QSpinBox;
 class QTimer;
 class QWidget;
 class TElidedLabel;
@@ -30,7 +29,8 @@ struct RunnerControls
 {
     // The window the batch runs in: the owner of its messages.
     QWidget* Window = nullptr;
-    // The profile and the output directory a batch starts with.
+    // The profile a batch starts with; the output directory's edit, which
+    // shows the preference in force and takes the focus when it is wrong.
     QComboBox* cmbProfile = nullptr;
     QLineEdit* edtOutputdir = nullptr;
     // The idle panel, and the progress panel shown in its place during a run.
@@ -44,18 +44,6 @@ struct RunnerControls
     QProgressBar* pgbTotal = nullptr;
     QLabel* labTotalProgress = nullptr;
     QTimer* timerTime = nullptr;
-};
-
-// The settings dialog's options that a batch reads as it goes; the runner
-// only reads them.
-struct RunnerOptions
-{
-    const QAbstractButton* chkOpenDir = nullptr;
-    const QAbstractButton* chkExit = nullptr;
-    const QAbstractButton* chkTurnoff = nullptr;
-    const QAbstractButton* rdbRename = nullptr;
-    // How many encoders run at once; none means one.
-    const QSpinBox* sedSimultaneous = nullptr;
 };
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
@@ -79,8 +67,8 @@ public:
     };
 
     TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                 TProfileDetail& detail, const RunnerOptions& options, const QString& encoderPath,
-                 QObject* parent = nullptr);
+                 TProfileDetail& detail, const TPreferences& preferences,
+                 const QString& encoderPath, QObject* parent = nullptr);
     ~TBatchRunner() override;
 
     TRunState RunState() const { return FRunState; }
@@ -157,9 +145,9 @@ private:
     void OnBatchEnded(TBatchEngine::BatchEnd end);
     void ShowRunningTasks();
     void SetCurrentBar(int percent);
-    // The task's row in the list, -1 once it has left.
-    int RowOf(int task) const;
-    void WriteStatus(int task, const QString& status, const QString& tooltip = QString());
+    // Changes the batch's task `task` in the list, where it still is.
+    bool Update(int task, const TTaskUpdate& update);
+    void WriteStatus(int task, TaskState state);
     void EndStopped();
     void EndCompleted();
     QString CompletionText() const;
@@ -175,7 +163,8 @@ private:
     Platform& FPlatform;
     TTaskList& FTaskList;
     TProfileDetail& FDetail;
-    const RunnerOptions FOptions;
+    // The preferences in force, read as the batch goes.
+    const TPreferences& FPreferences;
     const QString FEncoderPath;
     TBatchEngine FEngine;
     TPowerOffCountdown* FCountdown = nullptr;

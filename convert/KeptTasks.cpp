@@ -24,12 +24,23 @@ constexpr int SaveDelayMs = 500;
 
 const QString RestoreQuestion =
     QStringLiteral("The last session left %1 tasks unconverted. Restore them?");
-// In the order Choose takes them; the last one is also Escape's.
+const QString RestoreOneQuestion =
+    QStringLiteral("The last session left 1 task unconverted. Restore it?");
+// In the order Choose takes them. Escape is no Discard: it decides nothing.
+enum RestoreAnswer
+{
+    Restore,
+    Discard
+};
 const QStringList RestoreAnswers = {QStringLiteral("Restore"), QStringLiteral("Discard")};
 
 const QString MissingTitle = QStringLiteral("Files not found");
 const QString MissingText =
     QStringLiteral("These files of the last session no longer exist and were left out:\n\n");
+const QString NotVideoTitle = QStringLiteral("Files not restored");
+const QString NotVideoText = QStringLiteral("These paths of the last session are now a folder, a "
+                                            "pipe or a device, not a video file, and were left "
+                                            "out:\n\n");
 
 const QString SetAsideTitle = QStringLiteral("Task list not restored");
 const QString DamagedText =
@@ -48,8 +59,11 @@ constexpr int SetAsideAttempts = 1000;
 TKeptTasks::TKeptTasks(QWidget* window, const QLineEdit* edtOutputdir, Platform& platform,
                        TTaskList& taskList, const std::string& path, QObject* parent)
     : QObject(parent), FWindow(window), FOutputDir(edtOutputdir), FPlatform(platform),
-      FTaskList(taskList), FPath(path)
+      FTaskList(taskList), FPath(path), FLock(QString::fromStdString(path + ".lock"))
 {
+    // Held for the whole session: only a lock whose process is gone is stale.
+    FLock.setStaleLockTime(0);
+    FKeeping = FLock.tryLock(0);
     FDelay.setSingleShot(true);
     FDelay.setInterval(SaveDelayMs);
     connect(&FDelay, &QTimer::timeout, this, &TKeptTasks::Save);
@@ -85,6 +99,8 @@ TKeptTasks::~TKeptTasks()
 
 void TKeptTasks::OfferRestore()
 {
+    if (!FKeeping)
+        return; // another window keeps the list
     const TTasksFile file = LoadTasks(FPath);
     switch (file.State) {
     case TTasksFileState::Missing:
@@ -104,16 +120,27 @@ void TKeptTasks::OfferRestore()
     const int unconverted = UnconvertedCount(file.Saved.Tasks);
     if (unconverted == 0)
         return;
-    if (FPlatform.Choose(FWindow, RestoreQuestion.arg(unconverted), FWindow->windowTitle(),
-                         RestoreAnswers) != 0) {
+    const QString question =
+        unconverted == 1 ? RestoreOneQuestion : RestoreQuestion.arg(unconverted);
+    switch (FPlatform.Choose(FWindow, question, FWindow->windowTitle(), RestoreAnswers)) {
+    case Restore:
+        break;
+    case Discard:
         // The list is still empty: the command line's files come later.
         Save();
         WaitForWriter();
         return;
+    default:
+        FHeld = file.Saved.Tasks;
+        return;
     }
     const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
     FTaskList.AddKeptTasks(restore.Tasks);
+    // Written now, so that what was left out is not offered again even
+    // when nothing was restored.
+    Save();
     FTaskList.ReportFiles(MissingText, MissingTitle, restore.MissingInputs);
+    FTaskList.ReportFiles(NotVideoText, NotVideoTitle, restore.NotVideoInputs);
 }
 
 void TKeptTasks::SaveNow()
@@ -141,8 +168,8 @@ void TKeptTasks::Save()
     if (!FKeeping)
         return;
     const TTaskModel& model = FTaskList.Model();
-    TSavedTasks saved{FOutputDir->text().toStdString(), {}};
-    saved.Tasks.reserve(std::size_t(model.TaskCount()));
+    TSavedTasks saved{FOutputDir->text().toStdString(), FHeld};
+    saved.Tasks.reserve(FHeld.size() + std::size_t(model.TaskCount()));
     for (int row = 0; row < model.TaskCount(); ++row)
         saved.Tasks.push_back(model.At(row).Data);
     {

@@ -3,6 +3,7 @@
 
 #include "tasks/SavedTasks.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 class Platform;
 class QLineEdit;
@@ -25,7 +27,8 @@ class TTaskList;
 // list. The window only copies the list: a thread of the keeper's own writes
 // and syncs it, which on a busy disk may take longer than the window may
 // stop answering. At start-up it offers the tasks the last session left
-// unconverted.
+// unconverted. One window at a time keeps the list: a lock file beside it
+// says which, and a window without it neither offers nor writes the list.
 class TKeptTasks : public QObject
 {
     Q_OBJECT
@@ -40,8 +43,11 @@ public:
 
     // Start-up, before the command line's files are added: when the last
     // session left tasks unconverted, asks whether to restore them, and
-    // restores them or empties the kept list. A file that holds no list is
-    // set aside, never deleted.
+    // restores them or empties the kept list. Tasks a restore leaves out
+    // leave the kept list. A question left without an answer (Escape, the
+    // close box, the program ending) keeps the list for the next start,
+    // where it is offered again with whatever this session adds. A file
+    // that holds no list is set aside, never deleted.
     void OfferRestore();
     // Writes a change not yet written, and returns once it is on disk: the
     // program ends. A failure is told on standard error.
@@ -64,6 +70,10 @@ private:
     Platform& FPlatform;
     TTaskList& FTaskList;
     const std::string FPath;
+    QLockFile FLock;
+    // The last session's tasks while their question has no answer; they
+    // are written ahead of this session's.
+    std::vector<ltvItemData> FHeld;
     QTimer FDelay;
     // Off when a file that holds no list could not be set aside: writing
     // the list would destroy it.

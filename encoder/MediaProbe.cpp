@@ -25,5 +25,6 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, in
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath)
 {
     const ProbeValues values = ParseProbeReport(report.toStdString(), inputPath.toStdString());
-    return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText)};
+    return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText),
+            values.NoVideo};
 }

@@ -9,6 +9,8 @@ struct TProbeResult
 {
     QString LengthText;
     QString SizeText;
+    // The file was read and holds no video picture (ProbeValues::NoVideo).
+    bool NoVideo = false;
 };
 
 // A probe that does not end by itself (a named pipe, a device, a stalled

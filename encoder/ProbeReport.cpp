@@ -57,7 +57,9 @@ std::size_t FieldCommaPos(const std::string& text)
 // The report's own lines are the only place the values may come from:
 // titles, comments and chapter names are free text that can hold
 // "Duration", "Video" and commas anywhere.
-std::string FindReportLine(const std::string& text, std::string_view start, std::string_view inside)
+// A line holding `unless` does not count.
+std::string FindReportLine(const std::string& text, std::string_view start, std::string_view inside,
+                           std::string_view unless = {})
 {
     std::size_t begin = 0;
     while (begin < text.size()) {
@@ -67,7 +69,8 @@ std::string FindReportLine(const std::string& text, std::string_view start, std:
         const std::string marked = SplitEncoderLevel(text.substr(begin, end - begin)).Text;
         const std::string_view line = std::string_view(marked).substr(
             std::min(marked.find_first_not_of(" \t"), marked.size()));
-        if (line.starts_with(start) && line.find(inside) != std::string_view::npos)
+        if (line.starts_with(start) && line.find(inside) != std::string_view::npos &&
+            (unless.empty() || line.find(unless) == std::string_view::npos))
             return std::string(line);
         begin = end + 1;
     }
@@ -101,6 +104,9 @@ ProbeValues ParseProbeReport(const std::string& report, const std::string& input
     }
     p = static_cast<long long>(FieldCommaPos(w));
     values.SizeText = Copy(w, 1, p - 1);
+
+    values.NoVideo = !FindReportLine(rest, "Stream #", "").empty() &&
+                     FindReportLine(rest, "Stream #", "Video:", "(attached pic)").empty();
     return values;
 }
 

@@ -10,6 +10,11 @@ struct ProbeValues
 {
     std::string LengthText;
     std::string SizeText;
+    // The report lists the input's streams and none is a picture (a cover
+    // image attached to music does not count): a file named like a video
+    // that holds only sound or data. False when the encoder could not read
+    // the file, as then nothing is known.
+    bool NoVideo = false;
 };
 
 // Cuts the length and the frame size out of a probe report. `inputPath` is

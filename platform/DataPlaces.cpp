@@ -39,3 +39,10 @@ TDataPlaces DataPlacesInHome(const std::string& appDir, const std::string& home,
         WithTrailingBackslash(AbsoluteOr(videosDir, WithTrailingBackslash(home) + "Videos"));
     return places;
 }
+
+std::string HomeFolder(const char* homeVariable, const char* databaseHome)
+{
+    if (homeVariable && *homeVariable)
+        return homeVariable;
+    return databaseHome ? databaseHome : "";
+}

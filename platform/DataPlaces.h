@@ -41,3 +41,8 @@ bool SettingsBesideProgram(const std::string& appDir);
 // "/Videos").
 TDataPlaces DataPlacesInHome(const std::string& appDir, const std::string& home,
                              const std::string& configHome, const std::string& videosDir);
+
+// The user's home: $HOME (`homeVariable`), or when that is unset or empty the
+// password database's entry (`databaseHome`, null for no entry). Empty when
+// neither names one.
+std::string HomeFolder(const char* homeVariable, const char* databaseHome);

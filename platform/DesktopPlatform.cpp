@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QMimeType>
@@ -51,6 +52,29 @@ int ExecKeepingFocus(QMessageBox& box)
     return result;
 }
 
+// A question that tells a pick from a dismissal: the toolkit answers Escape
+// and the close box with the escape button, as if it had been clicked.
+class TQuestionBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    bool Dismissed = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel))
+            Dismissed = true;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!clickedButton())
+            Dismissed = true;
+        QMessageBox::closeEvent(event);
+    }
+};
+
 } // namespace
 
 Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text,
@@ -69,8 +93,8 @@ Platform::Answer DesktopPlatform::MessageBox(QWidget* owner, const QString& text
 int DesktopPlatform::Choose(QWidget* owner, const QString& text, const QString& title,
                             const QStringList& answers)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
-                    OwnerOrActive(owner));
+    TQuestionBox box(QMessageBox::Question, title, text, QMessageBox::NoButton,
+                     OwnerOrActive(owner));
     QList<QAbstractButton*> buttons;
     for (qsizetype i = 0; i < answers.size(); ++i) {
         const bool last = i + 1 == answers.size();
@@ -83,8 +107,8 @@ int DesktopPlatform::Choose(QWidget* owner, const QString& text, const QString& 
     box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
     box.setEscapeButton(buttons.last());
     ExecKeepingFocus(box);
-    const qsizetype picked = buttons.indexOf(box.clickedButton());
-    return int(picked < 0 ? buttons.size() - 1 : picked);
+    // No button at all when the program ended the question's loop.
+    return box.Dismissed ? -1 : int(buttons.indexOf(box.clickedButton()));
 }
 
 void DesktopPlatform::ShowMessage(const QString& text)

@@ -39,8 +39,11 @@ public:
                               Buttons buttons) = 0;
 
     // A question answered by one of `answers`, button captions in that order,
-    // the first the default. Escape and the close box give the last. Returns
-    // the index of the answer picked.
+    // the first the default and the last Escape's button. Returns the index
+    // of the answer picked, or -1 when none was: Escape, the close box, or
+    // the program ending while the question is up. A caller whose last
+    // answer is a plain "Cancel" takes -1 as that; one whose last answer
+    // destroys something must not.
     virtual int Choose(QWidget* owner, const QString& text, const QString& title,
                        const QStringList& answers) = 0;
 

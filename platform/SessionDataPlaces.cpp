@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SessionDataPlaces.h"
 
-#include <QDir>
 #include <QProcess>
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,11 +30,17 @@ std::string UserVideosDir()
 
 } // namespace
 
-TDataPlaces SessionDataPlaces(const QString& appDir)
+std::optional<TDataPlaces> SessionDataPlaces(const QString& appDir)
 {
     const std::string dir = appDir.toStdString();
     if (SettingsBesideProgram(dir))
         return TDataPlaces(dir);
-    return DataPlacesInHome(dir, QDir::homePath().toStdString(),
-                            qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), UserVideosDir());
+    // Without HOME (a service, "env -i") the toolkit would answer "/", and
+    // the settings would go to "/.config".
+    const passwd* entry = ::getpwuid(::getuid());
+    const std::string home = HomeFolder(std::getenv("HOME"), entry ? entry->pw_dir : nullptr);
+    if (home.empty())
+        return std::nullopt;
+    return DataPlacesInHome(dir, home, qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(),
+                            UserVideosDir());
 }

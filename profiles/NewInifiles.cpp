@@ -16,6 +16,8 @@ namespace {
 
 const char* const CRLF = "\r\n";
 const std::string ByteOrderMark = "\xEF\xBB\xBF";
+const std::string Utf16LEMark = "\xFF\xFE";
+const std::string Utf16BEMark = "\xFE\xFF";
 const char* const Blanks = " \t";
 
 std::string JoinLines(const std::vector<std::string>& lines)
@@ -42,9 +44,19 @@ bool IsCommentStart(char c)
     return c == ';' || c == '#';
 }
 
-// The key a line gives, lower-cased: the text from its first non-blank
-// character up to its first "=". A comment, a blank line and a line without
-// "=" give none, so "; Output Path=/old/" never stands for "Output Path".
+// A key without the blanks around it: people write "Overwrite = 0", and
+// reading that as no key at all would put a default in its place.
+std::string TrimmedKey(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string::npos)
+        return {};
+    return LowerAscii(text.substr(first, text.find_last_not_of(Blanks) + 1 - first));
+}
+
+// The key a line gives, lower-cased: the text up to its first "=", without
+// blanks at either end. A comment, a blank line and a line without "=" give
+// none, so "; Output Path=/old/" never stands for "Output Path".
 bool KeyOfLine(const std::string& line, std::string& key)
 {
     const std::size_t first = line.find_first_not_of(Blanks);
@@ -53,7 +65,7 @@ bool KeyOfLine(const std::string& line, std::string& key)
     const std::size_t equals = line.find('=', first);
     if (equals == std::string::npos)
         return false;
-    key = LowerAscii(line.substr(first, equals - first));
+    key = TrimmedKey(line.substr(first, equals - first));
     return true;
 }
 
@@ -85,13 +97,20 @@ std::string OsErrorText(const std::string& path, int error)
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
 {
     Load({});
-    // Anything that cannot be read as a file (a directory, no permission) is
-    // an absent file: the store starts empty and reads give their defaults.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(FFileName, error))
+    const std::filesystem::file_type type = std::filesystem::status(FFileName, error).type();
+    // No file is an empty store: reads give their defaults.
+    if (type == std::filesystem::file_type::not_found ||
+        (error && type == std::filesystem::file_type::none))
         return;
     // A file that is there but cannot be read must not be replaced by the
-    // empty store at release: that would lose whatever it holds.
+    // empty store at release: that would lose whatever it holds. A folder or
+    // a pipe in its place is not opened at all: a pipe would block.
+    if (type != std::filesystem::file_type::regular) {
+        FReadError = type == std::filesystem::file_type::directory ? EISDIR : EINVAL;
+        return;
+    }
+    errno = 0;
     std::ifstream in(FFileName, std::ios::binary);
     std::string text;
     try {
@@ -101,16 +120,37 @@ TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
         in.setstate(std::ios::failbit);
     }
     if (!in && !in.eof()) {
-        FUnreadable = true;
+        FReadError = errno ? errno : EIO;
         return;
     }
     // Editors on Windows start UTF-8 files with a byte-order mark; read as
-    // text it would hide the first section's header.
-    if (text.compare(0, ByteOrderMark.size(), ByteOrderMark) == 0) {
-        FByteOrderMark = true;
+    // text it would hide the first section's header. Notepad's "Unicode" is
+    // UTF-16 with a mark, read here as the UTF-8 it stands for and written
+    // back as it came.
+    bool utf16 = false;
+    if (text.starts_with(ByteOrderMark)) {
+        FForm = TTextForm::Utf8Mark;
         text.erase(0, ByteOrderMark.size());
+    } else if (text.starts_with(Utf16LEMark) || text.starts_with(Utf16BEMark)) {
+        FForm = text.starts_with(Utf16BEMark) ? TTextForm::Utf16BE : TTextForm::Utf16LE;
+        std::string utf8;
+        utf16 = Utf16ToUtf8(text.substr(2), FForm == TTextForm::Utf16BE, utf8);
+        text = utf16 ? utf8 : std::string(1, '\0');
+    }
+    // NUL is in no text: this is UTF-16 without its mark, or no text at all.
+    // Its values would be guesses, so none is taken.
+    if (text.find('\0') != std::string::npos) {
+        FNotText = true;
+        return;
     }
     Load(SplitLines(text));
+}
+
+std::string TNewInifile::ReadError() const
+{
+    if (FNotText)
+        return "it does not hold text";
+    return FReadError ? std::strerror(FReadError) : std::string();
 }
 
 // A ";" or "#" that follows a header, blanks aside, starts a comment:
@@ -194,7 +234,7 @@ std::vector<std::string> TNewInifile::Body(const TPlace& place) const
 
 int TNewInifile::KeyIndex(const TPlace& place, const std::string& ident) const
 {
-    const std::string wanted = LowerAscii(ident);
+    const std::string wanted = TrimmedKey(ident);
     std::string key;
     if (!IsLastHeader(place))
         return KeyOfLine(BodyLine(place, 0), key) && key == wanted ? 0 : -1;
@@ -391,11 +431,25 @@ void TNewInifile::Save() const
     const auto fail = [&](int error) {
         throw EIniWriteError(OsErrorText(FFileName, error), FWritten);
     };
-    if (FUnreadable)
-        fail(EACCES);
+    if (FReadError)
+        fail(FReadError);
+    if (FNotText)
+        throw EIniWriteError("Cannot create file \"" + FFileName +
+                                 "\". It does not hold text, and is left as it is.",
+                             FWritten);
+    std::string text = JoinLines(Lines());
+    // Bytes that are no UTF-8 (a path in another encoding) have no UTF-16
+    // form: the file then keeps them as UTF-8 with a mark, which the same
+    // editors read.
+    const bool utf16 = FForm == TTextForm::Utf16LE || FForm == TTextForm::Utf16BE;
+    if (utf16 && IsUtf8(text)) {
+        const bool bigEndian = FForm == TTextForm::Utf16BE;
+        text = (bigEndian ? Utf16BEMark : Utf16LEMark) + Utf8ToUtf16(text, bigEndian);
+    } else if (FForm != TTextForm::Plain) {
+        text = ByteOrderMark + text;
+    }
     try {
-        WriteFileBytes(FFileName,
-                       (FByteOrderMark ? ByteOrderMark : std::string()) + JoinLines(Lines()));
+        WriteFileBytes(FFileName, text);
     } catch (const std::system_error& error) {
         fail(error.code().value());
     }

@@ -28,13 +28,16 @@ std::string OsErrorText(const std::string& path, int error);
 
 // The INI store used for every settings file, read as people write such
 // files by hand:
-// - a UTF-8 byte-order mark at the start is skipped, and written back;
+// - a UTF-8 byte-order mark at the start is skipped, and written back; a
+//   file of UTF-16 with its mark (either order) is read as UTF-8 and
+//   written back in UTF-16;
 // - a section starts at a line whose first non-blank character is "[", and
 //   such a line may name several: "[A][B]". A ";" or "#" right after a
 //   header makes the rest of the line a comment. The body runs to the next
 //   such line; a "[" anywhere else, in a value, is text;
-// - a key is the text from a line's first non-blank character up to its
-//   first "=", matched whole and ignoring case; a line whose first non-blank
+// - a key is the text of a line up to its first "=" without the blanks at
+//   either end, matched whole and ignoring case; its value is everything
+//   after the "=", blanks included; a line whose first non-blank
 //   character is ";" or "#" is a comment, never a key;
 // - the first section and the first key of a name count.
 // Sections and keys are indexed once, so that a lookup does not depend on
@@ -75,6 +78,11 @@ public:
     static void SaveAndFree(std::unique_ptr<TNewInifile> store);
 
     const std::string& FileName() const { return FFileName; }
+    // Why the file that stands at the path could not be read, as a phrase
+    // ("it does not hold text", the OS's text); empty when it was read or
+    // is not there. Such a store starts empty and is never saved over the
+    // file.
+    std::string ReadError() const;
     // The lines as they would be written, without their ends and without the
     // byte-order mark.
     std::vector<std::string> Lines() const;
@@ -127,7 +135,16 @@ private:
     std::string FFileName;
     std::vector<TBlock> FBlocks;
     std::unordered_map<std::string, TPlace> FSections;
-    bool FByteOrderMark = false;
+    enum class TTextForm
+    {
+        Plain,
+        Utf8Mark,
+        Utf16LE,
+        Utf16BE
+    };
+    TTextForm FForm = TTextForm::Plain;
     bool FWritten = false;
-    bool FUnreadable = false;
+    // Why an existing file could not be read (an errno value), 0 when it was.
+    int FReadError = 0;
+    bool FNotText = false;
 };

@@ -79,6 +79,52 @@ bench_tasks_file() {
   build tasks_file_bench && "$BUILD_DIR/bench/tasks_file_bench" 5000 "$BUILD_DIR/bench-work/tasks-file"
 }
 
+# Every shipped profile at its load-time picks through `quenby --convert` on
+# 10 s of 1280x720 at 30 fps: seconds of conversion per second of video
+# (wall clock, and the encoder's CPU time, user+sys, which a busy machine
+# disturbs less), the output's kbit/s, and its SSIM against the source
+# brought to the output's size and frame rate (a profile that shrinks the
+# picture or drops frames is judged on what it keeps). Goal for each video
+# profile on 2 cores: 1.0 s per second or less, SSIM 0.95 or more.
+bench_profiles() {
+  build quenby || return 1
+  # QUENBY_APP: another application folder, such as one holding older profiles.
+  local work="$BUILD_DIR/bench-work/profiles${QUENBY_APP:+-${QUENBY_APP##*/}}" secs=10
+  local app=${QUENBY_APP:-$BUILD_DIR/app}
+  rm -rf "$work" && mkdir -p "$work/out" || return 1
+  local src="$work/source.mp4"
+  # Moving test pictures and a tone, near lossless yet cheap to decode.
+  ffmpeg -v error -f lavfi -i "testsrc2=s=1280x720:r=30:d=$secs" \
+    -f lavfi -i "sine=f=440:d=$secs:sample_rate=48000" -ac 2 -c:v libx264 -preset veryfast \
+    -crf 12 -pix_fmt yuv420p -c:a aac -b:a 256k "$src" || return 1
+  printf '%-36s %8s %8s %8s %8s\n' profile "s/s" "cpu s/s" kbit/s SSIM
+  local name
+  while IFS= read -r name; do
+    rm -rf "$work/out"/* && local times="$work/time"
+    /usr/bin/time -f '%e %U %S' -o "$times" "$app/quenby" --convert --overwrite \
+      --profile "$name" --output "$work/out" "$src" </dev/null 2>/dev/null || { echo "$name: FAILED"; continue; }
+    local out; out=$(find "$work/out" -type f | head -n 1)
+    local wall cpu kbits ssim="-" size
+    read -r wall cpu < <(awk '{ printf "%.2f %.2f", $1 / '$secs', ($2 + $3) / '$secs' }' "$times")
+    kbits=$(awk -v b="$(stat -c %s "$out")" 'BEGIN { printf "%.0f", b * 8 / 1000 / '$secs' }')
+    size=$(ffprobe -v error -select_streams v:0 -show_entries stream=width,height,r_frame_rate \
+      -of csv=p=0 "$out")
+    if [ -n "$size" ]; then
+      IFS=, read -r w h rate <<<"$size"
+      # The source losslessly at the output's size, its frames picked as the
+      # encoder picks them for a constant rate; paired by their order, as
+      # containers round timestamps differently.
+      ffmpeg -v error -nostdin -y -i "$src" -an -r "$rate" -vsync cfr -s "${w}x$h" -c:v ffv1 \
+        "$work/ref.mkv" || return 1
+      local pair="setsar=1,settb=1/($rate),setpts=N"
+      ssim=$(ffmpeg -nostdin -nostats -i "$out" -i "$work/ref.mkv" -lavfi \
+        "[1:v]$pair[ref];[0:v]$pair[o];[o][ref]ssim=shortest=1" -f null - 2>&1 |
+        sed -n 's/.* All:\([0-9.]*\).*/\1/p')
+    fi
+    printf '%-36s %8s %8s %8s %8s\n' "$name" "$wall" "$cpu" "$kbits" "$ssim"
+  done < <("$app/quenby" --convert --list-profiles)
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')

@@ -17,11 +17,11 @@ const char* const KeyVersion = "Version";
 
 } // namespace
 
-TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::string& section,
-                                       const std::string& defaultOutputDir)
+TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& section,
+                                  const std::string& defaultOutputDir)
 {
     const bool openDirDefault = section != DefaultSection;
-    TPreferenceValues values;
+    TPreferences values;
     values.OutputPath = store.ReadString(section, KeyOutputPath, defaultOutputDir);
     values.SynMode = store.ReadInteger(section, KeySynMode, 0);
     values.AutoOpenDir = store.ReadBool(section, KeyAutoOpenDir, openDirDefault);
@@ -32,7 +32,7 @@ TPreferenceValues ReadPreferenceValues(const TNewInifile& store, const std::stri
     return values;
 }
 
-void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values)
+void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
 {
     store.WriteString(MainSection, KeyOutputPath, values.OutputPath);
     store.WriteInteger(MainSection, KeySynMode, values.SynMode);
@@ -42,6 +42,14 @@ void WritePreferenceValues(TNewInifile& store, const TPreferenceValues& values)
     store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
     if (values.SimultaneousTasks != 1 || store.ValueExists(MainSection, KeySimultaneousTasks))
         store.WriteInteger(MainSection, KeySimultaneousTasks, values.SimultaneousTasks);
+}
+
+TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)
+{
+    TPreferences values = ReadPreferenceValues(store, MainSection, defaultOutputDir);
+    values.Profile = ReadProfileIndex(store);
+    values.Overwrite = values.Overwrite && store.ReadError().empty();
+    return values;
 }
 
 int32_t ReadProfileIndex(const TNewInifile& store)
@@ -57,4 +65,10 @@ void WriteProfileIndex(TNewInifile& store, int32_t index)
 std::string ReadVersionText(const TNewInifile& store)
 {
     return store.ReadString(MainSection, KeyVersion, DefaultVersionText);
+}
+
+std::string PreferencesReadErrorText(const std::string& path, const std::string& reason)
+{
+    return "The preferences \"" + path + "\" cannot be read: " + reason +
+           ". No existing output file is overwritten: a new output takes an indexed name.";
 }

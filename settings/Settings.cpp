@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "profiles/ProfileWalker.h"
-#include "settings/Preferences.h"
+#include "settings/PreferenceStore.h"
 #include "settings/ProfileEditor.h"
 
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -89,8 +88,9 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text)
 } // namespace
 
 TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
-                           const TDataPlaces& places, QWidget* parent)
-    : TStandInDialog(main.Window, parent), FMain(main), FPlatform(platform), FDetail(detail)
+                           TPreferenceStore& store, QWidget* parent)
+    : TStandInDialog(main.Window, parent), FMain(main), FPlatform(platform), FDetail(detail),
+      FStore(store)
 {
     setObjectName(QStringLiteral("SettingForm"));
     setWindowTitle(QString::fromUtf8(Caption));
@@ -132,10 +132,18 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
 
     connect(main.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
 
-    FPreferences = std::make_unique<TPreferences>(
-        PreferenceControls{main.edtOutputdir, main.cmbProfile, edtOutputDir, cmbSyn, chkOpenDir,
-                           chkExit, chkTurnoff, rdbOverWrite, rdbRename, sedSimultaneous},
-        platform, detail, places);
+    // The main window's path and pick count as soon as they change; what
+    // OK commits shows there at once.
+    connect(main.edtOutputdir, &QLineEdit::textChanged, &store,
+            [&store](const QString& path) { store.SetOutputPath(path.toStdString()); });
+    connect(main.cmbProfile, &QComboBox::currentIndexChanged, &store,
+            &TPreferenceStore::SetProfile);
+    connect(&store, &TPreferenceStore::Changed, main.edtOutputdir,
+            [edit = main.edtOutputdir](const TPreferences& now) {
+                const QString path = QString::fromStdString(now.OutputPath);
+                if (edit->text() != path)
+                    edit->setText(path);
+            });
     FormCreate();
 }
 
@@ -143,17 +151,18 @@ TSettingForm::~TSettingForm() = default;
 
 void TSettingForm::LoadStartupPreferences()
 {
-    FPreferences->LoadStartupPreferences();
-}
-
-void TSettingForm::SaveAllPreferences()
-{
-    FPreferences->SaveAllPreferences();
-}
-
-void TSettingForm::SessionEnding()
-{
-    FPreferences->SessionEnding();
+    const TPreferences& value = FStore.Value();
+    FMain.edtOutputdir->setText(QString::fromStdString(value.OutputPath));
+    if (!FStore.ReadErrorText().empty())
+        FPlatform.ShowError(QString::fromStdString(FStore.ReadErrorText()));
+    if (FMain.cmbProfile->count() > 0) {
+        // An index outside the catalogue leaves the combo without a
+        // selection; the change handler then finds no profile to load.
+        FMain.cmbProfile->setCurrentIndex(value.Profile);
+        FDetail.cmbProfileChange();
+    }
+    // An empty catalogue, or an index outside it, is no selection.
+    FStore.SetProfile(FMain.cmbProfile->currentIndex());
 }
 
 void TSettingForm::CreateGeneralPage()
@@ -177,8 +186,7 @@ void TSettingForm::CreateGeneralPage()
     const QString simultaneousLabel = QString::fromUtf8(SimultaneousLabel);
     labSimultaneous = CaptionLabel("labSimultaneous", simultaneousLabel, TabSheet1);
     sedSimultaneous = Named(new QSpinBox(TabSheet1), "sedSimultaneous", simultaneousLabel);
-    // More encoders than cores only share the same cores.
-    sedSimultaneous->setRange(1, std::max(1, QThread::idealThreadCount()));
+    sedSimultaneous->setRange(1, MostSimultaneousTasks());
     sedSimultaneous->setValue(1);
     labSimultaneous->setBuddy(sedSimultaneous);
 
@@ -247,7 +255,7 @@ void TSettingForm::FormCreate()
     // combo that picked its first entry by itself would make OK from the
     // toolbar reload the main window's profile over the user's grid edits.
     cmbProfile->setCurrentIndex(-1);
-    FPreferences->LoadPreferences();
+    SetDialogValues(FStore.Value());
 }
 
 void TSettingForm::ShowGeneralPage()
@@ -280,13 +288,20 @@ void TSettingForm::keyPressEvent(QKeyEvent* event)
 void TSettingForm::FormShow()
 {
     TStandInDialog::FormShow();
-    edtOutputDir->setText(FMain.edtOutputdir->text());
+    SetDialogValues(FStore.Value());
+}
+
+void TSettingForm::FormClose()
+{
+    TStandInDialog::FormClose();
+    TPreferences left = DialogValues();
+    left.OutputPath = FStore.Value().OutputPath;
+    FStore.Set(left);
 }
 
 void TSettingForm::btnOKClick()
 {
-    FMain.edtOutputdir->setText(edtOutputDir->text());
-    FPreferences->SavePreferences();
+    FStore.Commit(DialogValues());
     const QString path = FDetail.ProfilePath(cmbProfile->currentText());
     // A shipped profile the user may not write is saved as the user's own copy.
     if (FileExists(path.toStdString()))
@@ -297,8 +312,8 @@ void TSettingForm::btnOKClick()
     accept();
 }
 
-// Nothing is written or restored: the options as left are in force for the
-// next batch and reach the file when the main window closes.
+// Nothing is written: the options as left are in force for the next batch
+// (FormClose) and reach the file when the main window closes.
 void TSettingForm::btnCancelClick()
 {
     reject();
@@ -311,7 +326,7 @@ void TSettingForm::btnDefaultClick()
         Platform::Icon::Question, Platform::Buttons::YesNo);
     if (answer != Platform::Answer::Yes)
         return;
-    FPreferences->LoadDefaultPreferences();
+    SetDialogValues(FStore.Defaults());
 }
 
 void TSettingForm::sbtnBrowseClick()
@@ -345,4 +360,33 @@ void TSettingForm::btnSaveAsClick()
 void TSettingForm::MainProfileChange()
 {
     FDetail.cmbProfileChange();
+}
+
+TPreferences TSettingForm::DialogValues() const
+{
+    TPreferences values = FStore.Value();
+    values.OutputPath = edtOutputDir->text().toStdString();
+    values.SynMode = cmbSyn->currentIndex();
+    values.AutoOpenDir = chkOpenDir->isChecked();
+    values.AutoExit = chkExit->isChecked();
+    values.AutoTurnOff = chkTurnoff->isChecked();
+    values.Overwrite = rdbOverWrite->isChecked();
+    values.SimultaneousTasks = sedSimultaneous->value();
+    return values;
+}
+
+void TSettingForm::SetDialogValues(const TPreferences& values)
+{
+    edtOutputDir->setText(QString::fromStdString(values.OutputPath));
+    // A mode the combo does not offer would leave it blank; the first mode is
+    // the default for any value that cannot be used.
+    const bool known = values.SynMode >= 0 && values.SynMode < cmbSyn->count();
+    cmbSyn->setCurrentIndex(known ? values.SynMode : 0);
+    chkOpenDir->setChecked(values.AutoOpenDir);
+    chkExit->setChecked(values.AutoExit);
+    chkTurnoff->setChecked(values.AutoTurnOff);
+    // The two buttons are exclusive: ticking one clears the other.
+    (values.Overwrite ? rdbOverWrite : rdbRename)->setChecked(true);
+    // The box keeps a count within its range.
+    sedSimultaneous->setValue(values.SimultaneousTasks);
 }

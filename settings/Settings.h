@@ -19,8 +19,8 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class Platform;
-struct TDataPlaces;
-class TPreferences;
+class TPreferenceStore;
+struct TPreferences;
 class TProfileEditor;
 class TProfileDetail;
 
@@ -37,27 +37,25 @@ struct SettingControls
 };
 
 // The settings dialog. It is created once at start-up and only hidden and
-// shown afterwards, because its controls are the preferences in force: the
-// batch runner reads the check boxes, the radio buttons and `cmbSyn` directly.
-// Constructing it wires it to the main window's "&Setting" button; the
-// preferences live in the "Preferences.ini" that `places` names.
+// shown afterwards, so that the profile editor keeps what the user left in
+// its grids. Its "General" page edits a copy of the preferences in force,
+// which OK commits and saves. Closed any other way, it leaves its options in
+// force unsaved, as they have always been, but not its output path, which
+// counts only from OK on; each show starts from the preferences in force.
+// Constructing it wires it to the main window's "&Setting" button, and
+// makes the main window's output path and profile pick views of `store`.
 class TSettingForm : public TStandInDialog
 {
     Q_OBJECT
 
 public:
     TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
-                 const TDataPlaces& places, QWidget* parent = nullptr);
+                 TPreferenceStore& store, QWidget* parent = nullptr);
     ~TSettingForm() override;
 
-    // The main window's first show: its output path and profile come back.
+    // The main window's first show: its output path and profile come back,
+    // and a file that could not be read is told.
     void LoadStartupPreferences();
-    // The main window's close: every preference is written.
-    void SaveAllPreferences();
-    // The session ends: from now on a save that fails is written to
-    // standard error instead of shown, as nobody is left to click a message
-    // box away and the session waits for the program to end.
-    void SessionEnding();
 
     // The two ways in: the toolbar opens the general options, the main
     // window's "&Setting" button opens the profile on the main window's pick.
@@ -108,15 +106,20 @@ public:
 
 protected:
     void FormShow() override;
+    void FormClose() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateGeneralPage();
     void CreateProfilesPage();
     void FormCreate();
+    // The "General" page's copy: the preferences in force with the page's
+    // edits, and the page showing `values`.
+    TPreferences DialogValues() const;
+    void SetDialogValues(const TPreferences& values);
 
     const SettingControls FMain;
     Platform& FPlatform;
     TProfileDetail& FDetail;
-    std::unique_ptr<TPreferences> FPreferences;
+    TPreferenceStore& FStore;
 };

@@ -43,7 +43,7 @@ namespace {
 // One of the two states the files are saved in, alternately.
 struct Version
 {
-    TPreferenceValues Preferences;
+    TPreferences Preferences;
     int32_t ProfileIndex = 0;
     int PickOffset = 0;      // added to every pick list's Index
     std::string TypedSuffix; // appended to every editable text
@@ -110,7 +110,7 @@ TSavedTasks TaskList(bool second)
         if (second) {
             list.Tasks.back().NewName += " (cut)";
             list.Tasks.back().StartText = "00:00:05.0";
-            list.Tasks.back().StatusText = i < TaskCount / 2 ? "Complete" : "OK";
+            list.Tasks.back().Status = i < TaskCount / 2 ? TaskState::Complete : TaskState::Waiting;
         }
     }
     return list;
@@ -126,7 +126,7 @@ bool ReadsBackAs(const std::string& path, const TSavedTasks& list)
     for (std::size_t i = 0; i < list.Tasks.size(); ++i) {
         const ltvItemData &a = file.Saved.Tasks[i], &b = list.Tasks[i];
         if (a.InputFile != b.InputFile || a.NewName != b.NewName || a.StartText != b.StartText ||
-            a.StatusText != b.StatusText)
+            a.Status != b.Status)
             return false;
     }
     return true;

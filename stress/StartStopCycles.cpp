@@ -20,8 +20,8 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
-#include "settings/Settings.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     ApplicationWindows windows(app.Path(), platform, {});
     TMainForm& form = *windows.MainForm;
     TBatchRunner& runner = *windows.Runner;
-    windows.SettingForm->chkOpenDir->setChecked(false);
+    Prefer(windows, [](TPreferences& p) { p.AutoOpenDir = false; });
     form.show();
     for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
         const QString path = app.Path() + "in/" + name;

@@ -20,13 +20,10 @@ const char* const VersionKey = "Version";
 const char* const OutputPathKey = "Output Path";
 const char* const CountKey = "Count";
 // Raised when the file's meaning changes; a file of a higher version is
-// left to the program that wrote it.
-constexpr int32_t FormatVersion = 1;
-
-const char* const StatusOK = "OK";
-const char* const StatusComplete = "Complete";
-const char* const StatusStop = "Stop";
-const char* const StatusFailed = "Failed";
+// left to the program that wrote it. Version 1 kept each state as the
+// word shown, version 2 as its key.
+constexpr int32_t FormatVersion = 2;
+constexpr int32_t StateWordsVersion = 1;
 
 const char Separator = '\t';
 
@@ -93,10 +90,10 @@ std::string TaskLine(const ltvItemData& task)
     return line;
 }
 
-bool ParseTaskLine(const std::string& line, ltvItemData& task)
+bool ParseTaskLine(const std::string& line, ltvItemData& task, bool stateWords)
 {
     std::vector<std::string> fields;
-    return SplitFields(line, fields) && TaskFromTexts(std::move(fields), task);
+    return SplitFields(line, fields) && TaskFromTexts(std::move(fields), task, stateWords);
 }
 
 // Every key of the section is one this program writes, each once: anything
@@ -161,7 +158,8 @@ TTasksFile LoadTasks(const std::string& path)
     file.Saved.Tasks.reserve(std::size_t(count));
     for (int32_t i = 1; i <= count; ++i) {
         ltvItemData task;
-        if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task)) {
+        if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task,
+                           version == StateWordsVersion)) {
             file.Saved = {};
             return file;
         }
@@ -175,7 +173,7 @@ TTasksFile LoadTasks(const std::string& path)
 int UnconvertedCount(const std::vector<ltvItemData>& saved)
 {
     return int(std::count_if(saved.begin(), saved.end(), [](const ltvItemData& task) {
-        return task.StatusText != StatusComplete;
+        return task.Status != TaskState::Complete;
     }));
 }
 
@@ -183,16 +181,21 @@ TTasksToRestore TasksToRestore(const std::vector<ltvItemData>& saved)
 {
     TTasksToRestore restore;
     for (const ltvItemData& task : saved) {
-        if (task.StatusText == StatusComplete)
+        if (task.Status == TaskState::Complete)
             continue;
         std::error_code error;
-        if (!std::filesystem::is_regular_file(task.InputFile, error)) {
+        const std::filesystem::file_status status = std::filesystem::status(task.InputFile, error);
+        if (!std::filesystem::exists(status)) {
             restore.MissingInputs.push_back(task.InputFile);
             continue;
         }
+        if (!std::filesystem::is_regular_file(status)) {
+            restore.NotVideoInputs.push_back(task.InputFile);
+            continue;
+        }
         restore.Tasks.push_back(task);
-        if (task.StatusText != StatusStop && task.StatusText != StatusFailed)
-            restore.Tasks.back().StatusText = StatusOK;
+        if (task.Status != TaskState::Stopped && task.Status != TaskState::Failed)
+            restore.Tasks.back().Status = TaskState::Waiting;
     }
     return restore;
 }

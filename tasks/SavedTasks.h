@@ -13,16 +13,17 @@ struct TDataPlaces;
 // "Tasks.ini" beside the preferences and goes through the same INI store:
 //
 //   [Tasks]
-//   Version=1
+//   Version=2
 //   Output Path=/home/u/out/
 //   1=<the eleven texts of the first task>
 //   ...
 //   Count=<the number of tasks>
 //
 // A task is one line: its texts in the order of the row (the input file,
-// then the ten sub-items), joined by tabs, with "\", tab, CR and LF written
-// as "\\", "\t", "\r" and "\n", so that any file name survives. The count
-// stands last: a file cut short lacks it.
+// then the ten sub-items, the state among them as its key, such as
+// "waiting"; version 1 kept the word shown instead), joined by tabs, with "\", tab, CR and LF
+// written as "\\", "\t", "\r" and "\n", so that any file name survives. The count stands last: a
+// file cut short lacks it.
 inline constexpr char TasksFileName[] = "Tasks.ini";
 
 // The user's Tasks.ini: in the settings folder, beside Preferences.ini.
@@ -61,12 +62,14 @@ TTasksFile LoadTasks(const std::string& path);
 
 // The tasks a restore brings back: those not converted, in their order.
 // A task that was converting (or paused) when the program died is ready to
-// convert again ("OK"); "Stop" and "Failed" stay as they were, to show how
-// the last session left them. Inputs that are gone are listed apart.
+// convert again; a stopped or failed one stays so, to show how the last
+// session left it. Inputs that are gone, and those that are now
+// a folder, a pipe or a device, are listed apart.
 struct TTasksToRestore
 {
     std::vector<ltvItemData> Tasks;
     std::vector<std::string> MissingInputs;
+    std::vector<std::string> NotVideoInputs;
 };
 TTasksToRestore TasksToRestore(const std::vector<ltvItemData>& saved);
 

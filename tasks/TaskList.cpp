@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/ProbeQueue.h"
+#include "tasks/RestoredLengths.h"
 #include "tasks/TaskPaths.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
@@ -28,6 +29,9 @@ const QString UnnamableTitle = QStringLiteral("Files not added");
 const QString UnnamableText =
     QStringLiteral("These files were not added, because their names are not valid UTF-8 text. "
                    "Rename them, then add them again.\n\n");
+const QString NoVideoText = QStringLiteral(
+    "These files were not added, because they hold no video picture (only sound, or nothing "
+    "the encoder can show as a picture).\n\n");
 constexpr std::size_t PathsShown = 20;
 
 } // namespace
@@ -138,8 +142,13 @@ void TTaskList::AddTaskFile(const QString& path)
     FControls.panbg->hide();
     if (IsListed(path))
         return;
+    const TProbeResult probe = ProbeMedia(FEncoderPath, path);
+    if (probe.NoVideo) {
+        ReportNoVideo({path.toStdString()});
+        return;
+    }
     std::vector<TTask> task;
-    task.push_back(NewTask(path, ProbeMedia(FEncoderPath, path), FDetail.OutputExt.toStdString()));
+    task.push_back(NewTask(path, probe, FDetail.OutputExt.toStdString()));
     FModel->Append(std::move(task));
 }
 
@@ -153,7 +162,12 @@ void TTaskList::AddKeptTasks(const std::vector<ltvItemData>& tasks)
         kept[i].Data = tasks[i];
         kept[i].File = FileIdOf(tasks[i].InputFile);
     }
+    const int first = FModel->TaskCount();
     FModel->Append(std::move(kept));
+    std::vector<TaskId> ids;
+    for (int row = first; row < FModel->TaskCount(); ++row)
+        ids.push_back(FModel->IdAt(row));
+    (new TRestoredLengths(*FModel, FEncoderPath, this))->Check(ids);
     EnableTaskButtons(true);
 }
 
@@ -175,6 +189,11 @@ void TTaskList::AddTaskDirectory(const QString& directory)
 void TTaskList::ReportUnnamable(const std::vector<std::string>& paths)
 {
     ReportFiles(UnnamableText, UnnamableTitle, paths);
+}
+
+void TTaskList::ReportNoVideo(const std::vector<std::string>& paths)
+{
+    ReportFiles(NoVideoText, UnnamableTitle, paths);
 }
 
 void TTaskList::ReportFiles(const QString& text, const QString& title,
@@ -209,10 +228,25 @@ void TTaskList::SetBatchRunning(bool running)
 {
     FBatchRunning = running;
     FControls.ltvTask->setEnabled(!running);
-    if (running)
+    if (running) {
         UpdateActions();
+        return;
+    }
+    EnableTaskButtons(true);
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(FAfterBatch);
+    for (const std::function<void()>& add : waiting)
+        add();
+}
+
+void TTaskList::AddWhenIdle(const QStringList& paths, const std::vector<std::string>& unnamable,
+                            std::function<void()> done)
+{
+    if (FBatchRunning)
+        FAfterBatch.push_back(
+            [this, paths, unnamable, done] { AddTaskPaths(paths, unnamable, done); });
     else
-        EnableTaskButtons(true);
+        AddTaskPaths(paths, unnamable, std::move(done));
 }
 
 void TTaskList::UpdateActions()

@@ -69,13 +69,20 @@ public:
     // `done` runs once every path has been listed or skipped.
     void AddTaskPaths(const QStringList& paths, const std::vector<std::string>& unnamable = {},
                       std::function<void()> done = {});
+    // As AddTaskPaths, but while a batch runs the paths wait for its end
+    // (the list is locked meanwhile) and are added then, in the order they
+    // came.
+    void AddWhenIdle(const QStringList& paths, const std::vector<std::string>& unnamable = {},
+                     std::function<void()> done = {});
     // One file. With no add under way the row is there when this returns
     // (the window waits for one probe); otherwise the file follows the adds
     // under way.
     void AddTaskFile(const QString& path);
     void AddTaskDirectory(const QString& directory);
     // Tasks kept from the last session, appended as they were saved, with
-    // their names, trims and statuses; the task buttons come on.
+    // their names, trims and statuses; the task buttons come on. A task
+    // whose file got shorter since is held to its new length once its
+    // file has been probed.
     void AddKeptTasks(const std::vector<ltvItemData>& tasks);
     // True while an add is under way.
     bool IsAdding() const { return !FPending.empty(); }
@@ -83,6 +90,8 @@ public:
     // not added because their names are not valid UTF-8. `paths` are the
     // names' bytes; nothing is shown for none.
     void ReportUnnamable(const std::vector<std::string>& paths);
+    // The same for files named like videos whose probe found no picture.
+    void ReportNoVideo(const std::vector<std::string>& paths);
     // Tells the user, in one message titled `title`, `text` followed by the
     // paths, one a line; nothing is shown for none.
     void ReportFiles(const QString& text, const QString& title,
@@ -189,6 +198,8 @@ private:
     bool FClosed = false;
     bool FButtonsOn = false;
     bool FBatchRunning = false;
+    // The adds that wait for the batch's end.
+    std::vector<std::function<void()>> FAfterBatch;
     // The task the output grid shows; 0 for none.
     TaskId FShownTask = 0;
 
@@ -222,6 +233,9 @@ private:
     static TTask NewTask(const QString& path, const TProbeResult& probe, const std::string& newExt);
     void CancelAdds();
     std::deque<TPendingAdd> FPending;
+    // Files of the adds under way left out for holding no picture, told in
+    // one message when their request ends.
+    std::vector<std::string> FNoVideo;
     TProbeQueue* FProbes = nullptr;
     quint64 FNextId = 0;
     bool FPumping = false;

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 void TTaskList::AddTaskPaths(const QStringList& paths, const std::vector<std::string>& unnamable,
                              std::function<void()> done)
@@ -75,6 +76,7 @@ bool TTaskList::ListPendingHead()
             std::function<void()> done = std::move(head.Done);
             FPending.pop_front();
             taken = true;
+            ReportNoVideo(std::exchange(FNoVideo, {}));
             if (done)
                 done();
             continue;
@@ -90,6 +92,12 @@ bool TTaskList::ListPendingHead()
         }
         if (head.FState != TPendingAdd::Probed)
             break; // to be probed now that it is no longer a duplicate
+        if (head.Result.NoVideo) {
+            FNoVideo.push_back(head.Path.toStdString());
+            FPending.pop_front();
+            taken = true;
+            continue;
+        }
         ready.push_back(NewTask(head.Path, head.Result, head.NewExt));
         FPending.pop_front();
         taken = true;
@@ -160,6 +168,7 @@ void TTaskList::CancelAdds()
     FProbes->StopAll();
     const bool adding = IsAdding();
     FPending.clear();
+    FNoVideo.clear();
     if (adding)
         emit AddsDone();
 }

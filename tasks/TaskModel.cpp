@@ -10,9 +10,16 @@ namespace {
 const std::array<QString, TTaskModel::ColumnCount> ColumnCaptions = {
     QStringLiteral("Input File"), QStringLiteral("Length"), QStringLiteral("Size"),
     QStringLiteral("Status")};
-constexpr std::array<std::string ltvItemData::*, TTaskModel::ColumnCount> ColumnTexts = {
-    &ltvItemData::InputFile, &ltvItemData::LengthText, &ltvItemData::SizeText,
-    &ltvItemData::StatusText};
+// The texts of the columns before the status, which shows the state's word.
+constexpr std::array<std::string ltvItemData::*, TTaskModel::StatusColumn> ColumnTexts = {
+    &ltvItemData::InputFile, &ltvItemData::LengthText, &ltvItemData::SizeText};
+
+QString CellText(const ltvItemData& data, int column)
+{
+    return QString::fromStdString(column == TTaskModel::StatusColumn
+                                      ? StateText(data.Status)
+                                      : data.*ColumnTexts[static_cast<std::size_t>(column)]);
+}
 
 // The visible column a field is shown in, -1 for a field without one.
 int ColumnOf(TaskField field)
@@ -24,7 +31,7 @@ int ColumnOf(TaskField field)
         return TTaskModel::LengthColumn;
     case TaskField::SizeText:
         return TTaskModel::SizeColumn;
-    case TaskField::StatusText:
+    case TaskField::Status:
         return TTaskModel::StatusColumn;
     default:
         return -1;
@@ -84,27 +91,32 @@ void TTaskModel::Write(int row, TaskField field, const ltvItemData& data)
         emit RecordChanged(row);
 }
 
-void TTaskModel::SetLog(int row, const QString& log)
+bool TTaskModel::Update(TaskId id, const TTaskUpdate& update)
 {
-    FRows[static_cast<std::size_t>(row)].Task.Log = log;
-}
-
-void TTaskModel::SetStatusTip(int row, const QString& tip)
-{
-    QString& current = FRows[static_cast<std::size_t>(row)].Task.StatusTip;
-    if (current == tip)
-        return;
-    current = tip;
-    Changed(row, StatusColumn, StatusColumn, {Qt::ToolTipRole});
-}
-
-void TTaskModel::SetPercent(int row, int percent)
-{
-    int& current = FRows[static_cast<std::size_t>(row)].Task.Percent;
-    if (current == percent)
-        return;
-    current = percent;
-    Changed(row, StatusColumn, StatusColumn, {PercentRole, Qt::AccessibleTextRole});
+    const int row = RowOf(id);
+    if (row < 0)
+        return false;
+    TTask& task = FRows[static_cast<std::size_t>(row)].Task;
+    // Only what changed is told, so that the percent a running task draws
+    // is no change that the kept list writes.
+    QList<int> roles;
+    if (update.State && *update.State != task.Data.Status) {
+        task.Data.Status = *update.State;
+        roles << Qt::DisplayRole << Qt::AccessibleTextRole;
+    }
+    if (update.StatusTip && *update.StatusTip != task.StatusTip) {
+        task.StatusTip = *update.StatusTip;
+        roles << Qt::ToolTipRole;
+    }
+    if (update.Percent && *update.Percent != task.Percent) {
+        task.Percent = *update.Percent;
+        roles << PercentRole << Qt::AccessibleTextRole;
+    }
+    if (update.Log)
+        task.Log = *update.Log;
+    if (!roles.isEmpty())
+        Changed(row, StatusColumn, StatusColumn, roles);
+    return true;
 }
 
 void TTaskModel::Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles)
@@ -173,8 +185,7 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
     const TTask& task = At(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(task.Data.*
-                                      ColumnTexts[static_cast<std::size_t>(index.column())]);
+        return CellText(task.Data, index.column());
     case Qt::ToolTipRole:
         if (index.column() == StatusColumn && !task.StatusTip.isEmpty())
             return task.StatusTip;
@@ -189,7 +200,7 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
         // The bar is heard with the status it is drawn under.
         if (index.column() == StatusColumn && task.Percent >= 0)
             return QStringLiteral("%1, %2%")
-                .arg(QString::fromStdString(task.Data.StatusText))
+                .arg(CellText(task.Data, StatusColumn))
                 .arg(task.Percent);
         return {};
     default:

@@ -31,6 +31,15 @@ struct TTask
     std::optional<TFileId> File;
 };
 
+// What an update changes of a task; what is not set stays as it is.
+struct TTaskUpdate
+{
+    std::optional<TaskState> State{};
+    std::optional<QString> StatusTip{};
+    std::optional<QString> Log{};
+    std::optional<int> Percent{};
+};
+
 // The task list's tasks in conversion order, each under its id. Views see
 // four columns, "Input File", "Length", "Size" and "Status"; the rest of a
 // task is read through its record. Appending many tasks, moving one and
@@ -68,9 +77,10 @@ public:
     // The record's fields as ReadTask and WriteTask take them; the row exists.
     void Read(int row, TaskField field, ltvItemData& data) const;
     void Write(int row, TaskField field, const ltvItemData& data);
-    void SetLog(int row, const QString& log);
-    void SetStatusTip(int row, const QString& tip);
-    void SetPercent(int row, int percent);
+    // The one route by which a batch changes a task: by its id, so that
+    // the task is found wherever it is. False, changing nothing, once the
+    // task has left the list.
+    bool Update(TaskId id, const TTaskUpdate& update);
 
     // Removes the rows named, in any order.
     void Remove(std::vector<int> rows);

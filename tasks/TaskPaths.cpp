@@ -8,11 +8,39 @@
 #include <filesystem>
 #include <system_error>
 
+namespace {
+
+// The first extensions of the list, each offered by its own filter as ever.
+constexpr std::size_t OriginalExtensionCount = 8;
+
+} // namespace
+
 const std::vector<std::string>& SupportedExtensions()
 {
-    static const std::vector<std::string> extensions{".avi", ".mpg", ".mpeg", ".mp4",
-                                                     ".wmv", ".mov", ".vob",  ".asf"};
+    static const std::vector<std::string> extensions{
+        ".avi", ".mpg",  ".mpeg", ".mp4", ".wmv", ".mov",  ".vob", ".asf",
+        ".mkv", ".webm", ".m4v",  ".ts",  ".mts", ".m2ts", ".flv", ".3gp",
+        ".3g2", ".ogv",  ".dv",   ".mxf", ".f4v", ".divx", ".wtv"};
     return extensions;
+}
+
+const std::vector<TVideoFamily>& VideoFamilies()
+{
+    // Grouped as people know the files, by where they come from, rather than
+    // by the container each format technically is.
+    static const std::vector<TVideoFamily> families{
+        {"AVI and DivX Files", {".avi", ".divx"}},
+        {"MPEG and DVD Files", {".mpg", ".mpeg", ".vob"}},
+        {"MPEG-TS and AVCHD Files", {".ts", ".mts", ".m2ts"}},
+        {"MP4 and QuickTime Files", {".mp4", ".m4v", ".mov"}},
+        {"3GPP Phone Files", {".3gp", ".3g2"}},
+        {"Windows Media Files", {".wmv", ".asf", ".wtv"}},
+        {"Matroska and WebM Files", {".mkv", ".webm"}},
+        {"Flash Video Files", {".flv", ".f4v"}},
+        {"Ogg Video Files", {".ogv"}},
+        {"DV Files", {".dv"}},
+        {"MXF Files", {".mxf"}}};
+    return families;
 }
 
 bool IsSupportedVideo(const std::string& path)
@@ -36,12 +64,19 @@ std::string OpenDialogFilter()
 {
     const std::string mask = InputMask();
     std::string filter = "All Support Files(" + mask + ")|" + mask;
-    for (const std::string& ext : SupportedExtensions()) {
+    for (std::size_t i = 0; i < OriginalExtensionCount; ++i) {
+        const std::string& ext = SupportedExtensions()[i];
         std::string upper = ext.substr(1);
         for (char& c : upper)
             if (c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
         filter += "|" + upper + " Files (*" + ext + ")|*" + ext;
+    }
+    for (const TVideoFamily& family : VideoFamilies()) {
+        std::string patterns;
+        for (const std::string& ext : family.Extensions)
+            patterns += (patterns.empty() ? "*" : ";*") + ext;
+        filter += "|" + family.Description + " (" + patterns + ")|" + patterns;
     }
     return filter + "|All Files (*.*)|*.*";
 }

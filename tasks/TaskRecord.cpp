@@ -4,26 +4,27 @@
 #include "base/PathText.h"
 #include "tasks/TimeText.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace {
 
-const char* const StatusOK = "OK";
+// Where the state stands among a task's texts: the row's fourth column.
+constexpr std::size_t StatePosition = 3;
 
 // Every text field in the order of TaskField, with the number read from it
-// where it is a time.
+// where it is a time; the state, which is no text, is kept apart.
 struct TFieldSlot
 {
     TaskField Field;
     std::string ltvItemData::*Text;
     double ltvItemData::*Number;
 };
-constexpr std::array<TFieldSlot, 11> FieldSlots{{
+constexpr std::array<TFieldSlot, 10> FieldSlots{{
     {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr},
     {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec},
     {TaskField::SizeText, &ltvItemData::SizeText, nullptr},
-    {TaskField::StatusText, &ltvItemData::StatusText, nullptr},
     {TaskField::NewName, &ltvItemData::NewName, nullptr},
     {TaskField::NewExt, &ltvItemData::NewExt, nullptr},
     {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec},
@@ -41,10 +42,17 @@ template <class Copy> void ForEachSlot(TaskField field, Copy copy)
             copy(slot);
 }
 
+bool CoversState(TaskField field)
+{
+    return field == TaskField::AllFields || field == TaskField::Status;
+}
+
 } // namespace
 
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data)
 {
+    if (CoversState(field))
+        data.Status = stored.Status;
     ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) {
         data.*slot.Text = stored.*slot.Text;
         if (slot.Number)
@@ -54,6 +62,8 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
 
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored)
 {
+    if (CoversState(field))
+        stored.Status = data.Status;
     ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) {
         stored.*slot.Text = data.*slot.Text;
         if (slot.Number)
@@ -64,17 +74,24 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
 std::vector<std::string> TaskTexts(const ltvItemData& task)
 {
     std::vector<std::string> texts;
-    texts.reserve(FieldSlots.size());
+    texts.reserve(FieldSlots.size() + 1);
     for (const TFieldSlot& slot : FieldSlots)
         texts.push_back(task.*slot.Text);
+    texts.insert(texts.begin() + StatePosition, StateKey(task.Status));
     return texts;
 }
 
-bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task)
+bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool stateWords)
 {
-    if (texts.size() != FieldSlots.size())
+    if (texts.size() != FieldSlots.size() + 1)
         return false;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::optional<TaskState> state =
+        stateWords ? StateFromText(texts[StatePosition]) : StateFromKey(texts[StatePosition]);
+    if (!state)
+        return false;
+    task.Status = *state;
+    texts.erase(texts.begin() + StatePosition);
+    for (std::size_t i = 0; i < FieldSlots.size(); ++i) {
         const TFieldSlot& slot = FieldSlots[i];
         task.*slot.Text = std::move(texts[i]);
         if (slot.Number)
@@ -89,7 +106,7 @@ ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengt
     ltvItemData task;
     task.InputFile = inputFile;
     task.SizeText = sizeText;
-    task.StatusText = StatusOK;
+    task.Status = TaskState::Waiting;
     task.NewName = StripExtension(ExtractFileName(inputFile));
     task.NewExt = newExt;
     task.FullStartText = ZeroTimeText;
@@ -110,4 +127,25 @@ void SetTaskLength(ltvItemData& task, const std::string& lengthText)
     task.FullEndSec = task.LengthSec;
     task.SpanSec = task.LengthSec;
     task.EndSec = task.LengthSec;
+}
+
+bool ClampTaskLength(ltvItemData& task, const std::string& lengthText)
+{
+    const double length = ParseTimeText(lengthText);
+    // Within the tenth a time text shows, the file is the same length.
+    if (length <= 0 || task.LengthSec < 0 || length > task.LengthSec - 0.05)
+        return false;
+    double start = task.StartSec;
+    double end = task.EndSec < 0 ? length : std::min(task.EndSec, length);
+    if (start < 0 || start >= end) {
+        start = task.FullStartSec < 0 ? 0 : task.FullStartSec;
+        end = length;
+    }
+    task.LengthText = lengthText;
+    task.FullEndText = lengthText;
+    task.StartText = FormatTimeText(start);
+    task.EndText = FormatTimeText(end);
+    task.SpanText = FormatTimeText(end - start);
+    WriteTaskField(task, TaskField::AllFields, task);
+    return true;
 }

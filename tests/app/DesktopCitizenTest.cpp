@@ -203,7 +203,8 @@ TEST_F(DesktopCitizenTest, NamesArePlainTextAndElidedInTheMiddle)
     EXPECT_EQ(TipOfCell(form.ltvTask, 0), path.toHtmlEscaped());
     EXPECT_EQ(form.ltvTask->textElideMode(), Qt::ElideMiddle);
     // A cell's own tooltip, a failure's reason, still shows, and as plain text.
-    windows->TaskList->Model().SetStatusTip(0, "<i>no codec</i>");
+    windows->TaskList->Model().Update(windows->TaskList->Model().IdAt(0),
+                                      {.StatusTip = "<i>no codec</i>"});
     EXPECT_EQ(TipOfCell(form.ltvTask, 3), QString("<i>no codec</i>").toHtmlEscaped());
 
     // "Converting:" takes the strip's width and keeps both ends of the name.

@@ -54,6 +54,15 @@ TEST_P(HelpChoiceTest, OpensTheCompiledGuideOnlyWhereItCanBeShown)
     EXPECT_EQ(platform.handlerQueries, c.compiled ? QStringList{ChmType} : QStringList{});
 }
 
+TEST(HelpOpenTest, WithoutAnyApplicationTheGuidesPathIsShown)
+{
+    FakePlatform platform;
+    platform.shellOpens = false;
+    OpenHelpOrTell(platform, nullptr, "/opt/quenby/");
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].text.endsWith("\n/opt/quenby/VivOrizirude.chm"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, HelpChoiceTest,
     ::testing::Values(

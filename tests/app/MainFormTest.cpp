@@ -219,7 +219,8 @@ TEST_F(MainFormTest, UnreadableListFileStillStarts)
 }
 
 // A kept list that is cut short is set aside; one whose tasks are all
-// converted is not offered; Discard empties the kept list.
+// converted is not offered; Escape or the close box keeps the kept list as
+// it is and asks again; Discard empties it.
 TEST_F(MainFormTest, KeptTasksNotRestored)
 {
     const std::string path = (AppDir() + TasksFileName).toStdString();
@@ -234,20 +235,31 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
         "The task list kept from the last session cannot be read. It was set aside as"));
     EXPECT_EQ(QFileInfo(AppDir() + "Tasks.ini.bad").size(), 30);
     ASSERT_TRUE(QTest::qWaitFor([this] { return windows->KeptTasks->Saves() == 1; }, 5000));
-    windows->TaskList->Model().SetPercent(0, 50);
+    windows->TaskList->Model().Update(windows->TaskList->Model().IdAt(0), {.Percent = 50});
     QTest::qWait(700);
     EXPECT_EQ(windows->KeptTasks->Saves(), 1) << "a running task's percent is not kept";
     windows.reset();
+    const auto bytes = [&path] {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray kept = bytes();
     Start();
-    EXPECT_EQ(platform.questions.size(), 1) << "c.avi is offered, and discarded";
+    EXPECT_EQ(platform.questions.value(0).text,
+              "The last session left 1 task unconverted. Restore it?");
+    windows.reset();
+    EXPECT_EQ(bytes(), kept) << "nothing was answered";
+    platform.choices = {1};
+    Start();
+    EXPECT_EQ(platform.questions.size(), 2) << "c.avi is offered again, and discarded";
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_TRUE(LoadTasks(path).Saved.Tasks.empty());
     windows.reset();
-    b.StatusText = "Complete";
+    b.Status = TaskState::Complete;
     SaveTasks(path, {"/", {b}});
     Start();
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(platform.questions.size() + platform.messages.size(), 2);
+    EXPECT_EQ(platform.questions.size() + platform.messages.size(), 3);
 }
 
 TEST_F(MainFormTest, DroppedLongPathArrivesWhole)

@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/Preferring.h"
 #include "platform/SessionDataPlaces.h"
 #include "preview/MediaBackend.h"
 #include "settings/Settings.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -35,10 +37,17 @@ int main(int argc, char** argv)
     }
     FakePlatform platform;
     platform.choices = {0}; // Restore
-    TProgram program(application, platform, SessionDataPlaces(arguments[1]), {});
-    ApplicationWindows& windows = program.Windows();
+    if (qEnvironmentVariableIsSet("QUENBY_DRIVER_HOLD_QUESTION"))
+        platform.onChoose = [] {
+            std::printf("asking\n");
+            std::fflush(stdout);
+            QEventLoop().exec(); // until the program is asked to end
+            return -1;
+        };
+    TProgram program(application, platform, *SessionDataPlaces(arguments[1]), {});
+    ApplicationWindows& windows = *program.Windows();
     QTimer::singleShot(0, &application, [&] {
-        windows.SettingForm->cmbSyn->setCurrentIndex(2);
+        Prefer(windows, [](TPreferences& p) { p.SynMode = 2; });
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
         if (arguments.size() == 3 && windows.TaskList->TaskCount() == 0) {
             windows.SettingForm->ShowProfilesPage();

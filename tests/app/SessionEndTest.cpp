@@ -3,13 +3,17 @@
 // terminal) closes as its window's close does: the preferences are saved,
 // the encoder is killed and reaped, and its unfinished output is removed.
 #include "app/ApplicationWindows.h"
+#include "app/Program.h"
+#include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "platform/DataPlaces.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -87,6 +91,52 @@ INSTANTIATE_TEST_SUITE_P(Signals, SessionEnd, ::testing::Values(SIGTERM, SIGINT,
                                                                        : "SIGHUP");
                          });
 
+// Asked to end while the start-up asks about the last session's tasks: the
+// kept list stays as it was, for the next start to offer again.
+TEST(SessionEndAtStart, KeepsTheListTheQuestionWasAbout)
+{
+    TempAppDir app(TempAppDir::Encoder::Fake, true);
+    const QString tasks = app.File(TasksFileName);
+    SaveTasks(tasks.toStdString(), {"/", {NewTaskRecord("/v/a.avi", "", "", ".avi")}});
+    QFile file(tasks);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUENBY_DRIVER_HOLD_QUESTION", "1");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUENBY_SESSION_END_DRIVER), {app.Path(), app.Path()});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return program.readAllStandardOutput() == "asking\n"; }, Wait));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(Wait));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "the signal was caught";
+    EXPECT_EQ(program.exitCode(), 0);
+    QFile now(tasks);
+    ASSERT_TRUE(now.open(QIODevice::ReadOnly));
+    EXPECT_EQ(now.readAll(), file.readAll());
+}
+
+// A second start hands its file to the window open for its settings, which
+// lists it once its batch has ended, and ends without a window of its own.
+TEST(SecondStart, HandsItsFileToTheOpenWindow)
+{
+    TempAppDir app;
+    ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, app.File("quenby")));
+    ASSERT_TRUE(QFile::copy(TestClip(".avi"), app.File("clip.avi")));
+    FakePlatform platform;
+    TProgram first(*qApp, platform, TDataPlaces(app.Path().toStdString()), {});
+    emit first.Windows()->Runner->BatchRunning(true);
+    QProcess second;
+    second.setWorkingDirectory(app.Path());
+    second.start(app.File("quenby"), {"clip.avi"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.Windows()->TaskList->TaskCount(), 0) << "the list is locked";
+    emit first.Windows()->Runner->BatchRunning(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.Windows()->TaskList->TaskCount() == 1; }, Wait));
+}
+
 // Killed mid-batch as by a crash or a power cut: the next start restores the
 // unconverted tasks as they were, the one converting made ready again.
 TEST(KilledBatch, TheNextStartRestoresItsTasks)
@@ -102,7 +152,7 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
     }
     kept.Tasks[1].NewName = "bee";
     kept.Tasks[1].StartText = "00:00:01.0";
-    kept.Tasks[3].StatusText = "Failed";
+    kept.Tasks[3].Status = TaskState::Failed;
     const std::string tasks = app.File(TasksFileName).toStdString();
     SaveTasks(tasks, kept);
 
@@ -115,8 +165,8 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
             const QList<qint64> children = ChildrenOf(program.processId());
             encoder = children.isEmpty() ? 0 : children.first();
             const std::vector<ltvItemData> saved = LoadTasks(tasks).Saved.Tasks;
-            return encoder && saved.size() == 4 && saved[0].StatusText == "Complete" &&
-                   saved[1].StatusText == "Converting" &&
+            return encoder && saved.size() == 4 && saved[0].Status == TaskState::Complete &&
+                   saved[1].Status == TaskState::Converting &&
                    !QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden).isEmpty();
         },
         Wait));
@@ -133,11 +183,14 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
               "The last session left 3 tasks unconverted. Restore them?");
     EXPECT_TRUE(platform.messages.value(0).text.endsWith(app.Path() + "c.avi"));
     QStringList rows;
+    std::vector<TaskState> states;
     for (int row = 0; row < windows.TaskList->TaskCount(); ++row) {
         const ltvItemData& t = windows.TaskList->Model().At(row).Data;
-        rows << QString::fromStdString(t.NewName + " " + t.StartText + " " + t.StatusText);
+        rows << QString::fromStdString(t.NewName + " " + t.StartText);
+        states.push_back(t.Status);
     }
-    EXPECT_EQ(rows, QStringList({"bee 00:00:01.0 OK", "d 00:00:00.0 Failed", "a 00:00:00.0 OK"}));
+    EXPECT_EQ(rows, QStringList({"bee 00:00:01.0", "d 00:00:00.0", "a 00:00:00.0"}));
+    EXPECT_EQ(states, std::vector({TaskState::Waiting, TaskState::Failed, TaskState::Waiting}));
     EXPECT_EQ(QDir(out).entryList({".quenby-*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,25 +114,39 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
 }
 
-// Preferences saved by an editor that starts files with a byte-order mark:
-// "Not overwrite" still keeps an existing output of the same name.
-TEST_F(Headless, ByteOrderMarkedPreferencesStillKeepAnExistingOutput)
+// "Not overwrite" as editors and hands save it still keeps an existing
+// output of the same name, and so do preferences that cannot be read.
+TEST_F(Headless, PreferencesAsSavedOrUnreadableStillKeepAnExistingOutput)
 {
+    using Encoder = QStringEncoder;
+    const auto utf16 = [](QStringConverter::Encoding order) {
+        return QByteArray(Encoder(order, Encoder::Flag::WriteBom)(u"[Main]\r\nOverwrite=0\r\n"));
+    };
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[Main]\r\nOverwrite=0\r\n"},
+        {"blanks around =", "[Main]\r\nOverwrite = 0\r\n"},
+        {"UTF-16 LE with a mark", utf16(QStringConverter::Utf16LE)},
+        {"UTF-16 BE with a mark", utf16(QStringConverter::Utf16BE)},
+        {"unreadable", utf16(QStringConverter::Utf16LE).mid(2)}};
     ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
-    QFile preferences(app.Path() + "Preferences.ini");
-    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
-    preferences.write("\xEF\xBB\xBF[Main]\r\nOverwrite=0\r\n");
-    preferences.close();
-    QFile precious(out + "first.avi");
-    ASSERT_TRUE(precious.open(QIODevice::WriteOnly) && precious.write("precious") == 8);
-    precious.close();
+    for (const auto& [name, bytes] : cases) {
+        QFile preferences(app.Path() + "Preferences.ini");
+        ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) && preferences.write(bytes) > 0);
+        preferences.close();
+        QDir(out).removeRecursively();
+        QFile precious(out + "first.avi");
+        ASSERT_TRUE(QDir().mkpath(out) && precious.open(QIODevice::WriteOnly));
+        precious.write("precious");
+        precious.close();
 
-    ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi"}), 0)
-        << errors.toStdString();
-    ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
-    EXPECT_EQ(precious.readAll(), "precious");
-    EXPECT_TRUE(
-        ProbeMedia(app.EncoderPath(), out + "first_1.avi").LengthText.startsWith("00:00:03"));
+        ASSERT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi"}), 0) << name;
+        ASSERT_TRUE(precious.open(QIODevice::ReadOnly));
+        EXPECT_EQ(precious.readAll(), "precious") << name;
+        EXPECT_TRUE(QFileInfo::exists(out + "first_1.avi")) << name;
+        EXPECT_EQ(errors.contains("cannot be read: it does not hold text."),
+                  name == std::string("unreadable"))
+            << name << errors.toStdString();
+    }
 }
 
 // Every command line gets a clear outcome: its exit status, and a note for
@@ -147,22 +162,23 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(("\n" + in + "b.avi\n \n").toUtf8());
     list.close();
-    QFile(in + "a.mkv").open(QIODevice::WriteOnly);
+    QFile(in + "a.txt").open(QIODevice::WriteOnly);
     const auto convert = [this](const QStringList& files) {
         return QStringList{"--convert", "--profile", Profile, "--output", out} + files;
     };
     const QString once = "1 file: 1 converted";
     const std::tuple<QStringList, int, QStringList> cases[] = {
         {convert({"b.avi", "./b.avi", ".//b.avi", "link.avi", "hard.avi"}), 0, {once}},
-        {convert({"a.mkv", "/dev/zero", "pipe.avi", "b.avi"}),
+        {convert({"a.txt", "/dev/zero", "pipe.avi", "b.avi"}),
          1,
-         {"'a.mkv' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
+         {"'a.txt' skipped: not a supported video", "'/dev/zero' skipped: not a regular file",
           "'pipe.avi' skipped: not a regular file", once}},
         {convert({"empty"}), 0, {"'empty' holds no supported video file"}},
         {convert({"list.tmp"}), 0, {once}},
         {convert({"list.tmp", "b.avi"}), 2, {"'list.tmp' must be the only file"}},
         {{"--help"}, 0, {"Usage: quenby [FILE_OR_DIRECTORY]...", "quenby --convert [OPTION]"}},
         {{"--version"}, 0, {"Quenby AVI Video Converter V"}},
+        {{"--list-profiles"}, 0, {Profile}},
     };
     quenby.setWorkingDirectory(in);
     quenby.setProcessChannelMode(QProcess::MergedChannels);
@@ -175,6 +191,34 @@ TEST_F(Headless, EveryInputGetsAClearOutcome)
         for (const QString& text : says)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " in " << said.toStdString();
     }
+    // Without a display the window is not tried.
+    QProcessEnvironment bare = quenby.processEnvironment();
+    bare.remove("QT_QPA_PLATFORM");
+    quenby.setProcessEnvironment(bare);
+    for (const auto& [arguments, says] : {std::pair{QStringList{"--bogus"}, "Usage: quenby"},
+                                          {QStringList{}, "the window needs a display"}}) {
+        quenby.setArguments(arguments);
+        quenby.start();
+        ASSERT_TRUE(quenby.waitForFinished(Wait));
+        EXPECT_EQ(quenby.exitCode(), 2);
+        EXPECT_TRUE(quenby.readAll().contains(says));
+    }
+}
+
+// A clip in each container taken besides the first eight converts, in any
+// letter case; a Matroska file of sound alone is skipped with a note.
+TEST_F(Headless, EveryContainerConvertsAndSoundAloneIsNoted)
+{
+    QStringList files;
+    for (const QString& name : ContainerClipNames()) {
+        ASSERT_TRUE(QFile::copy(ContainerClip(name), in + name)) << name.toStdString();
+        files << in + name;
+    }
+    EXPECT_EQ(Run(QStringList{"--profile", Profile, "--output", out, "--jobs", "2"} + files), 1);
+    EXPECT_TRUE(errors.contains("'" + in + "music.mkv' skipped: holds no video picture")) << errors;
+    const int videos = int(files.size()) - 1;
+    EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos))) << errors;
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), videos);
 }
 
 // An unknown option is told about and the window opens. Ended with the

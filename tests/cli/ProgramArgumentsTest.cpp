@@ -101,6 +101,10 @@ TEST_F(CommandLineTest, ListFileLinesAreTheEntries)
 {
     WriteList("paths.tmp", "a\nb c\n\n \t\nd");
     EXPECT_EQ(CommandLineEntries({P("paths.tmp")}), (std::vector<std::string>{"a", "b c", "d"}));
+    // A byte-order mark is no part of the first path.
+    WriteList("marked.tmp", "\xEF\xBB\xBF"
+                            "a\nb");
+    EXPECT_EQ(CommandLineEntries({P("marked.tmp")}), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(CommandLineTest, TmpAfterTheFirstArgumentIsAnOrdinaryPath)

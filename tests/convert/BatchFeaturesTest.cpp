@@ -25,7 +25,7 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
 {
     script.Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     TTaskList& list = *windows->TaskList;
     list.SelectRow(1, true);
     list.ppmTaskPopup();
@@ -84,7 +84,7 @@ TEST_F(BatchRun, PauseStopsTheEncoderAndTheClockAndStopStillEndsTheBatch)
 
     QTest::mouseClick(form->Toolbar.tbtnPause, Qt::LeftButton);
     ASSERT_TRUE(runner->IsPaused());
-    EXPECT_EQ(Statuses(), QStringList({"Paused", "OK"}));
+    EXPECT_EQ(Statuses(), States({Paused, Waiting}));
     EXPECT_TRUE(QTest::qWaitFor([pid] { return ProcessState(pid) == 'T'; }, Wait));
     const QString elapsed = form->BottomStrip.labElapsed->text();
     const QString remaining = form->BottomStrip.labRemaining->text();
@@ -93,7 +93,7 @@ TEST_F(BatchRun, PauseStopsTheEncoderAndTheClockAndStopStillEndsTheBatch)
     EXPECT_EQ(form->BottomStrip.labRemaining->text(), remaining);
 
     runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK"}));
+    EXPECT_EQ(Statuses(), States({Stopped, Waiting}));
     EXPECT_TRUE(ProcessGone(pid));
     EXPECT_TRUE(ChildProcesses().isEmpty());
     EXPECT_FALSE(form->Toolbar.tbtnPause->isEnabled());
@@ -117,9 +117,9 @@ TEST_F(BatchRun, KeepConvertingWhilePausedResumesTheBatch)
     form->close();
     EXPECT_EQ(platform.questions.size(), 1);
     EXPECT_NE(ProcessState(pid), 'T');
-    EXPECT_EQ(Statuses(), QStringList({"Converting"}));
+    EXPECT_EQ(Statuses(), States({Converting}));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete}));
     EXPECT_EQ(ended.count(), 1);
 }
 
@@ -130,8 +130,7 @@ TEST_F(BatchRun, TheCountdownBeforeTurningOffCanBeCancelledOrCutShort)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkTurnoff->setChecked(true);
-    settings->chkExit->setChecked(true);
+    Prefer([](TPreferences& p) { p.AutoTurnOff = p.AutoExit = true; });
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     const auto countdown = [this] {
         runner->tbtnStartClick();
@@ -171,7 +170,7 @@ TEST_F(BatchRun, TheDesktopHearsOfTheEndOnlyWhileTheWindowIsInactive)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     runner->tbtnStartClick();

@@ -6,7 +6,7 @@
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
+#include "settings/PreferenceStore.h"
 #include "tasks/TaskList.h"
 
 #include <QCheckBox>
@@ -46,7 +46,7 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
         windows.TaskList->AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
     ASSERT_EQ(windows.ProfileDetail->OutputExt, ".mp4");
-    ASSERT_TRUE(windows.SettingForm->chkOpenDir->isChecked());
+    ASSERT_TRUE(windows.Preferences->Value().AutoOpenDir);
 
     ltvItemData trim;
     trim.StartText = "00:00:01";
@@ -59,7 +59,7 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
 
     for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(form.ltvTask->model()->index(row, 3).data(), "Complete") << row;
+        EXPECT_EQ(windows.TaskList->Model().At(row).Data.Status, TaskState::Complete) << row;
     const QStringList outputs = {"first.mp4", "second clip.mp4", "third.mp4"};
     for (const QString& name : outputs) {
         const double duration = MediaSeconds(out + name);
@@ -109,16 +109,19 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     windows.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
 
-    EXPECT_EQ(cell(0, 3), "Complete");
+    const auto state = [&windows](int row) {
+        return windows.TaskList->Model().At(row).Data.Status;
+    };
+    EXPECT_EQ(state(0), TaskState::Complete);
     EXPECT_EQ(cell(0, 3, Qt::ToolTipRole), out + "titled.mp3") << "the name it was saved as";
     EXPECT_TRUE(
         windows.TaskList->Model().At(0).Log.endsWith("Saved as \"" + out + "titled.mp3\".\n"));
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);
-    EXPECT_EQ(cell(1, 3), "Failed");
+    EXPECT_EQ(state(1), TaskState::Failed);
     EXPECT_TRUE(cell(1, 3, Qt::ToolTipRole).contains("does not contain any stream"))
         << cell(1, 3, Qt::ToolTipRole).toStdString();
     EXPECT_EQ(MediaSeconds(out + "silent.mp3"), -1) << "no readable file";
-    EXPECT_EQ(cell(2, 3), "Failed");
+    EXPECT_EQ(state(2), TaskState::Failed);
     EXPECT_TRUE(cell(2, 3, Qt::ToolTipRole).contains("Invalid data found when processing input"))
         << cell(2, 3, Qt::ToolTipRole).toStdString();
     EXPECT_EQ(form.BottomStrip.pgbTotal->value(), 100);

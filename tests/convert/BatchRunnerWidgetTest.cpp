@@ -14,7 +14,7 @@ TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
     Open({"a.avi", "b.avi", "c.avi"});
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
-    EXPECT_EQ(Statuses(), QStringList({"Converting", "OK", "OK"}));
+    EXPECT_EQ(Statuses(), States({Converting, Waiting, Waiting}));
     EXPECT_FALSE(form->Toolbar.tbtnStart->isEnabled());
     EXPECT_TRUE(form->Toolbar.tbtnStop->isEnabled());
     EXPECT_FALSE(form->BottomStrip.panBottomLeft->isHidden());
@@ -35,7 +35,7 @@ TEST_F(BatchRun, ProgressSkipsTwoReadsThenMovesBothBarsAndNeverBack)
 
     const qint64 pid = runner->Engine().EncoderProcessId(0);
     runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK", "OK"}));
+    EXPECT_EQ(Statuses(), States({Stopped, Waiting, Waiting}));
     EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
     EXPECT_EQ(platform.messages.first().title, "Cancel");
     EXPECT_TRUE(ProcessGone(pid)) << "Stop kills and reaps the encoder";
@@ -88,9 +88,9 @@ TEST_F(BatchRun, StopDuringTheSecondOfThreeTasks)
     Open({"a.avi", "b.avi", "c.avi"});
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return Status(1) == "Converting" && app.RecordedRuns().size() == 5; }, Wait));
+        [this] { return Status(1) == Converting && app.RecordedRuns().size() == 5; }, Wait));
     runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Stop", "OK"}));
+    EXPECT_EQ(Statuses(), States({Complete, Stopped, Waiting}));
     EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
     EXPECT_EQ(app.RecordedRuns().size(), 3 + 2) << "three probes, two conversions";
     ExpectUnlocked();
@@ -102,7 +102,7 @@ TEST_F(BatchRun, StopBetweenTasksEndsTheRunBeforeTheNextEncoderStarts)
     runner->tbtnStartClick();
     runner->tbtnStopClick(); // before the first task's turn of the event loop
     QTest::qWait(200);
-    EXPECT_EQ(Statuses(), QStringList({"OK", "OK"}));
+    EXPECT_EQ(Statuses(), States({Waiting, Waiting}));
     EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
     EXPECT_EQ(app.RecordedRuns().size(), 2) << "only the probes ran";
     ExpectUnlocked();
@@ -114,7 +114,7 @@ TEST_F(BatchRun, AnEncoderThatExitsAtOnceCompletesAndTheRunGoesOn)
     Open({"a.avi", "b.avi"});
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Complete}));
     EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
     EXPECT_EQ(platform.messages.first().title, "Complete");
     EXPECT_EQ(platform.opened, QStringList({app.Path() + "out/"})) << "Open Dir is ticked";
@@ -126,13 +126,15 @@ TEST_F(BatchRun, FailedConversionsAreReportedAsFailedWithTheEncodersReason)
 {
     script.Set("convert.mode", "error");
     Open({"a.avi", "b.avi", "c.avi"});
-    settings->chkOpenDir->setChecked(false);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Failed", "Failed", "Failed"}));
+    EXPECT_EQ(Statuses(), States({Failed, Failed, Failed}));
     EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 3 of 3 files failed."}));
+    EXPECT_EQ(platform.messages[0].title, "Complete");
+    EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Warning);
     EXPECT_EQ(form->BottomStrip.pgbTotal->value(), 100) << "failed tasks count as done";
     EXPECT_TRUE(platform.opened.isEmpty());
 }
@@ -144,12 +146,12 @@ TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
 {
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi", "c.avi"});
-    if (settings->sedSimultaneous->maximum() < 2)
+    if (MostSimultaneousTasks() < 2)
         GTEST_SKIP() << "one core: one task at a time is all the box offers";
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return app.RecordedRuns().size() == 3 + 2; }, Wait));
-    EXPECT_EQ(Statuses(), QStringList({"Converting", "Converting", "OK"}));
+    EXPECT_EQ(Statuses(), States({Converting, Converting, Waiting}));
     for (const char* chunk : {"", "", "time=50.0 "})
         runner->Engine().OnChunk(0, chunk);
     for (const char* chunk : {"", "", "time=25.0 "})
@@ -163,7 +165,7 @@ TEST_F(BatchRun, TwoAtOnceConvertSideBySideAndStopEndsBoth)
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
 
     runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Stop", "Stop", "OK"}));
+    EXPECT_EQ(Statuses(), States({Stopped, Stopped, Waiting}));
     EXPECT_EQ(MessageTexts(), QStringList({"The Coversion is canceled."}));
     EXPECT_TRUE(ProcessGone(runs[3].Pid));
     EXPECT_TRUE(ProcessGone(runs[4].Pid));
@@ -177,11 +179,11 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
 {
     script.Set("fail_name", "b").Set("convert.interval_ms", 0).Set("pause_ms", 0);
     Open({"a.avi", "b.avi", "c.avi", "d.avi"});
-    settings->chkOpenDir->setChecked(false);
-    settings->sedSimultaneous->setValue(2);
+    Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Failed", "Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Failed, Complete, Complete}));
     EXPECT_EQ(Cell(1, 3).data(Qt::ToolTipRole).toString(), "Unknown encoder 'xyz'");
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 1 of 4 files failed."}));
@@ -190,7 +192,7 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
 }
 
 // Start while files are still being added: the batch is the rows listed at
-// that moment; the rows the add lists afterwards wait, as "OK".
+// that moment; the rows the add lists afterwards wait.
 TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
 {
     script.Set("probe.delay_ms", 200).Set("convert.mode", "quick");
@@ -211,7 +213,7 @@ TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
 
     ASSERT_EQ(windows->TaskList->TaskCount(), 5);
     for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(Status(row), row < atStart ? "Complete" : "OK") << row;
+        EXPECT_EQ(Status(row), row < atStart ? Complete : Waiting) << row;
     qsizetype probed = 0, converted = 0;
     for (const FakeEncoderRun& run : app.RecordedRuns()) {
         if (run.Arguments.value(0) == "-y")
@@ -229,7 +231,7 @@ TEST_F(BatchRun, ACrashedEncoderFailsItsTaskOnly)
     Open({"a.avi"});
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Failed"}));
+    EXPECT_EQ(Statuses(), States({Failed}));
     EXPECT_EQ(MessageTexts(),
               QStringList({"The conversion is completed, but 1 of 1 files failed."}));
 }
@@ -241,7 +243,7 @@ TEST_F(BatchRun, AMissingEncoderEndsTheRunAndRestoresTheIdleWindow)
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(platform.plainMessages, QStringList({"Error on CreateProcess()"}));
-    EXPECT_EQ(Statuses(), QStringList({"Failed", "OK"}));
+    EXPECT_EQ(Statuses(), States({Failed, Waiting}));
     EXPECT_TRUE(platform.messages.isEmpty());
     ExpectUnlocked();
 }
@@ -257,7 +259,7 @@ TEST_F(BatchRun, AMissingOutputDirectoryStartsNothing)
     EXPECT_EQ(platform.messages[0].title, "Output path does not exist");
     EXPECT_EQ(platform.messages[0].icon, Platform::Icon::Information);
     EXPECT_FALSE(runner->IsBatchActive());
-    EXPECT_EQ(Statuses(), QStringList({"OK"}));
+    EXPECT_EQ(Statuses(), States({Waiting}));
 }
 
 // Converting with defaults made up for a file that is no profile would give
@@ -280,15 +282,14 @@ TEST_F(BatchRun, AFileThatIsNoProfileIsRefusedWhenPickedAndAtStart)
     runner->tbtnStartClick();
     EXPECT_EQ(platform.errors, QStringList({refusal, refusal}));
     EXPECT_FALSE(runner->IsBatchActive());
-    EXPECT_EQ(Statuses(), QStringList({"OK"}));
+    EXPECT_EQ(Statuses(), States({Waiting}));
 }
 
 TEST_F(BatchRun, TurnOffTogetherWithExitPowersOffAndClosesWithoutAMessageWhenTheCountRunsOut)
 {
     script.Set("convert.mode", "quick");
     Open({"a.avi"});
-    settings->chkTurnoff->setChecked(true);
-    settings->chkExit->setChecked(true);
+    Prefer([](TPreferences& p) { p.AutoTurnOff = p.AutoExit = true; });
     QSignalSpy ended(runner, &TBatchRunner::ProgramEndRequested);
     QSignalSpy closed(form, &TMainForm::FormClose);
     runner->tbtnStartClick();
@@ -327,7 +328,7 @@ TEST_F(BatchRun, KeepConvertingSavesAtOnceAndEndsAfterTheBatch)
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(ended.count(), 0);
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Complete}));
     EXPECT_EQ(MessageTexts(), QStringList({"The coversion is completed successfully."}));
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(closed.count(), 1) << "saved once";
@@ -343,7 +344,7 @@ TEST_F(BatchRun, StopAndQuitStopsTheBatchAndClosesWithoutTheCancelMessage)
     const qint64 pid = runner->Engine().EncoderProcessId(0);
     platform.choices = {TBatchRunner::StopAndQuit};
     EXPECT_TRUE(form->close());
-    EXPECT_EQ(Statuses(), QStringList({"Stop", "OK"}));
+    EXPECT_EQ(Statuses(), States({Stopped, Waiting}));
     EXPECT_TRUE(ProcessGone(pid));
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(platform.messages.isEmpty());
@@ -422,7 +423,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 {
     script.Set("convert.interval_ms", 0);
     Open({"a.avi", "b.avi", "clip.avi"});
-    settings->rdbRename->setChecked(true);
+    Prefer([](TPreferences& p) { p.Overwrite = false; });
     const QString outputExt = windows->ProfileDetail->OutputExt;
     ASSERT_FALSE(outputExt.isEmpty()) << "the saved profile is loaded at first show";
     const QString out = app.Path() + "out/";
@@ -443,7 +444,7 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Complete, Complete}));
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
     ASSERT_EQ(runs.size(), 3 + 3);
     const QStringList untrimmed = runs[4].Arguments;

@@ -9,7 +9,7 @@
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
-#include "settings/Settings.h"
+#include "settings/PreferenceStore.h"
 #include "tasks/TaskList.h"
 
 #include <QComboBox>
@@ -75,11 +75,11 @@ protected:
         windows->TaskList->AddTaskFile(path);
     }
 
-    QStringList Statuses() const
+    States Statuses() const
     {
-        QStringList all;
-        for (int row = 0; row < form->ltvTask->model()->rowCount(); ++row)
-            all << form->ltvTask->model()->index(row, 3).data().toString();
+        States all;
+        for (int row = 0; row < windows->TaskList->TaskCount(); ++row)
+            all.push_back(windows->TaskList->Model().At(row).Data.Status);
         return all;
     }
 
@@ -114,10 +114,10 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     trim.StartText = "00:00:00.0";
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         windows->TaskList->WriteTask(1, field, trim);
-    ASSERT_TRUE(windows->SettingForm->rdbOverWrite->isChecked());
+    ASSERT_TRUE(windows->Preferences->Value().Overwrite);
 
     ASSERT_TRUE(Run());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Complete}));
     EXPECT_EQ(Files(out), QStringList({"clip.mp4", "clip_2.mp4"}));
     EXPECT_NEAR(MediaSeconds(out + "clip.mp4"), 3.0, 0.3);
     EXPECT_NEAR(MediaSeconds(out + "clip_2.mp4"), 2.0, 0.3);
@@ -135,7 +135,7 @@ TEST_F(OutputSafety, NoOutputReplacesAnInputOfTheBatch)
     form->BottomStrip.edtOutputdir->setText(in);
 
     ASSERT_TRUE(Run());
-    EXPECT_EQ(Statuses(), QStringList({"Complete", "Complete"}));
+    EXPECT_EQ(Statuses(), States({Complete, Complete}));
     EXPECT_EQ(Digest(in + "a.mp4"), before);
     EXPECT_EQ(Files(in), QStringList({"a.avi", "a.mp4", "a_1.mp4", "a_2.mp4"}));
     EXPECT_NEAR(MediaSeconds(in + "a_1.mp4"), 3.0, 0.3);
@@ -150,7 +150,7 @@ TEST_F(OutputSafety, AFailedConversionLeavesTheOldFileAndNothingElse)
     Add(".avi", app.Path() + "in/clip.avi");
 
     ASSERT_TRUE(Run());
-    EXPECT_EQ(Statuses(), QStringList({"Failed"}));
+    EXPECT_EQ(Statuses(), States({Failed}));
     EXPECT_EQ(Files(out), QStringList({"clip.mp4"}));
     EXPECT_EQ(Digest(out + "clip.mp4"),
               QCryptographicHash::hash("a good file", QCryptographicHash::Sha256));
@@ -177,7 +177,7 @@ TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
         },
         Wait));
     windows->Runner->tbtnStopClick();
-    EXPECT_EQ(Statuses(), QStringList({"Stop"}));
+    EXPECT_EQ(Statuses(), States({Stopped}));
     EXPECT_EQ(Files(out), QStringList({"long.mp4"}));
     EXPECT_EQ(Digest(out + "long.mp4"),
               QCryptographicHash::hash("a good file", QCryptographicHash::Sha256));

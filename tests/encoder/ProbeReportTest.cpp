@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,6 +36,19 @@ struct Case
 };
 
 } // namespace
+
+TEST(ProbeReport, TellsAFileWithoutAPicture)
+{
+    const std::pair<std::string, bool> cases[] = {
+        {"p\n Duration: 00:00:01.00, s\n Stream #0:0: Audio: aac, 48000 Hz", true},
+        {"p\n Stream #0:0: Video: mjpeg, yuvj420p, 60x60 (attached pic)\n Stream #0:1: Audio: a",
+         true},
+        {"p\n Stream #0:0: Audio: aac\n Stream #0:1: Video: h264, yuv420p, 8x8, 25 fps", false},
+        {"p: Invalid data found when processing input", false},
+    };
+    for (const auto& [report, noVideo] : cases)
+        EXPECT_EQ(ParseProbeReport(report, "p").NoVideo, noVideo) << report;
+}
 
 TEST(ProbeReport, CutsLengthAndSize)
 {

@@ -31,3 +31,11 @@ TEST_F(DataPlaces, TheUsersProfilesJoinTheShippedOnes)
     EXPECT_EQ(ProfileFilePath(places, "d"), OwnProfilesDirectory(places) + "d.APF");
     EXPECT_EQ(OwnProfilePath(places, "b"), OwnProfilesDirectory(places) + "b.apf");
 }
+
+// Without HOME the password database names the home; without either, none.
+TEST(HomeFolder, ComesFromHomeThenThePasswordDatabase)
+{
+    EXPECT_EQ(HomeFolder("/home/a", "/home/b"), "/home/a");
+    EXPECT_EQ(HomeFolder("", "/home/b") + "|" + HomeFolder(nullptr, "/home/b"), "/home/b|/home/b");
+    EXPECT_EQ(HomeFolder(nullptr, nullptr), "");
+}

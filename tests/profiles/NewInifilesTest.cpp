@@ -8,11 +8,14 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::literals;
 
 namespace {
 
@@ -41,11 +44,11 @@ protected:
 struct LookupCase
 {
     const char* name;
-    const char* file;
+    std::string_view file;
     const char* section;
     const char* key;
     const char* expected;
-    const char* afterWrite = nullptr;
+    std::optional<std::string_view> afterWrite = std::nullopt;
 };
 
 class IniLookup : public IniFile, public ::testing::WithParamInterface<LookupCase>
@@ -55,7 +58,7 @@ class IniLookup : public IniFile, public ::testing::WithParamInterface<LookupCas
 TEST_P(IniLookup, ReadsWhatTheFileMeansAndWritesOnlyWhatChanged)
 {
     const LookupCase& c = GetParam();
-    Write(c.file);
+    Write(std::string(c.file));
     const auto before = fs::last_write_time(path) - std::chrono::hours(24);
     fs::last_write_time(path, before);
     auto ini = std::make_unique<TNewInifile>(path);
@@ -63,7 +66,7 @@ TEST_P(IniLookup, ReadsWhatTheFileMeansAndWritesOnlyWhatChanged)
     if (c.afterWrite)
         ini->WriteString(c.section, c.key, "new");
     TNewInifile::SaveAndFree(std::move(ini));
-    EXPECT_EQ(Read(), c.afterWrite ? c.afterWrite : c.file);
+    EXPECT_EQ(Read(), c.afterWrite.value_or(c.file));
     if (!c.afterWrite) {
         EXPECT_EQ(fs::last_write_time(path), before);
     }
@@ -79,7 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"lowerCaseHeader", "[video codec]\r\nSort=1\r\n", "Video Codec", "Sort", "1"},
         LookupCase{"bracketInValueIsText", "[A]\r\nx=a[b\r\ny=2\r\n", "A", "y", "2"},
         LookupCase{"valueWithBrackets", "[A]\r\np=/v [HD]/\r\n", "A", "p", "/v [HD]/"},
-        LookupCase{"noBlanksAroundEquals", "[A]\r\nSort = 1\r\n", "A", "Sort", "<default>"},
+        LookupCase{"blanksAroundKey", "[A]\r\n Sort \t= 1\r\n", "A", "sort ", " 1",
+                   "[A]\r\nsort =new\r\n"},
+        LookupCase{"utf16LE", "\xFF\xFE[\0A\0]\0\n\0k\0=\0\xE9\0"sv, "A", "k", "\xC3\xA9",
+                   "\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0n\0e\0w\0\r\0\n\0"sv},
+        LookupCase{"utf16BEWithAPair", "\xFE\xFF\0[\0A\0]\0\n\0k\0=\xD8\x3D\xDE\x00"sv, "A", "k",
+                   "\xF0\x9F\x98\x80"},
+        LookupCase{"notText", "[A]\r\nk=1\0"sv, "A", "k", "<default>"},
         LookupCase{"valueVerbatim", "[A]\r\nk= \"q\" ;x \r\n", "A", "k", " \"q\" ;x "},
         LookupCase{"emptyValueIsNotDefault", "[A]\r\nk=\r\n", "A", "k", ""},
         LookupCase{"headerStartsItsLine", "junk[A]\r\nk=1\r\n", "A", "k", "<default>"},

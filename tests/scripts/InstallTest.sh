@@ -122,9 +122,12 @@ grep -qxF "Exec=\"$prefix/bin/quenby\" %F" "$desktop" || fail "the desktop entry
 # database, to a type the desktop entry names.
 if [ -f /usr/share/mime/globs2 ]; then
     types=";$(sed -n 's/^MimeType=//p' "$desktop")"
-    for ext in avi mpg mpeg mp4 wmv mov vob asf; do
-        type=$(grep -m1 ":\*\.$ext$" /usr/share/mime/globs2 | cut -d: -f2)
-        [[ -n "$type" && "$types" == *";$type;"* ]] || fail "the desktop entry misses .$ext ($type)"
+    # A glob the database also gives a non-video type (.ts, Qt's translations)
+    # counts by its video type; one without any type (.wtv) cannot be named.
+    for ext in $("$prefix/bin/quenby" --list-formats); do
+        type=$(grep ":\*\.${ext#.}$" /usr/share/mime/globs2 | cut -d: -f2 |
+            grep -m1 -E '^(video|application)/')
+        [[ -z "$type" || "$types" == *";$type;"* ]] || fail "the desktop entry misses $ext ($type)"
     done
 fi
 

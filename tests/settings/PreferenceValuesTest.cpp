@@ -26,7 +26,7 @@ protected:
         path = (dir / PreferencesFileName).string();
     }
 
-    TPreferenceValues Read(const std::string& text, const std::string& section)
+    TPreferences Read(const std::string& text, const std::string& section)
     {
         std::ofstream(path, std::ios::binary) << text;
         const TNewInifile store(path);
@@ -41,7 +41,7 @@ struct ReadCase
     const char* name;
     const char* file;
     const char* section;
-    TPreferenceValues expected;
+    TPreferences expected;
 };
 
 class PreferenceRead : public PreferenceFile, public ::testing::WithParamInterface<ReadCase>
@@ -51,7 +51,7 @@ class PreferenceRead : public PreferenceFile, public ::testing::WithParamInterfa
 TEST_P(PreferenceRead, GivesTheStoredValueOrTheSectionsDefault)
 {
     const ReadCase& c = GetParam();
-    const TPreferenceValues values = Read(c.file, c.section);
+    const TPreferences values = Read(c.file, c.section);
     EXPECT_EQ(values.OutputPath, c.expected.OutputPath);
     EXPECT_EQ(values.SynMode, c.expected.SynMode);
     EXPECT_EQ(values.AutoOpenDir, c.expected.AutoOpenDir);
@@ -118,7 +118,7 @@ TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
     EXPECT_EQ(text, "[Main]\r\nOverwrite=0\r\nAuto Turn Off=1\r\nAuto Exit=1\r\n"
                     "Auto Open Dir=0\r\nSyn Mode=1\r\nOutput Path=/out dir/\r\nProfile=-1\r\n");
 
-    const TPreferenceValues back = Read(text, "Main");
+    const TPreferences back = Read(text, "Main");
     EXPECT_EQ(back.OutputPath, "/out dir/");
     EXPECT_EQ(back.SynMode, 1);
     EXPECT_FALSE(back.AutoOpenDir);

@@ -6,6 +6,7 @@
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "profiles/NewInifiles.h"
+#include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
 
 #include <QAbstractButton>
@@ -42,6 +43,12 @@ protected:
     {
         main->close();
         End();
+    }
+
+    // The preferences alone, as the program loads them.
+    std::unique_ptr<TPreferenceStore> Store()
+    {
+        return std::make_unique<TPreferenceStore>(TDataPlaces(appDir.toStdString()), platform);
     }
 
     void AddProfile(const QString& name, const QString& type = "avi")

@@ -67,16 +67,12 @@ TEST_F(Settings, UnusableValuesTakeTheirSectionsDefault)
 {
     WritePreferences("[Main]\r\nAuto Exit=sometimes\r\nAuto Open Dir=sometimes\r\n"
                      "Syn Mode=7\r\n[Default]\r\nAuto Open Dir=sometimes\r\n");
-    Start();
-    EXPECT_FALSE(form->chkExit->isChecked());
-    EXPECT_TRUE(form->chkOpenDir->isChecked());
-    // A mode the combo does not offer shows the first one rather than none.
-    EXPECT_EQ(form->cmbSyn->currentText(), "Auto");
-
-    platform.answers.push_back(Platform::Answer::Yes);
-    OpenGeneral();
-    Click(form->btnDefault);
-    EXPECT_FALSE(form->chkOpenDir->isChecked());
+    const auto store = Store();
+    EXPECT_FALSE(store->Value().AutoExit);
+    EXPECT_TRUE(store->Value().AutoOpenDir);
+    // A mode the dialog does not offer is its first rather than none.
+    EXPECT_EQ(store->Value().SynMode, 0);
+    EXPECT_FALSE(store->Defaults().AutoOpenDir);
 }
 
 TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
@@ -94,9 +90,7 @@ TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
 TEST_F(Settings, AnEmptyOutputPathStartsWithAnEmptyDirectory)
 {
     WritePreferences("[Main]\r\nOutput Path=\r\n");
-    Start();
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "");
-    EXPECT_EQ(form->edtOutputDir->text(), "");
+    EXPECT_EQ(Store()->Value().OutputPath, "");
 }
 
 TEST_F(Settings, OpeningDisablesTheMainWindowAndAnyCloseEnablesIt)
@@ -161,6 +155,17 @@ TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
     EXPECT_EQ(Stored("Auto Exit"), "1");
     EXPECT_EQ(Stored("Overwrite"), "0");
     EXPECT_EQ(Stored("Output Path"), appDir.toStdString());
+}
+
+// Preferences that cannot be read are told at the first show, and keep
+// every existing output until the user says otherwise.
+TEST_F(Settings, PreferencesThatCannotBeReadAreToldAndKeepExistingOutputs)
+{
+    WritePreferences(QByteArray("[\0M\0a\0i\0n\0]\0", 12));
+    Start();
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors.first().contains("cannot be read: it does not hold text."));
+    EXPECT_TRUE(form->rdbRename->isChecked());
 }
 
 TEST_F(Settings, LoadDefaultAsksAndReadsTheDefaultSection)
@@ -272,29 +277,25 @@ TEST_F(Settings, AFailedSaveAtOKShowsTheReasonAndStillCloses)
     EXPECT_EQ(Stored("Auto Exit"), "<missing>");
 }
 
-TEST_F(Settings, AReadOnlyFileIsQuietUntilSomethingIsSavedAndNeverStopsTheExit)
+TEST_F(Settings, AReadOnlyFileIsQuietUntilSomethingIsSaved)
 {
     WritePreferences("[Main]\r\nAuto Exit=1\r\n");
     MakePreferencesReadOnly();
-    Start();
-    EXPECT_TRUE(form->chkExit->isChecked());
+    const auto store = Store();
+    EXPECT_TRUE(store->Value().AutoExit);
     EXPECT_TRUE(platform.errors.isEmpty());
 
-    main->close();
-    EXPECT_FALSE(main->isVisible());
+    store->SaveAll();
     EXPECT_EQ(platform.errors.size(), 1);
-    End();
     EXPECT_EQ(ReadFile("Preferences.ini"), "[Main]\r\nAuto Exit=1\r\n");
 }
 
-TEST_F(Settings, AMissingApplicationDirectoryNeverStopsTheExit)
+TEST_F(Settings, AMissingApplicationDirectoryIsTheOutputAndGetsNoFile)
 {
     appDir = dir.Path() + "gone/";
-    Start();
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), appDir);
-    main->close();
-    EXPECT_FALSE(main->isVisible());
-    End();
+    const auto store = Store();
+    EXPECT_EQ(store->Value().OutputPath, appDir.toStdString());
+    store->SaveAll();
     EXPECT_FALSE(QFile::exists(appDir + "Preferences.ini"));
 }
 
@@ -351,9 +352,7 @@ TEST_F(Settings, ASimultaneousTasksCountOutOfRangeIsBroughtIntoIt)
     const std::pair<const char*, int> cases[] = {{"999", cores}, {"0", 1}, {"-3", 1}, {"x", 1}};
     for (const auto& [stored, shown] : cases) {
         WritePreferences(QByteArray("[Main]\r\nSimultaneous Tasks=") + stored + "\r\n");
-        Start();
-        EXPECT_EQ(form->sedSimultaneous->value(), shown) << stored;
-        End();
+        EXPECT_EQ(Store()->Value().SimultaneousTasks, shown) << stored;
     }
 }
 

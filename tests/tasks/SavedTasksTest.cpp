@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,8 +14,8 @@ using SavedTasksFile = ScratchDirTest;
 
 std::vector<std::string> Texts(const ltvItemData& t)
 {
-    return {t.InputFile,     t.LengthText,  t.SizeText, t.StatusText, t.NewName, t.NewExt,
-            t.FullStartText, t.FullEndText, t.SpanText, t.StartText,  t.EndText};
+    return {t.InputFile,     t.LengthText,  t.SizeText, StateKey(t.Status), t.NewName, t.NewExt,
+            t.FullStartText, t.FullEndText, t.SpanText, t.StartText,        t.EndText};
 }
 
 TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
@@ -45,7 +46,7 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
                  {"", "", TTasksFileState::Damaged, 0},
                  {"", "\177ELF\2\1", TTasksFileState::Damaged, 0},
                  {"\r\nCount=2\r\n", "", TTasksFileState::Damaged, 0},
-                 {"Version=1", "Version=2", TTasksFileState::Newer, 0}};
+                 {"Version=2", "Version=3", TTasksFileState::Newer, 0}};
     const std::string path = (dir / TasksFileName).string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
@@ -58,6 +59,75 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
         const TTasksFile file = LoadTasks(path);
         EXPECT_EQ(file.State, c.state);
         EXPECT_EQ(file.Saved.Tasks.size(), c.tasks);
+    }
+}
+
+// A list kept by version 1, whose states were the words shown, reads as
+// the same tasks, which version 2 keeps by their states' keys.
+TEST_F(SavedTasksFile, ReadsTheStateWordsOfVersion1)
+{
+    std::string text = "[Tasks]\r\nVersion=1\r\nOutput Path=/out/\r\n";
+    std::vector<ltvItemData> expected;
+    for (const TaskState state : AllTaskStates) {
+        expected.push_back(NewTaskRecord("/v/a.avi", "00:01:40.00", " 640x480", ".avi"));
+        expected.back().Status = state;
+        expected.back().StartText = "00:00:10.0";
+        std::vector<std::string> texts = Texts(expected.back());
+        texts[3] = StateText(state);
+        text += std::to_string(expected.size()) + "=";
+        for (const std::string& t : texts)
+            text += t + (&t == &texts.back() ? "\r\n" : "\t");
+    }
+    text += "Count=6\r\n";
+    const std::string path = WriteFile(TasksFileName, text);
+    const TTasksFile v1 = LoadTasks(path);
+    ASSERT_EQ(v1.State, TTasksFileState::Read);
+    SaveTasks(path, v1.Saved);
+    EXPECT_NE(ReadFile(path).find("Version=2"), std::string::npos);
+    const TTasksFile v2 = LoadTasks(path);
+    ASSERT_EQ(v2.Saved.Tasks.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(Texts(v1.Saved.Tasks[i]), Texts(expected[i]));
+        EXPECT_EQ(Texts(v2.Saved.Tasks[i]), Texts(expected[i]));
+    }
+}
+
+// What is no longer a regular file is told apart from what is gone.
+TEST_F(SavedTasksFile, RestoreSortsOutWhatIsNoLongerAVideoFile)
+{
+    const std::string fifo = (dir / "f.avi").string(), video = WriteFile("v.avi", "x");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<ltvItemData> kept;
+    for (const std::string& path : {fifo, dir.string(), video, (dir / "gone.avi").string()})
+        kept.push_back(NewTaskRecord(path, "", "", ".avi"));
+    const TTasksToRestore restore = TasksToRestore(kept);
+    EXPECT_EQ(restore.NotVideoInputs, std::vector<std::string>({fifo, dir.string()}));
+    EXPECT_EQ(restore.MissingInputs, std::vector<std::string>{(dir / "gone.avi").string()});
+    ASSERT_EQ(restore.Tasks.size(), 1u);
+}
+
+// A file that got shorter holds its task's part within it; start, end and
+// the clamped length as texts, "" for a task left as it was.
+TEST(ClampTaskLength, HoldsThePartWithinTheShorterFile)
+{
+    const struct
+    {
+        const char *start, *end, *length, *expected;
+    } cases[] = {{"00:00:10.0", "00:01:00.0", "00:00:30.00", "00:00:10 00:00:30 00:00:20"},
+                 {"00:00:40.0", "00:01:00.0", "00:00:30.00", "00:00:00 00:00:30 00:00:30"},
+                 {"00:00:10.0", "00:00:20.0", "00:00:30.00", "00:00:10 00:00:20 00:00:10"},
+                 {"00:00:10.0", "00:01:00.0", "00:01:40.00", ""},
+                 {"00:00:10.0", "00:01:00.0", "", ""}};
+    for (const auto& c : cases) {
+        ltvItemData task = NewTaskRecord("/v/a.avi", "00:01:40.00", "", ".avi");
+        task.StartText = c.start;
+        task.EndText = c.end;
+        WriteTaskField(task, TaskField::AllFields, task);
+        const bool clamped = ClampTaskLength(task, c.length);
+        EXPECT_EQ(clamped ? task.StartText + " " + task.EndText + " " + task.SpanText : "",
+                  c.expected)
+            << c.start << " " << c.length;
+        EXPECT_EQ(task.FullEndSec, clamped ? 30 : 100);
     }
 }
 

@@ -32,7 +32,7 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
     EXPECT_EQ(data.InputFile, path.toStdString());
     EXPECT_EQ(data.LengthText, "00:01:23.4");
     EXPECT_EQ(data.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
-    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.NewName, "holiday.2024.final");
     EXPECT_EQ(data.NewExt, "");
     EXPECT_EQ(data.FullStartText, "00:00:00.0");
@@ -59,7 +59,7 @@ TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
     EXPECT_EQ(data.NewName, "README");
     EXPECT_EQ(data.LengthText, "");
     EXPECT_EQ(data.SizeText, "");
-    EXPECT_EQ(data.StatusText, "OK");
+    EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.LengthSec, -1);
 }
 
@@ -93,11 +93,13 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
 
     ASSERT_EQ(FPlatform.openCalls.size(), 1);
     const QStringList filters = FPlatform.openCalls[0];
-    ASSERT_EQ(filters.size(), 10);
-    EXPECT_EQ(filters[0], "All Support Files(*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob *.asf)");
+    ASSERT_EQ(filters.size(), 21);
+    EXPECT_TRUE(filters[0].startsWith(
+        "All Support Files(*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob *.asf *.mkv "));
     EXPECT_EQ(filters[1], "AVI Files (*.avi)");
     EXPECT_EQ(filters[8], "ASF Files (*.asf)");
-    EXPECT_EQ(filters[9], "All Files (*)");
+    EXPECT_EQ(filters[9], "AVI and DivX Files (*.avi *.divx)");
+    EXPECT_EQ(filters[20], "All Files (*)");
 
     EXPECT_EQ(Captions(), (QStringList{b, c, a}));
     EXPECT_TRUE(SelectedRows().isEmpty());
@@ -266,7 +268,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
     for (int row = 0; row < lengths.size(); ++row) {
         const ltvItemData data = ReadRow(List(), row);
         EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
-        EXPECT_EQ(data.StatusText, "OK");
+        EXPECT_EQ(data.Status, TaskState::Waiting);
     }
     QStringList probed;
     for (const FakeEncoderRun& run : FApp.RecordedRuns())

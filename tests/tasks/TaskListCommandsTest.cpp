@@ -21,9 +21,9 @@ void FillRows(TTaskList& list, int count)
     for (int row = 0; row < count; ++row) {
         const std::string name(1, static_cast<char>('A' + row));
         ltvItemData& data = tasks[static_cast<std::size_t>(row)].Data;
-        data.InputFile = data.LengthText = data.SizeText = data.StatusText = data.NewName =
-            data.NewExt = data.FullStartText = data.FullEndText = data.SpanText = data.StartText =
-                data.EndText = name;
+        data.InputFile = data.LengthText = data.SizeText = data.NewName = data.NewExt =
+            data.FullStartText = data.FullEndText = data.SpanText = data.StartText = data.EndText =
+                name;
     }
     list.Model().Append(std::move(tasks));
 }
@@ -31,9 +31,9 @@ void FillRows(TTaskList& list, int count)
 QString RowTexts(TTaskList& list, int row)
 {
     const ltvItemData& d = list.Model().At(row).Data;
-    return QString::fromStdString(d.InputFile + d.LengthText + d.SizeText + d.StatusText +
-                                  d.NewName + d.NewExt + d.FullStartText + d.FullEndText +
-                                  d.SpanText + d.StartText + d.EndText);
+    return QString::fromStdString(d.InputFile + d.LengthText + d.SizeText + d.NewName + d.NewExt +
+                                  d.FullStartText + d.FullEndText + d.SpanText + d.StartText +
+                                  d.EndText);
 }
 
 } // namespace
@@ -64,7 +64,8 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     EnableButtons();
     // The reason a conversion failed travels with its row.
     for (int row = 0; row < c.rows; ++row)
-        List().Model().SetStatusTip(row, Index(row).data().toString());
+        List().Model().Update(List().Model().IdAt(row),
+                              {.StatusTip = Index(row).data().toString()});
     Select(c.selected);
     View().selectionModel()->setCurrentIndex(Index(c.rows - 1), QItemSelectionModel::NoUpdate);
 
@@ -214,7 +215,7 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
     Select({1});
     EXPECT_EQ(state(), (State{true, false, true, true, true, true}));
     // "Show Log" follows the first selected row's log.
-    List().Model().SetLog(1, "frame=1");
+    List().Model().Update(List().Model().IdAt(1), {.Log = "frame=1"});
     EXPECT_EQ(state(), (State{true, true, true, true, true, true}));
     Select({0, 1});
     EXPECT_EQ(state(), (State{true, false, true, true, true, true}));

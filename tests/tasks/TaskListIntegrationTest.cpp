@@ -11,6 +11,25 @@
 
 #include <gtest/gtest.h>
 
+// A file named like a video that holds sound alone is left out, and told.
+TEST(TaskListIntegration, FileOfSoundAloneIsLeftOutWithANote)
+{
+    TempAppDir app(TempAppDir::Encoder::Real);
+    ASSERT_TRUE(app.IsValid());
+    FakePlatform platform;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TTaskList& list = *windows.TaskList;
+    const QString music = ContainerClip("music.mkv");
+    list.AddTaskPaths({music, ContainerClip("webm.webm")});
+    ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.IsAdding(); }, 60000));
+    EXPECT_EQ(list.TaskCount(), 1);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].text.contains("no video picture"))
+        << platform.messages[0].text.toStdString();
+    EXPECT_TRUE(platform.messages[0].text.endsWith(music))
+        << platform.messages[0].text.toStdString();
+}
+
 // The real encoder probes a directory of the eight generated clips, named so
 // that case matters for neither the match nor the order.
 TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
@@ -43,6 +62,6 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
         EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;
         EXPECT_EQ(data.EndSec, data.LengthSec);
         EXPECT_TRUE(data.SizeText.starts_with(" 320x240")) << "size '" << data.SizeText << "'";
-        EXPECT_EQ(data.StatusText, "OK");
+        EXPECT_EQ(data.Status, TaskState::Waiting);
     }
 }

@@ -23,7 +23,6 @@ const FieldCase Fields[] = {
     {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr, 0},
     {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec, 1},
     {TaskField::SizeText, &ltvItemData::SizeText, nullptr, 2},
-    {TaskField::StatusText, &ltvItemData::StatusText, nullptr, 3},
     {TaskField::NewName, &ltvItemData::NewName, nullptr, -1},
     {TaskField::NewExt, &ltvItemData::NewExt, nullptr, -1},
     {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec, -1},
@@ -39,6 +38,7 @@ TTask Named(char name)
     TTask task;
     for (const FieldCase& f : Fields)
         task.Data.*f.Text = std::string(1, name);
+    task.Data.Status = AllTaskStates[std::size_t(name) % std::size(AllTaskStates)];
     task.Log = task.StatusTip = QString(QChar(name));
     task.File = TFileId{std::uint64_t(name), std::uint64_t(name)};
     return task;
@@ -94,11 +94,15 @@ TEST(TaskModel, Contract)
                 EXPECT_EQ(task.Data.*f.Text, std::string(1, name));
             EXPECT_EQ(task.Log + task.StatusTip, QString(2, QChar(name)));
             EXPECT_EQ(task.File, Named(name).File);
+            EXPECT_EQ(task.Data.Status, Named(name).Data.Status);
             for (int column = 0; column < 4; ++column) {
                 const QModelIndex index = model.index(row, column);
-                EXPECT_EQ(index.data(), QString(QChar(name)));
+                EXPECT_EQ(index.data(), column == 3
+                                            ? QString::fromStdString(StateText(task.Data.Status))
+                                            : QString(QChar(name)));
                 EXPECT_EQ(index.data(TTaskModel::IdRole).toULongLong(), ids[name]);
-                EXPECT_EQ(index.data(Qt::ToolTipRole), column == 3 ? index.data() : QVariant());
+                EXPECT_EQ(index.data(Qt::ToolTipRole),
+                          column == 3 ? QVariant(QString(QChar(name))) : QVariant());
             }
         }
         for (const auto& [name, id] : ids)
@@ -156,4 +160,26 @@ TEST(TaskModel, Contract)
     EXPECT_DOUBLE_EQ(read.EndSec, 3723);
     EXPECT_EQ(read.SpanSec, -1);
     EXPECT_EQ(read.FullStartSec, -1);
+}
+
+// An update finds its task by id and shows each state by the table's word;
+// only the status cell hears of it, and a task gone is left alone.
+TEST(TaskModel, UpdatesATaskByItsId)
+{
+    TTaskModel model;
+    std::vector<TTask> tasks(2);
+    model.Append(std::move(tasks));
+    const TaskId id = model.IdAt(1);
+    model.Move(1, 0);
+    for (const TaskState state : AllTaskStates) {
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        ASSERT_TRUE(model.Update(id, {.State = state, .StatusTip = "why", .Percent = 7}));
+        EXPECT_EQ(model.index(0, 3).data().toString().toStdString(), StateText(state));
+        EXPECT_EQ(model.At(0).Percent, 7);
+        EXPECT_EQ(model.At(1).Data.Status, TaskState::Waiting);
+        EXPECT_EQ(changed.size(), 1);
+        EXPECT_EQ(changed.value(0).value(0).toModelIndex(), model.index(0, 3));
+    }
+    model.Remove({0});
+    EXPECT_FALSE(model.Update(id, {.State = TaskState::Failed}));
 }
