@@ -100,10 +100,8 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
-    std::vector<TTaskConversion> conversions;
-    conversions.reserve(inputs.Tasks.size());
-    for (const ltvItemData& task : inputs.Tasks)
-        conversions.push_back({BuildArguments(choice, task), batch.OutputExt});
+    // The window's call: the engine adds each task's trim to these.
+    batch.Arguments = BuildArguments(choice, ltvItemData());
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -116,7 +114,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
+    headless.Start(std::move(inputs.Tasks), batch);
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say("removed " + std::to_string(left) +
             (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +
