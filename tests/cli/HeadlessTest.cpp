@@ -215,9 +215,11 @@ TEST_F(Headless, EveryContainerConvertsAndSoundAloneIsNoted)
         files << in + name;
     }
     EXPECT_EQ(Run(QStringList{"--profile", Profile, "--output", out, "--jobs", "2"} + files), 1);
-    EXPECT_TRUE(errors.contains("'" + in + "music.mkv' skipped: holds no video picture")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("'" + in + "music.mkv' skipped: holds no video picture"))
+        << errors.toStdString();
     const int videos = int(files.size()) - 1;
-    EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos))) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos)))
+        << errors.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), videos);
 }
 
