@@ -11,25 +11,6 @@
 
 #include <gtest/gtest.h>
 
-// A file named like a video that holds sound alone is left out, and told.
-TEST(TaskListIntegration, FileOfSoundAloneIsLeftOutWithANote)
-{
-    TempAppDir app(TempAppDir::Encoder::Real);
-    ASSERT_TRUE(app.IsValid());
-    FakePlatform platform;
-    ApplicationWindows windows(app.Path(), platform, {});
-    TTaskList& list = *windows.TaskList;
-    const QString music = ContainerClip("music.mkv");
-    list.AddTaskPaths({music, ContainerClip("webm.webm")});
-    ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.IsAdding(); }, 60000));
-    EXPECT_EQ(list.TaskCount(), 1);
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].text.contains("no video picture"))
-        << platform.messages[0].text.toStdString();
-    EXPECT_TRUE(platform.messages[0].text.endsWith(music))
-        << platform.messages[0].text.toStdString();
-}
-
 // The real encoder probes a directory of the eight generated clips, named so
 // that case matters for neither the match nor the order.
 TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
