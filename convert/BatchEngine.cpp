@@ -2,12 +2,12 @@
 #include "convert/BatchEngine.h"
 
 #include "base/ShellText.h"
+#include "base/TimeText.h"
 #include "convert/BatchRules.h"
 #include "convert/OutputPlacement.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
-#include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -2,8 +2,8 @@
 #include "convert/BatchRules.h"
 
 #include "base/TextConvert.h"
+#include "base/TimeText.h"
 #include "encoder/ProbeReport.h"
-#include "tasks/TimeText.h"
 
 #include <algorithm>
 #include <cerrno>

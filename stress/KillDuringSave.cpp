@@ -14,7 +14,7 @@
 // same text after every kill, or when hidden files of killed writers are
 // left after the next save.
 
-#include "profiles/NewInifiles.h"
+#include "base/NewInifiles.h"
 #include "profiles/ProfileWalker.h"
 #include "settings/PreferenceValues.h"
 #include "tasks/SavedTasks.h"

@@ -2,7 +2,7 @@
 #include "tasks/OutputEdit.h"
 
 #include "base/PathText.h"
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFilename,
                                const std::string& startTime, const std::string& endTime)

@@ -2,7 +2,7 @@
 #include "tasks/TaskRecord.h"
 
 #include "base/PathText.h"
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <algorithm>
 #include <array>

@@ -132,9 +132,10 @@ TEST(SecondStart, HandsItsFileToTheOpenWindow)
     second.start(app.File("quenby"), {"clip.avi"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(first.Windows()->TaskList->TaskCount(), 0) << "the list is locked";
+    EXPECT_EQ(first.Windows()->TaskList->Model().TaskCount(), 0) << "the list is locked";
     emit first.Windows()->Runner->BatchRunning(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.Windows()->TaskList->TaskCount() == 1; }, Wait));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return first.Windows()->TaskList->Model().TaskCount() == 1; }, Wait));
 }
 
 // Killed mid-batch as by a crash or a power cut: the next start restores the
@@ -178,13 +179,13 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
     FakePlatform platform;
     platform.choices = {0};
     ApplicationWindows windows(app.Path(), platform, {app.Path() + "a.avi"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.TaskList->IsAdding(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.TaskList->Adds().IsAdding(); }, Wait));
     EXPECT_EQ(platform.questions.value(0).text,
               "The last session left 3 tasks unconverted. Restore them?");
     EXPECT_TRUE(platform.messages.value(0).text.endsWith(app.Path() + "c.avi"));
     QStringList rows;
     std::vector<TaskState> states;
-    for (int row = 0; row < windows.TaskList->TaskCount(); ++row) {
+    for (int row = 0; row < windows.TaskList->Model().TaskCount(); ++row) {
         const ltvItemData& t = windows.TaskList->Model().At(row).Data;
         rows << QString::fromStdString(t.NewName + " " + t.StartText);
         states.push_back(t.Status);

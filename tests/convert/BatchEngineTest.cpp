@@ -2,10 +2,10 @@
 // The batch engine on its own, with no window: what it reports, in which
 // order, and what it hands the encoder.
 #include "convert/BatchEngine.h"
+#include "base/TimeText.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
-#include "tasks/TimeText.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/OutputEdit.h"
 
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <gtest/gtest.h>
 
