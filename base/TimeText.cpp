@@ -53,6 +53,19 @@ std::string FormatTimeText(double seconds)
     return text;
 }
 
+TTimeValue TTimeValue::FromSeconds(double seconds)
+{
+    return {ParseTimeText(FormatTimeText(seconds)), {}};
+}
+
+std::string TTimeValue::Text() const
+{
+    const double spelt = ParseTimeText(Spelling);
+    if (spelt == Seconds || (std::isnan(spelt) && std::isnan(Seconds)))
+        return Spelling;
+    return Seconds == NotATime ? std::string() : FormatTimeText(Seconds);
+}
+
 double ParseTimeText(const std::string& text)
 {
     const std::size_t firstColon = text.find(':');

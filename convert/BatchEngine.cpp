@@ -219,7 +219,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Task = task;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
-    slot.LengthPending = FOptions.LengthFromReport && data.LengthSec < 0;
+    slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;

@@ -181,7 +181,8 @@ void TTaskView::ShowSelectedTask()
     // The name shown is the one the current profile would give, so it uses
     // OutputExt rather than the extension recorded at the add.
     SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
-                  QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
+                  QString::fromStdString(data.Start.Text()),
+                  QString::fromStdString(data.End.Text()));
     FShownTask = FModel.IdAt(row);
 }
 
@@ -199,9 +200,9 @@ void TTaskView::vleOutputValidate()
                                                 value(StartTimeLabel), value(EndTimeLabel));
     data.NewName = edit.NewName;
     data.NewExt = edit.NewExt;
-    data.SpanText = edit.SpanText;
-    data.StartText = edit.StartText;
-    data.EndText = edit.EndText;
+    data.Span = edit.Span;
+    data.Start = edit.Start;
+    data.End = edit.End;
     for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
                                   TaskField::StartText, TaskField::EndText})
         FModel.Write(row, field, data);

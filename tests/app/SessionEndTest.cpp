@@ -152,7 +152,7 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
         kept.Tasks.push_back(NewTaskRecord(input.toStdString(), "00:00:03.00", "", ".avi"));
     }
     kept.Tasks[1].NewName = "bee";
-    kept.Tasks[1].StartText = "00:00:01.0";
+    kept.Tasks[1].Start = TTimeValue::FromText("00:00:01.0");
     kept.Tasks[3].Status = TaskState::Failed;
     const std::string tasks = app.File(TasksFileName).toStdString();
     SaveTasks(tasks, kept);
@@ -187,7 +187,7 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
     std::vector<TaskState> states;
     for (int row = 0; row < windows.TaskList->Model().TaskCount(); ++row) {
         const ltvItemData& t = windows.TaskList->Model().At(row).Data;
-        rows << QString::fromStdString(t.NewName + " " + t.StartText);
+        rows << QString::fromStdString(t.NewName + " " + t.Start.Text());
         states.push_back(t.Status);
     }
     EXPECT_EQ(rows, QStringList({"bee 00:00:01.0", "d 00:00:00.0", "a 00:00:00.0"}));

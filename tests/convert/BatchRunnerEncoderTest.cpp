@@ -49,9 +49,9 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     ASSERT_TRUE(windows.Preferences->Value().AutoOpenDir);
 
     ltvItemData trim;
-    trim.StartText = "00:00:01";
-    trim.EndText = "00:00:02.5";
-    trim.SpanText = "00:00:01.5";
+    trim.Start = TTimeValue::FromText("00:00:01");
+    trim.End = TTimeValue::FromText("00:00:02.5");
+    trim.Span = TTimeValue::FromText("00:00:01.5");
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         windows.TaskList->Model().Write(3, field, trim);
 

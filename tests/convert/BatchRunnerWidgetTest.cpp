@@ -66,8 +66,8 @@ TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi"});
     ltvItemData twoSeconds, unknown; // unknown: the probe found no length
-    twoSeconds.LengthText = twoSeconds.FullEndText = twoSeconds.SpanText = twoSeconds.EndText =
-        "00:00:02";
+    twoSeconds.Length = twoSeconds.FullEnd = twoSeconds.Span = twoSeconds.End =
+        TTimeValue::FromText("00:00:02");
     for (TaskField field :
          {TaskField::LengthText, TaskField::FullEndText, TaskField::SpanText, TaskField::EndText}) {
         windows->TaskList->Model().Write(0, field, twoSeconds);
@@ -437,9 +437,9 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     // stores them.
     ltvItemData edit;
     edit.NewExt = ".mkv";
-    edit.SpanText = "00:00:50.4";
-    edit.StartText = "00:00:10";
-    edit.EndText = "00:01:00.4";
+    edit.Span = TTimeValue::FromText("00:00:50.4");
+    edit.Start = TTimeValue::FromText("00:00:10");
+    edit.End = TTimeValue::FromText("00:01:00.4");
     for (TaskField field :
          {TaskField::NewExt, TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         windows->TaskList->Model().Write(2, field, edit);

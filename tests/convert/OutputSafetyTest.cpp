@@ -110,8 +110,8 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     Add(".avi", app.Path() + "x/clip.avi");
     Add(".wmv", app.Path() + "y/clip.wmv");
     ltvItemData trim; // the second one is told apart by its length
-    trim.EndText = trim.SpanText = "00:00:02";
-    trim.StartText = "00:00:00.0";
+    trim.End = trim.Span = TTimeValue::FromText("00:00:02");
+    trim.Start = TTimeValue::FromText("00:00:00.0");
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
         windows->TaskList->Model().Write(1, field, trim);
     ASSERT_TRUE(windows->Preferences->Value().Overwrite);

@@ -28,18 +28,18 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
     ASSERT_EQ(List().Model().TaskCount(), 1);
     const ltvItemData data = ReadRow(List(), 0);
     EXPECT_EQ(data.InputFile, path.toStdString());
-    EXPECT_EQ(data.LengthText, "00:01:23.4");
+    EXPECT_EQ(data.Length.Text(), "00:01:23.4");
     EXPECT_EQ(data.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
     EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.NewName, "holiday.2024.final");
     EXPECT_EQ(data.NewExt, "");
-    EXPECT_EQ(data.FullStartText, "00:00:00.0");
-    EXPECT_EQ(data.StartText, "00:00:00.0");
-    for (const std::string& text : {data.FullEndText, data.SpanText, data.EndText})
+    EXPECT_EQ(data.FullStart.Text(), "00:00:00.0");
+    EXPECT_EQ(data.Start.Text(), "00:00:00.0");
+    for (const std::string& text : {data.FullEnd.Text(), data.Span.Text(), data.End.Text()})
         EXPECT_EQ(text, "00:01:23.4");
-    EXPECT_DOUBLE_EQ(data.LengthSec, 83.4);
-    EXPECT_DOUBLE_EQ(data.FullStartSec, 0);
-    EXPECT_DOUBLE_EQ(data.EndSec, 83.4);
+    EXPECT_DOUBLE_EQ(data.Length.Seconds, 83.4);
+    EXPECT_DOUBLE_EQ(data.FullStart.Seconds, 0);
+    EXPECT_DOUBLE_EQ(data.End.Seconds, 83.4);
     // Added, not selected, and the grid is left alone.
     EXPECT_TRUE(SelectedRows().isEmpty());
     EXPECT_EQ(Index(0, 1).data(), "00:01:23.4");
@@ -55,10 +55,10 @@ TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
     List().Adds().AddTaskFile(MakeFile("README"));
     const ltvItemData data = ReadRow(List(), 0);
     EXPECT_EQ(data.NewName, "README");
-    EXPECT_EQ(data.LengthText, "");
+    EXPECT_EQ(data.Length.Text(), "");
     EXPECT_EQ(data.SizeText, "");
     EXPECT_EQ(data.Status, TaskState::Waiting);
-    EXPECT_EQ(data.LengthSec, -1);
+    EXPECT_EQ(data.Length.Seconds, -1);
 }
 
 // A file is listed once however it is reached; a path to no file is told
@@ -265,7 +265,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
                                  "00:00:00.00"};
     for (int row = 0; row < lengths.size(); ++row) {
         const ltvItemData data = ReadRow(List(), row);
-        EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
+        EXPECT_EQ(QString::fromStdString(data.Length.Text()), lengths[row]) << row;
         EXPECT_EQ(data.Status, TaskState::Waiting);
     }
     QStringList probed;

@@ -21,9 +21,9 @@ void FillRows(TTaskList& list, int count)
     for (int row = 0; row < count; ++row) {
         const std::string name(1, static_cast<char>('A' + row));
         ltvItemData& data = tasks[static_cast<std::size_t>(row)].Data;
-        data.InputFile = data.LengthText = data.SizeText = data.NewName = data.NewExt =
-            data.FullStartText = data.FullEndText = data.SpanText = data.StartText = data.EndText =
-                name;
+        data.InputFile = data.SizeText = data.NewName = data.NewExt = name;
+        data.Length = data.FullStart = data.FullEnd = data.Span = data.Start = data.End =
+            TTimeValue::FromText(name);
     }
     list.Model().Append(std::move(tasks));
 }
@@ -31,9 +31,9 @@ void FillRows(TTaskList& list, int count)
 QString RowTexts(TTaskList& list, int row)
 {
     const ltvItemData& d = list.Model().At(row).Data;
-    return QString::fromStdString(d.InputFile + d.LengthText + d.SizeText + d.NewName + d.NewExt +
-                                  d.FullStartText + d.FullEndText + d.SpanText + d.StartText +
-                                  d.EndText);
+    return QString::fromStdString(d.InputFile + d.Length.Text() + d.SizeText + d.NewName +
+                                  d.NewExt + d.FullStart.Text() + d.FullEnd.Text() + d.Span.Text() +
+                                  d.Start.Text() + d.End.Text());
 }
 
 } // namespace
@@ -300,8 +300,8 @@ TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
     List().Adds().AddTaskFile(MakeFile("first.avi"));
     List().Adds().AddTaskFile(MakeFile("second.part.avi"));
     ltvItemData trimmed;
-    trimmed.StartText = "00:00:01.5";
-    trimmed.EndText = "00:00:04";
+    trimmed.Start = TTimeValue::FromText("00:00:01.5");
+    trimmed.End = TTimeValue::FromText("00:00:04");
     List().Model().Write(1, TaskField::StartText, trimmed);
     List().Model().Write(1, TaskField::EndText, trimmed);
     LoadProfile("mkv");

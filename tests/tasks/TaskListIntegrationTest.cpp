@@ -40,8 +40,8 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
         list.Model().Read(row, TaskField::AllFields, data);
         SCOPED_TRACE(data.InputFile);
         EXPECT_EQ(QString::fromStdString(data.InputFile), clips.path() + "/" + expected[row]);
-        EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;
-        EXPECT_EQ(data.EndSec, data.LengthSec);
+        EXPECT_NEAR(data.Length.Seconds, 3.0, 0.25) << data.Length.Text();
+        EXPECT_EQ(data.End.Seconds, data.Length.Seconds);
         EXPECT_TRUE(data.SizeText.starts_with(" 320x240")) << "size '" << data.SizeText << "'";
         EXPECT_EQ(data.Status, TaskState::Waiting);
     }

@@ -48,21 +48,21 @@ TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
     ClickRow(1);
     Type("Start Time", "00:00:10");
     Type("End Time", "00:00:40"); // leaving Start Time settles it
-    EXPECT_EQ(Task(1).StartText, "00:00:10");
-    EXPECT_EQ(Task(1).SpanText, "00:00:50");
+    EXPECT_EQ(Task(1).Start.Text(), "00:00:10");
+    EXPECT_EQ(Task(1).Span.Text(), "00:00:50");
     View().setFocus(); // the focus leaving the grid settles End Time
-    EXPECT_EQ(Task(1).EndText, "00:00:40");
-    EXPECT_EQ(Task(1).SpanText, "00:00:30");
-    EXPECT_EQ(Task(0).StartText, "00:00:00.0");
+    EXPECT_EQ(Task(1).End.Text(), "00:00:40");
+    EXPECT_EQ(Task(1).Span.Text(), "00:00:30");
+    EXPECT_EQ(Task(0).Start.Text(), "00:00:00.0");
 
     // Moving between cells without typing settles nothing.
     ltvItemData start;
-    start.StartText = "00:00:07";
+    start.Start = TTimeValue::FromText("00:00:07");
     List().Model().Write(1, TaskField::StartText, start);
     Grid().setCurrentCell(0, 1);
     Grid().setCurrentCell(2, 1);
     View().setFocus();
-    EXPECT_EQ(Task(1).StartText, "00:00:07");
+    EXPECT_EQ(Task(1).Start.Text(), "00:00:07");
 
     Type("New Filename", "clip.avi");
     View().setFocus();
@@ -103,7 +103,7 @@ TEST_F(OutputGrid, AnEditOpenWhileTheSelectionMovesGoesToItsOwnTask)
     Type("Start Time", "00:00:20");
     List().Commands().tbtnRemoveClick();
     EXPECT_EQ(List().Model().TaskCount(), 1);
-    EXPECT_EQ(Task(0).StartText, "00:00:00.0") << "the removed task's edit goes nowhere";
+    EXPECT_EQ(Task(0).Start.Text(), "00:00:00.0") << "the removed task's edit goes nowhere";
     EXPECT_EQ(Output("Start Time"), "");
 }
 
