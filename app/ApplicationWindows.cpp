@@ -6,8 +6,8 @@
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
 #include "convert/BatchEndActions.h"
+#include "convert/BatchRules.h"
 #include "convert/BatchRunner.h"
-#include "convert/OutputPlacement.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
@@ -24,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTreeView>
 
 namespace {
 
@@ -42,7 +43,8 @@ RunnerControls ControlsOfRunner(TMainForm& form)
             strip.labCurProgress,
             strip.pgbTotal,
             strip.labTotalProgress,
-            form.timerTime};
+            form.timerTime,
+            form.ltvTask};
 }
 
 } // namespace
@@ -77,8 +79,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
                                    platform, *ProfileDetail, *Preferences, &main);
     EndActions = new TBatchEndActions(&main, platform, Preferences->Value(), &main);
-    Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
-                              Preferences->Value(), *EndActions, main.EncoderPath, &main);
+    Runner = new TBatchRunner(ControlsOfRunner(main), platform, TaskList->Model(),
+                              ProfileDetail->Choice(), Preferences->Value(), *EndActions,
+                              main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
@@ -107,6 +110,8 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     // for it, and a batch that ends the program closes the window first.
     QObject::connect(Runner, &TBatchRunner::StopPlayback, PreviewPlayer,
                      &TPreviewPlayer::StopPlayback);
+    QObject::connect(&TaskList->Commands(), &TTaskCommands::TaskButtonsEnabled, Runner,
+                     &TBatchRunner::SetTasksReady);
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &TaskList->Commands(),
                      &TTaskCommands::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/BatchEngine.h"
 
+#include "base/FileMoves.h"
 #include "base/ShellText.h"
 #include "base/TimeText.h"
 #include "convert/BatchRules.h"
-#include "convert/OutputPlacement.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"

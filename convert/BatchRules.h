@@ -133,6 +133,16 @@ TPlacement PlaceOutput(const std::string& work, const OutputNameRequest& request
 // is left.
 std::string HostTag(const std::string& hostName);
 
+// This machine's name as working names carry it (HostTag).
+std::string LocalHostTag();
+
+// Removes from `dir` the working files that runs of this program on this
+// machine (`host`) left behind: files of exactly the working names' shape
+// and host whose process no longer runs, as after a SIGKILL or a power
+// cut. Files of other machines, of running processes, and anything else
+// stay. Returns how many were removed.
+int RemoveLeftWorkingFiles(const std::string& dir, const std::string& host);
+
 // The hidden name beside the output that the encoder writes to until its
 // conversion has succeeded: ".quenby-HOST-PID-N" and the output's extension
 // (the encoder picks the format by it), in the output's directory. HOST and

@@ -7,11 +7,8 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "platform/Platform.h"
-#include "profiles/ProfileDetail.h"
-#include "tasks/TaskCommands.h"
-#include "tasks/TaskList.h"
+#include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
-#include "tasks/TaskView.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
@@ -45,12 +42,12 @@ QString Text(const std::string& s)
 
 } // namespace
 
-TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                           TProfileDetail& detail, const TPreferences& preferences,
+TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskModel& tasks,
+                           const TProfileChoice& choice, const TPreferences& preferences,
                            TBatchEndActions& endActions, const QString& encoderPath,
                            QObject* parent)
-    : QObject(parent), FControls(controls), FPlatform(platform), FTaskList(taskList),
-      FDetail(detail), FPreferences(preferences), FEncoderPath(encoderPath), FEndActions(endActions)
+    : QObject(parent), FControls(controls), FPlatform(platform), FTasks(tasks), FChoice(choice),
+      FPreferences(preferences), FEncoderPath(encoderPath), FEndActions(endActions)
 {
     connect(&endActions, &TBatchEndActions::Done, this, [this] {
         FControls.timerTime->stop();
@@ -76,8 +73,6 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(actStart, &QAction::triggered, this, &TBatchRunner::tbtnStartClick);
     connect(actPause, &QAction::triggered, this, &TBatchRunner::tbtnPauseClick);
     connect(actStop, &QAction::triggered, this, &TBatchRunner::tbtnStopClick);
-    connect(&taskList.Commands(), &TTaskCommands::TaskButtonsEnabled, this,
-            &TBatchRunner::SetTasksReady);
 }
 
 TBatchRunner::~TBatchRunner() = default;
@@ -91,7 +86,7 @@ void TBatchRunner::tbtnStartClick()
 {
     if (FBatchActive)
         return;
-    FTaskList.View().FocusList();
+    FControls.ltvTask->setFocus();
     if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
@@ -101,10 +96,10 @@ void TBatchRunner::tbtnStartClick()
         FControls.edtOutputdir->setFocus();
         return;
     }
-    if (FTaskList.Model().TaskCount() == 0)
+    if (FTasks.TaskCount() == 0)
         return;
     const QString profile = FControls.cmbProfile->currentText();
-    const TProfileChoice& choice = FDetail.Choice();
+    const TProfileChoice& choice = FChoice;
     // A file that is no profile would convert with defaults the user never
     // picked; nothing starts.
     if (choice.Walk.Status == TWalkStatus::NoMainSection) {
@@ -203,7 +198,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
 
     // The rows as they are now are the batch: the list is locked until it
     // ends, and rows an add appends meanwhile are not part of it.
-    const TTaskModel& model = FTaskList.Model();
+    const TTaskModel& model = FTasks;
     std::vector<ltvItemData> tasks(static_cast<std::size_t>(model.TaskCount()));
     FTaskIds.resize(tasks.size());
     for (std::size_t row = 0; row < tasks.size(); ++row) {
@@ -214,7 +209,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     TBatchOptions options;
     options.EncoderPath = FEncoderPath;
     options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
-    options.OutputExt = FDetail.OutputExt.toStdString();
+    options.OutputExt = choice.OutputExt();
     options.Rename = !FPreferences.Overwrite;
     options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
@@ -229,7 +224,7 @@ bool TBatchRunner::Update(int task, const TTaskUpdate& update)
     // A task queued into the engine by anything but Start has no row.
     if (task < 0 || task >= static_cast<int>(FTaskIds.size()))
         return false;
-    return FTaskList.Model().Update(FTaskIds[static_cast<std::size_t>(task)], update);
+    return FTasks.Update(FTaskIds[static_cast<std::size_t>(task)], update);
 }
 
 void TBatchRunner::OnTaskStarted(int task)

@@ -21,9 +21,7 @@ class QWidget;
 class TBatchEndActions;
 class TElidedLabel;
 class TPowerOffCountdown;
-class TProfileDetail;
 struct TProfileChoice;
-class TTaskList;
 
 // The controls a batch reads and draws; the main window creates them.
 struct RunnerControls
@@ -45,6 +43,8 @@ struct RunnerControls
     QProgressBar* pgbTotal = nullptr;
     QLabel* labTotalProgress = nullptr;
     QTimer* timerTime = nullptr;
+    // The list of tasks, which Start gives the focus.
+    QWidget* ltvTask = nullptr;
 };
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
@@ -66,8 +66,10 @@ public:
         StopRequested = 2
     };
 
-    TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskList& taskList,
-                 TProfileDetail& detail, const TPreferences& preferences,
+    // `tasks` are the list's tasks; `choice` the profile and picks the
+    // profile detail shows, which a batch converts with.
+    TBatchRunner(const RunnerControls& controls, Platform& platform, TTaskModel& tasks,
+                 const TProfileChoice& choice, const TPreferences& preferences,
                  TBatchEndActions& endActions, const QString& encoderPath,
                  QObject* parent = nullptr);
     ~TBatchRunner() override;
@@ -83,8 +85,8 @@ public:
     TBatchEngine& Engine() { return FEngine; }
 
     // The batch's commands, for the toolbar. Start is on while the task list
-    // says its rows are ready (TTaskCommands::TaskButtonsEnabled) and no batch
-    // runs; Pause and Stop while one runs.
+    // says its rows are ready (SetTasksReady) and no batch runs; Pause and
+    // Stop while one runs.
     QAction* actStart = nullptr;
     QAction* actPause = nullptr;
     QAction* actStop = nullptr;
@@ -121,6 +123,8 @@ public:
     // window hidden, or to keep the window; the first stops the batch here.
     // Returns false when the window is to stay.
     bool ConfirmWindowClose();
+    // The list's rows are ready for a batch, or no longer.
+    void SetTasksReady(bool ready);
 
 signals:
     // The lock's first step; the preview stops its playback here.
@@ -135,7 +139,6 @@ signals:
     void ProgramEndRequested();
 
 private:
-    void SetTasksReady(bool ready);
     void SetControlsLocked(bool locked);
     void RunBatch(const TProfileChoice& choice);
     void OnTaskStarted(int task);
@@ -155,8 +158,8 @@ private:
 
     const RunnerControls FControls;
     Platform& FPlatform;
-    TTaskList& FTaskList;
-    TProfileDetail& FDetail;
+    TTaskModel& FTasks;
+    const TProfileChoice& FChoice;
     // The preferences in force, read as the batch goes.
     const TPreferences& FPreferences;
     const QString FEncoderPath;

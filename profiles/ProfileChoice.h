@@ -30,8 +30,11 @@ struct TProfileChoice
     // Sets parameter `i` to what a grid shows: a pick list's caption
     // (ignoring case) picks that item; any other text is typed.
     void Pick(std::size_t i, const std::string& shown);
-    // "." + Type.
-    std::string OutputExt() const { return "." + Walk.Type; }
+    // "." + Type; none while no profile has been read.
+    std::string OutputExt() const
+    {
+        return Walk.Status == TWalkStatus::Missing ? std::string() : "." + Walk.Type;
+    }
 };
 
 // The profile at `path` as a load shows it: each parameter at its stored

@@ -2,7 +2,6 @@
 // The batch without a window as a user runs it: the program itself, with no
 // display and no platform plugin, converting real clips with the encoder.
 #include "convert/BatchRules.h"
-#include "convert/OutputPlacement.h"
 #include "encoder/MediaProbe.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"

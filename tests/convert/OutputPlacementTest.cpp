@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a finished output in place on a real folder, where other runs
 // may hold any kind of entry under its name.
-#include "convert/OutputPlacement.h"
+#include "base/FileMoves.h"
+#include "convert/BatchRules.h"
 
 #include "fixtures/ScratchDir.h"
 
