@@ -3,6 +3,7 @@
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -58,8 +58,8 @@ protected:
     }
 
     virtual TTaskList& List() { return *FList; }
-    virtual TProfileDetail& Detail() { return *FDetail; }
-    virtual QWidget& Window() { return *FWindow; }
+    TProfileDetail& Detail() { return *FDetail; }
+    QWidget& Window() { return *FWindow; }
     QTreeView& View() { return List().View().Tree(); }
     QModelIndex Index(int row, int column = 0) { return View().model()->index(row, column); }
     TTaskCommands& Commands() { return List().Commands(); }
@@ -107,11 +107,12 @@ protected:
         return QTest::qWaitFor([this] { return !List().Adds().IsAdding(); }, 20000);
     }
 
-    // "on", "off", or "mixed" when the four task commands and Start (which
-    // follows TaskButtonsEnabled, and is off while a batch runs) disagree.
-    virtual std::string TaskButtons()
+    // Start follows TaskButtonsEnabled, and is off while a batch runs.
+    virtual bool StartOn() { return FStartReady && View().isEnabled(); }
+    // "on", "off", or "mixed" when the four task commands and Start disagree.
+    std::string TaskButtons()
     {
-        int on = FStartReady && View().isEnabled() ? 1 : 0;
+        int on = StartOn() ? 1 : 0;
         for (QAction* action : {Commands().actMoveUp, Commands().actMoveDown, Commands().actRemove,
                                 Commands().actClear})
             on += action->isEnabled() ? 1 : 0;
@@ -167,17 +168,7 @@ protected:
 
     TMainForm& Form() { return *FWindows->MainForm; }
     TTaskList& List() override { return *FWindows->TaskList; }
-    TProfileDetail& Detail() override { return *FWindows->ProfileDetail; }
-    QWidget& Window() override { return Form(); }
-    std::string TaskButtons() override
-    {
-        int on = 0;
-        for (QToolButton* button :
-             {Form().Toolbar.tbtnUp, Form().Toolbar.tbtnDown, Form().Toolbar.tbtnRemove,
-              Form().Toolbar.tbtnClear, Form().Toolbar.tbtnStart})
-            on += button->isEnabled() ? 1 : 0;
-        return on == 5 ? "on" : on == 0 ? "off" : "mixed";
-    }
+    bool StartOn() override { return FWindows->Runner->actStart->isEnabled(); }
 
     std::unique_ptr<ApplicationWindows> FWindows;
 };
