@@ -113,13 +113,11 @@ TEST(TimeText, RoundTripsToTheTenth)
 // once they change, or for a time set by its seconds, the text is made.
 TEST(TimeText, ATimeShowsItsSpellingOnlyWhileItSaysItsSeconds)
 {
-    TTimeValue changed = TTimeValue::FromText("00:01:23.45");
-    changed.Seconds = 10;
     const std::pair<TTimeValue, std::string> cases[] = {
         {TTimeValue::FromText("00:01:23.45"), "00:01:23.45"},
         {TTimeValue::FromText("00:00:00.0"), "00:00:00.0"},
         {TTimeValue::FromText("n/a"), "n/a"},
-        {changed, "00:00:10"},
+        {{10, "00:01:23.45"}, "00:00:10"},
         {TTimeValue::FromSeconds(83.44), "00:01:23.4"},
         {TTimeValue(), ""},
     };
