@@ -24,7 +24,9 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, in
 
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath)
 {
-    const ProbeValues values = ParseProbeReport(report.toStdString(), inputPath.toStdString());
+    const std::string text = report.toStdString();
+    const std::string path = inputPath.toStdString();
+    const ProbeValues values = ParseProbeReport(text, path);
     return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText),
-            values.NoVideo};
+            values.NoVideo, ParseMediaFacts(text, path)};
 }
