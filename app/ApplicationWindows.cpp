@@ -5,6 +5,7 @@
 #include "app/Look.h"
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
+#include "app/TaskListLook.h"
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRunner.h"
 #include "convert/KeptTasks.h"
@@ -16,6 +17,7 @@
 #include "settings/Settings.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
+#include "tasks/Thumbnails.h"
 #include "widgets/AppIcons.h"
 
 #include <QAction>
@@ -70,6 +72,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     PreviewPlayer = new TPreviewPlayer(main.Preview, *FilterGraph, *FPreviewTasks, &main);
     AboutForm = new TAboutForm(main.VersionText, platform, &main);
     Preferences = new TPreferenceStore(main.Places, platform, &main);
+    TaskListLook =
+        new TTaskListLook(*TaskList, *main.ltvTask, *Preferences, *main.Preview.VideoWindow1,
+                          main.EncoderPath, TThumbnails::DefaultCacheFolder(), &main);
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
                                    platform, *ProfileDetail, *Preferences, &main);
     EndActions = new TBatchEndActions(&main, platform, Preferences->Value(), &main);

@@ -5,6 +5,7 @@
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, int timeLimitMs)
@@ -29,4 +30,11 @@ TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inpu
     const ProbeValues values = ParseProbeReport(text, path);
     return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText),
             values.NoVideo, ParseMediaFacts(text, path)};
+}
+
+QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
+{
+    const QFileInfo file(inputPath);
+    return QString::fromStdString(
+        MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}));
 }

@@ -30,3 +30,7 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath,
 
 // The length and size cut out of a whole probe report of `inputPath`.
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath);
+
+// The probe's facts about `inputPath` as the list shows them, one a line,
+// with the file's size as it is now.
+QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe);

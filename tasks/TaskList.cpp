@@ -177,6 +177,7 @@ TTask TTaskList::NewTask(const QString& path, const TProbeResult& probe, const s
     task.Data = NewTaskRecord(path.toStdString(), probe.LengthText.toStdString(),
                               probe.SizeText.toStdString(), newExt);
     task.File = FileIdOf(task.Data.InputFile);
+    task.Facts = MediaFactsOf(path, probe);
     return task;
 }
 

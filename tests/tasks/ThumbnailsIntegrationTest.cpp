@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixtures/Clips.h"
+#include "fixtures/TempAppDir.h"
+#include "tasks/Thumbnails.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// A file added again, after the list was cleared, finds its picture in the
+// cache: no encoder runs for it.
+TEST(ThumbnailsIntegration, SecondAddReadsTheCache)
+{
+    TempAppDir app(TempAppDir::Encoder::Real);
+    QTemporaryDir cache;
+    ASSERT_TRUE(app.IsValid() && cache.isValid());
+    TTaskModel model;
+    TThumbnails thumbnails(model, app.EncoderPath(), cache.path());
+    thumbnails.SetShown(true, 2);
+    const auto add = [&model] {
+        std::vector<TTask> tasks(1);
+        tasks[0].Data.InputFile = TestClip(".avi").toStdString();
+        tasks[0].Data.LengthText = "00:00:03.00";
+        model.Append(std::move(tasks));
+        return QTest::qWaitFor([&model] { return model.At(0).ThumbnailDone; }, 30000);
+    };
+    ASSERT_TRUE(add());
+    EXPECT_EQ(thumbnails.RunsStarted(), 1);
+    const QString picture = model.At(0).Thumbnail;
+    // Twice the cell's 36 pixels would be less than the preview's least.
+    EXPECT_EQ(QImage(picture).height(), 90) << picture.toStdString();
+
+    model.Clear();
+    ASSERT_TRUE(add());
+    EXPECT_EQ(thumbnails.RunsStarted(), 1);
+    EXPECT_EQ(model.At(0).Thumbnail, picture);
+}
