@@ -194,10 +194,8 @@ TEST(TaskModel, ShowsTheProbesFactsInWords)
     tasks[0].Data.SizeText = " 1280x720 [SAR 1:1 DAR 16:9]";
     tasks[0].Facts = "Video: h264";
     model.Append(std::move(tasks));
-    const QModelIndex file = model.index(0, 0), size = model.index(0, 2);
-    EXPECT_EQ(size.data(), QString::fromUtf8("1280\u00d7720"));
-    EXPECT_EQ(size.data(TTaskModel::AspectRole), "16:9");
-    EXPECT_EQ(size.data(Qt::ToolTipRole), "1280x720 [SAR 1:1 DAR 16:9]");
-    EXPECT_EQ(file.data(Qt::ToolTipRole), "/v/a.mp4\n\nVideo: h264");
-    EXPECT_EQ(file.data(Qt::AccessibleDescriptionRole), "Video: h264");
+    EXPECT_EQ(model.index(0, 2).data(), QString::fromUtf8("1280\u00d7720"));
+    EXPECT_EQ(model.index(0, 2).data(Qt::ToolTipRole), "1280x720 [SAR 1:1 DAR 16:9]");
+    EXPECT_EQ(model.index(0, 0).data(Qt::ToolTipRole), "/v/a.mp4\n\nVideo: h264");
+    EXPECT_EQ(model.index(0, 0).data(Qt::AccessibleDescriptionRole), "Video: h264");
 }
