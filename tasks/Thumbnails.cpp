@@ -90,6 +90,8 @@ TThumbnails::TThumbnails(TTaskModel& model, const QString& encoderPath, const QS
 TThumbnails::~TThumbnails()
 {
     FChannel->Terminate();
+    for (const TShot& shot : FRun)
+        QFile::remove(shot.Cached + QStringLiteral(".part"));
 }
 
 QString TThumbnails::DefaultCacheFolder()
