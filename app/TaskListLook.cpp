@@ -4,6 +4,7 @@
 #include "preview/VideoWindow.h"
 #include "settings/PreferenceStore.h"
 #include "tasks/TaskList.h"
+#include "tasks/TaskView.h"
 #include "tasks/Thumbnails.h"
 #include "widgets/CutTextTip.h"
 
@@ -86,7 +87,7 @@ void TTaskListLook::ShowPreference()
 void TTaskListLook::ShowStill()
 {
     const TTaskModel& model = FList.Model();
-    const int row = FList.FirstSelectedRow();
+    const int row = FList.View().FirstSelectedRow();
     QPixmap still;
     if (row >= 0 && model.ThumbnailsShown() && !model.At(row).Thumbnail.isEmpty())
         still.load(model.At(row).Thumbnail);

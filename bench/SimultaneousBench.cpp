@@ -108,9 +108,10 @@ int main(int argc, char** argv)
     double addStall = 0;
     Prefer(windows, [](TPreferences& p) { p.ShowThumbnails = false; });
     const double sideBySide = Timed(
-        &list, &TTaskList::AddsDone, [&] { list.AddTaskDirectory(many); }, addStall);
-    if (list.TaskCount() != addCount) {
-        std::fprintf(stderr, "simultaneous: %d rows for %d clips\n", list.TaskCount(), addCount);
+        &list.Adds(), &TTaskAdds::AddsDone, [&] { list.Adds().AddTaskDirectory(many); }, addStall);
+    if (list.Model().TaskCount() != addCount) {
+        std::fprintf(stderr, "simultaneous: %d rows for %d clips\n", list.Model().TaskCount(),
+                     addCount);
         return 1;
     }
     std::printf("simultaneous: adding %d clips %.3f s side by side, %.3f s one by one, "
@@ -120,12 +121,13 @@ int main(int argc, char** argv)
                 addStall);
 
     // The same add with thumbnails, from an empty cache, until every picture is in.
-    list.tbtnClearClick();
+    list.Commands().tbtnClearClick();
     Prefer(windows, [](TPreferences& p) { p.ShowThumbnails = true; });
     TThumbnails& thumbnails = *windows.TaskListLook->Thumbnails;
     double pictureStall[2] = {0, 0};
     const double withThumbnails = Timed(
-        &list, &TTaskList::AddsDone, [&] { list.AddTaskDirectory(many); }, pictureStall[0]);
+        &list.Adds(), &TTaskAdds::AddsDone, [&] { list.Adds().AddTaskDirectory(many); },
+        pictureStall[0]);
     const double allPictures =
         withThumbnails + (thumbnails.IsBusy()
                               ? Timed(
@@ -138,7 +140,7 @@ int main(int argc, char** argv)
 
     // 2. The same batch one at a time and two at a time, with no pictures
     // being taken beside it.
-    list.tbtnClearClick();
+    list.Commands().tbtnClearClick();
     Prefer(windows, [](TPreferences& p) { p.ShowThumbnails = false; });
     const int profile = form.BottomStrip.cmbProfile->findText("AVI (MPEG-4 + MP3)");
     if (profile < 0) {
@@ -151,7 +153,7 @@ int main(int argc, char** argv)
     form.BottomStrip.edtOutputdir->setText(out);
     double unused = 0;
     Timed(
-        &list, &TTaskList::AddsDone, [&] { list.AddTaskDirectory(few); }, unused);
+        &list.Adds(), &TTaskAdds::AddsDone, [&] { list.Adds().AddTaskDirectory(few); }, unused);
 
     double seconds[2] = {0, 0};
     double stall[2] = {0, 0};

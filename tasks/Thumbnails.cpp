@@ -3,7 +3,6 @@
 
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
-#include "tasks/TimeText.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -173,7 +172,7 @@ void TThumbnails::LookUp()
             FModel.SetThumbnail(id, file.size() > 0 ? cached : QString());
             continue;
         }
-        const double length = ParseTimeText(task.Data.LengthText);
+        const double length = task.Data.Length.Seconds;
         FToTake.push_back({id, input.absoluteFilePath(), cached,
                            length >= ShortClipSeconds ? length / 10 : 0, false});
     }

@@ -19,7 +19,7 @@ TEST(ThumbnailsIntegration, SecondAddReadsTheCache)
     const auto add = [&model] {
         std::vector<TTask> tasks(1);
         tasks[0].Data.InputFile = TestClip(".avi").toStdString();
-        tasks[0].Data.LengthText = "00:00:03.00";
+        tasks[0].Data.Length = TTimeValue::FromText("00:00:03.00");
         model.Append(std::move(tasks));
         return QTest::qWaitFor([&model] { return model.At(0).ThumbnailDone; }, 30000);
     };
