@@ -5,6 +5,7 @@
 #include "app/Look.h"
 #include "app/Main.h"
 #include "app/PreviewTaskList.h"
+#include "app/TaskListLook.h"
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "convert/BatchRunner.h"
@@ -20,6 +21,7 @@
 #include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskView.h"
+#include "tasks/Thumbnails.h"
 #include "widgets/AppIcons.h"
 
 #include <QAction>
@@ -76,6 +78,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     PreviewPlayer = new TPreviewPlayer(main.Preview, *FilterGraph, *FPreviewTasks, &main);
     AboutForm = new TAboutForm(main.VersionText, platform, &main);
     Preferences = new TPreferenceStore(main.Places, platform, &main);
+    TaskListLook =
+        new TTaskListLook(*TaskList, *main.ltvTask, *Preferences, *main.Preview.VideoWindow1,
+                          main.EncoderPath, TThumbnails::DefaultCacheFolder(), &main);
     SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
                                    platform, *ProfileDetail, *Preferences, &main);
     EndActions = new TBatchEndActions(&main, platform, Preferences->Value(), &main);

@@ -20,6 +20,7 @@ class TProfileDetail;
 class TSettingForm;
 class TSizeForm;
 class TTaskList;
+class TTaskListLook;
 struct TDataPlaces;
 
 // The composition root: it creates every window and component of the
@@ -63,6 +64,8 @@ public:
     std::unique_ptr<TMainForm> MainForm;
     TProfileDetail* ProfileDetail = nullptr;
     TTaskList* TaskList = nullptr;
+    // The list's thumbnails, sizes and the preview's still.
+    TTaskListLook* TaskListLook = nullptr;
     // The preview's media graph (inactive until the first preview) and the
     // player that drives it from the preview pane.
     TFilterGraph* FilterGraph = nullptr;

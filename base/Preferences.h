@@ -26,6 +26,8 @@ struct TPreferences
     int32_t SimultaneousTasks = 1;
     // The main window's profile: its index in the catalogue, -1 for none.
     int32_t Profile = 0;
+    // Whether the task list shows a picture of each video.
+    bool ShowThumbnails = true;
 
     bool operator==(const TPreferences&) const = default;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoder/EncoderArguments.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr char Quote = '"';
@@ -102,6 +104,29 @@ std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPat
         vector.push_back("-i");
         vector.push_back(path);
     }
+    return vector;
+}
+
+std::vector<std::string> ThumbnailArguments(const std::vector<TThumbnailShot>& shots, int width,
+                                            int height)
+{
+    std::vector<std::string> vector = {"-hide_banner", "-nostdin", "-loglevel", "error", "-y"};
+    for (const TThumbnailShot& shot : shots) {
+        // Seeking before the input jumps to the key frame before the time
+        // and decodes from there only.
+        if (shot.Seconds > 0) {
+            char seconds[32];
+            std::snprintf(seconds, sizeof seconds, "%.3f", shot.Seconds);
+            vector.insert(vector.end(), {"-ss", seconds});
+        }
+        vector.insert(vector.end(), {"-i", shot.InputPath});
+    }
+    const std::string scale = "scale=iw*sar:ih,scale=" + std::to_string(width) + ":" +
+                              std::to_string(height) + ":force_original_aspect_ratio=decrease";
+    for (std::size_t i = 0; i < shots.size(); ++i)
+        vector.insert(vector.end(),
+                      {"-map", std::to_string(i) + ":v:0", "-frames:v", "1", "-vf", scale, "-f",
+                       "image2", "-update", "1", "-c:v", "png", shots[i].OutputPath});
     return vector;
 }
 

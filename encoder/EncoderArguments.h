@@ -34,6 +34,20 @@ std::vector<std::string> ProbeArguments(const std::string& inputPath);
 // {"-i", path1, "-i", path2, ...}: one probe of several inputs.
 std::vector<std::string> ProbeArguments(const std::vector<std::string>& inputPaths);
 
+// One picture to take: the frame at `Seconds` into `InputPath` (at 0, its
+// first), written as a PNG file to `OutputPath`.
+struct TThumbnailShot
+{
+    std::string InputPath;
+    double Seconds = 0;
+    std::string OutputPath;
+};
+// One encoder run that takes every shot, each scaled with its pixel aspect
+// to fit `width` x `height`. The run starts once for all of them, as a probe
+// of several files does.
+std::vector<std::string> ThumbnailArguments(const std::vector<TThumbnailShot>& shots, int width,
+                                            int height);
+
 // {"-y", "-i", input, "-loglevel", "level+info"} + arguments + {output}
 std::vector<std::string> ConversionArguments(const std::string& inputPath,
                                              const std::vector<std::string>& arguments,

@@ -5,6 +5,7 @@
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, int timeLimitMs)
@@ -24,7 +25,16 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, in
 
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath)
 {
-    const ProbeValues values = ParseProbeReport(report.toStdString(), inputPath.toStdString());
+    const std::string text = report.toStdString();
+    const std::string path = inputPath.toStdString();
+    const ProbeValues values = ParseProbeReport(text, path);
     return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText),
-            values.NoVideo};
+            values.NoVideo, ParseMediaFacts(text, path)};
+}
+
+QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
+{
+    const QFileInfo file(inputPath);
+    return QString::fromStdString(
+        MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "encoder/MediaFacts.h"
+
 #include <QString>
 
 // The length and frame size of an input as the encoder reports them: texts
@@ -11,6 +13,8 @@ struct TProbeResult
     QString SizeText;
     // The file was read and holds no video picture (ProbeValues::NoVideo).
     bool NoVideo = false;
+    // What the same report tells a user about the file.
+    TMediaFacts Facts;
 };
 
 // A probe that does not end by itself (a named pipe, a device, a stalled
@@ -26,3 +30,7 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath,
 
 // The length and size cut out of a whole probe report of `inputPath`.
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath);
+
+// The probe's facts about `inputPath` as the list shows them, one a line,
+// with the file's size as it is now.
+QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe);

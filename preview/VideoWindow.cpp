@@ -8,6 +8,8 @@
 #include <QResizeEvent>
 #include <QVideoWidget>
 
+#include <algorithm>
+
 TVideoWindow::TVideoWindow(QWidget* parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
@@ -17,6 +19,37 @@ TVideoWindow::TVideoWindow(QWidget* parent) : QWidget(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    FStill = new QLabel(this);
+    FStill->setObjectName(QStringLiteral("Still"));
+    FStill->setAlignment(Qt::AlignCenter);
+    FStill->hide();
+}
+
+void TVideoWindow::ShowStill(const QPixmap& picture)
+{
+    FStillPicture = picture;
+    Image1->setVisible(picture.isNull());
+    FStill->setVisible(!picture.isNull());
+    PlaceStill();
+}
+
+void TVideoWindow::PlaceStill()
+{
+    if (FStillPicture.isNull())
+        return;
+    FStill->setGeometry(rect());
+    // Fills the area, but grows at most twice: a small still blown up
+    // further only shows its blur.
+    const QSizeF natural = FStillPicture.deviceIndependentSize();
+    const qreal scale = std::min({2.0, width() / natural.width(), height() / natural.height()});
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown = FStillPicture.scaled((natural * scale * ratio).toSize(), Qt::KeepAspectRatio,
+                                         Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    FStill->setPixmap(shown);
+    // A video placed later covers the still as it covers Image1.
+    if (IsVideoPlaced())
+        FVideo->raise();
 }
 
 TVideoWindow::~TVideoWindow()
@@ -96,6 +129,7 @@ void TVideoWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (FVideo)
         FVideo->setGeometry(rect());
+    PlaceStill();
 }
 
 void TVideoWindow::PlaceVideo()

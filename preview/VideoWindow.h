@@ -3,6 +3,7 @@
 
 #include "preview/GraphControl.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,6 +28,10 @@ public:
     // Shown while no video covers it; placed by the window's owner.
     QLabel* Image1 = nullptr;
 
+    // A still of the selected file, shown over Image1 while no video plays;
+    // a null picture brings Image1 back.
+    void ShowStill(const QPixmap& picture);
+
     // Whether the video currently covers the window.
     bool IsVideoPlaced() const;
 
@@ -40,9 +45,12 @@ protected:
 
 private:
     void PlaceVideo();
+    void PlaceStill();
 
     QPointer<TFilterGraph> FFilterGraph;
     QVideoWidget* FVideo = nullptr;
+    QLabel* FStill = nullptr;
+    QPixmap FStillPicture;
     // Play was asked for the rendered file; its picture may be found later.
     bool FPlayAsked = false;
 };

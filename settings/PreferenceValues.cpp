@@ -13,6 +13,7 @@ const char* const KeyAutoExit = "Auto Exit";
 const char* const KeyAutoTurnOff = "Auto Turn Off";
 const char* const KeyOverwrite = "Overwrite";
 const char* const KeySimultaneousTasks = "Simultaneous Tasks";
+const char* const KeyShowThumbnails = "Show Thumbnails";
 const char* const KeyVersion = "Version";
 
 } // namespace
@@ -29,6 +30,7 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
     values.AutoTurnOff = store.ReadBool(section, KeyAutoTurnOff, false);
     values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
     values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
+    values.ShowThumbnails = store.ReadBool(section, KeyShowThumbnails, true);
     return values;
 }
 
@@ -42,6 +44,10 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
     if (values.SimultaneousTasks != 1 || store.ValueExists(MainSection, KeySimultaneousTasks))
         store.WriteInteger(MainSection, KeySimultaneousTasks, values.SimultaneousTasks);
+    // Written once it differs from the default, as above: a file the user
+    // never changed keeps its shipped text.
+    if (!values.ShowThumbnails || store.ValueExists(MainSection, KeyShowThumbnails))
+        store.WriteBool(MainSection, KeyShowThumbnails, values.ShowThumbnails);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)

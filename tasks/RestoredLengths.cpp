@@ -11,6 +11,9 @@ TRestoredLengths::TRestoredLengths(TTaskModel& model, const QString& encoderPath
         const int row = FModel.RowOf(id);
         if (row < 0)
             return;
+        // The tooltips learn what the kept list never held.
+        FModel.SetFacts(id,
+                        MediaFactsOf(QString::fromStdString(FModel.At(row).Data.InputFile), probe));
         ltvItemData task = FModel.At(row).Data;
         if (ClampTaskLength(task, probe.LengthText.toStdString()))
             FModel.Write(row, TaskField::AllFields, task);

@@ -117,6 +117,7 @@ TTask TTaskAdds::NewTask(const QString& path, const TProbeResult& probe, const s
     task.Data = NewTaskRecord(path.toStdString(), probe.LengthText.toStdString(),
                               probe.SizeText.toStdString(), newExt);
     task.File = FileIdOf(task.Data.InputFile);
+    task.Facts = MediaFactsOf(path, probe);
     return task;
 }
 

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/TaskModel.h"
 
+#include "encoder/MediaFacts.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmapCache>
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -39,6 +45,44 @@ int ColumnOf(TaskField field)
     default:
         return -1;
     }
+}
+
+// A task's thumbnail, or the neutral picture of a file that gave none, in
+// the middle of a cell-sized picture, so that every row keeps one height
+// whatever the video's shape. Made once per file and screen.
+QPixmap FramedPicture(const QString& file, qreal ratio)
+{
+    const QString key = QStringLiteral("quenby-thumb:%1:%2").arg(ratio).arg(file);
+    QPixmap framed;
+    if (QPixmapCache::find(key, &framed))
+        return framed;
+    const QSize size = TTaskModel::ThumbnailSize * ratio;
+    framed = QPixmap(size);
+    framed.fill(Qt::transparent);
+    QPainter painter(&framed);
+    QImage picture;
+    if (!file.isEmpty() && picture.load(file)) {
+        picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawImage((size.width() - picture.width()) / 2,
+                          (size.height() - picture.height()) / 2, picture);
+    } else if (file.isEmpty()) {
+        // No frame: a grey screen with a play mark, a video without a face.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x80, 0x80, 0x80, 0x60));
+        painter.drawRoundedRect(QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1), 3 * ratio,
+                                3 * ratio);
+        painter.setBrush(QColor(0xff, 0xff, 0xff, 0xc0));
+        const QPointF mid(size.width() / 2.0, size.height() / 2.0);
+        const qreal r = size.height() / 5.0;
+        const QPointF mark[] = {mid + QPointF(-r * 0.7, -r), mid + QPointF(-r * 0.7, r),
+                                mid + QPointF(r, 0)};
+        painter.drawPolygon(mark, 3);
+    }
+    painter.end();
+    framed.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, framed);
+    return framed;
 }
 
 } // namespace
@@ -120,6 +164,44 @@ bool TTaskModel::Update(TaskId id, const TTaskUpdate& update)
     return true;
 }
 
+void TTaskModel::SetFacts(TaskId id, const QString& facts)
+{
+    // Tooltips and descriptions are asked for when wanted: no view redraws.
+    if (const int row = RowOf(id); row >= 0)
+        FRows[static_cast<std::size_t>(row)].Task.Facts = facts;
+}
+
+void TTaskModel::SetThumbnail(TaskId id, const QString& file)
+{
+    const int row = RowOf(id);
+    if (row < 0)
+        return;
+    TTask& task = FRows[static_cast<std::size_t>(row)].Task;
+    task.Thumbnail = file;
+    task.ThumbnailDone = true;
+    if (FThumbnails)
+        Changed(row, InputFileColumn, InputFileColumn, {Qt::DecorationRole});
+}
+
+void TTaskModel::ShowThumbnails(bool shown, qreal pixelRatio)
+{
+    if (shown == FThumbnails && pixelRatio == FThumbnailRatio)
+        return;
+    // The rows change height: views lay them out again.
+    emit layoutAboutToBeChanged();
+    FThumbnails = shown;
+    FThumbnailRatio = pixelRatio;
+    emit layoutChanged();
+}
+
+QPixmap TTaskModel::Thumbnail(const TTask& task) const
+{
+    if (task.ThumbnailDone)
+        return FramedPicture(task.Thumbnail, FThumbnailRatio);
+    // Still being taken: an empty place of the same size.
+    return FramedPicture(QStringLiteral("-"), FThumbnailRatio);
+}
+
 void TTaskModel::Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles)
 {
     emit dataChanged(index(row, firstColumn), index(row, lastColumn), roles);
@@ -186,10 +268,37 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
     const TTask& task = At(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        // The size in plain words; its tooltip holds the probe's whole text.
+        if (index.column() == SizeColumn) {
+            const std::string size = ReadFrameSize(task.Data.SizeText).Size;
+            if (!size.empty())
+                return QString::fromStdString(size);
+        }
         return CellText(task.Data, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == InputFileColumn && FThumbnails) {
+            // The same picture selected: a video's colours are not tinted.
+            const QPixmap picture = Thumbnail(task);
+            QIcon icon(picture);
+            icon.addPixmap(picture, QIcon::Selected);
+            return icon;
+        }
+        return {};
+    case AspectRole:
+        if (index.column() == SizeColumn)
+            return QString::fromStdString(ReadFrameSize(task.Data.SizeText).Aspect);
+        return {};
     case Qt::ToolTipRole:
         if (index.column() == StatusColumn && !task.StatusTip.isEmpty())
             return task.StatusTip;
+        if (index.column() == InputFileColumn && !task.Facts.isEmpty())
+            return CellText(task.Data, InputFileColumn) + QStringLiteral("\n\n") + task.Facts;
+        if (index.column() == SizeColumn && !ReadFrameSize(task.Data.SizeText).Size.empty())
+            return CellText(task.Data, SizeColumn).trimmed();
+        return {};
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == InputFileColumn && !task.Facts.isEmpty())
+            return task.Facts;
         return {};
     case IdRole:
         return IdAt(index.row());

@@ -5,6 +5,8 @@
 #include "tasks/TaskRecord.h"
 
 #include <QAbstractTableModel>
+#include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -29,6 +31,14 @@ struct TTask
     int Percent = -1;
     // The identity its file had when it was added, for the duplicate rule.
     std::optional<TFileId> File;
+    // What the probe told of the file, one fact a line; empty for a task
+    // kept from an earlier session.
+    QString Facts;
+    // The task's picture: its file in the thumbnail cache once taken; empty
+    // while it is being taken and, once ThumbnailDone, for a file that gave
+    // none.
+    QString Thumbnail;
+    bool ThumbnailDone = false;
 };
 
 // What an update changes of a task; what is not set stays as it is.
@@ -61,6 +71,11 @@ public:
     static constexpr int IdRole = Qt::UserRole;
     // The task's Percent, on its Status cell while it is not -1.
     static constexpr int PercentRole = Qt::UserRole + 1;
+    // The display aspect ("16:9") on the Size cell, when known.
+    static constexpr int AspectRole = Qt::UserRole + 2;
+    // The thumbnail's place in the Input File cell, in device-independent
+    // pixels: the list's row height is made for it.
+    static constexpr QSize ThumbnailSize{64, 36};
 
     explicit TTaskModel(QObject* parent = nullptr);
 
@@ -81,6 +96,15 @@ public:
     // the task is found wherever it is. False, changing nothing, once the
     // task has left the list.
     bool Update(TaskId id, const TTaskUpdate& update);
+    // The task's facts (TTask::Facts) are known.
+    void SetFacts(TaskId id, const QString& facts);
+    // The task's thumbnail is taken: `file` is its picture, empty for none.
+    void SetThumbnail(TaskId id, const QString& file);
+    // Whether the Input File cells show thumbnails, drawn for screens of
+    // `pixelRatio` device pixels to one.
+    void ShowThumbnails(bool shown, qreal pixelRatio);
+    bool ThumbnailsShown() const { return FThumbnails; }
+    qreal ThumbnailRatio() const { return FThumbnailRatio; }
 
     // Removes the rows named, in any order.
     void Remove(std::vector<int> rows);
@@ -107,10 +131,13 @@ private:
         TTask Task;
     };
     void Changed(int row, int firstColumn, int lastColumn, const QList<int>& roles = {});
+    QPixmap Thumbnail(const TTask& task) const;
 
     std::vector<TRow> FRows;
     TaskId FLastId = 0;
     // Rows by id, made again on the first look-up after rows left or moved.
     mutable std::unordered_map<TaskId, int> FRowOf;
     mutable bool FRowOfStale = false;
+    bool FThumbnails = false;
+    qreal FThumbnailRatio = 1;
 };

@@ -104,7 +104,8 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     ASSERT_EQ(form.ltvTask->model()->rowCount(), 3);
     form.BottomStrip.edtOutputdir->setText(out);
     EXPECT_EQ(cell(0, 1), "00:00:03.00");
-    EXPECT_TRUE(cell(0, 2).startsWith(" 320x240 [SAR 1:1 DAR 4:3]"));
+    // The cell shows the size in words, its tooltip the probe's own text.
+    EXPECT_TRUE(cell(0, 2, Qt::ToolTipRole).startsWith("320x240 [SAR 1:1 DAR 4:3]"));
 
     windows.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));

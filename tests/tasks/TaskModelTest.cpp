@@ -191,3 +191,19 @@ TEST(TaskModel, UpdatesATaskByItsId)
     model.Remove({0});
     EXPECT_FALSE(model.Update(id, {.State = TaskState::Failed}));
 }
+
+// The size in plain words with the probe's text as its tooltip, and the
+// file's facts as the Input File cell's tooltip and description.
+TEST(TaskModel, ShowsTheProbesFactsInWords)
+{
+    TTaskModel model;
+    std::vector<TTask> tasks(1);
+    tasks[0].Data.InputFile = "/v/a.mp4";
+    tasks[0].Data.SizeText = " 1280x720 [SAR 1:1 DAR 16:9]";
+    tasks[0].Facts = "Video: h264";
+    model.Append(std::move(tasks));
+    EXPECT_EQ(model.index(0, 2).data(), QString::fromUtf8("1280\u00d7720"));
+    EXPECT_EQ(model.index(0, 2).data(Qt::ToolTipRole), "1280x720 [SAR 1:1 DAR 16:9]");
+    EXPECT_EQ(model.index(0, 0).data(Qt::ToolTipRole), "/v/a.mp4\n\nVideo: h264");
+    EXPECT_EQ(model.index(0, 0).data(Qt::AccessibleDescriptionRole), "Video: h264");
+}
