@@ -144,6 +144,8 @@ public:
     // Shows the first selected row's log in a window of its own (the one
     // already showing that task's log, when there is one).
     void mniShowLogClick();
+    // Removes every Complete row, once the user has confirmed how many.
+    void mniRemoveCompletedClick();
     void bbtnBrowserClick();
     void bbtnOpenClick();
 
@@ -154,8 +156,8 @@ public:
     QAction* actMoveDown = nullptr;
     QAction* actRemove = nullptr;
     QAction* actClear = nullptr;
-    // The popup: Open, Show Log, Add Files..., Add Directorys..., Remove and
-    // Clear. The adds run the toolbar's commands; the popup's own captions
+    // The popup: Open, Show Log, Add Files..., Add Directorys..., Remove,
+    // Clear and Remove Completed. The adds run the toolbar's commands; the popup's own captions
     // and its rules for what is enabled set its items apart.
     QMenu* ppmTask = nullptr;
     QAction* mniOpen = nullptr;
@@ -164,6 +166,7 @@ public:
     QAction* mniAddDirectory = nullptr;
     QAction* mniRemove = nullptr;
     QAction* mniClear = nullptr;
+    QAction* mniRemoveCompleted = nullptr;
 
 signals:
     // Every add under way has ended (also when it was cut short).
@@ -185,6 +188,7 @@ private:
     bool IsListed(const QString& path, const std::vector<TTask>& unlisted = {}) const;
     bool HasSelection() const;
     std::vector<int> SelectedRows() const;
+    std::vector<int> CompletedRows() const;
     void SetOutputGrid(const QString& newFilename, const QString& startTime,
                        const QString& endTime);
     void MoveSelectedBlocks(bool up);

@@ -43,6 +43,7 @@ const QString MoveUpHint = QStringLiteral("Move Up");
 const QString MoveDownHint = QStringLiteral("Move Down");
 const QString RemoveCaption = QStringLiteral("Remove");
 const QString ClearCaption = QStringLiteral("Clear");
+const QString RemoveCompletedCaption = QStringLiteral("Remove Completed");
 
 // The output grid is group 0 of the profile detail panel.
 constexpr int OutputGroup = 0;
@@ -89,6 +90,10 @@ void TTaskList::CreateActions()
     // the toolbar's actions would refuse to run.
     mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskList::tbtnRemoveClick);
     mniClear = ppmTask->addAction(ClearCaption, this, &TTaskList::tbtnClearClick);
+    // After a batch with failures or stops, so that the next Start, which
+    // converts every row, converts only what is left.
+    mniRemoveCompleted =
+        ppmTask->addAction(RemoveCompletedCaption, this, &TTaskList::mniRemoveCompletedClick);
 }
 
 bool TTaskList::HasSelection() const
@@ -221,6 +226,34 @@ void TTaskList::tbtnClearClick()
     EnableTaskButtons(false);
 }
 
+std::vector<int> TTaskList::CompletedRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < TaskCount(); ++row)
+        if (FModel->At(row).Data.Status == TaskState::Complete)
+            rows.push_back(row);
+    return rows;
+}
+
+void TTaskList::mniRemoveCompletedClick()
+{
+    const std::vector<int> rows = CompletedRows();
+    if (rows.empty())
+        return;
+    const QString text =
+        rows.size() == 1
+            ? QStringLiteral("Remove the completed task from the Task List?")
+            : QStringLiteral("Remove the %1 completed tasks from the Task List?").arg(rows.size());
+    if (FPlatform.MessageBox(FControls.Window, text, RemoveCompletedCaption,
+                             Platform::Icon::Question,
+                             Platform::Buttons::YesNo) != Platform::Answer::Yes)
+        return;
+    FModel->Remove(rows);
+    SetOutputGrid({}, {}, {});
+    if (TaskCount() == 0)
+        EnableTaskButtons(false);
+}
+
 // Both moves look at each row's selection as the walk reaches it, so a block
 // of selected rows travels as a whole, and a block already at the edge folds
 // into its edge row. That walk comes to one change per block: a single row
@@ -288,6 +321,7 @@ void TTaskList::ppmTaskPopup()
     mniShowLog->setEnabled(selected && !FModel->At(FirstSelectedRow()).Log.isEmpty());
     mniRemove->setEnabled(selected);
     mniClear->setEnabled(TaskCount() > 0);
+    mniRemoveCompleted->setEnabled(!CompletedRows().empty());
     mniAddFiles->setEnabled(true);
     mniAddDirectory->setEnabled(true);
 }
