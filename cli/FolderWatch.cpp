@@ -237,6 +237,12 @@ void TFolderWatch::OnTaskEnded(int task, TBatchEngine::TaskEnd end)
     // it changes, or it would fail again every few seconds.
     if (end == TBatchEngine::TaskEnd::Stopped)
         return;
+    // A file that went away (its folder, too) or changed under the encoder
+    // is looked at afresh when it stands still again.
+    const auto now = StatFile(FSetup.InDir + taken.Path);
+    if (end == TBatchEngine::TaskEnd::Failed &&
+        (!now || TStamp{now->first, now->second} != taken.Stamp))
+        return;
     FDone[taken.Path] = taken.Stamp;
     SaveState();
     if (end == TBatchEngine::TaskEnd::Complete && !FSetup.DoneDir.empty())
