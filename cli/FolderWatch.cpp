@@ -126,6 +126,9 @@ void TFolderWatch::Rescan()
             FSay("the watched folder '" + FSetup.InDir + "' is gone; waiting for it to come back");
         FGone = true;
         FPending.clear();
+        // A folder made anew at the path is another one to watch.
+        if (const QStringList watched = FWatcher->directories(); !watched.isEmpty())
+            FWatcher->removePaths(watched);
         return;
     }
     if (FGone)

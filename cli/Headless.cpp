@@ -171,6 +171,15 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
         setup.DoneDir = WithTrailingBackslash(done);
     }
 
+    // Outputs written into the watched folder itself would be taken as new
+    // videos, without end.
+    for (const std::string& folder : {setup.Options.OutputDir, setup.DoneDir}) {
+        std::error_code error;
+        if (!folder.empty() && std::filesystem::equivalent(folder, setup.InDir, error))
+            return UsageError("the folder '" + folder +
+                              "' is the watched folder; choose another one");
+    }
+
     std::signal(SIGPIPE, SIG_IGN);
     TTerminationSignals termination;
     THeadlessBatch headless = MakeBatchView();

@@ -92,7 +92,9 @@ videos=$WORK/Videos && mkdir -p "$videos"/{a,b,c}
 for i in $(seq -w 1 12); do cp "$share/in/clip$i.mp4" "$videos/$(echo abc | cut -c$((10#$i % 3 + 1)))/clip$i.mp4"; done
 cmd=$(recipe 'parallel -S host1,host2' | sed "s|^parallel|parallel --joblog $WORK/nothing.log|")
 echo "Sharing nothing: $cmd"
+start=$(date +%s%N)
 (cd "$videos" && eval "$cmd") 2>>"$WORK/runs.log" || fail "parallel exited with $?"
+echo "sharing nothing, 12 clips, host1,host2 took $(ms "$start")"
 check "$videos" 12 "$WORK/nothing.log" 0
 
 mkdir "$WORK/alone"
