@@ -1,26 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the README's two GNU Parallel recipes for many machines, as printed,
-# against a real SSH server: a private sshd on a high port of this machine,
-# with two throw-away accounts (host1, host2) standing in for two machines,
-# each with the program under its own ~/.local. Over 12 clips each recipe
-# must give 12 outputs that ffprobe reads, leave no working file and log
-# status 0 for every job; a deliberately broken file fails, and Parallel's
-# --retry-failed converts it once mended. Then times the shared-folder
-# recipe against `quenby --convert --jobs 2` on this machine alone.
-# Needs root (it makes and removes the accounts).
-#   stress/farm-over-ssh.sh [build dir]
+# Runs the README's two GNU Parallel recipes, as printed, against a private
+# sshd on a high port, with two throw-away accounts (host1, host2) standing in
+# for machines, each with the program under its own ~/.local; checks their
+# outputs, working files, joblogs and a retry, and times them against
+# `quenby --convert --jobs 2`. As root:  stress/farm-over-ssh.sh [build dir]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-SOURCE=$PWD
+cd "$(dirname "$0")/.." && SOURCE=$PWD
 BUILD=$(realpath "${1:-build}")
 [ "$(id -u)" -eq 0 ] || { echo "run as root: it creates two accounts"; exit 2; }
 scripts/setup.sh --farm
 cmake --build "$BUILD" --target quenby >/dev/null
 WORK=$(mktemp -d /tmp/quenby-farm.XXXXXX) && chmod 755 "$WORK"
 PORT=$((40000 + RANDOM % 20000))
-USERS=(quenbyfarm1 quenbyfarm2)
-failures=0
+USERS=(quenbyfarm1 quenbyfarm2) failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cleanup() {
   [ -f "$WORK/sshd.pid" ] && kill "$(cat "$WORK/sshd.pid")" 2>/dev/null

@@ -367,10 +367,9 @@ TEST_F(Headless, WatchConvertsEachFileOnceThroughSlowCopyRenameBurstAndRestart)
     quenby.start();
     ASSERT_TRUE(quenby.waitForStarted(Wait));
 
-    QFile clip(TestClip(".avi"));
+    QFile clip(TestClip(".avi")), slow(in + "slow.avi");
     ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
     const QByteArray bytes = clip.readAll();
-    QFile slow(in + "slow.avi");
     ASSERT_TRUE(slow.open(QIODevice::WriteOnly));
     for (int part = 0; part < 4; ++part) {
         slow.write(bytes.mid(part * bytes.size() / 4, bytes.size() / 4 + 1));
