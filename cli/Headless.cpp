@@ -128,6 +128,16 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
+    const std::vector<std::string> catalogue = ProfileCatalogue(places);
+    for (const ltvItemData& task : inputs.Tasks)
+        if (!task.Profile.empty() &&
+            std::find(catalogue.begin(), catalogue.end(), task.Profile) == catalogue.end())
+            return UsageError("unknown profile '" + task.Profile + "' in the list file (see " +
+                              "--list-profiles)");
+    std::vector<TTaskConversion> conversions =
+        PinnedConversions(inputs.Tasks, batch, [&places](const std::string& name) {
+            return ProfileFilePath(places, name);
+        });
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -139,7 +149,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch);
+    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say("removed " + std::to_string(left) +
             (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +

@@ -146,6 +146,13 @@ public:
     void mniShowLogClick();
     // Removes every Complete row, once the user has confirmed how many.
     void mniRemoveCompletedClick();
+    // Pins the catalogue's profile `name`, with the picks it converts with
+    // now (TProfileDetail::ChoiceOf), to the selected tasks; they convert
+    // with it whatever the batch's profile is, and their output takes its
+    // extension.
+    void PinSelectedTasks(const QString& name);
+    // The selected tasks convert with the batch's profile again.
+    void mniUseBatchProfileClick();
     void bbtnBrowserClick();
     void bbtnOpenClick();
 
@@ -167,6 +174,9 @@ public:
     QAction* mniRemove = nullptr;
     QAction* mniClear = nullptr;
     QAction* mniRemoveCompleted = nullptr;
+    // "Use Profile": the catalogue, filled as the popup opens.
+    QMenu* mniUseProfile = nullptr;
+    QAction* mniUseBatchProfile = nullptr;
 
 signals:
     // Every add under way has ended (also when it was cut short).

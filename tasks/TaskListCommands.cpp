@@ -44,6 +44,8 @@ const QString MoveDownHint = QStringLiteral("Move Down");
 const QString RemoveCaption = QStringLiteral("Remove");
 const QString ClearCaption = QStringLiteral("Clear");
 const QString RemoveCompletedCaption = QStringLiteral("Remove Completed");
+const QString UseProfileCaption = QStringLiteral("Use Profile");
+const QString UseBatchProfileCaption = QStringLiteral("Use Batch Profile");
 
 // The output grid is group 0 of the profile detail panel.
 constexpr int OutputGroup = 0;
@@ -94,6 +96,44 @@ void TTaskList::CreateActions()
     // converts every row, converts only what is left.
     mniRemoveCompleted =
         ppmTask->addAction(RemoveCompletedCaption, this, &TTaskList::mniRemoveCompletedClick);
+    ppmTask->addSeparator();
+    mniUseProfile = ppmTask->addMenu(UseProfileCaption);
+    mniUseBatchProfile =
+        ppmTask->addAction(UseBatchProfileCaption, this, &TTaskList::mniUseBatchProfileClick);
+}
+
+void TTaskList::PinSelectedTasks(const QString& name)
+{
+    const TProfileChoice choice = FDetail.ChoiceOf(name);
+    if (choice.Walk.Status == TWalkStatus::Missing ||
+        choice.Walk.Status == TWalkStatus::NoMainSection) {
+        FPlatform.MessageBox(FControls.Window,
+                             QStringLiteral("The profile \"%1\" cannot be loaded.").arg(name),
+                             UseProfileCaption, Platform::Icon::Error, Platform::Buttons::Ok);
+        return;
+    }
+    for (const int row : SelectedRows()) {
+        ltvItemData data;
+        ReadTask(row, TaskField::AllFields, data);
+        data.Profile = name.toStdString();
+        data.Picks = PickTexts(choice);
+        data.NewExt = choice.OutputExt();
+        WriteTask(row, TaskField::AllFields, data);
+    }
+    ShowSelectedTask();
+}
+
+void TTaskList::mniUseBatchProfileClick()
+{
+    for (const int row : SelectedRows()) {
+        ltvItemData data;
+        ReadTask(row, TaskField::AllFields, data);
+        data.Profile.clear();
+        data.Picks.clear();
+        data.NewExt = FDetail.OutputExt.toStdString();
+        WriteTask(row, TaskField::AllFields, data);
+    }
+    ShowSelectedTask();
 }
 
 bool TTaskList::HasSelection() const
@@ -322,6 +362,14 @@ void TTaskList::ppmTaskPopup()
     mniRemove->setEnabled(selected);
     mniClear->setEnabled(TaskCount() > 0);
     mniRemoveCompleted->setEnabled(!CompletedRows().empty());
+    mniUseProfile->clear();
+    for (const QString& name : FDetail.CatalogueNames())
+        mniUseProfile->addAction(name, this, [this, name] { PinSelectedTasks(name); });
+    mniUseProfile->setEnabled(selected && !FBatchRunning);
+    bool pinned = false;
+    for (const int row : SelectedRows())
+        pinned = pinned || !FModel->At(row).Data.Profile.empty();
+    mniUseBatchProfile->setEnabled(pinned && !FBatchRunning);
     mniAddFiles->setEnabled(true);
     mniAddDirectory->setEnabled(true);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/TaskModel.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -178,6 +180,11 @@ int TTaskModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QString PinnedProfileText(const ltvItemData& task)
+{
+    return QStringLiteral("Profile: %1").arg(QString::fromStdString(task.Profile));
+}
+
 QVariant TTaskModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= TaskCount())
@@ -186,9 +193,19 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return CellText(task.Data, index.column());
-    case Qt::ToolTipRole:
-        if (index.column() == StatusColumn && !task.StatusTip.isEmpty())
-            return task.StatusTip;
+    case Qt::ToolTipRole: {
+        if (index.column() != StatusColumn)
+            return {};
+        QStringList lines;
+        if (!task.StatusTip.isEmpty())
+            lines << task.StatusTip;
+        if (!task.Data.Profile.empty())
+            lines << PinnedProfileText(task.Data);
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+    }
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == 0 && !task.Data.Profile.empty())
+            return PinnedProfileText(task.Data);
         return {};
     case IdRole:
         return IdAt(index.row());

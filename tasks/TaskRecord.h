@@ -23,6 +23,11 @@ struct ltvItemData
     std::string StartText;
     std::string EndText;
 
+    // The profile pinned to this task, and what was picked for each of its
+    // parameters when it was pinned; empty: the batch's profile.
+    std::string Profile;
+    std::vector<std::string> Picks;
+
     double LengthSec = -1;
     double FullStartSec = -1;
     double FullEndSec = -1;
@@ -66,6 +71,7 @@ enum class TaskField
     EndText
 };
 
+// AllFields covers the pinned profile and its picks too.
 // Copies `field` of a stored task into `data`, with the number of each time
 // text copied; the other fields of `data` stay as they were.
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data);
@@ -75,7 +81,8 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
 
 // The texts of a task in the order of TaskField, its state as its key, and
 // back: a record of such texts with the number of each time read from its
-// text, or false when the number of texts differs or the state is none.
+// text, or false when the number of texts differs or the state is none. A
+// pinned task's texts go on with its profile's name and its picks.
 // `stateWords` reads the state as the word shown instead of the key.
 std::vector<std::string> TaskTexts(const ltvItemData& task);
 bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool stateWords = false);
