@@ -214,7 +214,8 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
     for (QAction* action : List().ppmTask->actions())
         captions << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(captions, (QStringList{"Open", "Show Log", "-", "Add Files...", "Add Directorys...",
-                                     "-", "Remove", "Clear", "Remove Completed"}));
+                                     "-", "Remove", "Clear", "Remove Completed", "-", "Use Profile",
+                                     "Use Batch Profile"}));
 
     struct State
     {
