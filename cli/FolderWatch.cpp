@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/FolderWatch.h"
 
+#include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "cli/HeadlessBatch.h"
-#include "profiles/NewInifiles.h"
 #include "tasks/TaskPaths.h"
 
 #include <QFileSystemWatcher>

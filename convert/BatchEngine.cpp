@@ -2,13 +2,13 @@
 #include "convert/BatchEngine.h"
 
 #include "base/ShellText.h"
+#include "base/TimeText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "convert/OutputPlacement.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
-#include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -221,7 +221,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Task = task;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
-    slot.LengthPending = FOptions.LengthFromReport && data.LengthSec < 0;
+    slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;

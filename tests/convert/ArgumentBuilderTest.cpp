@@ -137,8 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BuildArgumentsCase, ::testing::ValuesIn(Buil
 TEST(BuildArguments, MissingProfileGivesNothingButTheTrim)
 {
     ltvItemData trimmed;
-    trimmed.StartSec = 5;
-    trimmed.StartText = "00:00:05";
+    trimmed.Start = TTimeValue::FromText("00:00:05");
     EXPECT_EQ(BuildArguments(LoadProfileChoice("/nonexistent/quenby/none.apf"), trimmed),
               (std::vector<std::string>{"-ss", "00:00:05"}));
 }
