@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Headless.h"
 
+#include "base/PathText.h"
+#include "cli/FolderWatch.h"
 #include "cli/HeadlessBatch.h"
 #include "cli/HeadlessInputs.h"
 #include "cli/HeadlessJob.h"
@@ -23,6 +25,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -68,67 +71,144 @@ int TerminalWidth()
     return 80;
 }
 
-int Convert(const THeadlessOptions& options, const TDataPlaces& places)
+// The profile as the window shows it once it is loaded, and the batch's
+// options for it; the usage error's text when it cannot be loaded.
+std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBatchOptions& batch)
 {
-    const std::string workingDir = QDir::currentPath().toStdString();
-    const THeadlessSetup setup = ResolveHeadlessJob(options, places, workingDir);
-    if (!setup.Error.empty())
-        return UsageError(setup.Error);
-    if (!setup.Note.empty())
-        Say(setup.Note);
-    const THeadlessJob& job = setup.Job;
-
-    // The profile as the window shows it once it is loaded.
     const TProfileChoice choice = LoadProfileChoice(job.ProfilePath);
     if (choice.Walk.Status == TWalkStatus::Missing)
-        return UsageError("the profile '" + job.ProfileName + "' cannot be read");
+        return "the profile '" + job.ProfileName + "' cannot be read";
     if (choice.Walk.Status == TWalkStatus::NoMainSection)
-        return UsageError(NoMainSectionText(job.ProfileName));
+        return NoMainSectionText(job.ProfileName);
     if (choice.Walk.Status == TWalkStatus::ListIndexError)
-        return UsageError("the profile '" + job.ProfileName + "' cannot be loaded: " +
-                          ListIndexErrorText(choice.Walk.BadIndex).toStdString());
+        return "the profile '" + job.ProfileName +
+               "' cannot be loaded: " + ListIndexErrorText(choice.Walk.BadIndex).toStdString();
 
-    TBatchOptions batch;
     batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
     batch.OutputDir = job.OutputDir;
     batch.OutputExt = choice.OutputExt();
     batch.Rename = job.Rename;
     batch.SimultaneousTasks = job.Jobs;
     batch.LengthFromReport = true;
-
-    THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
-    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(job.Jobs, 2));
-    for (const std::string& note : inputs.Notes)
-        Say(note);
     // The window's call: the engine adds each task's trim to these.
     batch.Arguments = BuildArguments(choice, ltvItemData());
+    return {};
+}
+
+// The job the options and the saved preferences give, its batch options
+// and the note to tell; the usage error's text when there is none.
+std::string SetUpBatch(const THeadlessOptions& options, const TDataPlaces& places,
+                       TBatchOptions& batch)
+{
+    const THeadlessSetup setup =
+        ResolveHeadlessJob(options, places, QDir::currentPath().toStdString());
+    if (!setup.Error.empty())
+        return setup.Error;
+    if (!setup.Note.empty())
+        Say(setup.Note);
+    return PrepareBatch(setup.Job, places, batch);
+}
+
+THeadlessBatch MakeBatchView()
+{
+    return THeadlessBatch([](const std::string& text) { WriteAll(STDERR_FILENO, text); },
+                          StderrIsTerminal(), TerminalWidth());
+}
+
+int Convert(const THeadlessOptions& options, const TDataPlaces& places)
+{
+    if (options.DoneFolder)
+        return UsageError("--done-folder goes with --watch only");
+    const std::string workingDir = QDir::currentPath().toStdString();
+    TBatchOptions batch;
+    if (const std::string error = SetUpBatch(options, places, batch); !error.empty())
+        return UsageError(error);
+
+    THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
+    for (const std::string& note : inputs.Notes)
+        Say(note);
+    const std::vector<std::string> catalogue = ProfileCatalogue(places);
+    for (const ltvItemData& task : inputs.Tasks)
+        if (!task.Profile.empty() &&
+            std::find(catalogue.begin(), catalogue.end(), task.Profile) == catalogue.end())
+            return UsageError("unknown profile '" + task.Profile + "' in the list file (see " +
+                              "--list-profiles)");
+    std::vector<TTaskConversion> conversions =
+        PinnedConversions(inputs.Tasks, batch, [&places](const std::string& name) {
+            return ProfileFilePath(places, name);
+        });
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
     std::signal(SIGPIPE, SIG_IGN);
     // Watching from here on: a signal during the batch stops it like Stop.
     TTerminationSignals termination;
-    THeadlessBatch headless([](const std::string& text) { WriteAll(STDERR_FILENO, text); },
-                            StderrIsTerminal(), TerminalWidth());
+    THeadlessBatch headless = MakeBatchView();
     QObject::connect(&termination, &TTerminationSignals::Received, &headless,
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch);
+    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say("removed " + std::to_string(left) +
             (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +
-            job.OutputDir + (left == 1 ? "' by a run" : "' by runs") +
+            batch.OutputDir + (left == 1 ? "' by a run" : "' by runs") +
             " that ended without cleaning up");
     QCoreApplication::exec();
     const int status = headless.ExitStatus();
     return status == ExitCompleted && inputs.NotTaken ? ExitFailed : status;
 }
 
+int Watch(const THeadlessOptions& options, const TDataPlaces& places)
+{
+    if (const std::string error = CheckWatchOptions(options); !error.empty())
+        return UsageError(error);
+    const std::string workingDir = QDir::currentPath().toStdString();
+    TFolderWatch::TSetup setup;
+    setup.InDir = WithTrailingBackslash(AbsolutePath(options.Inputs.front(), workingDir));
+    // A folder that is not there yet may be a network share still to be
+    // mounted: the watch waits for it, and says so.
+    THeadlessOptions renaming = options;
+    renaming.Overwrite = false;
+    if (const std::string error = SetUpBatch(renaming, places, setup.Options); !error.empty())
+        return UsageError(error);
+    if (options.DoneFolder) {
+        const std::string done = AbsolutePath(*options.DoneFolder, workingDir);
+        std::error_code error;
+        if (!std::filesystem::is_directory(done, error))
+            return UsageError("the done folder '" + *options.DoneFolder + "' does not exist");
+        setup.DoneDir = WithTrailingBackslash(done);
+    }
+
+    // Outputs written into the watched folder itself would be taken as new
+    // videos, without end.
+    for (const std::string& folder : {setup.Options.OutputDir, setup.DoneDir}) {
+        std::error_code error;
+        if (!folder.empty() && std::filesystem::equivalent(folder, setup.InDir, error))
+            return UsageError("the folder '" + folder +
+                              "' is the watched folder; choose another one");
+    }
+
+    std::signal(SIGPIPE, SIG_IGN);
+    TTerminationSignals termination;
+    THeadlessBatch headless = MakeBatchView();
+    TFolderWatch watch(setup, headless, Say);
+    QObject::connect(&termination, &TTerminationSignals::Received, &watch,
+                     [&watch](int) { watch.Interrupt(); });
+    QObject::connect(&watch, &TFolderWatch::Finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    Say("watching '" + setup.InDir + "', converting into '" + setup.Options.OutputDir + "'");
+    watch.Begin();
+    QCoreApplication::exec();
+    return ExitInterrupted;
+}
+
 } // namespace
 
 int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& arguments)
 {
+    const bool watch = arguments.front() == WatchSwitch;
     const THeadlessParse parse =
         ParseHeadlessOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
     if (!parse.Error.empty())
@@ -152,5 +232,5 @@ int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& argum
     case THeadlessAction::Convert:
         break;
     }
-    return Convert(parse.Options, places);
+    return watch ? Watch(parse.Options, places) : Convert(parse.Options, places);
 }

@@ -28,6 +28,14 @@ void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& 
     FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
+int THeadlessBatch::Enqueue(ltvItemData task)
+{
+    const int index = FEngine.Enqueue(std::move(task));
+    if (index >= 0)
+        FBoard->AddTask();
+    return index;
+}
+
 void THeadlessBatch::Interrupt()
 {
     // Once the batch has ended, its status stands.
@@ -58,6 +66,7 @@ void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const Q
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Stopped, std::string()));
         break;
     }
+    emit TaskEnded(task, end);
 }
 
 void THeadlessBatch::OnBatchEnded(TBatchEngine::BatchEnd end)

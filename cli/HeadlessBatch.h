@@ -28,6 +28,10 @@ public:
 
     void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
                std::vector<TTaskConversion> conversions = {});
+    // Adds a task to the running batch (TBatchEngine::Enqueue): its place
+    // in the batch, -1 when no batch runs.
+    int Enqueue(ltvItemData task);
+    bool IsRunning() const { return FEngine.IsRunning(); }
     // How many hidden files that killed runs had left in the output folder
     // the start removed.
     int LeftFilesRemoved() const { return FEngine.LeftFilesRemoved(); }
@@ -40,6 +44,8 @@ public:
 signals:
     // The summary is written; nothing runs any more.
     void Ended();
+    // A task of the batch has ended, its line is written.
+    void TaskEnded(int task, TBatchEngine::TaskEnd end);
 
 private:
     void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);

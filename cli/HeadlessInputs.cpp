@@ -50,7 +50,7 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
         !IsReadableFile(AbsolutePath(inputs.front(), workingDir)))
         notTaken(inputs.front(), "cannot be read as a list file");
     TFileSet listed;
-    for (const std::string& entry : CommandLineEntries(inputs)) {
+    for (const auto& [profile, entry] : CommandLinePaths(inputs)) {
         const std::string path = AbsolutePath(entry, workingDir);
         const std::optional<TaskEntry> sorted = SortCommandLinePath(path);
         if (!sorted) {
@@ -70,8 +70,10 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
             files.Unnamable.empty())
             gathered.Notes.push_back("'" + entry + "' holds no supported video file");
         for (const QString& file : files.Files)
-            if (listed.Insert(file.toStdString()))
+            if (listed.Insert(file.toStdString())) {
                 gathered.Tasks.push_back(NewTaskRecord(file.toStdString(), {}, {}, outputExt));
+                gathered.Tasks.back().Profile = profile;
+            }
     }
     return gathered;
 }

@@ -14,8 +14,13 @@ constexpr int MaxJobs = 999;
 const char* const UsageText =
     "Usage: quenby [FILE_OR_DIRECTORY]...\n"
     "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+    "  or:  quenby --watch DIR --output DIR [OPTION]...\n"
     "The first opens the window with the files in its task list; the second\n"
-    "converts them with a profile, without a window, and exits.\n"
+    "converts them with a profile, without a window, and exits. The third\n"
+    "converts each video that appears in a folder or its sub-folders once its\n"
+    "size and time have stood still for 5 seconds, until it gets a signal;\n"
+    "it keeps what it converted in .quenby-watch.ini in the output folder and\n"
+    "never replaces an output.\n"
     "\n"
     "Files are taken as the task list takes them: supported video files only\n"
     "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
@@ -23,7 +28,8 @@ const char* const UsageText =
     "that holds no video picture is skipped with a note), a directory's\n"
     "supported files sorted by name, each file once, however it is named.\n"
     "A first argument ending in \".tmp\" is a list file holding one path per\n"
-    "line; it is then the only file argument.\n"
+    "line; it is then the only file argument. A line \"profile=NAME<TAB>PATH\"\n"
+    "converts PATH with the profile NAME.\n"
     "\n"
     "  --profile NAME     convert with the profile NAME (default: the profile\n"
     "                     the window last used, else the first)\n"
@@ -33,6 +39,7 @@ const char* const UsageText =
     "  --rename           keep an output that exists; name the new one with\n"
     "                     the task's number (default: the saved choice)\n"
     "  --jobs N           run up to N encoders at once (default 1)\n"
+    "  --done-folder DIR  with --watch: move each converted input into DIR\n"
     "  --list-profiles    print the profiles' names and exit\n"
     "  --list-formats     print the supported file extensions and exit (also\n"
     "                     without --convert)\n"
@@ -60,7 +67,8 @@ bool ParseJobs(const std::string& text, int& jobs)
 
 bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
 {
-    return !arguments.empty() && arguments.front() == ConvertSwitch;
+    return !arguments.empty() &&
+           (arguments.front() == ConvertSwitch || arguments.front() == WatchSwitch);
 }
 
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
@@ -86,6 +94,11 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         {"--output",
          [&](const std::string& v) {
              options.OutputDir = v;
+             return std::string();
+         }},
+        {"--done-folder",
+         [&](const std::string& v) {
+             options.DoneFolder = v;
              return std::string();
          }},
         {"--jobs", [&](const std::string& v) {
@@ -151,6 +164,19 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         parse.Error = "the list file " + Quoted(options.Inputs.front()) +
                       " must be the only file or directory";
     return parse;
+}
+
+std::string CheckWatchOptions(const THeadlessOptions& options)
+{
+    if (options.Inputs.size() != 1)
+        return "--watch takes exactly one folder";
+    if (IsListFileArgument(options.Inputs.front()))
+        return "--watch takes a folder, not the list file " + Quoted(options.Inputs.front());
+    if (!options.OutputDir)
+        return "--watch needs --output DIR";
+    if (options.Overwrite.value_or(false))
+        return "--watch never replaces an output; --overwrite cannot be used with it";
+    return {};
 }
 
 std::string HeadlessUsage()

@@ -7,6 +7,9 @@
 
 // The first argument that makes the command line a batch without a window.
 inline constexpr char ConvertSwitch[] = "--convert";
+// The first argument that makes the command line a watch of a folder
+// without a window; the folder follows it.
+inline constexpr char WatchSwitch[] = "--watch";
 
 // Exit statuses of a batch without a window.
 enum THeadlessExit
@@ -37,6 +40,9 @@ struct THeadlessOptions
     // --overwrite (true) or --rename (false); the saved choice when neither.
     std::optional<bool> Overwrite;
     int Jobs = 1;
+    // Where a watch moves each input it has converted; a watch leaves them
+    // in place without it.
+    std::optional<std::string> DoneFolder;
     std::vector<std::string> Inputs;
 
     bool operator==(const THeadlessOptions&) const = default;
@@ -50,7 +56,7 @@ struct THeadlessParse
 };
 
 // Whether `arguments` (without the program's name) ask for a batch without
-// a window: the first of them is "--convert".
+// a window: the first of them is "--convert" or "--watch".
 bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
 
 // Reads the arguments that follow "--convert". Options may stand before,
@@ -60,6 +66,11 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
 // precedence over
 // converting, which needs at least one file or directory.
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments);
+
+// Checks what the arguments that follow "--watch" give: one folder, an
+// output folder, no --overwrite (a watch never replaces an output) and no
+// list file. Returns why they cannot be used; empty when they can.
+std::string CheckWatchOptions(const THeadlessOptions& options);
 
 // What --help prints.
 std::string HeadlessUsage();

@@ -72,13 +72,32 @@ TaskEntry Named(TaskEntryKind kind, const std::string& path)
 
 } // namespace
 
+std::vector<TListedPath> CommandLinePaths(const std::vector<std::string>& arguments)
+{
+    std::vector<TListedPath> paths;
+    if (arguments.empty() || !IsListFileArgument(arguments.front())) {
+        for (const std::string& argument : arguments)
+            paths.push_back({{}, argument});
+        return paths;
+    }
+    constexpr std::string_view ProfileKey = "profile=";
+    for (std::string& line : ReadListFile(arguments.front())) {
+        const std::size_t tab = line.find('\t');
+        if (line.starts_with(ProfileKey) && tab != std::string::npos && tab > ProfileKey.size())
+            paths.push_back(
+                {line.substr(ProfileKey.size(), tab - ProfileKey.size()), line.substr(tab + 1)});
+        else
+            paths.push_back({{}, std::move(line)});
+    }
+    return paths;
+}
+
 std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments)
 {
-    if (arguments.empty())
-        return {};
-    if (IsListFileArgument(arguments.front()))
-        return ReadListFile(arguments.front());
-    return arguments;
+    std::vector<std::string> entries;
+    for (TListedPath& listed : CommandLinePaths(arguments))
+        entries.push_back(std::move(listed.Path));
+    return entries;
 }
 
 bool IsListFileArgument(const std::string& argument)

@@ -29,6 +29,18 @@ struct TaskEntry
 // ignored. A list file that cannot be read names nothing.
 std::vector<std::string> CommandLineEntries(const std::vector<std::string>& arguments);
 
+// A path the command line names, and the profile a list file's line
+// "profile=NAME<TAB>path" pins to it (empty for none; only `quenby
+// --convert` reads it, the window takes the path alone).
+struct TListedPath
+{
+    std::string Profile;
+    std::string Path;
+
+    bool operator==(const TListedPath&) const = default;
+};
+std::vector<TListedPath> CommandLinePaths(const std::vector<std::string>& arguments);
+
 // Whether the first argument names a list file: its extension is ".tmp".
 bool IsListFileArgument(const std::string& argument);
 

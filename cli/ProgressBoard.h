@@ -27,6 +27,9 @@ public:
     // fit, so that it can be drawn over.
     TProgressBoard(int taskCount, bool terminal, int width = 80);
 
+    // One more task counts, which a watched folder brings while it runs.
+    void AddTask() { ++FTaskCount; }
+
     std::string Started(int task, const std::string& name);
     std::string Progress(int task, int percent);
     // `detail` is the output path of a completed task and the reason of a
@@ -48,7 +51,7 @@ private:
     // The running tasks' lines drawn over the last drawing, below `above`.
     std::string Redraw(const std::string& above);
 
-    const int FTaskCount;
+    int FTaskCount;
     const bool FTerminal;
     const int FWidth;
     std::map<int, TRunning> FRunning;

@@ -10,6 +10,7 @@
 #   share/applications/quenby.desktop
 #   share/metainfo/example.quenby.Quenby.metainfo.xml, for software centres
 #   share/icons/hicolor/{scalable,48x48,256x256}/apps/quenby.{svg,png}
+#   share/systemd/user/quenby-watch@.service, the watched folder's user unit
 # The application directory also gets install-manifest.txt, the list that
 # `make uninstall` (cmake/Uninstall.cmake) takes back. A staged install
 # (DESTDIR, as `make deb` makes one, cmake/Package.cmake) builds a package
@@ -45,7 +46,8 @@ set(installed
   share/metainfo/${metainfo}
   ${icon_dir}/scalable/apps/quenby.svg
   ${icon_dir}/48x48/apps/quenby.png
-  ${icon_dir}/256x256/apps/quenby.png)
+  ${icon_dir}/256x256/apps/quenby.png
+  share/systemd/user/quenby-watch@.service)
 
 # cmake/InstallApp.cmake does the rest around the plain copies below.
 install(CODE "

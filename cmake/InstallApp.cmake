@@ -72,6 +72,18 @@ function(quenby_finish_package)
   message(STATUS "Installing: ${quenby_app} (staged files, for a package)")
 endfunction()
 
+# The watch's systemd user unit starts the launcher by its full path: the
+# user manager's PATH seldom holds ~/.local/bin.
+function(quenby_install_watch_unit)
+  set(unit "share/systemd/user/quenby-watch@.service")
+  string(REPLACE "%" "%%" exec "${CMAKE_INSTALL_PREFIX}/bin/quenby")
+  string(REPLACE "$" "$$" exec "${exec}")
+  file(READ "${QUENBY_SOURCE_DIR}/data/quenby-watch@.service" text)
+  string(REPLACE "exec quenby " "exec \"${exec}\" " text "${text}")
+  file(WRITE "${quenby_prefix}/${unit}" "${text}")
+  message(STATUS "Installing: ${quenby_prefix}/${unit}")
+endfunction()
+
 function(quenby_finish_install)
   # The launcher: the program finds its application directory through
   # /proc/self/exe, which names the link's target.
@@ -79,6 +91,7 @@ function(quenby_finish_install)
   file(REMOVE "${quenby_prefix}/bin/quenby")
   file(CREATE_LINK "../${QUENBY_APP_SUBDIR}/quenby" "${quenby_prefix}/bin/quenby" SYMBOLIC)
   message(STATUS "Installing: ${quenby_prefix}/bin/quenby")
+  quenby_install_watch_unit()
   if(quenby_packaging)
     quenby_finish_package()
     file(MAKE_DIRECTORY "${quenby_prefix}/share/applications")

@@ -4,6 +4,7 @@
 #include "base/FileMoves.h"
 #include "base/ShellText.h"
 #include "base/TimeText.h"
+#include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <system_error>
 
 namespace {
@@ -439,4 +441,30 @@ void TBatchEngine::Stop()
     for (const int task : stopped)
         emit TaskFinished(task, TaskEnd::Stopped, QString());
     emit BatchEnded(BatchEnd::Stopped);
+}
+
+std::vector<TTaskConversion>
+PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
+                  const std::function<std::string(const std::string&)>& profilePath)
+{
+    if (std::none_of(tasks.begin(), tasks.end(),
+                     [](const ltvItemData& task) { return !task.Profile.empty(); }))
+        return {};
+    std::map<std::string, TProfileChoice> loaded;
+    std::vector<TTaskConversion> conversions;
+    for (const ltvItemData& task : tasks) {
+        TTaskConversion conversion{options.Arguments, options.OutputExt};
+        if (!task.Profile.empty()) {
+            const auto [at, fresh] = loaded.try_emplace(task.Profile);
+            if (fresh)
+                at->second = LoadProfileChoice(profilePath(task.Profile));
+            TProfileChoice choice = at->second;
+            ApplyPickTexts(choice, task.Picks);
+            conversion = {BuildArguments(choice, ltvItemData()), choice.OutputExt()};
+        }
+        for (std::string& word : TrimSwitches(task))
+            conversion.Arguments.push_back(std::move(word));
+        conversions.push_back(std::move(conversion));
+    }
+    return conversions;
 }

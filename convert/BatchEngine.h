@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,15 @@ struct TTaskConversion
     std::vector<std::string> Arguments;
     std::string OutputExt;
 };
+
+// The conversions of tasks pinned to their own profile (ltvItemData::Profile),
+// for TBatchEngine::Start: each pinned profile is loaded from
+// `profilePath(name)` once, with the task's picks applied; the others
+// convert as `options` say. Empty when no task is pinned, so that such a
+// list converts from the options alone, as it always has.
+std::vector<TTaskConversion>
+PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
+                  const std::function<std::string(const std::string&)>& profilePath);
 
 // Converts a queue of tasks with one encoder run per task, in queue order,
 // keeping up to SimultaneousTasks encoders running. Start opens a run with

@@ -20,7 +20,9 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -105,6 +107,16 @@ void TBatchRunner::tbtnStartClick()
     if (choice.Walk.Status == TWalkStatus::NoMainSection) {
         FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString())));
         return;
+    }
+    // A pinned profile deleted since would convert with nothing the user
+    // picked: nothing starts.
+    for (int row = 0; row < FTaskList.Model().TaskCount(); ++row) {
+        const QString pinned = QString::fromStdString(FTaskList.Model().At(row).Data.Profile);
+        if (!pinned.isEmpty() && !QFileInfo::exists(FDetail.ProfilePath(pinned))) {
+            FPlatform.ShowError(
+                QStringLiteral("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
+            return;
+        }
     }
     LockForConversion();
     RunBatch(choice);
@@ -216,7 +228,11 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     // Built once for the whole list: the engine adds each task's trim, as
     // BuildArguments does, and a list of thousands starts without a stall.
     options.Arguments = BuildArguments(choice, ltvItemData());
-    FEngine.Start(std::move(tasks), options);
+    std::vector<TTaskConversion> conversions =
+        PinnedConversions(tasks, options, [this](const std::string& name) {
+            return FDetail.ProfilePath(QString::fromStdString(name)).toStdString();
+        });
+    FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 
 bool TBatchRunner::Update(int task, const TTaskUpdate& update)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/ProfileChoice.h"
 
+#include <algorithm>
+
 std::string TProfileChoice::ShownText(std::size_t i) const
 {
     const int item = Items[i];
@@ -35,4 +37,19 @@ TProfileChoice LoadProfileChoice(const std::string& path)
         choice.Texts.push_back(shown && !p.IsList ? p.Caption : std::string());
     }
     return choice;
+}
+
+std::vector<std::string> PickTexts(const TProfileChoice& choice)
+{
+    std::vector<std::string> picks;
+    for (std::size_t i = 0; i < choice.Shown; ++i)
+        picks.push_back(choice.ShownText(i));
+    return picks;
+}
+
+void ApplyPickTexts(TProfileChoice& choice, const std::vector<std::string>& picks)
+{
+    // A profile edited since the pin may show fewer parameters.
+    for (std::size_t i = 0; i < std::min(choice.Shown, picks.size()); ++i)
+        choice.Pick(i, picks[i]);
 }

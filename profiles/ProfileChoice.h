@@ -37,6 +37,12 @@ struct TProfileChoice
     }
 };
 
+// What is picked for each shown parameter, as the grids show it: what a task
+// pinned to the profile keeps.
+std::vector<std::string> PickTexts(const TProfileChoice& choice);
+// Picks those texts again, in order, on a freshly loaded choice.
+void ApplyPickTexts(TProfileChoice& choice, const std::vector<std::string>& picks);
+
 // The profile at `path` as a load shows it: each parameter at its stored
 // "Index" or "Caption". Status Missing for no file, NoMainSection for a
 // file that is no profile (no parameters then).

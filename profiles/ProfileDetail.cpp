@@ -162,3 +162,18 @@ QString TProfileDetail::DetailValue(int group, const QString& label) const
     const ValueListEditor* grid = GridOfGroup(group);
     return grid ? grid->Values(label) : QString();
 }
+
+QStringList TProfileDetail::CatalogueNames() const
+{
+    QStringList names;
+    for (int i = 0; i < FCmbProfile->count(); ++i)
+        names << FCmbProfile->itemText(i);
+    return names;
+}
+
+TProfileChoice TProfileDetail::ChoiceOf(const QString& name) const
+{
+    if (name == FCmbProfile->currentText())
+        return Choice();
+    return LoadProfileChoice(ProfilePath(name).toStdString());
+}

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "platform/DataPlaces.h"
+#include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
 #include "widgets/GridStack.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -63,6 +65,11 @@ public:
     void LoadProfileIntoGrids(const QString& path);
     // The loaded profile with what the grids picked: what Start converts with.
     const TProfileChoice& Choice() const { return FChoiceGrids->Choice(); }
+    // The catalogue's names, in the profile box's order.
+    QStringList CatalogueNames() const;
+    // The choice a task pinned to `name` converts with: the grids' picks
+    // when `name` is the loaded profile, its stored ones otherwise.
+    TProfileChoice ChoiceOf(const QString& name) const;
     // Sets a row's value: group 0 Output, 1 Video, 2 Audio, 3 Advanced; the
     // label is matched ignoring case and a missing one is appended.
     void SetDetailValue(int group, const QString& label, const QString& value);

@@ -3,6 +3,9 @@
 # Installs the Debian packages the converter needs to build, run and test.
 # Idempotent and quick when everything is already there: it asks dpkg first
 # and only calls apt-get for what is missing.
+#   scripts/setup.sh [--farm]
+# --farm adds the SSH server that stress/farm-over-ssh.sh starts privately;
+# nothing else needs one, so `make test` leaves it out.
 set -euo pipefail
 
 packages=(
@@ -31,6 +34,9 @@ packages=(
   # recipe for machines that share no folder
   parallel rsync
 )
+if [ "${1:-}" = "--farm" ]; then
+  packages+=(openssh-server openssh-client)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -60,6 +60,7 @@ TTaskCommands::TTaskCommands(QWidget* window, TTaskModel& model, TTaskView& view
     connect(&view, &TTaskView::AddDirectoryAsked, actAddDirectory, &QAction::trigger);
     connect(&view, &TTaskView::RemoveAsked, this, &TTaskCommands::tbtnRemoveClick);
     connect(&view, &TTaskView::ClearAsked, this, &TTaskCommands::tbtnClearClick);
+    connect(&view, &TTaskView::RemoveCompletedAsked, this, &TTaskCommands::mniRemoveCompletedClick);
 }
 
 void TTaskCommands::EnableTaskButtons(bool enabled)
@@ -149,6 +150,25 @@ void TTaskCommands::tbtnAddDirClick()
 void TTaskCommands::tbtnRemoveClick()
 {
     FModel.Remove(FView.SelectedRows());
+    FView.ClearOutputGrid();
+    if (FModel.TaskCount() == 0)
+        EnableTaskButtons(false);
+}
+
+void TTaskCommands::mniRemoveCompletedClick()
+{
+    const std::vector<int> rows = FView.CompletedRows();
+    if (rows.empty())
+        return;
+    const QString text =
+        rows.size() == 1
+            ? QStringLiteral("Remove the completed task from the Task List?")
+            : QStringLiteral("Remove the %1 completed tasks from the Task List?").arg(rows.size());
+    if (FPlatform.MessageBox(FWindow, text, QStringLiteral("Remove Completed"),
+                             Platform::Icon::Question,
+                             Platform::Buttons::YesNo) != Platform::Answer::Yes)
+        return;
+    FModel.Remove(rows);
     FView.ClearOutputGrid();
     if (FModel.TaskCount() == 0)
         EnableTaskButtons(false);

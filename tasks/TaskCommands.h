@@ -41,6 +41,8 @@ public:
     void tbtnAddDirClick();
     void tbtnRemoveClick();
     void tbtnClearClick();
+    // Removes every Complete row, once the user has confirmed how many.
+    void mniRemoveCompletedClick();
     void tbtnUpClick();
     void tbtnDownClick();
 

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -261,6 +262,11 @@ int TTaskModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QString PinnedProfileText(const ltvItemData& task)
+{
+    return QStringLiteral("Profile: %1").arg(QString::fromStdString(task.Profile));
+}
+
 QVariant TTaskModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= TaskCount())
@@ -289,16 +295,28 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
             return QString::fromStdString(ReadFrameSize(task.Data.SizeText).Aspect);
         return {};
     case Qt::ToolTipRole:
-        if (index.column() == StatusColumn && !task.StatusTip.isEmpty())
-            return task.StatusTip;
+        if (index.column() == StatusColumn) {
+            QStringList lines;
+            if (!task.StatusTip.isEmpty())
+                lines << task.StatusTip;
+            if (!task.Data.Profile.empty())
+                lines << PinnedProfileText(task.Data);
+            return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+        }
         if (index.column() == InputFileColumn && !task.Facts.isEmpty())
             return CellText(task.Data, InputFileColumn) + QStringLiteral("\n\n") + task.Facts;
         if (index.column() == SizeColumn && !ReadFrameSize(task.Data.SizeText).Size.empty())
             return CellText(task.Data, SizeColumn).trimmed();
         return {};
     case Qt::AccessibleDescriptionRole:
-        if (index.column() == InputFileColumn && !task.Facts.isEmpty())
-            return task.Facts;
+        if (index.column() == InputFileColumn) {
+            QStringList lines;
+            if (!task.Facts.isEmpty())
+                lines << task.Facts;
+            if (!task.Data.Profile.empty())
+                lines << PinnedProfileText(task.Data);
+            return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+        }
         return {};
     case IdRole:
         return IdAt(index.row());

@@ -41,6 +41,10 @@ struct TTask
     bool ThumbnailDone = false;
 };
 
+// How a task pinned to its own profile names it, in its Status tooltip and
+// its Input File cell's description.
+QString PinnedProfileText(const ltvItemData& task);
+
 // What an update changes of a task; what is not set stays as it is.
 struct TTaskUpdate
 {

@@ -60,6 +60,10 @@ bool CoversState(TaskField field)
 
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data)
 {
+    if (field == TaskField::AllFields) {
+        data.Profile = stored.Profile;
+        data.Picks = stored.Picks;
+    }
     if (CoversState(field))
         data.Status = stored.Status;
     ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) { CopySlot(slot, stored, data); });
@@ -67,6 +71,10 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
 
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored)
 {
+    if (field == TaskField::AllFields) {
+        stored.Profile = data.Profile;
+        stored.Picks = data.Picks;
+    }
     if (CoversState(field))
         stored.Status = data.Status;
     ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) { CopySlot(slot, data, stored); });
@@ -79,13 +87,21 @@ std::vector<std::string> TaskTexts(const ltvItemData& task)
     for (const TFieldSlot& slot : FieldSlots)
         texts.push_back(slot.Text ? task.*slot.Text : (task.*slot.Time).Text());
     texts.insert(texts.begin() + StatePosition, StateKey(task.Status));
+    if (!task.Profile.empty()) {
+        texts.push_back(task.Profile);
+        texts.insert(texts.end(), task.Picks.begin(), task.Picks.end());
+    }
     return texts;
 }
 
 bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool stateWords)
 {
-    if (texts.size() != FieldSlots.size() + 1)
+    const std::size_t plain = FieldSlots.size() + 1;
+    if (texts.size() < plain || (texts.size() > plain && texts[plain].empty()))
         return false;
+    task.Profile = texts.size() > plain ? texts[plain] : std::string();
+    task.Picks.assign(texts.begin() + std::min(texts.size(), plain + 1), texts.end());
+    texts.resize(plain);
     const std::optional<TaskState> state =
         stateWords ? StateFromText(texts[StatePosition]) : StateFromKey(texts[StatePosition]);
     if (!state)

@@ -24,6 +24,11 @@ struct ltvItemData
     TTimeValue Span;
     TTimeValue Start;
     TTimeValue End;
+
+    // The profile pinned to this task, and what was picked for each of its
+    // parameters when it was pinned; empty: the batch's profile.
+    std::string Profile;
+    std::vector<std::string> Picks;
 };
 
 // The record of a file as the task list adds it: waiting, the output
@@ -61,14 +66,15 @@ enum class TaskField
 };
 
 // Copies `field` of a stored task into `data`; the other fields of `data`
-// stay as they were.
+// stay as they were. AllFields covers the pinned profile and its picks too.
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data);
 // Copies `field` of `data` into a stored task.
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored);
 
 // The texts of a task in the order of TaskField, its state as its key, and
 // back: a record of such texts with each time read from its text, or false
-// when the number of texts differs or the state is none.
+// when the number of texts differs or the state is none. A pinned task's
+// texts go on with its profile's name and its picks.
 // `stateWords` reads the state as the word shown instead of the key.
 std::vector<std::string> TaskTexts(const ltvItemData& task);
 bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool stateWords = false);

@@ -30,6 +30,9 @@ const QString AddFilesCaption = QStringLiteral("Add Files...");
 const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
 const QString RemoveCaption = QStringLiteral("Remove");
 const QString ClearCaption = QStringLiteral("Clear");
+const QString RemoveCompletedCaption = QStringLiteral("Remove Completed");
+const QString UseProfileCaption = QStringLiteral("Use Profile");
+const QString UseBatchProfileCaption = QStringLiteral("Use Batch Profile");
 
 // The output grid is group 0 of the profile detail panel.
 constexpr int OutputGroup = 0;
@@ -95,6 +98,57 @@ void TTaskView::CreatePopup()
     // the toolbar's actions would refuse to run.
     mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskView::RemoveAsked);
     mniClear = ppmTask->addAction(ClearCaption, this, &TTaskView::ClearAsked);
+    // After a batch with failures or stops, so that the next Start, which
+    // converts every row, converts only what is left.
+    mniRemoveCompleted =
+        ppmTask->addAction(RemoveCompletedCaption, this, &TTaskView::RemoveCompletedAsked);
+    ppmTask->addSeparator();
+    mniUseProfile = ppmTask->addMenu(UseProfileCaption);
+    mniUseBatchProfile =
+        ppmTask->addAction(UseBatchProfileCaption, this, &TTaskView::mniUseBatchProfileClick);
+}
+
+std::vector<int> TTaskView::CompletedRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < FModel.TaskCount(); ++row)
+        if (FModel.At(row).Data.Status == TaskState::Complete)
+            rows.push_back(row);
+    return rows;
+}
+
+void TTaskView::PinSelectedTasks(const QString& name)
+{
+    const TProfileChoice choice = FDetail.ChoiceOf(name);
+    if (choice.Walk.Status == TWalkStatus::Missing ||
+        choice.Walk.Status == TWalkStatus::NoMainSection) {
+        FPlatform.MessageBox(FWindow,
+                             QStringLiteral("The profile \"%1\" cannot be loaded.").arg(name),
+                             UseProfileCaption, Platform::Icon::Error, Platform::Buttons::Ok);
+        return;
+    }
+    for (const int row : SelectedRows()) {
+        ltvItemData data;
+        FModel.Read(row, TaskField::AllFields, data);
+        data.Profile = name.toStdString();
+        data.Picks = PickTexts(choice);
+        data.NewExt = choice.OutputExt();
+        FModel.Write(row, TaskField::AllFields, data);
+    }
+    ShowSelectedTask();
+}
+
+void TTaskView::mniUseBatchProfileClick()
+{
+    for (const int row : SelectedRows()) {
+        ltvItemData data;
+        FModel.Read(row, TaskField::AllFields, data);
+        data.Profile.clear();
+        data.Picks.clear();
+        data.NewExt = FDetail.OutputExt.toStdString();
+        FModel.Write(row, TaskField::AllFields, data);
+    }
+    ShowSelectedTask();
 }
 
 void TTaskView::ConnectControls()
@@ -232,6 +286,15 @@ void TTaskView::ppmTaskPopup()
     mniShowLog->setEnabled(selected && !FModel.At(FirstSelectedRow()).Log.isEmpty());
     mniRemove->setEnabled(selected);
     mniClear->setEnabled(FModel.TaskCount() > 0);
+    mniRemoveCompleted->setEnabled(!CompletedRows().empty());
+    mniUseProfile->clear();
+    for (const QString& name : FDetail.CatalogueNames())
+        mniUseProfile->addAction(name, this, [this, name] { PinSelectedTasks(name); });
+    mniUseProfile->setEnabled(selected);
+    bool pinned = false;
+    for (const int row : SelectedRows())
+        pinned = pinned || !FModel.At(row).Data.Profile.empty();
+    mniUseBatchProfile->setEnabled(pinned);
     mniAddFiles->setEnabled(true);
     mniAddDirectory->setEnabled(true);
 }

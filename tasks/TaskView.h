@@ -58,10 +58,19 @@ public:
     // Shows the first selected row's log in a window of its own (the one
     // already showing that task's log, when there is one).
     void mniShowLogClick();
+    // Pins the catalogue's profile `name`, with the picks it converts with
+    // now (TProfileDetail::ChoiceOf), to the selected tasks; they convert
+    // with it whatever the batch's profile is, and their output takes its
+    // extension.
+    void PinSelectedTasks(const QString& name);
+    // The selected tasks convert with the batch's profile again.
+    void mniUseBatchProfileClick();
+    // The rows whose task is Complete, ascending.
+    std::vector<int> CompletedRows() const;
 
-    // The popup: Open, Show Log, Add Files..., Add Directorys..., Remove and
-    // Clear. Its own captions and its rules for what is enabled set its
-    // items apart from the toolbar's.
+    // The popup: Open, Show Log, Add Files..., Add Directorys..., Remove,
+    // Clear, Remove Completed, Use Profile and Use Batch Profile. Its own captions and its rules
+    // for what is enabled set its items apart from the toolbar's.
     QMenu* ppmTask = nullptr;
     QAction* mniOpen = nullptr;
     QAction* mniShowLog = nullptr;
@@ -69,6 +78,10 @@ public:
     QAction* mniAddDirectory = nullptr;
     QAction* mniRemove = nullptr;
     QAction* mniClear = nullptr;
+    QAction* mniRemoveCompleted = nullptr;
+    // "Use Profile": the catalogue, filled as the popup opens.
+    QMenu* mniUseProfile = nullptr;
+    QAction* mniUseBatchProfile = nullptr;
 
 signals:
     // "Open" on a selected row (double click or the popup item). The preview
@@ -79,6 +92,7 @@ signals:
     void AddDirectoryAsked();
     void RemoveAsked();
     void ClearAsked();
+    void RemoveCompletedAsked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

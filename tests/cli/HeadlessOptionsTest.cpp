@@ -7,9 +7,10 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(HeadlessOptions, OnlyAFirstConvertSwitchMeansABatchWithoutAWindow)
+TEST(HeadlessOptions, OnlyAFirstConvertOrWatchSwitchMeansNoWindow)
 {
     EXPECT_TRUE(IsHeadlessCommandLine({"--convert", "a.avi"}));
+    EXPECT_TRUE(IsHeadlessCommandLine({"--watch", "in"}));
     EXPECT_FALSE(IsHeadlessCommandLine({}));
     EXPECT_FALSE(IsHeadlessCommandLine({"a.avi", "--convert"}));
     EXPECT_FALSE(IsHeadlessCommandLine({"--CONVERT", "a.avi"}));
@@ -100,6 +101,21 @@ TEST(HeadlessOptions, RefusesWhatCannotBeCarriedOut)
     };
     for (const auto& [arguments, error] : cases)
         EXPECT_EQ(ParseHeadlessOptions(arguments).Error, error)
+            << ::testing::PrintToString(arguments);
+}
+
+TEST(HeadlessOptions, AWatchTakesOneFolderAnOutputAndNeverOverwrites)
+{
+    const std::vector<std::pair<Args, std::string>> cases = {
+        {{"in", "--output", "out"}, ""},
+        {{"in", "more", "--output", "out"}, "--watch takes exactly one folder"},
+        {{"list.tmp", "--output", "out"}, "--watch takes a folder, not the list file 'list.tmp'"},
+        {{"in"}, "--watch needs --output DIR"},
+        {{"in", "--output", "out", "--overwrite"},
+         "--watch never replaces an output; --overwrite cannot be used with it"},
+    };
+    for (const auto& [arguments, error] : cases)
+        EXPECT_EQ(CheckWatchOptions(ParseHeadlessOptions(arguments).Options), error)
             << ::testing::PrintToString(arguments);
 }
 

@@ -349,3 +349,56 @@ INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSignal,
                          });
 
 } // namespace
+
+// A watched folder takes each file once it stands still: a slow copy only
+// whole, a file renamed during the wait under its new name, a burst all of
+// it, and after SIGTERM and a restart, nothing again.
+TEST_F(Headless, WatchConvertsEachFileOnceThroughSlowCopyRenameBurstAndRestart)
+{
+    QProcessEnvironment environment = quenby.processEnvironment();
+    environment.insert("QUENBY_TEST_WATCH_STILL_MS", "1500");
+    quenby.setProcessEnvironment(environment);
+    quenby.setArguments({"--watch", in, "--output", out, "--profile", Profile});
+    const auto outputs = [this] {
+        return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    };
+    QStringList expected{".quenby-watch.ini", "after.avi", "slow.avi"};
+    quenby.start();
+    ASSERT_TRUE(quenby.waitForStarted(Wait));
+
+    QFile clip(TestClip(".avi")), slow(in + "slow.avi");
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    const QByteArray bytes = clip.readAll();
+    ASSERT_TRUE(slow.open(QIODevice::WriteOnly));
+    for (int part = 0; part < 4; ++part) {
+        slow.write(bytes.mid(part * bytes.size() / 4, bytes.size() / 4 + 1));
+        slow.flush();
+        QTest::qWait(900);
+    }
+    slow.close();
+    ASSERT_TRUE(CopyTestClip(".avi", in + "before.avi"));
+    QTest::qWait(500);
+    ASSERT_TRUE(QFile::rename(in + "before.avi", in + "after.avi"));
+    ASSERT_TRUE(QDir().mkpath(in + "burst"));
+    for (int i = 0; i < 20; ++i) {
+        const QString name = QStringLiteral("b%1.avi").arg(i, 2, 10, QChar('0'));
+        ASSERT_TRUE(CopyTestClip(".avi", in + "burst/" + name));
+        expected.push_back(name);
+    }
+    expected.sort();
+    for (int waited = 0; waited < Wait && outputs() != expected; waited += 500)
+        QTest::qWait(500);
+    EXPECT_EQ(outputs(), expected) << quenby.readAllStandardError().toStdString();
+    EXPECT_NEAR(MediaSeconds(out + "slow.avi"), 3, 0.2) << "taken before the copy ended";
+
+    for (int run = 0; run < 2; ++run) {
+        ::kill(static_cast<pid_t>(quenby.processId()), SIGTERM);
+        ASSERT_TRUE(quenby.waitForFinished(Wait));
+        EXPECT_EQ(quenby.exitCode(), 130);
+        if (run == 0) {
+            quenby.start();
+            QTest::qWait(4000);
+        }
+    }
+    EXPECT_EQ(outputs(), expected) << "converted again after the restart";
+}

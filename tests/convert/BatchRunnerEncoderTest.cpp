@@ -7,6 +7,7 @@
 #include "fixtures/TempAppDir.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/PreferenceStore.h"
+#include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 
 #include <QCheckBox>
@@ -70,6 +71,44 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "The coversion is completed successfully.");
     EXPECT_EQ(platform.opened, QStringList({out}));
+}
+
+// Two tasks pinned to two profiles convert to their own types in one batch,
+// and the kept list, what a SIGKILL leaves, holds their pins.
+TEST(BatchRunEndToEnd, TasksPinnedToTheirOwnProfilesConvertToTheirTypesAndAreKept)
+{
+    TempAppDir app(TempAppDir::Encoder::Real, true);
+    ASSERT_TRUE(app.IsValid() && QDir().mkpath(app.Path() + "out"));
+    ASSERT_TRUE(CopyTestClip(".avi", app.Path() + "a.avi"));
+    ASSERT_TRUE(CopyTestClip(".avi", app.Path() + "b.avi"));
+    FakePlatform platform;
+    ApplicationWindows windows(app.Path(), platform, {});
+    TTaskList& list = *windows.TaskList;
+    for (const QString name : {"a.avi", "b.avi"})
+        list.Adds().AddTaskFile(app.Path() + name);
+    windows.MainForm->BottomStrip.edtOutputdir->setText(app.Path() + "out");
+    const QStringList profiles{"Any Device MP4 (H.264 + AAC)", "AVI (MPEG-4 + MP3)"};
+    for (int row = 0; row < 2; ++row) {
+        list.View().SelectRow(1 - row, false);
+        list.View().SelectRow(row, true);
+        list.View().PinSelectedTasks(profiles[row]);
+    }
+    const QModelIndex input = list.Model().index(1, 0);
+    EXPECT_EQ(input.data(Qt::AccessibleDescriptionRole), "Profile: AVI (MPEG-4 + MP3)");
+    const auto keptPins = [&] {
+        QStringList pins;
+        for (const ltvItemData& task :
+             LoadTasks(app.Path().toStdString() + "Tasks.ini").Saved.Tasks)
+            pins << QString::fromStdString(task.Profile);
+        return pins;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keptPins() == profiles; }, 10000))
+        << keptPins().join(',').toStdString();
+
+    windows.Runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
+    EXPECT_NEAR(MediaSeconds(app.Path() + "out/a.mp4"), 3.0, 0.3);
+    EXPECT_NEAR(MediaSeconds(app.Path() + "out/b.avi"), 3.0, 0.3);
 }
 
 TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)

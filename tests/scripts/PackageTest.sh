@@ -17,7 +17,7 @@ dpkg-deb -x "$deb" "$work/root" && cd "$work/root" || exit 1
 
 for file in bin/quenby lib/quenby/{quenby,tolvex.dll,settings-in-home,Preferences.ini,help/index.html} \
     share/applications/quenby.desktop share/icons/hicolor/scalable/apps/quenby.svg \
-    share/doc/quenby/copyright "${shipped[@]}"; do
+    share/doc/quenby/copyright share/systemd/user/quenby-watch@.service "${shipped[@]}"; do
     [ -L "usr/$file" ] || [ -f "usr/$file" ] || fail "no /usr/$file"
 done
 [ "$(find . ! -type d ! -path './usr/*')$(find . -name install-manifest.txt)" = "" ] || fail "stray files"

@@ -131,6 +131,24 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
     EXPECT_EQ(TaskButtons(), "off");
 }
 
+TEST_F(TaskListTest, RemoveCompletedAsksWithTheCountAndKeepsTheRest)
+{
+    FillRows(List(), 3);
+    List().View().ppmTaskPopup();
+    EXPECT_FALSE(List().View().mniRemoveCompleted->isEnabled());
+    for (const int row : {0, 2})
+        List().Model().Update(List().Model().IdAt(row), {.State = TaskState::Complete});
+    List().View().ppmTaskPopup();
+    EXPECT_TRUE(List().View().mniRemoveCompleted->isEnabled());
+    FPlatform.answers = {Platform::Answer::No, Platform::Answer::Yes};
+    for (const QStringList& left : {QStringList{"A", "B", "C"}, QStringList{"B"}}) {
+        List().View().mniRemoveCompleted->trigger();
+        EXPECT_EQ(Captions(), left);
+    }
+    ASSERT_EQ(FPlatform.messages.size(), 2);
+    EXPECT_EQ(FPlatform.messages[0].text, "Remove the 2 completed tasks from the Task List?");
+}
+
 TEST_F(TaskListTest, ClearEmptiesListGridAndButtons)
 {
     FillRows(List(), 3);
@@ -196,7 +214,8 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
     for (QAction* action : List().View().ppmTask->actions())
         captions << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(captions, (QStringList{"Open", "Show Log", "-", "Add Files...", "Add Directorys...",
-                                     "-", "Remove", "Clear"}));
+                                     "-", "Remove", "Clear", "Remove Completed", "-", "Use Profile",
+                                     "Use Batch Profile"}));
 
     struct State
     {
