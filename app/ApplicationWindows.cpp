@@ -12,6 +12,7 @@
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
+#include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
@@ -87,6 +88,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, TaskList->Model(),
                               ProfileDetail->Choice(), Preferences->Value(), *EndActions,
                               main.EncoderPath, &main);
+    Runner->ProfilePath = [&places = main.Places](const std::string& name) {
+        return ProfileFilePath(places, name);
+    };
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);

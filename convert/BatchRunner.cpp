@@ -110,9 +110,10 @@ void TBatchRunner::tbtnStartClick()
     }
     // A pinned profile deleted since would convert with nothing the user
     // picked: nothing starts.
-    for (int row = 0; row < FTaskList.Model().TaskCount(); ++row) {
-        const QString pinned = QString::fromStdString(FTaskList.Model().At(row).Data.Profile);
-        if (!pinned.isEmpty() && !QFileInfo::exists(FDetail.ProfilePath(pinned))) {
+    for (int row = 0; row < FTasks.TaskCount(); ++row) {
+        const QString pinned = QString::fromStdString(FTasks.At(row).Data.Profile);
+        if (!pinned.isEmpty() &&
+            !QFileInfo::exists(QString::fromStdString(ProfilePath(pinned.toStdString())))) {
             FPlatform.ShowError(
                 QStringLiteral("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
             return;
@@ -228,10 +229,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     // Built once for the whole list: the engine adds each task's trim, as
     // BuildArguments does, and a list of thousands starts without a stall.
     options.Arguments = BuildArguments(choice, ltvItemData());
-    std::vector<TTaskConversion> conversions =
-        PinnedConversions(tasks, options, [this](const std::string& name) {
-            return FDetail.ProfilePath(QString::fromStdString(name)).toStdString();
-        });
+    std::vector<TTaskConversion> conversions = PinnedConversions(tasks, options, ProfilePath);
     FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
 

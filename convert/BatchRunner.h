@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 class Platform;
@@ -73,6 +75,10 @@ public:
                  TBatchEndActions& endActions, const QString& encoderPath,
                  QObject* parent = nullptr);
     ~TBatchRunner() override;
+
+    // Where a pinned profile's file is, by its name; the composition root
+    // knows the data places.
+    std::function<std::string(const std::string&)> ProfilePath;
 
     TRunState RunState() const { return FRunState; }
     // True from Start until the batch has ended, including its completion
