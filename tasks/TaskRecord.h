@@ -22,6 +22,9 @@ struct ltvItemData
     std::string SpanText;
     std::string StartText;
     std::string EndText;
+    // The size the output should have ("25 MB"), empty for none. Only the
+    // output grid and a batch's options set it; Tasks.ini does not keep it.
+    std::string TargetText;
 
     double LengthSec = -1;
     double FullStartSec = -1;
@@ -49,7 +52,7 @@ void SetTaskLength(ltvItemData& task, const std::string& lengthText);
 bool ClampTaskLength(ltvItemData& task, const std::string& lengthText);
 
 // What ReadTask and WriteTask touch: every field, the input file only, or
-// one of the ten others.
+// one of the ten others, or the target size, which is no text of the list.
 enum class TaskField
 {
     AllFields,
@@ -63,7 +66,8 @@ enum class TaskField
     FullEndText,
     SpanText,
     StartText,
-    EndText
+    EndText,
+    TargetText
 };
 
 // Copies `field` of a stored task into `data`, with the number of each time
