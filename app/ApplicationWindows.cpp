@@ -8,6 +8,7 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRunner.h"
 #include "convert/KeptTasks.h"
+#include "convert/SizeEstimate.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
@@ -76,6 +77,8 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, *TaskList, *ProfileDetail,
                               Preferences->Value(), *EndActions, main.EncoderPath, &main);
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
+    SizeEstimate =
+        new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
 

@@ -18,6 +18,7 @@ class TPreferenceStore;
 class TPreviewTaskList;
 class TProfileDetail;
 class TSettingForm;
+class TSizeEstimate;
 class TSizeForm;
 class TTaskList;
 struct TDataPlaces;
@@ -78,4 +79,5 @@ public:
     TSizeForm* SizeForm = nullptr;
     // Keeps the task list between sessions; the headless mode has none.
     TKeptTasks* KeptTasks = nullptr;
+    TSizeEstimate* SizeEstimate = nullptr;
 };

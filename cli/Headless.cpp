@@ -23,6 +23,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -102,6 +103,21 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         Say(note);
     // The window's call: the engine adds each task's trim to these.
     batch.Arguments = BuildArguments(choice, ltvItemData());
+    batch.Choice = std::make_shared<const TProfileChoice>(choice);
+    batch.CheckQuality = options.CheckQuality;
+    if (options.TargetSize) {
+        std::vector<ltvItemData> kept;
+        for (ltvItemData& task : inputs.Tasks) {
+            task.TargetText = *options.TargetSize;
+            if (const TSizePlan plan = PlanTaskTarget(choice, task); !plan.Refusal.empty()) {
+                Say("'" + task.InputFile + "' skipped: " + plan.Refusal);
+                inputs.NotTaken = true;
+            } else {
+                kept.push_back(std::move(task));
+            }
+        }
+        inputs.Tasks = std::move(kept);
+    }
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.

@@ -37,6 +37,9 @@ struct THeadlessOptions
     // --overwrite (true) or --rename (false); the saved choice when neither.
     std::optional<bool> Overwrite;
     int Jobs = 1;
+    // --target-size: the size text every output should land under.
+    std::optional<std::string> TargetSize;
+    bool CheckQuality = false;
     std::vector<std::string> Inputs;
 
     bool operator==(const THeadlessOptions&) const = default;

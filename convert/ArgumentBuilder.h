@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "convert/OutputSize.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskRecord.h"
+#include "tasks/TaskTarget.h"
 
 #include <string>
 #include <vector>
@@ -23,25 +23,6 @@
 // added), and loses a constant-quality "-crf", which would override it.
 std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvItemData& task);
 
-// Whether `choice` makes an output without a picture: it has no video codec
-// or its "-vn" is picked.
-bool MakesNoPicture(const TProfileChoice& choice);
-
-// The audio bitrate `choice` asks for: 0 with "-an" picked, the profile's
-// "Auto" counted as the 128 kbit/s the encoders take then.
-int64_t ChosenAudioBitrate(const TProfileChoice& choice);
-
-// What the task's target size leaves for its video with `choice`, over its
-// span; a refusal for a profile without a picture and for a text that is no
-// size. Refusal "" and bitrate 0 for a task without a target.
-TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task);
-
 // Whether the task is converted in two passes: it has a target that can be
 // met and its video codec is x264, x265 or VP9.
 bool HasTwoPasses(const TProfileChoice& choice, const ltvItemData& task);
-
-// The bytes the task's output should take with `choice`: from its target's
-// plan, or from the profile's bitrates. -1 when it depends on the picture
-// (no video bitrate is given: a constant-quality mode), 0 while the task's
-// span is not known.
-int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task);

@@ -14,6 +14,7 @@ const char* const KeyAutoTurnOff = "Auto Turn Off";
 const char* const KeyOverwrite = "Overwrite";
 const char* const KeySimultaneousTasks = "Simultaneous Tasks";
 const char* const KeyVersion = "Version";
+const char* const KeyCheckQuality = "Check Quality";
 
 } // namespace
 
@@ -29,6 +30,7 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
     values.AutoTurnOff = store.ReadBool(section, KeyAutoTurnOff, false);
     values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
     values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
+    values.CheckQuality = store.ReadBool(section, KeyCheckQuality, false);
     return values;
 }
 
@@ -42,6 +44,9 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
     if (values.SimultaneousTasks != 1 || store.ValueExists(MainSection, KeySimultaneousTasks))
         store.WriteInteger(MainSection, KeySimultaneousTasks, values.SimultaneousTasks);
+    // Like the count above: a file whose user never ticked it stays as it was.
+    if (values.CheckQuality || store.ValueExists(MainSection, KeyCheckQuality))
+        store.WriteBool(MainSection, KeyCheckQuality, values.CheckQuality);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)

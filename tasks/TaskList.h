@@ -117,6 +117,7 @@ public:
     // The output grid's edit is settled: its name and times go into the task
     // the grid shows, within the task's bounds.
     void vleOutputValidate();
+    void ValidateTarget(int row, const std::string& typed);
 
     // The open dialog's filters in the toolkit's syntax, "All Support
     // Files(...)" first.

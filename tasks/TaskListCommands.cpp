@@ -9,6 +9,8 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
+#include "tasks/TaskTarget.h"
+#include "widgets/BalloonTip.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ValueListEditor.h"
 
@@ -49,6 +51,8 @@ constexpr int OutputGroup = 0;
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString StartTimeLabel = QStringLiteral("Start Time");
 const QString EndTimeLabel = QStringLiteral("End Time");
+const QString TargetSizeLabel = QStringLiteral("Target Size");
+const QString TargetRefusedTitle = QStringLiteral("Target Size:");
 
 QString DirectoryText(const QString& directory)
 {
@@ -122,6 +126,7 @@ void TTaskList::SetOutputGrid(const QString& newFilename, const QString& startTi
     FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
     FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
     FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString());
 }
 
 int TTaskList::FirstSelectedRow() const
@@ -145,6 +150,7 @@ void TTaskList::ShowSelectedTask()
     // OutputExt rather than the extension recorded at the add.
     SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
                   QString::fromStdString(data.StartText), QString::fromStdString(data.EndText));
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(data.TargetText));
     FShownTask = FModel->IdAt(row);
 }
 
@@ -168,6 +174,29 @@ void TTaskList::vleOutputValidate()
     for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
                                   TaskField::StartText, TaskField::EndText})
         WriteTask(row, field, data);
+    ValidateTarget(row, value(TargetSizeLabel));
+}
+
+// A target is planned against the span just stored and the profile shown;
+// one that cannot be met is refused at once, with the reason, and the row
+// shows the target kept.
+void TTaskList::ValidateTarget(int row, const std::string& typed)
+{
+    ltvItemData data;
+    ReadTask(row, TaskField::AllFields, data);
+    const bool blank = typed.find_first_not_of(" \t") == std::string::npos;
+    const std::string target = blank ? std::string() : typed;
+    if (target == data.TargetText)
+        return;
+    const std::string kept = data.TargetText;
+    data.TargetText = target;
+    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data); !plan.Refusal.empty()) {
+        FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
+        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, TargetRefusedTitle,
+                               QString::fromStdString(plan.Refusal));
+        return;
+    }
+    WriteTask(row, TaskField::TargetText, data);
 }
 
 void TTaskList::ltvTaskSelectionChange()

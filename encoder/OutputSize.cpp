@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert/OutputSize.h"
+#include "encoder/OutputSize.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@ constexpr double OverheadShare = 0.01;
 constexpr double OverheadBytes = 4000;
 // Two-pass rate control lands within a few percent of its bitrate, on
 // either side; aiming this much under the target keeps the output under it.
-constexpr double RateMargin = 0.04;
+constexpr double RateMargin = 0.025;
 
 std::string Lower(std::string_view text)
 {
