@@ -194,6 +194,11 @@ std::vector<std::string> PassArguments(std::vector<std::string> arguments, int p
     } else {
         arguments.insert(arguments.end(), {"-pass", passText, "-passlogfile", logBase});
     }
+    // libvpx keeps no statistics in its real-time mode, and then refuses
+    // the second pass.
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "-deadline" && arguments[i + 1] == "realtime")
+            arguments[i + 1] = "good";
     // The first pass only measures the picture.
     if (pass == 1)
         arguments.insert(arguments.end(), {"-an", "-f", "null"});

@@ -52,8 +52,8 @@ inline constexpr char DependsOnPicture[] = "depends on the picture";
 // The switches of pass `pass` (1 or 2) of a two-pass encoding with
 // `arguments`, keeping its statistics in files that start with `logBase`:
 // the first pass writes no audio and no file. The arguments' video codec
-// says how (x265 takes its own parameters); empty for a codec that has no
-// two passes here.
+// says how (x265 takes its own parameters); VP9's real-time mode becomes
+// its good one, the only one that keeps statistics.
 bool IsTwoPassCodec(const std::vector<std::string>& arguments);
 std::vector<std::string> PassArguments(std::vector<std::string> arguments, int pass,
                                        const std::string& logBase);
