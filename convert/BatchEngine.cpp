@@ -274,6 +274,16 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
 {
     // A copy: a listener of TaskStarted may enqueue, which moves the queue.
     const ltvItemData data = Task(task);
+    // A trim made after the target was typed can leave it out of reach; the
+    // task then fails with the reason rather than miss its target unseen.
+    if (FOptions.Choice && std::size_t(task) >= FConversions.size()) {
+        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data); !plan.Refusal.empty()) {
+            ++FFailed;
+            FDone += SecondsInTotal(data);
+            emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
+            return;
+        }
+    }
     const TTaskConversion conversion = ConversionOf(task);
     slot.Task = task;
     slot.Conversion = conversion;
