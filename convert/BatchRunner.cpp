@@ -296,11 +296,11 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     }
     Update(task, update);
     // The bar goes back to 0 for the task that comes next, unless this was
-    // the last one; tasks still running show theirs.
-    if (task + 1 < FEngine.TaskCount()) {
+    // the last one. A task that ends beside others leaves the label at once,
+    // even when it was the list's last: the others may run for minutes.
+    if (task + 1 < FEngine.TaskCount())
         SetCurrentBar(0);
-        ShowRunningTasks();
-    }
+    ShowRunningTasks();
 }
 
 // The output's name, what it weighs against its input and its target, and

@@ -191,6 +191,25 @@ TEST_F(BatchRun, TwoAtOnceAFailureFailsItsRowOnly)
     ExpectUnlocked();
 }
 
+// The list's last task failing beside a running one leaves only the running
+// one named, not the two until the next progress.
+TEST_F(BatchRun, TwoAtOnceTheLastTaskEndingLeavesTheOtherNamed)
+{
+    script.Set("convert.mode", "silence").Set("fail_name", "b");
+    Open({"a.avi", "b.avi"});
+    if (MostSimultaneousTasks() < 2)
+        GTEST_SKIP() << "one core: one task at a time is all the box offers";
+    Prefer([](TPreferences& p) { p.SimultaneousTasks = 2; });
+    runner->tbtnStartClick();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            return Statuses() == States({Converting, Failed});
+        },
+        Wait));
+    EXPECT_EQ(form->BottomStrip.labConvertingFile->text(), "a.avi");
+    runner->tbtnStopClick();
+}
+
 // Start while files are still being added: the batch is the rows listed at
 // that moment; the rows the add lists afterwards wait.
 TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
