@@ -50,13 +50,6 @@ TEST(HeadlessOptions, ReadsOptionsAndFiles)
              o.Jobs = 2;
              o.Inputs = {"a.avi", "b.avi"};
          })},
-        {"a target size and the quality check",
-         {"--target-size", "25MB", "--check-quality", "a.avi"},
-         Expect([](auto& o) {
-             o.TargetSize = "25MB";
-             o.CheckQuality = true;
-             o.Inputs = {"a.avi"};
-         })},
         {"the last of a repeated option counts",
          {"--profile=A", "--profile", "B", "--overwrite", "--overwrite", "x"},
          Expect([](auto& o) {

@@ -146,43 +146,23 @@ TEST(BuildArguments, MissingProfileGivesNothingButTheTrim)
 
 } // namespace
 
-namespace {
-
-TProfileChoice ShippedChoice(const std::string& name)
+TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwnAndEstimates)
 {
-    return LoadProfileChoice(QUENBY_SOURCE_DIR "/data/Profiles/" + name + ".apf");
-}
-
-ltvItemData SizedTask(const std::string& target)
-{
+    const std::string dir = QUENBY_SOURCE_DIR "/data/Profiles/";
+    TProfileChoice vp9 = LoadProfileChoice(dir + "WebM (VP9 + Opus).apf");
     ltvItemData task;
     task.SpanSec = task.LengthSec = 20;
-    task.TargetText = target;
-    return task;
-}
-
-} // namespace
-
-TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwn)
-{
-    const TProfileChoice vp9 = ShippedChoice("WebM (VP9 + Opus)");
-    const std::vector<std::string> words = BuildArguments(vp9, SizedTask("2 MB"));
-    const auto rate = std::find(words.begin(), words.end(), "-b:v");
-    ASSERT_NE(rate, words.end());
-    EXPECT_EQ(rate[1], "674k"); // 2 MB less 96 kbit/s of Opus over 20 s
+    EXPECT_EQ(EstimateTaskBytes(vp9, task), -1); // "Auto": constant quality
+    const std::vector<std::string> plain = BuildArguments(vp9, task);
+    task.TargetText = "2 MB";
+    const std::vector<std::string> words = BuildArguments(vp9, task);
+    ASSERT_NE(std::find(words.begin(), words.end(), "674k"), words.end()); // less 96k of Opus
     EXPECT_EQ(std::count(words.begin(), words.end(), "-crf"), 0);
-    EXPECT_TRUE(HasTwoPasses(vp9, SizedTask("2 MB")));
-    // A target that cannot be met leaves the profile's own choices.
-    EXPECT_EQ(BuildArguments(vp9, SizedTask("100 kB")), BuildArguments(vp9, SizedTask("")));
-}
-
-TEST(BuildArgumentsTarget, EstimatesFromRatesOrLeavesItToThePicture)
-{
-    TProfileChoice mp4 = ShippedChoice("Any Device MP4 (H.264 + AAC)");
-    EXPECT_EQ(EstimateTaskBytes(mp4, SizedTask("")), -1); // "Auto": constant quality
-    mp4.Pick(2, "1000 kbps");
-    EXPECT_EQ(EstimateText(EstimateTaskBytes(mp4, SizedTask(""))), "about 2.85 MB");
-    EXPECT_EQ(EstimateText(EstimateTaskBytes(mp4, SizedTask("2 MB"))), "about 1.95 MB");
-    EXPECT_EQ(PlanTaskTarget(ShippedChoice("MP3 Audio"), SizedTask("2 MB")).Refusal,
+    EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 1.95 MB");
+    task.TargetText = "100 kB"; // out of reach: the profile's own choices
+    EXPECT_EQ(BuildArguments(vp9, task), plain);
+    vp9.Pick(2, "1000 kbps");
+    EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 2.77 MB");
+    EXPECT_EQ(PlanTaskTarget(LoadProfileChoice(dir + "MP3 Audio.apf"), task).Refusal,
               "A target size needs a profile with video.");
 }

@@ -130,9 +130,7 @@ TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
 TEST_F(PreferenceFile, KeepsTheQualityCheckOnceTicked)
 {
     auto store = std::make_unique<TNewInifile>(path);
-    TPreferences values;
-    values.CheckQuality = true;
-    WritePreferenceValues(*store, values);
+    WritePreferenceValues(*store, {.CheckQuality = true});
     TNewInifile::SaveAndFree(std::move(store));
     EXPECT_TRUE(LoadPreferences(TNewInifile(path), "/").CheckQuality);
 }
