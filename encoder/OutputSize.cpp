@@ -265,10 +265,11 @@ std::vector<std::string> QualityCheckArguments(const std::string& input, double 
 
 double SampleStart(int k, double span, double window)
 {
-    // The van der Corput sequence of k + 1 in base 2: 1/2, 1/4, 3/4, 1/8...
+    // The van der Corput sequence in base 2: 0, 1/2, 1/4, 3/4, 1/8... The
+    // first sample needs no seek, which decodes from the key frame before.
     double fraction = 0;
     double scale = 0.5;
-    for (unsigned n = static_cast<unsigned>(k) + 1; n > 0; n /= 2, scale /= 2)
+    for (unsigned n = static_cast<unsigned>(k); n > 0; n /= 2, scale /= 2)
         fraction += (n % 2) * scale;
     const double latest = std::max(span - window, 0.0);
     return std::clamp(fraction * span - window / 2, 0.0, latest);

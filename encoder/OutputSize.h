@@ -86,7 +86,7 @@ std::vector<std::string> QualityCheckArguments(const std::string& input, double 
                                                double seconds);
 
 // Where the k-th sample (from 0) of a check over `span` seconds starts,
-// when each sample is `window` seconds: the samples fall halfway, then at
-// the quarters, then the eighths..., so that however many the time allows
-// are spread over the whole span.
+// when each sample is `window` seconds: the first at the start, then
+// halfway, then at the quarters, the eighths..., so that however many the
+// time allows are spread over the whole span.
 double SampleStart(int k, double span, double window);

@@ -130,7 +130,9 @@ TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
 TEST_F(PreferenceFile, KeepsTheQualityCheckOnceTicked)
 {
     auto store = std::make_unique<TNewInifile>(path);
-    WritePreferenceValues(*store, {.CheckQuality = true});
+    TPreferences values;
+    values.CheckQuality = true;
+    WritePreferenceValues(*store, values);
     TNewInifile::SaveAndFree(std::move(store));
     EXPECT_TRUE(LoadPreferences(TNewInifile(path), "/").CheckQuality);
 }
