@@ -194,6 +194,11 @@ std::vector<std::string> PassArguments(std::vector<std::string> arguments, int p
     } else {
         arguments.insert(arguments.end(), {"-pass", passText, "-passlogfile", logBase});
     }
+    // Both passes must see the same frames: the first pass's null output
+    // would otherwise pass timestamps through where the second one's
+    // container duplicates or drops a frame, and x264 then stops on
+    // statistics one frame short.
+    arguments.insert(arguments.end(), {"-vsync", "cfr"});
     // libvpx keeps no statistics in its real-time mode, and then refuses
     // the second pass.
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
