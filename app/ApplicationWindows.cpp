@@ -7,7 +7,7 @@
 #include "app/PreviewTaskList.h"
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRunner.h"
-#include "convert/KeptTasks.h"
+#include "convert/OutputPlacement.h"
 #include "convert/SizeEstimate.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
@@ -15,8 +15,12 @@
 #include "profiles/ProfileDetail.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
+#include "tasks/KeptTasks.h"
 #include "tasks/SavedTasks.h"
+#include "tasks/TaskAdds.h"
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
+#include "tasks/TaskView.h"
 #include "widgets/AppIcons.h"
 
 #include <QAction>
@@ -81,11 +85,14 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
+    KeptTasks->RemoveLeftFiles = [](const std::string& outputDir) {
+        RemoveLeftWorkingFiles(outputDir, LocalHostTag());
+    };
 
     QObject::connect(main.actSetting, &QAction::triggered, SettingForm,
                      &TSettingForm::ShowGeneralPage);
     QObject::connect(main.actAbout, &QAction::triggered, AboutForm, &TAboutForm::ShowAbout);
-    QObject::connect(TaskList, &TTaskList::PreviewSelectedTask, PreviewPlayer,
+    QObject::connect(&TaskList->View(), &TTaskView::PreviewSelectedTask, PreviewPlayer,
                      &TPreviewPlayer::PreviewSelectedTask);
     QObject::connect(ProfileDetail, &TProfileDetail::CustomSizeRequested, SizeForm,
                      &TSizeForm::ShowSizeForm);
@@ -93,7 +100,7 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     // when it closes; an add under way stops then.
     QObject::connect(&main, &TMainForm::FormShow, SettingForm,
                      &TSettingForm::LoadStartupPreferences);
-    QObject::connect(&main, &TMainForm::FormClose, TaskList, &TTaskList::WindowClosed);
+    QObject::connect(&main, &TMainForm::FormClose, &TaskList->Adds(), &TTaskAdds::WindowClosed);
     // A dialog still open at a session's end leaves its options in force
     // first, as its Cancel would.
     QObject::connect(&main, &TMainForm::FormClose, SettingForm, &TSettingForm::hide);
@@ -103,7 +110,8 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     // for it, and a batch that ends the program closes the window first.
     QObject::connect(Runner, &TBatchRunner::StopPlayback, PreviewPlayer,
                      &TPreviewPlayer::StopPlayback);
-    QObject::connect(Runner, &TBatchRunner::BatchRunning, TaskList, &TTaskList::SetBatchRunning);
+    QObject::connect(Runner, &TBatchRunner::BatchRunning, &TaskList->Commands(),
+                     &TTaskCommands::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
 

@@ -5,15 +5,18 @@
 #include "app/HelpFiles.h"
 #include "app/LinkLabel.h"
 #include "app/SplitterPanel.h"
+#include "base/NewInifiles.h"
 #include "cli/ProgramArguments.h"
 #include "convert/BatchRunner.h"
 #include "encoder/EncoderChannel.h"
 #include "platform/Platform.h"
 #include "platform/Product.h"
-#include "profiles/NewInifiles.h"
 #include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"
+#include "tasks/TaskAdds.h"
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
+#include "tasks/TaskModel.h"
 #include "widgets/AppIcons.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ControlNames.h"
@@ -232,9 +235,11 @@ void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStri
 {
     FTaskList = &tasks;
     FRunner = &runner;
-    AddToolbarButtons(Toolbar, {tasks.actAddFiles, tasks.actAddDirectory, tasks.actMoveUp,
-                                tasks.actMoveDown, tasks.actRemove, tasks.actClear, runner.actStart,
-                                runner.actPause, runner.actStop, actSetting, actAbout, actHelp});
+    const TTaskCommands& commands = tasks.Commands();
+    AddToolbarButtons(Toolbar,
+                      {commands.actAddFiles, commands.actAddDirectory, commands.actMoveUp,
+                       commands.actMoveDown, commands.actRemove, commands.actClear, runner.actStart,
+                       runner.actPause, runner.actStop, actSetting, actAbout, actHelp});
     // Every control of the toolbar and of the bottom strip stays in reach:
     // the toolbar would otherwise fold its last buttons behind an arrow.
     centralWidget()->layout()->activate();
@@ -278,9 +283,9 @@ void TMainForm::AddTaskEntries(const std::vector<TaskEntry>& entries)
         else
             paths << QString::fromStdString(entry.Path);
     }
-    FTaskList->AddWhenIdle(paths, unnamable, [this] {
-        if (FTaskList->TaskCount() > 0)
-            FTaskList->EnableTaskButtons(true);
+    FTaskList->Adds().AddWhenIdle(paths, unnamable, [this] {
+        if (FTaskList->Model().TaskCount() > 0)
+            FTaskList->Commands().EnableTaskButtons(true);
     });
 }
 

@@ -2,25 +2,27 @@
 #include "app/PreviewTaskList.h"
 
 #include "tasks/TaskList.h"
+#include "tasks/TaskModel.h"
+#include "tasks/TaskView.h"
 
 int TPreviewTaskList::TaskCount() const
 {
-    return FList.TaskCount();
+    return FList.Model().TaskCount();
 }
 
 int TPreviewTaskList::FirstSelectedTask() const
 {
-    return FList.FirstSelectedRow();
+    return FList.View().FirstSelectedRow();
 }
 
 void TPreviewTaskList::SelectTask(int row)
 {
-    FList.SelectRow(row, true);
+    FList.View().SelectRow(row, true);
 }
 
 QString TPreviewTaskList::TaskInputFile(int row) const
 {
     ltvItemData data;
-    FList.ReadTask(row, TaskField::InputFileOnly, data);
+    FList.Model().Read(row, TaskField::InputFileOnly, data);
     return QString::fromStdString(data.InputFile);
 }

@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     Prefer(windows, [](TPreferences& p) { p.AutoOpenDir = false; });
     for (const QString& input : inputs)
-        windows.TaskList->AddTaskFile(input);
+        windows.TaskList->Adds().AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
 
     // The same commands the runner gives the encoder, back to back.

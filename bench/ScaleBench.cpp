@@ -25,12 +25,12 @@
 #include "app/Main.h"
 #include "bench/StallWatch.h"
 #include "convert/BatchRunner.h"
-#include "convert/KeptTasks.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
+#include "tasks/KeptTasks.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -153,11 +153,12 @@ struct ScaleWindow
         TTaskList& list = *Windows->TaskList;
         QElapsedTimer clock;
         clock.start();
-        list.AddTaskDirectory(in);
-        Fixtures::RunUntil([&] { return !list.IsAdding(); }, AddLimitMs);
+        list.Adds().AddTaskDirectory(in);
+        Fixtures::RunUntil([&] { return !list.Adds().IsAdding(); }, AddLimitMs);
         AddMs = Ms(clock.nsecsElapsed());
-        if (list.TaskCount() != rows) {
-            std::fprintf(stderr, "scale: %d of %d files were listed\n", list.TaskCount(), rows);
+        if (list.Model().TaskCount() != rows) {
+            std::fprintf(stderr, "scale: %d of %d files were listed\n", list.Model().TaskCount(),
+                         rows);
             std::exit(1);
         }
     }
@@ -199,10 +200,11 @@ Figures Run(int rows)
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const QVariant firstMoved = caption(first);
     figures.Commands.push_back(Measure(
-        "Move up", watch, [&] { list.tbtnUpClick(); },
+        "Move up", watch, [&] { list.Commands().tbtnUpClick(); },
         [&] { return caption(first - 1) == firstMoved; }));
     figures.Commands.push_back(Measure(
-        "Clear", watch, [&] { list.tbtnClearClick(); }, [&] { return list.TaskCount() == 0; }));
+        "Clear", watch, [&] { list.Commands().tbtnClearClick(); },
+        [&] { return list.Model().TaskCount() == 0; }));
     return figures;
 }
 

@@ -101,9 +101,10 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     double addStall = 0;
     const double sideBySide = Timed(
-        &list, &TTaskList::AddsDone, [&] { list.AddTaskDirectory(many); }, addStall);
-    if (list.TaskCount() != addCount) {
-        std::fprintf(stderr, "simultaneous: %d rows for %d clips\n", list.TaskCount(), addCount);
+        &list.Adds(), &TTaskAdds::AddsDone, [&] { list.Adds().AddTaskDirectory(many); }, addStall);
+    if (list.Model().TaskCount() != addCount) {
+        std::fprintf(stderr, "simultaneous: %d rows for %d clips\n", list.Model().TaskCount(),
+                     addCount);
         return 1;
     }
     std::printf("simultaneous: adding %d clips %.3f s side by side, %.3f s one by one, "
@@ -113,7 +114,7 @@ int main(int argc, char** argv)
                 addStall);
 
     // 2. The same batch one at a time and two at a time.
-    list.tbtnClearClick();
+    list.Commands().tbtnClearClick();
     const int profile = form.BottomStrip.cmbProfile->findText("AVI (MPEG-4 + MP3)");
     if (profile < 0) {
         std::fprintf(stderr, "simultaneous: no AVI profile\n");
@@ -125,7 +126,7 @@ int main(int argc, char** argv)
     form.BottomStrip.edtOutputdir->setText(out);
     double unused = 0;
     Timed(
-        &list, &TTaskList::AddsDone, [&] { list.AddTaskDirectory(few); }, unused);
+        &list.Adds(), &TTaskAdds::AddsDone, [&] { list.Adds().AddTaskDirectory(few); }, unused);
 
     double seconds[2] = {0, 0};
     double stall[2] = {0, 0};

@@ -92,11 +92,11 @@ int main(int argc, char** argv)
         ProbeMedia(form.EncoderPath, twins[i]);
         probeNs[i] = timer.nsecsElapsed();
         timer.start();
-        list.AddTaskFile(files[i]);
+        list.Adds().AddTaskFile(files[i]);
         addNs[i] = timer.nsecsElapsed();
     }
-    if (list.TaskCount() != count) {
-        std::fprintf(stderr, "expected %d rows, have %d\n", count, list.TaskCount());
+    if (list.Model().TaskCount() != count) {
+        std::fprintf(stderr, "expected %d rows, have %d\n", count, list.Model().TaskCount());
         return 1;
     }
     qint64 probeTotal = 0, addTotal = 0;
@@ -118,33 +118,33 @@ int main(int argc, char** argv)
                 Ms(addTotal) / count, Ms(addTotal - probeTotal) / count);
 
     // 2. The same files again, listed as a directory into an empty list.
-    list.tbtnClearClick();
+    list.Commands().tbtnClearClick();
     timer.start();
     {
         // The directory's files are probed side by side from the event loop.
         QEventLoop loop;
-        QObject::connect(&list, &TTaskList::AddsDone, &loop, &QEventLoop::quit);
-        list.AddTaskDirectory(media.path() + "/list");
-        if (list.IsAdding())
+        QObject::connect(&list.Adds(), &TTaskAdds::AddsDone, &loop, &QEventLoop::quit);
+        list.Adds().AddTaskDirectory(media.path() + "/list");
+        if (list.Adds().IsAdding())
             loop.exec();
     }
     const qint64 directoryNs = timer.nsecsElapsed();
     std::printf("task list: directory of %d files in %.1f ms, %.3f ms per file, "
                 "%.3f ms beyond the mean probe\n",
-                list.TaskCount(), Ms(directoryNs), Ms(directoryNs) / count,
+                list.Model().TaskCount(), Ms(directoryNs), Ms(directoryNs) / count,
                 Ms(directoryNs) / count - meanProbe);
 
     // 3. Every path offered again: the duplicate test against the full list.
     timer.start();
     for (const QString& file : files)
-        list.AddTaskFile(file);
+        list.Adds().AddTaskFile(file);
     const qint64 duplicateNs = timer.nsecsElapsed();
-    std::printf("task list: duplicate test against %d rows, %.4f ms per path\n", list.TaskCount(),
-                Ms(duplicateNs) / count);
+    std::printf("task list: duplicate test against %d rows, %.4f ms per path\n",
+                list.Model().TaskCount(), Ms(duplicateNs) / count);
 
     // 4. Without an encoder the probe gives up at once, which leaves the
     //    list's own work nearly alone on the clock.
-    list.tbtnClearClick();
+    list.Commands().tbtnClearClick();
     // The list keeps the encoder path it was built with, so the encoder
     // itself is moved aside.
     if (!QFile::rename(form.EncoderPath, form.EncoderPath + ".aside")) {
@@ -157,11 +157,11 @@ int main(int argc, char** argv)
     const qint64 failedProbeNs = timer.nsecsElapsed();
     timer.start();
     for (const QString& file : files)
-        list.AddTaskFile(file);
+        list.Adds().AddTaskFile(file);
     const qint64 bareAddNs = timer.nsecsElapsed();
     std::printf("task list: %d adds without an encoder %.4f ms per file, of which the failed "
                 "probe %.4f ms\n",
-                list.TaskCount(), Ms(bareAddNs) / count, Ms(failedProbeNs) / count);
+                list.Model().TaskCount(), Ms(bareAddNs) / count, Ms(failedProbeNs) / count);
 
     // The direct figure decides: the difference of two process-bound timings
     // in step 1 is only as steady as the machine's load.

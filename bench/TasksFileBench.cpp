@@ -42,7 +42,7 @@ int main(int argc, char** argv)
             NewTaskRecord("/home/u/Videos/Holidays 2023/clip " + std::to_string(i) + ".mp4",
                           "00:12:34.5", " 1920x1080", ".avi"));
         list.Tasks.back().NewName += " (short)";
-        list.Tasks.back().StartText = "00:00:05.0";
+        list.Tasks.back().Start = TTimeValue::FromText("00:00:05.0");
     }
     SaveTasks(path, list);
 

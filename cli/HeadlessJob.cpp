@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessJob.h"
 
+#include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "cli/HeadlessOptions.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileCatalogue.h"
 #include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ProgressBoard.h"
 
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,13 +2,13 @@
 #include "convert/BatchEngine.h"
 
 #include "base/ShellText.h"
+#include "base/TimeText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "convert/OutputPlacement.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
-#include "tasks/TimeText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -291,7 +291,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.ChunkIndex = 0;
     slot.Checking = false;
     slot.Clock.start();
-    slot.LengthPending = FOptions.LengthFromReport && data.LengthSec < 0;
+    slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
@@ -557,7 +557,7 @@ void TBatchEngine::StartCheckSample(TSlot& slot, int task)
     const double span = SecondsInTotal(data);
     const double window = span > 0 ? std::min(SampleSeconds, span) : SampleSeconds;
     const double at = SampleStart(slot.Sample, span, window);
-    const double from = data.StartSec > 0 ? data.StartSec : 0;
+    const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
     slot.CheckOutput.clear();
     const std::vector<std::string> arguments =
         QualityCheckArguments(data.InputFile, from + at, TaskOutput(task), at, window);

@@ -2,8 +2,8 @@
 #include "convert/BatchRules.h"
 
 #include "base/TextConvert.h"
+#include "base/TimeText.h"
 #include "encoder/ProbeReport.h"
-#include "tasks/TimeText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -88,7 +88,7 @@ bool TProgressReader::Read(const std::string& chunk)
 
 double SecondsInTotal(const ltvItemData& task)
 {
-    return task.SpanSec > 0 ? task.SpanSec : 0;
+    return task.Span.Seconds > 0 ? task.Span.Seconds : 0;
 }
 
 int ProgressPercent(double part, double whole)
@@ -112,10 +112,10 @@ long long EstimateRemainingSeconds(long long elapsed, int percent)
 std::vector<std::string> TrimSwitches(const ltvItemData& task)
 {
     std::vector<std::string> switches;
-    if (task.StartSec != task.FullStartSec)
-        switches.insert(switches.end(), {"-ss", task.StartText});
-    if (task.SpanSec != task.LengthSec)
-        switches.insert(switches.end(), {"-t", SpanSwitchValue(task.SpanSec)});
+    if (task.Start.Seconds != task.FullStart.Seconds)
+        switches.insert(switches.end(), {"-ss", task.Start.Text()});
+    if (task.Span.Seconds != task.Length.Seconds)
+        switches.insert(switches.end(), {"-t", SpanSwitchValue(task.Span.Seconds)});
     return switches;
 }
 

@@ -2,13 +2,16 @@
 #include "convert/BatchRunner.h"
 
 #include "base/PathText.h"
+#include "base/TimeText.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileDetail.h"
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
-#include "tasks/TimeText.h"
+#include "tasks/TaskModel.h"
+#include "tasks/TaskView.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
@@ -73,7 +76,8 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(actStart, &QAction::triggered, this, &TBatchRunner::tbtnStartClick);
     connect(actPause, &QAction::triggered, this, &TBatchRunner::tbtnPauseClick);
     connect(actStop, &QAction::triggered, this, &TBatchRunner::tbtnStopClick);
-    connect(&taskList, &TTaskList::TaskButtonsEnabled, this, &TBatchRunner::SetTasksReady);
+    connect(&taskList.Commands(), &TTaskCommands::TaskButtonsEnabled, this,
+            &TBatchRunner::SetTasksReady);
 }
 
 TBatchRunner::~TBatchRunner() = default;
@@ -87,7 +91,7 @@ void TBatchRunner::tbtnStartClick()
 {
     if (FBatchActive)
         return;
-    FTaskList.FocusList();
+    FTaskList.View().FocusList();
     if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
             FControls.Window,
@@ -97,7 +101,7 @@ void TBatchRunner::tbtnStartClick()
         FControls.edtOutputdir->setFocus();
         return;
     }
-    if (FTaskList.TaskCount() == 0)
+    if (FTaskList.Model().TaskCount() == 0)
         return;
     const QString profile = FControls.cmbProfile->currentText();
     const TProfileChoice& choice = FDetail.Choice();
@@ -203,7 +207,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     std::vector<ltvItemData> tasks(static_cast<std::size_t>(model.TaskCount()));
     FTaskIds.resize(tasks.size());
     for (std::size_t row = 0; row < tasks.size(); ++row) {
-        FTaskList.ReadTask(static_cast<int>(row), TaskField::AllFields, tasks[row]);
+        model.Read(static_cast<int>(row), TaskField::AllFields, tasks[row]);
         FTaskIds[row] = model.IdAt(static_cast<int>(row));
     }
 

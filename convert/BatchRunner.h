@@ -83,7 +83,7 @@ public:
     TBatchEngine& Engine() { return FEngine; }
 
     // The batch's commands, for the toolbar. Start is on while the task list
-    // says its rows are ready (TTaskList::TaskButtonsEnabled) and no batch
+    // says its rows are ready (TTaskCommands::TaskButtonsEnabled) and no batch
     // runs; Pause and Stop while one runs.
     QAction* actStart = nullptr;
     QAction* actPause = nullptr;

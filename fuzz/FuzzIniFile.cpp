@@ -7,8 +7,8 @@
 // does not begin with a blank, "[", ";" or "#"), reading it gives the value
 // back; after the save a new store holds exactly the lines the old one held.
 
+#include "base/NewInifiles.h"
 #include "FuzzFiles.h"
-#include "profiles/NewInifiles.h"
 
 #include <cstddef>
 #include <cstdint>

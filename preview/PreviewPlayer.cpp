@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/PreviewPlayer.h"
 
+#include "base/TimeText.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewTasks.h"
 #include "preview/VideoWindow.h"
-#include "tasks/TimeText.h"
 
 #include <QLabel>
 #include <QToolButton>

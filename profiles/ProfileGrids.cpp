@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/ProfileGrids.h"
 
+#include "base/NewInifiles.h"
 #include "platform/Platform.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/ValueListEditor.h"

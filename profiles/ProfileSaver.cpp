@@ -2,8 +2,8 @@
 #include "profiles/ProfileSaver.h"
 
 #include "base/FileBytes.h"
+#include "base/NewInifiles.h"
 #include "base/TextConvert.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileWalker.h"
 
 #include <cerrno>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/ProfileWalker.h"
 
+#include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "base/TextConvert.h"
-#include "profiles/NewInifiles.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/PreferenceStore.h"
 
+#include "base/NewInifiles.h"
 #include "platform/Platform.h"
-#include "profiles/NewInifiles.h"
 #include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"
 

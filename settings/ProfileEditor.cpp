@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ProfileEditor.h"
 
+#include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "platform/Platform.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/GroupHeader.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsFolder.h"
 
+#include "base/NewInifiles.h"
 #include "platform/DataPlaces.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"

@@ -14,7 +14,7 @@
 // same text after every kill, or when hidden files of killed writers are
 // left after the next save.
 
-#include "profiles/NewInifiles.h"
+#include "base/NewInifiles.h"
 #include "profiles/ProfileWalker.h"
 #include "settings/PreferenceValues.h"
 #include "tasks/SavedTasks.h"
@@ -109,7 +109,7 @@ TSavedTasks TaskList(bool second)
         list.Tasks.push_back(NewTaskRecord(name + ".mp4", "00:12:34.5", " 1920x1080", ".avi"));
         if (second) {
             list.Tasks.back().NewName += " (cut)";
-            list.Tasks.back().StartText = "00:00:05.0";
+            list.Tasks.back().Start = TTimeValue::FromText("00:00:05.0");
             list.Tasks.back().Status = i < TaskCount / 2 ? TaskState::Complete : TaskState::Waiting;
         }
     }
@@ -125,8 +125,8 @@ bool ReadsBackAs(const std::string& path, const TSavedTasks& list)
         return false;
     for (std::size_t i = 0; i < list.Tasks.size(); ++i) {
         const ltvItemData &a = file.Saved.Tasks[i], &b = list.Tasks[i];
-        if (a.InputFile != b.InputFile || a.NewName != b.NewName || a.StartText != b.StartText ||
-            a.Status != b.Status)
+        if (a.InputFile != b.InputFile || a.NewName != b.NewName ||
+            a.Start.Text() != b.Start.Text() || a.Status != b.Status)
             return false;
     }
     return true;

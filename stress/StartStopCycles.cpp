@@ -94,10 +94,10 @@ int main(int argc, char** argv)
     for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
         const QString path = app.Path() + "in/" + name;
         QFile(path).open(QIODevice::WriteOnly);
-        windows.TaskList->AddTaskFile(path);
+        windows.TaskList->Adds().AddTaskFile(path);
     }
     form.BottomStrip.edtOutputdir->setText(out);
-    if (windows.TaskList->TaskCount() != 3) {
+    if (windows.TaskList->Model().TaskCount() != 3) {
         std::fprintf(stderr, "the files were not listed\n");
         return 2;
     }

@@ -2,7 +2,7 @@
 #include "tasks/OutputEdit.h"
 
 #include "base/PathText.h"
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFilename,
                                const std::string& startTime, const std::string& endTime)
@@ -20,27 +20,27 @@ TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFi
     double start = ParseTimeText(startTime);
     double end = ParseTimeText(endTime);
     if (start == NotATime)
-        start = task.StartSec;
+        start = task.Start.Seconds;
     if (end == NotATime)
-        end = task.EndSec;
-    if (start < 0 || start >= end || start >= task.FullEndSec)
-        start = task.StartSec;
+        end = task.End.Seconds;
+    if (start < 0 || start >= end || start >= task.FullEnd.Seconds)
+        start = task.Start.Seconds;
     // Against the start as settled above. The end is not held to the file's
     // length: the encoder simply stops at the end of the input.
-    if (end <= 0 || end <= start || end <= task.FullStartSec)
-        end = task.EndSec;
+    if (end <= 0 || end <= start || end <= task.FullStart.Seconds)
+        end = task.End.Seconds;
 
     // A task whose length the probe could not tell has no end to fall back
     // on. Its times stay as they are rather than turning into a negative
     // time, which the runner would read as a span to cut the output to.
     if (start < 0 || end < 0) {
-        edit.StartText = task.StartText;
-        edit.EndText = task.EndText;
-        edit.SpanText = task.SpanText;
+        edit.Start = task.Start;
+        edit.End = task.End;
+        edit.Span = task.Span;
         return edit;
     }
-    edit.StartText = FormatTimeText(start);
-    edit.EndText = FormatTimeText(end);
-    edit.SpanText = FormatTimeText(end - start);
+    edit.Start = TTimeValue::FromSeconds(start);
+    edit.End = TTimeValue::FromSeconds(end);
+    edit.Span = TTimeValue::FromSeconds(end - start);
     return edit;
 }

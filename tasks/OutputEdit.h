@@ -14,9 +14,9 @@ struct TOutputEdit
 {
     std::string NewName;
     std::string NewExt;
-    std::string SpanText;
-    std::string StartText;
-    std::string EndText;
+    TTimeValue Span;
+    TTimeValue Start;
+    TTimeValue End;
 };
 
 TOutputEdit ValidateOutputEdit(const ltvItemData& task, const std::string& newFilename,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/SavedTasks.h"
 
+#include "base/NewInifiles.h"
 #include "base/TextConvert.h"
 #include "platform/DataPlaces.h"
-#include "profiles/NewInifiles.h"
 #include "tasks/TaskPaths.h"
 
 #include <algorithm>

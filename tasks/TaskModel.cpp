@@ -10,15 +10,18 @@ namespace {
 const std::array<QString, TTaskModel::ColumnCount> ColumnCaptions = {
     QStringLiteral("Input File"), QStringLiteral("Length"), QStringLiteral("Size"),
     QStringLiteral("Status")};
-// The texts of the columns before the status, which shows the state's word.
-constexpr std::array<std::string ltvItemData::*, TTaskModel::StatusColumn> ColumnTexts = {
-    &ltvItemData::InputFile, &ltvItemData::LengthText, &ltvItemData::SizeText};
-
 QString CellText(const ltvItemData& data, int column)
 {
-    return QString::fromStdString(column == TTaskModel::StatusColumn
-                                      ? StateText(data.Status)
-                                      : data.*ColumnTexts[static_cast<std::size_t>(column)]);
+    switch (column) {
+    case TTaskModel::InputFileColumn:
+        return QString::fromStdString(data.InputFile);
+    case TTaskModel::LengthColumn:
+        return QString::fromStdString(data.Length.Text());
+    case TTaskModel::SizeColumn:
+        return QString::fromStdString(data.SizeText);
+    default:
+        return QString::fromStdString(StateText(data.Status));
+    }
 }
 
 // The visible column a field is shown in, -1 for a field without one.
@@ -53,8 +56,6 @@ void TTaskModel::Append(std::vector<TTask> tasks)
     if (const std::size_t needed = FRows.size() + tasks.size(); needed > FRows.capacity())
         FRows.reserve(std::max(needed, FRows.capacity() + FRows.capacity() / 2));
     for (TTask& task : tasks) {
-        // Each number agrees with its text from here on, so a read copies it.
-        WriteTaskField(task.Data, TaskField::AllFields, task.Data);
         FRows.push_back({++FLastId, std::move(task)});
         if (!FRowOfStale)
             FRowOf.emplace(FLastId, TaskCount() - 1);

@@ -2,7 +2,7 @@
 #include "tasks/TaskRecord.h"
 
 #include "base/PathText.h"
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <algorithm>
 #include <array>
@@ -13,26 +13,35 @@ namespace {
 // Where the state stands among a task's texts: the row's fourth column.
 constexpr std::size_t StatePosition = 3;
 
-// Every text field in the order of TaskField, with the number read from it
-// where it is a time; the state, which is no text, is kept apart.
+// Every field in the order of TaskField, a text or a time; the state, which
+// is neither, is kept apart.
 struct TFieldSlot
 {
     TaskField Field;
     std::string ltvItemData::*Text;
-    double ltvItemData::*Number;
+    TTimeValue ltvItemData::*Time;
 };
 constexpr std::array<TFieldSlot, 10> FieldSlots{{
     {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr},
-    {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec},
+    {TaskField::LengthText, nullptr, &ltvItemData::Length},
     {TaskField::SizeText, &ltvItemData::SizeText, nullptr},
     {TaskField::NewName, &ltvItemData::NewName, nullptr},
     {TaskField::NewExt, &ltvItemData::NewExt, nullptr},
-    {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec},
-    {TaskField::FullEndText, &ltvItemData::FullEndText, &ltvItemData::FullEndSec},
-    {TaskField::SpanText, &ltvItemData::SpanText, &ltvItemData::SpanSec},
-    {TaskField::StartText, &ltvItemData::StartText, &ltvItemData::StartSec},
-    {TaskField::EndText, &ltvItemData::EndText, &ltvItemData::EndSec},
+    {TaskField::FullStartText, nullptr, &ltvItemData::FullStart},
+    {TaskField::FullEndText, nullptr, &ltvItemData::FullEnd},
+    {TaskField::SpanText, nullptr, &ltvItemData::Span},
+    {TaskField::StartText, nullptr, &ltvItemData::Start},
+    {TaskField::EndText, nullptr, &ltvItemData::End},
 }};
+
+// Copies the field of `slot` from one record into another.
+void CopySlot(const TFieldSlot& slot, const ltvItemData& from, ltvItemData& to)
+{
+    if (slot.Text)
+        to.*slot.Text = from.*slot.Text;
+    else
+        to.*slot.Time = from.*slot.Time;
+}
 
 // Runs `copy` on each slot that `field` covers.
 template <class Copy> void ForEachSlot(TaskField field, Copy copy)
@@ -60,11 +69,7 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
         data.Status = stored.Status;
     if (CoversTarget(field))
         data.TargetText = stored.TargetText;
-    ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) {
-        data.*slot.Text = stored.*slot.Text;
-        if (slot.Number)
-            data.*slot.Number = stored.*slot.Number;
-    });
+    ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) { CopySlot(slot, stored, data); });
 }
 
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored)
@@ -73,11 +78,7 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
         stored.Status = data.Status;
     if (CoversTarget(field))
         stored.TargetText = data.TargetText;
-    ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) {
-        stored.*slot.Text = data.*slot.Text;
-        if (slot.Number)
-            stored.*slot.Number = ParseTimeText(stored.*slot.Text);
-    });
+    ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) { CopySlot(slot, data, stored); });
 }
 
 std::vector<std::string> TaskTexts(const ltvItemData& task)
@@ -85,7 +86,7 @@ std::vector<std::string> TaskTexts(const ltvItemData& task)
     std::vector<std::string> texts;
     texts.reserve(FieldSlots.size() + 1);
     for (const TFieldSlot& slot : FieldSlots)
-        texts.push_back(task.*slot.Text);
+        texts.push_back(slot.Text ? task.*slot.Text : (task.*slot.Time).Text());
     texts.insert(texts.begin() + StatePosition, StateKey(task.Status));
     return texts;
 }
@@ -102,9 +103,10 @@ bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool state
     texts.erase(texts.begin() + StatePosition);
     for (std::size_t i = 0; i < FieldSlots.size(); ++i) {
         const TFieldSlot& slot = FieldSlots[i];
-        task.*slot.Text = std::move(texts[i]);
-        if (slot.Number)
-            task.*slot.Number = ParseTimeText(task.*slot.Text);
+        if (slot.Text)
+            task.*slot.Text = std::move(texts[i]);
+        else
+            task.*slot.Time = TTimeValue::FromText(texts[i]);
     }
     return true;
 }
@@ -118,43 +120,37 @@ ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengt
     task.Status = TaskState::Waiting;
     task.NewName = StripExtension(ExtractFileName(inputFile));
     task.NewExt = newExt;
-    task.FullStartText = ZeroTimeText;
-    task.StartText = ZeroTimeText;
-    task.FullStartSec = ParseTimeText(ZeroTimeText);
-    task.StartSec = task.FullStartSec;
+    task.FullStart = TTimeValue::FromText(ZeroTimeText);
+    task.Start = task.FullStart;
     SetTaskLength(task, lengthText);
     return task;
 }
 
 void SetTaskLength(ltvItemData& task, const std::string& lengthText)
 {
-    task.LengthText = lengthText;
-    task.FullEndText = lengthText;
-    task.SpanText = lengthText;
-    task.EndText = lengthText;
-    task.LengthSec = ParseTimeText(lengthText);
-    task.FullEndSec = task.LengthSec;
-    task.SpanSec = task.LengthSec;
-    task.EndSec = task.LengthSec;
+    task.Length = TTimeValue::FromText(lengthText);
+    task.FullEnd = task.Length;
+    task.Span = task.Length;
+    task.End = task.Length;
 }
 
 bool ClampTaskLength(ltvItemData& task, const std::string& lengthText)
 {
-    const double length = ParseTimeText(lengthText);
+    const TTimeValue length = TTimeValue::FromText(lengthText);
     // Within the tenth a time text shows, the file is the same length.
-    if (length <= 0 || task.LengthSec < 0 || length > task.LengthSec - 0.05)
+    if (length.Seconds <= 0 || task.Length.Seconds < 0 ||
+        length.Seconds > task.Length.Seconds - 0.05)
         return false;
-    double start = task.StartSec;
-    double end = task.EndSec < 0 ? length : std::min(task.EndSec, length);
+    double start = task.Start.Seconds;
+    double end = task.End.Seconds < 0 ? length.Seconds : std::min(task.End.Seconds, length.Seconds);
     if (start < 0 || start >= end) {
-        start = task.FullStartSec < 0 ? 0 : task.FullStartSec;
-        end = length;
+        start = task.FullStart.Seconds < 0 ? 0 : task.FullStart.Seconds;
+        end = length.Seconds;
     }
-    task.LengthText = lengthText;
-    task.FullEndText = lengthText;
-    task.StartText = FormatTimeText(start);
-    task.EndText = FormatTimeText(end);
-    task.SpanText = FormatTimeText(end - start);
-    WriteTaskField(task, TaskField::AllFields, task);
+    task.Length = length;
+    task.FullEnd = length;
+    task.Start = TTimeValue::FromSeconds(start);
+    task.End = TTimeValue::FromSeconds(end);
+    task.Span = TTimeValue::FromSeconds(end - start);
     return true;
 }

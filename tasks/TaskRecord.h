@@ -1,42 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TimeText.h"
 #include "tasks/TaskState.h"
 
 #include <string>
 #include <vector>
 
-// One task: its state, ten texts, and six numbers read from the time texts
-// (-1 where a text is not a time text). The batch reads the numbers; the
-// texts are what the list, the output grid and Tasks.ini show.
+// One task: its state, four texts, and six times: the input's length, the
+// bounds of the whole input, and the part to convert (its span, start and
+// end). A time's seconds are what the batch and the edits use; its text is
+// what the list, the output grid and Tasks.ini show.
 struct ltvItemData
 {
     std::string InputFile;
-    std::string LengthText;
+    TTimeValue Length;
     std::string SizeText;
     TaskState Status = TaskState::Waiting;
     std::string NewName;
     std::string NewExt;
-    std::string FullStartText;
-    std::string FullEndText;
-    std::string SpanText;
-    std::string StartText;
-    std::string EndText;
+    TTimeValue FullStart;
+    TTimeValue FullEnd;
+    TTimeValue Span;
+    TTimeValue Start;
+    TTimeValue End;
     // The size the output should have ("25 MB"), empty for none. Only the
     // output grid and a batch's options set it; Tasks.ini does not keep it.
     std::string TargetText;
-
-    double LengthSec = -1;
-    double FullStartSec = -1;
-    double FullEndSec = -1;
-    double SpanSec = -1;
-    double StartSec = -1;
-    double EndSec = -1;
 };
 
 // The record of a file as the task list adds it: waiting, the output
-// named after the input, the whole length as the part to convert, and the
-// seconds of every time text.
+// named after the input, and the whole length as the part to convert.
 ltvItemData NewTaskRecord(const std::string& inputFile, const std::string& lengthText,
                           const std::string& sizeText, const std::string& newExt);
 
@@ -70,16 +64,15 @@ enum class TaskField
     TargetText
 };
 
-// Copies `field` of a stored task into `data`, with the number of each time
-// text copied; the other fields of `data` stay as they were.
+// Copies `field` of a stored task into `data`; the other fields of `data`
+// stay as they were.
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data);
-// Copies `field` of `data` into a stored task and reads the number of each
-// time text written from its text; numbers are never taken from `data`.
+// Copies `field` of `data` into a stored task.
 void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& stored);
 
 // The texts of a task in the order of TaskField, its state as its key, and
-// back: a record of such texts with the number of each time read from its
-// text, or false when the number of texts differs or the state is none.
+// back: a record of such texts with each time read from its text, or false
+// when the number of texts differs or the state is none.
 // `stateWords` reads the state as the word shown instead of the key.
 std::vector<std::string> TaskTexts(const ltvItemData& task);
 bool TaskFromTexts(std::vector<std::string> texts, ltvItemData& task, bool stateWords = false);

@@ -45,12 +45,12 @@ TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task)
                 "\"" + task.TargetText + "\" is not a size: give it as 25 MB, 700 MiB or 1.5 GB."};
     if (MakesNoPicture(choice))
         return {0, "A target size needs a profile with video."};
-    return PlanTargetSize(*target, task.SpanSec, ChosenAudioBitrate(choice));
+    return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice));
 }
 
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
 {
-    if (task.SpanSec <= 0)
+    if (task.Span.Seconds <= 0)
         return 0;
     const TSizePlan plan = PlanTaskTarget(choice, task);
     int64_t video = plan.Refusal.empty() ? plan.VideoBitrate : 0;
@@ -59,7 +59,7 @@ int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
         if (video == 0)
             return -1;
     }
-    return EstimatedBytes(video + ChosenAudioBitrate(choice), task.SpanSec);
+    return EstimatedBytes(video + ChosenAudioBitrate(choice), task.Span.Seconds);
 }
 
 std::string EstimateText(int64_t bytes)

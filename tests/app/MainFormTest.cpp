@@ -6,9 +6,9 @@
 #include "app/Main.h"
 #include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
-#include "convert/KeptTasks.h"
 #include "fixtures/FakePlatform.h"
 #include "platform/Product.h"
+#include "tasks/KeptTasks.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
 
@@ -95,7 +95,8 @@ protected:
         QCoreApplication::sendEvent(&form, &enter);
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &drop);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !windows->TaskList->IsAdding(); }, 20000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([this] { return !windows->TaskList->Adds().IsAdding(); }, 20000));
     }
 
     QTemporaryDir dir;
@@ -228,7 +229,7 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
     SaveTasks(path, {"/", {b}});
     std::filesystem::resize_file(path, 30);
     Start({Make("c.avi")});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !windows->TaskList->IsAdding(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !windows->TaskList->Adds().IsAdding(); }, 20000));
     EXPECT_EQ(Rows(), QStringList{work.path() + "/c.avi"});
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_TRUE(platform.messages[0].text.startsWith(

@@ -49,14 +49,14 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, &application, [&] {
         Prefer(windows, [](TPreferences& p) { p.SynMode = 2; });
         windows.MainForm->BottomStrip.edtOutputdir->setText(arguments[2]);
-        if (arguments.size() == 3 && windows.TaskList->TaskCount() == 0) {
+        if (arguments.size() == 3 && windows.TaskList->Model().TaskCount() == 0) {
             windows.SettingForm->ShowProfilesPage();
             windows.SettingForm->btnOKClick();
             windows.MainForm->close();
             return;
         }
         for (const QString& input : arguments.mid(3))
-            windows.TaskList->AddTaskFile(input);
+            windows.TaskList->Adds().AddTaskFile(input);
         windows.Runner->tbtnStartClick();
         std::printf("running\n");
         std::fflush(stdout);

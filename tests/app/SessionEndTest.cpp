@@ -132,9 +132,10 @@ TEST(SecondStart, HandsItsFileToTheOpenWindow)
     second.start(app.File("quenby"), {"clip.avi"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(first.Windows()->TaskList->TaskCount(), 0) << "the list is locked";
+    EXPECT_EQ(first.Windows()->TaskList->Model().TaskCount(), 0) << "the list is locked";
     emit first.Windows()->Runner->BatchRunning(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.Windows()->TaskList->TaskCount() == 1; }, Wait));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return first.Windows()->TaskList->Model().TaskCount() == 1; }, Wait));
 }
 
 // Killed mid-batch as by a crash or a power cut: the next start restores the
@@ -151,7 +152,7 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
         kept.Tasks.push_back(NewTaskRecord(input.toStdString(), "00:00:03.00", "", ".avi"));
     }
     kept.Tasks[1].NewName = "bee";
-    kept.Tasks[1].StartText = "00:00:01.0";
+    kept.Tasks[1].Start = TTimeValue::FromText("00:00:01.0");
     kept.Tasks[3].Status = TaskState::Failed;
     const std::string tasks = app.File(TasksFileName).toStdString();
     SaveTasks(tasks, kept);
@@ -178,15 +179,15 @@ TEST(KilledBatch, TheNextStartRestoresItsTasks)
     FakePlatform platform;
     platform.choices = {0};
     ApplicationWindows windows(app.Path(), platform, {app.Path() + "a.avi"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.TaskList->IsAdding(); }, Wait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.TaskList->Adds().IsAdding(); }, Wait));
     EXPECT_EQ(platform.questions.value(0).text,
               "The last session left 3 tasks unconverted. Restore them?");
     EXPECT_TRUE(platform.messages.value(0).text.endsWith(app.Path() + "c.avi"));
     QStringList rows;
     std::vector<TaskState> states;
-    for (int row = 0; row < windows.TaskList->TaskCount(); ++row) {
+    for (int row = 0; row < windows.TaskList->Model().TaskCount(); ++row) {
         const ltvItemData& t = windows.TaskList->Model().At(row).Data;
-        rows << QString::fromStdString(t.NewName + " " + t.StartText);
+        rows << QString::fromStdString(t.NewName + " " + t.Start.Text());
         states.push_back(t.Status);
     }
     EXPECT_EQ(rows, QStringList({"bee 00:00:01.0", "d 00:00:00.0", "a 00:00:00.0"}));

@@ -138,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, BuildArgumentsCase, ::testing::ValuesIn(Buil
 TEST(BuildArguments, MissingProfileGivesNothingButTheTrim)
 {
     ltvItemData trimmed;
-    trimmed.StartSec = 5;
-    trimmed.StartText = "00:00:05";
+    trimmed.Start = TTimeValue::FromText("00:00:05");
     EXPECT_EQ(BuildArguments(LoadProfileChoice("/nonexistent/quenby/none.apf"), trimmed),
               (std::vector<std::string>{"-ss", "00:00:05"}));
 }
@@ -151,7 +150,7 @@ TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwnAndEstimates
     const std::string dir = QUENBY_SOURCE_DIR "/data/Profiles/";
     TProfileChoice vp9 = LoadProfileChoice(dir + "WebM (VP9 + Opus).apf");
     ltvItemData task;
-    task.SpanSec = task.LengthSec = 20;
+    task.Span = task.Length = TTimeValue::FromSeconds(20);
     EXPECT_EQ(EstimateTaskBytes(vp9, task), -1); // "Auto": constant quality
     const std::vector<std::string> plain = BuildArguments(vp9, task);
     task.TargetText = "2 MB";

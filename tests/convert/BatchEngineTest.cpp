@@ -2,10 +2,10 @@
 // The batch engine on its own, with no window: what it reports, in which
 // order, and what it hands the encoder.
 #include "convert/BatchEngine.h"
+#include "base/TimeText.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/PrintQt.h"
 #include "fixtures/TempAppDir.h"
-#include "tasks/TimeText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,10 +54,8 @@ ltvItemData MakeTask(const QString& input, const std::string& length)
     ltvItemData task;
     task.InputFile = input.toStdString();
     task.NewName = QFileInfo(input).completeBaseName().toStdString();
-    task.LengthText = task.FullEndText = task.SpanText = task.EndText = length;
-    task.FullStartText = task.StartText = ZeroTimeText;
-    task.LengthSec = task.FullEndSec = task.SpanSec = task.EndSec = ParseTimeText(length);
-    task.FullStartSec = task.StartSec = 0;
+    task.Length = task.FullEnd = task.Span = task.End = TTimeValue::FromText(length);
+    task.FullStart = task.Start = TTimeValue::FromText(ZeroTimeText);
     return task;
 }
 
@@ -213,9 +211,9 @@ TEST_F(BatchEngineRun, AnUnprobedTaskTakesItsLengthFromTheEncodersReport)
     ASSERT_TRUE(engine.Start({NewTaskRecord(input.toStdString(), "", "", ".avi")}, options));
     ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
     engine.OnChunk(0, "Input #0, avi, from '" + input.toUtf8() + "':\n  Duration: 00:00:1");
-    EXPECT_EQ(engine.Task(0).LengthText, "") << "a length cut short by a read is not taken";
+    EXPECT_EQ(engine.Task(0).Length.Text(), "") << "a length cut short by a read is not taken";
     engine.OnChunk(0, "0.00, start: 0.000000, bitrate: 509 kb/s\n");
-    EXPECT_EQ(engine.Task(0).LengthText, "00:00:10.00");
+    EXPECT_EQ(engine.Task(0).Length.Text(), "00:00:10.00");
     engine.OnChunk(0, "frame=   50 fps=0.0 q=2.0 size=  256kB time=00:00:02.50 bitrate=1.4\r");
     EXPECT_EQ(engine.TaskPercent(0), 25);
     EXPECT_EQ(reports.total.last(), 25);

@@ -27,17 +27,17 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
     Open({"a.avi", "b.avi", "c.avi"});
     Prefer([](TPreferences& p) { p.AutoOpenDir = false; });
     TTaskList& list = *windows->TaskList;
-    list.SelectRow(1, true);
-    list.ppmTaskPopup();
-    EXPECT_FALSE(list.mniShowLog->isEnabled()) << "nothing converted yet";
+    list.View().SelectRow(1, true);
+    list.View().ppmTaskPopup();
+    EXPECT_FALSE(list.View().mniShowLog->isEnabled()) << "nothing converted yet";
 
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
-    list.tbtnUpClick(); // b, a, c
-    list.SelectRow(0, false);
-    list.SelectRow(2, true);
-    list.tbtnRemoveClick(); // b, a
-    ASSERT_EQ(list.TaskCount(), 2);
+    list.Commands().tbtnUpClick(); // b, a, c
+    list.View().SelectRow(0, false);
+    list.View().SelectRow(2, true);
+    list.Commands().tbtnRemoveClick(); // b, a
+    ASSERT_EQ(list.Model().TaskCount(), 2);
     for (const auto& [row, name] : {std::pair{0, "b.avi"}, std::pair{1, "a.avi"}}) {
         const QString log = list.Model().At(row).Log;
         // First the command as a shell takes it, and when it started.
@@ -49,10 +49,10 @@ TEST_F(BatchRun, EachRowKeepsItsEncoderLogWhereverItMovesAndShowsItInAWindow)
         EXPECT_TRUE(log.contains("time=3.00")) << row;
     }
 
-    list.SelectRow(0, true);
-    list.ppmTaskPopup();
-    ASSERT_TRUE(list.mniShowLog->isEnabled());
-    list.mniShowLog->trigger();
+    list.View().SelectRow(0, true);
+    list.View().ppmTaskPopup();
+    ASSERT_TRUE(list.View().mniShowLog->isEnabled());
+    list.View().mniShowLog->trigger();
     auto* window = form->findChild<TLogForm*>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Log - b.avi");

@@ -90,9 +90,9 @@ TEST(BatchRules, ProgressReaderTellsWhetherTheTimeChanged)
 TEST(BatchRules, AnUnknownLengthCountsNothingInTheTotal)
 {
     ltvItemData task;
-    task.SpanSec = 12.5;
+    task.Span.Seconds = 12.5;
     EXPECT_EQ(SecondsInTotal(task), 12.5);
-    task.SpanSec = -1;
+    task.Span.Seconds = -1;
     EXPECT_EQ(SecondsInTotal(task), 0);
 }
 
@@ -116,15 +116,14 @@ TEST(BatchRules, RemainingTimeFromElapsedAndTotalPercent)
 TEST(BatchRules, TrimSwitchesOnlyForATrimmedTask)
 {
     ltvItemData task;
-    task.LengthSec = 100;
-    task.FullStartSec = 0;
-    task.StartSec = 10;
-    task.StartText = "00:00:10";
-    task.SpanSec = 50;
+    task.Length.Seconds = 100;
+    task.FullStart.Seconds = 0;
+    task.Start = TTimeValue::FromText("00:00:10");
+    task.Span.Seconds = 50;
     EXPECT_EQ(TrimSwitches(task), (std::vector<std::string>{"-ss", "00:00:10", "-t", "50"}));
 
-    task.StartSec = 0;
-    task.SpanSec = 100;
+    task.Start.Seconds = 0;
+    task.Span.Seconds = 100;
     EXPECT_TRUE(TrimSwitches(task).empty());
 }
 

@@ -44,17 +44,17 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     for (const QString& input : inputs)
-        windows.TaskList->AddTaskFile(input);
+        windows.TaskList->Adds().AddTaskFile(input);
     form.BottomStrip.edtOutputdir->setText(out);
     ASSERT_EQ(windows.ProfileDetail->OutputExt, ".mp4");
     ASSERT_TRUE(windows.Preferences->Value().AutoOpenDir);
 
     ltvItemData trim;
-    trim.StartText = "00:00:01";
-    trim.EndText = "00:00:02.5";
-    trim.SpanText = "00:00:01.5";
+    trim.Start = TTimeValue::FromText("00:00:01");
+    trim.End = TTimeValue::FromText("00:00:02.5");
+    trim.Span = TTimeValue::FromText("00:00:01.5");
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        windows.TaskList->WriteTask(3, field, trim);
+        windows.TaskList->Model().Write(3, field, trim);
 
     windows.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 240000));
@@ -98,7 +98,7 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile);
     for (const char* name : {"titled.mp4", "silent.mp4", "garbage.avi"})
-        windows.TaskList->AddTaskFile(in + name);
+        windows.TaskList->Adds().AddTaskFile(in + name);
     const auto cell = [&form](int row, int column, int role = Qt::DisplayRole) {
         return form.ltvTask->model()->index(row, column).data(role).toString();
     };

@@ -66,12 +66,12 @@ TEST_F(BatchRun, ATaskOfUnknownLengthCountsNothingInTheTotal)
     script.Set("convert.mode", "silence");
     Open({"a.avi", "b.avi"});
     ltvItemData twoSeconds, unknown; // unknown: the probe found no length
-    twoSeconds.LengthText = twoSeconds.FullEndText = twoSeconds.SpanText = twoSeconds.EndText =
-        "00:00:02";
+    twoSeconds.Length = twoSeconds.FullEnd = twoSeconds.Span = twoSeconds.End =
+        TTimeValue::FromText("00:00:02");
     for (TaskField field :
          {TaskField::LengthText, TaskField::FullEndText, TaskField::SpanText, TaskField::EndText}) {
-        windows->TaskList->WriteTask(0, field, twoSeconds);
-        windows->TaskList->WriteTask(1, field, unknown);
+        windows->TaskList->Model().Write(0, field, twoSeconds);
+        windows->TaskList->Model().Write(1, field, unknown);
     }
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return runner->Engine().IsEncoderRunning(0); }, Wait));
@@ -222,15 +222,17 @@ TEST_F(BatchRun, AStartDuringAnAddConvertsTheRowsListedThen)
         QFile file(more + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    windows->TaskList->AddTaskDirectory(more);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return windows->TaskList->TaskCount() >= 2; }, Wait));
-    const int atStart = windows->TaskList->TaskCount();
+    windows->TaskList->Adds().AddTaskDirectory(more);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return windows->TaskList->Model().TaskCount() >= 2; }, Wait));
+    const int atStart = windows->TaskList->Model().TaskCount();
     ASSERT_LT(atStart, 5) << "the add is still under way";
     runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return !runner->IsBatchActive() && !windows->TaskList->IsAdding(); }, Wait));
+        [this] { return !runner->IsBatchActive() && !windows->TaskList->Adds().IsAdding(); },
+        Wait));
 
-    ASSERT_EQ(windows->TaskList->TaskCount(), 5);
+    ASSERT_EQ(windows->TaskList->Model().TaskCount(), 5);
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(Status(row), row < atStart ? Complete : Waiting) << row;
     qsizetype probed = 0, converted = 0;
@@ -454,12 +456,12 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
     // stores them.
     ltvItemData edit;
     edit.NewExt = ".mkv";
-    edit.SpanText = "00:00:50.4";
-    edit.StartText = "00:00:10";
-    edit.EndText = "00:01:00.4";
+    edit.Span = TTimeValue::FromText("00:00:50.4");
+    edit.Start = TTimeValue::FromText("00:00:10");
+    edit.End = TTimeValue::FromText("00:01:00.4");
     for (TaskField field :
          {TaskField::NewExt, TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        windows->TaskList->WriteTask(2, field, edit);
+        windows->TaskList->Model().Write(2, field, edit);
 
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
@@ -491,8 +493,8 @@ TEST_F(BatchRun, TheEncoderGetsTheIndexedNameAndTheTrimSwitchesAsSeparateArgumen
 TEST_F(BatchRun, OpenPreviewsTheRowAndTheLockStopsThePreviewButLeavesItsControls)
 {
     Open({"a.avi", "b.avi"});
-    windows->TaskList->SelectRow(1, true);
-    windows->TaskList->ltvTaskDblClick();
+    windows->TaskList->View().SelectRow(1, true);
+    windows->TaskList->View().ltvTaskDblClick();
     TFilterGraph& graph = *windows->FilterGraph;
     EXPECT_EQ(graph.RenderedFile(), app.Path() + "in/b.avi");
     EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateRunning);

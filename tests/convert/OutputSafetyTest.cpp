@@ -72,13 +72,13 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         ASSERT_TRUE(CopyTestClip(ext, path)) << path.toStdString();
-        windows->TaskList->AddTaskFile(path);
+        windows->TaskList->Adds().AddTaskFile(path);
     }
 
     States Statuses() const
     {
         States all;
-        for (int row = 0; row < windows->TaskList->TaskCount(); ++row)
+        for (int row = 0; row < windows->TaskList->Model().TaskCount(); ++row)
             all.push_back(windows->TaskList->Model().At(row).Data.Status);
         return all;
     }
@@ -110,10 +110,10 @@ TEST_F(OutputSafety, TwoInputsOfOneNameKeepBothOutputs)
     Add(".avi", app.Path() + "x/clip.avi");
     Add(".wmv", app.Path() + "y/clip.wmv");
     ltvItemData trim; // the second one is told apart by its length
-    trim.EndText = trim.SpanText = "00:00:02";
-    trim.StartText = "00:00:00.0";
+    trim.End = trim.Span = TTimeValue::FromText("00:00:02");
+    trim.Start = TTimeValue::FromText("00:00:00.0");
     for (TaskField field : {TaskField::SpanText, TaskField::StartText, TaskField::EndText})
-        windows->TaskList->WriteTask(1, field, trim);
+        windows->TaskList->Model().Write(1, field, trim);
     ASSERT_TRUE(windows->Preferences->Value().Overwrite);
 
     ASSERT_TRUE(Run());
@@ -164,7 +164,7 @@ TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
     ASSERT_TRUE(WriteText(out + "long.mp4", "a good file"));
     ASSERT_TRUE(QDir().mkpath(app.Path() + "in"));
     ASSERT_TRUE(QFile::copy(clip, app.Path() + "in/long.avi"));
-    windows->TaskList->AddTaskFile(app.Path() + "in/long.avi");
+    windows->TaskList->Adds().AddTaskFile(app.Path() + "in/long.avi");
 
     windows->Runner->tbtnStartClick();
     // Caught while the encoder has written part of its output.

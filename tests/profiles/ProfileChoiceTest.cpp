@@ -22,8 +22,7 @@ TEST(ProfileChoice, GridsAndTheFileGiveTheSameArgumentsForEveryPick)
     TChoiceGrids shown(grids);
     FakePlatform platform;
     ltvItemData trimmed; // the window and the command line trim alike
-    trimmed.StartSec = 1;
-    trimmed.StartText = "00:00:01.0";
+    trimmed.Start = TTimeValue::FromText("00:00:01.0");
     int picks = 0;
     for (const QString& file : shipped.entryList({QStringLiteral("*.apf")}, QDir::Files)) {
         ASSERT_TRUE(shown.Load(shipped.filePath(file), platform)) << file.toStdString();

@@ -46,7 +46,7 @@ TEST(ProfileDetailEndToEnd, RenamedTrimmedAndCustomSizedOutputs)
     ASSERT_GE(profile, 0);
     profiles.setCurrentIndex(profile);
     emit profiles.activated(profile);
-    windows.TaskList->AddTaskFile(in + "source.avi");
+    windows.TaskList->Adds().AddTaskFile(in + "source.avi");
     form.BottomStrip.edtOutputdir->setText(out);
     QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {},
                       form.ltvTask->visualRect(form.ltvTask->model()->index(0, 0)).center());

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/ProfileSaver.h"
 
+#include "base/NewInifiles.h"
 #include "fixtures/ScratchDir.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileWalker.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/PreferenceValues.h"
 
-#include "profiles/NewInifiles.h"
+#include "base/NewInifiles.h"
 
 #include "fixtures/ScratchDir.h"
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "base/NewInifiles.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/GridInput.h"
 #include "fixtures/ProfileRuns.h"
 #include "fixtures/TempAppDir.h"
-#include "profiles/NewInifiles.h"
 #include "profiles/ProfileDetail.h"
 #include "profiles/ProfileWalker.h"
 #include "settings/ProfileEditor.h"
@@ -64,7 +64,7 @@ TEST(ProfileEditorEndToEnd, APickSavedByOKConvertsAtThatSize)
     EXPECT_EQ(captions[size_t(index)], "640x480 (VGA)");
     EXPECT_EQ(windows.ProfileDetail->vleVideo->Values("Video Size"), "640x480 (VGA)");
 
-    windows.TaskList->AddTaskFile(app.Path() + "source.avi");
+    windows.TaskList->Adds().AddTaskFile(app.Path() + "source.avi");
     form.BottomStrip.edtOutputdir->setText(out);
     windows.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 120000));

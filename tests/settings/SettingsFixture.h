@@ -3,9 +3,9 @@
 
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "base/NewInifiles.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
-#include "profiles/NewInifiles.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoder/MediaProbe.h"
 
+#include "base/TimeText.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/TempAppDir.h"
 #include "tasks/ProbeQueue.h"
-#include "tasks/TimeText.h"
 
 #include <QDir>
 #include <QMap>

@@ -1,26 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/OutputEdit.h"
 
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A 60-second task as the list holds it after the add, with its numbers read.
+// A 60-second task as the list holds it after the add, each time read from its text.
 ltvItemData Task(const std::string& start = "00:00:00.0", const std::string& end = "00:01:00",
                  const std::string& length = "00:01:00")
 {
     ltvItemData task;
-    task.LengthText = task.FullEndText = task.SpanText = length;
-    task.FullStartText = "00:00:00.0";
-    task.StartText = start;
-    task.EndText = end;
-    task.LengthSec = task.FullEndSec = ParseTimeText(length);
-    task.FullStartSec = 0;
-    task.StartSec = ParseTimeText(start);
-    task.EndSec = ParseTimeText(end);
-    task.SpanSec = ParseTimeText(task.SpanText);
+    task.Length = task.FullEnd = task.Span = TTimeValue::FromText(length);
+    task.FullStart = TTimeValue::FromText("00:00:00.0");
+    task.Start = TTimeValue::FromText(start);
+    task.End = TTimeValue::FromText(end);
     return task;
 }
 
@@ -62,9 +57,9 @@ TEST(OutputEdit, TimesWithinTheBoundsAreStoredOthersFallBack)
     for (const TimeCase& c : cases) {
         SCOPED_TRACE(c.what);
         const TOutputEdit edit = ValidateOutputEdit(c.task, "clip.mp4", c.start, c.end);
-        EXPECT_EQ(edit.StartText, c.startText);
-        EXPECT_EQ(edit.EndText, c.endText);
-        EXPECT_EQ(edit.SpanText, c.spanText);
+        EXPECT_EQ(edit.Start.Text(), c.startText);
+        EXPECT_EQ(edit.End.Text(), c.endText);
+        EXPECT_EQ(edit.Span.Text(), c.spanText);
     }
 }
 

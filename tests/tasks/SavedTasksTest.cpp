@@ -14,8 +14,9 @@ using SavedTasksFile = ScratchDirTest;
 
 std::vector<std::string> Texts(const ltvItemData& t)
 {
-    return {t.InputFile,     t.LengthText,  t.SizeText, StateKey(t.Status), t.NewName, t.NewExt,
-            t.FullStartText, t.FullEndText, t.SpanText, t.StartText,        t.EndText};
+    return {t.InputFile,   t.Length.Text(), t.SizeText,         StateKey(t.Status),
+            t.NewName,     t.NewExt,        t.FullStart.Text(), t.FullEnd.Text(),
+            t.Span.Text(), t.Start.Text(),  t.End.Text()};
 }
 
 TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
@@ -23,14 +24,14 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
     const std::string path = (dir / TasksFileName).string();
     ltvItemData task = NewTaskRecord("/v/a\\b\t.avi", "00:01:40.0", " 640x480", ".avi");
     task.NewName = " [x]=\\y\r\n\tz\xE9";
-    task.StartText = "00:00:10.0";
+    task.Start = TTimeValue::FromText("00:00:10.0");
     SaveTasks(path, {"/old/", std::vector<ltvItemData>(5, task)});
     SaveTasks(path, {"/out/\t/", {NewTaskRecord("/v/b.mp4", "", "", ""), task}});
     const TTasksFile file = LoadTasks(path);
     ASSERT_EQ(file.Saved.Tasks.size(), 2u);
     EXPECT_EQ(file.Saved.OutputDir, "/out/\t/");
     EXPECT_EQ(Texts(file.Saved.Tasks[1]), Texts(task));
-    EXPECT_DOUBLE_EQ(file.Saved.Tasks[1].StartSec, 10);
+    EXPECT_DOUBLE_EQ(file.Saved.Tasks[1].Start.Seconds, 10);
 }
 
 // A file of two tasks as saved, with `from` replaced by `to` ("": the whole
@@ -71,7 +72,7 @@ TEST_F(SavedTasksFile, ReadsTheStateWordsOfVersion1)
     for (const TaskState state : AllTaskStates) {
         expected.push_back(NewTaskRecord("/v/a.avi", "00:01:40.00", " 640x480", ".avi"));
         expected.back().Status = state;
-        expected.back().StartText = "00:00:10.0";
+        expected.back().Start = TTimeValue::FromText("00:00:10.0");
         std::vector<std::string> texts = Texts(expected.back());
         texts[3] = StateText(state);
         text += std::to_string(expected.size()) + "=";
@@ -120,14 +121,14 @@ TEST(ClampTaskLength, HoldsThePartWithinTheShorterFile)
                  {"00:00:10.0", "00:01:00.0", "", ""}};
     for (const auto& c : cases) {
         ltvItemData task = NewTaskRecord("/v/a.avi", "00:01:40.00", "", ".avi");
-        task.StartText = c.start;
-        task.EndText = c.end;
+        task.Start = TTimeValue::FromText(c.start);
+        task.End = TTimeValue::FromText(c.end);
         WriteTaskField(task, TaskField::AllFields, task);
         const bool clamped = ClampTaskLength(task, c.length);
-        EXPECT_EQ(clamped ? task.StartText + " " + task.EndText + " " + task.SpanText : "",
+        EXPECT_EQ(clamped ? task.Start.Text() + " " + task.End.Text() + " " + task.Span.Text() : "",
                   c.expected)
             << c.start << " " << c.length;
-        EXPECT_EQ(task.FullEndSec, clamped ? 30 : 100);
+        EXPECT_EQ(task.FullEnd.Seconds, clamped ? 30 : 100);
     }
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TaskListFixture.h"
 
-#include "convert/BatchRunner.h"
-
 #include <QFrame>
 #include <QLineEdit>
 #include <QTest>
@@ -15,7 +13,7 @@ namespace {
 ltvItemData ReadRow(TTaskList& list, int row)
 {
     ltvItemData data;
-    list.ReadTask(row, TaskField::AllFields, data);
+    list.Model().Read(row, TaskField::AllFields, data);
     return data;
 }
 
@@ -25,23 +23,23 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
 {
     FApp.Script().Set("probe.duration", "00:01:23.4").Set("record", FApp.RecordPath()).Save();
     const QString path = MakeFile("holiday.2024.final.AVI");
-    List().AddTaskFile(path);
+    List().Adds().AddTaskFile(path);
 
-    ASSERT_EQ(List().TaskCount(), 1);
+    ASSERT_EQ(List().Model().TaskCount(), 1);
     const ltvItemData data = ReadRow(List(), 0);
     EXPECT_EQ(data.InputFile, path.toStdString());
-    EXPECT_EQ(data.LengthText, "00:01:23.4");
+    EXPECT_EQ(data.Length.Text(), "00:01:23.4");
     EXPECT_EQ(data.SizeText, " 320x240 [SAR 1:1 DAR 4:3]");
     EXPECT_EQ(data.Status, TaskState::Waiting);
     EXPECT_EQ(data.NewName, "holiday.2024.final");
     EXPECT_EQ(data.NewExt, "");
-    EXPECT_EQ(data.FullStartText, "00:00:00.0");
-    EXPECT_EQ(data.StartText, "00:00:00.0");
-    for (const std::string& text : {data.FullEndText, data.SpanText, data.EndText})
+    EXPECT_EQ(data.FullStart.Text(), "00:00:00.0");
+    EXPECT_EQ(data.Start.Text(), "00:00:00.0");
+    for (const std::string& text : {data.FullEnd.Text(), data.Span.Text(), data.End.Text()})
         EXPECT_EQ(text, "00:01:23.4");
-    EXPECT_DOUBLE_EQ(data.LengthSec, 83.4);
-    EXPECT_DOUBLE_EQ(data.FullStartSec, 0);
-    EXPECT_DOUBLE_EQ(data.EndSec, 83.4);
+    EXPECT_DOUBLE_EQ(data.Length.Seconds, 83.4);
+    EXPECT_DOUBLE_EQ(data.FullStart.Seconds, 0);
+    EXPECT_DOUBLE_EQ(data.End.Seconds, 83.4);
     // Added, not selected, and the grid is left alone.
     EXPECT_TRUE(SelectedRows().isEmpty());
     EXPECT_EQ(Index(0, 1).data(), "00:01:23.4");
@@ -54,13 +52,13 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
 TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
 {
     ASSERT_TRUE(FApp.LinkEncoder(TempAppDir::Encoder::None));
-    List().AddTaskFile(MakeFile("README"));
+    List().Adds().AddTaskFile(MakeFile("README"));
     const ltvItemData data = ReadRow(List(), 0);
     EXPECT_EQ(data.NewName, "README");
-    EXPECT_EQ(data.LengthText, "");
+    EXPECT_EQ(data.Length.Text(), "");
     EXPECT_EQ(data.SizeText, "");
     EXPECT_EQ(data.Status, TaskState::Waiting);
-    EXPECT_EQ(data.LengthSec, -1);
+    EXPECT_EQ(data.Length.Seconds, -1);
 }
 
 // A file is listed once however it is reached; a path to no file is told
@@ -71,13 +69,13 @@ TEST_F(TaskListTest, DuplicateTestKnowsAFileByItselfAndAMissingOneByItsText)
     const QString path = MakeFile("clip.avi");
     ASSERT_TRUE(QFile::link(path, MediaDir() + "/link.avi"));
     ASSERT_EQ(::link(qPrintable(path), qPrintable(MediaDir() + "/hard.avi")), 0);
-    EXPECT_FALSE(Form().Welcome.panbg->isHidden());
-    List().AddTaskFile(path);
-    EXPECT_TRUE(Form().Welcome.panbg->isHidden());
+    EXPECT_FALSE(FControls.panbg->isHidden());
+    List().Adds().AddTaskFile(path);
+    EXPECT_TRUE(FControls.panbg->isHidden());
     for (const QString& name : {QString("/./clip.avi"), QString("//clip.avi"), QString("/link.avi"),
                                 QString("/hard.avi"), QString("/CLIP.avi")})
-        List().AddTaskFile(MediaDir() + name);
-    List().AddTaskFile(MediaDir() + "/CLIP.avi");
+        List().Adds().AddTaskFile(MediaDir() + name);
+    List().Adds().AddTaskFile(MediaDir() + "/CLIP.avi");
 
     EXPECT_EQ(Captions(), (QStringList{path, MediaDir() + "/CLIP.avi"}));
     // A listed path is not probed again.
@@ -88,7 +86,7 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
 {
     const QString a = MakeFile("a.avi"), b = MakeFile("b.mpg"), c = MakeFile("c.mov");
     FPlatform.openAnswers.push_back({a, b, c});
-    Form().Toolbar.tbtnAddFile->click();
+    Commands().actAddFiles->trigger();
     ASSERT_TRUE(WaitAdds());
 
     ASSERT_EQ(FPlatform.openCalls.size(), 1);
@@ -108,13 +106,13 @@ TEST_F(TaskListTest, OpenDialogOffersTheFiltersAndAddsSecondToLastThenFirst)
 
 TEST_F(TaskListTest, BothAddCommandsGiveTheListTheFocus)
 {
-    Form().show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    for (QToolButton* button : {Form().Toolbar.tbtnAddFile, Form().Toolbar.tbtnAddDir}) {
-        Form().BottomStrip.edtOutputdir->setFocus();
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    for (QAction* action : {Commands().actAddFiles, Commands().actAddDirectory}) {
+        FControls.edtOutputdir->setFocus();
         ASSERT_FALSE(View().hasFocus());
-        button->click(); // cancelled
-        EXPECT_TRUE(View().hasFocus()) << button->toolTip().toStdString();
+        action->trigger(); // cancelled
+        EXPECT_TRUE(View().hasFocus()) << action->toolTip().toStdString();
     }
 }
 
@@ -123,7 +121,7 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
     FApp.Script().Set("probe.duration", "00:00:07.5").Save();
     FillOutputGrid();
     FPlatform.openAnswers.push_back({MakeFile("only.one.vob")});
-    Form().Toolbar.tbtnAddFile->click();
+    Commands().actAddFiles->trigger();
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(SelectedRows(), QList<int>{0});
@@ -135,9 +133,9 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
 
 TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
 {
-    List().AddTaskFile(MakeFile("lone.avi"));
-    EXPECT_EQ(TaskButtons(), "off");     // only the commands switch the buttons
-    Form().Toolbar.tbtnAddFile->click(); // nothing scripted: the user cancels
+    List().Adds().AddTaskFile(MakeFile("lone.avi"));
+    EXPECT_EQ(TaskButtons(), "off");   // only the commands switch the buttons
+    Commands().actAddFiles->trigger(); // nothing scripted: the user cancels
     EXPECT_EQ(SelectedRows(), QList<int>{0});
     EXPECT_EQ(Output("New Filename"), "lone");
     EXPECT_EQ(TaskButtons(), "on");
@@ -145,13 +143,13 @@ TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
 
 TEST_F(TaskListTest, CancelledDialogsOnAnEmptyListLeaveTheButtonsOff)
 {
-    Form().Toolbar.tbtnAddFile->click();
-    Form().Toolbar.tbtnAddDir->click();
-    EXPECT_EQ(List().TaskCount(), 0);
+    Commands().actAddFiles->trigger();
+    Commands().actAddDirectory->trigger();
+    EXPECT_EQ(List().Model().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
     ASSERT_EQ(FPlatform.folderCalls.size(), 1);
     EXPECT_EQ(FPlatform.folderCalls[0].title, "Add a directory to the Task List");
-    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Form());
+    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Window());
 }
 
 TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
@@ -161,7 +159,7 @@ TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
         MakeFile(name);
     QDir(MediaDir()).mkdir("folder.avi");
     FPlatform.folderAnswers.push_back(MediaDir());
-    Form().Toolbar.tbtnAddDir->click();
+    Commands().actAddDirectory->trigger();
     EXPECT_EQ(TaskButtons(), "off") << "the buttons come on once the files are in";
     ASSERT_TRUE(WaitAdds());
 
@@ -175,18 +173,18 @@ TEST_F(TaskListTest, DirectoryListsMatchingFilesIgnoringCaseAndSkipsTheRest)
 TEST_F(TaskListTest, DirectoryGivenWithItsSeparatorIsNotDoubled)
 {
     MakeFile("x.wmv");
-    List().AddTaskDirectory(MediaDir() + "/");
-    List().AddTaskDirectory(MediaDir());
+    List().Adds().AddTaskDirectory(MediaDir() + "/");
+    List().Adds().AddTaskDirectory(MediaDir());
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{MediaDir() + "/x.wmv"});
 }
 
 TEST_F(TaskListTest, EmptyOrMissingDirectoryAddsNothing)
 {
-    List().AddTaskDirectory(MediaDir() + "/nowhere");
-    List().AddTaskDirectory("");
-    EXPECT_FALSE(List().IsAdding());
-    EXPECT_EQ(List().TaskCount(), 0);
+    List().Adds().AddTaskDirectory(MediaDir() + "/nowhere");
+    List().Adds().AddTaskDirectory("");
+    EXPECT_FALSE(List().Adds().IsAdding());
+    EXPECT_EQ(List().Model().TaskCount(), 0);
 }
 
 // The user acts while a directory is being added: another add follows the
@@ -215,18 +213,18 @@ TEST_F(TaskListTest, CommandsRunWhileADirectoryIsAdded)
             const QStringList rows = Captions();
             if (step == 0 && rows.contains(dir + names[0])) {
                 ++step;
-                List().AddTaskDirectory(QFileInfo(other).absolutePath());
+                List().Adds().AddTaskDirectory(QFileInfo(other).absolutePath());
             } else if (step == 1 && rows.contains(dir + names[1])) {
                 ++step;
                 Select({int(rows.indexOf(dir + names[0]))});
-                List().tbtnRemoveClick();
+                List().Commands().tbtnRemoveClick();
             } else if (step == 2 && rows.contains(dir + names[3])) {
                 ++step;
-                List().tbtnClearClick();
+                List().Commands().tbtnClearClick();
             }
         },
         Qt::QueuedConnection);
-    List().AddTaskDirectory(MediaDir());
+    List().Adds().AddTaskDirectory(MediaDir());
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(step, 3);
@@ -246,7 +244,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
         .Set("record", FApp.RecordPath())
         .Save();
     const QString listed = MakeFile("0-e.avi");
-    List().AddTaskFile(listed);
+    List().Adds().AddTaskFile(listed);
     const QString a = MakeFile("300-a.avi"), b = MakeFile("0-b.avi"), c = MakeFile("150-c.avi"),
                   d = MakeFile("0-d.avi");
 
@@ -257,8 +255,8 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
                          for (int row = first; row <= last; ++row)
                              inserted << Index(row).data().toString();
                      });
-    List().AddTaskPaths({a, b, c, a, listed, d});
-    EXPECT_TRUE(List().IsAdding());
+    List().Adds().AddTaskPaths({a, b, c, a, listed, d});
+    EXPECT_TRUE(List().Adds().IsAdding());
     ASSERT_TRUE(WaitAdds());
 
     EXPECT_EQ(Captions(), (QStringList{listed, a, b, c, d}));
@@ -267,7 +265,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
                                  "00:00:00.00"};
     for (int row = 0; row < lengths.size(); ++row) {
         const ltvItemData data = ReadRow(List(), row);
-        EXPECT_EQ(QString::fromStdString(data.LengthText), lengths[row]) << row;
+        EXPECT_EQ(QString::fromStdString(data.Length.Text()), lengths[row]) << row;
         EXPECT_EQ(data.Status, TaskState::Waiting);
     }
     QStringList probed;
@@ -282,28 +280,28 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
 // that ends during the batch must not unlock its buttons again.
 TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
 {
-    List().AddTaskFile(MakeFile("first.avi"));
+    List().Adds().AddTaskFile(MakeFile("first.avi"));
     EnableButtons();
     MakeFile("dir/1.avi");
     MakeFile("dir/2.avi");
     FPlatform.folderAnswers.push_back(MediaDir() + "/dir");
-    QTimer::singleShot(0, &Form(), [this] { FWindows->Runner->LockForConversion(); });
-    List().tbtnAddDirClick();
+    QTimer::singleShot(0, &Window(), [this] { Commands().SetBatchRunning(true); });
+    List().Commands().tbtnAddDirClick();
     ASSERT_TRUE(WaitAdds());
-    EXPECT_EQ(List().TaskCount(), 3);
+    EXPECT_EQ(List().Model().TaskCount(), 3);
     EXPECT_EQ(TaskButtons(), "off");
 }
 
 TEST_F(TaskListTest, NewExtIsTheOutputExtensionAtTheTimeOfTheAdd)
 {
-    List().AddTaskFile(MakeFile("before.avi"));
+    List().Adds().AddTaskFile(MakeFile("before.avi"));
     LoadProfile("mp4");
-    List().AddTaskFile(MakeFile("after.avi"));
+    List().Adds().AddTaskFile(MakeFile("after.avi"));
 
     EXPECT_EQ(ReadRow(List(), 0).NewExt, "");
     EXPECT_EQ(ReadRow(List(), 1).NewExt, ".mp4");
     // What the grid shows follows the profile loaded now, not the record.
     Select({0});
-    List().ltvTaskClick();
+    List().View().ltvTaskClick();
     EXPECT_EQ(Output("New Filename"), "before.mp4");
 }

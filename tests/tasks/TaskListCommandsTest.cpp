@@ -21,9 +21,9 @@ void FillRows(TTaskList& list, int count)
     for (int row = 0; row < count; ++row) {
         const std::string name(1, static_cast<char>('A' + row));
         ltvItemData& data = tasks[static_cast<std::size_t>(row)].Data;
-        data.InputFile = data.LengthText = data.SizeText = data.NewName = data.NewExt =
-            data.FullStartText = data.FullEndText = data.SpanText = data.StartText = data.EndText =
-                name;
+        data.InputFile = data.SizeText = data.NewName = data.NewExt = name;
+        data.Length = data.FullStart = data.FullEnd = data.Span = data.Start = data.End =
+            TTimeValue::FromText(name);
     }
     list.Model().Append(std::move(tasks));
 }
@@ -31,9 +31,9 @@ void FillRows(TTaskList& list, int count)
 QString RowTexts(TTaskList& list, int row)
 {
     const ltvItemData& d = list.Model().At(row).Data;
-    return QString::fromStdString(d.InputFile + d.LengthText + d.SizeText + d.NewName + d.NewExt +
-                                  d.FullStartText + d.FullEndText + d.SpanText + d.StartText +
-                                  d.EndText);
+    return QString::fromStdString(d.InputFile + d.Length.Text() + d.SizeText + d.NewName +
+                                  d.NewExt + d.FullStart.Text() + d.FullEnd.Text() + d.Span.Text() +
+                                  d.Start.Text() + d.End.Text());
 }
 
 } // namespace
@@ -69,7 +69,7 @@ TEST_P(TaskListMoveTest, MovesTheSelectedBlock)
     Select(c.selected);
     View().selectionModel()->setCurrentIndex(Index(c.rows - 1), QItemSelectionModel::NoUpdate);
 
-    (c.up ? Form().Toolbar.tbtnUp : Form().Toolbar.tbtnDown)->click();
+    (c.up ? Commands().actMoveUp : Commands().actMoveDown)->trigger();
 
     QString order;
     for (int row = 0; row < c.rows; ++row) {
@@ -111,7 +111,7 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
     EnableButtons();
     FillOutputGrid();
     Select({1, 3});
-    Form().Toolbar.tbtnRemove->click();
+    Commands().actRemove->trigger();
     EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
     EXPECT_EQ(Output("New Filename"), "");
     EXPECT_EQ(Output("Start Time"), "");
@@ -120,14 +120,14 @@ TEST_F(TaskListTest, RemoveDeletesTheSelectedRowsAndEmptiesTheGrid)
 
     FillOutputGrid();
     View().clearSelection();
-    Form().Toolbar.tbtnRemove->click(); // nothing selected: the grid is emptied all the same
+    Commands().actRemove->trigger(); // nothing selected: the grid is emptied all the same
     EXPECT_EQ(Captions(), (QStringList{"A", "C"}));
     EXPECT_EQ(Output("End Time"), "");
     EXPECT_EQ(TaskButtons(), "on");
 
     Select({0, 1});
-    Form().Toolbar.tbtnRemove->click();
-    EXPECT_EQ(List().TaskCount(), 0);
+    Commands().actRemove->trigger();
+    EXPECT_EQ(List().Model().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
 }
 
@@ -136,8 +136,8 @@ TEST_F(TaskListTest, ClearEmptiesListGridAndButtons)
     FillRows(List(), 3);
     EnableButtons();
     FillOutputGrid();
-    Form().Toolbar.tbtnClear->click();
-    EXPECT_EQ(List().TaskCount(), 0);
+    Commands().actClear->trigger();
+    EXPECT_EQ(List().Model().TaskCount(), 0);
     EXPECT_EQ(Output("Start Time"), "");
     EXPECT_EQ(TaskButtons(), "off");
 }
@@ -186,14 +186,14 @@ TEST_F(TaskListTest, KeysEnableNothingAndDeleteOfTheLastRowDisables)
     EnableButtons();
     Select({0});
     QTest::keyClick(&View(), Qt::Key_Delete);
-    EXPECT_EQ(List().TaskCount(), 0);
+    EXPECT_EQ(List().Model().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
 }
 
 TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
 {
     QStringList captions;
-    for (QAction* action : List().ppmTask->actions())
+    for (QAction* action : List().View().ppmTask->actions())
         captions << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(captions, (QStringList{"Open", "Show Log", "-", "Add Files...", "Add Directorys...",
                                      "-", "Remove", "Clear"}));
@@ -204,10 +204,11 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
         bool operator==(const State&) const = default;
     };
     const auto state = [this] {
-        List().ppmTaskPopup();
-        return State{List().mniOpen->isEnabled(),     List().mniShowLog->isEnabled(),
-                     List().mniAddFiles->isEnabled(), List().mniAddDirectory->isEnabled(),
-                     List().mniRemove->isEnabled(),   List().mniClear->isEnabled()};
+        List().View().ppmTaskPopup();
+        return State{
+            List().View().mniOpen->isEnabled(),     List().View().mniShowLog->isEnabled(),
+            List().View().mniAddFiles->isEnabled(), List().View().mniAddDirectory->isEnabled(),
+            List().View().mniRemove->isEnabled(),   List().View().mniClear->isEnabled()};
     };
     EXPECT_EQ(state(), (State{false, false, true, true, false, false}));
     FillRows(List(), 2);
@@ -222,28 +223,28 @@ TEST_F(TaskListTest, PopupEnablesItsItemsByListAndSelection)
 
     // The list's context menu request runs the same step and opens the menu.
     View().clearSelection();
-    List().mniOpen->setEnabled(true);
+    List().View().mniOpen->setEnabled(true);
     emit View().customContextMenuRequested(QPoint(5, 5));
-    EXPECT_FALSE(List().mniOpen->isEnabled());
-    EXPECT_TRUE(List().ppmTask->isVisible());
-    List().ppmTask->close();
+    EXPECT_FALSE(List().View().mniOpen->isEnabled());
+    EXPECT_TRUE(List().View().ppmTask->isVisible());
+    List().View().ppmTask->close();
 }
 
 TEST_F(TaskListTest, MenuKeyAndShiftF10OpenThePopupAtTheFocusedRowWithItsItemsInTheTree)
 {
-    Form().show();
+    Window().show();
     FillRows(List(), 3);
     View().setCurrentIndex(Index(1));
     const QPoint row = View().viewport()->mapToGlobal(View().visualRect(Index(1)).bottomLeft());
     for (const auto& [key, modifiers] :
          {std::pair(Qt::Key_Menu, Qt::NoModifier), std::pair(Qt::Key_F10, Qt::ShiftModifier)}) {
         QTest::keyClick(&View(), key, modifiers);
-        ASSERT_TRUE(List().ppmTask->isVisible()) << key;
-        EXPECT_EQ(List().ppmTask->pos(), row);
-        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(List().ppmTask);
-        ASSERT_EQ(menu->childCount(), List().ppmTask->actions().size());
+        ASSERT_TRUE(List().View().ppmTask->isVisible()) << key;
+        EXPECT_EQ(List().View().ppmTask->pos(), row);
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(List().View().ppmTask);
+        ASSERT_EQ(menu->childCount(), List().View().ppmTask->actions().size());
         EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Open");
-        List().ppmTask->close();
+        List().View().ppmTask->close();
     }
 }
 
@@ -252,20 +253,20 @@ TEST_F(TaskListTest, PopupItemsRunTheCommands)
     FillRows(List(), 3);
     EnableButtons();
     Select({0});
-    List().mniRemove->trigger();
+    List().View().mniRemove->trigger();
     EXPECT_EQ(Captions(), (QStringList{"B", "C"}));
-    List().mniClear->trigger();
-    EXPECT_EQ(List().TaskCount(), 0);
+    List().View().mniClear->trigger();
+    EXPECT_EQ(List().Model().TaskCount(), 0);
     EXPECT_EQ(TaskButtons(), "off");
 
     const QString file = MakeFile("f.avi");
     FPlatform.openAnswers.push_back({file});
-    List().mniAddFiles->trigger();
+    List().View().mniAddFiles->trigger();
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{file});
     FPlatform.folderAnswers.push_back(MediaDir());
     MakeFile("g.avi");
-    List().mniAddDirectory->trigger();
+    List().View().mniAddDirectory->trigger();
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), (QStringList{file, MediaDir() + "/g.avi"}));
     EXPECT_EQ(TaskButtons(), "on");
@@ -273,18 +274,18 @@ TEST_F(TaskListTest, PopupItemsRunTheCommands)
 
 TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
 {
-    QSignalSpy preview(&List(), &TTaskList::PreviewSelectedTask);
+    QSignalSpy preview(&List().View(), &TTaskView::PreviewSelectedTask);
     FillRows(List(), 2);
-    List().mniOpen->trigger();
-    List().ltvTaskDblClick();
+    List().View().mniOpen->trigger();
+    List().View().ltvTaskDblClick();
     EXPECT_EQ(preview.count(), 0);
     Select({1});
-    List().mniOpen->trigger();
+    List().View().mniOpen->trigger();
     EXPECT_EQ(preview.count(), 1);
 
-    Form().resize(800, 540);
-    Form().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    Window().resize(800, 540);
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window()));
     const QPoint onRow = View().visualRect(Index(0)).center();
     // The toolkit's double click is a press, a release, then the double
     // click and its release.
@@ -296,18 +297,18 @@ TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
 TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
 {
     FApp.Script().Set("probe.duration", "00:00:05").Save();
-    List().AddTaskFile(MakeFile("first.avi"));
-    List().AddTaskFile(MakeFile("second.part.avi"));
+    List().Adds().AddTaskFile(MakeFile("first.avi"));
+    List().Adds().AddTaskFile(MakeFile("second.part.avi"));
     ltvItemData trimmed;
-    trimmed.StartText = "00:00:01.5";
-    trimmed.EndText = "00:00:04";
-    List().WriteTask(1, TaskField::StartText, trimmed);
-    List().WriteTask(1, TaskField::EndText, trimmed);
+    trimmed.Start = TTimeValue::FromText("00:00:01.5");
+    trimmed.End = TTimeValue::FromText("00:00:04");
+    List().Model().Write(1, TaskField::StartText, trimmed);
+    List().Model().Write(1, TaskField::EndText, trimmed);
     LoadProfile("mkv");
 
-    Form().resize(800, 540);
-    Form().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    Window().resize(800, 540);
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window()));
     QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().visualRect(Index(1)).center());
     EXPECT_EQ(SelectedRows(), QList<int>{1});
     EXPECT_EQ(Output("New Filename"), "second.part.mkv");
@@ -335,30 +336,30 @@ TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
 
 TEST_F(TaskListTest, BrowseSetsTheOutputDirectoryWithItsSeparator)
 {
-    Form().BottomStrip.edtOutputdir->setText("/kept/");
-    Form().BottomStrip.bbtnBrowser->click(); // cancelled
-    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/kept/");
+    FControls.edtOutputdir->setText("/kept/");
+    FControls.bbtnBrowser->click(); // cancelled
+    EXPECT_EQ(FControls.edtOutputdir->text(), "/kept/");
     FPlatform.folderAnswers.push_back("/picked/dir");
-    Form().BottomStrip.bbtnBrowser->click();
-    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/picked/dir/");
+    FControls.bbtnBrowser->click();
+    EXPECT_EQ(FControls.edtOutputdir->text(), "/picked/dir/");
     FPlatform.folderAnswers.push_back("/");
-    Form().BottomStrip.bbtnBrowser->click();
-    EXPECT_EQ(Form().BottomStrip.edtOutputdir->text(), "/");
+    FControls.bbtnBrowser->click();
+    EXPECT_EQ(FControls.edtOutputdir->text(), "/");
 
     ASSERT_EQ(FPlatform.folderCalls.size(), 3);
     EXPECT_EQ(FPlatform.folderCalls[0].title, "Select the output directory.");
-    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Form());
+    EXPECT_EQ(FPlatform.folderCalls[0].owner, &Window());
 }
 
 TEST_F(TaskListTest, OpenShowsOnlyAnExistingDirectory)
 {
     const QString file = MakeFile("not-a-dir.avi");
     for (const QString& text : {QString(), file, MediaDir() + "/missing/"}) {
-        Form().BottomStrip.edtOutputdir->setText(text);
-        Form().BottomStrip.bbtnOpen->click();
+        FControls.edtOutputdir->setText(text);
+        FControls.bbtnOpen->click();
     }
     EXPECT_TRUE(FPlatform.opened.isEmpty());
-    Form().BottomStrip.edtOutputdir->setText(MediaDir() + "/");
-    Form().BottomStrip.bbtnOpen->click();
+    FControls.edtOutputdir->setText(MediaDir() + "/");
+    FControls.bbtnOpen->click();
     EXPECT_EQ(FPlatform.opened, QStringList{MediaDir() + "/"});
 }

@@ -38,7 +38,7 @@ void Drop(QWidget& target, const QStringList& paths)
 
 } // namespace
 
-TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
+TEST_F(TaskListWindowTest, CommandLineAddsFilesAndDirectoriesAndEnables)
 {
     const QString file = MakeFile("movie.avi");
     const QString text = MakeFile("notes.txt");
@@ -55,11 +55,11 @@ TEST_F(TaskListTest, CommandLineAddsFilesAndDirectoriesAndEnables)
     EXPECT_EQ(TaskButtons(), "on");
     // No profile is loaded while the window is being created.
     ltvItemData data;
-    List().ReadTask(0, TaskField::AllFields, data);
+    List().Model().Read(0, TaskField::AllFields, data);
     EXPECT_EQ(data.NewExt, "");
 }
 
-TEST_F(TaskListTest, ListFileOnTheCommandLineNamesTheEntries)
+TEST_F(TaskListWindowTest, ListFileOnTheCommandLineNamesTheEntries)
 {
     const QString first = MakeFile("first.mpg");
     const QString second = MakeFile("second.wmv");
@@ -76,7 +76,7 @@ TEST_F(TaskListTest, ListFileOnTheCommandLineNamesTheEntries)
     EXPECT_EQ(TaskButtons(), "on");
 }
 
-TEST_F(TaskListTest, DropsAddFilesAndFoldersEvenAFolderNamedLikeAVideo)
+TEST_F(TaskListWindowTest, DropsAddFilesAndFoldersEvenAFolderNamedLikeAVideo)
 {
     const QString file = MakeFile("dropped.Mpeg");
     const QString text = MakeFile("dropped.doc");
@@ -92,27 +92,27 @@ TEST_F(TaskListTest, DropsAddFilesAndFoldersEvenAFolderNamedLikeAVideo)
 // Closing the window while files are being added stops the add: the
 // remaining files would only delay the program's exit. Nothing after the cut
 // is listed, and no probe outlives it.
-TEST_F(TaskListTest, ClosingTheWindowStopsAnAdd)
+TEST_F(TaskListWindowTest, ClosingTheWindowStopsAnAdd)
 {
     FApp.Script().Set("probe.delay_ms", 200).Set("record", FApp.RecordPath()).Save();
     for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi", "5.avi", "6.avi"})
         MakeFile(name);
     Form().show();
-    List().AddTaskDirectory(MediaDir());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return List().TaskCount() >= 1; }, 20000));
+    List().Adds().AddTaskDirectory(MediaDir());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return List().Model().TaskCount() >= 1; }, 20000));
     Form().close();
-    const int listed = List().TaskCount();
-    EXPECT_FALSE(List().IsAdding());
+    const int listed = List().Model().TaskCount();
+    EXPECT_FALSE(List().Adds().IsAdding());
     EXPECT_LT(listed, 6);
     for (const FakeEncoderRun& run : FApp.RecordedRuns())
         EXPECT_FALSE(ProcessExists(run.Pid)) << run.Pid;
     QTest::qWait(400);
-    EXPECT_EQ(List().TaskCount(), listed);
+    EXPECT_EQ(List().Model().TaskCount(), listed);
 }
 
 // File names that are not valid UTF-8 cannot be handed to the encoder. They
 // are listed in one message per add instead of vanishing without a word.
-TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
+TEST_F(TaskListWindowTest, NamesThatAreNotUtf8AreListedInOneMessage)
 {
     const QByteArray dir = QFile::encodeName(MediaDir());
     const QByteArray names[] = {"St\xE9r\xE9o.avi", "caf\xE9.mp4"};
@@ -126,7 +126,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     });
     const QString fine = MakeFile("fine.avi");
 
-    List().AddTaskDirectory(MediaDir());
+    List().Adds().AddTaskDirectory(MediaDir());
     ASSERT_TRUE(WaitAdds());
     EXPECT_EQ(Captions(), QStringList{fine});
     ASSERT_EQ(FPlatform.messages.size(), 1);
@@ -144,7 +144,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     EXPECT_TRUE(FPlatform.messages[0].text.contains("St\uFFFDr\uFFFDo.avi"));
 
     FPlatform.messages.clear();
-    List().tbtnClearClick();
+    List().Commands().tbtnClearClick();
     DropUrls(Form(),
              {QUrl::fromEncoded("file://" + QByteArray::fromStdString(bad).toPercentEncoding("/")),
               QUrl::fromLocalFile(fine)});
@@ -153,7 +153,7 @@ TEST_F(TaskListTest, NamesThatAreNotUtf8AreListedInOneMessage)
     EXPECT_EQ(FPlatform.messages.size(), 1);
 }
 
-TEST_F(TaskListTest, RelativeCommandLinePathsAreReadAgainstTheWorkingDirectory)
+TEST_F(TaskListWindowTest, RelativeCommandLinePathsAreReadAgainstTheWorkingDirectory)
 {
     const QString talk = MakeFile("12:30 talk.avi");
     const QString here = QDir::currentPath();

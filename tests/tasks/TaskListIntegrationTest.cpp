@@ -29,19 +29,19 @@ TEST(TaskListIntegration, DirectoryOfClipsIsListedInOrderWithLengthsAndSizes)
     FakePlatform platform;
     ApplicationWindows windows(app.Path(), platform, {});
     TTaskList& list = *windows.TaskList;
-    list.AddTaskDirectory(clips.path());
-    ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.IsAdding(); }, 60000));
+    list.Adds().AddTaskDirectory(clips.path());
+    ASSERT_TRUE(QTest::qWaitFor([&list] { return !list.Adds().IsAdding(); }, 60000));
 
     const QStringList expected{"A.mpg", "b.AVI", "c.Mpeg", "D.mp4",
                                "e.WMV", "F.mov", "g.vob",  "H.AsF"};
-    ASSERT_EQ(list.TaskCount(), expected.size());
-    for (int row = 0; row < list.TaskCount(); ++row) {
+    ASSERT_EQ(list.Model().TaskCount(), expected.size());
+    for (int row = 0; row < list.Model().TaskCount(); ++row) {
         ltvItemData data;
-        list.ReadTask(row, TaskField::AllFields, data);
+        list.Model().Read(row, TaskField::AllFields, data);
         SCOPED_TRACE(data.InputFile);
         EXPECT_EQ(QString::fromStdString(data.InputFile), clips.path() + "/" + expected[row]);
-        EXPECT_NEAR(data.LengthSec, 3.0, 0.25) << data.LengthText;
-        EXPECT_EQ(data.EndSec, data.LengthSec);
+        EXPECT_NEAR(data.Length.Seconds, 3.0, 0.25) << data.Length.Text();
+        EXPECT_EQ(data.End.Seconds, data.Length.Seconds);
         EXPECT_TRUE(data.SizeText.starts_with(" 320x240")) << "size '" << data.SizeText << "'";
         EXPECT_EQ(data.Status, TaskState::Waiting);
     }

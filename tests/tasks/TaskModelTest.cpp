@@ -10,26 +10,34 @@
 
 namespace {
 
-// Each text field, the number read from it when it is a time, and the column
-// that shows it (-1 for none).
+// Each field, a text or a time, and the column that shows it (-1 for none).
 struct FieldCase
 {
     TaskField Field;
     std::string ltvItemData::*Text;
-    double ltvItemData::*Number;
+    TTimeValue ltvItemData::*Time;
     int Column;
+
+    std::string Of(const ltvItemData& data) const
+    {
+        return Text ? data.*Text : (data.*Time).Text();
+    }
+    void Set(ltvItemData& data, const std::string& text) const
+    {
+        Text ? void(data.*Text = text) : void(data.*Time = TTimeValue::FromText(text));
+    }
 };
 const FieldCase Fields[] = {
     {TaskField::InputFileOnly, &ltvItemData::InputFile, nullptr, 0},
-    {TaskField::LengthText, &ltvItemData::LengthText, &ltvItemData::LengthSec, 1},
+    {TaskField::LengthText, nullptr, &ltvItemData::Length, 1},
     {TaskField::SizeText, &ltvItemData::SizeText, nullptr, 2},
     {TaskField::NewName, &ltvItemData::NewName, nullptr, -1},
     {TaskField::NewExt, &ltvItemData::NewExt, nullptr, -1},
-    {TaskField::FullStartText, &ltvItemData::FullStartText, &ltvItemData::FullStartSec, -1},
-    {TaskField::FullEndText, &ltvItemData::FullEndText, &ltvItemData::FullEndSec, -1},
-    {TaskField::SpanText, &ltvItemData::SpanText, &ltvItemData::SpanSec, -1},
-    {TaskField::StartText, &ltvItemData::StartText, &ltvItemData::StartSec, -1},
-    {TaskField::EndText, &ltvItemData::EndText, &ltvItemData::EndSec, -1},
+    {TaskField::FullStartText, nullptr, &ltvItemData::FullStart, -1},
+    {TaskField::FullEndText, nullptr, &ltvItemData::FullEnd, -1},
+    {TaskField::SpanText, nullptr, &ltvItemData::Span, -1},
+    {TaskField::StartText, nullptr, &ltvItemData::Start, -1},
+    {TaskField::EndText, nullptr, &ltvItemData::End, -1},
 };
 
 // A task whose every text, and everything else it carries, is `name`.
@@ -37,7 +45,7 @@ TTask Named(char name)
 {
     TTask task;
     for (const FieldCase& f : Fields)
-        task.Data.*f.Text = std::string(1, name);
+        f.Set(task.Data, std::string(1, name));
     task.Data.Status = AllTaskStates[std::size_t(name) % std::size(AllTaskStates)];
     task.Log = task.StatusTip = QString(QChar(name));
     task.File = TFileId{std::uint64_t(name), std::uint64_t(name)};
@@ -91,7 +99,7 @@ TEST(TaskModel, Contract)
             EXPECT_EQ(model.RowOf(ids[name]), row) << name;
             const TTask& task = model.At(row);
             for (const FieldCase& f : Fields)
-                EXPECT_EQ(task.Data.*f.Text, std::string(1, name));
+                EXPECT_EQ(f.Of(task.Data), std::string(1, name));
             EXPECT_EQ(task.Log + task.StatusTip, QString(2, QChar(name)));
             EXPECT_EQ(task.File, Named(name).File);
             EXPECT_EQ(task.Data.Status, Named(name).Data.Status);
@@ -113,13 +121,13 @@ TEST(TaskModel, Contract)
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(model.headerData(column, Qt::Horizontal), captions[column]);
 
-    // Each field alone: the time texts' numbers are read on the write, and
-    // only the column that shows the field is told of the change.
+    // Each field alone, a time with its seconds; only the column that shows
+    // the field is told of the change.
     for (const FieldCase& f : Fields) {
         SCOPED_TRACE(f.Column);
         ltvItemData written;
         for (const FieldCase& each : Fields)
-            written.*each.Text = "00:00:05.5";
+            each.Set(written, "00:00:05.5");
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy unseen(&model, &TTaskModel::RecordChanged);
         model.Write(0, f.Field, written);
@@ -130,36 +138,36 @@ TEST(TaskModel, Contract)
         }
 
         ltvItemData read = Named('k').Data;
-        for (const FieldCase& each : Fields)
-            if (each.Number)
-                read.*each.Number = 42;
         model.Read(0, f.Field, read);
         for (const FieldCase& each : Fields) {
-            EXPECT_EQ(model.At(0).Data.*each.Text, &each == &f ? "00:00:05.5" : "G");
-            EXPECT_EQ(read.*each.Text, &each == &f ? "00:00:05.5" : "k");
-            if (each.Number) {
-                EXPECT_DOUBLE_EQ(read.*each.Number, &each == &f ? 5.5 : 42);
+            EXPECT_EQ(each.Of(model.At(0).Data), &each == &f ? "00:00:05.5" : "G");
+            EXPECT_EQ(each.Of(read), &each == &f ? "00:00:05.5" : "k");
+            if (each.Time) {
+                EXPECT_DOUBLE_EQ((read.*each.Time).Seconds, &each == &f ? 5.5 : -1);
             }
         }
         model.Write(0, f.Field, Named('G').Data);
     }
 
-    // Every field at once: numbers come from the texts, never from the
-    // record written; a text that is no time reads -1.
+    // Every field at once: a time's seconds are what counts, and a text read
+    // is shown only while it says them; a text that is no time reads -1.
     ltvItemData all = Named('H').Data;
-    all.LengthText = "00:00:03.04";
-    all.StartText = "00:00:00.0";
-    all.EndText = "1:2:3";
-    all.SpanSec = 7;
+    all.Length = TTimeValue::FromText("00:00:03.04");
+    all.Start = TTimeValue::FromText("00:00:00.0");
+    all.End = TTimeValue::FromText("1:2:3");
+    all.Span.Seconds = 7;
     model.Write(0, TaskField::AllFields, all);
     ltvItemData read;
     model.Read(0, TaskField::AllFields, read);
     EXPECT_EQ(read.InputFile, "H");
-    EXPECT_DOUBLE_EQ(read.LengthSec, 3.04);
-    EXPECT_DOUBLE_EQ(read.StartSec, 0);
-    EXPECT_DOUBLE_EQ(read.EndSec, 3723);
-    EXPECT_EQ(read.SpanSec, -1);
-    EXPECT_EQ(read.FullStartSec, -1);
+    EXPECT_DOUBLE_EQ(read.Length.Seconds, 3.04);
+    EXPECT_DOUBLE_EQ(read.Start.Seconds, 0);
+    EXPECT_DOUBLE_EQ(read.End.Seconds, 3723);
+    EXPECT_EQ(read.Span.Seconds, 7);
+    EXPECT_EQ(read.Span.Text(), "00:00:07");
+    EXPECT_EQ(read.End.Text(), "1:2:3");
+    EXPECT_EQ(read.FullStart.Seconds, -1);
+    EXPECT_EQ(read.FullStart.Text(), "H");
 }
 
 // An update finds its task by id and shows each state by the table's word;

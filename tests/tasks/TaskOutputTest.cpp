@@ -17,12 +17,12 @@ protected:
     {
         TaskListTest::SetUp();
         FApp.Script().Set("probe.duration", "00:01:00").Save();
-        List().AddTaskFile(MakeFile("first.avi"));
-        List().AddTaskFile(MakeFile("second.avi"));
+        List().Adds().AddTaskFile(MakeFile("first.avi"));
+        List().Adds().AddTaskFile(MakeFile("second.avi"));
         LoadProfile("mkv");
-        Form().show();
-        Form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+        Window().show();
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     }
 
     ValueListEditor& Grid() { return *Detail().vleOutput; }
@@ -38,7 +38,7 @@ protected:
     ltvItemData Task(int row)
     {
         ltvItemData data;
-        List().ReadTask(row, TaskField::AllFields, data);
+        List().Model().Read(row, TaskField::AllFields, data);
         return data;
     }
 };
@@ -48,21 +48,21 @@ TEST_F(OutputGrid, AnEditGoesIntoTheShownTaskWhenItsCellIsLeft)
     ClickRow(1);
     Type("Start Time", "00:00:10");
     Type("End Time", "00:00:40"); // leaving Start Time settles it
-    EXPECT_EQ(Task(1).StartText, "00:00:10");
-    EXPECT_EQ(Task(1).SpanText, "00:00:50");
+    EXPECT_EQ(Task(1).Start.Text(), "00:00:10");
+    EXPECT_EQ(Task(1).Span.Text(), "00:00:50");
     View().setFocus(); // the focus leaving the grid settles End Time
-    EXPECT_EQ(Task(1).EndText, "00:00:40");
-    EXPECT_EQ(Task(1).SpanText, "00:00:30");
-    EXPECT_EQ(Task(0).StartText, "00:00:00.0");
+    EXPECT_EQ(Task(1).End.Text(), "00:00:40");
+    EXPECT_EQ(Task(1).Span.Text(), "00:00:30");
+    EXPECT_EQ(Task(0).Start.Text(), "00:00:00.0");
 
     // Moving between cells without typing settles nothing.
     ltvItemData start;
-    start.StartText = "00:00:07";
-    List().WriteTask(1, TaskField::StartText, start);
+    start.Start = TTimeValue::FromText("00:00:07");
+    List().Model().Write(1, TaskField::StartText, start);
     Grid().setCurrentCell(0, 1);
     Grid().setCurrentCell(2, 1);
     View().setFocus();
-    EXPECT_EQ(Task(1).StartText, "00:00:07");
+    EXPECT_EQ(Task(1).Start.Text(), "00:00:07");
 
     Type("New Filename", "clip.avi");
     View().setFocus();
@@ -94,16 +94,16 @@ TEST_F(OutputGrid, AnEditOpenWhileTheSelectionMovesGoesToItsOwnTask)
 {
     ClickRow(1);
     Type("New Filename", "renamed.mp4");
-    List().tbtnUpClick();
+    List().Commands().tbtnUpClick();
     EXPECT_EQ(Task(0).InputFile, MakeFile("second.avi").toStdString());
     EXPECT_EQ(Task(0).NewName, "renamed");
     EXPECT_EQ(Task(1).NewName, "first");
     EXPECT_EQ(Output("New Filename"), "renamed.mkv");
 
     Type("Start Time", "00:00:20");
-    List().tbtnRemoveClick();
-    EXPECT_EQ(List().TaskCount(), 1);
-    EXPECT_EQ(Task(0).StartText, "00:00:00.0") << "the removed task's edit goes nowhere";
+    List().Commands().tbtnRemoveClick();
+    EXPECT_EQ(List().Model().TaskCount(), 1);
+    EXPECT_EQ(Task(0).Start.Text(), "00:00:00.0") << "the removed task's edit goes nowhere";
     EXPECT_EQ(Output("Start Time"), "");
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include "base/TextConvert.h"
 
@@ -51,6 +51,19 @@ std::string FormatTimeText(double seconds)
     if (tenths != 0)
         text += "." + std::to_string(tenths);
     return text;
+}
+
+TTimeValue TTimeValue::FromSeconds(double seconds)
+{
+    return {ParseTimeText(FormatTimeText(seconds)), {}};
+}
+
+std::string TTimeValue::Text() const
+{
+    const double spelt = ParseTimeText(Spelling);
+    if (spelt == Seconds || (std::isnan(spelt) && std::isnan(Seconds)))
+        return Spelling;
+    return Seconds == NotATime ? std::string() : FormatTimeText(Seconds);
 }
 
 double ParseTimeText(const std::string& text)

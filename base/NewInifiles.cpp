@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "profiles/NewInifiles.h"
+#include "base/NewInifiles.h"
 
 #include "base/FileBytes.h"
 #include "base/TextConvert.h"

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert/KeptTasks.h"
+#include "tasks/KeptTasks.h"
 
-#include "convert/OutputPlacement.h"
+#include "base/FileMoves.h"
+#include "base/NewInifiles.h"
 #include "platform/Platform.h"
-#include "profiles/NewInifiles.h"
 #include "tasks/SavedTasks.h"
+#include "tasks/TaskAdds.h"
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
+#include "tasks/TaskModel.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -116,7 +119,8 @@ void TKeptTasks::OfferRestore()
     }
     // What a batch the last session was killed in was writing, whatever the
     // answer: no run of that process will ever finish it.
-    RemoveLeftWorkingFiles(file.Saved.OutputDir, LocalHostTag());
+    if (RemoveLeftFiles)
+        RemoveLeftFiles(file.Saved.OutputDir);
     const int unconverted = UnconvertedCount(file.Saved.Tasks);
     if (unconverted == 0)
         return;
@@ -135,12 +139,15 @@ void TKeptTasks::OfferRestore()
         return;
     }
     const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
-    FTaskList.AddKeptTasks(restore.Tasks);
+    if (!restore.Tasks.empty()) {
+        FTaskList.Adds().AddKeptTasks(restore.Tasks);
+        FTaskList.Commands().EnableTaskButtons(true);
+    }
     // Written now, so that what was left out is not offered again even
     // when nothing was restored.
     Save();
-    FTaskList.ReportFiles(MissingText, MissingTitle, restore.MissingInputs);
-    FTaskList.ReportFiles(NotVideoText, NotVideoTitle, restore.NotVideoInputs);
+    FTaskList.Adds().ReportFiles(MissingText, MissingTitle, restore.MissingInputs);
+    FTaskList.Adds().ReportFiles(NotVideoText, NotVideoTitle, restore.NotVideoInputs);
 }
 
 void TKeptTasks::SaveNow()

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -54,6 +55,10 @@ public:
     void SaveNow();
     // How many times the list was written, for the benchmarks.
     int Saves() const { return FSaves; }
+
+    // Removes what a batch the last session was killed in left in its
+    // output directory; the batch's own rules know those files.
+    std::function<void(const std::string& outputDir)> RemoveLeftFiles;
 
 private:
     void ListChanged();

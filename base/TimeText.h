@@ -22,3 +22,23 @@ std::string FormatTimeText(double seconds);
 // minutes are signed whole numbers; the seconds text is a decimal number that
 // must not begin with ".", and may hold further colons only to be rejected.
 double ParseTimeText(const std::string& text);
+
+// A time as a task keeps it. The seconds are what counts: whatever changes a
+// time sets them, and its text is made from them. Only a time read from a
+// text (the encoder's report, a kept list) shows that text as it was written,
+// and only while the seconds are still what it says, so that a kept list is
+// written back byte for byte.
+struct TTimeValue
+{
+    double Seconds = NotATime;
+    // The text the seconds were read from; ignored once they no longer match.
+    std::string Spelling;
+
+    static TTimeValue FromText(const std::string& text) { return {ParseTimeText(text), text}; }
+    // Held to the tenths a time text holds, and read as a time text is read,
+    // so that a time set to a read one's seconds compares equal to it.
+    static TTimeValue FromSeconds(double seconds);
+    // The spelling while it says the seconds; FormatTimeText of them
+    // otherwise, and no text for no time.
+    std::string Text() const;
+};

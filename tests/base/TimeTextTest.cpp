@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tasks/TimeText.h"
+#include "base/TimeText.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +107,23 @@ TEST(TimeText, RoundTripsToTheTenth)
     // A carried fraction lands on the next second, at most half a tenth away.
     for (const double seconds : {0.95, 59.96, 3599.99})
         EXPECT_NEAR(ParseTimeText(FormatTimeText(seconds)), seconds, 0.0501) << seconds;
+}
+
+// A time read from a text shows that text while its seconds are unchanged;
+// once they change, or for a time set by its seconds, the text is made.
+TEST(TimeText, ATimeShowsItsSpellingOnlyWhileItSaysItsSeconds)
+{
+    TTimeValue changed = TTimeValue::FromText("00:01:23.45");
+    changed.Seconds = 10;
+    const std::pair<TTimeValue, std::string> cases[] = {
+        {TTimeValue::FromText("00:01:23.45"), "00:01:23.45"},
+        {TTimeValue::FromText("00:00:00.0"), "00:00:00.0"},
+        {TTimeValue::FromText("n/a"), "n/a"},
+        {changed, "00:00:10"},
+        {TTimeValue::FromSeconds(83.44), "00:01:23.4"},
+        {TTimeValue(), ""},
+    };
+    for (const auto& [time, text] : cases)
+        EXPECT_EQ(time.Text(), text) << time.Spelling;
+    EXPECT_EQ(TTimeValue::FromSeconds(83.44).Seconds, ParseTimeText("00:01:23.4"));
 }

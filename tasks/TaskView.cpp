@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasks/TaskView.h"
+
+#include "platform/Platform.h"
+#include "profiles/ProfileDetail.h"
+#include "tasks/LogForm.h"
+#include "tasks/OutputEdit.h"
+#include "tasks/TaskTarget.h"
+#include "widgets/BalloonTip.h"
+#include "widgets/CellBarDelegate.h"
+#include "widgets/CutTextTip.h"
+#include "widgets/ValueListEditor.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+
+// The popup's captions.
+const QString OpenCaption = QStringLiteral("Open");
+const QString ShowLogCaption = QStringLiteral("Show Log");
+const QString PopupSpoken = QStringLiteral("Task List");
+const QString AddFilesCaption = QStringLiteral("Add Files...");
+const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
+const QString RemoveCaption = QStringLiteral("Remove");
+const QString ClearCaption = QStringLiteral("Clear");
+
+// The output grid is group 0 of the profile detail panel.
+constexpr int OutputGroup = 0;
+const QString NewFilenameLabel = QStringLiteral("New Filename");
+const QString StartTimeLabel = QStringLiteral("Start Time");
+const QString EndTimeLabel = QStringLiteral("End Time");
+const QString TargetSizeLabel = QStringLiteral("Target Size");
+const QString TargetRefusedTitle = QStringLiteral("Target Size:");
+
+// The keys that ask for a popup menu on a desktop.
+bool IsPopupKey(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
+
+TTaskView::TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, Platform& platform,
+                     TProfileDetail& detail, QObject* parent)
+    : QObject(parent), FWindow(window), FView(ltvTask), FModel(model), FPlatform(platform),
+      FDetail(detail)
+{
+    SetUpView();
+    CreatePopup();
+    ConnectControls();
+}
+
+void TTaskView::SetUpView()
+{
+    QTreeView* view = FView;
+    view->setModel(&FModel);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A path cut in the middle keeps its file name in sight; the tooltip
+    // gives the whole of whatever is cut.
+    view->setTextElideMode(Qt::ElideMiddle);
+    view->setItemDelegate(new TCutTextTipDelegate(view));
+    // A task converting beside others shows its own progress in its row.
+    view->setItemDelegateForColumn(TTaskModel::StatusColumn,
+                                   new TCellBarDelegate(TTaskModel::PercentRole, view));
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void TTaskView::CreatePopup()
+{
+    ppmTask = new QMenu(FView);
+    ppmTask->setAccessibleName(PopupSpoken);
+    mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskView::ltvTaskDblClick);
+    mniShowLog = ppmTask->addAction(ShowLogCaption, this, &TTaskView::mniShowLogClick);
+    ppmTask->addSeparator();
+    // The adds under their popup captions, without the toolbar's pictures.
+    mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskView::AddFilesAsked);
+    mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, this, &TTaskView::AddDirectoryAsked);
+    ppmTask->addSeparator();
+    // The popup enables these by the selection and the rows, also while the
+    // toolbar's are off (rows an add under way has listed so far), where
+    // the toolbar's actions would refuse to run.
+    mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskView::RemoveAsked);
+    mniClear = ppmTask->addAction(ClearCaption, this, &TTaskView::ClearAsked);
+}
+
+void TTaskView::ConnectControls()
+{
+    QTreeView* list = FView;
+    // `clicked` comes after the view has settled the selection, and only for
+    // the mouse; a click on empty space is caught by the viewport filter.
+    connect(list, &QAbstractItemView::clicked, this, &TTaskView::ltvTaskClick);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TTaskView::ltvTaskSelectionChange);
+    connect(FDetail.vleOutput, &ValueListEditor::Validate, this, &TTaskView::vleOutputValidate);
+    FDetail.OutputShowsTask = [this] {
+        return FModel.RowOf(FShownTask) >= 0;
+    };
+    connect(list, &QAbstractItemView::doubleClicked, this, &TTaskView::ltvTaskDblClick);
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        ppmTaskPopup();
+        ppmTask->popup(FView->viewport()->mapToGlobal(pos));
+    });
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+}
+
+bool TTaskView::HasSelection() const
+{
+    return FView->selectionModel()->hasSelection();
+}
+
+std::vector<int> TTaskView::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : FView->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int TTaskView::FirstSelectedRow() const
+{
+    int first = -1;
+    for (const QItemSelectionRange& range : FView->selectionModel()->selection())
+        if (first < 0 || range.top() < first)
+            first = range.top();
+    return first;
+}
+
+void TTaskView::SelectRow(int row, bool selected)
+{
+    FView->selectionModel()->select(
+        FModel.index(row, 0),
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+            QItemSelectionModel::Rows);
+}
+
+void TTaskView::FocusList()
+{
+    FView->setFocus();
+}
+
+void TTaskView::SetOutputGrid(const QString& newFilename, const QString& startTime,
+                              const QString& endTime)
+{
+    FShownTask = 0;
+    FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
+    FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
+    FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString());
+}
+
+void TTaskView::ClearOutputGrid()
+{
+    SetOutputGrid({}, {}, {});
+}
+
+void TTaskView::ShowSelectedTask()
+{
+    const int row = FirstSelectedRow();
+    if (row < 0) {
+        ClearOutputGrid();
+        return;
+    }
+    const ltvItemData& data = FModel.At(row).Data;
+    // The name shown is the one the current profile would give, so it uses
+    // OutputExt rather than the extension recorded at the add.
+    SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
+                  QString::fromStdString(data.Start.Text()),
+                  QString::fromStdString(data.End.Text()));
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(data.TargetText));
+    FShownTask = FModel.IdAt(row);
+}
+
+void TTaskView::vleOutputValidate()
+{
+    const int row = FModel.RowOf(FShownTask);
+    if (row < 0)
+        return;
+    ltvItemData data;
+    FModel.Read(row, TaskField::AllFields, data);
+    const auto value = [this](const QString& label) {
+        return FDetail.DetailValue(OutputGroup, label).toStdString();
+    };
+    const TOutputEdit edit = ValidateOutputEdit(data, value(NewFilenameLabel),
+                                                value(StartTimeLabel), value(EndTimeLabel));
+    data.NewName = edit.NewName;
+    data.NewExt = edit.NewExt;
+    data.Span = edit.Span;
+    data.Start = edit.Start;
+    data.End = edit.End;
+    for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
+                                  TaskField::StartText, TaskField::EndText})
+        FModel.Write(row, field, data);
+    ValidateTarget(row, value(TargetSizeLabel));
+}
+
+// A target is planned against the span just stored and the profile shown;
+// one that cannot be met is refused at once, with the reason, and the row
+// shows the target kept.
+void TTaskView::ValidateTarget(int row, const std::string& typed)
+{
+    ltvItemData data;
+    FModel.Read(row, TaskField::AllFields, data);
+    const bool blank = typed.find_first_not_of(" \t") == std::string::npos;
+    const std::string target = blank ? std::string() : typed;
+    if (target == data.TargetText)
+        return;
+    const std::string kept = data.TargetText;
+    data.TargetText = target;
+    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data); !plan.Refusal.empty()) {
+        FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
+        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, TargetRefusedTitle,
+                               QString::fromStdString(plan.Refusal));
+        return;
+    }
+    FModel.Write(row, TaskField::TargetText, data);
+}
+
+void TTaskView::ltvTaskSelectionChange()
+{
+    FDetail.vleOutput->SettleEdit();
+    ShowSelectedTask();
+}
+
+void TTaskView::ltvTaskClick()
+{
+    ShowSelectedTask();
+}
+
+void TTaskView::ltvTaskDblClick()
+{
+    if (HasSelection())
+        emit PreviewSelectedTask();
+}
+
+void TTaskView::ppmTaskPopup()
+{
+    const bool selected = HasSelection();
+    mniOpen->setEnabled(selected);
+    mniShowLog->setEnabled(selected && !FModel.At(FirstSelectedRow()).Log.isEmpty());
+    mniRemove->setEnabled(selected);
+    mniClear->setEnabled(FModel.TaskCount() > 0);
+    mniAddFiles->setEnabled(true);
+    mniAddDirectory->setEnabled(true);
+}
+
+void TTaskView::PopupAtFocusedRow()
+{
+    const QModelIndex focused = FView->currentIndex();
+    QPoint place;
+    if (focused.isValid()) {
+        FView->scrollTo(focused);
+        place = FView->visualRect(focused).bottomLeft();
+    }
+    ppmTaskPopup();
+    ppmTask->popup(FView->viewport()->mapToGlobal(place));
+}
+
+void TTaskView::mniShowLogClick()
+{
+    const int row = FirstSelectedRow();
+    if (row < 0 || FModel.At(row).Log.isEmpty())
+        return;
+    const TaskId id = FModel.IdAt(row);
+    const TTask& task = FModel.At(row);
+    TLogForm* form = nullptr;
+    for (TLogForm* open : FWindow->findChildren<TLogForm*>(Qt::FindDirectChildrenOnly))
+        if (open->Task() == id)
+            form = open;
+    if (form)
+        form->SetLog(task.Log);
+    else
+        form = new TLogForm(id, QString::fromStdString(task.Data.InputFile), task.Log, FPlatform,
+                            FWindow);
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+// The keys act even while their actions are disabled, as the list owns them.
+bool TTaskView::ltvTaskKeyDown(int key)
+{
+    if (key == Qt::Key_Backspace) {
+        emit ClearAsked();
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
+        emit RemoveAsked();
+        return true;
+    }
+    return false;
+}
+
+bool TTaskView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FView) {
+        const bool keyEvent =
+            event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+        const auto* key = keyEvent ? static_cast<QKeyEvent*>(event) : nullptr;
+        const bool ownKey =
+            key && (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete);
+        if ((ownKey || (key && IsPopupKey(*key))) && event->type() == QEvent::ShortcutOverride) {
+            // Keeps a window shortcut on the same key from taking it first.
+            event->accept();
+            return true;
+        }
+        if (ownKey)
+            return ltvTaskKeyDown(key->key());
+        if (key && IsPopupKey(*key)) {
+            PopupAtFocusedRow();
+            return true;
+        }
+        // The windowing system's own menu request from the keyboard would
+        // place the popup by the view's frame, not by its rows.
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            if (!ppmTask->isVisible())
+                PopupAtFocusedRow();
+            return true;
+        }
+    } else {
+        // The only other object watched is the view's viewport. It is not
+        // asked for by name: while the view is destroyed it is no longer one.
+        FilterViewportMouse(event);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A click on empty space unselects every row, as a list of files does on a
+// desktop, and shows the empty selection in the grid; the view itself would
+// keep the selection and report no click at all.
+void TTaskView::FilterViewportMouse(QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (FView->indexAt(mouse->position().toPoint()).isValid())
+        return;
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (!(mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)))
+            FView->clearSelection();
+    } else if (mouse->button() == Qt::LeftButton) {
+        ltvTaskClick();
+    }
+}
