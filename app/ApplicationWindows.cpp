@@ -9,6 +9,7 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "convert/BatchRunner.h"
+#include "convert/SizeEstimate.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
 #include "profiles/CustomSize.h"
@@ -92,6 +93,8 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
         return ProfileFilePath(places, name);
     };
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
+    SizeEstimate =
+        new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
     KeptTasks->RemoveLeftFiles = [](const std::string& outputDir) {

@@ -18,6 +18,7 @@ class TPreferenceStore;
 class TPreviewTaskList;
 class TProfileDetail;
 class TSettingForm;
+class TSizeEstimate;
 class TSizeForm;
 class TTaskList;
 class TTaskListLook;
@@ -81,4 +82,5 @@ public:
     TSizeForm* SizeForm = nullptr;
     // Keeps the task list between sessions; the headless mode has none.
     TKeptTasks* KeptTasks = nullptr;
+    TSizeEstimate* SizeEstimate = nullptr;
 };

@@ -144,6 +144,11 @@ QWidget* TMainForm::CreateMainPanel()
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
+    // The footer of the list: what the outputs will weigh.
+    labEstimate = Named(new QLabel(panMain), "labEstimate", QStringLiteral("Estimated size"));
+    labEstimate->setTextFormat(Qt::PlainText);
+    labEstimate->setContentsMargins(10, 2, 0, 2);
+    column->addWidget(labEstimate);
     BottomStrip = BuildBottomStrip(panMain);
     column->addWidget(BottomStrip.panBottom);
     panMain->installEventFilter(this);

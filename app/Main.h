@@ -19,6 +19,7 @@
 class Platform;
 class QAction;
 class QGroupBox;
+class QLabel;
 class QSplitter;
 class QTimer;
 class QTreeView;
@@ -81,6 +82,7 @@ public:
     QWidget* panMain = nullptr;
     QWidget* panLeft = nullptr;
     QTreeView* ltvTask = nullptr;
+    QLabel* labEstimate = nullptr;
     WelcomePanelControls Welcome;
     BottomStripControls BottomStrip;
 

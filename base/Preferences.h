@@ -24,6 +24,9 @@ struct TPreferences
     // How many encoders a batch keeps running at once; 1 is the batch of
     // one task at a time.
     int32_t SimultaneousTasks = 1;
+    // Compare each output with its source after converting (SSIM and PSNR),
+    // which costs up to a fifth of the conversion's time again.
+    bool CheckQuality = false;
     // The main window's profile: its index in the catalogue, -1 for none.
     int32_t Profile = 0;
     // Whether the task list shows a picture of each video.

@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -92,6 +93,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
     batch.LengthFromReport = true;
     // The window's call: the engine adds each task's trim to these.
     batch.Arguments = BuildArguments(choice, ltvItemData());
+    batch.Choice = std::make_shared<const TProfileChoice>(choice);
     return {};
 }
 
@@ -106,6 +108,7 @@ std::string SetUpBatch(const THeadlessOptions& options, const TDataPlaces& place
         return setup.Error;
     if (!setup.Note.empty())
         Say(setup.Note);
+    batch.CheckQuality = options.CheckQuality;
     return PrepareBatch(setup.Job, places, batch);
 }
 
@@ -134,6 +137,19 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
             std::find(catalogue.begin(), catalogue.end(), task.Profile) == catalogue.end())
             return UsageError("unknown profile '" + task.Profile + "' in the list file (see " +
                               "--list-profiles)");
+    if (options.TargetSize) {
+        std::vector<ltvItemData> kept;
+        for (ltvItemData& task : inputs.Tasks) {
+            task.TargetText = *options.TargetSize;
+            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task); !plan.Refusal.empty()) {
+                Say("'" + task.InputFile + "' skipped: " + plan.Refusal);
+                inputs.NotTaken = true;
+            } else {
+                kept.push_back(std::move(task));
+            }
+        }
+        inputs.Tasks = std::move(kept);
+    }
     std::vector<TTaskConversion> conversions =
         PinnedConversions(inputs.Tasks, batch, [&places](const std::string& name) {
             return ProfileFilePath(places, name);

@@ -56,9 +56,16 @@ int THeadlessBatch::ExitStatus() const
 void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
     switch (end) {
-    case TBatchEngine::TaskEnd::Complete:
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, FEngine.TaskOutput(task)));
-        break;
+    case TBatchEngine::TaskEnd::Complete: {
+        // The sizes and the quality ride on the task's own line.
+        std::string detail = FEngine.TaskOutput(task);
+        std::string notes = FEngine.TaskSizeNote(task);
+        if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
+            notes += (notes.empty() ? "quality " : "; quality ") + quality;
+        if (!notes.empty())
+            detail += " (" + notes + ")";
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, detail));
+    } break;
     case TBatchEngine::TaskEnd::Failed:
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));
         break;

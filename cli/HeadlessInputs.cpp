@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessInputs.h"
 
+#include "base/TimeText.h"
+
 #include "base/FileIdentity.h"
 #include "base/PathText.h"
 #include "cli/ProgramArguments.h"
@@ -102,6 +104,10 @@ void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPa
     QObject::connect(&probes, &TProbeQueue::Probed, &loop,
                      [&](quint64 id, const TProbeResult& result) {
                          noVideo[id] = result.NoVideo;
+                         // Known before the batch, a length lets a target
+                         // size be planned and refused before any encoder runs.
+                         if (ParseTimeText(result.LengthText.toStdString()) > 0)
+                             SetTaskLength(tasks[id], result.LengthText.toStdString());
                          ++answered;
                          feed();
                      });

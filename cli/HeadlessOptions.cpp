@@ -2,6 +2,7 @@
 #include "cli/HeadlessOptions.h"
 
 #include "cli/ProgramArguments.h"
+#include "encoder/OutputSize.h"
 
 #include <charconv>
 #include <functional>
@@ -40,6 +41,9 @@ const char* const UsageText =
     "                     the task's number (default: the saved choice)\n"
     "  --jobs N           run up to N encoders at once (default 1)\n"
     "  --done-folder DIR  with --watch: move each converted input into DIR\n"
+    "  --target-size SIZE make each output land just under SIZE, such as\n"
+    "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
+    "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
     "  --list-profiles    print the profiles' names and exit\n"
     "  --list-formats     print the supported file extensions and exit (also\n"
     "                     without --convert)\n"
@@ -81,10 +85,13 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
     bool formats = false;
     bool overwrite = false;
     bool rename = false;
-    const std::map<std::string, bool*> flags{
-        {"--help", &help},           {"--version", &version},
-        {"--list-profiles", &list},  {"--list-formats", &formats},
-        {"--overwrite", &overwrite}, {"--rename", &rename}};
+    const std::map<std::string, bool*> flags{{"--check-quality", &options.CheckQuality},
+                                             {"--help", &help},
+                                             {"--version", &version},
+                                             {"--list-profiles", &list},
+                                             {"--list-formats", &formats},
+                                             {"--overwrite", &overwrite},
+                                             {"--rename", &rename}};
     const std::map<std::string, std::function<std::string(const std::string&)>> valued{
         {"--profile",
          [&](const std::string& v) {
@@ -100,6 +107,14 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
          [&](const std::string& v) {
              options.DoneFolder = v;
              return std::string();
+         }},
+        {"--target-size",
+         [&](const std::string& v) {
+             options.TargetSize = v;
+             return ParseSizeText(v) ? std::string()
+                                     : "--target-size takes a size such as 25MB, 700MiB or 1.5GB, "
+                                       "not " +
+                                           Quoted(v);
          }},
         {"--jobs", [&](const std::string& v) {
              return ParseJobs(v, options.Jobs) ? std::string()

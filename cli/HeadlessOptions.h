@@ -43,6 +43,9 @@ struct THeadlessOptions
     // Where a watch moves each input it has converted; a watch leaves them
     // in place without it.
     std::optional<std::string> DoneFolder;
+    // --target-size: the size text every output should land under.
+    std::optional<std::string> TargetSize;
+    bool CheckQuality = false;
     std::vector<std::string> Inputs;
 
     bool operator==(const THeadlessOptions&) const = default;

@@ -3,6 +3,7 @@
 
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskRecord.h"
+#include "tasks/TaskTarget.h"
 
 #include <string>
 #include <vector>
@@ -16,4 +17,12 @@
 // custom "640x480", that text; a read-only text gives its "Value"; any other
 // text what was typed. A flag switch, whose value is "\", goes out alone.
 // The task's trim switches (TrimSwitches) come last.
+//
+// A task with a target size (TargetText) that PlanTaskTarget can meet
+// gets the planned video bitrate in place of the profile's "-b:v" (or
+// added), and loses a constant-quality "-crf", which would override it.
 std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvItemData& task);
+
+// Whether the task is converted in two passes: it has a target that can be
+// met and its video codec is x264, x265 or VP9.
+bool HasTwoPasses(const TProfileChoice& choice, const ltvItemData& task);

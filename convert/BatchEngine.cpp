@@ -12,10 +12,15 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <system_error>
 
@@ -28,9 +33,33 @@ constexpr std::size_t TailLimit = 8192;
 // its length, the length is not looked for any more.
 constexpr std::size_t HeadLimit = 65536;
 
+// A quality check's samples, each this many seconds of the output, may
+// take up to this share of the conversion's own time.
+constexpr double SampleSeconds = 1.0;
+constexpr double CheckShare = 0.2;
+
 QString Text(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+
+int64_t FileBytes(const std::string& path)
+{
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(path, error);
+    return error ? -1 : static_cast<int64_t>(bytes);
+}
+
+// The statistics files of both passes start with the log's name: x264 and
+// VP9 add "-0.log", x265 ".log", and each has files beside them.
+void RemovePassLogs(const std::string& logBase)
+{
+    if (logBase.empty())
+        return;
+    const QFileInfo base(Text(logBase));
+    QDir dir = base.absoluteDir();
+    for (const QString& name : dir.entryList({base.fileName() + "*"}, QDir::Files | QDir::Hidden))
+        dir.remove(name);
 }
 
 } // namespace
@@ -51,6 +80,22 @@ struct TBatchEngine::TSlot
     // The rule that named the output, and which of its names it chose.
     OutputNameRequest Request;
     int Candidate = 0;
+    // Two passes: which one runs (0 for a single one), the statistics' base
+    // name, and the second pass's arguments.
+    int Pass = 0;
+    std::string PassLog;
+    std::vector<std::string> SecondPass;
+    TTaskConversion Conversion;
+    // How long the conversion took, for the quality check's share.
+    QElapsedTimer Clock;
+    qint64 ConvertMs = 0;
+    // The quality check after it: whether one runs, its sample, what its
+    // run wrote, and what the samples measured.
+    bool Checking = false;
+    int Sample = 0;
+    std::string CheckOutput;
+    std::vector<TQuality> Samples;
+    std::string CheckError;
 };
 
 TBatchEngine::TBatchEngine(QObject* parent) : QObject(parent) {}
@@ -148,6 +193,7 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     FOptions.SimultaneousTasks = std::max(1, FOptions.SimultaneousTasks);
     FPercents.assign(FTasks.size(), 0);
     FLogs.assign(FTasks.size(), TEncoderLog());
+    FNotes.assign(FTasks.size(), TNotes());
     FRunning = true;
     FPaused = false;
     FStartFailed = false;
@@ -171,6 +217,7 @@ int TBatchEngine::Enqueue(ltvItemData task)
     FOutputs.emplace_back();
     FPercents.push_back(0);
     FLogs.emplace_back();
+    FNotes.emplace_back();
     ScheduleFill();
     return TaskCount() - 1;
 }
@@ -203,24 +250,56 @@ void TBatchEngine::Fill()
     EndRunIfIdle();
 }
 
+// The conversion `choice` gives a task: its target, where one is set, is
+// planned from the task's own length; otherwise the shared arguments and the
+// task's trim.
+static TTaskConversion ConversionWith(const TProfileChoice* choice, TTaskConversion conversion,
+                                      const ltvItemData& data)
+{
+    if (choice) {
+        conversion.NoPicture = MakesNoPicture(*choice);
+        if (!data.TargetText.empty()) {
+            conversion.Arguments = BuildArguments(*choice, data);
+            conversion.TwoPass = HasTwoPasses(*choice, data);
+            if (PlanTaskTarget(*choice, data).Refusal.empty())
+                conversion.TargetBytes = ParseSizeText(data.TargetText).value_or(0);
+            return conversion;
+        }
+    }
+    for (std::string& word : TrimSwitches(data))
+        conversion.Arguments.push_back(std::move(word));
+    return conversion;
+}
+
 TTaskConversion TBatchEngine::ConversionOf(int task) const
 {
     if (std::size_t(task) < FConversions.size())
         return FConversions[std::size_t(task)];
-    TTaskConversion conversion{FOptions.Arguments, FOptions.OutputExt};
-    for (std::string& word : TrimSwitches(Task(task)))
-        conversion.Arguments.push_back(std::move(word));
-    return conversion;
+    return ConversionWith(FOptions.Choice.get(), {FOptions.Arguments, FOptions.OutputExt},
+                          Task(task));
 }
 
 void TBatchEngine::StartTask(TSlot& slot, int task)
 {
     // A copy: a listener of TaskStarted may enqueue, which moves the queue.
     const ltvItemData data = Task(task);
+    // A trim made after the target was typed can leave it out of reach; the
+    // task then fails with the reason rather than miss its target unseen.
+    if (FOptions.Choice && std::size_t(task) >= FConversions.size()) {
+        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data); !plan.Refusal.empty()) {
+            ++FFailed;
+            FDone += SecondsInTotal(data);
+            emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
+            return;
+        }
+    }
     const TTaskConversion conversion = ConversionOf(task);
     slot.Task = task;
+    slot.Conversion = conversion;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
+    slot.Checking = false;
+    slot.Clock.start();
     slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
 
     OutputNameRequest& request = slot.Request;
@@ -240,14 +319,22 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     while (HasDirectoryEntry(slot.Work));
 
     emit TaskStarted(task, Text(slot.Output));
-    std::vector<std::string> command =
-        ConversionArguments(data.InputFile, conversion.Arguments, slot.Work);
-    const QStringList argumentList = EncoderChannel::ArgumentList(command);
-    command.insert(command.begin(), FOptions.EncoderPath.toStdString());
-    FLogs[static_cast<std::size_t>(task)].Start(
-        ShellCommandLine(command),
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
-    if (slot.Channel.Start(FOptions.EncoderPath, argumentList))
+    FLogs[static_cast<std::size_t>(task)] = TEncoderLog();
+    slot.Pass = 0;
+    slot.PassLog.clear();
+    bool started = false;
+    if (conversion.TwoPass) {
+        // Each task's statistics beside its working file, under its hidden
+        // name, so that a run killed meanwhile has them removed with it.
+        slot.PassLog = slot.Work + ".pass";
+        slot.SecondPass = PassArguments(conversion.Arguments, 2, slot.PassLog);
+        slot.Pass = 1;
+        started =
+            StartEncoder(slot, task, PassArguments(conversion.Arguments, 1, slot.PassLog), "-");
+    } else {
+        started = StartEncoder(slot, task, conversion.Arguments, slot.Work);
+    }
+    if (started)
         return;
     Finish(slot, task, false);
     slot.Task = -1;
@@ -258,11 +345,30 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
         QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
 }
 
+bool TBatchEngine::StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
+                                const std::string& output)
+{
+    std::vector<std::string> command = ConversionArguments(Task(task).InputFile, arguments, output);
+    const QStringList argumentList = EncoderChannel::ArgumentList(command);
+    command.insert(command.begin(), FOptions.EncoderPath.toStdString());
+    const std::string when =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    TEncoderLog& log = FLogs[static_cast<std::size_t>(task)];
+    // The second pass goes on in the first one's log.
+    if (slot.Pass == 2)
+        log.Append("\n" + ShellCommandLine(command) + "\n");
+    else
+        log.Start(ShellCommandLine(command), when);
+    return slot.Channel.Start(FOptions.EncoderPath, argumentList);
+}
+
 // Moves a succeeded conversion to its name, or removes what a failed one
 // wrote; returns why a succeeded one could not be moved. An encoder that
 // ended well without writing anything leaves the output as it was.
 QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
 {
+    RemovePassLogs(slot.PassLog);
+    slot.PassLog.clear();
     int error = 0;
     if (succeeded) {
         if (!HasDirectoryEntry(slot.Work))
@@ -298,7 +404,10 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
 void TBatchEngine::Abandon(TSlot& slot)
 {
     slot.Channel.Terminate();
-    Finish(slot, slot.Task, false);
+    // A check reads an output that is already in place.
+    if (!slot.Checking)
+        Finish(slot, slot.Task, false);
+    slot.Checking = false;
     slot.Task = -1;
 }
 
@@ -307,6 +416,12 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
     TSlot* slot = SlotOf(task);
     if (!FRunning || !slot)
         return;
+    if (slot->Checking) {
+        slot->CheckOutput.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+        if (slot->CheckOutput.size() > 2 * TailLimit)
+            slot->CheckOutput.erase(0, slot->CheckOutput.size() - TailLimit);
+        return;
+    }
     FLogs[static_cast<std::size_t>(task)].Append(
         std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     if (slot->LengthPending)
@@ -319,7 +434,7 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
             const double span = SecondsInTotal(Task(task));
             if (span != 0) {
                 FPercents[static_cast<std::size_t>(task)] =
-                    ProgressPercent(slot->Progress.Current(), span);
+                    ProgressPercent(SlotSeconds(*slot), span);
                 emit TaskProgress(task, TaskPercent(task));
             }
             EmitTotal();
@@ -356,8 +471,20 @@ void TBatchEngine::EmitTotal()
     double running = 0;
     for (const auto& slot : FSlots)
         if (slot->Task >= 0)
-            running += slot->Progress.Current();
+            running += SlotSeconds(*slot);
     emit TotalProgress(ProgressPercent(FDone + running, FTotal));
+}
+
+double TBatchEngine::SlotSeconds(const TSlot& slot) const
+{
+    // A checked task counts among those done.
+    if (slot.Checking)
+        return 0;
+    const double current = slot.Progress.Current();
+    if (slot.Pass == 0)
+        return current;
+    const double span = SecondsInTotal(Task(slot.Task));
+    return (slot.Pass == 2 ? span / 2 : 0) + current / 2;
 }
 
 void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
@@ -365,13 +492,31 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     const int task = slot.Task;
     if (!FRunning || task < 0)
         return;
+    if (slot.Checking) {
+        OnCheckFinished(slot, exitCode, crashed);
+        return;
+    }
+    const std::string tail = TaskLog(task).End(TailLimit);
+    const bool failed = exitCode != 0 || crashed || !OutputWriteError(tail, slot.Work).empty();
+    bool secondPassStarts = true;
+    if (slot.Pass == 1 && !failed) {
+        slot.Pass = 2;
+        slot.Progress = TProgressReader();
+        slot.ChunkIndex = 0;
+        secondPassStarts = StartEncoder(slot, task, slot.SecondPass, slot.Work);
+        if (secondPassStarts)
+            return;
+    }
+    slot.ConvertMs = slot.Clock.elapsed();
     slot.Task = -1;
     FDone += SecondsInTotal(Task(task));
     EmitTotal();
     QString reason;
-    const std::string tail = TaskLog(task).End(TailLimit);
-    if (exitCode != 0 || crashed || !OutputWriteError(tail, slot.Work).empty()) {
-        reason = Text(LastEncoderMessage(tail));
+    if (failed || !secondPassStarts) {
+        reason =
+            failed
+                ? Text(LastEncoderMessage(tail))
+                : QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
@@ -379,8 +524,98 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
     } else {
-        emit TaskFinished(task, TaskEnd::Complete, QString());
+        CompleteTask(slot, task);
+        if (slot.Checking)
+            return;
     }
+    if (!FRunning)
+        return;
+    if (FNext < TaskCount() && !FStartFailed)
+        ScheduleFill();
+    else
+        EndRunIfIdle();
+}
+
+void TBatchEngine::CompleteTask(TSlot& slot, int task)
+{
+    const std::string& output = TaskOutput(task);
+    TNotes& notes = FNotes[static_cast<std::size_t>(task)];
+    notes = TNotes();
+    if (slot.Conversion.TargetBytes > 0 && !output.empty()) {
+        const int64_t reached = FileBytes(output);
+        notes.Size = "planned " + FormatSizeText(slot.Conversion.TargetBytes) + ", reached " +
+                     FormatSizeText(reached);
+        FLogs[static_cast<std::size_t>(task)].Append("Size: " + notes.Size + ".\n");
+    }
+    if (FOptions.CheckQuality && !slot.Conversion.NoPicture && !output.empty()) {
+        slot.Task = task;
+        slot.Checking = true;
+        slot.Sample = 0;
+        slot.Samples.clear();
+        slot.CheckError.clear();
+        slot.Clock.start();
+        StartCheckSample(slot, task);
+        return;
+    }
+    emit TaskFinished(task, TaskEnd::Complete, QString());
+}
+
+void TBatchEngine::StartCheckSample(TSlot& slot, int task)
+{
+    const ltvItemData& data = Task(task);
+    const double span = SecondsInTotal(data);
+    const double window = span > 0 ? std::min(SampleSeconds, span) : SampleSeconds;
+    const double at = SampleStart(slot.Sample, span, window);
+    const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
+    slot.CheckOutput.clear();
+    const std::vector<std::string> arguments =
+        QualityCheckArguments(data.InputFile, from + at, TaskOutput(task), at, window);
+    if (!slot.Channel.Start(FOptions.EncoderPath, EncoderChannel::ArgumentList(arguments)))
+        OnCheckFinished(slot, -1, true);
+}
+
+// A check never fails its task: what it could not measure is told instead.
+void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
+{
+    const int task = slot.Task;
+    const std::optional<TQuality> quality = ParseQualityReport(slot.CheckOutput);
+    if (exitCode == 0 && !crashed && quality)
+        slot.Samples.push_back(*quality);
+    else if (slot.CheckError.empty())
+        slot.CheckError =
+            exitCode == -1 ? "the encoder cannot be started" : LastEncoderMessage(slot.CheckOutput);
+    const double span = SecondsInTotal(Task(task));
+    const qint64 spent = slot.Clock.elapsed();
+    const double each = static_cast<double>(spent) / (slot.Sample + 1);
+    const bool more =
+        slot.CheckError.empty() &&
+        static_cast<double>(spent) + each <= CheckShare * static_cast<double>(slot.ConvertMs) &&
+        (slot.Sample + 2) * SampleSeconds <= span;
+    if (more) {
+        ++slot.Sample;
+        StartCheckSample(slot, task);
+        return;
+    }
+    TNotes& notes = FNotes[static_cast<std::size_t>(task)];
+    if (!slot.Samples.empty() && slot.CheckError.empty()) {
+        TQuality mean;
+        for (const TQuality& q : slot.Samples) {
+            mean.Ssim += q.Ssim / static_cast<double>(slot.Samples.size());
+            mean.Psnr += q.Psnr / static_cast<double>(slot.Samples.size());
+        }
+        notes.Quality = QualityText(mean);
+    } else {
+        notes.Quality =
+            "not checked: " +
+            (slot.CheckError.empty() ? std::string("no measure came back") : slot.CheckError);
+    }
+    FLogs[static_cast<std::size_t>(task)].Append(
+        "Quality: " + notes.Quality + " over " + std::to_string(slot.Samples.size()) +
+        (slot.Samples.size() == 1 ? " sample" : " samples") + " in " + std::to_string(spent) +
+        " ms (the conversion took " + std::to_string(slot.ConvertMs) + " ms).\n");
+    slot.Checking = false;
+    slot.Task = -1;
+    emit TaskFinished(task, TaskEnd::Complete, QString());
     if (!FRunning)
         return;
     if (FNext < TaskCount() && !FStartFailed)
@@ -430,16 +665,19 @@ void TBatchEngine::Stop()
     ++FRun;
     // Every encoder is down before the first report, so that whatever the
     // reports trigger finds nothing running.
-    std::vector<int> stopped;
+    std::vector<std::pair<int, TaskEnd>> stopped;
     for (const auto& slot : FSlots) {
         if (slot->Task < 0)
             continue;
-        stopped.push_back(slot->Task);
+        // A task under its quality check has its output in place.
+        if (slot->Checking)
+            FNotes[static_cast<std::size_t>(slot->Task)].Quality = "not checked: stopped";
+        stopped.emplace_back(slot->Task, slot->Checking ? TaskEnd::Complete : TaskEnd::Stopped);
         Abandon(*slot);
     }
     std::sort(stopped.begin(), stopped.end());
-    for (const int task : stopped)
-        emit TaskFinished(task, TaskEnd::Stopped, QString());
+    for (const auto& [task, end] : stopped)
+        emit TaskFinished(task, end, QString());
     emit BatchEnded(BatchEnd::Stopped);
 }
 
@@ -453,18 +691,18 @@ PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& op
     std::map<std::string, TProfileChoice> loaded;
     std::vector<TTaskConversion> conversions;
     for (const ltvItemData& task : tasks) {
-        TTaskConversion conversion{options.Arguments, options.OutputExt};
-        if (!task.Profile.empty()) {
-            const auto [at, fresh] = loaded.try_emplace(task.Profile);
-            if (fresh)
-                at->second = LoadProfileChoice(profilePath(task.Profile));
-            TProfileChoice choice = at->second;
-            ApplyPickTexts(choice, task.Picks);
-            conversion = {BuildArguments(choice, ltvItemData()), choice.OutputExt()};
+        if (task.Profile.empty()) {
+            conversions.push_back(
+                ConversionWith(options.Choice.get(), {options.Arguments, options.OutputExt}, task));
+            continue;
         }
-        for (std::string& word : TrimSwitches(task))
-            conversion.Arguments.push_back(std::move(word));
-        conversions.push_back(std::move(conversion));
+        const auto [at, fresh] = loaded.try_emplace(task.Profile);
+        if (fresh)
+            at->second = LoadProfileChoice(profilePath(task.Profile));
+        TProfileChoice choice = at->second;
+        ApplyPickTexts(choice, task.Picks);
+        conversions.push_back(ConversionWith(
+            &choice, {BuildArguments(choice, ltvItemData()), choice.OutputExt()}, task));
     }
     return conversions;
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 
 class EncoderChannel;
 class TRunNames;
+struct TProfileChoice;
 
 // Everything a run is given besides its tasks; fixed when the run starts.
 struct TBatchOptions
@@ -36,6 +38,14 @@ struct TBatchOptions
     // from the encoder's description of the input that every conversion
     // begins with; its progress and its share of the total count from then.
     bool LengthFromReport = false;
+    // The profile a task with a target size is converted with: its
+    // arguments are built for it alone (BuildArguments), and x264, x265 and
+    // VP9 encode it in two passes. Without it, targets count for nothing.
+    std::shared_ptr<const TProfileChoice> Choice;
+    // After each conversion, compare the output with its source (SSIM and
+    // PSNR) on samples that take at most a fifth of the conversion's time.
+    // A task whose output has no picture is never checked.
+    bool CheckQuality = false;
 };
 
 // How one task is converted when it brings its own profile choice: every
@@ -45,6 +55,11 @@ struct TTaskConversion
 {
     std::vector<std::string> Arguments;
     std::string OutputExt;
+    // Encoded in two passes (PassArguments); the output has no picture.
+    bool TwoPass = false;
+    bool NoPicture = false;
+    // The bytes its target asks for; 0 for none.
+    int64_t TargetBytes = 0;
 };
 
 // The conversions of tasks pinned to their own profile (ltvItemData::Profile),
@@ -153,6 +168,18 @@ public:
     // the log's limit, and the name its output was saved as; empty for a
     // task not started.
     const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
+    // What a completed task's output came to: the planned and the reached
+    // size ("planned 2.00 MB, reached 1.93 MB"), and the quality check's
+    // outcome ("good (SSIM 0.962, PSNR 35.1 dB)", or why it failed); each
+    // empty when there is nothing to tell.
+    const std::string& TaskSizeNote(int task) const
+    {
+        return FNotes[static_cast<std::size_t>(task)].Size;
+    }
+    const std::string& TaskQualityNote(int task) const
+    {
+        return FNotes[static_cast<std::size_t>(task)].Quality;
+    }
 
     // The encoder of a running task, for tests that check it is reaped.
     bool IsEncoderRunning(int task) const;
@@ -185,6 +212,13 @@ private:
     void ScheduleFill();
     void Fill();
     void StartTask(TSlot& slot, int task);
+    bool StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
+                      const std::string& output);
+    void CompleteTask(TSlot& slot, int task);
+    void StartCheckSample(TSlot& slot, int task);
+    void OnCheckFinished(TSlot& slot, int exitCode, bool crashed);
+    // The encoded seconds of a slot's task, both passes counted as one.
+    double SlotSeconds(const TSlot& slot) const;
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
@@ -205,6 +239,12 @@ private:
     int FSerial = 0;
     std::vector<int> FPercents;
     std::vector<TEncoderLog> FLogs;
+    struct TNotes
+    {
+        std::string Size;
+        std::string Quality;
+    };
+    std::vector<TNotes> FNotes;
     TBatchOptions FOptions;
     std::vector<TTaskConversion> FConversions;
     bool FRunning = false;

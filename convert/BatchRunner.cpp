@@ -229,6 +229,8 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     // Built once for the whole list: the engine adds each task's trim, as
     // BuildArguments does, and a list of thousands starts without a stall.
     options.Arguments = BuildArguments(choice, ltvItemData());
+    options.Choice = std::make_shared<const TProfileChoice>(choice);
+    options.CheckQuality = FPreferences.CheckQuality;
     std::vector<TTaskConversion> conversions = PinnedConversions(tasks, options, ProfilePath);
     FEngine.Start(std::move(tasks), options, std::move(conversions));
 }
@@ -293,7 +295,7 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
         // The name the output was saved as: another run into the folder may
         // have taken the one planned.
         update.State = TaskState::Complete;
-        update.StatusTip = Text(FEngine.TaskOutput(task));
+        update.StatusTip = CompleteTip(task);
         break;
     case TBatchEngine::TaskEnd::Failed:
         update.State = TaskState::Failed;
@@ -312,6 +314,29 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
     if (task + 1 < FEngine.TaskCount())
         SetCurrentBar(0);
     ShowRunningTasks();
+}
+
+// The output's name, what it weighs against its input and its target, and
+// what the quality check found.
+QString TBatchRunner::CompleteTip(int task) const
+{
+    const std::string& output = FEngine.TaskOutput(task);
+    QStringList lines{Text(output)};
+    if (!output.empty()) {
+        const qint64 bytes = QFileInfo(Text(output)).size();
+        const qint64 input = QFileInfo(Text(FEngine.Task(task).InputFile)).size();
+        QString size = QStringLiteral("Size: ") + Text(FormatSizeText(bytes));
+        if (input > 0)
+            size += QStringLiteral(", %1% of the input")
+                        .arg(std::lround(100.0 * static_cast<double>(bytes) /
+                                         static_cast<double>(input)));
+        if (const std::string& note = FEngine.TaskSizeNote(task); !note.empty())
+            size += QStringLiteral(" (%1)").arg(Text(note));
+        lines << size;
+    }
+    if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
+        lines << QStringLiteral("Quality: ") + Text(quality);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TBatchRunner::WriteStatus(int task, TaskState state)

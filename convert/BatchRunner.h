@@ -157,6 +157,7 @@ private:
     // Changes the batch's task `task` in the list, where it still is.
     bool Update(int task, const TTaskUpdate& update);
     void WriteStatus(int task, TaskState state);
+    QString CompleteTip(int task) const;
     void EndProgramNow();
     void SetPaused(bool paused);
     void ShowIdlePanel();

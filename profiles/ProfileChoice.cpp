@@ -16,6 +16,21 @@ void TProfileChoice::Pick(std::size_t i, const std::string& shown)
     Texts[i] = Items[i] >= 0 ? std::string() : shown;
 }
 
+std::string TProfileChoice::ArgumentValue(std::size_t i) const
+{
+    const TProfileParameter& p = Parameters[i];
+    if (p.IsList) {
+        const int item = Items[i];
+        if (item < 0)
+            return Texts[i];
+        // An item without a value contributes nothing rather than failing
+        // the whole start.
+        const std::vector<std::string> values = SplitList(p.Value);
+        return std::size_t(item) < values.size() ? values[std::size_t(item)] : std::string();
+    }
+    return p.ReadOnly ? p.Value : Texts[i];
+}
+
 TProfileChoice LoadProfileChoice(const std::string& path)
 {
     TProfileChoice choice;

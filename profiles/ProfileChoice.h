@@ -30,6 +30,11 @@ struct TProfileChoice
     // Sets parameter `i` to what a grid shows: a pick list's caption
     // (ignoring case) picks that item; any other text is typed.
     void Pick(std::size_t i, const std::string& shown);
+    // The value parameter `i` gives its switch: a pick list's value of its
+    // picked item (nothing for an item without one) or a typed text such as
+    // a custom "640x480"; a read-only text its "Value"; any other text what
+    // was typed.
+    std::string ArgumentValue(std::size_t i) const;
     // "." + Type; none while no profile has been read.
     std::string OutputExt() const
     {

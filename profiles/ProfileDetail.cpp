@@ -15,7 +15,9 @@
 
 namespace {
 
-const QStringList OutputRows = {"New Filename", "Start Time", "End Time"};
+// "Target Size" comes after the rows of the part to convert; empty, it
+// changes nothing.
+const QStringList OutputRows = {"New Filename", "Start Time", "End Time", "Target Size"};
 
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");

@@ -15,6 +15,7 @@ const char* const KeyOverwrite = "Overwrite";
 const char* const KeySimultaneousTasks = "Simultaneous Tasks";
 const char* const KeyShowThumbnails = "Show Thumbnails";
 const char* const KeyVersion = "Version";
+const char* const KeyCheckQuality = "Check Quality";
 
 } // namespace
 
@@ -31,6 +32,7 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
     values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
     values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
     values.ShowThumbnails = store.ReadBool(section, KeyShowThumbnails, true);
+    values.CheckQuality = store.ReadBool(section, KeyCheckQuality, false);
     return values;
 }
 
@@ -48,6 +50,9 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     // never changed keeps its shipped text.
     if (!values.ShowThumbnails || store.ValueExists(MainSection, KeyShowThumbnails))
         store.WriteBool(MainSection, KeyShowThumbnails, values.ShowThumbnails);
+    // Like the count above: a file whose user never ticked it stays as it was.
+    if (values.CheckQuality || store.ValueExists(MainSection, KeyCheckQuality))
+        store.WriteBool(MainSection, KeyCheckQuality, values.CheckQuality);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)

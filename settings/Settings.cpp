@@ -39,6 +39,7 @@ const char* const SimultaneousLabel = "Simultaneous tasks:";
 const char* const OpenDirText = "Open the output directory when the task is completed. ";
 const char* const ExitText = "Exit the program when the task is completed.";
 const char* const TurnoffText = "Turn off the computer when the task is completed.";
+const char* const QualityText = "Check quality after converting";
 const char* const OverWriteGroupText = "Output File Overwrite";
 const char* const OverWriteText = "Overwrite";
 const char* const RenameText = "Not overwrite (Rename to <Filename> + Index";
@@ -196,6 +197,7 @@ void TSettingForm::CreateGeneralPage()
     chkOpenDir = check("chkOpenDir", OpenDirText);
     chkExit = check("chkExit", ExitText);
     chkTurnoff = check("chkTurnoff", TurnoffText);
+    chkQuality = check("chkQuality", QualityText);
 
     gpbOverWrite = Named(new QGroupBox(QString::fromUtf8(OverWriteGroupText), TabSheet1),
                          "gpbOverWrite", OverWriteGroupText);
@@ -227,6 +229,7 @@ void TSettingForm::CreateGeneralPage()
     page->addWidget(chkOpenDir);
     page->addWidget(chkExit);
     page->addWidget(chkTurnoff);
+    page->addWidget(chkQuality);
     page->addSpacing(8);
     page->addWidget(gpbOverWrite);
     page->addStretch();
@@ -370,6 +373,7 @@ TPreferences TSettingForm::DialogValues() const
     values.AutoOpenDir = chkOpenDir->isChecked();
     values.AutoExit = chkExit->isChecked();
     values.AutoTurnOff = chkTurnoff->isChecked();
+    values.CheckQuality = chkQuality->isChecked();
     values.Overwrite = rdbOverWrite->isChecked();
     values.SimultaneousTasks = sedSimultaneous->value();
     return values;
@@ -385,6 +389,7 @@ void TSettingForm::SetDialogValues(const TPreferences& values)
     chkOpenDir->setChecked(values.AutoOpenDir);
     chkExit->setChecked(values.AutoExit);
     chkTurnoff->setChecked(values.AutoTurnOff);
+    chkQuality->setChecked(values.CheckQuality);
     // The two buttons are exclusive: ticking one clears the other.
     (values.Overwrite ? rdbOverWrite : rdbRename)->setChecked(true);
     // The box keeps a count within its range.

@@ -92,6 +92,7 @@ public:
     QCheckBox* chkOpenDir = nullptr;
     QCheckBox* chkExit = nullptr;
     QCheckBox* chkTurnoff = nullptr;
+    QCheckBox* chkQuality = nullptr;
     QGroupBox* gpbOverWrite = nullptr;
     QRadioButton* rdbOverWrite = nullptr;
     QRadioButton* rdbRename = nullptr;

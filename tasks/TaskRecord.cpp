@@ -56,6 +56,11 @@ bool CoversState(TaskField field)
     return field == TaskField::AllFields || field == TaskField::Status;
 }
 
+bool CoversTarget(TaskField field)
+{
+    return field == TaskField::AllFields || field == TaskField::TargetText;
+}
+
 } // namespace
 
 void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data)
@@ -66,6 +71,8 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
     }
     if (CoversState(field))
         data.Status = stored.Status;
+    if (CoversTarget(field))
+        data.TargetText = stored.TargetText;
     ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) { CopySlot(slot, stored, data); });
 }
 
@@ -77,6 +84,8 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
     }
     if (CoversState(field))
         stored.Status = data.Status;
+    if (CoversTarget(field))
+        stored.TargetText = data.TargetText;
     ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) { CopySlot(slot, data, stored); });
 }
 

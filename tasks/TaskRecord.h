@@ -29,6 +29,9 @@ struct ltvItemData
     // parameters when it was pinned; empty: the batch's profile.
     std::string Profile;
     std::vector<std::string> Picks;
+    // The size the output should have ("25 MB"), empty for none. Only the
+    // output grid and a batch's options set it; Tasks.ini does not keep it.
+    std::string TargetText;
 };
 
 // The record of a file as the task list adds it: waiting, the output
@@ -48,7 +51,7 @@ void SetTaskLength(ltvItemData& task, const std::string& lengthText);
 bool ClampTaskLength(ltvItemData& task, const std::string& lengthText);
 
 // What ReadTask and WriteTask touch: every field, the input file only, or
-// one of the ten others.
+// one of the ten others, or the target size, which is no text of the list.
 enum class TaskField
 {
     AllFields,
@@ -62,7 +65,8 @@ enum class TaskField
     FullEndText,
     SpanText,
     StartText,
-    EndText
+    EndText,
+    TargetText
 };
 
 // Copies `field` of a stored task into `data`; the other fields of `data`

@@ -5,6 +5,8 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
+#include "tasks/TaskTarget.h"
+#include "widgets/BalloonTip.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
 #include "widgets/ValueListEditor.h"
@@ -39,6 +41,8 @@ constexpr int OutputGroup = 0;
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString StartTimeLabel = QStringLiteral("Start Time");
 const QString EndTimeLabel = QStringLiteral("End Time");
+const QString TargetSizeLabel = QStringLiteral("Target Size");
+const QString TargetRefusedTitle = QStringLiteral("Target Size:");
 
 // The keys that ask for a popup menu on a desktop.
 bool IsPopupKey(const QKeyEvent& key)
@@ -217,6 +221,7 @@ void TTaskView::SetOutputGrid(const QString& newFilename, const QString& startTi
     FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
     FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
     FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString());
 }
 
 void TTaskView::ClearOutputGrid()
@@ -237,6 +242,7 @@ void TTaskView::ShowSelectedTask()
     SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
                   QString::fromStdString(data.Start.Text()),
                   QString::fromStdString(data.End.Text()));
+    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(data.TargetText));
     FShownTask = FModel.IdAt(row);
 }
 
@@ -260,6 +266,29 @@ void TTaskView::vleOutputValidate()
     for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
                                   TaskField::StartText, TaskField::EndText})
         FModel.Write(row, field, data);
+    ValidateTarget(row, value(TargetSizeLabel));
+}
+
+// A target is planned against the span just stored and the profile shown;
+// one that cannot be met is refused at once, with the reason, and the row
+// shows the target kept.
+void TTaskView::ValidateTarget(int row, const std::string& typed)
+{
+    ltvItemData data;
+    FModel.Read(row, TaskField::AllFields, data);
+    const bool blank = typed.find_first_not_of(" \t") == std::string::npos;
+    const std::string target = blank ? std::string() : typed;
+    if (target == data.TargetText)
+        return;
+    const std::string kept = data.TargetText;
+    data.TargetText = target;
+    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data); !plan.Refusal.empty()) {
+        FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
+        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, TargetRefusedTitle,
+                               QString::fromStdString(plan.Refusal));
+        return;
+    }
+    FModel.Write(row, TaskField::TargetText, data);
 }
 
 void TTaskView::ltvTaskSelectionChange()

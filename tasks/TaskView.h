@@ -43,6 +43,7 @@ public:
     // The output grid's edit is settled: its name and times go into the task
     // the grid shows, within the task's bounds.
     void vleOutputValidate();
+    void ValidateTarget(int row, const std::string& typed);
 
     void ltvTaskClick();
     // Any change of the selection, by mouse or keyboard: the output grid

@@ -98,6 +98,8 @@ TEST(HeadlessOptions, RefusesWhatCannotBeCarriedOut)
         {{"--jobs", "-1", "a.avi"}, "--jobs takes a whole number from 1 to 999, not '-1'"},
         {{"--jobs", "1000", "a.avi"}, "--jobs takes a whole number from 1 to 999, not '1000'"},
         {{"--overwrite", "--rename", "a.avi"}, "--overwrite and --rename cannot be used together"},
+        {{"--target-size=25", "a.avi"},
+         "--target-size takes a size such as 25MB, 700MiB or 1.5GB, not '25'"},
     };
     for (const auto& [arguments, error] : cases)
         EXPECT_EQ(ParseHeadlessOptions(arguments).Error, error)

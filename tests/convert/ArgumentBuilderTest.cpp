@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -143,3 +144,24 @@ TEST(BuildArguments, MissingProfileGivesNothingButTheTrim)
 }
 
 } // namespace
+
+TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwnAndEstimates)
+{
+    const std::string dir = QUENBY_SOURCE_DIR "/data/Profiles/";
+    TProfileChoice vp9 = LoadProfileChoice(dir + "WebM (VP9 + Opus).apf");
+    ltvItemData task;
+    task.Span = task.Length = TTimeValue::FromSeconds(20);
+    EXPECT_EQ(EstimateTaskBytes(vp9, task), -1); // "Auto": constant quality
+    const std::vector<std::string> plain = BuildArguments(vp9, task);
+    task.TargetText = "2 MB";
+    const std::vector<std::string> words = BuildArguments(vp9, task);
+    ASSERT_NE(std::find(words.begin(), words.end(), "674k"), words.end()); // less 96k of Opus
+    EXPECT_EQ(std::count(words.begin(), words.end(), "-crf"), 0);
+    EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 1.95 MB");
+    task.TargetText = "100 kB"; // out of reach: the profile's own choices
+    EXPECT_EQ(BuildArguments(vp9, task), plain);
+    vp9.Pick(2, "1000 kbps");
+    EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 2.77 MB");
+    EXPECT_EQ(PlanTaskTarget(LoadProfileChoice(dir + "MP3 Audio.apf"), task).Refusal,
+              "A target size needs a profile with video.");
+}

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
@@ -153,7 +154,12 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
         return windows.TaskList->Model().At(row).Data.Status;
     };
     EXPECT_EQ(state(0), TaskState::Complete);
-    EXPECT_EQ(cell(0, 3, Qt::ToolTipRole), out + "titled.mp3") << "the name it was saved as";
+    // The name it was saved as, then its size and its share of the input.
+    EXPECT_TRUE(
+        cell(0, 3, Qt::ToolTipRole)
+            .contains(QRegularExpression("^" + QRegularExpression::escape(out) +
+                                         "titled\\.mp3\nSize: \\d+ kB, \\d+% of the input$")))
+        << cell(0, 3, Qt::ToolTipRole).toStdString();
     EXPECT_TRUE(
         windows.TaskList->Model().At(0).Log.endsWith("Saved as \"" + out + "titled.mp3\".\n"));
     EXPECT_NEAR(MediaSeconds(out + "titled.mp3"), 3.0, 0.3);

@@ -64,11 +64,11 @@ protected:
 
 TEST_F(DetailPanel, StartsWithTheStandardRowsAndHeights)
 {
-    EXPECT_EQ(Rows(detail->vleOutput), "New Filename=;Start Time=;End Time=");
+    EXPECT_EQ(Rows(detail->vleOutput), "New Filename=;Start Time=;End Time=;Target Size=");
     EXPECT_EQ(detail->vleVideo->RowCount(), 6);
     EXPECT_EQ(detail->vleAudio->Keys(4), "Volumn");
     EXPECT_EQ(detail->vleAdvanced->RowCount(), 2);
-    EXPECT_EQ(detail->vleOutput->height(), 54);
+    EXPECT_EQ(detail->vleOutput->height(), 72);
     EXPECT_EQ(detail->vleVideo->height(), 108);
     EXPECT_EQ(detail->vleAudio->height(), 108);
     EXPECT_EQ(detail->vleAdvanced->height(), 36);
@@ -129,7 +129,7 @@ TEST_F(DetailPanel, EmptyProfileEmptiesTheGridsAndDefaultsToMp4)
     EXPECT_EQ(detail->vleVideo->RowCount() + detail->vleAudio->RowCount() +
                   detail->vleAdvanced->RowCount(),
               0);
-    EXPECT_EQ(detail->vleOutput->RowCount(), 3);
+    EXPECT_EQ(detail->vleOutput->RowCount(), 4);
 }
 
 TEST_F(DetailPanel, ListIndexErrorStopsTheLoadAtThatParameter)
@@ -184,7 +184,7 @@ TEST_F(DetailPanel, SetDetailValueFindsTheLabelIgnoringCaseOrAppendsIt)
 {
     detail->SetDetailValue(0, "new filename", "clip.mp4");
     EXPECT_EQ(detail->vleOutput->Values("New Filename"), "clip.mp4");
-    EXPECT_EQ(detail->vleOutput->RowCount(), 3);
+    EXPECT_EQ(detail->vleOutput->RowCount(), 4);
     detail->SetDetailValue(3, "Extra", "1");
     EXPECT_EQ(detail->vleAdvanced->Keys(2), "Extra");
     detail->SetDetailValue(4, "New Filename", "x");

@@ -127,6 +127,16 @@ TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
     EXPECT_FALSE(back.Overwrite);
 }
 
+TEST_F(PreferenceFile, KeepsTheQualityCheckOnceTicked)
+{
+    auto store = std::make_unique<TNewInifile>(path);
+    TPreferences values;
+    values.CheckQuality = true;
+    WritePreferenceValues(*store, values);
+    TNewInifile::SaveAndFree(std::move(store));
+    EXPECT_TRUE(LoadPreferences(TNewInifile(path), "/").CheckQuality);
+}
+
 TEST_F(PreferenceFile, WritingLeavesTheDefaultSectionAndTheVersionAlone)
 {
     const std::string installed = "[Main]\r\nVersion=1.5\r\n[Default]\r\nAuto Open Dir=1\r\n";

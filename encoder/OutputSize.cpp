@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "encoder/OutputSize.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Kept back from a target for what the container adds around the streams
+// (headers, sample tables, cluster heads): a share of the streams and a
+// fixed part.
+constexpr double OverheadShare = 0.01;
+constexpr double OverheadBytes = 4000;
+// Two-pass rate control lands within a few percent of its bitrate, on
+// either side; aiming this much under the target keeps the output under it.
+constexpr double RateMargin = 0.025;
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A decimal number at the start of `text`, always with "." whatever the
+// locale; `text` keeps what follows it.
+std::optional<double> TakeNumber(std::string_view& text)
+{
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    return value;
+}
+
+std::string Fixed(double value, int decimals)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string CodecOf(const std::vector<std::string>& arguments)
+{
+    std::string codec;
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "-c:v" || arguments[i] == "-vcodec")
+            codec = arguments[i + 1];
+    return codec;
+}
+
+double NumberAfter(std::string_view text, std::string_view key, std::string_view line)
+{
+    const std::size_t at = text.rfind(line);
+    if (at == std::string_view::npos)
+        return std::nan("");
+    const std::size_t lineEnd = text.find_first_of("\r\n", at);
+    std::string_view rest =
+        text.substr(at, lineEnd == std::string_view::npos ? text.npos : lineEnd - at);
+    const std::size_t k = rest.find(key);
+    if (k == std::string_view::npos)
+        return std::nan("");
+    rest.remove_prefix(k + key.size());
+    if (rest.substr(0, 3) == "inf")
+        return std::numeric_limits<double>::infinity();
+    return TakeNumber(rest).value_or(std::nan(""));
+}
+
+} // namespace
+
+std::optional<int64_t> ParseSizeText(std::string_view text)
+{
+    text = Trimmed(text);
+    const std::optional<double> number = TakeNumber(text);
+    if (!number || *number <= 0)
+        return std::nullopt;
+    const std::string unit = Lower(Trimmed(text));
+    const std::array<std::pair<const char*, double>, 9> units{
+        {{"b", 1},
+         {"kb", 1e3},
+         {"mb", 1e6},
+         {"gb", 1e9},
+         {"tb", 1e12},
+         {"kib", 1024.0},
+         {"mib", 1024.0 * 1024},
+         {"gib", 1024.0 * 1024 * 1024},
+         {"tib", 1024.0 * 1024 * 1024 * 1024}}};
+    for (const auto& [name, factor] : units) {
+        if (unit != name)
+            continue;
+        const double bytes = std::round(*number * factor);
+        if (bytes < 1 || bytes > 9e18)
+            return std::nullopt;
+        return static_cast<int64_t>(bytes);
+    }
+    return std::nullopt;
+}
+
+std::string FormatSizeText(int64_t bytes)
+{
+    const double b = static_cast<double>(bytes);
+    if (bytes < 1000)
+        return std::to_string(bytes) + " B";
+    if (b < 1e6)
+        return Fixed(b / 1e3, 0) + " kB";
+    if (b < 1e7)
+        return Fixed(b / 1e6, 2) + " MB";
+    if (b < 1e9)
+        return Fixed(b / 1e6, 1) + " MB";
+    return Fixed(b / 1e9, 2) + " GB";
+}
+
+std::optional<int64_t> ParseBitrate(std::string_view text)
+{
+    text = Trimmed(text);
+    const std::optional<double> number = TakeNumber(text);
+    if (!number || *number < 0)
+        return std::nullopt;
+    double factor = 1;
+    if (text == "k" || text == "K")
+        factor = 1e3;
+    else if (text == "M" || text == "m")
+        factor = 1e6;
+    else if (!text.empty())
+        return std::nullopt;
+    return static_cast<int64_t>(std::llround(*number * factor));
+}
+
+TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate)
+{
+    TSizePlan plan;
+    if (seconds <= 0) {
+        plan.Refusal = "The length of the part to convert is not known.";
+        return plan;
+    }
+    const double streams =
+        (static_cast<double>(targetBytes) * (1 - RateMargin) - OverheadBytes) / (1 + OverheadShare);
+    const double audioBytes = static_cast<double>(audioBitrate) * seconds / 8;
+    if (streams <= audioBytes) {
+        plan.Refusal = "The target is below what the audio alone takes (" +
+                       FormatSizeText(EstimatedBytes(audioBitrate, seconds)) + ").";
+        return plan;
+    }
+    plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
+    if (plan.VideoBitrate < LeastVideoBitrate)
+        plan.Refusal = "The target leaves " + std::to_string(plan.VideoBitrate / 1000) +
+                       " kbit/s for the video; it needs at least " +
+                       std::to_string(LeastVideoBitrate / 1000) + " kbit/s.";
+    return plan;
+}
+
+int64_t EstimatedBytes(int64_t bitrate, double seconds)
+{
+    const double streams = static_cast<double>(bitrate) * std::max(seconds, 0.0) / 8;
+    return static_cast<int64_t>(std::llround(streams * (1 + OverheadShare) + OverheadBytes));
+}
+
+bool IsTwoPassCodec(const std::vector<std::string>& arguments)
+{
+    const std::string codec = CodecOf(arguments);
+    return codec == "libx264" || codec == "libx265" || codec == "libvpx-vp9";
+}
+
+std::vector<std::string> PassArguments(std::vector<std::string> arguments, int pass,
+                                       const std::string& logBase)
+{
+    const std::string passText = std::to_string(pass);
+    if (CodecOf(arguments) == "libx265") {
+        // ffmpeg hands x265 no pass of its own; x265 takes it in its
+        // parameters, after any the profile gives.
+        const std::string params = "pass=" + passText + ":stats=" + logBase + ".log";
+        const auto given = std::find(arguments.begin(), arguments.end(), "-x265-params");
+        if (given != arguments.end() && given + 1 != arguments.end())
+            *(given + 1) += ":" + params;
+        else
+            arguments.insert(arguments.end(), {"-x265-params", params});
+    } else {
+        arguments.insert(arguments.end(), {"-pass", passText, "-passlogfile", logBase});
+    }
+    // Both passes must see the same frames: the first pass's null output
+    // would otherwise pass timestamps through where the second one's
+    // container duplicates or drops a frame, and x264 then stops on
+    // statistics one frame short.
+    arguments.insert(arguments.end(), {"-vsync", "cfr"});
+    // libvpx keeps no statistics in its real-time mode, and then refuses
+    // the second pass.
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == "-deadline" && arguments[i + 1] == "realtime")
+            arguments[i + 1] = "good";
+    // The first pass only measures the picture.
+    if (pass == 1)
+        arguments.insert(arguments.end(), {"-an", "-f", "null"});
+    return arguments;
+}
+
+std::optional<TQuality> ParseQualityReport(std::string_view text)
+{
+    TQuality quality{NumberAfter(text, "All:", "SSIM "), NumberAfter(text, "average:", "PSNR ")};
+    if (std::isnan(quality.Ssim) || std::isnan(quality.Psnr))
+        return std::nullopt;
+    return quality;
+}
+
+std::string QualityWord(double ssim)
+{
+    if (ssim >= 0.98)
+        return "excellent";
+    if (ssim >= 0.95)
+        return "good";
+    if (ssim >= 0.90)
+        return "visible loss";
+    return "poor";
+}
+
+std::string QualityText(const TQuality& quality)
+{
+    const std::string psnr =
+        std::isinf(quality.Psnr) ? "identical" : Fixed(quality.Psnr, 1) + " dB";
+    return QualityWord(quality.Ssim) + " (SSIM " + Fixed(quality.Ssim, 3) + ", PSNR " + psnr + ")";
+}
+
+std::vector<std::string> QualityCheckArguments(const std::string& input, double inputAt,
+                                               const std::string& output, double outputAt,
+                                               double seconds)
+{
+    // scale2ref gives the source the output's picture size; both then
+    // compare as 4:2:0 with square pixels, whatever the profile made.
+    const char* const graph = "[0:v][1:v]scale2ref=flags=bicubic[src][out];"
+                              "[src]format=yuv420p,setsar=1,split[s1][s2];"
+                              "[out]format=yuv420p,setsar=1[o];"
+                              "[o][s1]ssim[x];[x][s2]psnr[q]";
+    return {"-nostdin",
+            "-ss",
+            Fixed(inputAt, 3),
+            "-t",
+            Fixed(seconds, 3),
+            "-i",
+            input,
+            "-ss",
+            Fixed(outputAt, 3),
+            "-t",
+            Fixed(seconds, 3),
+            "-i",
+            output,
+            "-filter_complex",
+            graph,
+            "-map",
+            "[q]",
+            "-f",
+            "null",
+            "-"};
+}
+
+double SampleStart(int k, double span, double window)
+{
+    // The van der Corput sequence in base 2: 0, 1/2, 1/4, 3/4, 1/8... The
+    // first sample needs no seek, which decodes from the key frame before.
+    double fraction = 0;
+    double scale = 0.5;
+    for (unsigned n = static_cast<unsigned>(k); n > 0; n /= 2, scale /= 2)
+        fraction += (n % 2) * scale;
+    const double latest = std::max(span - window, 0.0);
+    return std::clamp(fraction * span - window / 2, 0.0, latest);
+}
