@@ -96,7 +96,7 @@ TThumbnails::~TThumbnails()
 QString TThumbnails::DefaultCacheFolder()
 {
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    // The base directory specification counts only absolute paths.
+    // XDG's base directory rules count only absolute paths.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.cache");
     return base + QStringLiteral("/quenby/thumbnails");
