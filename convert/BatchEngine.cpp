@@ -528,12 +528,7 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         if (slot.Checking)
             return;
     }
-    if (!FRunning)
-        return;
-    if (FNext < TaskCount() && !FStartFailed)
-        ScheduleFill();
-    else
-        EndRunIfIdle();
+    GoOn();
 }
 
 void TBatchEngine::CompleteTask(TSlot& slot, int task)
@@ -616,6 +611,12 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
     slot.Checking = false;
     slot.Task = -1;
     emit TaskFinished(task, TaskEnd::Complete, QString());
+    GoOn();
+}
+
+// After a task has ended: the next one starts, or the run ends once idle.
+void TBatchEngine::GoOn()
+{
     if (!FRunning)
         return;
     if (FNext < TaskCount() && !FStartFailed)

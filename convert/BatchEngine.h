@@ -226,6 +226,7 @@ private:
     void LearnLength(TSlot& slot);
     TTaskConversion ConversionOf(int task) const;
     void EmitTotal();
+    void GoOn();
     void EndRunIfIdle();
     int RunningCount() const;
 
