@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>O&amp;utput Path:</source>
-        <translation>A&amp;usgabepfad:</translation>
+        <translation>A&amp;usgabe:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -466,15 +466,15 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Open the output directory when the task is completed. </source>
-        <translation>Ausgabeordner öffnen, wenn die Aufgabe abgeschlossen ist</translation>
+        <translation>Ausgabeordner nach Abschluss öffnen</translation>
     </message>
     <message>
         <source>Exit the program when the task is completed.</source>
-        <translation>Programm beenden, wenn die Aufgabe abgeschlossen ist</translation>
+        <translation>Programm nach Abschluss beenden</translation>
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Computer ausschalten, wenn die Aufgabe abgeschlossen ist</translation>
+        <translation>Computer nach Abschluss ausschalten</translation>
     </message>
     <message>
         <source>Check quality after converting</source>
@@ -490,7 +490,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Nicht überschreiben (umbenennen in &lt;Dateiname&gt; + Nummer)</translation>
+        <translation>Nicht überschreiben (&lt;Dateiname&gt; + Nummer)</translation>
     </message>
     <message>
         <source>&amp;Load Default</source>

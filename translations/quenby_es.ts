@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>O&amp;utput Path:</source>
-        <translation>Carpeta de &amp;salida:</translation>
+        <translation>&amp;Salida:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -465,15 +465,15 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Open the output directory when the task is completed. </source>
-        <translation>Abrir la carpeta de salida al terminar la tarea</translation>
+        <translation>Abrir la carpeta de salida al terminar</translation>
     </message>
     <message>
         <source>Exit the program when the task is completed.</source>
-        <translation>Salir del programa al terminar la tarea</translation>
+        <translation>Salir del programa al terminar</translation>
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Apagar el equipo al terminar la tarea</translation>
+        <translation>Apagar el equipo al terminar</translation>
     </message>
     <message>
         <source>Check quality after converting</source>
@@ -489,7 +489,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>No sobrescribir (renombrar a &lt;nombre de archivo&gt; + número)</translation>
+        <translation>No sobrescribir (&lt;nombre&gt; + número)</translation>
     </message>
     <message>
         <source>&amp;Load Default</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>O&amp;utput Path:</source>
-        <translation>Dossier de &amp;sortie&#xa0;:</translation>
+        <translation>&amp;Sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -466,15 +466,15 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Open the output directory when the task is completed. </source>
-        <translation>Ouvrir le dossier de sortie une fois la tâche terminée</translation>
+        <translation>Ouvrir le dossier de sortie à la fin</translation>
     </message>
     <message>
         <source>Exit the program when the task is completed.</source>
-        <translation>Quitter le programme une fois la tâche terminée</translation>
+        <translation>Quitter le programme à la fin</translation>
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Éteindre l&apos;ordinateur une fois la tâche terminée</translation>
+        <translation>Éteindre l&apos;ordinateur à la fin</translation>
     </message>
     <message>
         <source>Check quality after converting</source>
@@ -490,7 +490,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Ne pas écraser (renommer en &lt;nom du fichier&gt; + numéro)</translation>
+        <translation>Ne pas écraser (&lt;nom du fichier&gt; + numéro)</translation>
     </message>
     <message>
         <source>&amp;Load Default</source>
