@@ -22,8 +22,6 @@ const QStringList OutputRows = {"New Filename", "Start Time", "End Time", "Targe
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");
 const QString CustomSizeValue = QStringLiteral("Custom Size");
-const QString TipTitle = QStringLiteral("Tip:");
-const QString TipText = QStringLiteral("Please select a file in Task List.");
 
 constexpr int KeyWidth = 95;
 constexpr int ValueWidth = 68;
@@ -83,7 +81,8 @@ void TProfileDetail::vleOutputMouseDown()
 {
     if (ShowsTask())
         return; // the stack has repainted every grid
-    ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+    ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
+                   tr("Please select a file in Task List."));
     vleOutput->LeaveEditMode();
 }
 
@@ -92,7 +91,8 @@ bool TProfileDetail::vleOutputEditRequest(bool typed)
     if (ShowsTask())
         return true;
     if (typed)
-        ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+        ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
+                       tr("Please select a file in Task List."));
     return false;
 }
 

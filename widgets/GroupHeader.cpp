@@ -14,9 +14,6 @@ namespace {
 const QString ExpandedCaption = QStringLiteral("-");
 const QString CollapsedCaption = QStringLiteral("+");
 const QString CaptionIndent = QStringLiteral("      ");
-const QString CollapseSpoken = QStringLiteral("Collapse %1");
-const QString ExpandSpoken = QStringLiteral("Expand %1");
-const QString BarSpoken = QStringLiteral("%1 group");
 
 constexpr QRect ButtonPlace(5, 3, 12, 12);
 
@@ -34,7 +31,7 @@ TGroupHeader::TGroupHeader(const QString& group, ValueListEditor* grid, QWidget*
     setObjectName(QStringLiteral("pan") + group);
     // Not the group's bare name: the grid below, which the user works with,
     // has that one.
-    setAccessibleName(BarSpoken.arg(group));
+    setAccessibleName(tr("%1 group").arg(group));
     setFixedHeight(BarHeight);
     setAutoFillBackground(true);
     // Explicitly: a child would otherwise take its box's white background role.
@@ -84,7 +81,7 @@ void TGroupHeader::SetCaption(const QString& caption)
 {
     FButton->setText(caption);
     FButton->setAccessibleName(
-        (caption == CollapsedCaption ? ExpandSpoken : CollapseSpoken).arg(FGroup));
+        (caption == CollapsedCaption ? tr("Expand %1") : tr("Collapse %1")).arg(FGroup));
 }
 
 void TGroupHeader::mouseDoubleClickEvent(QMouseEvent* event)
