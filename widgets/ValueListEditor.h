@@ -106,7 +106,8 @@ public:
 
     // Values by key, matched ignoring case. A missing key reads as "".
     QString Values(const QString& key) const;
-    // Sets the value of the row with that key; appends a row when none has it.
+    // Sets the value of the row with that key; appends a row when none has
+    // it and the grid shows its own rows.
     void SetValue(const QString& key, const QString& value);
     bool FindRow(const QString& key, int& row) const;
 
