@@ -16,6 +16,7 @@
 #include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
 #include "tasks/TaskPaths.h"
+#include "widgets/TranslatedText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,7 +81,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
     if (choice.Walk.Status == TWalkStatus::Missing)
         return "the profile '" + job.ProfileName + "' cannot be read";
     if (choice.Walk.Status == TWalkStatus::NoMainSection)
-        return NoMainSectionText(job.ProfileName);
+        return NoMainSectionText(job.ProfileName, TranslatedText);
     if (choice.Walk.Status == TWalkStatus::ListIndexError)
         return "the profile '" + job.ProfileName +
                "' cannot be loaded: " + ListIndexErrorText(choice.Walk.BadIndex).toStdString();
@@ -141,7 +142,8 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         std::vector<ltvItemData> kept;
         for (ltvItemData& task : inputs.Tasks) {
             task.TargetText = *options.TargetSize;
-            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task); !plan.Refusal.empty()) {
+            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task, TranslatedText);
+                !plan.Refusal.empty()) {
                 Say("'" + task.InputFile + "' skipped: " + plan.Refusal);
                 inputs.NotTaken = true;
             } else {
