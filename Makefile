@@ -11,12 +11,13 @@
 #                   user's preferences and own profiles
 #   make deb        build the Debian package quenby_<version>_<arch>.deb
 #                   here, for `sudo apt install ./quenby_*.deb`
+#   make translations  update translations/*.ts from the sources (lupdate)
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all setup build run test sanitize bench install uninstall deb clean
+.PHONY: all setup build run test sanitize bench install uninstall deb translations clean
 
 all: build
 
@@ -59,6 +60,10 @@ deb: setup $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target quenby quenby_icons
 	cd $(BUILD_DIR) && rm -f quenby_*.deb && cpack -G DEB
 	mv $(BUILD_DIR)/quenby_*.deb .
+
+# New texts come into the .ts files unfinished, for the translators.
+translations: setup $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target translations
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

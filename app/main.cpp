@@ -6,9 +6,11 @@
 #include "cli/ProgramArguments.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/SessionDataPlaces.h"
+#include "platform/Translators.h"
 #include "preview/MediaBackend.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +78,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
             return ExitUsage;
         }
+        const QString translations = TranslationsDir(places->AppDir);
+        const TTranslators translators(
+            translations,
+            InterfaceLanguage(QString(), QLocale::system().uiLanguages(), translations));
         return RunHeadless(*places, arguments);
     }
     for (const std::string& note : request.Notes)
@@ -109,6 +115,9 @@ int main(int argc, char** argv)
         platform.ShowError(QString::fromUtf8(NoHomeFolderText));
         return ExitUsage;
     }
+    const QString translations = TranslationsDir(places->AppDir);
+    const TTranslators translators(
+        translations, InterfaceLanguage(QString(), QLocale::system().uiLanguages(), translations));
     TProgram program(application, platform, *places, arguments);
     return program.Exec();
 }

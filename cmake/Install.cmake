@@ -3,7 +3,8 @@
 # ~/.local unless another is named:
 #   lib/quenby/                the application directory: the executable and
 #                              everything staged beside it (encoder link,
-#                              profiles, preferences, help); the program writes
+#                              profiles, preferences, help, translations); the
+#                              program writes
 #                              its preferences and profiles here, so it lies in
 #                              the prefix's private program area, not in share/
 #   bin/quenby                 a link to the executable
@@ -54,6 +55,7 @@ install(CODE "
   set(QUENBY_SOURCE_DIR \"${CMAKE_SOURCE_DIR}\")
   set(QUENBY_BINARY_DIR \"${CMAKE_BINARY_DIR}\")
   set(QUENBY_FFMPEG \"${QUENBY_FFMPEG}\")
+  set(QUENBY_QM_DIR \"${QUENBY_QM_DIR}\")
   set(QUENBY_APP_SUBDIR \"${QUENBY_INSTALL_APP_DIR}\")
   set(QUENBY_INSTALLED_FILES \"${installed}\")
   include(\"${CMAKE_SOURCE_DIR}/cmake/InstallApp.cmake\")

@@ -2,8 +2,9 @@
 # `make deb` builds the Debian package quenby_<version>_<arch>.deb with CPack:
 # the same install rules as `make install`, under /usr, for the whole
 # machine. dpkg-shlibdeps finds the libraries the program links; the encoder,
-# the SVG icon plugin and the GStreamer plug-ins the preview plays with are
-# loaded at run time, so they are named here. The desktop's menu, MIME and
+# the SVG icon plugin, the GStreamer plug-ins the preview plays with and Qt's
+# own translations (of the standard buttons) are loaded at run time, so they
+# are named here. The desktop's menu, MIME and
 # icon caches are refreshed by the triggers of the packages that own them:
 # the package needs no scripts of its own, and removing it touches nothing
 # in any home folder.
@@ -26,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quenby.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, libqt6svg6, gstreamer1.0-plugins-good, \
-gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-alsa")
+gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-alsa, \
+qt6-translations-l10n")
 # Names the user's videos folder, the default output; without it, ~/Videos.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
 # CPack indents the lines after the summary itself.

@@ -7,7 +7,9 @@ add_custom_target(stage_app ALL
     -DSRC=${CMAKE_SOURCE_DIR}/data
     -DDST=${QUENBY_APP_DIR}
     -DFFMPEG=${QUENBY_FFMPEG}
+    -DQM=${QUENBY_QM_DIR}
     -P ${CMAKE_SOURCE_DIR}/cmake/StageAppFiles.cmake
   COMMENT "Staging the application directory in ${QUENBY_APP_DIR}"
   VERBATIM)
+add_dependencies(stage_app quenby_translations)
 add_dependencies(quenby stage_app)

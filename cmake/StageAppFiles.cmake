@@ -38,3 +38,14 @@ foreach(name IN LISTS help_files)
     file(COPY_FILE ${SRC}/${name} ${DST}/${name} ONLY_IF_DIFFERENT)
   endif()
 endforeach()
+
+# The compiled translations (`QM`, the build's folder of them) go with the
+# program: a changed one replaces the staged copy.
+if(QM)
+  file(GLOB translations ${QM}/*.qm)
+  file(MAKE_DIRECTORY ${DST}/translations)
+  foreach(src ${translations})
+    get_filename_component(name ${src} NAME)
+    file(COPY_FILE ${src} ${DST}/translations/${name} ONLY_IF_DIFFERENT)
+  endforeach()
+endif()

@@ -11,6 +11,9 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev
+  # the translations: lupdate and lrelease, their CMake package, and Qt's
+  # own translations of its standard buttons and dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # the test that keeps every C++ file formatted as .clang-format says
   clang-format
   # the icons are SVG: Qt's SVG plugins draw them
