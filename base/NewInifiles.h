@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
           FArgs(std::move(args))
     {
     }
-    std::string Shown(TTranslator translated = Untranslated) const
+    std::string Shown(const TTranslateText& translated = EnglishText) const
     {
         return FillText(translated("EIniWriteError", FPattern), FArgs);
     }

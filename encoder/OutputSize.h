@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <cstdint>
@@ -43,7 +44,7 @@ struct TSizePlan
 // the encoder's rate control are kept back first.
 // The refusal is in the words `translated` gives.
 TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
-                         TTranslator translated = Untranslated);
+                         const TTranslateText& translated = EnglishText);
 
 // The bytes that `seconds` at `bitrate` (video and audio together) take,
 // with the container's overhead.
@@ -78,10 +79,10 @@ std::optional<TQuality> ParseQualityReport(std::string_view text);
 
 // "excellent" (SSIM at least 0.98), "good" (0.95), "visible loss" (0.90),
 // "poor", in the words `translated` gives.
-std::string QualityWord(double ssim, TTranslator translated = Untranslated);
+std::string QualityWord(double ssim, const TTranslateText& translated = EnglishText);
 
 // "good (SSIM 0.962, PSNR 35.1 dB)"
-std::string QualityText(const TQuality& quality, TTranslator translated = Untranslated);
+std::string QualityText(const TQuality& quality, const TTranslateText& translated = EnglishText);
 
 // The arguments of ffmpeg that compare `seconds` of `output` from
 // `outputAt` with the source `input` from `inputAt`: the source is scaled

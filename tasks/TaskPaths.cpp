@@ -60,7 +60,7 @@ std::string InputMask()
     return mask;
 }
 
-std::string OpenDialogFilter(TTranslator translated)
+std::string OpenDialogFilter(const TTranslateText& translated)
 {
     const std::string mask = InputMask();
     std::string filter =
