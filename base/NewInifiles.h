@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <cstdint>
@@ -23,7 +22,7 @@ public:
           FArgs(std::move(args))
     {
     }
-    std::string Shown(const TTranslateText& translated = EnglishText) const
+    std::string Shown(TTranslator translated = Untranslated) const
     {
         return FillText(translated("EIniWriteError", FPattern), FArgs);
     }

@@ -84,7 +84,7 @@ std::string TEncoderLog::Text() const
     return text;
 }
 
-std::string TEncoderLog::Shown(const TTranslateText& translated) const
+std::string TEncoderLog::Shown(TTranslator translated) const
 {
     std::string shown;
     if (!FCommandLine.empty())

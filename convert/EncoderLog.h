@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <cstddef>
@@ -37,7 +36,7 @@ public:
     // What the user is shown: the command line and the start time, then the
     // log as kept, made readable (ReadableEncoderLog); our own words as
     // `translated` gives them.
-    std::string Shown(const TTranslateText& translated = EnglishText) const;
+    std::string Shown(TTranslator translated = Untranslated) const;
 
 private:
     std::size_t FHeadLimit;

@@ -134,8 +134,7 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
     return facts;
 }
 
-std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes,
-                           const TTranslateText& translated)
+std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translated)
 {
     std::string text;
     const auto line = [&text, translated](const char* pattern, const std::string& value) {

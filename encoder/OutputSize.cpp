@@ -144,7 +144,7 @@ std::optional<int64_t> ParseBitrate(std::string_view text)
 }
 
 TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
-                         const TTranslateText& translated)
+                         TTranslator translated)
 {
     TSizePlan plan;
     if (seconds <= 0) {
@@ -229,7 +229,7 @@ std::optional<TQuality> ParseQualityReport(std::string_view text)
     return quality;
 }
 
-std::string QualityWord(double ssim, const TTranslateText& translated)
+std::string QualityWord(double ssim, TTranslator translated)
 {
     //: How a converted video compares with its source
     if (ssim >= 0.98)
@@ -244,7 +244,7 @@ std::string QualityWord(double ssim, const TTranslateText& translated)
     return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "poor"));
 }
 
-std::string QualityText(const TQuality& quality, const TTranslateText& translated)
+std::string QualityText(const TQuality& quality, TTranslator translated)
 {
     //: The PSNR of an output whose pictures equal its source's
     const std::string psnr =

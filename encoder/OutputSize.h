@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <cstdint>
@@ -44,7 +43,7 @@ struct TSizePlan
 // the encoder's rate control are kept back first.
 // The refusal is in the words `translated` gives.
 TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
-                         const TTranslateText& translated = EnglishText);
+                         TTranslator translated = Untranslated);
 
 // The bytes that `seconds` at `bitrate` (video and audio together) take,
 // with the container's overhead.
@@ -79,10 +78,10 @@ std::optional<TQuality> ParseQualityReport(std::string_view text);
 
 // "excellent" (SSIM at least 0.98), "good" (0.95), "visible loss" (0.90),
 // "poor", in the words `translated` gives.
-std::string QualityWord(double ssim, const TTranslateText& translated = EnglishText);
+std::string QualityWord(double ssim, TTranslator translated = Untranslated);
 
 // "good (SSIM 0.962, PSNR 35.1 dB)"
-std::string QualityText(const TQuality& quality, const TTranslateText& translated = EnglishText);
+std::string QualityText(const TQuality& quality, TTranslator translated = Untranslated);
 
 // The arguments of ffmpeg that compare `seconds` of `output` from
 // `outputAt` with the source `input` from `inputAt`: the source is scaled

@@ -122,7 +122,7 @@ TProfileWalk WalkProfile(const std::string& path,
     return WalkProfile(TNewInifile(path), visit, check);
 }
 
-std::string NoMainSectionText(const std::string& profileName, const TTranslateText& translated)
+std::string NoMainSectionText(const std::string& profileName, TTranslator translated)
 {
     return FillText(
         translated("ProfileWalker",
@@ -131,7 +131,7 @@ std::string NoMainSectionText(const std::string& profileName, const TTranslateTe
         {profileName});
 }
 
-std::string NoMainSectionTextOf(const std::string& path, const TTranslateText& translated)
+std::string NoMainSectionTextOf(const std::string& path, TTranslator translated)
 {
     return NoMainSectionText(StripExtension(ExtractFileName(path)), translated);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
 #include "base/TranslationMarks.h"
 
 #include <functional>
@@ -86,10 +85,9 @@ TProfileWalk WalkProfile(const TNewInifile& store,
 // How a profile file without a "Main" section is refused, by its name, in the words `translated`
 // gives.
 std::string NoMainSectionText(const std::string& profileName,
-                              const TTranslateText& translated = EnglishText);
+                              TTranslator translated = Untranslated);
 // The same for the profile file at `path`, named as the catalogue names it.
-std::string NoMainSectionTextOf(const std::string& path,
-                                const TTranslateText& translated = EnglishText);
+std::string NoMainSectionTextOf(const std::string& path, TTranslator translated = Untranslated);
 
 // The comma-terminated list: every item is followed by ","; what follows the
 // last "," is ignored.

@@ -60,7 +60,7 @@ std::string InputMask()
     return mask;
 }
 
-std::string OpenDialogFilter(const TTranslateText& translated)
+std::string OpenDialogFilter(TTranslator translated)
 {
     const std::string mask = InputMask();
     std::string filter =

@@ -36,7 +36,7 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice)
 }
 
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
-                         const TTranslateText& translated)
+                         TTranslator translated)
 {
     if (task.TargetText.find_first_not_of(" \t") == std::string::npos)
         return {};
@@ -69,7 +69,7 @@ int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
     return EstimatedBytes(video + ChosenAudioBitrate(choice), task.Span.Seconds);
 }
 
-std::string EstimateText(int64_t bytes, const TTranslateText& translated)
+std::string EstimateText(int64_t bytes, TTranslator translated)
 {
     if (bytes < 0)
         return translated("OutputSize", DependsOnPicture);

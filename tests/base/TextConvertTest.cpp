@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/TextConvert.h"
-#include "base/TextTemplate.h"
+#include "base/TranslationMarks.h"
 
 #include <gtest/gtest.h>
 
