@@ -672,6 +672,13 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TChoiceGrids</name>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Index de liste hors limites (%1)</translation>
+    </message>
+</context>
+<context>
     <name>TEncoderLog</name>
     <message>
         <source>Started: %1</source>
@@ -714,6 +721,40 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>&apos;%1&apos; ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStack</name>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+</context>
+<context>
+    <name>TGroupHeader</name>
+    <message>
+        <source>%1 group</source>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Expand %1</source>
+        <translation>Développer %1</translation>
+    </message>
+    <message>
+        <source>Collapse %1</source>
+        <translation>Réduire %1</translation>
     </message>
 </context>
 <context>
@@ -885,6 +926,17 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TProfileDetail</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Astuce :</translation>
+    </message>
+    <message>
+        <source>Please select a file in Task List.</source>
+        <translation>Veuillez sélectionner un fichier dans la liste des tâches.</translation>
+    </message>
+</context>
+<context>
     <name>TSettingForm</name>
     <message>
         <source>Settings</source>
@@ -1049,6 +1101,45 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSizeForm</name>
+    <message>
+        <source>Video Size of output files</source>
+        <translation>Taille vidéo des fichiers de sortie</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Please specify a proper width for output videos.</source>
+        <translation>Veuillez indiquer une largeur correcte pour les vidéos de sortie.</translation>
+    </message>
+    <message>
+        <source>Incorrect Width</source>
+        <translation>Largeur incorrecte</translation>
+    </message>
+    <message>
+        <source>Please specify a proper height for output videos.</source>
+        <translation>Veuillez indiquer une hauteur correcte pour les vidéos de sortie.</translation>
+    </message>
+    <message>
+        <source>Incorrect Height</source>
+        <translation>Hauteur incorrecte</translation>
+    </message>
+</context>
+<context>
     <name>TTaskAdds</name>
     <message>
         <source>Files not added</source>
@@ -1199,6 +1290,13 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Impossible de charger le profil « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>TValueListDelegate</name>
+    <message>
+        <source>%1 choices</source>
+        <translation>%1 choix</translation>
     </message>
 </context>
 <context>
