@@ -90,7 +90,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
         return Text(QT_TRANSLATE_NOOP("Headless", "the profile '%1' cannot be read"),
                     {job.ProfileName});
     if (choice.Walk.Status == TWalkStatus::NoMainSection)
-        return NoMainSectionText(job.ProfileName);
+        return NoMainSectionText(job.ProfileName, TranslatedText);
     if (choice.Walk.Status == TWalkStatus::ListIndexError)
         return Text(QT_TRANSLATE_NOOP("Headless", "the profile '%1' cannot be loaded: %2"),
                     {job.ProfileName, ListIndexErrorText(choice.Walk.BadIndex).toStdString()});
@@ -153,7 +153,8 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         std::vector<ltvItemData> kept;
         for (ltvItemData& task : inputs.Tasks) {
             task.TargetText = *options.TargetSize;
-            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task); !plan.Refusal.empty()) {
+            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task, TranslatedText);
+                !plan.Refusal.empty()) {
                 Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
                          {task.InputFile, plan.Refusal}));
                 inputs.NotTaken = true;

@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString CompleteTitle = QStringLiteral("Complete");
+//: The completion message's title: the batch is complete
+const char* const CompleteTitle = QT_TRANSLATE_NOOP("TBatchEndActions", "Complete");
 
 } // namespace
 
@@ -24,10 +25,10 @@ TBatchEndActions::TBatchEndActions(QWidget* window, Platform& platform,
 QString TBatchEndActions::CompletionText(int failed, int total) const
 {
     if (failed == 0)
-        return QStringLiteral("The coversion is completed successfully.");
-    return QStringLiteral("The conversion is completed, but %1 of %2 files failed.")
-        .arg(failed)
-        .arg(total);
+        return tr("The coversion is completed successfully.");
+    //: %1 is the number of failed files, %n the number of all files
+    return tr("The conversion is completed, but %1 of %n files failed.", nullptr, total)
+        .arg(failed);
 }
 
 void TBatchEndActions::Completed(int failed, int total, const QString& outputDir)
@@ -37,7 +38,7 @@ void TBatchEndActions::Completed(int failed, int total, const QString& outputDir
     FOutputDir = outputDir;
     // A batch that ends while the user is elsewhere says so on the desktop.
     if (!FWindow->isActiveWindow())
-        FPlatform.Notify(CompleteTitle, CompletionText(failed, total));
+        FPlatform.Notify(tr(CompleteTitle), CompletionText(failed, total));
     // Turning off takes precedence; it waits for a last word from the user,
     // while exiting ends the program without one.
     if (FPreferences.AutoTurnOff) {
@@ -65,7 +66,7 @@ void TBatchEndActions::ShowCompletion()
     // Failures keep the title, but must not look like a plain success.
     const Platform::Icon icon =
         FFailed == 0 ? Platform::Icon::Information : Platform::Icon::Warning;
-    FPlatform.MessageBox(FWindow, CompletionText(FFailed, FTotal), CompleteTitle, icon,
+    FPlatform.MessageBox(FWindow, CompletionText(FFailed, FTotal), tr(CompleteTitle), icon,
                          Platform::Buttons::Ok);
     if (FPreferences.AutoOpenDir && !FExiting)
         OpenFolderOrTell(FPlatform, FWindow, FOutputDir);
@@ -75,15 +76,15 @@ void TBatchEndActions::ShowCompletion()
 void TBatchEndActions::Stopped()
 {
     if (!FExiting)
-        FPlatform.MessageBox(FWindow, QStringLiteral("The Coversion is canceled."),
-                             QStringLiteral("Cancel"), Platform::Icon::Information,
-                             Platform::Buttons::Ok);
+        FPlatform.MessageBox(FWindow, tr("The Coversion is canceled."),
+                             //: The title of the message that says the batch was stopped
+                             tr("Cancel"), Platform::Icon::Information, Platform::Buttons::Ok);
     emit Done();
 }
 
 void TBatchEndActions::StartFailed()
 {
-    FPlatform.ShowMessage(QStringLiteral("Error on CreateProcess()"));
+    FPlatform.ShowMessage(tr("Error on CreateProcess()"));
     emit Done();
 }
 

@@ -9,6 +9,7 @@
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
+#include "platform/Translators.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -286,7 +287,8 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     // A trim made after the target was typed can leave it out of reach; the
     // task then fails with the reason rather than miss its target unseen.
     if (FOptions.Choice && std::size_t(task) >= FConversions.size()) {
-        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data); !plan.Refusal.empty()) {
+        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data, TranslatedText);
+            !plan.Refusal.empty()) {
             ++FFailed;
             FDone += SecondsInTotal(data);
             emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
@@ -340,9 +342,8 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Task = -1;
     FStartFailed = true;
     ++FFailed;
-    emit TaskFinished(
-        task, TaskEnd::Failed,
-        QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+    emit TaskFinished(task, TaskEnd::Failed,
+                      tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
 }
 
 bool TBatchEngine::StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
@@ -389,7 +390,8 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
         }
         if (error == 0) {
             FOutputs[static_cast<std::size_t>(task)] = slot.Output;
-            FLogs[static_cast<std::size_t>(task)].Append("\nSaved as \"" + slot.Output + "\".\n");
+            FLogs[static_cast<std::size_t>(task)].Append(
+                "\n" + tr("Saved as \"%1\".").arg(Text(slot.Output)).toStdString() + "\n");
             return {};
         }
     }
@@ -397,7 +399,7 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
     FNames->Release(slot.Output);
     if (error == 0)
         return {};
-    return QStringLiteral("The output cannot be written to \"%1\": %2")
+    return tr("The output cannot be written to \"%1\": %2")
         .arg(Text(slot.Output), Text(std::system_category().message(error)));
 }
 
@@ -513,10 +515,8 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     EmitTotal();
     QString reason;
     if (failed || !secondPassStarts) {
-        reason =
-            failed
-                ? Text(LastEncoderMessage(tail))
-                : QStringLiteral("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
+        reason = failed ? Text(LastEncoderMessage(tail))
+                        : tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
@@ -538,9 +538,13 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
     notes = TNotes();
     if (slot.Conversion.TargetBytes > 0 && !output.empty()) {
         const int64_t reached = FileBytes(output);
-        notes.Size = "planned " + FormatSizeText(slot.Conversion.TargetBytes) + ", reached " +
-                     FormatSizeText(reached);
-        FLogs[static_cast<std::size_t>(task)].Append("Size: " + notes.Size + ".\n");
+        //: A target size's outcome: %1 the size planned, %2 the size reached
+        notes.Size = tr("planned %1, reached %2")
+                         .arg(Text(FormatSizeText(slot.Conversion.TargetBytes)),
+                              Text(FormatSizeText(reached)))
+                         .toStdString();
+        FLogs[static_cast<std::size_t>(task)].Append(
+            tr("Size: %1.").arg(Text(notes.Size)).toStdString() + "\n");
     }
     if (FOptions.CheckQuality && !slot.Conversion.NoPicture && !output.empty()) {
         slot.Task = task;
@@ -577,8 +581,8 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
     if (exitCode == 0 && !crashed && quality)
         slot.Samples.push_back(*quality);
     else if (slot.CheckError.empty())
-        slot.CheckError =
-            exitCode == -1 ? "the encoder cannot be started" : LastEncoderMessage(slot.CheckOutput);
+        slot.CheckError = exitCode == -1 ? tr("the encoder cannot be started").toStdString()
+                                         : LastEncoderMessage(slot.CheckOutput);
     const double span = SecondsInTotal(Task(task));
     const qint64 spent = slot.Clock.elapsed();
     const double each = static_cast<double>(spent) / (slot.Sample + 1);
@@ -598,16 +602,21 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
             mean.Ssim += q.Ssim / static_cast<double>(slot.Samples.size());
             mean.Psnr += q.Psnr / static_cast<double>(slot.Samples.size());
         }
-        notes.Quality = QualityText(mean);
+        notes.Quality = QualityText(mean, TranslatedText);
     } else {
+        //: Why a quality check found nothing: %1 is the reason
         notes.Quality =
-            "not checked: " +
-            (slot.CheckError.empty() ? std::string("no measure came back") : slot.CheckError);
+            tr("not checked: %1")
+                .arg(slot.CheckError.empty() ? tr("no measure came back") : Text(slot.CheckError))
+                .toStdString();
     }
+    //: %1 is the quality found, %n the samples compared, %2 and %3 milliseconds
     FLogs[static_cast<std::size_t>(task)].Append(
-        "Quality: " + notes.Quality + " over " + std::to_string(slot.Samples.size()) +
-        (slot.Samples.size() == 1 ? " sample" : " samples") + " in " + std::to_string(spent) +
-        " ms (the conversion took " + std::to_string(slot.ConvertMs) + " ms).\n");
+        tr("Quality: %1 over %n sample(s) in %2 ms (the conversion took %3 ms).", nullptr,
+           static_cast<int>(slot.Samples.size()))
+            .arg(Text(notes.Quality), QString::number(spent), QString::number(slot.ConvertMs))
+            .toStdString() +
+        "\n");
     slot.Checking = false;
     slot.Task = -1;
     emit TaskFinished(task, TaskEnd::Complete, QString());
@@ -672,7 +681,8 @@ void TBatchEngine::Stop()
             continue;
         // A task under its quality check has its output in place.
         if (slot->Checking)
-            FNotes[static_cast<std::size_t>(slot->Task)].Quality = "not checked: stopped";
+            FNotes[static_cast<std::size_t>(slot->Task)].Quality =
+                tr("not checked: %1").arg(tr("stopped")).toStdString();
         stopped.emplace_back(slot->Task, slot->Checking ? TaskEnd::Complete : TaskEnd::Stopped);
         Abandon(*slot);
     }

@@ -7,6 +7,7 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
 #include "widgets/CommandAction.h"
@@ -26,16 +27,18 @@
 
 namespace {
 
-const QString StartHint = QStringLiteral("Start");
-const QString PauseHint = QStringLiteral("Pause / Resume");
+const char* const StartHint = QT_TRANSLATE_NOOP("TBatchRunner", "Start");
+const char* const PauseHint = QT_TRANSLATE_NOOP("TBatchRunner", "Pause / Resume");
 // The preview has a Pause / Resume of its own.
-const QString PauseSpoken = QStringLiteral("Pause or resume the batch");
-const QString StopHint = QStringLiteral("Stop");
+const char* const PauseSpoken = QT_TRANSLATE_NOOP("TBatchRunner", "Pause or resume the batch");
+const char* const StopHint = QT_TRANSLATE_NOOP("TBatchRunner", "Stop");
 
-const QString CloseQuestion = QStringLiteral("A conversion is running. Stop it and quit?");
+const char* const CloseQuestion =
+    QT_TRANSLATE_NOOP("TBatchRunner", "A conversion is running. Stop it and quit?");
 // In the order of TBatchRunner::CloseAnswer; the last one is also Escape's.
-const QStringList CloseAnswers = {QStringLiteral("Stop and Quit"),
-                                  QStringLiteral("Keep Converting"), QStringLiteral("Cancel")};
+const char* const CloseAnswers[] = {QT_TRANSLATE_NOOP("TBatchRunner", "Stop and Quit"),
+                                    QT_TRANSLATE_NOOP("TBatchRunner", "Keep Converting"),
+                                    QT_TRANSLATE_NOOP("TBatchRunner", "Cancel")};
 
 QString Text(const std::string& s)
 {
@@ -65,9 +68,9 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
     connect(&FEngine, &TBatchEngine::BatchEnded, this, &TBatchRunner::OnBatchEnded);
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
 
-    actStart = NewCommand(StartHint, QStringLiteral("start"), {}, this);
-    actPause = NewCommand(PauseHint, QStringLiteral("pause"), {}, this, PauseSpoken);
-    actStop = NewCommand(StopHint, QStringLiteral("stop"), {}, this);
+    actStart = NewCommand(tr(StartHint), QStringLiteral("start"), {}, this);
+    actPause = NewCommand(tr(PauseHint), QStringLiteral("pause"), {}, this, tr(PauseSpoken));
+    actStop = NewCommand(tr(StopHint), QStringLiteral("stop"), {}, this);
     // Held down while the batch is paused.
     actPause->setCheckable(true);
     for (QAction* action : {actStart, actPause, actStop})
@@ -91,10 +94,8 @@ void TBatchRunner::tbtnStartClick()
     FControls.ltvTask->setFocus();
     if (!QFileInfo(Text(FPreferences.OutputPath)).isDir()) {
         FPlatform.MessageBox(
-            FControls.Window,
-            QStringLiteral("The output path does not exist. Please specify another one."),
-            QStringLiteral("Output path does not exist"), Platform::Icon::Information,
-            Platform::Buttons::Ok);
+            FControls.Window, tr("The output path does not exist. Please specify another one."),
+            tr("Output path does not exist"), Platform::Icon::Information, Platform::Buttons::Ok);
         FControls.edtOutputdir->setFocus();
         return;
     }
@@ -105,7 +106,7 @@ void TBatchRunner::tbtnStartClick()
     // A file that is no profile would convert with defaults the user never
     // picked; nothing starts.
     if (choice.Walk.Status == TWalkStatus::NoMainSection) {
-        FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString())));
+        FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString(), TranslatedText)));
         return;
     }
     // A pinned profile deleted since would convert with nothing the user
@@ -115,7 +116,7 @@ void TBatchRunner::tbtnStartClick()
         if (!pinned.isEmpty() &&
             !QFileInfo::exists(QString::fromStdString(ProfilePath(pinned.toStdString())))) {
             FPlatform.ShowError(
-                QStringLiteral("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
+                tr("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
             return;
         }
     }
@@ -289,7 +290,8 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown()), .Percent = -1};
+    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown(TranslatedText)),
+                       .Percent = -1};
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may
@@ -325,17 +327,20 @@ QString TBatchRunner::CompleteTip(int task) const
     if (!output.empty()) {
         const qint64 bytes = QFileInfo(Text(output)).size();
         const qint64 input = QFileInfo(Text(FEngine.Task(task).InputFile)).size();
-        QString size = QStringLiteral("Size: ") + Text(FormatSizeText(bytes));
-        if (input > 0)
-            size += QStringLiteral(", %1% of the input")
-                        .arg(std::lround(100.0 * static_cast<double>(bytes) /
-                                         static_cast<double>(input)));
+        const QString shownBytes = Text(FormatSizeText(bytes));
+        //: %1 is the output's size, %2 its share of the input's size in percent
+        QString size = input > 0 ? tr("Size: %1, %2% of the input")
+                                       .arg(shownBytes)
+                                       .arg(std::lround(100.0 * static_cast<double>(bytes) /
+                                                        static_cast<double>(input)))
+                                 : tr("Size: %1").arg(shownBytes);
         if (const std::string& note = FEngine.TaskSizeNote(task); !note.empty())
-            size += QStringLiteral(" (%1)").arg(Text(note));
+            //: %1 is the output's size, %2 what was planned and reached
+            size = tr("%1 (%2)").arg(size, Text(note));
         lines << size;
     }
     if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
-        lines << QStringLiteral("Quality: ") + Text(quality);
+        lines << tr("Quality: %1").arg(Text(quality));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -420,8 +425,8 @@ bool TBatchRunner::ConfirmWindowClose()
     // or when the program ends on its own, there is nothing to ask.
     if (!FEngine.IsRunning())
         return true;
-    switch (FPlatform.Choose(FControls.Window, CloseQuestion, FControls.Window->windowTitle(),
-                             CloseAnswers)) {
+    switch (FPlatform.Choose(FControls.Window, tr(CloseQuestion), FControls.Window->windowTitle(),
+                             {tr(CloseAnswers[0]), tr(CloseAnswers[1]), tr(CloseAnswers[2])})) {
     case StopAndQuit:
         StopForExit();
         return true;

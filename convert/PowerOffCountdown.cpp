@@ -12,15 +12,12 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Turn Off the Computer");
-const QString CountdownText = QStringLiteral("The computer will be turned off in %1 seconds.");
-
 } // namespace
 
 TPowerOffCountdown::TPowerOffCountdown(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PowerOffCountdown"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Turn Off the Computer"));
     setModal(false);
     // Minimised, it would count down out of sight.
     ShowOnlyCloseButton(this);
@@ -29,8 +26,8 @@ TPowerOffCountdown::TPowerOffCountdown(QWidget* parent) : QDialog(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     labCountdown = new QLabel(this);
     labCountdown->setObjectName(QStringLiteral("labCountdown"));
-    btnTurnOffNow = new QPushButton(QStringLiteral("Turn Off Now"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnTurnOffNow = new QPushButton(tr("Turn Off Now"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     // Enter or a stray key press must not power off: Cancel is the default.
     btnCancel->setDefault(true);
     connect(btnTurnOffNow, &QPushButton::clicked, this, &QDialog::accept);
@@ -77,7 +74,8 @@ void TPowerOffCountdown::timerCountdownTimer()
 
 void TPowerOffCountdown::ShowSecondsLeft()
 {
-    labCountdown->setText(CountdownText.arg(FSecondsLeft));
+    labCountdown->setText(
+        tr("The computer will be turned off in %n seconds.", nullptr, FSecondsLeft));
 }
 
 // Every way out passes here: the buttons, Escape and the close box.

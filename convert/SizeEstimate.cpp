@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/SizeEstimate.h"
 
+#include "platform/Translators.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskTarget.h"
@@ -60,24 +61,27 @@ void TSizeEstimate::Refresh()
             ++unknown;
         total += std::max<int64_t>(bytes, 0);
     }
-    QString text = QStringLiteral("Estimated size: ");
+    QString batch;
+    if (model.TaskCount() - depending > 0)
+        //: %n tasks together, %1 their estimated size ("about 1.95 MB")
+        batch = tr("%n task(s) %1", nullptr, model.TaskCount() - depending)
+                    .arg(Text(EstimateText(total, TranslatedText)));
+    if (depending > 0) {
+        //: %1 is "depends on the picture"
+        const QString part = tr("%n task(s): %1", nullptr, depending)
+                                 .arg(Text(TranslatedText("OutputSize", DependsOnPicture)));
+        batch = batch.isEmpty() ? part : batch + QStringLiteral(", ") + part;
+    }
+    if (unknown > 0)
+        batch += QLatin1Char(' ') + tr("(%n of unknown length)", nullptr, unknown);
     const QModelIndex current = FView->currentIndex();
     if (current.isValid() && FView->selectionModel()->isSelected(current))
-        text +=
-            QStringLiteral("this task %1; ")
-                .arg(Text(EstimateText(EstimateTaskBytes(choice, model.At(current.row()).Data))));
-    const int counted = model.TaskCount() - depending;
-    const auto tasks = [](int n) {
-        return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("task")
-                                                         : QStringLiteral("tasks"));
-    };
-    if (counted > 0)
-        text += QStringLiteral("%1 %2").arg(tasks(counted), Text(EstimateText(total)));
-    if (depending > 0)
-        text += QStringLiteral("%1%2: %3")
-                    .arg(counted > 0 ? QStringLiteral(", ") : QString(), tasks(depending),
-                         Text(DependsOnPicture));
-    if (unknown > 0)
-        text += QStringLiteral(" (%1 of unknown length)").arg(unknown);
+        //: %1 is the selected task's estimated size, %2 the batch's
+        batch = tr("this task %1; %2")
+                    .arg(Text(EstimateText(EstimateTaskBytes(choice, model.At(current.row()).Data),
+                                           TranslatedText)),
+                         batch);
+    //: The footer under the task list; %1 holds the estimates
+    const QString text = tr("Estimated size: %1").arg(batch);
     FLabel->setText(text);
 }

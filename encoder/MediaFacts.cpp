@@ -134,29 +134,34 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
     return facts;
 }
 
-std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes)
+std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translated)
 {
     std::string text;
-    const auto line = [&text](const char* name, const std::string& value) {
+    const auto line = [&text, translated](const char* pattern, const std::string& value) {
         if (value.empty())
             return;
         if (!text.empty())
             text += '\n';
-        text += name;
-        text += ": ";
-        text += value;
+        text += FillText(translated("MediaFacts", pattern), {value});
     };
-    line("Container", facts.Container);
-    line("Duration", facts.Duration);
-    line("Video", facts.VideoCodec);
-    line("Frame rate", facts.FrameRate);
-    line("Bitrate", facts.Bitrate);
-    line("Audio", facts.AudioCodec.empty() || facts.Channels.empty()
-                      ? facts.AudioCodec
-                      : facts.AudioCodec + ", " + facts.Channels);
+    //: A line of a video's facts: its container format, such as "matroska"
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Container: %1"), facts.Container);
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Duration: %1"), facts.Duration);
+    //: A line of a video's facts: its video codec, such as "h264"
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Video: %1"), facts.VideoCodec);
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Frame rate: %1"), facts.FrameRate);
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Bitrate: %1"), facts.Bitrate);
+    //: A line of a video's facts: its audio codec and channels, such as "aac, stereo"
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Audio: %1"),
+         facts.AudioCodec.empty() || facts.Channels.empty()
+             ? facts.AudioCodec
+             : facts.AudioCodec + ", " + facts.Channels);
     if (fileBytes >= 0) {
         // Binary multiples, one decimal from KiB on, as file managers show them.
-        static constexpr const char* Units[] = {"bytes", "KiB", "MiB", "GiB", "TiB"};
+        static constexpr const char* Units[] = {
+            QT_TRANSLATE_NOOP("MediaFacts", "bytes"), QT_TRANSLATE_NOOP("MediaFacts", "KiB"),
+            QT_TRANSLATE_NOOP("MediaFacts", "MiB"), QT_TRANSLATE_NOOP("MediaFacts", "GiB"),
+            QT_TRANSLATE_NOOP("MediaFacts", "TiB")};
         double value = static_cast<double>(fileBytes);
         std::size_t unit = 0;
         while (value >= 1024 && unit + 1 < std::size(Units)) {
@@ -164,8 +169,9 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes)
             ++unit;
         }
         char number[32];
-        std::snprintf(number, sizeof number, unit == 0 ? "%.0f %s" : "%.1f %s", value, Units[unit]);
-        line("File size", number);
+        std::snprintf(number, sizeof number, unit == 0 ? "%.0f " : "%.1f ", value);
+        line(QT_TRANSLATE_NOOP("MediaFacts", "File size: %1"),
+             number + translated("MediaFacts", Units[unit]));
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
+#include "platform/Translators.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -35,6 +36,6 @@ TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inpu
 QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
 {
     const QFileInfo file(inputPath);
-    return QString::fromStdString(
-        MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}));
+    return QString::fromStdString(MediaFactsText(
+        probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}, TranslatedText));
 }

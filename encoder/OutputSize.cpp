@@ -143,26 +143,37 @@ std::optional<int64_t> ParseBitrate(std::string_view text)
     return static_cast<int64_t>(std::llround(*number * factor));
 }
 
-TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate)
+TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
+                         TTranslator translated)
 {
     TSizePlan plan;
     if (seconds <= 0) {
-        plan.Refusal = "The length of the part to convert is not known.";
+        plan.Refusal = translated(
+            "OutputSize",
+            QT_TRANSLATE_NOOP("OutputSize", "The length of the part to convert is not known."));
         return plan;
     }
     const double streams =
         (static_cast<double>(targetBytes) * (1 - RateMargin) - OverheadBytes) / (1 + OverheadShare);
     const double audioBytes = static_cast<double>(audioBitrate) * seconds / 8;
     if (streams <= audioBytes) {
-        plan.Refusal = "The target is below what the audio alone takes (" +
-                       FormatSizeText(EstimatedBytes(audioBitrate, seconds)) + ").";
+        //: %1 is a size such as "1.25 MB"
+        plan.Refusal = FillText(
+            translated("OutputSize",
+                       QT_TRANSLATE_NOOP("OutputSize",
+                                         "The target is below what the audio alone takes (%1).")),
+            {FormatSizeText(EstimatedBytes(audioBitrate, seconds))});
         return plan;
     }
     plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
     if (plan.VideoBitrate < LeastVideoBitrate)
-        plan.Refusal = "The target leaves " + std::to_string(plan.VideoBitrate / 1000) +
-                       " kbit/s for the video; it needs at least " +
-                       std::to_string(LeastVideoBitrate / 1000) + " kbit/s.";
+        plan.Refusal = FillText(
+            translated(
+                "OutputSize",
+                QT_TRANSLATE_NOOP(
+                    "OutputSize",
+                    "The target leaves %1 kbit/s for the video; it needs at least %2 kbit/s.")),
+            {std::to_string(plan.VideoBitrate / 1000), std::to_string(LeastVideoBitrate / 1000)});
     return plan;
 }
 
@@ -218,22 +229,32 @@ std::optional<TQuality> ParseQualityReport(std::string_view text)
     return quality;
 }
 
-std::string QualityWord(double ssim)
+std::string QualityWord(double ssim, TTranslator translated)
 {
+    //: How a converted video compares with its source
     if (ssim >= 0.98)
-        return "excellent";
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "excellent"));
+    //: How a converted video compares with its source
     if (ssim >= 0.95)
-        return "good";
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "good"));
+    //: How a converted video compares with its source
     if (ssim >= 0.90)
-        return "visible loss";
-    return "poor";
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "visible loss"));
+    //: How a converted video compares with its source
+    return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "poor"));
 }
 
-std::string QualityText(const TQuality& quality)
+std::string QualityText(const TQuality& quality, TTranslator translated)
 {
+    //: The PSNR of an output whose pictures equal its source's
     const std::string psnr =
-        std::isinf(quality.Psnr) ? "identical" : Fixed(quality.Psnr, 1) + " dB";
-    return QualityWord(quality.Ssim) + " (SSIM " + Fixed(quality.Ssim, 3) + ", PSNR " + psnr + ")";
+        std::isinf(quality.Psnr)
+            ? translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "identical"))
+            : Fixed(quality.Psnr, 1) + " dB";
+    //: %1 is the quality word ("good"), %2 the SSIM, %3 the PSNR
+    return FillText(
+        translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1 (SSIM %2, PSNR %3)")),
+        {QualityWord(quality.Ssim, translated), Fixed(quality.Ssim, 3), psnr});
 }
 
 std::vector<std::string> QualityCheckArguments(const std::string& input, double inputAt,

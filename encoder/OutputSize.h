@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TranslationMarks.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,7 +41,9 @@ struct TSizePlan
 // The video bitrate that makes `seconds` of output with `audioBitrate`
 // land just under `targetBytes`: the container's overhead and a margin for
 // the encoder's rate control are kept back first.
-TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate);
+// The refusal is in the words `translated` gives.
+TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
+                         TTranslator translated = Untranslated);
 
 // The bytes that `seconds` at `bitrate` (video and audio together) take,
 // with the container's overhead.
@@ -47,7 +51,8 @@ int64_t EstimatedBytes(int64_t bitrate, double seconds);
 
 // The words of a task's size: "about 1.95 MB", or this text when the size
 // depends on the picture (a constant-quality mode).
-inline constexpr char DependsOnPicture[] = "depends on the picture";
+inline constexpr char DependsOnPicture[] =
+    QT_TRANSLATE_NOOP("OutputSize", "depends on the picture");
 
 // The switches of pass `pass` (1 or 2) of a two-pass encoding with
 // `arguments`, keeping its statistics in files that start with `logBase`:
@@ -72,11 +77,11 @@ struct TQuality
 std::optional<TQuality> ParseQualityReport(std::string_view text);
 
 // "excellent" (SSIM at least 0.98), "good" (0.95), "visible loss" (0.90),
-// "poor".
-std::string QualityWord(double ssim);
+// "poor", in the words `translated` gives.
+std::string QualityWord(double ssim, TTranslator translated = Untranslated);
 
 // "good (SSIM 0.962, PSNR 35.1 dB)"
-std::string QualityText(const TQuality& quality);
+std::string QualityText(const TQuality& quality, TTranslator translated = Untranslated);
 
 // The arguments of ffmpeg that compare `seconds` of `output` from
 // `outputAt` with the source `input` from `inputAt`: the source is scaled

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-const QString TFilterGraph::NoPlaybackText =
-    QStringLiteral("Video preview is not available: this system has no media playback support.");
+const char* const TFilterGraph::NoPlaybackText = QT_TRANSLATE_NOOP(
+    "TFilterGraph", "Video preview is not available: this system has no media playback support.");
 
 TFilterGraph::TFilterGraph(Platform& platform, QObject* parent)
     : QObject(parent), FPlatform(platform)
@@ -42,7 +42,7 @@ void TFilterGraph::SetActive(bool active)
     if (!MediaBackendAvailable()) {
         if (!FNoPlaybackShown) {
             FNoPlaybackShown = true;
-            FPlatform.ShowError(NoPlaybackText);
+            FPlatform.ShowError(tr(NoPlaybackText));
         }
         return;
     }

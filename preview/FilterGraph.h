@@ -27,7 +27,7 @@ public:
     static constexpr int StateRunning = 3;
 
     // Shown once when the system has no media playback at all.
-    static const QString NoPlaybackText;
+    static const char* const NoPlaybackText;
 
     TFilterGraph(Platform& platform, QObject* parent = nullptr);
     ~TFilterGraph() override;

@@ -6,6 +6,7 @@
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -30,12 +31,13 @@ const char* const InitialTime = "00:00:00";
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* icon, const char* hint,
                          const char* spoken = nullptr)
 {
-    auto* button = Named(new QToolButton(parent), name, QString::fromUtf8(spoken ? spoken : hint));
+    auto* button = Named(new QToolButton(parent), name,
+                         QCoreApplication::translate("PreviewPane", spoken ? spoken : hint));
     button->setAutoRaise(true);
     button->setIcon(ProgramPicture(QString::fromLatin1(icon)));
     button->setIconSize(ButtonPictureSize);
     button->setFixedSize(ButtonSize, ButtonSize);
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(QCoreApplication::translate("PreviewPane", hint));
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -51,8 +53,8 @@ PreviewControls BuildPreviewPane(QWidget* pane)
 
     auto* videoRow = new QHBoxLayout;
     videoRow->setSpacing(0);
-    controls.VideoWindow1 =
-        Named(new TVideoWindow(pane), "VideoWindow1", QStringLiteral("Preview Video"));
+    controls.VideoWindow1 = Named(new TVideoWindow(pane), "VideoWindow1",
+                                  QCoreApplication::translate("PreviewPane", "Preview Video"));
     const QPixmap picture = ProgramPicture(QStringLiteral("preview-picture")).pixmap(PictureSize);
     controls.VideoWindow1->Image1->setPixmap(picture);
     controls.VideoWindow1->Image1->setGeometry(QRect(PicturePlace, PictureSize));
@@ -68,19 +70,25 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     auto* stripColumn = new QVBoxLayout(strip);
     stripColumn->setContentsMargins(0, 0, 0, 0);
     stripColumn->setSpacing(2);
-    controls.TrackBar = Named(new TDSTrackBar(strip), "TrackBar", QStringLiteral("Position"));
+    controls.TrackBar = Named(new TDSTrackBar(strip), "TrackBar",
+                              QCoreApplication::translate("PreviewPane", "Position"));
     controls.TrackBar->setFixedHeight(TrackBarHeight);
     stripColumn->addWidget(controls.TrackBar);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 0, 4, 0);
     buttons->setSpacing(2);
-    controls.sbtnPlay = SpeedButton(strip, "sbtnPlay", "preview-play", "Play");
-    controls.sbtnPause = SpeedButton(strip, "sbtnPause", "preview-pause", "Pause / Resume",
-                                     "Pause or resume the preview");
-    controls.sbtnStop = SpeedButton(strip, "sbtnStop", "preview-stop", "Stop", "Stop the preview");
-    controls.labPreviewTime = ValueLabel(new QLabel(QString::fromLatin1(InitialTime), strip),
-                                         "labPreviewTime", QStringLiteral("Preview time"));
+    controls.sbtnPlay =
+        SpeedButton(strip, "sbtnPlay", "preview-play", QT_TRANSLATE_NOOP("PreviewPane", "Play"));
+    controls.sbtnPause = SpeedButton(
+        strip, "sbtnPause", "preview-pause", QT_TRANSLATE_NOOP("PreviewPane", "Pause / Resume"),
+        QT_TRANSLATE_NOOP("PreviewPane", "Pause or resume the preview"));
+    controls.sbtnStop =
+        SpeedButton(strip, "sbtnStop", "preview-stop", QT_TRANSLATE_NOOP("PreviewPane", "Stop"),
+                    QT_TRANSLATE_NOOP("PreviewPane", "Stop the preview"));
+    controls.labPreviewTime =
+        ValueLabel(new QLabel(QString::fromLatin1(InitialTime), strip), "labPreviewTime",
+                   QCoreApplication::translate("PreviewPane", "Preview time"));
     controls.labPreviewTime->setFixedWidth(TimeLabelWidth);
     controls.labPreviewTime->setAlignment(Qt::AlignCenter);
     for (QWidget* control :

@@ -122,14 +122,18 @@ TProfileWalk WalkProfile(const std::string& path,
     return WalkProfile(TNewInifile(path), visit, check);
 }
 
-std::string NoMainSectionText(const std::string& profileName)
+std::string NoMainSectionText(const std::string& profileName, TTranslator translated)
 {
-    return "The profile " + profileName + " cannot be read: it has no [Main] section.";
+    return FillText(
+        translated("ProfileWalker",
+                   QT_TRANSLATE_NOOP("ProfileWalker",
+                                     "The profile %1 cannot be read: it has no [Main] section.")),
+        {profileName});
 }
 
-std::string NoMainSectionTextOf(const std::string& path)
+std::string NoMainSectionTextOf(const std::string& path, TTranslator translated)
 {
-    return NoMainSectionText(StripExtension(ExtractFileName(path)));
+    return NoMainSectionText(StripExtension(ExtractFileName(path)), translated);
 }
 
 std::vector<std::string> SplitList(const std::string& text)

@@ -4,6 +4,7 @@
 #include "base/FileMoves.h"
 #include "base/NewInifiles.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskCommands.h"
@@ -25,35 +26,36 @@ namespace {
 // second rather than at every row.
 constexpr int SaveDelayMs = 500;
 
-const QString RestoreQuestion =
-    QStringLiteral("The last session left %1 tasks unconverted. Restore them?");
-const QString RestoreOneQuestion =
-    QStringLiteral("The last session left 1 task unconverted. Restore it?");
 // In the order Choose takes them. Escape is no Discard: it decides nothing.
 enum RestoreAnswer
 {
     Restore,
     Discard
 };
-const QStringList RestoreAnswers = {QStringLiteral("Restore"), QStringLiteral("Discard")};
+const char* const RestoreAnswers[] = {QT_TRANSLATE_NOOP("TKeptTasks", "Restore"),
+                                      QT_TRANSLATE_NOOP("TKeptTasks", "Discard")};
 
-const QString MissingTitle = QStringLiteral("Files not found");
-const QString MissingText =
-    QStringLiteral("These files of the last session no longer exist and were left out:\n\n");
-const QString NotVideoTitle = QStringLiteral("Files not restored");
-const QString NotVideoText = QStringLiteral("These paths of the last session are now a folder, a "
-                                            "pipe or a device, not a video file, and were left "
-                                            "out:\n\n");
+const char* const MissingTitle = QT_TRANSLATE_NOOP("TKeptTasks", "Files not found");
+const char* const MissingText = QT_TRANSLATE_NOOP(
+    "TKeptTasks", "These files of the last session no longer exist and were left out:\n\n");
+const char* const NotVideoTitle = QT_TRANSLATE_NOOP("TKeptTasks", "Files not restored");
+const char* const NotVideoText =
+    QT_TRANSLATE_NOOP("TKeptTasks", "These paths of the last session are now a folder, a "
+                                    "pipe or a device, not a video file, and were left "
+                                    "out:\n\n");
 
-const QString SetAsideTitle = QStringLiteral("Task list not restored");
-const QString DamagedText =
-    QStringLiteral("The task list kept from the last session cannot be read.");
-const QString NewerText = QStringLiteral("The task list kept from the last session was saved by "
-                                         "a newer version of this program.");
-const QString SetAsideText = QStringLiteral(" It was set aside as \"%1\".");
-const QString NotSetAsideText =
-    QStringLiteral(" It could not be set aside as \"%1\" (%2), so it is left as it is, and the "
-                   "task list is not kept in this session.");
+const char* const SetAsideTitle = QT_TRANSLATE_NOOP("TKeptTasks", "Task list not restored");
+const char* const DamagedText =
+    QT_TRANSLATE_NOOP("TKeptTasks", "The task list kept from the last session cannot be read.");
+const char* const NewerText =
+    QT_TRANSLATE_NOOP("TKeptTasks", "The task list kept from the last session was saved by "
+                                    "a newer version of this program.");
+//: %1 is why the task list was not restored, %2 the file's new name
+const char* const SetAsideText = QT_TRANSLATE_NOOP("TKeptTasks", "%1 It was set aside as \"%2\".");
+//: %1 is why the task list was not restored, %2 the file's name, %3 why it could not be renamed
+const char* const NotSetAsideText =
+    QT_TRANSLATE_NOOP("TKeptTasks", "%1 It could not be set aside as \"%2\" (%3), so it is left as "
+                                    "it is, and the task list is not kept in this session.");
 // Set-aside names tried before giving up: each bad file keeps its own.
 constexpr int SetAsideAttempts = 1000;
 
@@ -109,10 +111,10 @@ void TKeptTasks::OfferRestore()
     case TTasksFileState::Missing:
         return;
     case TTasksFileState::Damaged:
-        SetAside(DamagedText);
+        SetAside(tr(DamagedText));
         return;
     case TTasksFileState::Newer:
-        SetAside(NewerText);
+        SetAside(tr(NewerText));
         return;
     case TTasksFileState::Read:
         break;
@@ -125,8 +127,9 @@ void TKeptTasks::OfferRestore()
     if (unconverted == 0)
         return;
     const QString question =
-        unconverted == 1 ? RestoreOneQuestion : RestoreQuestion.arg(unconverted);
-    switch (FPlatform.Choose(FWindow, question, FWindow->windowTitle(), RestoreAnswers)) {
+        tr("The last session left %n task(s) unconverted. Restore them?", nullptr, unconverted);
+    const QStringList answers = {tr(RestoreAnswers[Restore]), tr(RestoreAnswers[Discard])};
+    switch (FPlatform.Choose(FWindow, question, FWindow->windowTitle(), answers)) {
     case Restore:
         break;
     case Discard:
@@ -146,8 +149,8 @@ void TKeptTasks::OfferRestore()
     // Written now, so that what was left out is not offered again even
     // when nothing was restored.
     Save();
-    FTaskList.Adds().ReportFiles(MissingText, MissingTitle, restore.MissingInputs);
-    FTaskList.Adds().ReportFiles(NotVideoText, NotVideoTitle, restore.NotVideoInputs);
+    FTaskList.Adds().ReportFiles(tr(MissingText), tr(MissingTitle), restore.MissingInputs);
+    FTaskList.Adds().ReportFiles(tr(NotVideoText), tr(NotVideoTitle), restore.NotVideoInputs);
 }
 
 void TKeptTasks::SaveNow()
@@ -210,7 +213,7 @@ void TKeptTasks::WriterLoop()
             ++FSaves;
             FFailureShown = false;
         } catch (const EIniWriteError& error) {
-            failure = error.what();
+            failure = error.Shown(TranslatedText);
         }
         lock.lock();
         FWriting = false;
@@ -242,7 +245,7 @@ void TKeptTasks::SetAside(const QString& reason)
     const QString shown = QString::fromStdString(name);
     FKeeping = error == 0;
     FPlatform.MessageBox(FWindow,
-                         reason + (FKeeping ? SetAsideText.arg(shown)
-                                            : NotSetAsideText.arg(shown, std::strerror(error))),
-                         SetAsideTitle, Platform::Icon::Warning, Platform::Buttons::Ok);
+                         FKeeping ? tr(SetAsideText).arg(reason, shown)
+                                  : tr(NotSetAsideText).arg(reason, shown, std::strerror(error)),
+                         tr(SetAsideTitle), Platform::Icon::Warning, Platform::Buttons::Ok);
 }

@@ -17,12 +17,12 @@
 
 namespace {
 
-const QString TitlePrefix = QStringLiteral("Log - ");
-const QString SaveTitle = QStringLiteral("Save Log");
-const QString SaveFailedText = QStringLiteral("The log cannot be saved to \"%1\": %2");
-const QStringList SaveFilters = {QStringLiteral("Log Files (*.log)"),
-                                 QStringLiteral("Text Files (*.txt)"),
-                                 QStringLiteral("All Files (*)")};
+const char* const SaveTitle = QT_TRANSLATE_NOOP("TLogForm", "Save Log");
+const char* const SaveFailedText =
+    QT_TRANSLATE_NOOP("TLogForm", "The log cannot be saved to \"%1\": %2");
+const char* const SaveFilters[] = {QT_TRANSLATE_NOOP("TLogForm", "Log Files (*.log)"),
+                                   QT_TRANSLATE_NOOP("TLogForm", "Text Files (*.txt)"),
+                                   QT_TRANSLATE_NOOP("TLogForm", "All Files (*)")};
 const QString LogExt = QStringLiteral(".log");
 constexpr QSize CreatedSize(760, 480);
 
@@ -43,7 +43,8 @@ TLogForm::TLogForm(TaskId task, const QString& inputFile, const QString& log, Pl
 {
     setObjectName(QStringLiteral("LogForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(TitlePrefix + QFileInfo(inputFile).fileName());
+    //: %1 is the name of the task's input file
+    setWindowTitle(tr("Log - %1").arg(QFileInfo(inputFile).fileName()));
     ShowOnlyCloseButton(this);
     resize(CreatedSize);
     // Over the window it belongs to, where the user looks, rather than
@@ -53,14 +54,14 @@ TLogForm::TLogForm(TaskId task, const QString& inputFile, const QString& log, Pl
 
     memLog = new QPlainTextEdit(this);
     memLog->setObjectName(QStringLiteral("memLog"));
-    memLog->setAccessibleName(QStringLiteral("Encoder log"));
+    memLog->setAccessibleName(tr("Encoder log"));
     memLog->setReadOnly(true);
     memLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     memLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    btnCopy = new QPushButton(QStringLiteral("&Copy"), this);
-    btnSave = new QPushButton(QStringLiteral("&Save"), this);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnCopy = new QPushButton(tr("&Copy"), this);
+    btnSave = new QPushButton(tr("&Save"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     connect(btnCopy, &QPushButton::clicked, this, &TLogForm::btnCopyClick);
     connect(btnSave, &QPushButton::clicked, this, &TLogForm::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
@@ -91,7 +92,10 @@ void TLogForm::btnSaveClick()
 {
     const QFileInfo input(FInputFile);
     const QString suggested = input.dir().filePath(input.completeBaseName() + LogExt);
-    const QString path = FPlatform.SaveFile(this, SaveTitle, suggested, SaveFilters, LogExt);
+    QStringList filters;
+    for (const char* filter : SaveFilters)
+        filters << tr(filter);
+    const QString path = FPlatform.SaveFile(this, tr(SaveTitle), suggested, filters, LogExt);
     if (path.isEmpty())
         return;
     QSaveFile file(path);
@@ -101,6 +105,6 @@ void TLogForm::btnSaveClick()
             return;
     }
     FPlatform.MessageBox(this,
-                         SaveFailedText.arg(QDir::toNativeSeparators(path), file.errorString()),
-                         SaveTitle, Platform::Icon::Warning, Platform::Buttons::Ok);
+                         tr(SaveFailedText).arg(QDir::toNativeSeparators(path), file.errorString()),
+                         tr(SaveTitle), Platform::Icon::Warning, Platform::Buttons::Ok);
 }

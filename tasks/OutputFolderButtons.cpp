@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString OutputDirectoryTitle = QStringLiteral("Select the output directory.");
+const char* const OutputDirectoryTitle =
+    QT_TRANSLATE_NOOP("TOutputFolderButtons", "Select the output directory.");
 
 } // namespace
 
@@ -27,7 +28,7 @@ TOutputFolderButtons::TOutputFolderButtons(QWidget* window, QLineEdit* edtOutput
 void TOutputFolderButtons::bbtnBrowserClick()
 {
     QString directory = FOutputDir->text();
-    if (FPlatform.BrowseForFolder(FWindow, OutputDirectoryTitle, directory))
+    if (FPlatform.BrowseForFolder(FWindow, tr(OutputDirectoryTitle), directory))
         FOutputDir->setText(QString::fromStdString(WithTrailingBackslash(directory.toStdString())));
 }
 

@@ -20,11 +20,12 @@
 
 namespace {
 
-const QString UnnamableTitle = QStringLiteral("Files not added");
-const QString UnnamableText =
-    QStringLiteral("These files were not added, because their names are not valid UTF-8 text. "
-                   "Rename them, then add them again.\n\n");
-const QString NoVideoText = QStringLiteral(
+const char* const UnnamableTitle = QT_TRANSLATE_NOOP("TTaskAdds", "Files not added");
+const char* const UnnamableText = QT_TRANSLATE_NOOP(
+    "TTaskAdds", "These files were not added, because their names are not valid UTF-8 text. "
+                 "Rename them, then add them again.\n\n");
+const char* const NoVideoText = QT_TRANSLATE_NOOP(
+    "TTaskAdds",
     "These files were not added, because they hold no video picture (only sound, or nothing "
     "the encoder can show as a picture).\n\n");
 constexpr std::size_t PathsShown = 20;
@@ -129,12 +130,12 @@ void TTaskAdds::AddTaskDirectory(const QString& directory)
 
 void TTaskAdds::ReportUnnamable(const std::vector<std::string>& paths)
 {
-    ReportFiles(UnnamableText, UnnamableTitle, paths);
+    ReportFiles(tr(UnnamableText), tr(UnnamableTitle), paths);
 }
 
 void TTaskAdds::ReportNoVideo(const std::vector<std::string>& paths)
 {
-    ReportFiles(NoVideoText, UnnamableTitle, paths);
+    ReportFiles(tr(NoVideoText), tr(UnnamableTitle), paths);
 }
 
 void TTaskAdds::ReportFiles(const QString& text, const QString& title,
@@ -148,7 +149,7 @@ void TTaskAdds::ReportFiles(const QString& text, const QString& title,
     for (std::size_t i = 0; i < paths.size() && i < PathsShown; ++i)
         lines << QString::fromUtf8(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
     if (paths.size() > PathsShown)
-        lines << QStringLiteral("... and %1 more.").arg(paths.size() - PathsShown);
+        lines << tr("... and %n more.", nullptr, static_cast<int>(paths.size() - PathsShown));
     FPlatform.MessageBox(FWindow, text + lines.join(QLatin1Char('\n')), title,
                          Platform::Icon::Information, Platform::Buttons::Ok);
 }

@@ -2,6 +2,7 @@
 #include "tasks/TaskCommands.h"
 
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskModel.h"
 #include "tasks/TaskPaths.h"
@@ -19,15 +20,16 @@
 
 namespace {
 
-const QString AddDirectoryTitle = QStringLiteral("Add a directory to the Task List");
+const char* const AddDirectoryTitle =
+    QT_TRANSLATE_NOOP("TTaskCommands", "Add a directory to the Task List");
 
 // The toolbar's hints.
-const QString AddFilesHint = QStringLiteral("Add Video Files");
-const QString AddDirectoryHint = QStringLiteral("Add Directory");
-const QString MoveUpHint = QStringLiteral("Move Up");
-const QString MoveDownHint = QStringLiteral("Move Down");
-const QString RemoveHint = QStringLiteral("Remove");
-const QString ClearHint = QStringLiteral("Clear");
+const char* const AddFilesHint = QT_TRANSLATE_NOOP("TTaskCommands", "Add Video Files");
+const char* const AddDirectoryHint = QT_TRANSLATE_NOOP("TTaskCommands", "Add Directory");
+const char* const MoveUpHint = QT_TRANSLATE_NOOP("TTaskCommands", "Move Up");
+const char* const MoveDownHint = QT_TRANSLATE_NOOP("TTaskCommands", "Move Down");
+const char* const RemoveHint = QT_TRANSLATE_NOOP("TTaskCommands", "Remove");
+const char* const ClearHint = QT_TRANSLATE_NOOP("TTaskCommands", "Clear");
 
 } // namespace
 
@@ -36,13 +38,13 @@ TTaskCommands::TTaskCommands(QWidget* window, TTaskModel& model, TTaskView& view
     : QObject(parent), FWindow(window), FModel(model), FView(view), FAdds(adds), FPlatform(platform)
 {
     actAddFiles =
-        NewCommand(AddFilesHint, QStringLiteral("add-file"), QStringLiteral("Ctrl+O"), this);
-    actAddDirectory = NewCommand(AddDirectoryHint, QStringLiteral("add-directory"),
+        NewCommand(tr(AddFilesHint), QStringLiteral("add-file"), QStringLiteral("Ctrl+O"), this);
+    actAddDirectory = NewCommand(tr(AddDirectoryHint), QStringLiteral("add-directory"),
                                  QStringLiteral("Ctrl+Shift+O"), this);
-    actMoveUp = NewCommand(MoveUpHint, QStringLiteral("move-up"), {}, this);
-    actMoveDown = NewCommand(MoveDownHint, QStringLiteral("move-down"), {}, this);
-    actRemove = NewCommand(RemoveHint, QStringLiteral("remove"), {}, this);
-    actClear = NewCommand(ClearHint, QStringLiteral("clear"), {}, this);
+    actMoveUp = NewCommand(tr(MoveUpHint), QStringLiteral("move-up"), {}, this);
+    actMoveDown = NewCommand(tr(MoveDownHint), QStringLiteral("move-down"), {}, this);
+    actRemove = NewCommand(tr(RemoveHint), QStringLiteral("remove"), {}, this);
+    actClear = NewCommand(tr(ClearHint), QStringLiteral("clear"), {}, this);
     const std::pair<QAction*, void (TTaskCommands::*)()> commands[] = {
         {actAddFiles, &TTaskCommands::tbtnAddFileClick},
         {actAddDirectory, &TTaskCommands::tbtnAddDirClick},
@@ -102,7 +104,8 @@ QStringList TTaskCommands::OpenDialogNameFilters()
     // blanks. Each description already ends in its patterns, written the
     // Windows way; they are rewritten in place so that the user sees the same
     // text once. "*.*" is the Windows spelling of every file, "*" here.
-    const QStringList parts = QString::fromStdString(OpenDialogFilter()).split(QLatin1Char('|'));
+    const QStringList parts =
+        QString::fromStdString(OpenDialogFilter(TranslatedText)).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -138,8 +141,8 @@ void TTaskCommands::tbtnAddFileClick()
 void TTaskCommands::tbtnAddDirClick()
 {
     QString directory;
-    const bool picked =
-        FPlatform.BrowseForFolder(FWindow, AddDirectoryTitle, directory) && !directory.isEmpty();
+    const bool picked = FPlatform.BrowseForFolder(FWindow, tr(AddDirectoryTitle), directory) &&
+                        !directory.isEmpty();
     FAdds.AddTaskPaths(picked ? QStringList{directory} : QStringList(), {}, [this] {
         if (FModel.TaskCount() > 0)
             EnableTaskButtons(true);
@@ -160,12 +163,9 @@ void TTaskCommands::mniRemoveCompletedClick()
     const std::vector<int> rows = FView.CompletedRows();
     if (rows.empty())
         return;
-    const QString text =
-        rows.size() == 1
-            ? QStringLiteral("Remove the completed task from the Task List?")
-            : QStringLiteral("Remove the %1 completed tasks from the Task List?").arg(rows.size());
-    if (FPlatform.MessageBox(FWindow, text, QStringLiteral("Remove Completed"),
-                             Platform::Icon::Question,
+    const QString text = tr("Remove the %n completed task(s) from the Task List?", nullptr,
+                            static_cast<int>(rows.size()));
+    if (FPlatform.MessageBox(FWindow, text, tr("Remove Completed"), Platform::Icon::Question,
                              Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
     FModel.Remove(rows);

@@ -3,6 +3,7 @@
 
 #include "encoder/MediaFacts.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmapCache>
@@ -14,9 +15,9 @@
 
 namespace {
 
-const std::array<QString, TTaskModel::ColumnCount> ColumnCaptions = {
-    QStringLiteral("Input File"), QStringLiteral("Length"), QStringLiteral("Size"),
-    QStringLiteral("Status")};
+const std::array<const char*, TTaskModel::ColumnCount> ColumnCaptions = {
+    QT_TRANSLATE_NOOP("TTaskModel", "Input File"), QT_TRANSLATE_NOOP("TTaskModel", "Length"),
+    QT_TRANSLATE_NOOP("TTaskModel", "Size"), QT_TRANSLATE_NOOP("TTaskModel", "Status")};
 QString CellText(const ltvItemData& data, int column)
 {
     switch (column) {
@@ -27,7 +28,7 @@ QString CellText(const ltvItemData& data, int column)
     case TTaskModel::SizeColumn:
         return QString::fromStdString(data.SizeText);
     default:
-        return QString::fromStdString(StateText(data.Status));
+        return QCoreApplication::translate("TaskState", StateText(data.Status).c_str());
     }
 }
 
@@ -264,7 +265,8 @@ int TTaskModel::columnCount(const QModelIndex& parent) const
 
 QString PinnedProfileText(const ltvItemData& task)
 {
-    return QStringLiteral("Profile: %1").arg(QString::fromStdString(task.Profile));
+    return QCoreApplication::translate("TTaskModel", "Profile: %1")
+        .arg(QString::fromStdString(task.Profile));
 }
 
 QVariant TTaskModel::data(const QModelIndex& index, int role) const
@@ -341,7 +343,7 @@ QVariant TTaskModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    return ColumnCaptions[static_cast<std::size_t>(section)];
+    return tr(ColumnCaptions[static_cast<std::size_t>(section)]);
 }
 
 Qt::ItemFlags TTaskModel::flags(const QModelIndex& index) const

@@ -29,17 +29,17 @@ const std::vector<TVideoFamily>& VideoFamilies()
     // Grouped as people know the files, by where they come from, rather than
     // by the container each format technically is.
     static const std::vector<TVideoFamily> families{
-        {"AVI and DivX Files", {".avi", ".divx"}},
-        {"MPEG and DVD Files", {".mpg", ".mpeg", ".vob"}},
-        {"MPEG-TS and AVCHD Files", {".ts", ".mts", ".m2ts"}},
-        {"MP4 and QuickTime Files", {".mp4", ".m4v", ".mov"}},
-        {"3GPP Phone Files", {".3gp", ".3g2"}},
-        {"Windows Media Files", {".wmv", ".asf", ".wtv"}},
-        {"Matroska and WebM Files", {".mkv", ".webm"}},
-        {"Flash Video Files", {".flv", ".f4v"}},
-        {"Ogg Video Files", {".ogv"}},
-        {"DV Files", {".dv"}},
-        {"MXF Files", {".mxf"}}};
+        {QT_TRANSLATE_NOOP("TaskPaths", "AVI and DivX Files"), {".avi", ".divx"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "MPEG and DVD Files"), {".mpg", ".mpeg", ".vob"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "MPEG-TS and AVCHD Files"), {".ts", ".mts", ".m2ts"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "MP4 and QuickTime Files"), {".mp4", ".m4v", ".mov"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "3GPP Phone Files"), {".3gp", ".3g2"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "Windows Media Files"), {".wmv", ".asf", ".wtv"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "Matroska and WebM Files"), {".mkv", ".webm"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "Flash Video Files"), {".flv", ".f4v"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "Ogg Video Files"), {".ogv"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "DV Files"), {".dv"}},
+        {QT_TRANSLATE_NOOP("TaskPaths", "MXF Files"), {".mxf"}}};
     return families;
 }
 
@@ -60,25 +60,36 @@ std::string InputMask()
     return mask;
 }
 
-std::string OpenDialogFilter()
+std::string OpenDialogFilter(TTranslator translated)
 {
     const std::string mask = InputMask();
-    std::string filter = "All Support Files(" + mask + ")|" + mask;
+    std::string filter =
+        FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Support Files(%1)")),
+                 {mask}) +
+        "|" + mask;
     for (std::size_t i = 0; i < OriginalExtensionCount; ++i) {
         const std::string& ext = SupportedExtensions()[i];
         std::string upper = ext.substr(1);
         for (char& c : upper)
             if (c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
-        filter += "|" + upper + " Files (*" + ext + ")|*" + ext;
+        //: %1 is a file type such as AVI, %2 its pattern
+        filter += "|" +
+                  FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "%1 Files (%2)")),
+                           {upper, "*" + ext}) +
+                  "|*" + ext;
     }
     for (const TVideoFamily& family : VideoFamilies()) {
         std::string patterns;
         for (const std::string& ext : family.Extensions)
             patterns += (patterns.empty() ? "*" : ";*") + ext;
-        filter += "|" + family.Description + " (" + patterns + ")|" + patterns;
+        filter += "|" + translated("TaskPaths", family.Description.c_str()) + " (" + patterns +
+                  ")|" + patterns;
     }
-    return filter + "|All Files (*.*)|*.*";
+    return filter + "|" +
+           FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Files (%1)")),
+                    {"*.*"}) +
+           "|*.*";
 }
 
 std::vector<std::string> UnnamableVideoFiles(const std::string& directory)

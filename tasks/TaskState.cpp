@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/TaskState.h"
 
+#include "base/TranslationMarks.h"
+
 #include <algorithm>
 #include <array>
 
@@ -13,14 +15,21 @@ struct TStateNames
     std::string Key;
 };
 
-// The one table of the states' words, in the order of TaskState.
+// The one table of the states' words, in the order of TaskState. The words are English and marked
+// for translation where they are shown; the keys are never translated.
 const std::array<TStateNames, 6> StateNames{{
-    {TaskState::Waiting, "OK", "waiting"},
-    {TaskState::Converting, "Converting", "converting"},
-    {TaskState::Paused, "Paused", "paused"},
-    {TaskState::Complete, "Complete", "complete"},
-    {TaskState::Stopped, "Stop", "stopped"},
-    {TaskState::Failed, "Failed", "failed"},
+    //: A task's status: added and ready to convert
+    {TaskState::Waiting, QT_TRANSLATE_NOOP("TaskState", "OK"), "waiting"},
+    //: A task's status
+    {TaskState::Converting, QT_TRANSLATE_NOOP("TaskState", "Converting"), "converting"},
+    //: A task's status: its encoder is suspended
+    {TaskState::Paused, QT_TRANSLATE_NOOP("TaskState", "Paused"), "paused"},
+    //: A task's status: converted (an adjective, not the verb)
+    {TaskState::Complete, QT_TRANSLATE_NOOP("TaskState", "Complete"), "complete"},
+    //: A task's status: the user stopped its conversion
+    {TaskState::Stopped, QT_TRANSLATE_NOOP("TaskState", "Stop"), "stopped"},
+    //: A task's status: its conversion failed
+    {TaskState::Failed, QT_TRANSLATE_NOOP("TaskState", "Failed"), "failed"},
 }};
 
 const TStateNames& NamesOf(TaskState state)

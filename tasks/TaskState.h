@@ -21,7 +21,7 @@ inline constexpr TaskState AllTaskStates[] = {TaskState::Waiting, TaskState::Con
                                               TaskState::Paused,  TaskState::Complete,
                                               TaskState::Stopped, TaskState::Failed};
 
-// The word the Status column shows.
+// The English word of the Status column, translated in context "TaskState" where it is shown.
 const std::string& StateText(TaskState state);
 // The key Tasks.ini keeps from its version 2 on.
 const std::string& StateKey(TaskState state);

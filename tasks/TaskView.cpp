@@ -2,6 +2,7 @@
 #include "tasks/TaskView.h"
 
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
@@ -25,16 +26,16 @@
 namespace {
 
 // The popup's captions.
-const QString OpenCaption = QStringLiteral("Open");
-const QString ShowLogCaption = QStringLiteral("Show Log");
-const QString PopupSpoken = QStringLiteral("Task List");
-const QString AddFilesCaption = QStringLiteral("Add Files...");
-const QString AddDirectoryCaption = QStringLiteral("Add Directorys...");
-const QString RemoveCaption = QStringLiteral("Remove");
-const QString ClearCaption = QStringLiteral("Clear");
-const QString RemoveCompletedCaption = QStringLiteral("Remove Completed");
-const QString UseProfileCaption = QStringLiteral("Use Profile");
-const QString UseBatchProfileCaption = QStringLiteral("Use Batch Profile");
+const char* const OpenCaption = QT_TRANSLATE_NOOP("TTaskView", "Open");
+const char* const ShowLogCaption = QT_TRANSLATE_NOOP("TTaskView", "Show Log");
+const char* const PopupSpoken = QT_TRANSLATE_NOOP("TTaskView", "Task List");
+const char* const AddFilesCaption = QT_TRANSLATE_NOOP("TTaskView", "Add Files...");
+const char* const AddDirectoryCaption = QT_TRANSLATE_NOOP("TTaskView", "Add Directorys...");
+const char* const RemoveCaption = QT_TRANSLATE_NOOP("TTaskView", "Remove");
+const char* const ClearCaption = QT_TRANSLATE_NOOP("TTaskView", "Clear");
+const char* const RemoveCompletedCaption = QT_TRANSLATE_NOOP("TTaskView", "Remove Completed");
+const char* const UseProfileCaption = QT_TRANSLATE_NOOP("TTaskView", "Use Profile");
+const char* const UseBatchProfileCaption = QT_TRANSLATE_NOOP("TTaskView", "Use Batch Profile");
 
 // The output grid is group 0 of the profile detail panel.
 constexpr int OutputGroup = 0;
@@ -42,7 +43,7 @@ const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString StartTimeLabel = QStringLiteral("Start Time");
 const QString EndTimeLabel = QStringLiteral("End Time");
 const QString TargetSizeLabel = QStringLiteral("Target Size");
-const QString TargetRefusedTitle = QStringLiteral("Target Size:");
+const char* const TargetRefusedTitle = QT_TRANSLATE_NOOP("TTaskView", "Target Size:");
 
 // The keys that ask for a popup menu on a desktop.
 bool IsPopupKey(const QKeyEvent& key)
@@ -89,27 +90,28 @@ void TTaskView::SetUpView()
 void TTaskView::CreatePopup()
 {
     ppmTask = new QMenu(FView);
-    ppmTask->setAccessibleName(PopupSpoken);
-    mniOpen = ppmTask->addAction(OpenCaption, this, &TTaskView::ltvTaskDblClick);
-    mniShowLog = ppmTask->addAction(ShowLogCaption, this, &TTaskView::mniShowLogClick);
+    ppmTask->setAccessibleName(tr(PopupSpoken));
+    mniOpen = ppmTask->addAction(tr(OpenCaption), this, &TTaskView::ltvTaskDblClick);
+    mniShowLog = ppmTask->addAction(tr(ShowLogCaption), this, &TTaskView::mniShowLogClick);
     ppmTask->addSeparator();
     // The adds under their popup captions, without the toolbar's pictures.
-    mniAddFiles = ppmTask->addAction(AddFilesCaption, this, &TTaskView::AddFilesAsked);
-    mniAddDirectory = ppmTask->addAction(AddDirectoryCaption, this, &TTaskView::AddDirectoryAsked);
+    mniAddFiles = ppmTask->addAction(tr(AddFilesCaption), this, &TTaskView::AddFilesAsked);
+    mniAddDirectory =
+        ppmTask->addAction(tr(AddDirectoryCaption), this, &TTaskView::AddDirectoryAsked);
     ppmTask->addSeparator();
     // The popup enables these by the selection and the rows, also while the
     // toolbar's are off (rows an add under way has listed so far), where
     // the toolbar's actions would refuse to run.
-    mniRemove = ppmTask->addAction(RemoveCaption, this, &TTaskView::RemoveAsked);
-    mniClear = ppmTask->addAction(ClearCaption, this, &TTaskView::ClearAsked);
+    mniRemove = ppmTask->addAction(tr(RemoveCaption), this, &TTaskView::RemoveAsked);
+    mniClear = ppmTask->addAction(tr(ClearCaption), this, &TTaskView::ClearAsked);
     // After a batch with failures or stops, so that the next Start, which
     // converts every row, converts only what is left.
     mniRemoveCompleted =
-        ppmTask->addAction(RemoveCompletedCaption, this, &TTaskView::RemoveCompletedAsked);
+        ppmTask->addAction(tr(RemoveCompletedCaption), this, &TTaskView::RemoveCompletedAsked);
     ppmTask->addSeparator();
-    mniUseProfile = ppmTask->addMenu(UseProfileCaption);
+    mniUseProfile = ppmTask->addMenu(tr(UseProfileCaption));
     mniUseBatchProfile =
-        ppmTask->addAction(UseBatchProfileCaption, this, &TTaskView::mniUseBatchProfileClick);
+        ppmTask->addAction(tr(UseBatchProfileCaption), this, &TTaskView::mniUseBatchProfileClick);
 }
 
 std::vector<int> TTaskView::CompletedRows() const
@@ -126,9 +128,8 @@ void TTaskView::PinSelectedTasks(const QString& name)
     const TProfileChoice choice = FDetail.ChoiceOf(name);
     if (choice.Walk.Status == TWalkStatus::Missing ||
         choice.Walk.Status == TWalkStatus::NoMainSection) {
-        FPlatform.MessageBox(FWindow,
-                             QStringLiteral("The profile \"%1\" cannot be loaded.").arg(name),
-                             UseProfileCaption, Platform::Icon::Error, Platform::Buttons::Ok);
+        FPlatform.MessageBox(FWindow, tr("The profile \"%1\" cannot be loaded.").arg(name),
+                             tr(UseProfileCaption), Platform::Icon::Error, Platform::Buttons::Ok);
         return;
     }
     for (const int row : SelectedRows()) {
@@ -282,9 +283,10 @@ void TTaskView::ValidateTarget(int row, const std::string& typed)
         return;
     const std::string kept = data.TargetText;
     data.TargetText = target;
-    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data); !plan.Refusal.empty()) {
+    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data, TranslatedText);
+        !plan.Refusal.empty()) {
         FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
-        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, TargetRefusedTitle,
+        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, tr(TargetRefusedTitle),
                                QString::fromStdString(plan.Refusal));
         return;
     }
