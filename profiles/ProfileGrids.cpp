@@ -3,6 +3,7 @@
 
 #include "base/NewInifiles.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/ValueListEditor.h"
@@ -173,7 +174,7 @@ bool TChoiceGrids::Load(const QString& path, Platform& platform, QString* output
     if (walk.Status == TWalkStatus::NoMainSection) {
         // Defaults made up for a file that is no profile would convert to
         // a type the user never picked.
-        platform.ShowError(QString::fromStdString(NoMainSectionTextOf(file)));
+        platform.ShowError(QString::fromStdString(NoMainSectionTextOf(file, TranslatedText)));
         return false;
     }
     // The type is read before any parameter, so a load that fails on one
@@ -219,7 +220,7 @@ bool TChoiceGrids::Save(const QString& path, Platform& platform) const
     try {
         SaveShownRows(path.toStdString(), lookup);
     } catch (const EIniWriteError& error) {
-        platform.ShowError(QString::fromStdString(error.what()));
+        platform.ShowError(QString::fromStdString(error.Shown(TranslatedText)));
         return false;
     }
     return true;

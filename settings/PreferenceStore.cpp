@@ -49,10 +49,11 @@ void TPreferenceStore::Release(std::unique_ptr<TNewInifile> store) const
     } catch (const EIniWriteError& error) {
         if (!error.HadWrites)
             return;
+        const std::string shown = error.Shown(TranslatedText);
         if (FSessionEnding)
-            std::fprintf(stderr, "quenby: %s\n", error.what());
+            std::fprintf(stderr, "quenby: %s\n", shown.c_str());
         else
-            FPlatform.ShowError(QString::fromStdString(error.what()));
+            FPlatform.ShowError(QString::fromStdString(shown));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileSaver.h"
 #include "profiles/ProfileWalker.h"
 #include "widgets/GroupHeader.h"
@@ -62,7 +63,7 @@ bool TProfileEditor::SaveProfileAs(const QString& source, const QString& target)
         } catch (const EIniWriteError& error) {
             // The grids are not saved into whatever the target holds: a
             // profile written over a failed copy would be a half profile.
-            FPlatform.ShowError(QString::fromStdString(error.what()));
+            FPlatform.ShowError(QString::fromStdString(error.Shown(TranslatedText)));
             return false;
         }
     }

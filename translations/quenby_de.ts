@@ -935,6 +935,22 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>Please select a file in Task List.</source>
         <translation>Bitte wählen Sie eine Datei in der Aufgabenliste.</translation>
     </message>
+    <message>
+        <source>New Filename</source>
+        <translation>Neuer Dateiname</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Zielgröße</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>

@@ -934,6 +934,22 @@ SIGXFSZ o SIGPWR.
         <source>Please select a file in Task List.</source>
         <translation>Seleccione un archivo en la lista de tareas.</translation>
     </message>
+    <message>
+        <source>New Filename</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Tamaño objetivo</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>

@@ -935,6 +935,22 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>Please select a file in Task List.</source>
         <translation>Veuillez sélectionner un fichier dans la liste des tâches.</translation>
     </message>
+    <message>
+        <source>New Filename</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Taille cible</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>

@@ -48,6 +48,8 @@ QVariant TValueRows::data(const QModelIndex& index, int role) const
         return row.EditStyle;
     case PickListRole:
         return row.PickList;
+    case CaptionRole:
+        return row.Caption.isEmpty() ? row.Key : row.Caption;
     default:
         return {};
     }
@@ -94,6 +96,12 @@ void TValueRows::Remove(int row)
     beginRemoveRows(QModelIndex(), row, row);
     FRows.remove(row);
     endRemoveRows();
+}
+
+void TValueRows::SetCaption(int row, const QString& caption)
+{
+    FRows[row].Caption = caption;
+    emit dataChanged(index(row, 0), index(row, 0), {CaptionRole});
 }
 
 void TValueRows::SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList)
@@ -242,6 +250,19 @@ void ValueListEditor::DeleteRow(int row)
 QString ValueListEditor::Cells(int col, int row) const
 {
     return model()->index(row, col).data(Qt::DisplayRole).toString();
+}
+
+QString ValueListEditor::KeyCaption(int row) const
+{
+    // A model that has no captions shows its keys.
+    const QVariant caption = model()->index(row, 0).data(CaptionRole);
+    return caption.isValid() ? caption.toString() : Keys(row);
+}
+
+void ValueListEditor::SetKeyCaption(int row, const QString& caption)
+{
+    if (TValueRows* rows = OwnRows(); rows && row >= 0 && row < rowCount())
+        rows->SetCaption(row, caption);
 }
 
 void ValueListEditor::SetCells(int col, int row, const QString& text)

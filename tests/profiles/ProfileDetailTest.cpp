@@ -3,6 +3,7 @@
 
 #include "convert/ArgumentBuilder.h"
 #include "fixtures/FakePlatform.h"
+#include "platform/Translators.h"
 #include "widgets/BalloonTip.h"
 #include "widgets/ValueListEditor.h"
 
@@ -74,6 +75,16 @@ TEST_F(DetailPanel, StartsWithTheStandardRowsAndHeights)
     EXPECT_EQ(detail->vleAdvanced->height(), 36);
     EXPECT_TRUE(detail->OutputExt.isEmpty());
     EXPECT_EQ(box->layout()->indexOf(detail), 0);
+}
+
+TEST_F(DetailPanel, OutputRowsShowTranslatedCaptionsAndKeepTheirKeys)
+{
+    const TTranslators german(QUENBY_TRANSLATIONS_DIR, QStringLiteral("de"));
+    TProfileDetail shown({box.get(), combo}, appDir.path().toStdString(), platform);
+    shown.vleOutput->SetValue("Start Time", "00:00:05");
+    EXPECT_EQ(shown.vleOutput->KeyCaption(1), "Startzeit");
+    EXPECT_EQ(shown.vleOutput->Values("Start Time"), "00:00:05");
+    EXPECT_EQ(shown.vleOutput->RowCount(), 4);
 }
 
 TEST_F(DetailPanel, LoadFillsTheGridsByGroupWithTheirProperties)
