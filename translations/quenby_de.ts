@@ -937,7 +937,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>New Filename</source>
-        <translation>Neuer Dateiname</translation>
+        <translation>Neuer Name</translation>
     </message>
     <message>
         <source>Start Time</source>

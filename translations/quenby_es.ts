@@ -948,7 +948,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Target Size</source>
-        <translation>Tamaño objetivo</translation>
+        <translation>Tamaño final</translation>
     </message>
 </context>
 <context>
@@ -1300,7 +1300,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Target Size:</source>
-        <translation>Tamaño objetivo:</translation>
+        <translation>Tamaño final:</translation>
     </message>
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
@@ -1415,7 +1415,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>A target size needs a profile with video.</source>
-        <translation>Un tamaño objetivo necesita un perfil con vídeo.</translation>
+        <translation>Un tamaño final necesita un perfil con vídeo.</translation>
     </message>
     <message>
         <source>not known yet</source>
