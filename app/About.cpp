@@ -12,17 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const char* const AboutCaption = "About ";
-const char* const OkCaption = "OK";
-const char* const Summary = "Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.";
-} // namespace
-
 TAboutForm::TAboutForm(const QString& versionText, Platform& platform, QWidget* mainWindow)
     : QDialog(mainWindow), FMainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QString::fromUtf8(AboutCaption) + ProductTitle);
+    //: The about box's title; %1 is the program's name
+    setWindowTitle(tr("About %1").arg(ProductTitle));
     setWindowIcon(ApplicationIcon());
     setModal(false);
 
@@ -39,15 +34,16 @@ TAboutForm::TAboutForm(const QString& versionText, Platform& platform, QWidget* 
 
     const QString version = QStringLiteral("V") + versionText;
     labVersion = Named(new QLabel(version, this), "labVersion", version);
-    auto* about = new QLabel(QString::fromUtf8(Summary), this);
+    auto* about =
+        new QLabel(tr("Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos."), this);
     about->setWordWrap(true);
 
     labLink = Named(new TLinkLabel(MakerLinkCaption(), this, palette().color(QPalette::Link)),
                     "labLink", MakerLinkCaption());
     connect(labLink, &TLinkLabel::clicked, this, [&platform] { platform.ShellOpen(MakerAddress); });
 
-    btnOK = Named(new QPushButton(QString::fromUtf8(OkCaption), this), "btnOK",
-                  QString::fromUtf8(OkCaption));
+    const QString ok = tr("OK");
+    btnOK = Named(new QPushButton(ok, this), "btnOK", ok);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -6,6 +6,7 @@
 #include "widgets/ElidedLabel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -31,6 +32,11 @@ constexpr int ValueLeft = 118;
 constexpr int RowHeight = 17;
 constexpr int ConvertingRightGap = 10;
 
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("BottomStrip", text);
+}
+
 // A value beside its caption: the value speaks itself, its caption is its
 // "labelled by".
 template <class Label>
@@ -40,15 +46,14 @@ Label* Value(Label* label, const char* name, const char* caption, const QRect& c
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
-    CaptionFor(label, QString::fromUtf8(caption), label->parentWidget())->setGeometry(captionPlace);
+    CaptionFor(label, Translated(caption), label->parentWidget())->setGeometry(captionPlace);
     return label;
 }
 
 // A percent beside its bar, which the caption names.
 QLabel* Percent(QWidget* parent, const char* name, const char* about, int top)
 {
-    auto* label =
-        ValueLabel(new QLabel(QStringLiteral("0%"), parent), name, QString::fromUtf8(about));
+    auto* label = ValueLabel(new QLabel(QStringLiteral("0%"), parent), name, Translated(about));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(0, top, 27, RowHeight);
     return label;
@@ -56,7 +61,7 @@ QLabel* Percent(QWidget* parent, const char* name, const char* about, int top)
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, int top)
 {
-    const QString text = QString::fromUtf8(caption);
+    const QString text = Translated(caption);
     auto* button = Named(new QPushButton(text, parent), name, Spoken(text));
     button->setGeometry(0, top, ButtonWidth, FieldHeight);
     return button;
@@ -64,23 +69,27 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
 
 QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
 {
-    auto* panel =
-        Named(new QWidget(parent), "panBottomCenter", QStringLiteral("Profile and Output"));
+    auto* panel = Named(new QWidget(parent), "panBottomCenter",
+                        QCoreApplication::translate("BottomStrip", "Profile and Output"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
     strip.cmbProfile = Named(new QComboBox(panel), "cmbProfile", QString());
     strip.cmbProfile->setEditable(false);
     strip.cmbProfile->setGeometry(FieldLeft, ProfileRow, 400, FieldHeight);
-    CaptionFor(strip.cmbProfile, QStringLiteral("&Profile:"), panel)
+    CaptionFor(strip.cmbProfile, QCoreApplication::translate("BottomStrip", "&Profile:"), panel)
         ->setGeometry(CaptionLeft, ProfileRow, FieldLeft - CaptionLeft, FieldHeight);
-    strip.bbtnSetting = Button(panel, "bbtnSetting", "&Setting", ProfileRow);
+    strip.bbtnSetting =
+        Button(panel, "bbtnSetting", QT_TRANSLATE_NOOP("BottomStrip", "&Setting"), ProfileRow);
 
     strip.edtOutputdir = Named(new QLineEdit(panel), "edtOutputdir", QString());
     strip.edtOutputdir->setGeometry(FieldLeft, OutputRow, 300, FieldHeight);
-    CaptionFor(strip.edtOutputdir, QStringLiteral("O&utput Path:"), panel)
+    CaptionFor(strip.edtOutputdir, QCoreApplication::translate("BottomStrip", "O&utput Path:"),
+               panel)
         ->setGeometry(CaptionLeft, OutputRow, FieldLeft - CaptionLeft, FieldHeight);
-    strip.bbtnBrowser = Button(panel, "bbtnBrowser", "&Browse", OutputRow);
-    strip.bbtnOpen = Button(panel, "bbtnOpen", "&Open", OutputRow);
+    strip.bbtnBrowser =
+        Button(panel, "bbtnBrowser", QT_TRANSLATE_NOOP("BottomStrip", "&Browse"), OutputRow);
+    strip.bbtnOpen =
+        Button(panel, "bbtnOpen", QT_TRANSLATE_NOOP("BottomStrip", "&Open"), OutputRow);
     return panel;
 }
 
@@ -92,32 +101,37 @@ QProgressBar* Bar(QWidget* parent, const char* name, const char* caption, int to
     bar->setValue(0);
     bar->setTextVisible(false);
     bar->setGeometry(ValueLeft, top + 2, 300, RowHeight - 4);
-    CaptionFor(bar, QString::fromUtf8(caption), parent)
-        ->setGeometry(CaptionLeft, top, 105, RowHeight);
+    CaptionFor(bar, Translated(caption), parent)->setGeometry(CaptionLeft, top, 105, RowHeight);
     return bar;
 }
 
 QWidget* BuildProgressPanel(BottomStripControls& strip, QWidget* parent)
 {
-    auto* panel = Named(new QWidget(parent), "panBottomLeft", QStringLiteral("Progress"));
+    auto* panel = Named(new QWidget(parent), "panBottomLeft",
+                        QCoreApplication::translate("BottomStrip", "Progress"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
     const int widthLeft = CreatedPanelWidth - ValueLeft - ConvertingRightGap;
     strip.labConvertingFile =
-        Value(new TElidedLabel(QStringLiteral("No File"), panel), "labConvertingFile",
-              "Converting:", QRect(CaptionLeft, 4, 105, RowHeight),
-              QRect(ValueLeft, 4, widthLeft, RowHeight));
-    strip.labElapsed = Value(new QLabel(QStringLiteral("00:00:00"), panel), "labElapsed",
-                             "Time Elapsed:", QRect(CaptionLeft, 22, 105, RowHeight),
-                             QRect(ValueLeft, 22, 90, RowHeight));
-    strip.labRemaining =
-        Value(new QLabel(QStringLiteral("00:00:00"), panel), "labRemaining",
-              "Time Remaining:", QRect(230, 22, 110, RowHeight), QRect(345, 22, 90, RowHeight));
+        Value(new TElidedLabel(QCoreApplication::translate("BottomStrip", "No File"), panel),
+              "labConvertingFile", QT_TRANSLATE_NOOP("BottomStrip", "Converting:"),
+              QRect(CaptionLeft, 4, 105, RowHeight), QRect(ValueLeft, 4, widthLeft, RowHeight));
+    strip.labElapsed =
+        Value(new QLabel(QStringLiteral("00:00:00"), panel), "labElapsed",
+              QT_TRANSLATE_NOOP("BottomStrip", "Time Elapsed:"),
+              QRect(CaptionLeft, 22, 105, RowHeight), QRect(ValueLeft, 22, 90, RowHeight));
+    strip.labRemaining = Value(new QLabel(QStringLiteral("00:00:00"), panel), "labRemaining",
+                               QT_TRANSLATE_NOOP("BottomStrip", "Time Remaining:"),
+                               QRect(230, 22, 110, RowHeight), QRect(345, 22, 90, RowHeight));
 
-    strip.pgbCurrent = Bar(panel, "pgbCurrent", "Current Progress:", 40);
-    strip.labCurProgress = Percent(panel, "labCurProgress", "Current Progress", 40);
-    strip.pgbTotal = Bar(panel, "pgbTotal", "Total Progress:", 58);
-    strip.labTotalProgress = Percent(panel, "labTotalProgress", "Total Progress", 58);
+    strip.pgbCurrent =
+        Bar(panel, "pgbCurrent", QT_TRANSLATE_NOOP("BottomStrip", "Current Progress:"), 40);
+    strip.labCurProgress =
+        Percent(panel, "labCurProgress", QT_TRANSLATE_NOOP("BottomStrip", "Current Progress"), 40);
+    strip.pgbTotal =
+        Bar(panel, "pgbTotal", QT_TRANSLATE_NOOP("BottomStrip", "Total Progress:"), 58);
+    strip.labTotalProgress =
+        Percent(panel, "labTotalProgress", QT_TRANSLATE_NOOP("BottomStrip", "Total Progress"), 58);
 
     // "100%" must fit the 27 pixels the rule leaves at the right edge.
     for (QLabel* percent : {strip.labCurProgress, strip.labTotalProgress}) {

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -10,8 +11,6 @@ namespace {
 const char* const HelpFile = "VivOrizirude.chm";
 const char* const StartPage = "help/index.html";
 const char* const HelpMimeType = "application/vnd.ms-htmlhelp";
-const char* const CannotOpenText = "No application could show the user's guide\n%1";
-const char* const CannotOpenTitle = "Help";
 
 bool IsFile(const QString& path)
 {
@@ -46,7 +45,10 @@ void OpenHelpOrTell(Platform& platform, QWidget* owner, const QString& appDir)
     const QString target = ChooseHelpTarget(appDir, platform);
     if (platform.ShellOpen(target))
         return;
-    platform.MessageBox(owner, QString::fromUtf8(CannotOpenText).arg(target),
-                        QString::fromUtf8(CannotOpenTitle), Platform::Icon::Information,
-                        Platform::Buttons::Ok);
+    platform.MessageBox(
+        owner,
+        QCoreApplication::translate("Help", "No application could show the user's guide\n%1")
+            .arg(target),
+        QCoreApplication::translate("Help", "Help"), Platform::Icon::Information,
+        Platform::Buttons::Ok);
 }

@@ -53,10 +53,6 @@ constexpr int RightMargin = 6;
 
 const QColor HeaderColour(243, 243, 243);
 
-const QString SettingHint = QStringLiteral("Settings");
-const QString AboutHint = QStringLiteral("About");
-const QString HelpHint = QStringLiteral("Help");
-
 std::vector<std::string> ToBytes(const QStringList& arguments)
 {
     std::vector<std::string> result;
@@ -121,9 +117,9 @@ void TMainForm::CreateControls()
 
 void TMainForm::CreateActions()
 {
-    actSetting = NewCommand(SettingHint, QStringLiteral("settings"), {}, this);
-    actAbout = NewCommand(AboutHint, QStringLiteral("about"), {}, this);
-    actHelp = NewCommand(HelpHint, QStringLiteral("help"), QStringLiteral("F1"), this);
+    actSetting = NewCommand(tr("Settings"), QStringLiteral("settings"), {}, this);
+    actAbout = NewCommand(tr("About"), QStringLiteral("about"), {}, this);
+    actHelp = NewCommand(tr("Help"), QStringLiteral("help"), QStringLiteral("F1"), this);
     connect(actHelp, &QAction::triggered, this, &TMainForm::tbtnHelpClick);
 }
 
@@ -140,12 +136,12 @@ QWidget* TMainForm::CreateMainPanel()
     listRow->addWidget(panLeft);
 
     // The task list sets the view up to show its tasks.
-    ltvTask = Named(new QTreeView(panMain), "ltvTask", QStringLiteral("Task List"));
+    ltvTask = Named(new QTreeView(panMain), "ltvTask", tr("Task List"));
     ltvTask->installEventFilter(this);
     listRow->addWidget(ltvTask, 1);
     column->addLayout(listRow, 1);
     // The footer of the list: what the outputs will weigh.
-    labEstimate = Named(new QLabel(panMain), "labEstimate", QStringLiteral("Estimated size"));
+    labEstimate = Named(new QLabel(panMain), "labEstimate", tr("Estimated size"));
     labEstimate->setTextFormat(Qt::PlainText);
     labEstimate->setContentsMargins(10, 2, 0, 2);
     column->addWidget(labEstimate);
@@ -171,12 +167,12 @@ QWidget* TMainForm::CreateProfileColumn()
     Splitter1->setHandleWidth(SplitterHandle);
     Splitter1->setChildrenCollapsible(false);
 
-    gpbProfile = Named(new QGroupBox(QStringLiteral("Profile Detail"), Splitter1), "gpbProfile",
-                       QStringLiteral("Profile Detail"));
+    const QString profileDetail = tr("Profile Detail");
+    gpbProfile = Named(new QGroupBox(profileDetail, Splitter1), "gpbProfile", profileDetail);
     auto* detail = new QVBoxLayout(gpbProfile);
     detail->setContentsMargins(4, 4, 4, 4);
 
-    panPreview = Named(new QWidget(Splitter1), "panPreview", QStringLiteral("Preview"));
+    panPreview = Named(new QWidget(Splitter1), "panPreview", tr("Preview"));
     Preview = BuildPreviewPane(panPreview);
 
     Splitter1->addWidget(gpbProfile);

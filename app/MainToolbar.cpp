@@ -4,6 +4,7 @@
 #include "widgets/ControlNames.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,8 +47,9 @@ QToolBar* BuildToolbar(QMainWindow& window)
 {
     auto* bar = new QToolBar(&window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
-    bar->setWindowTitle(QStringLiteral("Toolbar"));
-    bar->setAccessibleName(QStringLiteral("Toolbar"));
+    const QString name = QCoreApplication::translate("MainToolbar", "Toolbar");
+    bar->setWindowTitle(name);
+    bar->setAccessibleName(name);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->toggleViewAction()->setVisible(false);

@@ -18,14 +18,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-const QString NoAnswerText =
-    QStringLiteral("%1 is already open with these settings, but its window does not take files "
-                   "now. Try again once it has finished.");
-
-} // namespace
-
 TProgram::TProgram(QApplication& application, Platform& platform, const TDataPlaces& places,
                    const QStringList& arguments)
     : FApplication(application)
@@ -51,8 +43,13 @@ TProgram::TProgram(QApplication& application, Platform& platform, const TDataPla
         FExitCode = 0;
         return;
     case TSingleWindow::Claim::Refused:
-        platform.MessageBox(nullptr, NoAnswerText.arg(ProductTitle), ProductTitle,
-                            Platform::Icon::Warning, Platform::Buttons::Ok);
+        platform.MessageBox(nullptr,
+                            QCoreApplication::translate(
+                                "Program", "%1 is already open with these settings, but its window "
+                                           "does not take files now. Try again once it has "
+                                           "finished.")
+                                .arg(ProductTitle),
+                            ProductTitle, Platform::Icon::Warning, Platform::Buttons::Ok);
         FExitCode = 1;
         return;
     }

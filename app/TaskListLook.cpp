@@ -48,7 +48,7 @@ TTaskListLook::TTaskListLook(TTaskList& list, QTreeView& view, TPreferenceStore&
     view.setItemDelegateForColumn(TTaskModel::SizeColumn, new TSizeCellDelegate(&view));
 
     ppmHeader = new QMenu(&view);
-    mniShowThumbnails = ppmHeader->addAction(QStringLiteral("Show Thumbnails"));
+    mniShowThumbnails = ppmHeader->addAction(tr("Show Thumbnails"));
     mniShowThumbnails->setObjectName(QStringLiteral("mniShowThumbnails"));
     mniShowThumbnails->setCheckable(true);
     connect(mniShowThumbnails, &QAction::triggered, this, [this](bool checked) {

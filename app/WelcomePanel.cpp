@@ -6,6 +6,7 @@
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -13,11 +14,12 @@ namespace {
 
 constexpr QRect PanelPlace(11, 1, 568, 350);
 
-const char* const GettingStart = "Getting Start:";
+const char* const Context = "WelcomePanel";
+const char* const GettingStart = QT_TRANSLATE_NOOP("WelcomePanel", "Getting Start:");
 const char* const Steps[] = {
-    "1. Add multiple videos to the Task List.",
-    "2. Select a profile and output path.",
-    "3. Click on the \"Start\" button.",
+    QT_TRANSLATE_NOOP("WelcomePanel", "1. Add multiple videos to the Task List."),
+    QT_TRANSLATE_NOOP("WelcomePanel", "2. Select a profile and output path."),
+    QT_TRANSLATE_NOOP("WelcomePanel", "3. Click on the \"Start\" button."),
 };
 
 QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& place, int pixelSize,
@@ -41,7 +43,8 @@ QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& place, int 
 WelcomePanelControls BuildWelcomePanel(QWidget* panMain)
 {
     WelcomePanelControls controls;
-    auto* panel = Named(new QFrame(panMain), "panbg", QStringLiteral("Welcome"));
+    auto* panel =
+        Named(new QFrame(panMain), "panbg", QCoreApplication::translate("WelcomePanel", "Welcome"));
     panel->setGeometry(PanelPlace);
     panel->setAutoFillBackground(true);
     QPalette white = panel->palette();
@@ -63,17 +66,19 @@ WelcomePanelControls BuildWelcomePanel(QWidget* panMain)
 
     const QColor heading(50, 56, 66);
     const QColor body(86, 94, 106);
-    TextLabel(panel, QString::fromUtf8(GettingStart), QRect(28, 96, 300, 24), 16, true, heading);
+    TextLabel(panel, QCoreApplication::translate(Context, GettingStart), QRect(28, 96, 300, 24), 16,
+              true, heading);
     int top = 132;
     for (const char* step : Steps) {
-        TextLabel(panel, QString::fromUtf8(step), QRect(40, top, 300, 22), 13, false, body);
+        TextLabel(panel, QCoreApplication::translate(Context, step), QRect(40, top, 300, 22), 13,
+                  false, body);
         top += 30;
     }
 
     auto* picture = new QLabel(panel);
     picture->setPixmap(WelcomePicture());
     picture->setGeometry(348, 92, 200, 150);
-    picture->setAccessibleName(QStringLiteral("Picture"));
+    picture->setAccessibleName(QCoreApplication::translate("WelcomePanel", "Picture"));
 
     auto* separator = new QFrame(panel);
     separator->setFrameShape(QFrame::HLine);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ArgumentText.h"
 #include "app/Program.h"
+#include "base/NewInifiles.h"
 #include "cli/Headless.h"
 #include "cli/HeadlessOptions.h"
 #include "cli/ProgramArguments.h"
@@ -8,6 +9,8 @@
 #include "platform/SessionDataPlaces.h"
 #include "platform/Translators.h"
 #include "preview/MediaBackend.h"
+#include "settings/PreferenceValues.h"
+#include "settings/SettingsFolder.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -44,6 +47,16 @@ bool HasDisplay()
     return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 }
 
+// The language the user chose in the preferences, else the system's.
+TTranslators LanguageTranslators(const TDataPlaces& places)
+{
+    const std::string chosen =
+        ReadPreferenceValues(TNewInifile(PreferencesPath(places)), MainSection, "").Language;
+    const QString dir = TranslationsDir(places.AppDir);
+    return TTranslators(dir, InterfaceLanguage(QString::fromStdString(chosen),
+                                               QLocale::system().uiLanguages(), dir));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,10 +91,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
             return ExitUsage;
         }
-        const QString translations = TranslationsDir(places->AppDir);
-        const TTranslators translators(
-            translations,
-            InterfaceLanguage(QString(), QLocale::system().uiLanguages(), translations));
+        const TTranslators translators = LanguageTranslators(*places);
         return RunHeadless(*places, arguments);
     }
     for (const std::string& note : request.Notes)
@@ -115,9 +125,8 @@ int main(int argc, char** argv)
         platform.ShowError(QString::fromUtf8(NoHomeFolderText));
         return ExitUsage;
     }
-    const QString translations = TranslationsDir(places->AppDir);
-    const TTranslators translators(
-        translations, InterfaceLanguage(QString(), QLocale::system().uiLanguages(), translations));
+    // Before the first widget: every text is made once, in this language.
+    const TTranslators translators = LanguageTranslators(*places);
     TProgram program(application, platform, *places, arguments);
     return program.Exec();
 }

@@ -31,6 +31,9 @@ struct TPreferences
     int32_t Profile = 0;
     // Whether the task list shows a picture of each video.
     bool ShowThumbnails = true;
+    // The interface's language as a code ("de"); empty follows the system's.
+    // It counts from the next start: the texts are made once.
+    std::string Language{};
 
     bool operator==(const TPreferences&) const = default;
 };

@@ -123,7 +123,9 @@ void TFolderWatch::Rescan()
     std::error_code error;
     if (!fs::is_directory(FSetup.InDir, error)) {
         if (!FGone)
-            FSay("the watched folder '" + FSetup.InDir + "' is gone; waiting for it to come back");
+            FSay(tr("the watched folder '%1' is gone; waiting for it to come back")
+                     .arg(QString::fromStdString(FSetup.InDir))
+                     .toStdString());
         FGone = true;
         FPending.clear();
         // A folder made anew at the path is another one to watch.
@@ -132,7 +134,9 @@ void TFolderWatch::Rescan()
         return;
     }
     if (FGone)
-        FSay("the watched folder '" + FSetup.InDir + "' is back");
+        FSay(tr("the watched folder '%1' is back")
+                 .arg(QString::fromStdString(FSetup.InDir))
+                 .toStdString());
     FGone = false;
 
     QStringList directories{QString::fromStdString(FSetup.InDir)};
@@ -222,9 +226,11 @@ void TFolderWatch::Take(const std::string& relative, const TStamp& stamp)
         FBatch.Start({std::move(task)}, FSetup.Options);
         index = 0;
         if (const int left = FBatch.LeftFilesRemoved(); left > 0)
-            FSay("removed " + std::to_string(left) + " hidden working file" +
-                 (left == 1 ? "" : "s") + " left in '" + FOutDir +
-                 "' by runs that ended without cleaning up");
+            FSay(tr("removed %n hidden working file(s) left in '%1' by runs that ended without "
+                    "cleaning up",
+                    nullptr, left)
+                     .arg(QString::fromStdString(FOutDir))
+                     .toStdString());
     }
     FRunning[index] = {relative, stamp};
 }
@@ -289,15 +295,19 @@ void TFolderWatch::MoveToDone(const std::string& relative)
             continue;
         break;
     }
-    FSay("'" + source.string() + "' could not be moved to '" + FSetup.DoneDir +
-         "': " + error.message());
+    FSay(tr("'%1' could not be moved to '%2': %3")
+             .arg(QString::fromStdString(source.string()), QString::fromStdString(FSetup.DoneDir),
+                  QString::fromStdString(error.message()))
+             .toStdString());
 }
 
 void TFolderWatch::LoadState()
 {
     const TNewInifile state(FStatePath);
     if (const std::string unread = state.ReadError(); !unread.empty())
-        FSay("'" + FStatePath + "' cannot be read (" + unread + "); every file counts as new");
+        FSay(tr("'%1' cannot be read (%2); every file counts as new")
+                 .arg(QString::fromStdString(FStatePath), QString::fromStdString(unread))
+                 .toStdString());
     for (const std::string& key : state.SectionKeys(StateSection)) {
         // "SIZE TIME PATH": the path last, as it may hold blanks.
         const std::string line = state.ReadString(StateSection, key, {});
@@ -322,6 +332,8 @@ void TFolderWatch::SaveState()
     try {
         TNewInifile::SaveAndFree(std::move(state));
     } catch (const EIniWriteError& failure) {
-        FSay("'" + FStatePath + "' cannot be written: " + failure.what());
+        FSay(tr("'%1' cannot be written: %2")
+                 .arg(QString::fromStdString(FStatePath), QString::fromUtf8(failure.what()))
+                 .toStdString());
     }
 }

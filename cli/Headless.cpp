@@ -12,6 +12,7 @@
 #include "platform/DataPlaces.h"
 #include "platform/Product.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
@@ -47,6 +48,12 @@ void WriteAll(int fd, const std::string& text)
     }
 }
 
+// A message of this file in the language installed, its %1... filled in.
+std::string Text(const char* source, const std::vector<std::string>& args = {})
+{
+    return FillText(TranslatedText("Headless", source), args);
+}
+
 void Say(const std::string& line)
 {
     WriteAll(STDERR_FILENO, std::string(ProgramName) + ": " + line + "\n");
@@ -55,7 +62,9 @@ void Say(const std::string& line)
 int UsageError(const std::string& error)
 {
     Say(error);
-    WriteAll(STDERR_FILENO, "Try '" + std::string(ProgramName) + " --convert --help'.\n");
+    WriteAll(STDERR_FILENO,
+             Text(QT_TRANSLATE_NOOP("Headless", "Try '%1 --convert --help'."), {ProgramName}) +
+                 "\n");
     return ExitUsage;
 }
 
@@ -79,12 +88,13 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
 {
     const TProfileChoice choice = LoadProfileChoice(job.ProfilePath);
     if (choice.Walk.Status == TWalkStatus::Missing)
-        return "the profile '" + job.ProfileName + "' cannot be read";
+        return Text(QT_TRANSLATE_NOOP("Headless", "the profile '%1' cannot be read"),
+                    {job.ProfileName});
     if (choice.Walk.Status == TWalkStatus::NoMainSection)
         return NoMainSectionText(job.ProfileName, TranslatedText);
     if (choice.Walk.Status == TWalkStatus::ListIndexError)
-        return "the profile '" + job.ProfileName +
-               "' cannot be loaded: " + ListIndexErrorText(choice.Walk.BadIndex).toStdString();
+        return Text(QT_TRANSLATE_NOOP("Headless", "the profile '%1' cannot be loaded: %2"),
+                    {job.ProfileName, ListIndexErrorText(choice.Walk.BadIndex).toStdString()});
 
     batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
     batch.OutputDir = job.OutputDir;
@@ -104,7 +114,7 @@ std::string SetUpBatch(const THeadlessOptions& options, const TDataPlaces& place
                        TBatchOptions& batch)
 {
     const THeadlessSetup setup =
-        ResolveHeadlessJob(options, places, QDir::currentPath().toStdString());
+        ResolveHeadlessJob(options, places, QDir::currentPath().toStdString(), TranslatedText);
     if (!setup.Error.empty())
         return setup.Error;
     if (!setup.Note.empty())
@@ -122,7 +132,8 @@ THeadlessBatch MakeBatchView()
 int Convert(const THeadlessOptions& options, const TDataPlaces& places)
 {
     if (options.DoneFolder)
-        return UsageError("--done-folder goes with --watch only");
+        return UsageError(
+            Text(QT_TRANSLATE_NOOP("Headless", "--done-folder goes with --watch only")));
     const std::string workingDir = QDir::currentPath().toStdString();
     TBatchOptions batch;
     if (const std::string error = SetUpBatch(options, places, batch); !error.empty())
@@ -136,15 +147,17 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
     for (const ltvItemData& task : inputs.Tasks)
         if (!task.Profile.empty() &&
             std::find(catalogue.begin(), catalogue.end(), task.Profile) == catalogue.end())
-            return UsageError("unknown profile '" + task.Profile + "' in the list file (see " +
-                              "--list-profiles)");
+            return UsageError(Text(QT_TRANSLATE_NOOP("Headless", "unknown profile '%1' in the list "
+                                                                 "file (see --list-profiles)"),
+                                   {task.Profile}));
     if (options.TargetSize) {
         std::vector<ltvItemData> kept;
         for (ltvItemData& task : inputs.Tasks) {
             task.TargetText = *options.TargetSize;
             if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task, TranslatedText);
                 !plan.Refusal.empty()) {
-                Say("'" + task.InputFile + "' skipped: " + plan.Refusal);
+                Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
+                         {task.InputFile, plan.Refusal}));
                 inputs.NotTaken = true;
             } else {
                 kept.push_back(std::move(task));
@@ -169,10 +182,12 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      &QCoreApplication::quit, Qt::QueuedConnection);
     headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
-        Say("removed " + std::to_string(left) +
-            (left == 1 ? " hidden working file left in '" : " hidden working files left in '") +
-            batch.OutputDir + (left == 1 ? "' by a run" : "' by runs") +
-            " that ended without cleaning up");
+        Say(QCoreApplication::translate("Headless",
+                                        "removed %n hidden working file(s) left in '%1' by run(s) "
+                                        "that ended without cleaning up",
+                                        nullptr, left)
+                .arg(QString::fromStdString(batch.OutputDir))
+                .toStdString());
     QCoreApplication::exec();
     const int status = headless.ExitStatus();
     return status == ExitCompleted && inputs.NotTaken ? ExitFailed : status;
@@ -180,7 +195,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
 
 int Watch(const THeadlessOptions& options, const TDataPlaces& places)
 {
-    if (const std::string error = CheckWatchOptions(options); !error.empty())
+    if (const std::string error = CheckWatchOptions(options, TranslatedText); !error.empty())
         return UsageError(error);
     const std::string workingDir = QDir::currentPath().toStdString();
     TFolderWatch::TSetup setup;
@@ -195,7 +210,9 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
         const std::string done = AbsolutePath(*options.DoneFolder, workingDir);
         std::error_code error;
         if (!std::filesystem::is_directory(done, error))
-            return UsageError("the done folder '" + *options.DoneFolder + "' does not exist");
+            return UsageError(
+                Text(QT_TRANSLATE_NOOP("Headless", "the done folder '%1' does not exist"),
+                     {*options.DoneFolder}));
         setup.DoneDir = WithTrailingBackslash(done);
     }
 
@@ -204,8 +221,9 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
     for (const std::string& folder : {setup.Options.OutputDir, setup.DoneDir}) {
         std::error_code error;
         if (!folder.empty() && std::filesystem::equivalent(folder, setup.InDir, error))
-            return UsageError("the folder '" + folder +
-                              "' is the watched folder; choose another one");
+            return UsageError(Text(QT_TRANSLATE_NOOP("Headless", "the folder '%1' is the watched "
+                                                                 "folder; choose another one"),
+                                   {folder}));
     }
 
     std::signal(SIGPIPE, SIG_IGN);
@@ -216,7 +234,8 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
                      [&watch](int) { watch.Interrupt(); });
     QObject::connect(&watch, &TFolderWatch::Finished, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    Say("watching '" + setup.InDir + "', converting into '" + setup.Options.OutputDir + "'");
+    Say(Text(QT_TRANSLATE_NOOP("Headless", "watching '%1', converting into '%2'"),
+             {setup.InDir, setup.Options.OutputDir}));
     watch.Begin();
     QCoreApplication::exec();
     return ExitInterrupted;
@@ -227,13 +246,13 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
 int RunHeadless(const TDataPlaces& places, const std::vector<std::string>& arguments)
 {
     const bool watch = arguments.front() == WatchSwitch;
-    const THeadlessParse parse =
-        ParseHeadlessOptions(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+    const THeadlessParse parse = ParseHeadlessOptions(
+        std::vector<std::string>(arguments.begin() + 1, arguments.end()), TranslatedText);
     if (!parse.Error.empty())
         return UsageError(parse.Error);
     switch (parse.Options.Action) {
     case THeadlessAction::Help:
-        WriteAll(STDOUT_FILENO, HeadlessUsage());
+        WriteAll(STDOUT_FILENO, HeadlessUsage(TranslatedText));
         return ExitCompleted;
     case THeadlessAction::Version:
         WriteAll(STDOUT_FILENO,

@@ -5,7 +5,9 @@
 
 #include "base/FileIdentity.h"
 #include "base/PathText.h"
+#include "base/TextTemplate.h"
 #include "cli/ProgramArguments.h"
+#include "platform/Translators.h"
 #include "tasks/ProbeQueue.h"
 #include "tasks/TaskSources.h"
 
@@ -23,17 +25,23 @@ bool IsReadableFile(const std::string& path)
     return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), R_OK) == 0;
 }
 
-// Why a named path gives no task.
-std::string WhyNotTaken(const std::string& path)
+// A note of this file in the language installed, about the file `path`.
+std::string Note(const char* source, const std::string& path)
+{
+    return FillText(TranslatedText("HeadlessInputs", source), {path});
+}
+
+// Why a named path gives no task, as a note on its name (%1).
+const char* WhyNotTaken(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
-        return "does not exist";
+        return QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' does not exist");
     // A device or a pipe would have the encoder read forever.
     if (!std::filesystem::is_regular_file(status))
-        return "skipped: not a regular file";
-    return "skipped: not a supported video file";
+        return QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' skipped: not a regular file");
+    return QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' skipped: not a supported video file");
 }
 
 } // namespace
@@ -42,15 +50,17 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
                                      const std::string& workingDir, const std::string& outputExt)
 {
     THeadlessInputs gathered;
-    const auto notTaken = [&gathered](const std::string& path, const std::string& why) {
-        gathered.Notes.push_back("'" + path + "' " + why);
+    const auto notTaken = [&gathered](const std::string& path, const char* why) {
+        gathered.Notes.push_back(Note(why, path));
         gathered.NotTaken = true;
     };
-    const char* const unnamable = "cannot be converted: its name is not valid UTF-8";
+    const char* const unnamable = QT_TRANSLATE_NOOP(
+        "HeadlessInputs", "'%1' cannot be converted: its name is not valid UTF-8");
 
     if (!inputs.empty() && IsListFileArgument(inputs.front()) &&
         !IsReadableFile(AbsolutePath(inputs.front(), workingDir)))
-        notTaken(inputs.front(), "cannot be read as a list file");
+        notTaken(inputs.front(),
+                 QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' cannot be read as a list file"));
     TFileSet listed;
     for (const auto& [profile, entry] : CommandLinePaths(inputs)) {
         const std::string path = AbsolutePath(entry, workingDir);
@@ -70,7 +80,8 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
         // finds nothing to do most of the time.
         if (sorted->Kind == TaskEntryKind::Directory && files.Files.isEmpty() &&
             files.Unnamable.empty())
-            gathered.Notes.push_back("'" + entry + "' holds no supported video file");
+            gathered.Notes.push_back(Note(
+                QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' holds no supported video file"), entry));
         for (const QString& file : files.Files)
             if (listed.Insert(file.toStdString())) {
                 gathered.Tasks.push_back(NewTaskRecord(file.toStdString(), {}, {}, outputExt));
@@ -121,7 +132,9 @@ void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPa
             kept.push_back(std::move(tasks[i]));
             continue;
         }
-        inputs.Notes.push_back("'" + tasks[i].InputFile + "' skipped: holds no video picture");
+        inputs.Notes.push_back(
+            Note(QT_TRANSLATE_NOOP("HeadlessInputs", "'%1' skipped: holds no video picture"),
+                 tasks[i].InputFile));
         inputs.NotTaken = true;
     }
     tasks = std::move(kept);

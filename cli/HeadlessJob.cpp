@@ -3,6 +3,7 @@
 
 #include "base/NewInifiles.h"
 #include "base/PathText.h"
+#include "base/TranslationMarks.h"
 #include "cli/HeadlessOptions.h"
 #include "profiles/ProfileCatalogue.h"
 #include "settings/PreferenceValues.h"
@@ -14,16 +15,22 @@
 
 namespace {
 
+const char* const Context = "HeadlessJob";
+
 std::string ChooseProfile(const THeadlessOptions& options, const std::vector<std::string>& names,
-                          int32_t savedIndex, std::string& error)
+                          int32_t savedIndex, std::string& error, const TTranslateText& translate)
 {
     if (options.Profile) {
         if (std::find(names.begin(), names.end(), *options.Profile) == names.end())
-            error = "unknown profile '" + *options.Profile + "' (see --list-profiles)";
+            error = FillText(
+                translate(Context, QT_TRANSLATE_NOOP("HeadlessJob", "unknown profile '%1' (see "
+                                                                    "--list-profiles)")),
+                {*options.Profile});
         return *options.Profile;
     }
     if (names.empty()) {
-        error = "there is no profile to convert with";
+        error = translate(Context,
+                          QT_TRANSLATE_NOOP("HeadlessJob", "there is no profile to convert with"));
         return {};
     }
     if (savedIndex >= 0 && savedIndex < static_cast<int32_t>(names.size()))
@@ -40,7 +47,7 @@ bool IsDirectory(const std::string& path)
 } // namespace
 
 THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
-                                  const std::string& workingDir)
+                                  const std::string& workingDir, const TTranslateText& translate)
 {
     // Read without SaveAndFree: a batch without a window leaves the file as
     // the window wrote it.
@@ -49,19 +56,23 @@ THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPl
 
     THeadlessSetup setup;
     THeadlessJob& job = setup.Job;
-    job.ProfileName = ChooseProfile(options, ProfileCatalogue(places), saved.Profile, setup.Error);
+    job.ProfileName =
+        ChooseProfile(options, ProfileCatalogue(places), saved.Profile, setup.Error, translate);
     if (!setup.Error.empty())
         return setup;
     job.ProfilePath = ProfileFilePath(places, job.ProfileName);
 
     const std::string output = options.OutputDir.value_or(saved.OutputPath);
     if (!IsDirectory(AbsolutePath(output, workingDir))) {
-        setup.Error = "the output directory '" + output + "' does not exist";
+        setup.Error = FillText(
+            translate(Context, QT_TRANSLATE_NOOP("HeadlessJob", "the output directory '%1' "
+                                                                "does not exist")),
+            {output});
         return setup;
     }
     job.OutputDir = WithTrailingBackslash(AbsolutePath(output, workingDir));
     if (const std::string unread = preferences.ReadError(); !unread.empty())
-        setup.Note = PreferencesReadErrorText(preferences.FileName(), unread);
+        setup.Note = PreferencesReadErrorText(preferences.FileName(), unread, translate);
     job.Rename = !options.Overwrite.value_or(saved.Overwrite);
     job.Jobs = options.Jobs;
     return setup;

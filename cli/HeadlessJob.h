@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TextTemplate.h"
 #include "platform/DataPlaces.h"
 
 #include <string>
@@ -34,8 +35,10 @@ struct THeadlessSetup
 // entry. The output directory: the one named, otherwise the saved "Output
 // Path"; either must exist. Relative paths count from `workingDir`. The
 // preferences and profiles that `places` names are only read, never written.
+// The error and the note are in the language of `translate`.
 THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
-                                  const std::string& workingDir);
+                                  const std::string& workingDir,
+                                  const TTranslateText& translate = EnglishText);
 
 // "Main"/"Version" of the installation's preferences in `appDir`, "1.5" when
 // missing; only read.

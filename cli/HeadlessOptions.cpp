@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HeadlessOptions.h"
 
+#include "base/TranslationMarks.h"
 #include "cli/ProgramArguments.h"
 #include "encoder/OutputSize.h"
 
@@ -12,48 +13,52 @@ namespace {
 
 constexpr int MaxJobs = 999;
 
-const char* const UsageText =
-    "Usage: quenby [FILE_OR_DIRECTORY]...\n"
-    "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
-    "  or:  quenby --watch DIR --output DIR [OPTION]...\n"
-    "The first opens the window with the files in its task list; the second\n"
-    "converts them with a profile, without a window, and exits. The third\n"
-    "converts each video that appears in a folder or its sub-folders once its\n"
-    "size and time have stood still for 5 seconds, until it gets a signal;\n"
-    "it keeps what it converted in .quenby-watch.ini in the output folder and\n"
-    "never replaces an output.\n"
-    "\n"
-    "Files are taken as the task list takes them: supported video files only\n"
-    "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
-    ".flv .3gp .3g2 .ogv .dv .mxf .f4v .divx .wtv, in any letter case; a file\n"
-    "that holds no video picture is skipped with a note), a directory's\n"
-    "supported files sorted by name, each file once, however it is named.\n"
-    "A first argument ending in \".tmp\" is a list file holding one path per\n"
-    "line; it is then the only file argument. A line \"profile=NAME<TAB>PATH\"\n"
-    "converts PATH with the profile NAME.\n"
-    "\n"
-    "  --profile NAME     convert with the profile NAME (default: the profile\n"
-    "                     the window last used, else the first)\n"
-    "  --output DIR       write the outputs into DIR (default: the saved\n"
-    "                     output path)\n"
-    "  --overwrite        replace an output that exists\n"
-    "  --rename           keep an output that exists; name the new one with\n"
-    "                     the task's number (default: the saved choice)\n"
-    "  --jobs N           run up to N encoders at once (default 1)\n"
-    "  --done-folder DIR  with --watch: move each converted input into DIR\n"
-    "  --target-size SIZE make each output land just under SIZE, such as\n"
-    "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
-    "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
-    "  --list-profiles    print the profiles' names and exit\n"
-    "  --list-formats     print the supported file extensions and exit (also\n"
-    "                     without --convert)\n"
-    "  --help             print this help and exit (also without --convert)\n"
-    "  --version          print the version and exit (also without --convert)\n"
-    "\n"
-    "Progress goes to standard error. Exit status: 0 when every file was\n"
-    "converted, 1 when any failed or a named file was not taken, 2 for a\n"
-    "usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,\n"
-    "SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.\n";
+const char* const Context = "HeadlessOptions";
+
+//: The command line help: keep the option names, the lines under 80 columns
+//: and the option column lined up
+const char* const UsageText = QT_TRANSLATE_NOOP(
+    "HeadlessOptions", "Usage: quenby [FILE_OR_DIRECTORY]...\n"
+                       "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+                       "  or:  quenby --watch DIR --output DIR [OPTION]...\n"
+                       "The first opens the window with the files in its task list; the second\n"
+                       "converts them with a profile, without a window, and exits. The third\n"
+                       "converts each video that appears in a folder or its sub-folders once its\n"
+                       "size and time have stood still for 5 seconds, until it gets a signal;\n"
+                       "it keeps what it converted in .quenby-watch.ini in the output folder and\n"
+                       "never replaces an output.\n"
+                       "\n"
+                       "Files are taken as the task list takes them: supported video files only\n"
+                       "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
+                       ".flv .3gp .3g2 .ogv .dv .mxf .f4v .divx .wtv, in any letter case; a file\n"
+                       "that holds no video picture is skipped with a note), a directory's\n"
+                       "supported files sorted by name, each file once, however it is named.\n"
+                       "A first argument ending in \".tmp\" is a list file holding one path per\n"
+                       "line; it is then the only file argument. A line \"profile=NAME<TAB>PATH\"\n"
+                       "converts PATH with the profile NAME.\n"
+                       "\n"
+                       "  --profile NAME     convert with the profile NAME (default: the profile\n"
+                       "                     the window last used, else the first)\n"
+                       "  --output DIR       write the outputs into DIR (default: the saved\n"
+                       "                     output path)\n"
+                       "  --overwrite        replace an output that exists\n"
+                       "  --rename           keep an output that exists; name the new one with\n"
+                       "                     the task's number (default: the saved choice)\n"
+                       "  --jobs N           run up to N encoders at once (default 1)\n"
+                       "  --done-folder DIR  with --watch: move each converted input into DIR\n"
+                       "  --target-size SIZE make each output land just under SIZE, such as\n"
+                       "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
+                       "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
+                       "  --list-profiles    print the profiles' names and exit\n"
+                       "  --list-formats     print the supported file extensions and exit (also\n"
+                       "                     without --convert)\n"
+                       "  --help             print this help and exit (also without --convert)\n"
+                       "  --version          print the version and exit (also without --convert)\n"
+                       "\n"
+                       "Progress goes to standard error. Exit status: 0 when every file was\n"
+                       "converted, 1 when any failed or a named file was not taken, 2 for a\n"
+                       "usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,\n"
+                       "SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.\n");
 
 std::string Quoted(const std::string& text)
 {
@@ -75,8 +80,12 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
            (arguments.front() == ConvertSwitch || arguments.front() == WatchSwitch);
 }
 
-THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
+THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
+                                    const TTranslateText& translate)
 {
+    const auto say = [&translate](const char* text, const std::vector<std::string>& args = {}) {
+        return FillText(translate(Context, text), args);
+    };
     THeadlessParse parse;
     THeadlessOptions& options = parse.Options;
     bool help = false;
@@ -112,14 +121,17 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
          [&](const std::string& v) {
              options.TargetSize = v;
              return ParseSizeText(v) ? std::string()
-                                     : "--target-size takes a size such as 25MB, 700MiB or 1.5GB, "
-                                       "not " +
-                                           Quoted(v);
+                                     : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                             "--target-size takes a size such as "
+                                                             "25MB, 700MiB or 1.5GB, not %1"),
+                                           {Quoted(v)});
          }},
         {"--jobs", [&](const std::string& v) {
-             return ParseJobs(v, options.Jobs) ? std::string()
-                                               : "--jobs takes a whole number from 1 to " +
-                                                     std::to_string(MaxJobs) + ", not " + Quoted(v);
+             return ParseJobs(v, options.Jobs)
+                        ? std::string()
+                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                "--jobs takes a whole number from 1 to %1, not %2"),
+                              {std::to_string(MaxJobs), Quoted(v)});
          }}};
 
     bool optionsEnded = false;
@@ -143,7 +155,8 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         const std::string name = argument.substr(0, equals);
         const auto option = valued.find(name);
         if (option == valued.end()) {
-            parse.Error = "unknown option " + Quoted(argument);
+            parse.Error =
+                say(QT_TRANSLATE_NOOP("HeadlessOptions", "unknown option %1"), {Quoted(argument)});
             return parse;
         }
         std::string value;
@@ -152,7 +165,8 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
         else if (i + 1 < arguments.size())
             value = arguments[++i];
         if (value.empty()) {
-            parse.Error = "option " + Quoted(name) + " needs a value";
+            parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions", "option %1 needs a value"),
+                              {Quoted(name)});
             return parse;
         }
         if (std::string error = option->second(value); !error.empty()) {
@@ -162,7 +176,8 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
     }
 
     if (overwrite && rename)
-        parse.Error = "--overwrite and --rename cannot be used together";
+        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                            "--overwrite and --rename cannot be used together"));
     else if (help)
         options.Action = THeadlessAction::Help;
     else if (version)
@@ -172,29 +187,37 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments)
     else if (formats)
         options.Action = THeadlessAction::ListFormats;
     else if (options.Inputs.empty())
-        parse.Error = "no file or directory to convert";
+        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions", "no file or directory to convert"));
     // The window ignores what follows a list file; a batch would drop it
     // without a word.
     else if (options.Inputs.size() > 1 && IsListFileArgument(options.Inputs.front()))
-        parse.Error = "the list file " + Quoted(options.Inputs.front()) +
-                      " must be the only file or directory";
+        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                            "the list file %1 must be the only file or directory"),
+                          {Quoted(options.Inputs.front())});
     return parse;
 }
 
-std::string CheckWatchOptions(const THeadlessOptions& options)
+std::string CheckWatchOptions(const THeadlessOptions& options, const TTranslateText& translate)
 {
     if (options.Inputs.size() != 1)
-        return "--watch takes exactly one folder";
+        return translate(Context,
+                         QT_TRANSLATE_NOOP("HeadlessOptions", "--watch takes exactly one folder"));
     if (IsListFileArgument(options.Inputs.front()))
-        return "--watch takes a folder, not the list file " + Quoted(options.Inputs.front());
+        return FillText(translate(Context, QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                             "--watch takes a folder, not the list "
+                                                             "file %1")),
+                        {Quoted(options.Inputs.front())});
     if (!options.OutputDir)
-        return "--watch needs --output DIR";
+        return translate(Context,
+                         QT_TRANSLATE_NOOP("HeadlessOptions", "--watch needs --output DIR"));
     if (options.Overwrite.value_or(false))
-        return "--watch never replaces an output; --overwrite cannot be used with it";
+        return translate(Context, QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                    "--watch never replaces an output; "
+                                                    "--overwrite cannot be used with it"));
     return {};
 }
 
-std::string HeadlessUsage()
+std::string HeadlessUsage(const TTranslateText& translate)
 {
-    return UsageText;
+    return translate(Context, UsageText);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TextTemplate.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,12 +70,15 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
 // --help, then --version, then --list-profiles, then --list-formats take
 // precedence over
 // converting, which needs at least one file or directory.
-THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments);
+// Its error is in the language of `translate`.
+THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
+                                    const TTranslateText& translate = EnglishText);
 
 // Checks what the arguments that follow "--watch" give: one folder, an
 // output folder, no --overwrite (a watch never replaces an output) and no
 // list file. Returns why they cannot be used; empty when they can.
-std::string CheckWatchOptions(const THeadlessOptions& options);
+std::string CheckWatchOptions(const THeadlessOptions& options,
+                              const TTranslateText& translate = EnglishText);
 
 // What --help prints.
-std::string HeadlessUsage();
+std::string HeadlessUsage(const TTranslateText& translate = EnglishText);

@@ -35,10 +35,10 @@ add_custom_target(quenby_translations ALL DEPENDS ${qm_files})
 
 # Locations are left out so that a moved line does not rewrite the files.
 add_custom_target(translations
-  COMMAND Qt6::lupdate -silent -locations none -no-obsolete ${QUENBY_SOURCE_FOLDERS}
-    -ts ${ts_files}
-  COMMAND Qt6::lupdate -silent -locations none -no-obsolete -pluralonly ${QUENBY_SOURCE_FOLDERS}
-    -ts ${CMAKE_SOURCE_DIR}/translations/quenby_en.ts
+  COMMAND Qt6::lupdate -silent -locations none -no-obsolete -I ${CMAKE_SOURCE_DIR}
+    ${QUENBY_SOURCE_FOLDERS} -ts ${ts_files}
+  COMMAND Qt6::lupdate -silent -locations none -no-obsolete -pluralonly -I ${CMAKE_SOURCE_DIR}
+    ${QUENBY_SOURCE_FOLDERS} -ts ${CMAKE_SOURCE_DIR}/translations/quenby_en.ts
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Updating translations/*.ts from the sources"
   VERBATIM)

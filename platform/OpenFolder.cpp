@@ -3,18 +3,16 @@
 
 #include "platform/Platform.h"
 
-namespace {
-
-const char* const CannotOpenText = "No application could open the folder\n%1";
-const char* const CannotOpenTitle = "Open Folder";
-
-} // namespace
+#include <QCoreApplication>
 
 void OpenFolderOrTell(Platform& platform, QWidget* owner, const QString& folder)
 {
     if (platform.ShellOpen(folder))
         return;
-    platform.MessageBox(owner, QString::fromUtf8(CannotOpenText).arg(folder),
-                        QString::fromUtf8(CannotOpenTitle), Platform::Icon::Information,
-                        Platform::Buttons::Ok);
+    platform.MessageBox(
+        owner,
+        QCoreApplication::translate("OpenFolder", "No application could open the folder\n%1")
+            .arg(folder),
+        QCoreApplication::translate("OpenFolder", "Open Folder"), Platform::Icon::Information,
+        Platform::Buttons::Ok);
 }

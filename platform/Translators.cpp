@@ -17,6 +17,11 @@ bool HasTranslation(const QString& dir, const QString& language)
 
 } // namespace
 
+std::string TranslatedText(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
 QString TranslationsDir(const std::string& appDir)
 {
     return QString::fromStdString(appDir) + "translations/";

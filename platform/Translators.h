@@ -10,6 +10,10 @@
 
 class QTranslator;
 
+// A core text in the language installed now, for the core library's
+// TTranslateText (base/TextTemplate.h).
+std::string TranslatedText(const char* context, const char* text);
+
 // The folder beside the program that holds its compiled translations
 // (quenby_<lang>.qm); ends in a separator.
 QString TranslationsDir(const std::string& appDir);

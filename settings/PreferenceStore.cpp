@@ -3,6 +3,7 @@
 
 #include "base/NewInifiles.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"
 
@@ -30,7 +31,7 @@ TPreferenceStore::TPreferenceStore(const TDataPlaces& places, Platform& platform
         FValue.SynMode = 0;
     FValue.SimultaneousTasks = std::clamp(FValue.SimultaneousTasks, 1, MostSimultaneousTasks());
     if (const std::string unread = store->ReadError(); !unread.empty())
-        FReadErrorText = PreferencesReadErrorText(store->FileName(), unread);
+        FReadErrorText = PreferencesReadErrorText(store->FileName(), unread, TranslatedText);
     Release(std::move(store));
 }
 

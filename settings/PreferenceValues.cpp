@@ -2,6 +2,7 @@
 #include "settings/PreferenceValues.h"
 
 #include "base/NewInifiles.h"
+#include "base/TranslationMarks.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ const char* const KeySimultaneousTasks = "Simultaneous Tasks";
 const char* const KeyShowThumbnails = "Show Thumbnails";
 const char* const KeyVersion = "Version";
 const char* const KeyCheckQuality = "Check Quality";
+const char* const KeyLanguage = "Language";
 
 } // namespace
 
@@ -33,6 +35,7 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
     values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
     values.ShowThumbnails = store.ReadBool(section, KeyShowThumbnails, true);
     values.CheckQuality = store.ReadBool(section, KeyCheckQuality, false);
+    values.Language = store.ReadString(section, KeyLanguage, "");
     return values;
 }
 
@@ -53,6 +56,9 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     // Like the count above: a file whose user never ticked it stays as it was.
     if (values.CheckQuality || store.ValueExists(MainSection, KeyCheckQuality))
         store.WriteBool(MainSection, KeyCheckQuality, values.CheckQuality);
+    // The system's language until the user picks one.
+    if (!values.Language.empty() || store.ValueExists(MainSection, KeyLanguage))
+        store.WriteString(MainSection, KeyLanguage, values.Language);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)
@@ -78,8 +84,14 @@ std::string ReadVersionText(const TNewInifile& store)
     return store.ReadString(MainSection, KeyVersion, DefaultVersionText);
 }
 
-std::string PreferencesReadErrorText(const std::string& path, const std::string& reason)
+std::string PreferencesReadErrorText(const std::string& path, const std::string& reason,
+                                     const TTranslateText& translate)
 {
-    return "The preferences \"" + path + "\" cannot be read: " + reason +
-           ". No existing output file is overwritten: a new output takes an indexed name.";
+    const char* const context = "Preferences";
+    return FillText(
+        translate(context,
+                  QT_TRANSLATE_NOOP("Preferences", "The preferences \"%1\" cannot be read: %2. No "
+                                                   "existing output file is overwritten: a new "
+                                                   "output takes an indexed name.")),
+        {path, reason});
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/Preferences.h"
+#include "base/TextTemplate.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,8 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
 
 // Writes the preferences to "Main", in the order the file has always listed
 // them. "Simultaneous Tasks" is left out while it is 1 and not in the file
-// yet, so that a file of a user who never changed it stays as it was.
+// yet, so that a file of a user who never changed it stays as it was; so
+// are "Show Thumbnails", "Check Quality" and "Language" at their defaults.
 void WritePreferenceValues(TNewInifile& store, const TPreferences& values);
 
 // The preferences the program starts with: "Main" and its "Profile". When
@@ -42,8 +44,9 @@ void WriteProfileIndex(TNewInifile& store, int32_t index);
 
 // What is said when the preferences file stands there but cannot be read;
 // `reason` as TNewInifile::ReadError gives it. Without them, the program
-// keeps every existing output.
-std::string PreferencesReadErrorText(const std::string& path, const std::string& reason);
+// keeps every existing output. In the language of `translate`.
+std::string PreferencesReadErrorText(const std::string& path, const std::string& reason,
+                                     const TTranslateText& translate = EnglishText);
 
 // "Main"/"Version", which the installation writes and the program only reads.
 std::string ReadVersionText(const TNewInifile& store);

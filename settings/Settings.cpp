@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -28,32 +29,54 @@
 
 namespace {
 
-const char* const Caption = "Settings";
-const char* const GeneralCaption = "     General     ";
-const char* const PagesSpoken = "Setting pages";
-const char* const ProfilesCaption = "     Profiles     ";
-const char* const OutputDirLabel = "Default Output Path:";
-const char* const SynLabel = "Synchronization Mode:";
-const char* const SynModes[] = {"Auto", "Force Mode", "Progressive Mode"};
-const char* const SimultaneousLabel = "Simultaneous tasks:";
-const char* const OpenDirText = "Open the output directory when the task is completed. ";
-const char* const ExitText = "Exit the program when the task is completed.";
-const char* const TurnoffText = "Turn off the computer when the task is completed.";
-const char* const QualityText = "Check quality after converting";
-const char* const OverWriteGroupText = "Output File Overwrite";
-const char* const OverWriteText = "Overwrite";
-const char* const RenameText = "Not overwrite (Rename to <Filename> + Index";
-const char* const DefaultButtonText = "&Load Default";
-const char* const OKButtonText = "&OK";
-const char* const CancelButtonText = "&Cancel";
-const char* const SaveAsButtonText = "&Save as...";
-const char* const LoadDefaultQuestion = "Are you sure to load the default preferences?";
-const char* const LoadDefaultTitle = "Load Default";
-const char* const BrowseTitle = "Select the output directory.";
-const char* const SaveAsTitle = "Save Profile As";
-const char* const SaveAsFilter = "Profiles (*.apf)";
+const char* const Caption = QT_TRANSLATE_NOOP("TSettingForm", "Settings");
+const char* const GeneralCaption = QT_TRANSLATE_NOOP("TSettingForm", "     General     ");
+const char* const PagesSpoken = QT_TRANSLATE_NOOP("TSettingForm", "Setting pages");
+const char* const ProfilesCaption = QT_TRANSLATE_NOOP("TSettingForm", "     Profiles     ");
+const char* const OutputDirLabel = QT_TRANSLATE_NOOP("TSettingForm", "Default Output Path:");
+const char* const SynLabel = QT_TRANSLATE_NOOP("TSettingForm", "Synchronization Mode:");
+const char* const SynModes[] = {QT_TRANSLATE_NOOP("TSettingForm", "Auto"),
+                                QT_TRANSLATE_NOOP("TSettingForm", "Force Mode"),
+                                QT_TRANSLATE_NOOP("TSettingForm", "Progressive Mode")};
+const char* const SimultaneousLabel = QT_TRANSLATE_NOOP("TSettingForm", "Simultaneous tasks:");
+// Each language under its own name, which no translation changes: a user
+// lost in a foreign interface still finds theirs. The code is what
+// "Language" stores; the empty one follows the system.
+struct TLanguageChoice
+{
+    const char* Code;
+    const char* Name;
+};
+const TLanguageChoice Languages[] = {
+    {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"}};
+const char* const OpenDirText =
+    QT_TRANSLATE_NOOP("TSettingForm", "Open the output directory when the task is completed. ");
+const char* const ExitText =
+    QT_TRANSLATE_NOOP("TSettingForm", "Exit the program when the task is completed.");
+const char* const TurnoffText =
+    QT_TRANSLATE_NOOP("TSettingForm", "Turn off the computer when the task is completed.");
+const char* const QualityText = QT_TRANSLATE_NOOP("TSettingForm", "Check quality after converting");
+const char* const OverWriteGroupText = QT_TRANSLATE_NOOP("TSettingForm", "Output File Overwrite");
+const char* const OverWriteText = QT_TRANSLATE_NOOP("TSettingForm", "Overwrite");
+const char* const RenameText =
+    QT_TRANSLATE_NOOP("TSettingForm", "Not overwrite (Rename to <Filename> + Index");
+const char* const DefaultButtonText = QT_TRANSLATE_NOOP("TSettingForm", "&Load Default");
+const char* const OKButtonText = QT_TRANSLATE_NOOP("TSettingForm", "&OK");
+const char* const CancelButtonText = QT_TRANSLATE_NOOP("TSettingForm", "&Cancel");
+const char* const SaveAsButtonText = QT_TRANSLATE_NOOP("TSettingForm", "&Save as...");
+const char* const LoadDefaultQuestion =
+    QT_TRANSLATE_NOOP("TSettingForm", "Are you sure to load the default preferences?");
+const char* const LoadDefaultTitle = QT_TRANSLATE_NOOP("TSettingForm", "Load Default");
+const char* const BrowseTitle = QT_TRANSLATE_NOOP("TSettingForm", "Select the output directory.");
+const char* const SaveAsTitle = QT_TRANSLATE_NOOP("TSettingForm", "Save Profile As");
+const char* const SaveAsFilter = QT_TRANSLATE_NOOP("TSettingForm", "Profiles (*.apf)");
 const char* const ProfileExt = ".apf";
 const QSize ClientSize(391, 498);
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("TSettingForm", text);
+}
 
 // Accessible names follow the visible texts, without the mnemonic marks.
 template <typename Widget> Widget* Named(Widget* widget, const char* name, const QString& text)
@@ -80,7 +103,7 @@ QLabel* CaptionLabel(const char* name, const QString& text, QWidget* parent)
 // deliberate click.
 QPushButton* Button(QWidget* parent, const char* name, const char* text)
 {
-    auto* button = Named(new QPushButton(QString::fromUtf8(text), parent), name, text);
+    auto* button = Named(new QPushButton(Tr(text), parent), name, Tr(text));
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -91,21 +114,21 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text)
 TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TProfileDetail& detail,
                            TPreferenceStore& store, QWidget* parent)
     : TStandInDialog(main.Window, parent), FMain(main), FPlatform(platform), FDetail(detail),
-      FStore(store)
+      FStore(store), FStartLanguage(store.Value().Language)
 {
     setObjectName(QStringLiteral("SettingForm"));
-    setWindowTitle(QString::fromUtf8(Caption));
+    setWindowTitle(Tr(Caption));
     setFixedSize(ClientSize);
 
     pgcSetting = new QTabWidget(this);
     pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
-    pgcSetting->setAccessibleName(QString::fromUtf8(PagesSpoken));
+    pgcSetting->setAccessibleName(Tr(PagesSpoken));
     TabSheet1 = new QWidget(pgcSetting);
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget(pgcSetting);
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    pgcSetting->addTab(TabSheet1, QString::fromUtf8(GeneralCaption));
-    pgcSetting->addTab(TabSheet2, QString::fromUtf8(ProfilesCaption));
+    pgcSetting->addTab(TabSheet1, Tr(GeneralCaption));
+    pgcSetting->addTab(TabSheet2, Tr(ProfilesCaption));
     CreateGeneralPage();
     CreateProfilesPage();
     // The captions are padded with blanks for their looks, not to be read out.
@@ -168,43 +191,64 @@ void TSettingForm::LoadStartupPreferences()
 
 void TSettingForm::CreateGeneralPage()
 {
-    const QString outputDirLabel = QString::fromUtf8(OutputDirLabel);
+    const QString outputDirLabel = Tr(OutputDirLabel);
     labOutputDir = CaptionLabel("labOutputDir", outputDirLabel, TabSheet1);
     edtOutputDir = Named(new QLineEdit(TabSheet1), "edtOutputDir", outputDirLabel);
     labOutputDir->setBuddy(edtOutputDir);
-    sbtnBrowse = Named(new QToolButton(TabSheet1), "sbtnBrowse", QStringLiteral("Browse"));
+    sbtnBrowse = Named(new QToolButton(TabSheet1), "sbtnBrowse", tr("Browse"));
     sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    sbtnBrowse->setToolTip(QStringLiteral("Browse"));
+    sbtnBrowse->setToolTip(tr("Browse"));
     sbtnBrowse->setAutoRaise(true);
 
-    const QString synLabel = QString::fromUtf8(SynLabel);
+    const QString synLabel = Tr(SynLabel);
     Label1 = CaptionLabel("Label1", synLabel, TabSheet1);
     cmbSyn = Named(new QComboBox(TabSheet1), "cmbSyn", synLabel);
     for (const char* mode : SynModes)
-        cmbSyn->addItem(QString::fromUtf8(mode));
+        cmbSyn->addItem(Tr(mode));
     Label1->setBuddy(cmbSyn);
 
-    const QString simultaneousLabel = QString::fromUtf8(SimultaneousLabel);
+    const QString simultaneousLabel = Tr(SimultaneousLabel);
     labSimultaneous = CaptionLabel("labSimultaneous", simultaneousLabel, TabSheet1);
     sedSimultaneous = Named(new QSpinBox(TabSheet1), "sedSimultaneous", simultaneousLabel);
     sedSimultaneous->setRange(1, MostSimultaneousTasks());
     sedSimultaneous->setValue(1);
     labSimultaneous->setBuddy(sedSimultaneous);
 
+    const QString languageLabel = tr("Language:");
+    labLanguage = CaptionLabel("labLanguage", languageLabel, TabSheet1);
+    cmbLanguage = Named(new QComboBox(TabSheet1), "cmbLanguage", languageLabel);
+    //: The interface language that follows the system's
+    cmbLanguage->addItem(tr("System"), QString());
+    for (const TLanguageChoice& language : Languages)
+        cmbLanguage->addItem(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
+    labLanguage->setBuddy(cmbLanguage);
+    labLanguageNote = CaptionLabel("labLanguageNote",
+                                   tr("The new language applies from the next start."), TabSheet1);
+    labLanguageNote->setWordWrap(true);
+    labLanguageNote->setForegroundRole(QPalette::PlaceholderText);
+    // The page keeps its place for the note, so nothing jumps when it shows.
+    QSizePolicy keepPlace = labLanguageNote->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    labLanguageNote->setSizePolicy(keepPlace);
+    labLanguageNote->hide();
+    connect(cmbLanguage, &QComboBox::currentIndexChanged, this, [this] {
+        labLanguageNote->setVisible(cmbLanguage->currentData().toString().toStdString() !=
+                                    FStartLanguage);
+    });
+
     const auto check = [this](const char* name, const char* text) {
-        return Named(new QCheckBox(QString::fromUtf8(text), TabSheet1), name, text);
+        return Named(new QCheckBox(Tr(text), TabSheet1), name, Tr(text));
     };
     chkOpenDir = check("chkOpenDir", OpenDirText);
     chkExit = check("chkExit", ExitText);
     chkTurnoff = check("chkTurnoff", TurnoffText);
     chkQuality = check("chkQuality", QualityText);
 
-    gpbOverWrite = Named(new QGroupBox(QString::fromUtf8(OverWriteGroupText), TabSheet1),
-                         "gpbOverWrite", OverWriteGroupText);
-    rdbOverWrite = Named(new QRadioButton(QString::fromUtf8(OverWriteText), gpbOverWrite),
-                         "rdbOverWrite", OverWriteText);
-    rdbRename = Named(new QRadioButton(QString::fromUtf8(RenameText), gpbOverWrite), "rdbRename",
-                      RenameText);
+    gpbOverWrite = Named(new QGroupBox(Tr(OverWriteGroupText), TabSheet1), "gpbOverWrite",
+                         Tr(OverWriteGroupText));
+    rdbOverWrite =
+        Named(new QRadioButton(Tr(OverWriteText), gpbOverWrite), "rdbOverWrite", Tr(OverWriteText));
+    rdbRename = Named(new QRadioButton(Tr(RenameText), gpbOverWrite), "rdbRename", Tr(RenameText));
     rdbOverWrite->setChecked(true);
     auto* group = new QVBoxLayout(gpbOverWrite);
     group->addWidget(rdbOverWrite);
@@ -221,10 +265,16 @@ void TSettingForm::CreateGeneralPage()
     simultaneousRow->addWidget(labSimultaneous);
     simultaneousRow->addWidget(sedSimultaneous);
     simultaneousRow->addStretch();
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(labLanguage);
+    languageRow->addWidget(cmbLanguage);
+    languageRow->addStretch();
     auto* page = new QVBoxLayout(TabSheet1);
     page->addLayout(outputRow);
     page->addLayout(synRow);
     page->addLayout(simultaneousRow);
+    page->addLayout(languageRow);
+    page->addWidget(labLanguageNote);
     page->addSpacing(8);
     page->addWidget(chkOpenDir);
     page->addWidget(chkExit);
@@ -237,7 +287,7 @@ void TSettingForm::CreateGeneralPage()
 
 void TSettingForm::CreateProfilesPage()
 {
-    cmbProfile = Named(new QComboBox(TabSheet2), "cmbProfile", QStringLiteral("Profile"));
+    cmbProfile = Named(new QComboBox(TabSheet2), "cmbProfile", tr("Profile"));
     btnSaveAs = Button(TabSheet2, "btnSaveAs", SaveAsButtonText);
     auto* top = new QHBoxLayout;
     top->addWidget(cmbProfile, 1);
@@ -324,9 +374,9 @@ void TSettingForm::btnCancelClick()
 
 void TSettingForm::btnDefaultClick()
 {
-    const Platform::Answer answer = FPlatform.MessageBox(
-        this, QString::fromUtf8(LoadDefaultQuestion), QString::fromUtf8(LoadDefaultTitle),
-        Platform::Icon::Question, Platform::Buttons::YesNo);
+    const Platform::Answer answer =
+        FPlatform.MessageBox(this, Tr(LoadDefaultQuestion), Tr(LoadDefaultTitle),
+                             Platform::Icon::Question, Platform::Buttons::YesNo);
     if (answer != Platform::Answer::Yes)
         return;
     SetDialogValues(FStore.Defaults());
@@ -336,7 +386,7 @@ void TSettingForm::sbtnBrowseClick()
 {
     // The browser starts where the output goes now, when that folder exists.
     QString dir = edtOutputDir->text();
-    if (!FPlatform.BrowseForFolder(this, QString::fromUtf8(BrowseTitle), dir) || dir.isEmpty())
+    if (!FPlatform.BrowseForFolder(this, Tr(BrowseTitle), dir) || dir.isEmpty())
         return;
     edtOutputDir->setText(QString::fromStdString(WithTrailingBackslash(dir.toStdString())));
 }
@@ -352,9 +402,8 @@ void TSettingForm::cmbProfileChange()
 // the working directory, which is rarely where a user keeps them.
 void TSettingForm::btnSaveAsClick()
 {
-    const QString target =
-        FPlatform.SaveFile(this, QString::fromUtf8(SaveAsTitle), FDetail.ProfilesDirectory(),
-                           {QString::fromUtf8(SaveAsFilter)}, QString::fromUtf8(ProfileExt));
+    const QString target = FPlatform.SaveFile(this, Tr(SaveAsTitle), FDetail.ProfilesDirectory(),
+                                              {Tr(SaveAsFilter)}, QString::fromUtf8(ProfileExt));
     if (target.isEmpty())
         return;
     ProfileEditor->SaveProfileAs(FDetail.ProfilePath(cmbProfile->currentText()), target);
@@ -376,6 +425,7 @@ TPreferences TSettingForm::DialogValues() const
     values.CheckQuality = chkQuality->isChecked();
     values.Overwrite = rdbOverWrite->isChecked();
     values.SimultaneousTasks = sedSimultaneous->value();
+    values.Language = cmbLanguage->currentData().toString().toStdString();
     return values;
 }
 
@@ -394,4 +444,9 @@ void TSettingForm::SetDialogValues(const TPreferences& values)
     (values.Overwrite ? rdbOverWrite : rdbRename)->setChecked(true);
     // The box keeps a count within its range.
     sedSimultaneous->setValue(values.SimultaneousTasks);
+    // A code the list does not offer (written by hand) is kept as it is.
+    const QString language = QString::fromStdString(values.Language);
+    if (cmbLanguage->findData(language) < 0)
+        cmbLanguage->addItem(language, language);
+    cmbLanguage->setCurrentIndex(cmbLanguage->findData(language));
 }

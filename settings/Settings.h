@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -99,6 +100,12 @@ public:
     // How many tasks a batch converts at once, 1 to the number of cores.
     QLabel* labSimultaneous = nullptr;
     QSpinBox* sedSimultaneous = nullptr;
+    // The interface's language, and the note that it counts from the next
+    // start, shown while the pick differs from the one the program started
+    // with.
+    QLabel* labLanguage = nullptr;
+    QComboBox* cmbLanguage = nullptr;
+    QLabel* labLanguageNote = nullptr;
 
     // "Profiles" page.
     QComboBox* cmbProfile = nullptr;
@@ -123,4 +130,5 @@ private:
     Platform& FPlatform;
     TProfileDetail& FDetail;
     TPreferenceStore& FStore;
+    const std::string FStartLanguage;
 };

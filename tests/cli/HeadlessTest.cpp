@@ -113,6 +113,21 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
 }
 
+// The notes follow the chosen language; the progress lines never change.
+TEST_F(Headless, NotesSpeakTheChosenLanguageButProgressLinesStayTheSame)
+{
+    ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
+    QFile preferences(app.Path() + "Preferences.ini");
+    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) &&
+                preferences.write("[Main]\r\nLanguage=de\r\n"));
+    preferences.close();
+    EXPECT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi", in + "gone.avi"}), 1);
+    EXPECT_TRUE(errors.contains("quenby: '" + in + "gone.avi' existiert nicht\n"))
+        << errors.toStdString();
+    EXPECT_TRUE(errors.contains("[1/1] 100% first.avi -> " + out + "first.avi"))
+        << errors.toStdString();
+}
+
 // "Not overwrite" as editors and hands save it still keeps an existing
 // output of the same name, and so do preferences that cannot be read.
 TEST_F(Headless, PreferencesAsSavedOrUnreadableStillKeepAnExistingOutput)

@@ -137,6 +137,25 @@ TEST_F(PreferenceFile, KeepsTheQualityCheckOnceTicked)
     EXPECT_TRUE(LoadPreferences(TNewInifile(path), "/").CheckQuality);
 }
 
+// Untouched, the file never gains the key; once chosen, it stays and
+// follows the choice, back to the system's (empty).
+TEST_F(PreferenceFile, TheLanguageIsWrittenOnceChosenAndReadBack)
+{
+    const std::pair<std::string, const char*> steps[] = {
+        {"", nullptr}, {"de", "Language=de\r\n"}, {"", "Language=\r\n"}};
+    for (const auto& [language, line] : steps) {
+        auto store = std::make_unique<TNewInifile>(path);
+        TPreferences values;
+        values.Language = language;
+        WritePreferenceValues(*store, values);
+        TNewInifile::SaveAndFree(std::move(store));
+        std::ifstream in(path, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(text.find(line ? line : "Language"), line ? 8 : std::string::npos) << text;
+        EXPECT_EQ(LoadPreferences(TNewInifile(path), "/").Language, language);
+    }
+}
+
 TEST_F(PreferenceFile, WritingLeavesTheDefaultSectionAndTheVersionAlone)
 {
     const std::string installed = "[Main]\r\nVersion=1.5\r\n[Default]\r\nAuto Open Dir=1\r\n";
