@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation>&amp;Durchsuchen</translation>
+        <translation>Aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -565,15 +565,15 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>1. Add multiple videos to the Task List.</source>
-        <translation>1. Fügen Sie Videos zur Aufgabenliste hinzu.</translation>
+        <translation>1. Videos zur Aufgabenliste hinzufügen.</translation>
     </message>
     <message>
         <source>2. Select a profile and output path.</source>
-        <translation>2. Wählen Sie ein Profil und den Ausgabepfad.</translation>
+        <translation>2. Profil und Ausgabepfad wählen.</translation>
     </message>
     <message>
         <source>3. Click on the &quot;Start&quot; button.</source>
-        <translation>3. Klicken Sie auf „Start“.</translation>
+        <translation>3. Auf „Start“ klicken.</translation>
     </message>
     <message>
         <source>Welcome</source>
