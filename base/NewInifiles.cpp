@@ -89,9 +89,11 @@ std::string KeyLine(const std::string& ident, const std::string& value)
 
 } // namespace
 
-std::string OsErrorText(const std::string& path, int error)
+EIniWriteError OsWriteError(const std::string& path, int error, bool hadWrites)
 {
-    return "Cannot create file \"" + path + "\". " + std::strerror(error);
+    //: %1 is a settings file, %2 the system's reason
+    return EIniWriteError(QT_TRANSLATE_NOOP("EIniWriteError", "Cannot create file \"%1\". %2"),
+                          {path, std::strerror(error)}, hadWrites);
 }
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName))
@@ -429,14 +431,16 @@ void TNewInifile::Save() const
     if (!FWritten && std::filesystem::is_regular_file(FFileName, exists))
         return;
     const auto fail = [&](int error) {
-        throw EIniWriteError(OsErrorText(FFileName, error), FWritten);
+        throw OsWriteError(FFileName, error, FWritten);
     };
     if (FReadError)
         fail(FReadError);
     if (FNotText)
-        throw EIniWriteError("Cannot create file \"" + FFileName +
-                                 "\". It does not hold text, and is left as it is.",
-                             FWritten);
+        throw EIniWriteError(
+            QT_TRANSLATE_NOOP(
+                "EIniWriteError",
+                "Cannot create file \"%1\". It does not hold text, and is left as it is."),
+            {FFileName}, FWritten);
     std::string text = JoinLines(Lines());
     // Bytes that are no UTF-8 (a path in another encoding) have no UTF-16
     // form: the file then keeps them as UTF-8 with a mark, which the same

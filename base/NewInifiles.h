@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TranslationMarks.h"
+
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -9,22 +11,33 @@
 #include <utility>
 #include <vector>
 
-// Raised when SaveAndFree cannot write its file. `what()` is the OS's text.
+// Raised when SaveAndFree cannot write its file. `what()` is the English
+// text; Shown() gives it in the words a translator gives, from the pattern
+// (marked in context "EIniWriteError") and its arguments.
 class EIniWriteError : public std::runtime_error
 {
 public:
-    EIniWriteError(const std::string& osText, bool hadWrites)
-        : std::runtime_error(osText), HadWrites(hadWrites)
+    EIniWriteError(const char* pattern, std::vector<std::string> args, bool hadWrites)
+        : std::runtime_error(FillText(pattern, args)), HadWrites(hadWrites), FPattern(pattern),
+          FArgs(std::move(args))
     {
+    }
+    std::string Shown(TTranslator translated = Untranslated) const
+    {
+        return FillText(translated("EIniWriteError", FPattern), FArgs);
     }
     // Whether the store held values written by its user. A store that only
     // read has nothing to lose, and its callers stay quiet about the failure.
     bool HadWrites;
+
+private:
+    const char* FPattern;
+    std::vector<std::string> FArgs;
 };
 
 // How a settings file that cannot be written is reported: the file and the
 // OS's text for `error` (an errno value).
-std::string OsErrorText(const std::string& path, int error);
+EIniWriteError OsWriteError(const std::string& path, int error, bool hadWrites);
 
 // The INI store used for every settings file, read as people write such
 // files by hand:

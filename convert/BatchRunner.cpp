@@ -290,7 +290,8 @@ void TBatchRunner::OnTotalProgress(int percent)
 
 void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
 {
-    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown()), .Percent = -1};
+    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown(TranslatedText)),
+                       .Percent = -1};
     switch (end) {
     case TBatchEngine::TaskEnd::Complete:
         // The name the output was saved as: another run into the folder may

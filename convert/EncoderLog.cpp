@@ -84,13 +84,17 @@ std::string TEncoderLog::Text() const
     return text;
 }
 
-std::string TEncoderLog::Shown() const
+std::string TEncoderLog::Shown(TTranslator translated) const
 {
     std::string shown;
     if (!FCommandLine.empty())
         shown += FCommandLine + "\n";
     if (!FStartTime.empty())
-        shown += "Started: " + FStartTime + "\n";
+        //: The first lines of a task's log: %1 is the date and time its encoder started
+        shown +=
+            FillText(translated("TEncoderLog", QT_TRANSLATE_NOOP("TEncoderLog", "Started: %1")),
+                     {FStartTime}) +
+            "\n";
     if (!shown.empty())
         shown += "\n";
     return shown + ReadableEncoderLog(Text());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/TranslationMarks.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,8 +34,9 @@ public:
     // The last `count` bytes written (fewer when fewer were kept).
     std::string End(std::size_t count) const;
     // What the user is shown: the command line and the start time, then the
-    // log as kept, made readable (ReadableEncoderLog).
-    std::string Shown() const;
+    // log as kept, made readable (ReadableEncoderLog); our own words as
+    // `translated` gives them.
+    std::string Shown(TTranslator translated = Untranslated) const;
 
 private:
     std::size_t FHeadLimit;

@@ -134,15 +134,15 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
     return facts;
 }
 
-std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translate)
+std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translated)
 {
     std::string text;
-    const auto line = [&text, translate](const char* pattern, const std::string& value) {
+    const auto line = [&text, translated](const char* pattern, const std::string& value) {
         if (value.empty())
             return;
         if (!text.empty())
             text += '\n';
-        text += FillText(translate("MediaFacts", pattern), {value});
+        text += FillText(translated("MediaFacts", pattern), {value});
     };
     //: A line of a video's facts: its container format, such as "matroska"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Container: %1"), facts.Container);
@@ -171,7 +171,7 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTr
         char number[32];
         std::snprintf(number, sizeof number, unit == 0 ? "%.0f " : "%.1f ", value);
         line(QT_TRANSLATE_NOOP("MediaFacts", "File size: %1"),
-             number + translate("MediaFacts", Units[unit]));
+             number + translated("MediaFacts", Units[unit]));
     }
     return text;
 }

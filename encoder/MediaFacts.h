@@ -30,7 +30,7 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
 // The facts one a line ("Container: mp4"), the file's size last; lines
 // without a value are left out. `fileBytes` < 0 leaves out the size.
 std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes,
-                           TTranslator translate = Untranslated);
+                           TTranslator translated = Untranslated);
 
 // The frame size of a probe's size text (" 1280x720 [SAR 1:1 DAR 16:9]") as
 // "1280×720", and its display aspect as "16:9": the report's own, else the

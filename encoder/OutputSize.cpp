@@ -144,11 +144,11 @@ std::optional<int64_t> ParseBitrate(std::string_view text)
 }
 
 TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
-                         TTranslator translate)
+                         TTranslator translated)
 {
     TSizePlan plan;
     if (seconds <= 0) {
-        plan.Refusal = translate(
+        plan.Refusal = translated(
             "OutputSize",
             QT_TRANSLATE_NOOP("OutputSize", "The length of the part to convert is not known."));
         return plan;
@@ -159,16 +159,16 @@ TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitra
     if (streams <= audioBytes) {
         //: %1 is a size such as "1.25 MB"
         plan.Refusal = FillText(
-            translate("OutputSize",
-                      QT_TRANSLATE_NOOP("OutputSize",
-                                        "The target is below what the audio alone takes (%1).")),
+            translated("OutputSize",
+                       QT_TRANSLATE_NOOP("OutputSize",
+                                         "The target is below what the audio alone takes (%1).")),
             {FormatSizeText(EstimatedBytes(audioBitrate, seconds))});
         return plan;
     }
     plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
     if (plan.VideoBitrate < LeastVideoBitrate)
         plan.Refusal = FillText(
-            translate(
+            translated(
                 "OutputSize",
                 QT_TRANSLATE_NOOP(
                     "OutputSize",
@@ -229,32 +229,32 @@ std::optional<TQuality> ParseQualityReport(std::string_view text)
     return quality;
 }
 
-std::string QualityWord(double ssim, TTranslator translate)
+std::string QualityWord(double ssim, TTranslator translated)
 {
     //: How a converted video compares with its source
     if (ssim >= 0.98)
-        return translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "excellent"));
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "excellent"));
     //: How a converted video compares with its source
     if (ssim >= 0.95)
-        return translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "good"));
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "good"));
     //: How a converted video compares with its source
     if (ssim >= 0.90)
-        return translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "visible loss"));
+        return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "visible loss"));
     //: How a converted video compares with its source
-    return translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "poor"));
+    return translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "poor"));
 }
 
-std::string QualityText(const TQuality& quality, TTranslator translate)
+std::string QualityText(const TQuality& quality, TTranslator translated)
 {
     //: The PSNR of an output whose pictures equal its source's
     const std::string psnr =
         std::isinf(quality.Psnr)
-            ? translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "identical"))
+            ? translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "identical"))
             : Fixed(quality.Psnr, 1) + " dB";
     //: %1 is the quality word ("good"), %2 the SSIM, %3 the PSNR
     return FillText(
-        translate("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1 (SSIM %2, PSNR %3)")),
-        {QualityWord(quality.Ssim, translate), Fixed(quality.Ssim, 3), psnr});
+        translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1 (SSIM %2, PSNR %3)")),
+        {QualityWord(quality.Ssim, translated), Fixed(quality.Ssim, 3), psnr});
 }
 
 std::vector<std::string> QualityCheckArguments(const std::string& input, double inputAt,

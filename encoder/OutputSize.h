@@ -41,9 +41,9 @@ struct TSizePlan
 // The video bitrate that makes `seconds` of output with `audioBitrate`
 // land just under `targetBytes`: the container's overhead and a margin for
 // the encoder's rate control are kept back first.
-// The refusal is in the words `translate` gives.
+// The refusal is in the words `translated` gives.
 TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitrate,
-                         TTranslator translate = Untranslated);
+                         TTranslator translated = Untranslated);
 
 // The bytes that `seconds` at `bitrate` (video and audio together) take,
 // with the container's overhead.
@@ -77,11 +77,11 @@ struct TQuality
 std::optional<TQuality> ParseQualityReport(std::string_view text);
 
 // "excellent" (SSIM at least 0.98), "good" (0.95), "visible loss" (0.90),
-// "poor", in the words `translate` gives.
-std::string QualityWord(double ssim, TTranslator translate = Untranslated);
+// "poor", in the words `translated` gives.
+std::string QualityWord(double ssim, TTranslator translated = Untranslated);
 
 // "good (SSIM 0.962, PSNR 35.1 dB)"
-std::string QualityText(const TQuality& quality, TTranslator translate = Untranslated);
+std::string QualityText(const TQuality& quality, TTranslator translated = Untranslated);
 
 // The arguments of ffmpeg that compare `seconds` of `output` from
 // `outputAt` with the source `input` from `inputAt`: the source is scaled

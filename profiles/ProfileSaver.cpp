@@ -63,11 +63,13 @@ void CopyProfileFile(const std::string& source, const std::string& target)
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in && !in.eof()) {
         const int error = errno ? errno : EIO;
-        throw EIniWriteError("Cannot open file \"" + source + "\". " + std::strerror(error), true);
+        //: %1 is a profile's file, %2 the system's reason
+        throw EIniWriteError(QT_TRANSLATE_NOOP("EIniWriteError", "Cannot open file \"%1\". %2"),
+                             {source, std::strerror(error)}, true);
     }
     try {
         WriteFileBytes(target, bytes);
     } catch (const std::system_error& error) {
-        throw EIniWriteError(OsErrorText(target, error.code().value()), true);
+        throw OsWriteError(target, error.code().value(), true);
     }
 }

@@ -122,18 +122,18 @@ TProfileWalk WalkProfile(const std::string& path,
     return WalkProfile(TNewInifile(path), visit, check);
 }
 
-std::string NoMainSectionText(const std::string& profileName, TTranslator translate)
+std::string NoMainSectionText(const std::string& profileName, TTranslator translated)
 {
     return FillText(
-        translate("ProfileWalker",
-                  QT_TRANSLATE_NOOP("ProfileWalker",
-                                    "The profile %1 cannot be read: it has no [Main] section.")),
+        translated("ProfileWalker",
+                   QT_TRANSLATE_NOOP("ProfileWalker",
+                                     "The profile %1 cannot be read: it has no [Main] section.")),
         {profileName});
 }
 
-std::string NoMainSectionTextOf(const std::string& path, TTranslator translate)
+std::string NoMainSectionTextOf(const std::string& path, TTranslator translated)
 {
-    return NoMainSectionText(StripExtension(ExtractFileName(path)), translate);
+    return NoMainSectionText(StripExtension(ExtractFileName(path)), translated);
 }
 
 std::vector<std::string> SplitList(const std::string& text)

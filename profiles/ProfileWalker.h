@@ -82,11 +82,12 @@ TProfileWalk WalkProfile(const TNewInifile& store,
                          const std::function<void(const TProfileParameter&)>& visit,
                          TIndexCheck check = TIndexCheck::StopAtBadIndex);
 
-// How a profile file without a "Main" section is refused, by its name, in the words `translate`
+// How a profile file without a "Main" section is refused, by its name, in the words `translated`
 // gives.
-std::string NoMainSectionText(const std::string& profileName, TTranslator translate = Untranslated);
+std::string NoMainSectionText(const std::string& profileName,
+                              TTranslator translated = Untranslated);
 // The same for the profile file at `path`, named as the catalogue names it.
-std::string NoMainSectionTextOf(const std::string& path, TTranslator translate = Untranslated);
+std::string NoMainSectionTextOf(const std::string& path, TTranslator translated = Untranslated);
 
 // The comma-terminated list: every item is followed by ","; what follows the
 // last "," is ignored.

@@ -9,6 +9,7 @@
 #include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskModel.h"
+#include "widgets/TranslatedText.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -212,7 +213,7 @@ void TKeptTasks::WriterLoop()
             ++FSaves;
             FFailureShown = false;
         } catch (const EIniWriteError& error) {
-            failure = error.what();
+            failure = error.Shown(TranslatedText);
         }
         lock.lock();
         FWriting = false;

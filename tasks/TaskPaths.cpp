@@ -60,11 +60,11 @@ std::string InputMask()
     return mask;
 }
 
-std::string OpenDialogFilter(TTranslator translate)
+std::string OpenDialogFilter(TTranslator translated)
 {
     const std::string mask = InputMask();
     std::string filter =
-        FillText(translate("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Support Files(%1)")),
+        FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Support Files(%1)")),
                  {mask}) +
         "|" + mask;
     for (std::size_t i = 0; i < OriginalExtensionCount; ++i) {
@@ -75,7 +75,7 @@ std::string OpenDialogFilter(TTranslator translate)
                 c = static_cast<char>(c - 'a' + 'A');
         //: %1 is a file type such as AVI, %2 its pattern
         filter += "|" +
-                  FillText(translate("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "%1 Files (%2)")),
+                  FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "%1 Files (%2)")),
                            {upper, "*" + ext}) +
                   "|*" + ext;
     }
@@ -83,11 +83,11 @@ std::string OpenDialogFilter(TTranslator translate)
         std::string patterns;
         for (const std::string& ext : family.Extensions)
             patterns += (patterns.empty() ? "*" : ";*") + ext;
-        filter += "|" + translate("TaskPaths", family.Description.c_str()) + " (" + patterns +
+        filter += "|" + translated("TaskPaths", family.Description.c_str()) + " (" + patterns +
                   ")|" + patterns;
     }
     return filter + "|" +
-           FillText(translate("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Files (%1)")),
+           FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Files (%1)")),
                     {"*.*"}) +
            "|*.*";
 }

@@ -30,8 +30,8 @@ std::string InputMask();
 
 // The open dialog's filter, "description|pattern|..." in the Windows form:
 // every supported file first, then each of the eight as before, then one
-// entry per family, and every file last; the descriptions in the words `translate` gives.
-std::string OpenDialogFilter(TTranslator translate = Untranslated);
+// entry per family, and every file last; the descriptions in the words `translated` gives.
+std::string OpenDialogFilter(TTranslator translated = Untranslated);
 
 // The supported files directly inside `directory` whose names are not valid
 // UTF-8, as full paths in the name's own bytes, sorted. The toolkit lists a

@@ -36,23 +36,23 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice)
 }
 
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
-                         TTranslator translate)
+                         TTranslator translated)
 {
     if (task.TargetText.find_first_not_of(" \t") == std::string::npos)
         return {};
     const std::optional<int64_t> target = ParseSizeText(task.TargetText);
     if (!target)
-        return {0, FillText(
-                       translate("TaskTarget",
-                                 QT_TRANSLATE_NOOP(
-                                     "TaskTarget",
-                                     "\"%1\" is not a size: give it as 25 MB, 700 MiB or 1.5 GB.")),
-                       {task.TargetText})};
+        return {0, FillText(translated(
+                                "TaskTarget",
+                                QT_TRANSLATE_NOOP(
+                                    "TaskTarget",
+                                    "\"%1\" is not a size: give it as 25 MB, 700 MiB or 1.5 GB.")),
+                            {task.TargetText})};
     if (MakesNoPicture(choice))
-        return {0, translate("TaskTarget",
-                             QT_TRANSLATE_NOOP("TaskTarget",
-                                               "A target size needs a profile with video."))};
-    return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice), translate);
+        return {0, translated("TaskTarget",
+                              QT_TRANSLATE_NOOP("TaskTarget",
+                                                "A target size needs a profile with video."))};
+    return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice), translated);
 }
 
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
@@ -69,14 +69,14 @@ int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
     return EstimatedBytes(video + ChosenAudioBitrate(choice), task.Span.Seconds);
 }
 
-std::string EstimateText(int64_t bytes, TTranslator translate)
+std::string EstimateText(int64_t bytes, TTranslator translated)
 {
     if (bytes < 0)
-        return translate("OutputSize", DependsOnPicture);
+        return translated("OutputSize", DependsOnPicture);
     //: An output's size before its length is known
     if (bytes == 0)
-        return translate("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "not known yet"));
+        return translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "not known yet"));
     //: %1 is an estimated size such as "1.95 MB"
-    return FillText(translate("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "about %1")),
+    return FillText(translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "about %1")),
                     {FormatSizeText(bytes)});
 }

@@ -23,7 +23,7 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice);
 // span; a refusal for a profile without a picture and for a text that is no
 // size. Refusal "" and bitrate 0 for a task without a target.
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
-                         TTranslator translate = Untranslated);
+                         TTranslator translated = Untranslated);
 
 // The bytes the task's output should take with `choice`: from its target's
 // plan, or from the profile's bitrates. -1 when it depends on the picture
@@ -32,5 +32,5 @@ TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task);
 
 // An estimate in words: "about 1.95 MB", DependsOnPicture, or "not known
-// yet" for 0, in the words `translate` gives.
-std::string EstimateText(int64_t bytes, TTranslator translate = Untranslated);
+// yet" for 0, in the words `translated` gives.
+std::string EstimateText(int64_t bytes, TTranslator translated = Untranslated);

@@ -65,6 +65,23 @@
     </message>
 </context>
 <context>
+    <name>EIniWriteError</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is a settings file, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. It does not hold text, and is left as it is.</source>
+        <translation>Impossible de créer le fichier « %1 ». Il ne contient pas de texte et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is a profile&apos;s file, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
+    </message>
+</context>
+<context>
     <name>Headless</name>
     <message>
         <source>Try &apos;%1 --convert --help&apos;.</source>
@@ -319,6 +336,60 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>MediaFacts</name>
+    <message>
+        <source>Container: %1</source>
+        <extracomment>A line of a video&apos;s facts: its container format, such as &quot;matroska&quot;</extracomment>
+        <translation>Conteneur : %1</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
+        <source>Video: %1</source>
+        <extracomment>A line of a video&apos;s facts: its video codec, such as &quot;h264&quot;</extracomment>
+        <translation>Vidéo : %1</translation>
+    </message>
+    <message>
+        <source>Frame rate: %1</source>
+        <translation>Fréquence d’images : %1</translation>
+    </message>
+    <message>
+        <source>Bitrate: %1</source>
+        <translation>Débit : %1</translation>
+    </message>
+    <message>
+        <source>Audio: %1</source>
+        <extracomment>A line of a video&apos;s facts: its audio codec and channels, such as &quot;aac, stereo&quot;</extracomment>
+        <translation>Audio : %1</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>KiB</source>
+        <translation>Kio</translation>
+    </message>
+    <message>
+        <source>MiB</source>
+        <translation>Mio</translation>
+    </message>
+    <message>
+        <source>GiB</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>TiB</source>
+        <translation>Tio</translation>
+    </message>
+    <message>
+        <source>File size: %1</source>
+        <translation>Taille du fichier : %1</translation>
+    </message>
+</context>
+<context>
     <name>OpenFolder</name>
     <message>
         <source>No application could open the folder
@@ -332,10 +403,102 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>OutputSize</name>
+    <message>
+        <source>depends on the picture</source>
+        <translation>dépend de l’image</translation>
+    </message>
+    <message>
+        <source>The length of the part to convert is not known.</source>
+        <translation>La durée de la partie à convertir est inconnue.</translation>
+    </message>
+    <message>
+        <source>The target is below what the audio alone takes (%1).</source>
+        <extracomment>%1 is a size such as &quot;1.25 MB&quot;</extracomment>
+        <translation>La cible est inférieure à ce que prend le son seul (%1).</translation>
+    </message>
+    <message>
+        <source>The target leaves %1 kbit/s for the video; it needs at least %2 kbit/s.</source>
+        <translation>La cible laisse %1 kbit/s à la vidéo ; il lui faut au moins %2 kbit/s.</translation>
+    </message>
+    <message>
+        <source>excellent</source>
+        <extracomment>How a converted video compares with its source</extracomment>
+        <translation>excellente</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <extracomment>How a converted video compares with its source</extracomment>
+        <translation>bonne</translation>
+    </message>
+    <message>
+        <source>visible loss</source>
+        <extracomment>How a converted video compares with its source</extracomment>
+        <translation>perte visible</translation>
+    </message>
+    <message>
+        <source>poor</source>
+        <extracomment>How a converted video compares with its source</extracomment>
+        <translation>médiocre</translation>
+    </message>
+    <message>
+        <source>identical</source>
+        <extracomment>The PSNR of an output whose pictures equal its source&apos;s</extracomment>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>%1 (SSIM %2, PSNR %3)</source>
+        <extracomment>%1 is the quality word (&quot;good&quot;), %2 the SSIM, %3 the PSNR</extracomment>
+        <translation>%1 (SSIM %2, PSNR %3)</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>The preferences &quot;%1&quot; cannot be read: %2. No existing output file is overwritten: a new output takes an indexed name.</source>
         <translation>Les préférences «&#xa0;%1&#xa0;» ne peuvent pas être lues&#xa0;: %2. Aucun fichier de sortie existant n&apos;est écrasé&#xa0;: un nouveau fichier de sortie reçoit un nom numéroté.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Preview Video</source>
+        <translation>Aperçu vidéo</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause / Resume</source>
+        <translation>Pause / Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause or resume the preview</source>
+        <translation>Suspendre ou reprendre l’aperçu</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the preview</source>
+        <translation>Arrêter l’aperçu</translation>
+    </message>
+    <message>
+        <source>Preview time</source>
+        <translation>Temps de l’aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileWalker</name>
+    <message>
+        <source>The profile %1 cannot be read: it has no [Main] section.</source>
+        <translation>Impossible de lire le profil %1 : il n’a pas de section [Main].</translation>
     </message>
 </context>
 <context>
@@ -359,6 +522,168 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchEndActions</name>
+    <message>
+        <source>Complete</source>
+        <extracomment>The completion message&apos;s title: the batch is complete</extracomment>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The coversion is completed successfully.</source>
+        <translation>La conversion s’est terminée avec succès.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is completed, but %1 of %n files failed.</source>
+        <extracomment>%1 is the number of failed files, %n the number of all files</extracomment>
+        <translation>
+            <numerusform>La conversion est terminée, mais %1 fichier sur %n a échoué.</numerusform>
+            <numerusform>La conversion est terminée, mais %1 fichiers sur %n ont échoué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Coversion is canceled.</source>
+        <translation>La conversion a été annulée.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The title of the message that says the batch was stopped</extracomment>
+        <translation>Annulation</translation>
+    </message>
+    <message>
+        <source>Error on CreateProcess()</source>
+        <translation>Erreur lors du lancement du processus (CreateProcess())</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchEngine</name>
+    <message>
+        <source>The encoder &quot;%1&quot; cannot be started.</source>
+        <translation>Impossible de lancer l’encodeur « %1 ».</translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;.</source>
+        <translation>Enregistré sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>The output cannot be written to &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire la sortie dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>planned %1, reached %2</source>
+        <extracomment>A target size&apos;s outcome: %1 the size planned, %2 the size reached</extracomment>
+        <translation>prévu %1, atteint %2</translation>
+    </message>
+    <message>
+        <source>Size: %1.</source>
+        <translation>Taille : %1.</translation>
+    </message>
+    <message>
+        <source>the encoder cannot be started</source>
+        <translation>impossible de lancer l’encodeur</translation>
+    </message>
+    <message>
+        <source>not checked: %1</source>
+        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
+        <translation>non vérifiée : %1</translation>
+    </message>
+    <message>
+        <source>no measure came back</source>
+        <translation>aucune mesure obtenue</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quality: %1 over %n sample(s) in %2 ms (the conversion took %3 ms).</source>
+        <extracomment>%1 is the quality found, %n the samples compared, %2 and %3 milliseconds</extracomment>
+        <translation>
+            <numerusform>Qualité : %1 sur %n extrait en %2 ms (la conversion a pris %3 ms).</numerusform>
+            <numerusform>Qualité : %1 sur %n extraits en %2 ms (la conversion a pris %3 ms).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêtée</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchRunner</name>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Pause / Resume</source>
+        <translation>Pause / Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause or resume the batch</source>
+        <translation>Suspendre ou reprendre le lot</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Stop it and quit?</source>
+        <translation>Une conversion est en cours. L’arrêter et quitter ?</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message>
+        <source>Keep Converting</source>
+        <translation>Poursuivre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The output path does not exist. Please specify another one.</source>
+        <translation>Le chemin de sortie n’existe pas. Veuillez en indiquer un autre.</translation>
+    </message>
+    <message>
+        <source>Output path does not exist</source>
+        <translation>Chemin de sortie inexistant</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot; that a task uses cannot be found.</source>
+        <translation>Le profil « %1 » utilisé par une tâche est introuvable.</translation>
+    </message>
+    <message>
+        <source>Size: %1, %2% of the input</source>
+        <extracomment>%1 is the output&apos;s size, %2 its share of the input&apos;s size in percent</extracomment>
+        <translation>Taille : %1, %2 % de la source</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Taille : %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is the output&apos;s size, %2 what was planned and reached</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Quality: %1</source>
+        <translation>Qualité : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TEncoderLog</name>
+    <message>
+        <source>Started: %1</source>
+        <extracomment>The first lines of a task&apos;s log: %1 is the date and time its encoder started</extracomment>
+        <translation>Démarré : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFilterGraph</name>
+    <message>
+        <source>Video preview is not available: this system has no media playback support.</source>
+        <translation>L’aperçu vidéo n’est pas disponible : ce système ne prend pas en charge la lecture multimédia.</translation>
     </message>
 </context>
 <context>
@@ -392,6 +717,114 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TKeptTasks</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Files not found</source>
+        <translation>Fichiers introuvables</translation>
+    </message>
+    <message>
+        <source>These files of the last session no longer exist and were left out:
+
+</source>
+        <translation>Ces fichiers de la dernière session n’existent plus et ont été ignorés :
+
+</translation>
+    </message>
+    <message>
+        <source>Files not restored</source>
+        <translation>Fichiers non restaurés</translation>
+    </message>
+    <message>
+        <source>These paths of the last session are now a folder, a pipe or a device, not a video file, and were left out:
+
+</source>
+        <translation>Ces chemins de la dernière session désignent maintenant un dossier, un tube ou un périphérique, et non un fichier vidéo ; ils ont été ignorés :
+
+</translation>
+    </message>
+    <message>
+        <source>Task list not restored</source>
+        <translation>Liste des tâches non restaurée</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last session cannot be read.</source>
+        <translation>La liste des tâches conservée de la dernière session est illisible.</translation>
+    </message>
+    <message>
+        <source>The task list kept from the last session was saved by a newer version of this program.</source>
+        <translation>La liste des tâches conservée de la dernière session a été enregistrée par une version plus récente de ce programme.</translation>
+    </message>
+    <message>
+        <source>%1 It was set aside as &quot;%2&quot;.</source>
+        <extracomment>%1 is why the task list was not restored, %2 the file&apos;s new name</extracomment>
+        <translation>%1 Elle a été mise de côté sous le nom « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 It could not be set aside as &quot;%2&quot; (%3), so it is left as it is, and the task list is not kept in this session.</source>
+        <extracomment>%1 is why the task list was not restored, %2 the file&apos;s name, %3 why it could not be renamed</extracomment>
+        <translation>%1 Elle n’a pas pu être mise de côté sous le nom « %2 » (%3) ; elle reste donc telle quelle, et la liste des tâches n’est pas conservée pendant cette session.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last session left %n task(s) unconverted. Restore them?</source>
+        <translation>
+            <numerusform>La dernière session a laissé %n tâche non convertie. La restaurer ?</numerusform>
+            <numerusform>La dernière session a laissé %n tâches non converties. Les restaurer ?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TLogForm</name>
+    <message>
+        <source>Save Log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>The log cannot be saved to &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer le journal dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Log Files (*.log)</source>
+        <translation>Fichiers journaux (*.log)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Log - %1</source>
+        <extracomment>%1 is the name of the task&apos;s input file</extracomment>
+        <translation>Journal - %1</translation>
+    </message>
+    <message>
+        <source>Encoder log</source>
+        <translation>Journal de l’encodeur</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>Settings</source>
@@ -420,6 +853,35 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>TOutputFolderButtons</name>
+    <message>
+        <source>Select the output directory.</source>
+        <translation>Choisissez le dossier de sortie.</translation>
+    </message>
+</context>
+<context>
+    <name>TPowerOffCountdown</name>
+    <message>
+        <source>Turn Off the Computer</source>
+        <translation>Éteindre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Turn Off Now</source>
+        <translation>Éteindre maintenant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer will be turned off in %n seconds.</source>
+        <translation>
+            <numerusform>L’ordinateur va s’éteindre dans %n seconde.</numerusform>
+            <numerusform>L’ordinateur va s’éteindre dans %n secondes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -551,10 +1013,306 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSizeEstimate</name>
+    <message numerus="yes">
+        <source>%n task(s) %1</source>
+        <extracomment>%n tasks together, %1 their estimated size (&quot;about 1.95 MB&quot;)</extracomment>
+        <translation>
+            <numerusform>%n tâche %1</numerusform>
+            <numerusform>%n tâches %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s): %1</source>
+        <extracomment>%1 is &quot;depends on the picture&quot;</extracomment>
+        <translation>
+            <numerusform>%n tâche : %1</numerusform>
+            <numerusform>%n tâches : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n of unknown length)</source>
+        <translation>
+            <numerusform>(%n de durée inconnue)</numerusform>
+            <numerusform>(%n de durée inconnue)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this task %1; %2</source>
+        <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
+        <translation>cette tâche %1 ; %2</translation>
+    </message>
+    <message>
+        <source>Estimated size: %1</source>
+        <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
+        <translation>Taille estimée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTaskAdds</name>
+    <message>
+        <source>Files not added</source>
+        <translation>Fichiers non ajoutés</translation>
+    </message>
+    <message>
+        <source>These files were not added, because their names are not valid UTF-8 text. Rename them, then add them again.
+
+</source>
+        <translation>Ces fichiers n’ont pas été ajoutés, car leurs noms ne sont pas du texte UTF-8 valide. Renommez-les, puis ajoutez-les à nouveau.
+
+</translation>
+    </message>
+    <message>
+        <source>These files were not added, because they hold no video picture (only sound, or nothing the encoder can show as a picture).
+
+</source>
+        <translation>Ces fichiers n’ont pas été ajoutés, car ils ne contiennent aucune image vidéo (seulement du son, ou rien que l’encodeur puisse afficher comme image).
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TTaskCommands</name>
+    <message>
+        <source>Add a directory to the Task List</source>
+        <translation>Ajouter un dossier à la liste des tâches</translation>
+    </message>
+    <message>
+        <source>Add Video Files</source>
+        <translation>Ajouter des fichiers vidéo</translation>
+    </message>
+    <message>
+        <source>Add Directory</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %n completed task(s) from the Task List?</source>
+        <translation>
+            <numerusform>Supprimer la tâche terminée de la liste des tâches ?</numerusform>
+            <numerusform>Supprimer les %n tâches terminées de la liste des tâches ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove Completed</source>
+        <translation>Supprimer les terminées</translation>
+    </message>
+</context>
+<context>
     <name>TTaskListLook</name>
     <message>
         <source>Show Thumbnails</source>
         <translation>Afficher les miniatures</translation>
+    </message>
+</context>
+<context>
+    <name>TTaskModel</name>
+    <message>
+        <source>Input File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Profile: %1</source>
+        <translation>Profil : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTaskView</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>Afficher le journal</translation>
+    </message>
+    <message>
+        <source>Task List</source>
+        <translation>Liste des tâches</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Ajouter des fichiers...</translation>
+    </message>
+    <message>
+        <source>Add Directorys...</source>
+        <translation>Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Remove Completed</source>
+        <translation>Supprimer les terminées</translation>
+    </message>
+    <message>
+        <source>Use Profile</source>
+        <translation>Utiliser le profil</translation>
+    </message>
+    <message>
+        <source>Use Batch Profile</source>
+        <translation>Utiliser le profil du lot</translation>
+    </message>
+    <message>
+        <source>Target Size:</source>
+        <translation>Taille cible :</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>Impossible de charger le profil « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPaths</name>
+    <message>
+        <source>AVI and DivX Files</source>
+        <translation>Fichiers AVI et DivX</translation>
+    </message>
+    <message>
+        <source>MPEG and DVD Files</source>
+        <translation>Fichiers MPEG et DVD</translation>
+    </message>
+    <message>
+        <source>MPEG-TS and AVCHD Files</source>
+        <translation>Fichiers MPEG-TS et AVCHD</translation>
+    </message>
+    <message>
+        <source>MP4 and QuickTime Files</source>
+        <translation>Fichiers MP4 et QuickTime</translation>
+    </message>
+    <message>
+        <source>3GPP Phone Files</source>
+        <translation>Fichiers de téléphone 3GPP</translation>
+    </message>
+    <message>
+        <source>Windows Media Files</source>
+        <translation>Fichiers Windows Media</translation>
+    </message>
+    <message>
+        <source>Matroska and WebM Files</source>
+        <translation>Fichiers Matroska et WebM</translation>
+    </message>
+    <message>
+        <source>Flash Video Files</source>
+        <translation>Fichiers Flash Video</translation>
+    </message>
+    <message>
+        <source>Ogg Video Files</source>
+        <translation>Fichiers vidéo Ogg</translation>
+    </message>
+    <message>
+        <source>DV Files</source>
+        <translation>Fichiers DV</translation>
+    </message>
+    <message>
+        <source>MXF Files</source>
+        <translation>Fichiers MXF</translation>
+    </message>
+    <message>
+        <source>All Support Files(%1)</source>
+        <translation>Tous les fichiers pris en charge (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Files (%2)</source>
+        <extracomment>%1 is a file type such as AVI, %2 its pattern</extracomment>
+        <translation>Fichiers %1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Files (%1)</source>
+        <translation>Tous les fichiers (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskState</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A task&apos;s status: added and ready to convert</extracomment>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <extracomment>A task&apos;s status</extracomment>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <extracomment>A task&apos;s status: its encoder is suspended</extracomment>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <extracomment>A task&apos;s status: converted (an adjective, not the verb)</extracomment>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>A task&apos;s status: the user stopped its conversion</extracomment>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <extracomment>A task&apos;s status: its conversion failed</extracomment>
+        <translation>Échec</translation>
+    </message>
+</context>
+<context>
+    <name>TaskTarget</name>
+    <message>
+        <source>&quot;%1&quot; is not a size: give it as 25 MB, 700 MiB or 1.5 GB.</source>
+        <translation>« %1 » n’est pas une taille : indiquez-la sous la forme 25 MB, 700 MiB ou 1.5 GB.</translation>
+    </message>
+    <message>
+        <source>A target size needs a profile with video.</source>
+        <translation>Une taille cible nécessite un profil avec vidéo.</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <extracomment>An output&apos;s size before its length is known</extracomment>
+        <translation>pas encore connue</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>%1 is an estimated size such as &quot;1.95 MB&quot;</extracomment>
+        <translation>environ %1</translation>
     </message>
 </context>
 <context>

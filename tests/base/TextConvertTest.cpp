@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/TextConvert.h"
+#include "base/TranslationMarks.h"
 
 #include <gtest/gtest.h>
 
@@ -24,4 +25,11 @@ TEST(TextConvert, ByteTextIsUtf8AsItIsOrLatin1ByteForByte)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ByteTextToUtf8(c.text), c.utf8) << c.name;
+}
+
+// A translation may put the arguments in another order; an argument's own
+// "%2" and a lone "%" stay as they are.
+TEST(TextConvert, FillsASentenceInItsArgumentsOrder)
+{
+    EXPECT_EQ(FillText("%2 vor %1, 100%", {"a%2", "b"}), "b vor a%2, 100%");
 }

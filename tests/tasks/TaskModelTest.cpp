@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/TaskModel.h"
 
+#include "platform/Translators.h"
+#include "tasks/TaskTarget.h"
+#include "widgets/TranslatedText.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -206,4 +210,18 @@ TEST(TaskModel, ShowsTheProbesFactsInWords)
     EXPECT_EQ(model.index(0, 2).data(Qt::ToolTipRole), "1280x720 [SAR 1:1 DAR 16:9]");
     EXPECT_EQ(model.index(0, 0).data(Qt::ToolTipRole), "/v/a.mp4\n\nVideo: h264");
     EXPECT_EQ(model.index(0, 0).data(Qt::AccessibleDescriptionRole), "Video: h264");
+}
+
+// Under German the Status column shows the translated word while the task
+// keeps the key Tasks.ini stores, and the core's sentences come translated.
+TEST(TaskModel, ShowsItsWordsInTheInterfaceLanguage)
+{
+    const TTranslators german(QUENBY_TRANSLATIONS_DIR, QStringLiteral("de"));
+    TTaskModel model;
+    model.Append(std::vector<TTask>(1));
+    ASSERT_TRUE(model.Update(model.IdAt(0), {.State = TaskState::Complete}));
+    EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral("Fertig"));
+    EXPECT_EQ(TaskTexts(model.At(0).Data)[3], "complete");
+    EXPECT_EQ(EstimateText(-1, TranslatedText), "hängt vom Bild ab");
+    EXPECT_EQ(QualityText({0.975, 35.5}, TranslatedText), "gut (SSIM 0.975, PSNR 35.5 dB)");
 }
