@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Converting:</source>
-        <translation>Konvertiere:</translation>
+        <translation>Wird konvertiert:</translation>
     </message>
     <message>
         <source>Time Elapsed:</source>
@@ -1331,7 +1331,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>3. Click on the &quot;Start&quot; button.</source>
-        <translation>3. Auf „Start“ klicken.</translation>
+        <translation>3. Auf „Starten“ klicken.</translation>
     </message>
     <message>
         <source>Welcome</source>

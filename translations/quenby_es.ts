@@ -617,7 +617,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Pause or resume the batch</source>
-        <translation>Pausar o reanudar el lote</translation>
+        <translation>Pausar o reanudar la conversión</translation>
     </message>
     <message>
         <source>Stop</source>
