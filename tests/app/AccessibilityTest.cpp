@@ -124,7 +124,7 @@ TEST_P(Translated, EveryWindowShowsItsOwnWordsUncut)
         windows.SizeForm->ShowSizeForm();
         windows.SettingForm->ShowGeneralPage();
         windows.EndActions->Completed(1, 2, dir.Path());
-        QStringList texts{platform.messages[0].title, platform.messages[0].text};
+        QStringList texts{platform.messages.value(0).title, platform.messages.value(0).text};
         for (QObject* object : windows.MainForm->findChildren<QObject*>()) {
             for (const char* name : {"windowTitle", "toolTip", "currentText", "title", "text"})
                 texts << object->property(name).toString();
