@@ -13,28 +13,22 @@
 
 namespace {
 
-const char* const SizeCaption = "Video Size of output files";
 constexpr QSize ClientSize(336, 106);
 
 const QString VideoSizeLabel = QStringLiteral("Video Size");
 const QString CustomSizeValue = QStringLiteral("Custom Size");
 const QString OriginalSizeValue = QStringLiteral("Original Size");
-const QString WidthMessage = QStringLiteral("Please specify a proper width for output videos.");
-const QString WidthTitle = QStringLiteral("Incorrect Width");
-const QString HeightMessage = QStringLiteral("Please specify a proper height for output videos.");
-const QString HeightTitle = QStringLiteral("Incorrect Height");
 
-QLineEdit* Field(QWidget* parent, const char* name, const char* caption, int top)
+QLineEdit* Field(QWidget* parent, const char* name, const QString& caption, int top)
 {
     auto* edit = Named(new QLineEdit(parent), name, QString());
     edit->setGeometry(92, top, 220, 24);
-    CaptionFor(edit, QString::fromUtf8(caption), parent)->setGeometry(24, top, 64, 24);
+    CaptionFor(edit, caption, parent)->setGeometry(24, top, 64, 24);
     return edit;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left)
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, int left)
 {
-    const QString text = QString::fromUtf8(caption);
     auto* button = Named(new QPushButton(text, parent), name, Spoken(text));
     button->setGeometry(left, 72, 80, 26);
     return button;
@@ -46,15 +40,15 @@ TSizeForm::TSizeForm(const SizeFormControls& controls, Platform& platform, QWidg
     : TStandInDialog(controls.Window, parent), FControls(controls), FPlatform(platform)
 {
     setObjectName(QStringLiteral("SizeForm"));
-    setWindowTitle(QString::fromUtf8(SizeCaption));
+    setWindowTitle(tr("Video Size of output files"));
     setWindowIcon(ApplicationIcon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(ClientSize);
 
-    edtWidth = Field(this, "edtWidth", "Width:", 10);
-    edtHeight = Field(this, "edtHeight", "Height:", 40);
-    btnOK = Button(this, "btnOK", "&OK", 146);
-    btnCancel = Button(this, "btnCancel", "&Cancel", 232);
+    edtWidth = Field(this, "edtWidth", tr("Width:"), 10);
+    edtHeight = Field(this, "edtHeight", tr("Height:"), 40);
+    btnOK = Button(this, "btnOK", tr("&OK"), 146);
+    btnCancel = Button(this, "btnCancel", tr("&Cancel"), 232);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
@@ -84,8 +78,10 @@ bool TSizeForm::CheckNumber(QLineEdit* edit, const QString& text, const QString&
 
 void TSizeForm::btnOKClick()
 {
-    if (!CheckNumber(edtWidth, WidthMessage, WidthTitle) ||
-        !CheckNumber(edtHeight, HeightMessage, HeightTitle))
+    if (!CheckNumber(edtWidth, tr("Please specify a proper width for output videos."),
+                     tr("Incorrect Width")) ||
+        !CheckNumber(edtHeight, tr("Please specify a proper height for output videos."),
+                     tr("Incorrect Height")))
         return;
     // As typed, blanks and signs included: the encoder gets the text itself.
     FControls.vleVideo->SetValue(VideoSizeLabel,

@@ -22,8 +22,6 @@ const QStringList OutputRows = {"New Filename", "Start Time", "End Time", "Targe
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");
 const QString CustomSizeValue = QStringLiteral("Custom Size");
-const QString TipTitle = QStringLiteral("Tip:");
-const QString TipText = QStringLiteral("Please select a file in Task List.");
 
 constexpr int KeyWidth = 95;
 constexpr int ValueWidth = 68;
@@ -36,11 +34,14 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
       FPlatform(platform)
 {
     // The output grid's rows are never read-only: its values are always black.
-    const TGroup output =
-        AddGroup("Output", OutputRows, KeyWidth, ValueWidth, TFixedTextLook::Black);
-    const TGroup video = AddGroup("Video", StartupRows(pgVideo), KeyWidth, ValueWidth);
-    const TGroup audio = AddGroup("Audio", StartupRows(pgAudio), KeyWidth, ValueWidth);
-    const TGroup advanced = AddGroup("Advanced", StartupRows(pgAdvanced), KeyWidth, ValueWidth);
+    const TGroup output = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Output"), OutputRows, KeyWidth,
+                                   ValueWidth, TFixedTextLook::Black);
+    const TGroup video = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo),
+                                  KeyWidth, ValueWidth);
+    const TGroup audio = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio),
+                                  KeyWidth, ValueWidth);
+    const TGroup advanced = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"),
+                                     StartupRows(pgAdvanced), KeyWidth, ValueWidth);
     panOutput = output.Header;
     panVideo = video.Header;
     panAudio = audio.Header;
@@ -83,7 +84,8 @@ void TProfileDetail::vleOutputMouseDown()
 {
     if (ShowsTask())
         return; // the stack has repainted every grid
-    ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+    ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
+                   tr("Please select a file in Task List."));
     vleOutput->LeaveEditMode();
 }
 
@@ -92,7 +94,8 @@ bool TProfileDetail::vleOutputEditRequest(bool typed)
     if (ShowsTask())
         return true;
     if (typed)
-        ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, TipTitle, TipText);
+        ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
+                       tr("Please select a file in Task List."));
     return false;
 }
 

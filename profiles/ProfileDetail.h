@@ -71,7 +71,9 @@ public:
     // when `name` is the loaded profile, its stored ones otherwise.
     TProfileChoice ChoiceOf(const QString& name) const;
     // Sets a row's value: group 0 Output, 1 Video, 2 Audio, 3 Advanced; the
-    // label is matched ignoring case and a missing one is appended.
+    // label is matched ignoring case. A missing one is appended while the
+    // grid keeps rows of its own; a grid showing a loaded profile has a row
+    // for each parameter only.
     void SetDetailValue(int group, const QString& label, const QString& value);
     // The value shown in a row of group 0..3, "" when there is none.
     QString DetailValue(int group, const QString& label) const;

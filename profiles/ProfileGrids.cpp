@@ -7,7 +7,10 @@
 #include "profiles/ProfileWalker.h"
 #include "widgets/ValueListEditor.h"
 
+#include <QCoreApplication>
 #include <QHash>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,12 +21,6 @@ QStringList ToStringList(const std::vector<std::string>& items)
     for (const std::string& item : items)
         list.append(QString::fromStdString(item));
     return list;
-}
-
-void ClearRows(ValueListEditor* grid)
-{
-    for (int row = grid->RowCount() - 1; row >= 0; --row)
-        grid->DeleteRow(row);
 }
 
 } // namespace
@@ -59,7 +56,7 @@ QStringList StartupRows(int group)
 
 QString ListIndexErrorText(int index)
 {
-    return QStringLiteral("List index out of bounds (%1)").arg(index);
+    return QCoreApplication::translate("TChoiceGrids", "List index out of bounds (%1)").arg(index);
 }
 
 void FitGridHeight(ValueListEditor* grid)
@@ -69,20 +66,100 @@ void FitGridHeight(ValueListEditor* grid)
     grid->setFixedHeight(std::max(grid->RowCount(), 1) * ValueListEditor::RowPitch);
 }
 
+TChoiceModel::TChoiceModel(TProfileChoice& choice, int group, QObject* parent)
+    : QAbstractTableModel(parent), FChoice(choice), FGroup(group)
+{
+}
+
+int TChoiceModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(FParameters.size());
+}
+
+int TChoiceModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant TChoiceModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || std::size_t(index.row()) >= FParameters.size())
+        return {};
+    const std::size_t i = FParameters[std::size_t(index.row())];
+    const TProfileParameter& p = FChoice.Parameters[i];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return QString::fromStdString(index.column() == 0 ? p.Name : FChoice.ShownText(i));
+    case ReadOnlyRole:
+        // A pick list with a valid Index is only picked from, never typed into.
+        return p.ReadOnly || (p.IsList && p.IndexValid());
+    case EditStyleRole:
+        return int(p.IsList ? ValueListEditor::esPickList : ValueListEditor::esSimple);
+    case PickListRole:
+        return p.IsList ? ToStringList(p.Items) : QStringList();
+    default:
+        return {};
+    }
+}
+
+bool TChoiceModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != 1 || role != Qt::EditRole ||
+        std::size_t(index.row()) >= FParameters.size())
+        return false;
+    const std::size_t i = FParameters[std::size_t(index.row())];
+    const std::string shown = value.toString().toStdString();
+    // The same text again is no change for anyone watching the grid.
+    if (shown == FChoice.ShownText(i))
+        return true;
+    FChoice.Pick(i, shown);
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags TChoiceModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!index.isValid() || index.column() != 1 || std::size_t(index.row()) >= FParameters.size())
+        return flags;
+    const TProfileParameter& p = FChoice.Parameters[FParameters[std::size_t(index.row())]];
+    // A read-only pick list still opens its drop-down: picking is allowed.
+    if (!p.ReadOnly || p.IsList)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+void TChoiceModel::Reload()
+{
+    beginResetModel();
+    FParameters.clear();
+    for (std::size_t i = 0; i < FChoice.Shown; ++i)
+        if (FChoice.Parameters[i].Group == FGroup)
+            FParameters.push_back(i);
+    endResetModel();
+}
+
+void TChoiceModel::ParameterChanged(std::size_t parameter)
+{
+    const auto found = std::find(FParameters.begin(), FParameters.end(), parameter);
+    if (found == FParameters.end())
+        return;
+    const int row = int(found - FParameters.begin());
+    emit dataChanged(index(row, 1), index(row, 1), {Qt::DisplayRole, Qt::EditRole});
+}
+
 TChoiceGrids::TChoiceGrids(const TProfileGrids& grids, QObject* parent)
     : QObject(parent), FGrids(grids)
 {
     for (int group : {pgVideo, pgAudio, pgAdvanced})
-        connect(FGrids.ForGroup(group), &QTableWidget::itemChanged, this,
-                [this, group](QTableWidgetItem* item) { Edited(group, item); });
+        FModels[std::size_t(group - pgVideo)] = new TChoiceModel(FChoice, group, this);
 }
 
-void TChoiceGrids::Edited(int group, QTableWidgetItem* item)
+void TChoiceGrids::Pick(std::size_t parameter, const std::string& shown)
 {
-    const std::vector<std::size_t>& rows = FRowParameters[std::size_t(group - pgVideo)];
-    if (FShowing || item->column() != 1 || std::size_t(item->row()) >= rows.size())
-        return;
-    FChoice.Pick(rows[std::size_t(item->row())], item->text().toStdString());
+    FChoice.Pick(parameter, shown);
+    ModelOf(FChoice.Parameters[parameter].Group)->ParameterChanged(parameter);
 }
 
 bool TChoiceGrids::Load(const QString& path, Platform& platform, QString* outputExt)
@@ -112,29 +189,10 @@ bool TChoiceGrids::Load(const QString& path, Platform& platform, QString* output
 
 void TChoiceGrids::Show()
 {
-    FShowing = true;
     for (int group : {pgVideo, pgAudio, pgAdvanced}) {
-        ClearRows(FGrids.ForGroup(group));
-        FRowParameters[std::size_t(group - pgVideo)].clear();
+        ModelOf(group)->Reload();
+        FGrids.ForGroup(group)->setModel(ModelOf(group));
     }
-    for (std::size_t i = 0; i < FChoice.Shown; ++i) {
-        const TProfileParameter& p = FChoice.Parameters[i];
-        ValueListEditor* grid = FGrids.ForGroup(p.Group);
-        const int row = grid->InsertRow(QString::fromStdString(p.Name), QString());
-        FRowParameters[std::size_t(p.Group - pgVideo)].push_back(i);
-        ValueListEditor::TItemProp props;
-        props.ReadOnly = p.ReadOnly;
-        if (p.IsList) {
-            props.EditStyle = ValueListEditor::esPickList;
-            props.PickList = ToStringList(p.Items);
-            if (p.IndexValid())
-                props.ReadOnly = true; // only picking, never typing
-        }
-        grid->SetItemProps(row, props);
-        if (p.IndexValid())
-            grid->SetCells(1, row, QString::fromStdString(FChoice.ShownText(i)));
-    }
-    FShowing = false;
     // A load stopped by a bad Index leaves the grids at their old heights.
     if (FChoice.Walk.Status != TWalkStatus::ListIndexError)
         for (int group : {pgVideo, pgAudio, pgAdvanced})

@@ -3,16 +3,17 @@
 
 #include "profiles/ProfileChoice.h"
 
+#include <QAbstractTableModel>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class Platform;
-class QTableWidgetItem;
 class ValueListEditor;
 
 // The three parameter grids a profile is loaded into: the main window's
@@ -31,9 +32,40 @@ struct TProfileGrids
 // with empty values, until a profile is loaded.
 QStringList StartupRows(int group);
 
-// A profile choice shown in three grids: the grids show it and are where
-// the user edits it, and each edit goes into the choice as it is made. What
-// converts and what is saved is the choice, never the grids' cells.
+// One group's parameters of a profile choice as the rows of a name=value
+// grid: the key is the parameter's name, the value what is picked or typed,
+// read from and written into the choice itself. A pick list can only be
+// picked from unless its Index named no item; a read-only text is fixed.
+class TChoiceModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    TChoiceModel(TProfileChoice& choice, int group, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The choice was replaced: its shown parameters of this group are the rows.
+    void Reload();
+    // Parameter `parameter` of the choice changed outside the grid.
+    void ParameterChanged(std::size_t parameter);
+
+private:
+    TProfileChoice& FChoice;
+    const int FGroup;
+    // The parameter each row stands for: which of the choice's parameters
+    // are this group's, so that a row needs no search.
+    std::vector<std::size_t> FParameters;
+};
+
+// A profile choice shown in three grids: the grids are views of the choice
+// (one TChoiceModel per group) and where the user edits it; an edit goes
+// into the choice as it is made. What converts and what is saved is the
+// choice. Until a profile is loaded, the grids show their start-up rows.
 class TChoiceGrids : public QObject
 {
     Q_OBJECT
@@ -62,16 +94,19 @@ public:
     bool Save(const QString& path, Platform& platform) const;
 
     const TProfileChoice& Choice() const { return FChoice; }
+    // Sets parameter `parameter` as a grid would (TProfileChoice::Pick); its
+    // grid shows the change.
+    void Pick(std::size_t parameter, const std::string& shown);
+    // The model the grid of group 1 Video, 2 Audio or 3 Advanced shows once
+    // a profile is loaded.
+    TChoiceModel* ModelOf(int group) const { return FModels[std::size_t(group - pgVideo)]; }
 
 private:
     void Show();
-    void Edited(int group, QTableWidgetItem* item);
 
     TProfileGrids FGrids;
     TProfileChoice FChoice;
-    // The parameter each row of the Video, Audio and Advanced grid shows.
-    std::array<std::vector<std::size_t>, 3> FRowParameters;
-    bool FShowing = false;
+    std::array<TChoiceModel*, 3> FModels{};
 };
 
 // Sets a grid's height to its rows, 18 pixels each, as after a load; an empty

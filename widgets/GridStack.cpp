@@ -5,6 +5,7 @@
 #include "widgets/ValueListEditor.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 TGridStack::TGridStack(QWidget* parent) : QScrollArea(parent)
@@ -40,7 +41,8 @@ TGridStack::TGroup TGridStack::AddGroup(const QString& group, const QStringList&
 {
     auto* grid = new ValueListEditor(FBox);
     grid->setObjectName(QStringLiteral("vle") + group);
-    grid->setAccessibleName(group);
+    const QString caption = QCoreApplication::translate("TGridStack", group.toUtf8().constData());
+    grid->setAccessibleName(caption);
     grid->SetColumnWidths(keyWidth, valueWidth);
     for (const QString& row : rows)
         grid->InsertRow(row, QString());
@@ -51,7 +53,7 @@ TGridStack::TGroup TGridStack::AddGroup(const QString& group, const QStringList&
     };
     connect(grid, &ValueListEditor::MouseDown, this, &TGridStack::RefreshGrids);
 
-    auto* header = new TGroupHeader(group, grid, FBox);
+    auto* header = new TGroupHeader(group, caption, grid, FBox);
     const int at = FStack->count() - 1; // above the stretch
     FStack->insertWidget(at, header);
     FStack->insertWidget(at + 1, grid);

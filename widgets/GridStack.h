@@ -33,7 +33,8 @@ public:
 
     // Appends a header for `group` ("Video": bar "panVideo", button "btnVideo")
     // and below it a grid "vleVideo" spoken as "Video", holding `rows` with
-    // empty values, sized to them.
+    // empty values, sized to them. The group's name is shown and spoken as
+    // translated in the "TGridStack" context (mark it with QT_TRANSLATE_NOOP).
     TGroup AddGroup(const QString& group, const QStringList& rows, int keyWidth, int valueWidth,
                     TFixedTextLook look = TFixedTextLook::Silver);
 

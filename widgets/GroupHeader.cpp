@@ -14,9 +14,6 @@ namespace {
 const QString ExpandedCaption = QStringLiteral("-");
 const QString CollapsedCaption = QStringLiteral("+");
 const QString CaptionIndent = QStringLiteral("      ");
-const QString CollapseSpoken = QStringLiteral("Collapse %1");
-const QString ExpandSpoken = QStringLiteral("Expand %1");
-const QString BarSpoken = QStringLiteral("%1 group");
 
 constexpr QRect ButtonPlace(5, 3, 12, 12);
 
@@ -28,19 +25,20 @@ QFont Bold(QFont font)
 
 } // namespace
 
-TGroupHeader::TGroupHeader(const QString& group, ValueListEditor* grid, QWidget* parent)
-    : QFrame(parent), FGroup(group), FGrid(grid)
+TGroupHeader::TGroupHeader(const QString& group, const QString& caption, ValueListEditor* grid,
+                           QWidget* parent)
+    : QFrame(parent), FCaption(caption), FGrid(grid)
 {
     setObjectName(QStringLiteral("pan") + group);
     // Not the group's bare name: the grid below, which the user works with,
     // has that one.
-    setAccessibleName(BarSpoken.arg(group));
+    setAccessibleName(tr("%1 group").arg(caption));
     setFixedHeight(BarHeight);
     setAutoFillBackground(true);
     // Explicitly: a child would otherwise take its box's white background role.
     setBackgroundRole(QPalette::Dark);
 
-    FLabel = new QLabel(CaptionIndent + group, this);
+    FLabel = new QLabel(CaptionIndent + caption, this);
     QPalette palette = FLabel->palette();
     palette.setColor(QPalette::WindowText, Qt::black); // not the contrast of the shadow
     FLabel->setPalette(palette);
@@ -84,7 +82,7 @@ void TGroupHeader::SetCaption(const QString& caption)
 {
     FButton->setText(caption);
     FButton->setAccessibleName(
-        (caption == CollapsedCaption ? ExpandSpoken : CollapseSpoken).arg(FGroup));
+        (caption == CollapsedCaption ? tr("Expand %1") : tr("Collapse %1")).arg(FCaption));
 }
 
 void TGroupHeader::mouseDoubleClickEvent(QMouseEvent* event)

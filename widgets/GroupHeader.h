@@ -21,8 +21,10 @@ public:
     static constexpr int BarHeight = 18;
     static constexpr int CollapsedHeight = 1;
 
-    // `group` is the group's name, such as "Video".
-    TGroupHeader(const QString& group, ValueListEditor* grid, QWidget* parent);
+    // `group` is the group's name, such as "Video", which names the bar and
+    // its button; `caption` is the name shown and spoken.
+    TGroupHeader(const QString& group, const QString& caption, ValueListEditor* grid,
+                 QWidget* parent);
 
     QToolButton* Button() const { return FButton; }
     ValueListEditor* Grid() const { return FGrid; }
@@ -42,7 +44,7 @@ protected:
 private:
     void SetCaption(const QString& caption);
 
-    QString FGroup;
+    QString FCaption;
     ValueListEditor* FGrid;
     QLabel* FLabel;
     QToolButton* FButton;

@@ -19,9 +19,6 @@ namespace {
 // Marks a drop-down whose row forbids typing; its key presses may pick, not type.
 const char* const NoTypingProperty = "quenbyNoTyping";
 
-// The spoken name of an open pick list, after its row's key.
-const char* const PickListName = "%1 choices";
-
 // A pick list's drop-down. A value that is none of its items (a custom size,
 // say) is its placeholder text, drawn as an ordinary value; an open list then
 // highlights the item such values come from.
@@ -106,7 +103,8 @@ QWidget* TValueListDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
         combo->setEditable(!props.ReadOnly);
         combo->setFrame(false);
         combo->setAccessibleName(key);
-        combo->view()->setAccessibleName(QString::fromLatin1(PickListName).arg(key));
+        // The spoken name of an open pick list, after its row's key.
+        combo->view()->setAccessibleName(tr("%1 choices").arg(key));
         if (combo->lineEdit())
             combo->lineEdit()->setAccessibleName(key);
         // The view installs this delegate as the editor's event filter.

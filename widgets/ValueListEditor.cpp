@@ -16,17 +16,98 @@ namespace {
 constexpr int ColumnLineGrip = 2;
 constexpr int MinColumnWidth = 16;
 
-enum TPropRole
+bool IsStringRole(const QList<int>& roles)
 {
-    ReadOnlyRole = Qt::UserRole + 1,
-    EditStyleRole,
-    PickListRole,
-};
+    return roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole);
+}
 
 } // namespace
 
-ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
+int TValueRows::rowCount(const QModelIndex& parent) const
 {
+    return parent.isValid() ? 0 : int(FRows.size());
+}
+
+int TValueRows::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant TValueRows::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= FRows.size())
+        return {};
+    const TRow& row = FRows[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return index.column() == 0 ? row.Key : row.Value;
+    case ReadOnlyRole:
+        return row.ReadOnly;
+    case EditStyleRole:
+        return row.EditStyle;
+    case PickListRole:
+        return row.PickList;
+    default:
+        return {};
+    }
+}
+
+bool TValueRows::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.row() >= FRows.size() || role != Qt::EditRole)
+        return false;
+    TRow& row = FRows[index.row()];
+    QString& cell = index.column() == 0 ? row.Key : row.Value;
+    // The same text again is no change for anyone watching the grid.
+    if (cell == value.toString())
+        return true;
+    cell = value.toString();
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags TValueRows::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!index.isValid() || index.column() != 1 || index.row() >= FRows.size())
+        return flags;
+    // A read-only pick list still opens its drop-down: picking is allowed.
+    const TRow& row = FRows[index.row()];
+    if (!row.ReadOnly || row.EditStyle == ValueListEditor::esPickList)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+void TValueRows::Insert(int row, const QString& key, const QString& value)
+{
+    beginInsertRows(QModelIndex(), row, row);
+    TRow added;
+    added.Key = key;
+    added.Value = value;
+    FRows.insert(row, added);
+    endInsertRows();
+}
+
+void TValueRows::Remove(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    FRows.remove(row);
+    endRemoveRows();
+}
+
+void TValueRows::SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList)
+{
+    TRow& r = FRows[row];
+    r.ReadOnly = readOnly;
+    r.EditStyle = editStyle;
+    r.PickList = pickList;
+    emit dataChanged(index(row, 0), index(row, 1), {ReadOnlyRole, EditStyleRole, PickListRole});
+}
+
+ValueListEditor::ValueListEditor(QWidget* parent) : QTableView(parent)
+{
+    setModel(new TValueRows(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
@@ -53,19 +134,6 @@ ValueListEditor::ValueListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setItemDelegate(new TValueListDelegate(this));
     setMouseTracking(true); // the column line shows its sizing cursor on hover
 
-    connect(this, &QTableWidget::itemChanged, this, &ValueListEditor::ItemChanged);
-    const auto keysChanged = [this] {
-        FRowIndexValid = false;
-    };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, keysChanged);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, keysChanged);
-    connect(model(), &QAbstractItemModel::rowsMoved, this, keysChanged);
-    connect(model(), &QAbstractItemModel::modelReset, this, keysChanged);
-    connect(model(), &QAbstractItemModel::layoutChanged, this, keysChanged);
-    connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
-        if (topLeft.column() == 0)
-            FRowIndexValid = false;
-    });
     connect(qApp, &QApplication::focusChanged, this, &ValueListEditor::FocusChanged);
     // The toolkit keeps each factory once, however often it is installed.
     QAccessible::installFactory(&ValueListAccessibleFactory);
@@ -76,8 +144,41 @@ ValueListEditor::~ValueListEditor()
     // QWidget's destructor, which runs after this one, deletes the model (its
     // reset fires) and moves the focus; neither may reach a grid whose own
     // members are already gone.
-    disconnect(model(), nullptr, this, nullptr);
+    if (model())
+        disconnect(model(), nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
+}
+
+void ValueListEditor::setModel(QAbstractItemModel* newModel)
+{
+    QAbstractItemModel* old = model();
+    QItemSelectionModel* oldSelection = selectionModel();
+    if (old == newModel)
+        return;
+    if (old)
+        disconnect(old, nullptr, this, nullptr);
+    QTableView::setModel(newModel);
+    delete oldSelection; // the view made it and leaves it behind
+    if (auto* own = qobject_cast<TValueRows*>(old); own && own->parent() == this)
+        delete own;
+    FRowIndexValid = false;
+    const auto rowsChanged = [this] {
+        FRowIndexValid = false;
+        emit StringsChanged();
+    };
+    connect(newModel, &QAbstractItemModel::rowsInserted, this, rowsChanged);
+    connect(newModel, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+    connect(newModel, &QAbstractItemModel::rowsMoved, this, rowsChanged);
+    connect(newModel, &QAbstractItemModel::modelReset, this, rowsChanged);
+    connect(newModel, &QAbstractItemModel::layoutChanged, this, rowsChanged);
+    connect(newModel, &QAbstractItemModel::dataChanged, this, &ValueListEditor::DataChanged);
+    setColumnWidth(0, FKeyWidth);
+}
+
+TValueRows* ValueListEditor::OwnRows() const
+{
+    auto* rows = qobject_cast<TValueRows*>(model());
+    return rows && rows->parent() == this ? rows : nullptr;
 }
 
 void ValueListEditor::SetColumnWidths(int keyWidth, int valueWidth)
@@ -122,65 +223,50 @@ bool ValueListEditor::FindRow(const QString& key, int& row) const
 
 int ValueListEditor::InsertRow(const QString& key, const QString& value, bool append)
 {
+    TValueRows* rows = OwnRows();
+    if (!rows)
+        return -1;
     int row = rowCount();
     if (!append)
         row = currentRow() >= 0 ? currentRow() : 0;
-    ++FUpdating;
-    insertRow(row);
-    auto* keyItem = new QTableWidgetItem(key);
-    keyItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    keyItem->setData(ReadOnlyRole, false);
-    keyItem->setData(EditStyleRole, int(esSimple));
-    setItem(row, 0, keyItem);
-    setItem(row, 1, new QTableWidgetItem(value));
-    ApplyFlags(row);
-    --FUpdating;
-    emit StringsChanged();
+    rows->Insert(row, key, value); // one row, one StringsChanged
     return row;
 }
 
 void ValueListEditor::DeleteRow(int row)
 {
-    if (row < 0 || row >= rowCount())
-        return;
-    removeRow(row);
-    emit StringsChanged();
+    if (TValueRows* rows = OwnRows(); rows && row >= 0 && row < rowCount())
+        rows->Remove(row);
 }
 
 QString ValueListEditor::Cells(int col, int row) const
 {
-    const QTableWidgetItem* cell = item(row, col);
-    return cell ? cell->text() : QString();
+    return model()->index(row, col).data(Qt::DisplayRole).toString();
 }
 
 void ValueListEditor::SetCells(int col, int row, const QString& text)
 {
-    if (QTableWidgetItem* cell = item(row, col))
-        cell->setText(text); // itemChanged tells the watchers
+    const QModelIndex cell = model()->index(row, col);
+    if (cell.isValid())
+        model()->setData(cell, text, Qt::EditRole); // dataChanged tells the watchers
 }
 
 ValueListEditor::TItemProp ValueListEditor::ItemProps(int row) const
 {
     TItemProp props;
-    if (const QTableWidgetItem* keyItem = item(row, 0)) {
-        props.ReadOnly = keyItem->data(ReadOnlyRole).toBool();
-        props.EditStyle = TEditStyle(keyItem->data(EditStyleRole).toInt());
-        props.PickList = keyItem->data(PickListRole).toStringList();
+    const QModelIndex key = model()->index(row, 0);
+    if (key.isValid()) {
+        props.ReadOnly = key.data(ReadOnlyRole).toBool();
+        props.EditStyle = TEditStyle(key.data(EditStyleRole).toInt());
+        props.PickList = key.data(PickListRole).toStringList();
     }
     return props;
 }
 
 void ValueListEditor::SetItemProps(int row, const TItemProp& props)
 {
-    QTableWidgetItem* keyItem = item(row, 0);
-    if (!keyItem)
-        return;
-    ++FUpdating; // properties are not strings: no StringsChanged
-    keyItem->setData(ReadOnlyRole, props.ReadOnly);
-    keyItem->setData(EditStyleRole, int(props.EditStyle));
-    keyItem->setData(PickListRole, props.PickList);
-    ApplyFlags(row);
-    --FUpdating;
+    if (TValueRows* rows = OwnRows(); rows && row >= 0 && row < rowCount())
+        rows->SetProps(row, props.ReadOnly, props.EditStyle, props.PickList);
 }
 
 void ValueListEditor::SetReadOnly(int row, bool readOnly)
@@ -204,20 +290,9 @@ void ValueListEditor::SetPickList(int row, const QStringList& items)
     SetItemProps(row, props);
 }
 
-void ValueListEditor::ApplyFlags(int row)
+void ValueListEditor::setCurrentCell(int row, int col)
 {
-    QTableWidgetItem* valueItem = item(row, 1);
-    if (!valueItem)
-        return;
-    const TItemProp props = ItemProps(row);
-    // A read-only pick list still opens its drop-down: picking is allowed.
-    const bool editable = !props.ReadOnly || props.EditStyle == esPickList;
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (editable)
-        flags |= Qt::ItemIsEditable;
-    ++FUpdating;
-    valueItem->setFlags(flags);
-    --FUpdating;
+    setCurrentIndex(model()->index(row, col));
 }
 
 void ValueListEditor::SetRow(int row)
@@ -257,7 +332,7 @@ void ValueListEditor::mousePressEvent(QMouseEvent* event)
     }
     FSuppressEdit = false;
     FInMousePress = true;
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     emit MouseDown(event->button(), event->modifiers(), event->position().toPoint());
     FInMousePress = false;
 }
@@ -272,7 +347,7 @@ void ValueListEditor::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     viewport()->setCursor(OnColumnLine(pos) ? Qt::SplitHCursor : Qt::ArrowCursor);
-    QTableWidget::mouseMoveEvent(event);
+    QTableView::mouseMoveEvent(event);
 }
 
 bool ValueListEditor::OnColumnLine(const QPoint& pos) const
@@ -287,7 +362,7 @@ void ValueListEditor::mouseReleaseEvent(QMouseEvent* event)
         FKeyWidth = columnWidth(0);
         return;
     }
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     FSuppressEdit = false;
 }
 
@@ -308,7 +383,7 @@ bool ValueListEditor::edit(const QModelIndex& index, EditTrigger trigger, QEvent
         if (props.ReadOnly && props.EditStyle == esPickList)
             return false;
     }
-    return QTableWidget::edit(index, trigger, event);
+    return QTableView::edit(index, trigger, event);
 }
 
 void ValueListEditor::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
@@ -316,7 +391,7 @@ void ValueListEditor::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdi
     // The view deletes it later; until then it is no longer ours to settle.
     if (editor == FEditor)
         FEditor = nullptr;
-    QTableWidget::closeEditor(editor, hint);
+    QTableView::closeEditor(editor, hint);
 }
 
 void ValueListEditor::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -343,7 +418,7 @@ void ValueListEditor::selectionChanged(const QItemSelection& selected,
 
 void ValueListEditor::focusInEvent(QFocusEvent* event)
 {
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     // The toolkit tells of the grid itself once this returns; the row it
     // stands on comes next, as a list's current item does.
     if (QAccessible::isActive())
@@ -364,7 +439,7 @@ void ValueListEditor::AnnounceRow(int row, int event) const
 
 void ValueListEditor::scrollContentsBy(int dx, int dy)
 {
-    QTableWidget::scrollContentsBy(dx, dy);
+    QTableView::scrollContentsBy(dx, dy);
     // The editor lies on the grid, not on the viewport, whose scrolling
     // carries only its own children along.
     if (FEditor)
@@ -436,10 +511,15 @@ void ValueListEditor::EditorCreated(QWidget* editor, const QString& key)
     FEditorCaption->setBuddy(editor);
 }
 
-void ValueListEditor::ItemChanged(QTableWidgetItem* item)
+void ValueListEditor::DataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                  const QList<int>& roles)
 {
-    if (item)
-        AnnounceRow(item->row(), QAccessible::NameChanged);
-    if (FUpdating == 0)
-        emit StringsChanged();
+    // Row properties are no strings: their change is no StringsChanged.
+    if (!IsStringRole(roles))
+        return;
+    if (topLeft.column() == 0)
+        FRowIndexValid = false;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+        AnnounceRow(row, QAccessible::NameChanged);
+    emit StringsChanged();
 }

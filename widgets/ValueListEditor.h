@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QStyleOptionViewItem>
-#include <QTableWidget>
+#include <QTableView>
+#include <QVector>
 
 #include <functional>
 
@@ -14,15 +16,60 @@ class QAccessibleInterface;
 class QLabel;
 class QPainter;
 
+// What a name=value grid asks its model about a row, besides the key (column
+// 0) and the value (column 1) as display and edit texts. Any cell of the row
+// answers.
+enum TValueListRole
+{
+    ReadOnlyRole = Qt::UserRole + 1, // bool
+    EditStyleRole,                   // int: ValueListEditor::TEditStyle
+    PickListRole,                    // QStringList
+};
+
+// Rows a grid keeps for itself: key, value and row properties per row. The
+// grids whose values belong to no other object (a task's output, a form's
+// fields) show these.
+class TValueRows : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    struct TRow
+    {
+        QString Key;
+        QString Value;
+        bool ReadOnly = false;
+        int EditStyle = 0;
+        QStringList PickList;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    void Insert(int row, const QString& key, const QString& value);
+    void Remove(int row);
+    void SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList);
+
+private:
+    QVector<TRow> FRows;
+};
+
 // The name=value grid: a key column that cannot be edited and a value column
 // that can, no title row, rows of 17 pixels plus a 1-pixel grid line, and a
 // value column that follows the widget's width. Each row carries a read-only
-// flag, an edit style and a pick list. Rows are numbered from 0.
+// flag, an edit style and a pick list, which the model gives (TValueListRole).
+// Rows are numbered from 0.
 //
-// Rows and values are meant to be changed through this class's operations
-// (InsertRow, DeleteRow, SetValue, SetCells), which keep the row properties
-// with their rows.
-class ValueListEditor : public QTableWidget
+// The grid starts with rows of its own (TValueRows), which InsertRow,
+// DeleteRow and SetItemProps change. A grid given another model is a view of
+// it: values are read and set through the model, and rows and their
+// properties are the model's alone.
+class ValueListEditor : public QTableView
 {
     Q_OBJECT
 
@@ -59,15 +106,18 @@ public:
 
     // Values by key, matched ignoring case. A missing key reads as "".
     QString Values(const QString& key) const;
-    // Sets the value of the row with that key; appends a row when none has it.
+    // Sets the value of the row with that key; appends a row when none has
+    // it and the grid shows its own rows.
     void SetValue(const QString& key, const QString& value);
     bool FindRow(const QString& key, int& row) const;
 
     // Appends a row (or, with append false, inserts it before the current
-    // row, or at the top when there is none). Returns the new row's index.
+    // row, or at the top when there is none). Returns the new row's index,
+    // -1 on a grid showing a model that is not its own rows.
     int InsertRow(const QString& key, const QString& value, bool append = true);
     void DeleteRow(int row);
     int RowCount() const { return rowCount(); }
+    int rowCount() const { return model()->rowCount(); }
 
     QString Keys(int row) const { return Cells(0, row); }
     QString RowValue(int row) const { return Cells(1, row); }
@@ -84,7 +134,14 @@ public:
     // The current cell, -1 when there is none.
     int Row() const { return currentRow(); }
     int Col() const { return currentColumn(); }
+    int currentRow() const { return currentIndex().row(); }
+    int currentColumn() const { return currentIndex().column(); }
+    void setCurrentCell(int row, int col);
     void SetRow(int row);
+
+    // Shows `model` instead of the rows the grid had; the grid's own rows
+    // go with it.
+    void setModel(QAbstractItemModel* model) override;
 
     // Whether an in-place editor is open; leaving edit mode keeps what was
     // typed and closes the editor.
@@ -134,10 +191,11 @@ protected:
 private:
     friend class TValueListDelegate;
 
-    void ItemChanged(QTableWidgetItem* item);
+    void DataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles);
     void FocusChanged(QWidget* old, QWidget* now);
     void FireValidate(int row, int col);
-    void ApplyFlags(int row);
+    TValueRows* OwnRows() const;
     bool OwnsWidget(const QWidget* widget) const;
     bool OnColumnLine(const QPoint& pos) const;
     void UserEdited(int row, int col);
@@ -152,7 +210,6 @@ private:
 
     int FKeyWidth = 95;
     int FValueWidth = 68;
-    int FUpdating = 0;          // >0 while rows are built: one change, one signal
     bool FModified = false;     // the current cell was changed by the user
     bool FSuppressEdit = false; // a MouseDown handler left edit mode
     bool FInMousePress = false;

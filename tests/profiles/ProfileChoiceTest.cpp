@@ -5,6 +5,7 @@
 
 #include "convert/ArgumentBuilder.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/GridInput.h"
 #include "profiles/ProfileGrids.h"
 #include "widgets/ValueListEditor.h"
 
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 TEST(ProfileChoice, GridsAndTheFileGiveTheSameArgumentsForEveryPick)
@@ -44,4 +46,29 @@ TEST(ProfileChoice, GridsAndTheFileGiveTheSameArgumentsForEveryPick)
         }
     }
     EXPECT_GT(picks, 200);
+}
+
+// A pick in the grid is found in the choice, and a change of the choice is
+// what the grid shows: the grid's model reads and writes the choice itself.
+TEST(ProfileChoice, TheGridIsAViewOfTheChoice)
+{
+    ValueListEditor video, audio, advanced;
+    TChoiceGrids shown({&video, &audio, &advanced});
+    FakePlatform platform;
+    ASSERT_TRUE(shown.Load(
+        QStringLiteral(QUENBY_SOURCE_DIR "/data/Profiles/AVI (MPEG-4 + MP3).apf"), platform));
+    ASSERT_EQ(video.model(), shown.ModelOf(pgVideo));
+    const std::vector<TProfileParameter>& parameters = shown.Choice().Parameters;
+    const std::size_t bitRate =
+        std::size_t(std::find_if(parameters.begin(), parameters.end(),
+                                 [](const TProfileParameter& p) { return p.Name == "Bit Rate"; }) -
+                    parameters.begin());
+    video.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&video));
+    ASSERT_TRUE(PickInCell(video, "Bit Rate", "2400 kbps"));
+    EXPECT_EQ(shown.Choice().ShownText(bitRate), "2400 kbps");
+    EXPECT_EQ(shown.Choice().ArgumentValue(bitRate), "2400k");
+    shown.Pick(bitRate, "500 kbps");
+    EXPECT_EQ(video.Values("Bit Rate"), "500 kbps");
+    EXPECT_EQ(qobject_cast<QComboBox*>(video.Editor())->currentText(), "500 kbps");
 }
