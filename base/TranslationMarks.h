@@ -12,9 +12,6 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
-#ifndef QT_TRANSLATE_N_NOOP
-#define QT_TRANSLATE_N_NOOP(scope, x) x
-#endif
 
 // Turns a marked text into the one shown. The core builds its sentences through one of these, so
 // the window and the headless mode can hand in Qt's translation while tests and callers that pass

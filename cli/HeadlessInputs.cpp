@@ -5,7 +5,7 @@
 
 #include "base/FileIdentity.h"
 #include "base/PathText.h"
-#include "base/TextTemplate.h"
+#include "base/TranslationMarks.h"
 #include "cli/ProgramArguments.h"
 #include "platform/Translators.h"
 #include "tasks/ProbeQueue.h"

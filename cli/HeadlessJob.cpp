@@ -18,7 +18,7 @@ namespace {
 const char* const Context = "HeadlessJob";
 
 std::string ChooseProfile(const THeadlessOptions& options, const std::vector<std::string>& names,
-                          int32_t savedIndex, std::string& error, const TTranslateText& translate)
+                          int32_t savedIndex, std::string& error, TTranslator translate)
 {
     if (options.Profile) {
         if (std::find(names.begin(), names.end(), *options.Profile) == names.end())
@@ -47,7 +47,7 @@ bool IsDirectory(const std::string& path)
 } // namespace
 
 THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
-                                  const std::string& workingDir, const TTranslateText& translate)
+                                  const std::string& workingDir, TTranslator translate)
 {
     // Read without SaveAndFree: a batch without a window leaves the file as
     // the window wrote it.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
+#include "base/TranslationMarks.h"
 #include "platform/DataPlaces.h"
 
 #include <string>
@@ -38,7 +38,7 @@ struct THeadlessSetup
 // The error and the note are in the language of `translate`.
 THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPlaces& places,
                                   const std::string& workingDir,
-                                  const TTranslateText& translate = EnglishText);
+                                  TTranslator translate = Untranslated);
 
 // "Main"/"Version" of the installation's preferences in `appDir`, "1.5" when
 // missing; only read.

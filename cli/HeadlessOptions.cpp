@@ -81,7 +81,7 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
 }
 
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
-                                    const TTranslateText& translate)
+                                    TTranslator translate)
 {
     const auto say = [&translate](const char* text, const std::vector<std::string>& args = {}) {
         return FillText(translate(Context, text), args);
@@ -197,7 +197,7 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
     return parse;
 }
 
-std::string CheckWatchOptions(const THeadlessOptions& options, const TTranslateText& translate)
+std::string CheckWatchOptions(const THeadlessOptions& options, TTranslator translate)
 {
     if (options.Inputs.size() != 1)
         return translate(Context,
@@ -217,7 +217,7 @@ std::string CheckWatchOptions(const THeadlessOptions& options, const TTranslateT
     return {};
 }
 
-std::string HeadlessUsage(const TTranslateText& translate)
+std::string HeadlessUsage(TTranslator translate)
 {
     return translate(Context, UsageText);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/TextTemplate.h"
+#include "base/TranslationMarks.h"
 
 #include <optional>
 #include <string>
@@ -72,13 +72,13 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments);
 // converting, which needs at least one file or directory.
 // Its error is in the language of `translate`.
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
-                                    const TTranslateText& translate = EnglishText);
+                                    TTranslator translate = Untranslated);
 
 // Checks what the arguments that follow "--watch" give: one folder, an
 // output folder, no --overwrite (a watch never replaces an output) and no
 // list file. Returns why they cannot be used; empty when they can.
 std::string CheckWatchOptions(const THeadlessOptions& options,
-                              const TTranslateText& translate = EnglishText);
+                              TTranslator translate = Untranslated);
 
 // What --help prints.
-std::string HeadlessUsage(const TTranslateText& translate = EnglishText);
+std::string HeadlessUsage(TTranslator translate = Untranslated);

@@ -11,7 +11,7 @@
 class QTranslator;
 
 // A core text in the language installed now, for the core library's
-// TTranslateText (base/TextTemplate.h).
+// TTranslator (base/TranslationMarks.h).
 std::string TranslatedText(const char* context, const char* text);
 
 // The folder beside the program that holds its compiled translations

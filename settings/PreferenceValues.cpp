@@ -85,7 +85,7 @@ std::string ReadVersionText(const TNewInifile& store)
 }
 
 std::string PreferencesReadErrorText(const std::string& path, const std::string& reason,
-                                     const TTranslateText& translate)
+                                     TTranslator translate)
 {
     const char* const context = "Preferences";
     return FillText(

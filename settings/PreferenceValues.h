@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/Preferences.h"
-#include "base/TextTemplate.h"
+#include "base/TranslationMarks.h"
 
 #include <cstdint>
 #include <string>
@@ -46,7 +46,7 @@ void WriteProfileIndex(TNewInifile& store, int32_t index);
 // `reason` as TNewInifile::ReadError gives it. Without them, the program
 // keeps every existing output. In the language of `translate`.
 std::string PreferencesReadErrorText(const std::string& path, const std::string& reason,
-                                     const TTranslateText& translate = EnglishText);
+                                     TTranslator translate = Untranslated);
 
 // "Main"/"Version", which the installation writes and the program only reads.
 std::string ReadVersionText(const TNewInifile& store);

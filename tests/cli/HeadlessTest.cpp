@@ -113,18 +113,14 @@ TEST_F(Headless, ConvertsWithANamedProfileAndTellsFailuresAndUsageErrorsByItsSta
     EXPECT_EQ(preferences.readAll(), preferencesBefore) << "the preferences are never written";
 }
 
-// The notes follow the chosen language; the progress lines never change.
 TEST_F(Headless, NotesSpeakTheChosenLanguageButProgressLinesStayTheSame)
 {
     ASSERT_TRUE(CopyTestClip(".avi", in + "first.avi"));
-    QFile preferences(app.Path() + "Preferences.ini");
-    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) &&
-                preferences.write("[Main]\r\nLanguage=de\r\n"));
-    preferences.close();
+    QFile file(app.Path() + "Preferences.ini");
+    ASSERT_TRUE(file.open(QFile::WriteOnly) && file.write("[Main]\nLanguage=de") && file.flush());
     EXPECT_EQ(Run({"--profile", Profile, "--output", out, in + "first.avi", in + "gone.avi"}), 1);
-    EXPECT_TRUE(errors.contains("quenby: '" + in + "gone.avi' existiert nicht\n"))
-        << errors.toStdString();
-    EXPECT_TRUE(errors.contains("[1/1] 100% first.avi -> " + out + "first.avi"))
+    EXPECT_TRUE(errors.contains("quenby: '" + in + "gone.avi' existiert nicht\n") &&
+                errors.contains("[1/1] 100% first.avi -> " + out + "first.avi"))
         << errors.toStdString();
 }
 
