@@ -17,7 +17,6 @@
 #include "profiles/ProfileChoice.h"
 #include "profiles/ProfileGrids.h"
 #include "tasks/TaskPaths.h"
-#include "widgets/TranslatedText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
-#include "widgets/TranslatedText.h"
+#include "platform/Translators.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

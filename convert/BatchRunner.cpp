@@ -7,11 +7,11 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
-#include "widgets/TranslatedText.h"
 
 #include <QAction>
 #include <QComboBox>

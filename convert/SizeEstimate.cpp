@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/SizeEstimate.h"
 
+#include "platform/Translators.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskTarget.h"
-#include "widgets/TranslatedText.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QComboBox>

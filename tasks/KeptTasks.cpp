@@ -4,12 +4,12 @@
 #include "base/FileMoves.h"
 #include "base/NewInifiles.h"
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskCommands.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskModel.h"
-#include "widgets/TranslatedText.h"
 
 #include <QLineEdit>
 #include <QStringList>

@@ -2,12 +2,12 @@
 #include "tasks/TaskCommands.h"
 
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskModel.h"
 #include "tasks/TaskPaths.h"
 #include "tasks/TaskView.h"
 #include "widgets/CommandAction.h"
-#include "widgets/TranslatedText.h"
 
 #include <QAction>
 #include <QItemSelectionModel>

@@ -2,6 +2,7 @@
 #include "tasks/TaskView.h"
 
 #include "platform/Platform.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
@@ -9,7 +10,6 @@
 #include "widgets/BalloonTip.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
-#include "widgets/TranslatedText.h"
 #include "widgets/ValueListEditor.h"
 
 #include <QAction>

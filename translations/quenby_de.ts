@@ -672,6 +672,13 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TChoiceGrids</name>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+</context>
+<context>
     <name>TEncoderLog</name>
     <message>
         <source>Started: %1</source>
@@ -714,6 +721,40 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStack</name>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+</context>
+<context>
+    <name>TGroupHeader</name>
+    <message>
+        <source>%1 group</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Expand %1</source>
+        <translation>%1 aufklappen</translation>
+    </message>
+    <message>
+        <source>Collapse %1</source>
+        <translation>%1 zuklappen</translation>
     </message>
 </context>
 <context>
@@ -885,6 +926,17 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TProfileDetail</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Please select a file in Task List.</source>
+        <translation>Bitte wählen Sie eine Datei in der Aufgabenliste.</translation>
+    </message>
+</context>
+<context>
     <name>TSettingForm</name>
     <message>
         <source>Settings</source>
@@ -1049,6 +1101,45 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSizeForm</name>
+    <message>
+        <source>Video Size of output files</source>
+        <translation>Videogröße der Ausgabedateien</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please specify a proper width for output videos.</source>
+        <translation>Bitte geben Sie eine gültige Breite für die Ausgabevideos an.</translation>
+    </message>
+    <message>
+        <source>Incorrect Width</source>
+        <translation>Ungültige Breite</translation>
+    </message>
+    <message>
+        <source>Please specify a proper height for output videos.</source>
+        <translation>Bitte geben Sie eine gültige Höhe für die Ausgabevideos an.</translation>
+    </message>
+    <message>
+        <source>Incorrect Height</source>
+        <translation>Ungültige Höhe</translation>
+    </message>
+</context>
+<context>
     <name>TTaskAdds</name>
     <message>
         <source>Files not added</source>
@@ -1199,6 +1290,13 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Das Profil „%1“ kann nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TValueListDelegate</name>
+    <message>
+        <source>%1 choices</source>
+        <translation>%1 Auswahlmöglichkeiten</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,13 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TChoiceGrids</name>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de los límites (%1)</translation>
+    </message>
+</context>
+<context>
     <name>TEncoderLog</name>
     <message>
         <source>Started: %1</source>
@@ -713,6 +720,40 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>no se puede escribir &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TGridStack</name>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+</context>
+<context>
+    <name>TGroupHeader</name>
+    <message>
+        <source>%1 group</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Expand %1</source>
+        <translation>Expandir %1</translation>
+    </message>
+    <message>
+        <source>Collapse %1</source>
+        <translation>Contraer %1</translation>
     </message>
 </context>
 <context>
@@ -884,6 +925,17 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TProfileDetail</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Sugerencia:</translation>
+    </message>
+    <message>
+        <source>Please select a file in Task List.</source>
+        <translation>Seleccione un archivo en la lista de tareas.</translation>
+    </message>
+</context>
+<context>
     <name>TSettingForm</name>
     <message>
         <source>Settings</source>
@@ -1048,6 +1100,45 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSizeForm</name>
+    <message>
+        <source>Video Size of output files</source>
+        <translation>Tamaño de vídeo de los archivos de salida</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Please specify a proper width for output videos.</source>
+        <translation>Indique un ancho correcto para los vídeos de salida.</translation>
+    </message>
+    <message>
+        <source>Incorrect Width</source>
+        <translation>Ancho incorrecto</translation>
+    </message>
+    <message>
+        <source>Please specify a proper height for output videos.</source>
+        <translation>Indique un alto correcto para los vídeos de salida.</translation>
+    </message>
+    <message>
+        <source>Incorrect Height</source>
+        <translation>Alto incorrecto</translation>
+    </message>
+</context>
+<context>
     <name>TTaskAdds</name>
     <message>
         <source>Files not added</source>
@@ -1198,6 +1289,13 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>No se puede cargar el perfil «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TValueListDelegate</name>
+    <message>
+        <source>%1 choices</source>
+        <translation>%1 opciones</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 
 #include "platform/Translators.h"
 #include "tasks/TaskTarget.h"
-#include "widgets/TranslatedText.h"
 
 #include <QSignalSpy>
 
