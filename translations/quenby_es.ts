@@ -955,7 +955,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Default Output Path:</source>
-        <translation>Carpeta de salida predeterminada:</translation>
+        <translation>Salida predeterminada:</translation>
     </message>
     <message>
         <source>Synchronization Mode:</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>--done-folder goes with --watch only</source>
-        <translation>--done-folder ne s&apos;utilise qu&apos;avec --watch</translation>
+        <translation>--done-folder ne s’utilise qu’avec --watch</translation>
     </message>
     <message>
         <source>unknown profile &apos;%1&apos; in the list file (see --list-profiles)</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>the done folder &apos;%1&apos; does not exist</source>
-        <translation>le dossier des fichiers traités &apos;%1&apos; n&apos;existe pas</translation>
+        <translation>le dossier des fichiers traités &apos;%1&apos; n’existe pas</translation>
     </message>
     <message>
         <source>the folder &apos;%1&apos; is the watched folder; choose another one</source>
@@ -131,19 +131,19 @@
     <name>HeadlessInputs</name>
     <message>
         <source>&apos;%1&apos; does not exist</source>
-        <translation>&apos;%1&apos; n&apos;existe pas</translation>
+        <translation>&apos;%1&apos; n’existe pas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; skipped: not a regular file</source>
-        <translation>&apos;%1&apos; ignoré&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>&apos;%1&apos; ignoré&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>&apos;%1&apos; skipped: not a supported video file</source>
-        <translation>&apos;%1&apos; ignoré&#xa0;: ce n&apos;est pas un fichier vidéo pris en charge</translation>
+        <translation>&apos;%1&apos; ignoré&#xa0;: ce n’est pas un fichier vidéo pris en charge</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be converted: its name is not valid UTF-8</source>
-        <translation>&apos;%1&apos; ne peut pas être converti&#xa0;: son nom n&apos;est pas de l&apos;UTF-8 valide</translation>
+        <translation>&apos;%1&apos; ne peut pas être converti&#xa0;: son nom n’est pas de l’UTF-8 valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read as a list file</source>
@@ -166,11 +166,11 @@
     </message>
     <message>
         <source>there is no profile to convert with</source>
-        <translation>aucun profil n&apos;est disponible pour la conversion</translation>
+        <translation>aucun profil n’est disponible pour la conversion</translation>
     </message>
     <message>
         <source>the output directory &apos;%1&apos; does not exist</source>
-        <translation>le dossier de sortie &apos;%1&apos; n&apos;existe pas</translation>
+        <translation>le dossier de sortie &apos;%1&apos; n’existe pas</translation>
     </message>
 </context>
 <context>
@@ -225,8 +225,8 @@ SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.
 La première forme ouvre la fenêtre avec les fichiers dans sa liste de
 tâches&#xa0;; la deuxième les convertit avec un profil, sans fenêtre, puis se
 termine. La troisième convertit chaque vidéo qui apparaît dans un dossier
-ou ses sous-dossiers dès que sa taille et sa date n&apos;ont plus changé depuis
-5 secondes, jusqu&apos;à ce qu&apos;elle reçoive un signal&#xa0;; elle note ce qu&apos;elle a
+ou ses sous-dossiers dès que sa taille et sa date n’ont plus changé depuis
+5 secondes, jusqu’à ce qu’elle reçoive un signal&#xa0;; elle note ce qu’elle a
 converti dans .quenby-watch.ini dans le dossier de sortie et ne remplace
 jamais un fichier de sortie.
 
@@ -234,7 +234,7 @@ Les fichiers sont pris comme la liste de tâches les prend&#xa0;: uniquement les
 fichiers vidéo pris en charge (.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf
 .mkv .webm .m4v .ts .mts .m2ts .flv .3gp .3g2 .ogv .dv .mxf .f4v .divx
 .wtv, en majuscules ou minuscules&#xa0;; un fichier sans image vidéo est ignoré
-avec une remarque), d&apos;un dossier ses fichiers pris en charge triés par nom,
+avec une remarque), d’un dossier ses fichiers pris en charge triés par nom,
 chaque fichier une seule fois, quelle que soit la façon de le nommer.
 Un premier argument se terminant par &quot;.tmp&quot; est un fichier liste contenant
 un chemin par ligne&#xa0;; il est alors le seul argument de fichier. Une ligne
@@ -248,7 +248,7 @@ un chemin par ligne&#xa0;; il est alors le seul argument de fichier. Une ligne
   --rename           garder un fichier de sortie existant&#xa0;; nommer le
                      nouveau avec le numéro de la tâche (par défaut&#xa0;: le
                      choix enregistré)
-  --jobs N           exécuter jusqu&apos;à N encodeurs à la fois (par défaut 1)
+  --jobs N           exécuter jusqu’à N encodeurs à la fois (par défaut 1)
   --done-folder DOSSIER
                      avec --watch&#xa0;: déplacer chaque fichier converti dans
                      DOSSIER
@@ -263,9 +263,9 @@ un chemin par ligne&#xa0;; il est alors le seul argument de fichier. Une ligne
   --help             afficher cette aide et quitter (aussi sans --convert)
   --version          afficher la version et quitter (aussi sans --convert)
 
-La progression s&apos;affiche sur la sortie d&apos;erreur standard. Code de sortie&#xa0;:
-0 si chaque fichier a été converti, 1 si l&apos;un a échoué ou si un fichier
-nommé n&apos;a pas été pris, 2 pour une erreur d&apos;utilisation, 130 en cas d&apos;arrêt
+La progression s’affiche sur la sortie d’erreur standard. Code de sortie&#xa0;:
+0 si chaque fichier a été converti, 1 si l’un a échoué ou si un fichier
+nommé n’a pas été pris, 2 pour une erreur d’utilisation, 130 en cas d’arrêt
 par un signal&#xa0;: SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
 SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
 </translation>
@@ -284,7 +284,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation>l&apos;option %1 attend une valeur</translation>
+        <translation>l’option %1 attend une valeur</translation>
     </message>
     <message>
         <source>--overwrite and --rename cannot be used together</source>
@@ -320,7 +320,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>No application could show the user&apos;s guide
 %1</source>
-        <translation>Aucune application n&apos;a pu afficher le guide de l&apos;utilisateur
+        <translation>Aucune application n’a pu afficher le guide de l’utilisateur
 %1</translation>
     </message>
     <message>
@@ -332,7 +332,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>MainToolbar</name>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d&apos;outils</translation>
+        <translation>Barre d’outils</translation>
     </message>
 </context>
 <context>
@@ -394,7 +394,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>No application could open the folder
 %1</source>
-        <translation>Aucune application n&apos;a pu ouvrir le dossier
+        <translation>Aucune application n’a pu ouvrir le dossier
 %1</translation>
     </message>
     <message>
@@ -456,7 +456,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>Preferences</name>
     <message>
         <source>The preferences &quot;%1&quot; cannot be read: %2. No existing output file is overwritten: a new output takes an indexed name.</source>
-        <translation>Les préférences «&#xa0;%1&#xa0;» ne peuvent pas être lues&#xa0;: %2. Aucun fichier de sortie existant n&apos;est écrasé&#xa0;: un nouveau fichier de sortie reçoit un nom numéroté.</translation>
+        <translation>Les préférences «&#xa0;%1&#xa0;» ne peuvent pas être lues&#xa0;: %2. Aucun fichier de sortie existant n’est écrasé&#xa0;: un nouveau fichier de sortie reçoit un nom numéroté.</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>Program</name>
     <message>
         <source>%1 is already open with these settings, but its window does not take files now. Try again once it has finished.</source>
-        <translation>%1 est déjà ouvert avec ces réglages, mais sa fenêtre n&apos;accepte pas de fichiers pour le moment. Réessayez quand il aura terminé.</translation>
+        <translation>%1 est déjà ouvert avec ces réglages, mais sa fenêtre n’accepte pas de fichiers pour le moment. Réessayez quand il aura terminé.</translation>
     </message>
 </context>
 <context>
@@ -712,7 +712,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>&apos;%1&apos; could not be moved to &apos;%2&apos;: %3</source>
-        <translation>&apos;%1&apos; n&apos;a pas pu être déplacé vers &apos;%2&apos;&#xa0;: %3</translation>
+        <translation>&apos;%1&apos; n’a pas pu être déplacé vers &apos;%2&apos;&#xa0;: %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read (%2); every file counts as new</source>
@@ -956,7 +956,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Default Output Path:</source>
-        <translation>Dossier de sortie par défaut&#xa0;:</translation>
+        <translation>Sortie par défaut :</translation>
     </message>
     <message>
         <source>Synchronization Mode:</source>
@@ -988,7 +988,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Éteindre l&apos;ordinateur à la fin</translation>
+        <translation>Éteindre l’ordinateur à la fin</translation>
     </message>
     <message>
         <source>Check quality after converting</source>
@@ -1057,7 +1057,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>The new language applies from the next start.</source>
-        <translation>La nouvelle langue s&apos;applique au prochain démarrage.</translation>
+        <translation>La nouvelle langue s’applique au prochain démarrage.</translation>
     </message>
     <message>
         <source>Profile</source>
