@@ -17,7 +17,10 @@ namespace {
 
 // "Target Size" comes after the rows of the part to convert; empty, it
 // changes nothing.
-const QStringList OutputRows = {"New Filename", "Start Time", "End Time", "Target Size"};
+// The rows are found by these keys; the grid shows them translated.
+const QStringList OutputRows = {
+    QT_TRANSLATE_NOOP("TValueRows", "New Filename"), QT_TRANSLATE_NOOP("TValueRows", "Start Time"),
+    QT_TRANSLATE_NOOP("TValueRows", "End Time"), QT_TRANSLATE_NOOP("TValueRows", "Target Size")};
 
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");

@@ -1300,6 +1300,25 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Zielgröße</translation>
+    </message>
+</context>
+<context>
     <name>TaskPaths</name>
     <message>
         <source>AVI and DivX Files</source>

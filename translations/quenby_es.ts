@@ -1299,6 +1299,25 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Tamaño objetivo</translation>
+    </message>
+</context>
+<context>
     <name>TaskPaths</name>
     <message>
         <source>AVI and DivX Files</source>

@@ -929,7 +929,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TProfileDetail</name>
     <message>
         <source>Tip:</source>
-        <translation>Astuce :</translation>
+        <translation>Astuce&#xa0;:</translation>
     </message>
     <message>
         <source>Please select a file in Task List.</source>
@@ -956,7 +956,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Default Output Path:</source>
-        <translation>Sortie par défaut :</translation>
+        <translation>Sortie par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Synchronization Mode:</source>
@@ -1108,11 +1108,11 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1297,6 +1297,25 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>%1 choices</source>
         <translation>%1 choix</translation>
+    </message>
+</context>
+<context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Taille cible</translation>
     </message>
 </context>
 <context>

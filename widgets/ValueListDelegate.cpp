@@ -95,7 +95,7 @@ QWidget* TValueListDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
     if (index.column() != 1)
         return nullptr;
     const ValueListEditor::TItemProp props = FGrid->ItemProps(index.row());
-    const QString key = FGrid->Keys(index.row());
+    const QString key = FGrid->Cells(0, index.row());
     auto* self = const_cast<TValueListDelegate*>(this);
     if (props.EditStyle == ValueListEditor::esPickList) {
         auto* combo = new TPickListCombo(FGrid, FGrid->OtherValuesItem);

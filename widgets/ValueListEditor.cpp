@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,6 +41,11 @@ QVariant TValueRows::data(const QModelIndex& index, int role) const
     const TRow& row = FRows[index.row()];
     switch (role) {
     case Qt::DisplayRole:
+        // The key stays as the code finds the row by; its caption is shown in
+        // the interface's language.
+        if (index.column() == 0)
+            return QCoreApplication::translate("TValueRows", row.Key.toUtf8().constData());
+        return row.Value;
     case Qt::EditRole:
         return index.column() == 0 ? row.Key : row.Value;
     case ReadOnlyRole:

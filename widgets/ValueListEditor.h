@@ -119,7 +119,8 @@ public:
     int RowCount() const { return rowCount(); }
     int rowCount() const { return model()->rowCount(); }
 
-    QString Keys(int row) const { return Cells(0, row); }
+    // The key a row is found by; Cells(0, row) is the caption it shows.
+    QString Keys(int row) const { return model()->index(row, 0).data(Qt::EditRole).toString(); }
     QString RowValue(int row) const { return Cells(1, row); }
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
