@@ -42,3 +42,10 @@ add_custom_target(translations
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Updating translations/*.ts from the sources"
   VERBATIM)
+
+# The check that `translations` would leave nothing unfinished or obsolete
+# and that the compiled files read back (ctest, beside the other checks).
+add_test(NAME translations_complete
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-translations.sh ${CMAKE_SOURCE_DIR}
+          $<TARGET_FILE:Qt6::lupdate> $<TARGET_FILE:Qt6::lrelease> $<TARGET_FILE:Qt6::lconvert>
+          ${QUENBY_SOURCE_FOLDERS})

@@ -16,12 +16,11 @@
 namespace {
 
 // "Target Size" comes after the rows of the part to convert; empty, it
-// changes nothing. The English captions stay the rows' keys, which the task
-// view looks its values up by; the grid shows them translated.
-const QStringList OutputRows = {QT_TRANSLATE_NOOP("TProfileDetail", "New Filename"),
-                                QT_TRANSLATE_NOOP("TProfileDetail", "Start Time"),
-                                QT_TRANSLATE_NOOP("TProfileDetail", "End Time"),
-                                QT_TRANSLATE_NOOP("TProfileDetail", "Target Size")};
+// changes nothing.
+// The rows are found by these keys; the grid shows them translated.
+const QStringList OutputRows = {
+    QT_TRANSLATE_NOOP("TValueRows", "New Filename"), QT_TRANSLATE_NOOP("TValueRows", "Start Time"),
+    QT_TRANSLATE_NOOP("TValueRows", "End Time"), QT_TRANSLATE_NOOP("TValueRows", "Target Size")};
 
 const QString NewFilenameLabel = QStringLiteral("New Filename");
 const QString VideoSizeLabel = QStringLiteral("Video Size");
@@ -46,8 +45,6 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
                                   KeyWidth, ValueWidth);
     const TGroup advanced = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"),
                                      StartupRows(pgAdvanced), KeyWidth, ValueWidth);
-    for (int row = 0; row < OutputRows.size(); ++row)
-        output.Grid->SetKeyCaption(row, tr(OutputRows[row].toUtf8().constData()));
     panOutput = output.Header;
     panVideo = video.Header;
     panAudio = audio.Header;

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation>&amp;Durchsuchen</translation>
+        <translation>Aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Converting:</source>
-        <translation>Konvertiere:</translation>
+        <translation>Wird konvertiert:</translation>
     </message>
     <message>
         <source>Time Elapsed:</source>
@@ -735,7 +735,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Audio</source>
-        <translation>Ton</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -934,22 +934,6 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>Please select a file in Task List.</source>
         <translation>Bitte wählen Sie eine Datei in der Aufgabenliste.</translation>
-    </message>
-    <message>
-        <source>New Filename</source>
-        <translation>Neuer Name</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <source>Target Size</source>
-        <translation>Zielgröße</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1300,25 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Zielgröße</translation>
+    </message>
+</context>
+<context>
     <name>TaskPaths</name>
     <message>
         <source>AVI and DivX Files</source>
@@ -1437,15 +1440,15 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>1. Add multiple videos to the Task List.</source>
-        <translation>1. Fügen Sie Videos zur Aufgabenliste hinzu.</translation>
+        <translation>1. Videos zur Aufgabenliste hinzufügen.</translation>
     </message>
     <message>
         <source>2. Select a profile and output path.</source>
-        <translation>2. Wählen Sie ein Profil und den Ausgabepfad.</translation>
+        <translation>2. Profil und Ausgabepfad wählen.</translation>
     </message>
     <message>
         <source>3. Click on the &quot;Start&quot; button.</source>
-        <translation>3. Klicken Sie auf „Start“.</translation>
+        <translation>3. Auf „Starten“ klicken.</translation>
     </message>
     <message>
         <source>Welcome</source>

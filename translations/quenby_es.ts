@@ -617,7 +617,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Pause or resume the batch</source>
-        <translation>Pausar o reanudar el lote</translation>
+        <translation>Pausar o reanudar la conversión</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -734,7 +734,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Audio</source>
-        <translation>Sonido</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -934,22 +934,6 @@ SIGXFSZ o SIGPWR.
         <source>Please select a file in Task List.</source>
         <translation>Seleccione un archivo en la lista de tareas.</translation>
     </message>
-    <message>
-        <source>New Filename</source>
-        <translation>Nuevo nombre</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Target Size</source>
-        <translation>Tamaño final</translation>
-    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -971,7 +955,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Default Output Path:</source>
-        <translation>Carpeta de salida predeterminada:</translation>
+        <translation>Salida predeterminada:</translation>
     </message>
     <message>
         <source>Synchronization Mode:</source>
@@ -1312,6 +1296,25 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>%1 choices</source>
         <translation>%1 opciones</translation>
+    </message>
+</context>
+<context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Tamaño final</translation>
     </message>
 </context>
 <context>

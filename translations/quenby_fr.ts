@@ -69,16 +69,16 @@
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <extracomment>%1 is a settings file, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. It does not hold text, and is left as it is.</source>
-        <translation>Impossible de créer le fichier « %1 ». Il ne contient pas de texte et reste tel quel.</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Il ne contient pas de texte et reste tel quel.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <extracomment>%1 is a profile&apos;s file, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>--done-folder goes with --watch only</source>
-        <translation>--done-folder ne s&apos;utilise qu&apos;avec --watch</translation>
+        <translation>--done-folder ne s’utilise qu’avec --watch</translation>
     </message>
     <message>
         <source>unknown profile &apos;%1&apos; in the list file (see --list-profiles)</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>the done folder &apos;%1&apos; does not exist</source>
-        <translation>le dossier des fichiers traités &apos;%1&apos; n&apos;existe pas</translation>
+        <translation>le dossier des fichiers traités &apos;%1&apos; n’existe pas</translation>
     </message>
     <message>
         <source>the folder &apos;%1&apos; is the watched folder; choose another one</source>
@@ -131,19 +131,19 @@
     <name>HeadlessInputs</name>
     <message>
         <source>&apos;%1&apos; does not exist</source>
-        <translation>&apos;%1&apos; n&apos;existe pas</translation>
+        <translation>&apos;%1&apos; n’existe pas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; skipped: not a regular file</source>
-        <translation>&apos;%1&apos; ignoré&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>&apos;%1&apos; ignoré&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>&apos;%1&apos; skipped: not a supported video file</source>
-        <translation>&apos;%1&apos; ignoré&#xa0;: ce n&apos;est pas un fichier vidéo pris en charge</translation>
+        <translation>&apos;%1&apos; ignoré&#xa0;: ce n’est pas un fichier vidéo pris en charge</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be converted: its name is not valid UTF-8</source>
-        <translation>&apos;%1&apos; ne peut pas être converti&#xa0;: son nom n&apos;est pas de l&apos;UTF-8 valide</translation>
+        <translation>&apos;%1&apos; ne peut pas être converti&#xa0;: son nom n’est pas de l’UTF-8 valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read as a list file</source>
@@ -166,11 +166,11 @@
     </message>
     <message>
         <source>there is no profile to convert with</source>
-        <translation>aucun profil n&apos;est disponible pour la conversion</translation>
+        <translation>aucun profil n’est disponible pour la conversion</translation>
     </message>
     <message>
         <source>the output directory &apos;%1&apos; does not exist</source>
-        <translation>le dossier de sortie &apos;%1&apos; n&apos;existe pas</translation>
+        <translation>le dossier de sortie &apos;%1&apos; n’existe pas</translation>
     </message>
 </context>
 <context>
@@ -219,38 +219,38 @@ usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,
 SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.
 </source>
         <extracomment>The command line help: keep the option names, the lines under 80 columns and the option column lined up</extracomment>
-        <translation>Usage : quenby [FICHIER_OU_DOSSIER]...
-   ou : quenby --convert [OPTION]... FICHIER_OU_DOSSIER...
-   ou : quenby --watch DOSSIER --output DOSSIER [OPTION]...
+        <translation>Usage&#xa0;: quenby [FICHIER_OU_DOSSIER]...
+   ou&#xa0;: quenby --convert [OPTION]... FICHIER_OU_DOSSIER...
+   ou&#xa0;: quenby --watch DOSSIER --output DOSSIER [OPTION]...
 La première forme ouvre la fenêtre avec les fichiers dans sa liste de
-tâches ; la deuxième les convertit avec un profil, sans fenêtre, puis se
+tâches&#xa0;; la deuxième les convertit avec un profil, sans fenêtre, puis se
 termine. La troisième convertit chaque vidéo qui apparaît dans un dossier
-ou ses sous-dossiers dès que sa taille et sa date n&apos;ont plus changé depuis
-5 secondes, jusqu&apos;à ce qu&apos;elle reçoive un signal ; elle note ce qu&apos;elle a
+ou ses sous-dossiers dès que sa taille et sa date n’ont plus changé depuis
+5 secondes, jusqu’à ce qu’elle reçoive un signal&#xa0;; elle note ce qu’elle a
 converti dans .quenby-watch.ini dans le dossier de sortie et ne remplace
 jamais un fichier de sortie.
 
-Les fichiers sont pris comme la liste de tâches les prend : uniquement les
+Les fichiers sont pris comme la liste de tâches les prend&#xa0;: uniquement les
 fichiers vidéo pris en charge (.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf
 .mkv .webm .m4v .ts .mts .m2ts .flv .3gp .3g2 .ogv .dv .mxf .f4v .divx
-.wtv, en majuscules ou minuscules ; un fichier sans image vidéo est ignoré
-avec une remarque), d&apos;un dossier ses fichiers pris en charge triés par nom,
+.wtv, en majuscules ou minuscules&#xa0;; un fichier sans image vidéo est ignoré
+avec une remarque), d’un dossier ses fichiers pris en charge triés par nom,
 chaque fichier une seule fois, quelle que soit la façon de le nommer.
 Un premier argument se terminant par &quot;.tmp&quot; est un fichier liste contenant
-un chemin par ligne ; il est alors le seul argument de fichier. Une ligne
+un chemin par ligne&#xa0;; il est alors le seul argument de fichier. Une ligne
 &quot;profile=NOM&lt;TAB&gt;CHEMIN&quot; convertit CHEMIN avec le profil NOM.
 
-  --profile NOM      convertir avec le profil NOM (par défaut : le profil
+  --profile NOM      convertir avec le profil NOM (par défaut&#xa0;: le profil
                      utilisé en dernier dans la fenêtre, sinon le premier)
   --output DOSSIER   écrire les fichiers de sortie dans DOSSIER (par
-                     défaut : le chemin de sortie enregistré)
+                     défaut&#xa0;: le chemin de sortie enregistré)
   --overwrite        remplacer un fichier de sortie existant
-  --rename           garder un fichier de sortie existant ; nommer le
-                     nouveau avec le numéro de la tâche (par défaut : le
+  --rename           garder un fichier de sortie existant&#xa0;; nommer le
+                     nouveau avec le numéro de la tâche (par défaut&#xa0;: le
                      choix enregistré)
-  --jobs N           exécuter jusqu&apos;à N encodeurs à la fois (par défaut 1)
+  --jobs N           exécuter jusqu’à N encodeurs à la fois (par défaut 1)
   --done-folder DOSSIER
-                     avec --watch : déplacer chaque fichier converti dans
+                     avec --watch&#xa0;: déplacer chaque fichier converti dans
                      DOSSIER
   --target-size TAILLE
                      faire tenir chaque fichier de sortie juste sous
@@ -263,10 +263,10 @@ un chemin par ligne ; il est alors le seul argument de fichier. Une ligne
   --help             afficher cette aide et quitter (aussi sans --convert)
   --version          afficher la version et quitter (aussi sans --convert)
 
-La progression s&apos;affiche sur la sortie d&apos;erreur standard. Code de sortie :
-0 si chaque fichier a été converti, 1 si l&apos;un a échoué ou si un fichier
-nommé n&apos;a pas été pris, 2 pour une erreur d&apos;utilisation, 130 en cas d&apos;arrêt
-par un signal : SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
+La progression s’affiche sur la sortie d’erreur standard. Code de sortie&#xa0;:
+0 si chaque fichier a été converti, 1 si l’un a échoué ou si un fichier
+nommé n’a pas été pris, 2 pour une erreur d’utilisation, 130 en cas d’arrêt
+par un signal&#xa0;: SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
 SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
 </translation>
     </message>
@@ -284,7 +284,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation>l&apos;option %1 attend une valeur</translation>
+        <translation>l’option %1 attend une valeur</translation>
     </message>
     <message>
         <source>--overwrite and --rename cannot be used together</source>
@@ -320,7 +320,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>No application could show the user&apos;s guide
 %1</source>
-        <translation>Aucune application n&apos;a pu afficher le guide de l&apos;utilisateur
+        <translation>Aucune application n’a pu afficher le guide de l’utilisateur
 %1</translation>
     </message>
     <message>
@@ -332,7 +332,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>MainToolbar</name>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d&apos;outils</translation>
+        <translation>Barre d’outils</translation>
     </message>
 </context>
 <context>
@@ -340,29 +340,29 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Container: %1</source>
         <extracomment>A line of a video&apos;s facts: its container format, such as &quot;matroska&quot;</extracomment>
-        <translation>Conteneur : %1</translation>
+        <translation>Conteneur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Duration: %1</source>
-        <translation>Durée : %1</translation>
+        <translation>Durée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Video: %1</source>
         <extracomment>A line of a video&apos;s facts: its video codec, such as &quot;h264&quot;</extracomment>
-        <translation>Vidéo : %1</translation>
+        <translation>Vidéo&#xa0;: %1</translation>
     </message>
     <message>
         <source>Frame rate: %1</source>
-        <translation>Fréquence d’images : %1</translation>
+        <translation>Fréquence d’images&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bitrate: %1</source>
-        <translation>Débit : %1</translation>
+        <translation>Débit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
         <extracomment>A line of a video&apos;s facts: its audio codec and channels, such as &quot;aac, stereo&quot;</extracomment>
-        <translation>Audio : %1</translation>
+        <translation>Audio&#xa0;: %1</translation>
     </message>
     <message>
         <source>bytes</source>
@@ -386,7 +386,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>File size: %1</source>
-        <translation>Taille du fichier : %1</translation>
+        <translation>Taille du fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -394,7 +394,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>No application could open the folder
 %1</source>
-        <translation>Aucune application n&apos;a pu ouvrir le dossier
+        <translation>Aucune application n’a pu ouvrir le dossier
 %1</translation>
     </message>
     <message>
@@ -419,7 +419,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>The target leaves %1 kbit/s for the video; it needs at least %2 kbit/s.</source>
-        <translation>La cible laisse %1 kbit/s à la vidéo ; il lui faut au moins %2 kbit/s.</translation>
+        <translation>La cible laisse %1 kbit/s à la vidéo&#xa0;; il lui faut au moins %2 kbit/s.</translation>
     </message>
     <message>
         <source>excellent</source>
@@ -456,7 +456,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>Preferences</name>
     <message>
         <source>The preferences &quot;%1&quot; cannot be read: %2. No existing output file is overwritten: a new output takes an indexed name.</source>
-        <translation>Les préférences «&#xa0;%1&#xa0;» ne peuvent pas être lues&#xa0;: %2. Aucun fichier de sortie existant n&apos;est écrasé&#xa0;: un nouveau fichier de sortie reçoit un nom numéroté.</translation>
+        <translation>Les préférences «&#xa0;%1&#xa0;» ne peuvent pas être lues&#xa0;: %2. Aucun fichier de sortie existant n’est écrasé&#xa0;: un nouveau fichier de sortie reçoit un nom numéroté.</translation>
     </message>
 </context>
 <context>
@@ -498,14 +498,14 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>ProfileWalker</name>
     <message>
         <source>The profile %1 cannot be read: it has no [Main] section.</source>
-        <translation>Impossible de lire le profil %1 : il n’a pas de section [Main].</translation>
+        <translation>Impossible de lire le profil %1&#xa0;: il n’a pas de section [Main].</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>%1 is already open with these settings, but its window does not take files now. Try again once it has finished.</source>
-        <translation>%1 est déjà ouvert avec ces réglages, mais sa fenêtre n&apos;accepte pas de fichiers pour le moment. Réessayez quand il aura terminé.</translation>
+        <translation>%1 est déjà ouvert avec ces réglages, mais sa fenêtre n’accepte pas de fichiers pour le moment. Réessayez quand il aura terminé.</translation>
     </message>
 </context>
 <context>
@@ -561,15 +561,15 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TBatchEngine</name>
     <message>
         <source>The encoder &quot;%1&quot; cannot be started.</source>
-        <translation>Impossible de lancer l’encodeur « %1 ».</translation>
+        <translation>Impossible de lancer l’encodeur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Saved as &quot;%1&quot;.</source>
-        <translation>Enregistré sous « %1 ».</translation>
+        <translation>Enregistré sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The output cannot be written to &quot;%1&quot;: %2</source>
-        <translation>Impossible d’écrire la sortie dans « %1 » : %2</translation>
+        <translation>Impossible d’écrire la sortie dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>planned %1, reached %2</source>
@@ -578,7 +578,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Size: %1.</source>
-        <translation>Taille : %1.</translation>
+        <translation>Taille&#xa0;: %1.</translation>
     </message>
     <message>
         <source>the encoder cannot be started</source>
@@ -587,7 +587,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>not checked: %1</source>
         <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
-        <translation>non vérifiée : %1</translation>
+        <translation>non vérifiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>no measure came back</source>
@@ -597,8 +597,8 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>Quality: %1 over %n sample(s) in %2 ms (the conversion took %3 ms).</source>
         <extracomment>%1 is the quality found, %n the samples compared, %2 and %3 milliseconds</extracomment>
         <translation>
-            <numerusform>Qualité : %1 sur %n extrait en %2 ms (la conversion a pris %3 ms).</numerusform>
-            <numerusform>Qualité : %1 sur %n extraits en %2 ms (la conversion a pris %3 ms).</numerusform>
+            <numerusform>Qualité&#xa0;: %1 sur %n extrait en %2 ms (la conversion a pris %3 ms).</numerusform>
+            <numerusform>Qualité&#xa0;: %1 sur %n extraits en %2 ms (la conversion a pris %3 ms).</numerusform>
         </translation>
     </message>
     <message>
@@ -618,7 +618,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Pause or resume the batch</source>
-        <translation>Suspendre ou reprendre le lot</translation>
+        <translation>Suspendre ou reprendre la conversion</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -626,7 +626,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>A conversion is running. Stop it and quit?</source>
-        <translation>Une conversion est en cours. L’arrêter et quitter ?</translation>
+        <translation>Une conversion est en cours. L’arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
@@ -650,16 +650,16 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>The profile &quot;%1&quot; that a task uses cannot be found.</source>
-        <translation>Le profil « %1 » utilisé par une tâche est introuvable.</translation>
+        <translation>Le profil «&#xa0;%1&#xa0;» utilisé par une tâche est introuvable.</translation>
     </message>
     <message>
         <source>Size: %1, %2% of the input</source>
         <extracomment>%1 is the output&apos;s size, %2 its share of the input&apos;s size in percent</extracomment>
-        <translation>Taille : %1, %2 % de la source</translation>
+        <translation>Taille&#xa0;: %1, %2 % de la source</translation>
     </message>
     <message>
         <source>Size: %1</source>
-        <translation>Taille : %1</translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -668,7 +668,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Quality: %1</source>
-        <translation>Qualité : %1</translation>
+        <translation>Qualité&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -683,14 +683,14 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Started: %1</source>
         <extracomment>The first lines of a task&apos;s log: %1 is the date and time its encoder started</extracomment>
-        <translation>Démarré : %1</translation>
+        <translation>Démarré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>TFilterGraph</name>
     <message>
         <source>Video preview is not available: this system has no media playback support.</source>
-        <translation>L’aperçu vidéo n’est pas disponible : ce système ne prend pas en charge la lecture multimédia.</translation>
+        <translation>L’aperçu vidéo n’est pas disponible&#xa0;: ce système ne prend pas en charge la lecture multimédia.</translation>
     </message>
 </context>
 <context>
@@ -712,7 +712,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>&apos;%1&apos; could not be moved to &apos;%2&apos;: %3</source>
-        <translation>&apos;%1&apos; n&apos;a pas pu être déplacé vers &apos;%2&apos;&#xa0;: %3</translation>
+        <translation>&apos;%1&apos; n’a pas pu être déplacé vers &apos;%2&apos;&#xa0;: %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be read (%2); every file counts as new</source>
@@ -735,7 +735,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Audio</source>
-        <translation>Son</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -765,7 +765,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Discard</source>
-        <translation>Abandonner</translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Files not found</source>
@@ -775,7 +775,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>These files of the last session no longer exist and were left out:
 
 </source>
-        <translation>Ces fichiers de la dernière session n’existent plus et ont été ignorés :
+        <translation>Ces fichiers de la dernière session n’existent plus et ont été ignorés&#xa0;:
 
 </translation>
     </message>
@@ -787,7 +787,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>These paths of the last session are now a folder, a pipe or a device, not a video file, and were left out:
 
 </source>
-        <translation>Ces chemins de la dernière session désignent maintenant un dossier, un tube ou un périphérique, et non un fichier vidéo ; ils ont été ignorés :
+        <translation>Ces chemins de la dernière session désignent maintenant un dossier, un tube ou un périphérique, et non un fichier vidéo&#xa0;; ils ont été ignorés&#xa0;:
 
 </translation>
     </message>
@@ -806,18 +806,18 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>%1 It was set aside as &quot;%2&quot;.</source>
         <extracomment>%1 is why the task list was not restored, %2 the file&apos;s new name</extracomment>
-        <translation>%1 Elle a été mise de côté sous le nom « %2 ».</translation>
+        <translation>%1 Elle a été mise de côté sous le nom «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 It could not be set aside as &quot;%2&quot; (%3), so it is left as it is, and the task list is not kept in this session.</source>
         <extracomment>%1 is why the task list was not restored, %2 the file&apos;s name, %3 why it could not be renamed</extracomment>
-        <translation>%1 Elle n’a pas pu être mise de côté sous le nom « %2 » (%3) ; elle reste donc telle quelle, et la liste des tâches n’est pas conservée pendant cette session.</translation>
+        <translation>%1 Elle n’a pas pu être mise de côté sous le nom «&#xa0;%2&#xa0;» (%3)&#xa0;; elle reste donc telle quelle, et la liste des tâches n’est pas conservée pendant cette session.</translation>
     </message>
     <message numerus="yes">
         <source>The last session left %n task(s) unconverted. Restore them?</source>
         <translation>
-            <numerusform>La dernière session a laissé %n tâche non convertie. La restaurer ?</numerusform>
-            <numerusform>La dernière session a laissé %n tâches non converties. Les restaurer ?</numerusform>
+            <numerusform>La dernière session a laissé %n tâche non convertie. La restaurer&#xa0;?</numerusform>
+            <numerusform>La dernière session a laissé %n tâches non converties. Les restaurer&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -829,7 +829,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>The log cannot be saved to &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer le journal dans « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer le journal dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Log Files (*.log)</source>
@@ -929,27 +929,11 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TProfileDetail</name>
     <message>
         <source>Tip:</source>
-        <translation>Astuce :</translation>
+        <translation>Astuce&#xa0;:</translation>
     </message>
     <message>
         <source>Please select a file in Task List.</source>
         <translation>Veuillez sélectionner un fichier dans la liste des tâches.</translation>
-    </message>
-    <message>
-        <source>New Filename</source>
-        <translation>Nouveau nom</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Target Size</source>
-        <translation>Taille cible</translation>
     </message>
 </context>
 <context>
@@ -972,7 +956,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Default Output Path:</source>
-        <translation>Dossier de sortie par défaut&#xa0;:</translation>
+        <translation>Sortie par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Synchronization Mode:</source>
@@ -1004,7 +988,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Éteindre l&apos;ordinateur à la fin</translation>
+        <translation>Éteindre l’ordinateur à la fin</translation>
     </message>
     <message>
         <source>Check quality after converting</source>
@@ -1073,7 +1057,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>The new language applies from the next start.</source>
-        <translation>La nouvelle langue s&apos;applique au prochain démarrage.</translation>
+        <translation>La nouvelle langue s’applique au prochain démarrage.</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -1094,8 +1078,8 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>%n task(s): %1</source>
         <extracomment>%1 is &quot;depends on the picture&quot;</extracomment>
         <translation>
-            <numerusform>%n tâche : %1</numerusform>
-            <numerusform>%n tâches : %1</numerusform>
+            <numerusform>%n tâche&#xa0;: %1</numerusform>
+            <numerusform>%n tâches&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1108,12 +1092,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
-        <translation>cette tâche %1 ; %2</translation>
+        <translation>cette tâche %1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
-        <translation>Taille estimée : %1</translation>
+        <translation>Taille estimée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1124,11 +1108,11 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1209,7 +1193,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Remove</source>
-        <translation>Supprimer</translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1218,13 +1202,13 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message numerus="yes">
         <source>Remove the %n completed task(s) from the Task List?</source>
         <translation>
-            <numerusform>Supprimer la tâche terminée de la liste des tâches ?</numerusform>
-            <numerusform>Supprimer les %n tâches terminées de la liste des tâches ?</numerusform>
+            <numerusform>Retirer la tâche terminée de la liste des tâches&#xa0;?</numerusform>
+            <numerusform>Retirer les %n tâches terminées de la liste des tâches&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove Completed</source>
-        <translation>Supprimer les terminées</translation>
+        <translation>Retirer les terminées</translation>
     </message>
 </context>
 <context>
@@ -1254,7 +1238,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Profile: %1</source>
-        <translation>Profil : %1</translation>
+        <translation>Profil&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1265,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Remove</source>
-        <translation>Supprimer</translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1289,7 +1273,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Remove Completed</source>
-        <translation>Supprimer les terminées</translation>
+        <translation>Retirer les terminées</translation>
     </message>
     <message>
         <source>Use Profile</source>
@@ -1301,11 +1285,11 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Target Size:</source>
-        <translation>Taille cible :</translation>
+        <translation>Taille cible&#xa0;:</translation>
     </message>
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
-        <translation>Impossible de charger le profil « %1 ».</translation>
+        <translation>Impossible de charger le profil «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1297,25 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>%1 choices</source>
         <translation>%1 choix</translation>
+    </message>
+</context>
+<context>
+    <name>TValueRows</name>
+    <message>
+        <source>New Filename</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation>Taille cible</translation>
     </message>
 </context>
 <context>
@@ -1412,7 +1415,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TaskTarget</name>
     <message>
         <source>&quot;%1&quot; is not a size: give it as 25 MB, 700 MiB or 1.5 GB.</source>
-        <translation>« %1 » n’est pas une taille : indiquez-la sous la forme 25 MB, 700 MiB ou 1.5 GB.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une taille&#xa0;: indiquez-la sous la forme 25 MB, 700 MiB ou 1.5 GB.</translation>
     </message>
     <message>
         <source>A target size needs a profile with video.</source>

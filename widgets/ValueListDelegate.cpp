@@ -95,7 +95,7 @@ QWidget* TValueListDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
     if (index.column() != 1)
         return nullptr;
     const ValueListEditor::TItemProp props = FGrid->ItemProps(index.row());
-    const QString key = FGrid->KeyCaption(index.row());
+    const QString key = FGrid->Cells(0, index.row());
     auto* self = const_cast<TValueListDelegate*>(this);
     if (props.EditStyle == ValueListEditor::esPickList) {
         auto* combo = new TPickListCombo(FGrid, FGrid->OtherValuesItem);
@@ -186,8 +186,6 @@ void TValueListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    if (index.column() == 0)
-        opt.text = FGrid->KeyCaption(index.row());
     if (index.column() == 0 && !(opt.state & QStyle::State_Selected))
         opt.backgroundBrush = opt.palette.button(); // the key column looks fixed
     if (FGrid->OnDrawCell && FGrid->OnDrawCell(painter, opt, index.column(), index.row()))

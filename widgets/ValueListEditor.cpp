@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,6 +41,11 @@ QVariant TValueRows::data(const QModelIndex& index, int role) const
     const TRow& row = FRows[index.row()];
     switch (role) {
     case Qt::DisplayRole:
+        // The key stays as the code finds the row by; its caption is shown in
+        // the interface's language.
+        if (index.column() == 0)
+            return QCoreApplication::translate("TValueRows", row.Key.toUtf8().constData());
+        return row.Value;
     case Qt::EditRole:
         return index.column() == 0 ? row.Key : row.Value;
     case ReadOnlyRole:
@@ -48,8 +54,6 @@ QVariant TValueRows::data(const QModelIndex& index, int role) const
         return row.EditStyle;
     case PickListRole:
         return row.PickList;
-    case CaptionRole:
-        return row.Caption.isEmpty() ? row.Key : row.Caption;
     default:
         return {};
     }
@@ -96,12 +100,6 @@ void TValueRows::Remove(int row)
     beginRemoveRows(QModelIndex(), row, row);
     FRows.remove(row);
     endRemoveRows();
-}
-
-void TValueRows::SetCaption(int row, const QString& caption)
-{
-    FRows[row].Caption = caption;
-    emit dataChanged(index(row, 0), index(row, 0), {CaptionRole});
 }
 
 void TValueRows::SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList)
@@ -250,19 +248,6 @@ void ValueListEditor::DeleteRow(int row)
 QString ValueListEditor::Cells(int col, int row) const
 {
     return model()->index(row, col).data(Qt::DisplayRole).toString();
-}
-
-QString ValueListEditor::KeyCaption(int row) const
-{
-    // A model that has no captions shows its keys.
-    const QVariant caption = model()->index(row, 0).data(CaptionRole);
-    return caption.isValid() ? caption.toString() : Keys(row);
-}
-
-void ValueListEditor::SetKeyCaption(int row, const QString& caption)
-{
-    if (TValueRows* rows = OwnRows(); rows && row >= 0 && row < rowCount())
-        rows->SetCaption(row, caption);
 }
 
 void ValueListEditor::SetCells(int col, int row, const QString& text)

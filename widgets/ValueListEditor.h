@@ -24,7 +24,6 @@ enum TValueListRole
     ReadOnlyRole = Qt::UserRole + 1, // bool
     EditStyleRole,                   // int: ValueListEditor::TEditStyle
     PickListRole,                    // QStringList
-    CaptionRole,                     // QString: the key as shown, in the user's language
 };
 
 // Rows a grid keeps for itself: key, value and row properties per row. The
@@ -38,7 +37,6 @@ public:
     struct TRow
     {
         QString Key;
-        QString Caption; // empty: the key itself is shown
         QString Value;
         bool ReadOnly = false;
         int EditStyle = 0;
@@ -56,7 +54,6 @@ public:
     void Insert(int row, const QString& key, const QString& value);
     void Remove(int row);
     void SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList);
-    void SetCaption(int row, const QString& caption);
 
 private:
     QVector<TRow> FRows;
@@ -122,12 +119,8 @@ public:
     int RowCount() const { return rowCount(); }
     int rowCount() const { return model()->rowCount(); }
 
-    QString Keys(int row) const { return Cells(0, row); }
-    // What the key column shows and a screen reader speaks for the row: a
-    // caption in the user's language where the key is a fixed English name
-    // that lookups use, else the key itself.
-    QString KeyCaption(int row) const;
-    void SetKeyCaption(int row, const QString& caption);
+    // The key a row is found by; Cells(0, row) is the caption it shows.
+    QString Keys(int row) const { return model()->index(row, 0).data(Qt::EditRole).toString(); }
     QString RowValue(int row) const { return Cells(1, row); }
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);

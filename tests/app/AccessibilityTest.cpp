@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
+#include "convert/BatchEndActions.h"
+#include "convert/PowerOffCountdown.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
+#include "platform/Translators.h"
 #include "profiles/CustomSize.h"
 #include "settings/Settings.h"
 #include "tasks/LogForm.h"
@@ -100,5 +103,50 @@ TEST(Accessibility, EveryWindowSpeaksEachControlAndValue)
     log->show();
     EXPECT_EQ(Faults(log), "");
 }
+
+using Translated = ::testing::TestWithParam<const char*>;
+
+// Each window speaks the language, names, numbers and profiles aside, and cuts no text.
+TEST_P(Translated, EveryWindowShowsItsOwnWordsUncut)
+{
+    const QRegularExpression words("^(?!Quenby|Status$|\\s*(Audio|Video)$).*[a-z]{2}");
+    QStringList faults;
+    const auto open = [&](const char* language) {
+        const TTranslators translated(QUENBY_TRANSLATIONS_DIR, language);
+        TempAppDir dir(TempAppDir::Encoder::None, true);
+        FakePlatform platform;
+        ApplicationWindows windows(dir.Path(), platform, {});
+        windows.MainForm->show();
+        windows.MainForm->resize(windows.MainForm->minimumSize());
+        windows.MainForm->BottomStrip.panBottomLeft->show();
+        (new TLogForm(1, dir.File("clip.avi"), "frame=1", platform, &*windows.MainForm))->show();
+        (new TPowerOffCountdown(&*windows.MainForm))->StartCountdown();
+        windows.SizeForm->ShowSizeForm();
+        windows.SettingForm->ShowGeneralPage();
+        windows.EndActions->Completed(1, 2, dir.Path());
+        QStringList texts{platform.messages.value(0).title, platform.messages.value(0).text};
+        for (QObject* object : windows.MainForm->findChildren<QObject*>()) {
+            for (const char* name : {"windowTitle", "toolTip", "currentText", "title", "text"})
+                texts << object->property(name).toString();
+            if (const auto* widget = qobject_cast<QWidget*>(object);
+                widget && widget->isVisible() && !widget->inherits("TElidedLabel") &&
+                widget->width() < widget->minimumSizeHint().width() &&
+                (texts.end()[-2] + texts.last()).contains(words))
+                faults << "cut: " + texts.end()[-2] + texts.last();
+            const auto* model = qobject_cast<QAbstractItemModel*>(object);
+            for (int column = 0; model && column < model->columnCount(); ++column)
+                texts << model->headerData(column, Qt::Horizontal).toString();
+        }
+        return texts;
+    };
+    const QStringList english = open("en"), translated = open(GetParam());
+    for (int i = 0; i < english.size(); ++i)
+        if (translated.value(i) == english[i] && english[i].contains(words) &&
+            !QDir(QUENBY_SOURCE_DIR "/data/Profiles").exists(english[i] + ".apf"))
+            faults << "untranslated: " + english[i];
+    EXPECT_EQ(faults.join('\n').toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Translated, ::testing::Values("de", "fr", "es"));
 
 } // namespace

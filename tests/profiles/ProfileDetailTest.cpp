@@ -80,11 +80,10 @@ TEST_F(DetailPanel, StartsWithTheStandardRowsAndHeights)
 TEST_F(DetailPanel, OutputRowsShowTranslatedCaptionsAndKeepTheirKeys)
 {
     const TTranslators german(QUENBY_TRANSLATIONS_DIR, QStringLiteral("de"));
-    TProfileDetail shown({box.get(), combo}, appDir.path().toStdString(), platform);
-    shown.vleOutput->SetValue("Start Time", "00:00:05");
-    EXPECT_EQ(shown.vleOutput->KeyCaption(1), "Startzeit");
-    EXPECT_EQ(shown.vleOutput->Values("Start Time"), "00:00:05");
-    EXPECT_EQ(shown.vleOutput->RowCount(), 4);
+    detail->vleOutput->SetValue("Start Time", "00:00:05");
+    EXPECT_EQ(detail->vleOutput->Cells(0, 1), "Startzeit");
+    EXPECT_EQ(detail->vleOutput->Values("Start Time"), "00:00:05");
+    EXPECT_EQ(detail->vleOutput->RowCount(), 4);
 }
 
 TEST_F(DetailPanel, LoadFillsTheGridsByGroupWithTheirProperties)
