@@ -1070,8 +1070,8 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>%n task(s) %1</source>
         <extracomment>%n tasks together, %1 their estimated size (&quot;about 1.95 MB&quot;)</extracomment>
         <translation>
-            <numerusform>%n Aufgabe %1</numerusform>
-            <numerusform>%n Aufgaben %1</numerusform>
+            <numerusform>%n Aufgabe: %1</numerusform>
+            <numerusform>%n Aufgaben: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1092,12 +1092,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
-        <translation>diese Aufgabe %1; %2</translation>
+        <translation>diese Aufgabe: %1; %2</translation>
     </message>
     <message>
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
-        <translation>Geschätzte Größe: %1</translation>
+        <translation>Geschätzte Größe – %1</translation>
     </message>
 </context>
 <context>
