@@ -39,12 +39,7 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
     // The output grid's rows are never read-only: its values are always black.
     const TGroup output = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Output"), OutputRows, KeyWidth,
                                    ValueWidth, TFixedTextLook::Black);
-    const TGroup video = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo),
-                                  KeyWidth, ValueWidth);
-    const TGroup audio = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio),
-                                  KeyWidth, ValueWidth);
-    const TGroup advanced = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"),
-                                     StartupRows(pgAdvanced), KeyWidth, ValueWidth);
+    const auto [video, audio, advanced] = AddParameterGroups(*this, KeyWidth, ValueWidth);
     panOutput = output.Header;
     panVideo = video.Header;
     panAudio = audio.Header;

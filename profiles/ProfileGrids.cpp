@@ -55,6 +55,17 @@ QStringList StartupRows(int group)
     }
 }
 
+std::array<TGridStack::TGroup, 3> AddParameterGroups(TGridStack& stack, int keyWidth,
+                                                     int valueWidth)
+{
+    return {stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo), keyWidth,
+                           valueWidth),
+            stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio), keyWidth,
+                           valueWidth),
+            stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"), StartupRows(pgAdvanced),
+                           keyWidth, valueWidth)};
+}
+
 QString ListIndexErrorText(int index)
 {
     return QCoreApplication::translate("TChoiceGrids", "List index out of bounds (%1)").arg(index);

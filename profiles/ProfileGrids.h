@@ -2,6 +2,7 @@
 #pragma once
 
 #include "profiles/ProfileChoice.h"
+#include "widgets/GridStack.h"
 
 #include <QAbstractTableModel>
 #include <QObject>
@@ -31,6 +32,12 @@ struct TProfileGrids
 // The rows a parameter grid of group 1 Video, 2 Audio or 3 Advanced holds,
 // with empty values, until a profile is loaded.
 QStringList StartupRows(int group);
+
+// Appends the Video, Audio and Advanced groups, in that order and with their
+// start-up rows, to `stack`: the detail panel and the profile editor show the
+// same three, at their own widths.
+std::array<TGridStack::TGroup, 3> AddParameterGroups(TGridStack& stack, int keyWidth,
+                                                     int valueWidth);
 
 // One group's parameters of a profile choice as the rows of a name=value
 // grid: the key is the parameter's name, the value what is picked or typed,

@@ -22,12 +22,7 @@ TProfileEditor::TProfileEditor(Platform& platform, QWidget* parent)
     : TGridStack(parent), FPlatform(platform)
 {
     setObjectName(QStringLiteral("ScrollBox1"));
-    const TGroup video = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo),
-                                  KeyWidth, ValueWidth);
-    const TGroup audio = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio),
-                                  KeyWidth, ValueWidth);
-    const TGroup advanced = AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"),
-                                     StartupRows(pgAdvanced), KeyWidth, ValueWidth);
+    const auto [video, audio, advanced] = AddParameterGroups(*this, KeyWidth, ValueWidth);
     panVideo = video.Header;
     panAudio = audio.Header;
     panAdvanced = advanced.Header;
