@@ -34,6 +34,10 @@ struct TPreferences
     // The interface's language as a code ("de"); empty follows the system's.
     // It counts from the next start: the texts are made once.
     std::string Language{};
+    // The tracks each output keeps, as "--audio" and "--subtitles" take
+    // them: "first", "all" or languages ("eng,fra"); "none", "keep", "burn".
+    std::string AudioTracks = "first";
+    std::string Subtitles = "none";
 
     bool operator==(const TPreferences&) const = default;
 };

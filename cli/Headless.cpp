@@ -9,6 +9,7 @@
 #include "cli/HeadlessOptions.h"
 #include "convert/ArgumentBuilder.h"
 #include "encoder/EncoderChannel.h"
+#include "encoder/MediaProbe.h"
 #include "platform/DataPlaces.h"
 #include "platform/Product.h"
 #include "platform/TerminationSignals.h"
@@ -119,7 +120,15 @@ std::string SetUpBatch(const THeadlessOptions& options, const TDataPlaces& place
     if (!setup.Note.empty())
         Say(setup.Note);
     batch.CheckQuality = options.CheckQuality;
-    return PrepareBatch(setup.Job, places, batch);
+    // The options were checked when they were read; a saved word the
+    // program does not know leaves the default.
+    ReadAudioChoice(setup.Job.AudioTracks, batch.Tracks);
+    ReadSubtitleChoice(setup.Job.Subtitles, batch.Tracks);
+    const std::string error = PrepareBatch(setup.Job, places, batch);
+    batch.ReadTracks = [encoder = batch.EncoderPath](const std::string& path) {
+        return ProbeMedia(encoder, QString::fromStdString(path)).Tracks;
+    };
+    return error;
 }
 
 THeadlessBatch MakeBatchView()

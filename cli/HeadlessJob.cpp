@@ -75,6 +75,8 @@ THeadlessSetup ResolveHeadlessJob(const THeadlessOptions& options, const TDataPl
         setup.Note = PreferencesReadErrorText(preferences.FileName(), unread, translate);
     job.Rename = !options.Overwrite.value_or(saved.Overwrite);
     job.Jobs = options.Jobs;
+    job.AudioTracks = options.Audio.value_or(saved.AudioTracks);
+    job.Subtitles = options.Subtitles.value_or(saved.Subtitles);
     return setup;
 }
 

@@ -19,6 +19,9 @@ struct THeadlessJob
     std::string OutputDir;
     bool Rename = false;
     int Jobs = 1;
+    // The tracks each output keeps: the options' words, else the saved ones.
+    std::string AudioTracks;
+    std::string Subtitles;
 };
 
 struct THeadlessSetup

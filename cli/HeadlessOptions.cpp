@@ -4,6 +4,7 @@
 #include "base/TranslationMarks.h"
 #include "cli/ProgramArguments.h"
 #include "encoder/OutputSize.h"
+#include "encoder/TrackRules.h"
 
 #include <charconv>
 #include <functional>
@@ -49,6 +50,10 @@ const char* const UsageText = QT_TRANSLATE_NOOP(
                        "  --target-size SIZE make each output land just under SIZE, such as\n"
                        "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
                        "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
+                       "  --audio WHICH      keep the first sound track, all of them, or those in\n"
+                       "                     the languages listed, such as eng,fra (default: first)\n"
+                       "  --subtitles WHICH  none, keep where the container can, or burn in the\n"
+                       "                     forced or first one (default: none)\n"
                        "  --list-profiles    print the profiles' names and exit\n"
                        "  --list-formats     print the supported file extensions and exit (also\n"
                        "                     without --convert)\n"
@@ -125,6 +130,27 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
                                                              "--target-size takes a size such as "
                                                              "25MB, 700MiB or 1.5GB, not %1"),
                                            {Quoted(v)});
+         }},
+        {"--audio",
+         [&](const std::string& v) {
+             options.Audio = v;
+             TTrackChoice choice;
+             return ReadAudioChoice(v, choice)
+                        ? std::string()
+                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                "--audio takes first, all or languages such as "
+                                                "eng,fra, not %1"),
+                              {Quoted(v)});
+         }},
+        {"--subtitles",
+         [&](const std::string& v) {
+             options.Subtitles = v;
+             TTrackChoice choice;
+             return ReadSubtitleChoice(v, choice)
+                        ? std::string()
+                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                "--subtitles takes none, keep or burn, not %1"),
+                              {Quoted(v)});
          }},
         {"--jobs", [&](const std::string& v) {
              return ParseJobs(v, options.Jobs)

@@ -48,6 +48,9 @@ struct THeadlessOptions
     // --target-size: the size text every output should land under.
     std::optional<std::string> TargetSize;
     bool CheckQuality = false;
+    // --audio first|all|LANGS and --subtitles none|keep|burn, as given.
+    std::optional<std::string> Audio;
+    std::optional<std::string> Subtitles;
     std::vector<std::string> Inputs;
 
     bool operator==(const THeadlessOptions&) const = default;

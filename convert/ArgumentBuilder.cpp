@@ -4,6 +4,7 @@
 #include "convert/BatchRules.h"
 #include "encoder/EncoderArguments.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 // A flag switch carries this value in its profile: the switch goes out alone.
 const char* const FlagOnlyValue = "\\";
 const char* const VideoBitrateSwitch = "-b:v";
+const char* const CopyValue = "copy";
 
 std::string BitrateValue(int64_t bitrate)
 {
@@ -29,6 +31,18 @@ void DropConstantQuality(std::vector<std::string>& arguments)
             ++i;
 }
 
+// What cannot go with a stream copy: the copied stream is not decoded, so
+// it is neither scaled, filtered, resampled nor given another bitrate.
+bool GoesWithCopy(const std::string& cmd, bool videoCopied, bool audioCopied)
+{
+    static constexpr const char* Video[] = {"-s", "-r", "-vf", "-b:v", "-crf", "-pix_fmt"};
+    static constexpr const char* Audio[] = {"-b:a", "-ar", "-ac", "-af"};
+    const auto among = [&cmd](const auto& names) {
+        return std::find(std::begin(names), std::end(names), cmd) != std::end(names);
+    };
+    return !(videoCopied && among(Video)) && !(audioCopied && among(Audio));
+}
+
 void AppendWords(std::vector<std::string>& arguments, const std::string& text)
 {
     for (std::string& word : SplitCommandLineArguments(text))
@@ -41,9 +55,16 @@ std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvI
 {
     std::vector<std::string> arguments;
     const TSizePlan plan = PlanTaskTarget(choice, task);
-    const bool sized = plan.VideoBitrate > 0 && plan.Refusal.empty();
+    bool videoCopied = false, audioCopied = false;
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
+        videoCopied |= choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
+        audioCopied |= choice.Parameters[i].Cmd == "-c:a" && choice.ArgumentValue(i) == CopyValue;
+    }
+    const bool sized = plan.VideoBitrate > 0 && plan.Refusal.empty() && !videoCopied;
     bool bitrateGiven = false;
     for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
+        if (!GoesWithCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
+            continue;
         std::string value = choice.ArgumentValue(i);
         if (sized && choice.Parameters[i].Cmd == VideoBitrateSwitch) {
             value = BitrateValue(plan.VideoBitrate);
@@ -71,4 +92,39 @@ bool HasTwoPasses(const TProfileChoice& choice, const ltvItemData& task)
     const TSizePlan plan = PlanTaskTarget(choice, task);
     return plan.VideoBitrate > 0 && plan.Refusal.empty() &&
            IsTwoPassCodec(BuildArguments(choice, ltvItemData()));
+}
+
+std::vector<std::string> WithTrackSwitches(std::vector<std::string> arguments,
+                                           const TTrackSwitches& switches)
+{
+    if (switches.Maps.empty())
+        return arguments;
+    std::vector<std::string> maps = switches.Maps;
+    const auto filter = std::find(arguments.begin(), arguments.end(), "-vf");
+    const bool noPicture = std::find(arguments.begin(), arguments.end(), "-vn") != arguments.end();
+    if (!switches.BurnFilter.empty() && !noPicture) {
+        const bool filtered = filter != arguments.end() && filter + 1 != arguments.end();
+        if (switches.OverlayInput.empty()) {
+            if (filtered)
+                *(filter + 1) += "," + switches.BurnFilter;
+            else
+                arguments.insert(arguments.begin(), {"-vf", switches.BurnFilter});
+        } else {
+            // A picture subtitle is a second input of the filter, so the
+            // picture's own filters go into the same graph, before it.
+            std::string graph = "[0:V:0]";
+            if (filtered) {
+                graph += *(filter + 1) + "[picture];[picture]";
+                arguments.erase(filter, filter + 2);
+            }
+            graph += "[" + switches.OverlayInput + "]" + switches.BurnFilter + "[burnt]";
+            const auto picture = std::find(maps.begin(), maps.end(), "0:V:0?");
+            if (picture != maps.end())
+                *picture = "[burnt]";
+            maps.insert(maps.begin(), {"-filter_complex", graph});
+        }
+    }
+    maps.insert(maps.end(), std::make_move_iterator(arguments.begin()),
+                std::make_move_iterator(arguments.end()));
+    return maps;
 }

@@ -295,7 +295,22 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
             return;
         }
     }
-    const TTaskConversion conversion = ConversionOf(task);
+    TTaskConversion conversion = ConversionOf(task);
+    // Every task's tracks are chosen here, whichever way its switches came.
+    if (FOptions.Tracks != TTrackChoice()) {
+        const std::string container =
+            conversion.OutputExt.empty() ? std::string() : conversion.OutputExt.substr(1);
+        const TTrackSwitches switches = TrackSwitches(
+            FOptions.ReadTracks ? FOptions.ReadTracks(data.InputFile) : std::vector<TMediaTrack>(),
+            FOptions.Tracks, container, data.InputFile, TranslatedText);
+        if (!switches.Refusal.empty()) {
+            ++FFailed;
+            FDone += SecondsInTotal(data);
+            emit TaskFinished(task, TaskEnd::Failed, Text(switches.Refusal));
+            return;
+        }
+        conversion.Arguments = WithTrackSwitches(std::move(conversion.Arguments), switches);
+    }
     slot.Task = task;
     slot.Conversion = conversion;
     slot.Progress = TProgressReader();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "convert/EncoderLog.h"
+#include "encoder/TrackRules.h"
 #include "tasks/TaskRecord.h"
 
 #include <QByteArray>
@@ -46,6 +47,13 @@ struct TBatchOptions
     // PSNR) on samples that take at most a fifth of the conversion's time.
     // A task whose output has no picture is never checked.
     bool CheckQuality = false;
+    // Which sound and subtitle tracks every task keeps; the default leaves
+    // the encoder its own picks. A task whose file cannot meet the choice
+    // fails with the reason before its encoder starts.
+    TTrackChoice Tracks;
+    // A file's tracks, read when a task starts while Tracks asks for more
+    // than the default; without it, tracks are asked for by kind alone.
+    std::function<std::vector<TMediaTrack>(const std::string& inputPath)> ReadTracks;
 };
 
 // How one task is converted when it brings its own profile choice: every

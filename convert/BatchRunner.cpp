@@ -6,6 +6,7 @@
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
+#include "encoder/MediaProbe.h"
 #include "platform/Platform.h"
 #include "platform/Translators.h"
 #include "profiles/ProfileChoice.h"
@@ -232,6 +233,11 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     options.Arguments = BuildArguments(choice, ltvItemData());
     options.Choice = std::make_shared<const TProfileChoice>(choice);
     options.CheckQuality = FPreferences.CheckQuality;
+    ReadAudioChoice(FPreferences.AudioTracks, options.Tracks);
+    ReadSubtitleChoice(FPreferences.Subtitles, options.Tracks);
+    options.ReadTracks = [encoder = FEncoderPath](const std::string& path) {
+        return ProbeMedia(encoder, QString::fromStdString(path)).Tracks;
+    };
     std::vector<TTaskConversion> conversions = PinnedConversions(tasks, options, ProfilePath);
     FEngine.Start(std::move(tasks), options, std::move(conversions));
 }

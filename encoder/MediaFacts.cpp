@@ -134,6 +134,11 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
     return facts;
 }
 
+std::vector<TMediaTrack> ParseMediaTracks(const std::string& report, const std::string& inputPath)
+{
+    return ReadMediaTracks(ReportLines(report, inputPath));
+}
+
 std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translated)
 {
     std::string text;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/TranslationMarks.h"
+#include "encoder/MediaTracks.h"
 
 #include <cstdint>
 #include <string>
@@ -26,6 +27,9 @@ struct TMediaFacts
 // ParseProbeReport). A container known by several names ("mov,mp4,m4a")
 // is named by the file's extension when that is one of them.
 TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputPath);
+
+// The sound and subtitle tracks of `inputPath` in the same report.
+std::vector<TMediaTrack> ParseMediaTracks(const std::string& report, const std::string& inputPath);
 
 // The facts one a line ("Container: mp4"), the file's size last; lines
 // without a value are left out. `fileBytes` < 0 leaves out the size.

@@ -30,12 +30,15 @@ TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inpu
     const std::string path = inputPath.toStdString();
     const ProbeValues values = ParseProbeReport(text, path);
     return {QString::fromStdString(values.LengthText), QString::fromStdString(values.SizeText),
-            values.NoVideo, ParseMediaFacts(text, path)};
+            values.NoVideo, ParseMediaFacts(text, path), ParseMediaTracks(text, path)};
 }
 
 QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
 {
     const QFileInfo file(inputPath);
-    return QString::fromStdString(MediaFactsText(
-        probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}, TranslatedText));
+    std::string text = MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1},
+                                      TranslatedText);
+    if (const std::string tracks = MediaTracksText(probe.Tracks, TranslatedText); !tracks.empty())
+        text += (text.empty() ? "" : "\n") + tracks;
+    return QString::fromStdString(text);
 }

@@ -15,6 +15,8 @@ struct TProbeResult
     bool NoVideo = false;
     // What the same report tells a user about the file.
     TMediaFacts Facts;
+    // Its sound and subtitle tracks.
+    std::vector<TMediaTrack> Tracks;
 };
 
 // A probe that does not end by itself (a named pipe, a device, a stalled
@@ -32,5 +34,5 @@ TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath,
 TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inputPath);
 
 // The probe's facts about `inputPath` as the list shows them, one a line,
-// with the file's size as it is now.
+// with the file's size as it is now, then its tracks.
 QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe);

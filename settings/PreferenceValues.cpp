@@ -18,6 +18,8 @@ const char* const KeyShowThumbnails = "Show Thumbnails";
 const char* const KeyVersion = "Version";
 const char* const KeyCheckQuality = "Check Quality";
 const char* const KeyLanguage = "Language";
+const char* const KeyAudioTracks = "Audio Tracks";
+const char* const KeySubtitles = "Subtitles";
 
 } // namespace
 
@@ -36,6 +38,8 @@ TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& s
     values.ShowThumbnails = store.ReadBool(section, KeyShowThumbnails, true);
     values.CheckQuality = store.ReadBool(section, KeyCheckQuality, false);
     values.Language = store.ReadString(section, KeyLanguage, "");
+    values.AudioTracks = store.ReadString(section, KeyAudioTracks, values.AudioTracks);
+    values.Subtitles = store.ReadString(section, KeySubtitles, values.Subtitles);
     return values;
 }
 
@@ -59,6 +63,12 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     // The system's language until the user picks one.
     if (!values.Language.empty() || store.ValueExists(MainSection, KeyLanguage))
         store.WriteString(MainSection, KeyLanguage, values.Language);
+    // Today's picks until the user asks for others.
+    if (values.AudioTracks != TPreferences().AudioTracks ||
+        store.ValueExists(MainSection, KeyAudioTracks))
+        store.WriteString(MainSection, KeyAudioTracks, values.AudioTracks);
+    if (values.Subtitles != TPreferences().Subtitles || store.ValueExists(MainSection, KeySubtitles))
+        store.WriteString(MainSection, KeySubtitles, values.Subtitles);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)

@@ -6,6 +6,7 @@
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/Clips.h"
 #include "fixtures/PrintQt.h"
+#include "fixtures/ProfileRuns.h"
 #include "fixtures/TempAppDir.h"
 
 #include <QDir>
@@ -231,6 +232,17 @@ TEST_F(Headless, EveryContainerConvertsAndSoundAloneIsNoted)
     EXPECT_TRUE(errors.contains(QString("%1 files: %1 converted").arg(videos)))
         << errors.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), videos);
+}
+
+TEST_F(Headless, KeepsEverySoundTrackAndTheSubtitleWhenAsked)
+{
+    ASSERT_TRUE(QFile::copy(TrackClip(), in + "film.mkv"));
+    EXPECT_EQ(Run({"--profile", "Any Device MP4 (H.264 + AAC)", "--output", out, "--audio", "all",
+                   "--subtitles", "keep", in + "film.mkv"}),
+              0)
+        << errors.toStdString();
+    EXPECT_EQ(TrackSummary(out + "film.mp4"),
+              "a:aac:eng:default a:aac:fre s:mov_text:eng | Two voices | 2");
 }
 
 // An unknown option is told about and the window opens. Ended with the

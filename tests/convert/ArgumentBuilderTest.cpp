@@ -126,6 +126,11 @@ const BuildCase BuildCases[] = {
      "[Main]\nPara=2000000000\n0=T\n[T]\nSort=1\nList=0\ncmd=-t\n",
      {{"1:T", "1"}},
      " -t 1"},
+    {"CopyDropsWhatWouldChangeTheStream",
+     "[Main]\nPara=4\n0=C\n1=S\n2=B\n3=A\n[C]\nSort=1\nList=0\ncmd=-c:v\n[S]\nSort=1\nList=0\n"
+     "cmd=-s\n[B]\nSort=1\nList=0\ncmd=-b:v\n[A]\nSort=2\nList=0\ncmd=-b:a\n",
+     {{"1:C", "copy"}, {"1:S", "640x480"}, {"1:B", "500k"}, {"2:A", "128k"}},
+     " -c:v copy -b:a 128k"},
     {"BadIndexDoesNotStopBuilding",
      "[Main]\nPara=1\n0=P\n[P]\nSort=1\nCaption=A,\nValue=a1,\nIndex=7\ncmd=-x\n",
      {{"1:P", "A"}},
@@ -164,4 +169,17 @@ TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwnAndEstimates
     EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 2.77 MB");
     EXPECT_EQ(PlanTaskTarget(LoadProfileChoice(dir + "MP3 Audio.apf"), task).Refusal,
               "A target size needs a profile with video.");
+}
+
+TEST(WithTrackSwitches, JoinsABurnInToThePicturesOwnFilters)
+{
+    const std::vector<std::string> profile = {"-vf", "yadif", "-c:v", "mpeg4"};
+    const std::vector<std::string> maps = {"-map", "0:V:0?"};
+    EXPECT_EQ(WithTrackSwitches(profile, {maps, "subtitles=f", "", ""}),
+              (std::vector<std::string>{"-map", "0:V:0?", "-vf", "yadif,subtitles=f", "-c:v",
+                                        "mpeg4"}));
+    EXPECT_EQ(WithTrackSwitches(profile, {maps, "overlay", "0:4", ""}),
+              (std::vector<std::string>{"-filter_complex",
+                                        "[0:V:0]yadif[picture];[picture][0:4]overlay[burnt]",
+                                        "-map", "[burnt]", "-c:v", "mpeg4"}));
 }

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -148,6 +149,24 @@ TEST_F(PreferenceFile, TheLanguageIsWrittenOnlyOnceChosenAndReadBack)
         TNewInifile::SaveAndFree(std::move(store));
         EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Language"), kept) << language;
         EXPECT_EQ(LoadPreferences(TNewInifile(path), "/").Language, language);
+    }
+}
+
+TEST_F(PreferenceFile, TheTrackChoicesAreWrittenOnlyOnceChangedAndReadBack)
+{
+    TPreferences values;
+    for (const auto& [audio, subtitles, kept] :
+         {std::tuple{"first", "none", false}, std::tuple{"eng,fra", "burn", true},
+          std::tuple{"first", "none", true}}) {
+        values.AudioTracks = audio;
+        values.Subtitles = subtitles;
+        auto store = std::make_unique<TNewInifile>(path);
+        WritePreferenceValues(*store, values);
+        TNewInifile::SaveAndFree(std::move(store));
+        EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Audio Tracks"), kept) << audio;
+        EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Subtitles"), kept) << subtitles;
+        const TPreferences back = LoadPreferences(TNewInifile(path), "/");
+        EXPECT_EQ(back.AudioTracks + back.Subtitles, std::string(audio) + subtitles);
     }
 }
 
