@@ -19,51 +19,56 @@ const char* const Context = "HeadlessOptions";
 //: The command line help: keep the option names, the lines under 80 columns
 //: and the option column lined up
 const char* const UsageText = QT_TRANSLATE_NOOP(
-    "HeadlessOptions", "Usage: quenby [FILE_OR_DIRECTORY]...\n"
-                       "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
-                       "  or:  quenby --watch DIR --output DIR [OPTION]...\n"
-                       "The first opens the window with the files in its task list; the second\n"
-                       "converts them with a profile, without a window, and exits. The third\n"
-                       "converts each video that appears in a folder or its sub-folders once its\n"
-                       "size and time have stood still for 5 seconds, until it gets a signal;\n"
-                       "it keeps what it converted in .quenby-watch.ini in the output folder and\n"
-                       "never replaces an output.\n"
-                       "\n"
-                       "Files are taken as the task list takes them: supported video files only\n"
-                       "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
-                       ".flv .3gp .3g2 .ogv .dv .mxf .f4v .divx .wtv, in any letter case; a file\n"
-                       "that holds no video picture is skipped with a note), a directory's\n"
-                       "supported files sorted by name, each file once, however it is named.\n"
-                       "A first argument ending in \".tmp\" is a list file holding one path per\n"
-                       "line; it is then the only file argument. A line \"profile=NAME<TAB>PATH\"\n"
-                       "converts PATH with the profile NAME.\n"
-                       "\n"
-                       "  --profile NAME     convert with the profile NAME (default: the profile\n"
-                       "                     the window last used, else the first)\n"
-                       "  --output DIR       write the outputs into DIR (default: the saved\n"
-                       "                     output path)\n"
-                       "  --overwrite        replace an output that exists\n"
-                       "  --rename           keep an output that exists; name the new one with\n"
-                       "                     the task's number (default: the saved choice)\n"
-                       "  --jobs N           run up to N encoders at once (default 1)\n"
-                       "  --done-folder DIR  with --watch: move each converted input into DIR\n"
-                       "  --target-size SIZE make each output land just under SIZE, such as\n"
-                       "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
-                       "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
-                       "  --audio WHICH      keep the first sound track, all of them, or those in\n"
-                       "                     the languages listed, such as eng,fra (default: first)\n"
-                       "  --subtitles WHICH  none, keep where the container can, or burn in the\n"
-                       "                     forced or first one (default: none)\n"
-                       "  --list-profiles    print the profiles' names and exit\n"
-                       "  --list-formats     print the supported file extensions and exit (also\n"
-                       "                     without --convert)\n"
-                       "  --help             print this help and exit (also without --convert)\n"
-                       "  --version          print the version and exit (also without --convert)\n"
-                       "\n"
-                       "Progress goes to standard error. Exit status: 0 when every file was\n"
-                       "converted, 1 when any failed or a named file was not taken, 2 for a\n"
-                       "usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,\n"
-                       "SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.\n");
+    "HeadlessOptions",
+    "Usage: quenby [FILE_OR_DIRECTORY]...\n"
+    "  or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n"
+    "  or:  quenby --watch DIR --output DIR [OPTION]...\n"
+    "The first opens the window with the files in its task list; the second\n"
+    "converts them with a profile, without a window, and exits. The third\n"
+    "converts each video that appears in a folder or its sub-folders once its\n"
+    "size and time have stood still for 5 seconds, until it gets a signal;\n"
+    "it keeps what it converted in .quenby-watch.ini in the output folder and\n"
+    "never replaces an output.\n"
+    "\n"
+    "Files are taken as the task list takes them: supported video files only\n"
+    "(.avi .mpg .mpeg .mp4 .wmv .mov .vob .asf .mkv .webm .m4v .ts .mts .m2ts\n"
+    ".flv .3gp .3g2 .ogv .dv .mxf .f4v .divx .wtv, in any letter case; a file\n"
+    "that holds no video picture is skipped with a note), a directory's\n"
+    "supported files sorted by name, each file once, however it is named.\n"
+    "A first argument ending in \".tmp\" is a list file holding one path per\n"
+    "line; it is then the only file argument. A line \"profile=NAME<TAB>PATH\"\n"
+    "converts PATH with the profile NAME.\n"
+    "\n"
+    "  --profile NAME     convert with the profile NAME (default: the profile\n"
+    "                     the window last used, else the first)\n"
+    "  --output DIR       write the outputs into DIR (default: the saved\n"
+    "                     output path)\n"
+    "  --overwrite        replace an output that exists\n"
+    "  --rename           keep an output that exists; name the new one with\n"
+    "                     the task's number (default: the saved choice)\n"
+    "  --jobs N           run up to N encoders at once (default 1)\n"
+    "  --done-folder DIR  with --watch: move each converted input into DIR\n"
+    "  --target-size SIZE make each output land just under SIZE, such as\n"
+    "                     25MB (10^6 bytes), 700MiB or 1.5GB\n"
+    "  --check-quality    compare each output with its source (SSIM, PSNR)\n"
+    "  --audio WHICH      keep the first sound track, all of them, or those\n"
+    "                     in languages such as eng,fra (default: first)\n"
+    "  --subtitles WHICH  none, keep where the container can, or burn in the\n"
+    "                     forced or first one (default: none)\n"
+    "  --audio WHICH      keep the first sound track, all of them, or those in\n"
+    "                     the languages listed, such as eng,fra (default: first)\n"
+    "  --subtitles WHICH  none, keep where the container can, or burn in the\n"
+    "                     forced or first one (default: none)\n"
+    "  --list-profiles    print the profiles' names and exit\n"
+    "  --list-formats     print the supported file extensions and exit (also\n"
+    "                     without --convert)\n"
+    "  --help             print this help and exit (also without --convert)\n"
+    "  --version          print the version and exit (also without --convert)\n"
+    "\n"
+    "Progress goes to standard error. Exit status: 0 when every file was\n"
+    "converted, 1 when any failed or a named file was not taken, 2 for a\n"
+    "usage error, 130 when stopped by a signal: SIGINT, SIGTERM, SIGHUP,\n"
+    "SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ or SIGPWR.\n");
 
 std::string Quoted(const std::string& text)
 {
@@ -130,6 +135,27 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
                                                              "--target-size takes a size such as "
                                                              "25MB, 700MiB or 1.5GB, not %1"),
                                            {Quoted(v)});
+         }},
+        {"--audio",
+         [&](const std::string& v) {
+             options.Audio = v;
+             TTrackChoice choice;
+             return ReadAudioChoice(v, choice)
+                        ? std::string()
+                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                "--audio takes first, all or languages such as "
+                                                "eng,fra, not %1"),
+                              {Quoted(v)});
+         }},
+        {"--subtitles",
+         [&](const std::string& v) {
+             options.Subtitles = v;
+             TTrackChoice choice;
+             return ReadSubtitleChoice(v, choice)
+                        ? std::string()
+                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                                "--subtitles takes none, keep or burn, not %1"),
+                              {Quoted(v)});
          }},
         {"--audio",
          [&](const std::string& v) {

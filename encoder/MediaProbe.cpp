@@ -36,8 +36,8 @@ TProbeResult ProbeResultFromReport(const QByteArray& report, const QString& inpu
 QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
 {
     const QFileInfo file(inputPath);
-    std::string text = MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1},
-                                      TranslatedText);
+    std::string text =
+        MediaFactsText(probe.Facts, file.isFile() ? file.size() : std::int64_t{-1}, TranslatedText);
     if (const std::string tracks = MediaTracksText(probe.Tracks, TranslatedText); !tracks.empty())
         text += (text.empty() ? "" : "\n") + tracks;
     return QString::fromStdString(text);

@@ -9,11 +9,11 @@ namespace {
 
 // Subtitles stored as pictures, as the encoder names them.
 constexpr std::array<std::string_view, 4> PictureCodecs = {"dvd_subtitle", "hdmv_pgs_subtitle",
-                                                          "dvb_subtitle", "xsub"};
+                                                           "dvb_subtitle", "xsub"};
 // Subtitles the encoder reads as text; one it cannot read (teletext, a timed
 // text it has no reader for) is neither text nor picture and is only copied.
 constexpr std::array<std::string_view, 14> TextCodecs = {
-    "subrip", "srt",      "ass",     "ssa",      "mov_text", "webvtt",  "text",
+    "subrip",   "srt",       "ass",        "ssa",  "mov_text", "webvtt",  "text",
     "microdvd", "subviewer", "subviewer1", "sami", "realtext", "jacosub", "mpl2"};
 
 template <std::size_t N>
@@ -48,9 +48,8 @@ bool ReadStreamLine(const std::string& line, TMediaTrack& track)
         if (track.Language == "und")
             track.Language.clear();
     }
-    const std::string rest = line.substr(kindAt + (track.Kind == TMediaTrack::TKind::Audio
-                                                       ? Kinds[0].size()
-                                                       : Kinds[1].size()));
+    const std::string rest = line.substr(
+        kindAt + (track.Kind == TMediaTrack::TKind::Audio ? Kinds[0].size() : Kinds[1].size()));
     track.Codec = rest.substr(0, rest.find_first_of(" ,("));
     track.Default = rest.find("(default)") != std::string::npos;
     track.Forced = rest.find("(forced)") != std::string::npos;

@@ -41,11 +41,11 @@ bool HoldsOneSoundTrack(const std::string& container)
 // Languages have two three-letter codes, "fre" and "fra"; either matches.
 std::string LanguageCode(std::string code)
 {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 20> Bibliographic =
-        {{{"fre", "fra"}, {"ger", "deu"}, {"dut", "nld"}, {"chi", "zho"}, {"cze", "ces"},
-          {"gre", "ell"}, {"per", "fas"}, {"rum", "ron"}, {"slo", "slk"}, {"wel", "cym"},
-          {"arm", "hye"}, {"baq", "eus"}, {"bur", "mya"}, {"geo", "kat"}, {"ice", "isl"},
-          {"mac", "mkd"}, {"mao", "mri"}, {"may", "msa"}, {"alb", "sqi"}, {"tib", "bod"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 20> Bibliographic = {
+        {{"fre", "fra"}, {"ger", "deu"}, {"dut", "nld"}, {"chi", "zho"}, {"cze", "ces"},
+         {"gre", "ell"}, {"per", "fas"}, {"rum", "ron"}, {"slo", "slk"}, {"wel", "cym"},
+         {"arm", "hye"}, {"baq", "eus"}, {"bur", "mya"}, {"geo", "kat"}, {"ice", "isl"},
+         {"mac", "mkd"}, {"mao", "mri"}, {"may", "msa"}, {"alb", "sqi"}, {"tib", "bod"}}};
     for (char& c : code)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (const auto& [b, t] : Bibliographic)
@@ -127,24 +127,31 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
         for (const int index : choice.AudioTracks) {
             const TMediaTrack* track = Find(tracks, TKind::Audio, index);
             if (!track)
-                return {{}, {}, {}, Refused(translated, QT_TRANSLATE_NOOP("TrackRules",
-                                                      "The file has no sound track %1."),
-                                            std::to_string(index))};
+                return {{},
+                        {},
+                        {},
+                        Refused(translated,
+                                QT_TRANSLATE_NOOP("TrackRules", "The file has no sound track %1."),
+                                std::to_string(index))};
             sound.push_back(track);
         }
         if (sound.size() > 1 && HoldsOneSoundTrack(container))
-            return {{}, {}, {}, Refused(translated, QT_TRANSLATE_NOOP("TrackRules",
-                                                  "%1 files hold one sound track only."),
-                                        Upper(container))};
+            return {{},
+                    {},
+                    {},
+                    Refused(translated,
+                            QT_TRANSLATE_NOOP("TrackRules", "%1 files hold one sound track only."),
+                            Upper(container))};
     } else if (known) {
         sound = ChosenSound(tracks, choice);
         if (HoldsOneSoundTrack(container) && sound.size() > 1)
             sound.resize(1);
     } else {
         // Without the file's tracks, the encoder is asked by kind.
-        maps.insert(maps.end(), {"-map", choice.Audio == TAudio::All && !HoldsOneSoundTrack(container)
-                                             ? "0:a?"
-                                             : "0:a:0?"});
+        maps.insert(maps.end(),
+                    {"-map", choice.Audio == TAudio::All && !HoldsOneSoundTrack(container)
+                                 ? "0:a?"
+                                 : "0:a:0?"});
     }
     for (const TMediaTrack* track : sound)
         maps.insert(maps.end(), {"-map", "0:" + std::to_string(track->Index)});
@@ -158,9 +165,12 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
     if (named && choice.Subtitles != TSubtitles::None) {
         picked = Find(tracks, TKind::Subtitle, choice.SubtitleTrack);
         if (!picked)
-            return {{}, {}, {}, Refused(translated, QT_TRANSLATE_NOOP("TrackRules",
-                                                  "The file has no subtitle track %1."),
-                                        std::to_string(choice.SubtitleTrack))};
+            return {{},
+                    {},
+                    {},
+                    Refused(translated,
+                            QT_TRANSLATE_NOOP("TrackRules", "The file has no subtitle track %1."),
+                            std::to_string(choice.SubtitleTrack))};
     }
     const std::string textCodec = TextSubtitleCodec(container);
     if (choice.Subtitles == TSubtitles::Keep) {
@@ -169,19 +179,27 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
             if (named && track != picked)
                 continue;
             std::string codec;
-            if (container == "mkv" && (track->Picture || IsOneOf(track->Codec, {"subrip", "ass", "ssa", "webvtt"})))
+            if (container == "mkv" &&
+                (track->Picture || IsOneOf(track->Codec, {"subrip", "ass", "ssa", "webvtt"})))
                 codec = "copy";
             else if (track->Text)
                 codec = textCodec;
             if (codec.empty()) {
                 if (!named)
                     continue;
-                return {{}, {}, {}, Refused(translated, textCodec.empty()
-                                                ? QT_TRANSLATE_NOOP("TrackRules",
-                                                      "%1 files cannot hold subtitles: burn the track in instead.")
-                                                : QT_TRANSLATE_NOOP("TrackRules",
-                                                      "%1 files cannot hold this subtitle: burn it in, or convert to MKV."),
-                                            Upper(container))};
+                return {
+                    {},
+                    {},
+                    {},
+                    Refused(translated,
+                            textCodec.empty()
+                                ? QT_TRANSLATE_NOOP(
+                                      "TrackRules",
+                                      "%1 files cannot hold subtitles: burn the track in instead.")
+                                : QT_TRANSLATE_NOOP("TrackRules",
+                                                    "%1 files cannot hold this subtitle: "
+                                                    "burn it in, or convert to MKV."),
+                            Upper(container))};
             }
             maps.insert(maps.end(), {"-map", "0:" + std::to_string(track->Index),
                                      "-c:s:" + std::to_string(kept++), codec});
@@ -194,20 +212,27 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
         }
         if (!HoldsPicture(container) || (!picked->Text && !picked->Picture)) {
             if (named)
-                return {{}, {}, {}, Refused(translated, !HoldsPicture(container)
-                                                ? QT_TRANSLATE_NOOP("TrackRules",
-                                                      "%1 files hold no picture to draw subtitles on.")
-                                                : QT_TRANSLATE_NOOP("TrackRules",
-                                                      "This subtitle cannot be drawn on the picture."),
-                                            Upper(container))};
+                return {
+                    {},
+                    {},
+                    {},
+                    Refused(
+                        translated,
+                        !HoldsPicture(container)
+                            ? QT_TRANSLATE_NOOP("TrackRules",
+                                                "%1 files hold no picture to draw subtitles on.")
+                            : QT_TRANSLATE_NOOP("TrackRules",
+                                                "This subtitle cannot be drawn on the picture."),
+                        Upper(container))};
         } else if (picked->Picture) {
             switches.BurnFilter = "overlay";
             switches.OverlayInput = "0:" + std::to_string(picked->Index);
         } else {
-            const long ordinal = std::find(subtitles.begin(), subtitles.end(), picked) - subtitles.begin();
-            switches.BurnFilter = "subtitles=filename=" +
-                                  Escaped(Escaped(inputPath, "\\':"), "\\'[],; ") +
-                                  ":si=" + std::to_string(ordinal);
+            const long ordinal =
+                std::find(subtitles.begin(), subtitles.end(), picked) - subtitles.begin();
+            switches.BurnFilter =
+                "subtitles=filename=" + Escaped(Escaped(inputPath, "\\':"), "\\'[],; ") +
+                ":si=" + std::to_string(ordinal);
         }
     }
     switches.Maps = std::move(maps);
@@ -234,9 +259,9 @@ bool ReadAudioChoice(const std::string& text, TTrackChoice& choice)
             return false;
         }
     }
-    if (languages.empty() || std::any_of(languages.begin(), languages.end(), [](const std::string& l) {
-            return l.size() < 2 || l.size() > 3;
-        }))
+    if (languages.empty() ||
+        std::any_of(languages.begin(), languages.end(),
+                    [](const std::string& l) { return l.size() < 2 || l.size() > 3; }))
         return false;
     choice.Audio = TTrackChoice::TAudio::Languages;
     choice.Languages = languages;

@@ -18,8 +18,8 @@ packages=(
   clang-format
   # the icons are SVG: Qt's SVG plugins draw them
   libqt6svg6
-  # the encoder
-  ffmpeg
+  # the encoder, and a font for the subtitles it draws onto the picture
+  ffmpeg fonts-dejavu-core
   # the preview plays every supported container through Qt's GStreamer
   # backend (libqt6multimedia6); its sound goes to PulseAudio/PipeWire
   # (plugins-good) or, without a sound server, straight to ALSA

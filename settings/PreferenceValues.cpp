@@ -67,7 +67,8 @@ void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
     if (values.AudioTracks != TPreferences().AudioTracks ||
         store.ValueExists(MainSection, KeyAudioTracks))
         store.WriteString(MainSection, KeyAudioTracks, values.AudioTracks);
-    if (values.Subtitles != TPreferences().Subtitles || store.ValueExists(MainSection, KeySubtitles))
+    if (values.Subtitles != TPreferences().Subtitles ||
+        store.ValueExists(MainSection, KeySubtitles))
         store.WriteString(MainSection, KeySubtitles, values.Subtitles);
 }
 

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
@@ -236,6 +237,32 @@ void TSettingForm::CreateGeneralPage()
                                     FStartLanguage);
     });
 
+    const QString audioLabel = tr("Audio tracks:");
+    labAudioTracks = CaptionLabel("labAudioTracks", audioLabel, TabSheet1);
+    cmbAudioTracks = Named(new QComboBox(TabSheet1), "cmbAudioTracks", audioLabel);
+    cmbAudioTracks->addItem(tr("First track"), QStringLiteral("first"));
+    cmbAudioTracks->addItem(tr("All tracks"), QStringLiteral("all"));
+    //: Followed by a box of three-letter language codes, such as "eng, fra"
+    cmbAudioTracks->addItem(tr("Tracks in these languages:"), QString());
+    labAudioTracks->setBuddy(cmbAudioTracks);
+    edtAudioLanguages = Named(new QLineEdit(QStringLiteral("eng, fra"), TabSheet1),
+                              "edtAudioLanguages", tr("Languages"));
+    edtAudioLanguages->setToolTip(tr("Three-letter language codes, separated by commas"));
+    edtAudioLanguages->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z]{0,3}( *, *[A-Za-z]{0,3})*")),
+        edtAudioLanguages));
+    edtAudioLanguages->setEnabled(false);
+    connect(cmbAudioTracks, &QComboBox::currentIndexChanged, this,
+            [this](int index) { edtAudioLanguages->setEnabled(index == 2); });
+    const QString subtitlesLabel = tr("Subtitles:");
+    labSubtitles = CaptionLabel("labSubtitles", subtitlesLabel, TabSheet1);
+    cmbSubtitles = Named(new QComboBox(TabSheet1), "cmbSubtitles", subtitlesLabel);
+    //: No subtitles asked for
+    cmbSubtitles->addItem(tr("None"), QStringLiteral("none"));
+    cmbSubtitles->addItem(tr("Keep where the container can"), QStringLiteral("keep"));
+    cmbSubtitles->addItem(tr("Burn in forced or first"), QStringLiteral("burn"));
+    labSubtitles->setBuddy(cmbSubtitles);
+
     const auto check = [this](const char* name, const char* text) {
         return Named(new QCheckBox(Tr(text), TabSheet1), name, Tr(text));
     };
@@ -275,6 +302,16 @@ void TSettingForm::CreateGeneralPage()
     page->addLayout(simultaneousRow);
     page->addLayout(languageRow);
     page->addWidget(labLanguageNote);
+    auto* audioRow = new QHBoxLayout;
+    audioRow->addWidget(labAudioTracks);
+    audioRow->addWidget(cmbAudioTracks);
+    audioRow->addWidget(edtAudioLanguages, 1);
+    auto* subtitlesRow = new QHBoxLayout;
+    subtitlesRow->addWidget(labSubtitles);
+    subtitlesRow->addWidget(cmbSubtitles);
+    subtitlesRow->addStretch();
+    page->addLayout(audioRow);
+    page->addLayout(subtitlesRow);
     page->addSpacing(8);
     page->addWidget(chkOpenDir);
     page->addWidget(chkExit);
@@ -426,6 +463,13 @@ TPreferences TSettingForm::DialogValues() const
     values.Overwrite = rdbOverWrite->isChecked();
     values.SimultaneousTasks = sedSimultaneous->value();
     values.Language = cmbLanguage->currentData().toString().toStdString();
+    // Languages typed as "eng, fra" are kept as "eng,fra"; none typed is the
+    // first track.
+    QString audio = cmbAudioTracks->currentData().toString();
+    if (audio.isEmpty())
+        audio = edtAudioLanguages->text().remove(' ').split(',', Qt::SkipEmptyParts).join(',');
+    values.AudioTracks = audio.isEmpty() ? TPreferences().AudioTracks : audio.toStdString();
+    values.Subtitles = cmbSubtitles->currentData().toString().toStdString();
     return values;
 }
 
@@ -449,4 +493,11 @@ void TSettingForm::SetDialogValues(const TPreferences& values)
     if (cmbLanguage->findData(language) < 0)
         cmbLanguage->addItem(language, language);
     cmbLanguage->setCurrentIndex(cmbLanguage->findData(language));
+    const QString audio = QString::fromStdString(values.AudioTracks);
+    const int audioItem = cmbAudioTracks->findData(audio);
+    cmbAudioTracks->setCurrentIndex(audioItem < 0 ? 2 : audioItem);
+    if (audioItem < 0)
+        edtAudioLanguages->setText(audio.split(',').join(", "));
+    const int subtitles = cmbSubtitles->findData(QString::fromStdString(values.Subtitles));
+    cmbSubtitles->setCurrentIndex(std::max(subtitles, 0));
 }

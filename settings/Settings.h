@@ -106,6 +106,14 @@ public:
     QLabel* labLanguage = nullptr;
     QComboBox* cmbLanguage = nullptr;
     QLabel* labLanguageNote = nullptr;
+    // Which sound and subtitle tracks each output keeps: the first, all, or
+    // those in the languages typed beside; no subtitle, each one the
+    // container can hold, or one burnt in.
+    QLabel* labAudioTracks = nullptr;
+    QComboBox* cmbAudioTracks = nullptr;
+    QLineEdit* edtAudioLanguages = nullptr;
+    QLabel* labSubtitles = nullptr;
+    QComboBox* cmbSubtitles = nullptr;
 
     // "Profiles" page.
     QComboBox* cmbProfile = nullptr;

@@ -100,7 +100,8 @@ TEST(HeadlessOptions, RefusesWhatCannotBeCarriedOut)
         {{"--overwrite", "--rename", "a.avi"}, "--overwrite and --rename cannot be used together"},
         {{"--target-size=25", "a.avi"},
          "--target-size takes a size such as 25MB, 700MiB or 1.5GB, not '25'"},
-        {{"--audio=e1", "a.avi"}, "--audio takes first, all or languages such as eng,fra, not 'e1'"},
+        {{"--audio=e1", "a.avi"},
+         "--audio takes first, all or languages such as eng,fra, not 'e1'"},
         {{"--subtitles", "all", "a.avi"}, "--subtitles takes none, keep or burn, not 'all'"},
     };
     for (const auto& [arguments, error] : cases)

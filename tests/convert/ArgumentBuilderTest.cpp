@@ -175,9 +175,9 @@ TEST(WithTrackSwitches, JoinsABurnInToThePicturesOwnFilters)
 {
     const std::vector<std::string> profile = {"-vf", "yadif", "-c:v", "mpeg4"};
     const std::vector<std::string> maps = {"-map", "0:V:0?"};
-    EXPECT_EQ(WithTrackSwitches(profile, {maps, "subtitles=f", "", ""}),
-              (std::vector<std::string>{"-map", "0:V:0?", "-vf", "yadif,subtitles=f", "-c:v",
-                                        "mpeg4"}));
+    EXPECT_EQ(
+        WithTrackSwitches(profile, {maps, "subtitles=f", "", ""}),
+        (std::vector<std::string>{"-map", "0:V:0?", "-vf", "yadif,subtitles=f", "-c:v", "mpeg4"}));
     EXPECT_EQ(WithTrackSwitches(profile, {maps, "overlay", "0:4", ""}),
               (std::vector<std::string>{"-filter_complex",
                                         "[0:V:0]yadif[picture];[picture][0:4]overlay[burnt]",

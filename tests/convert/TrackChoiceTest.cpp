@@ -31,8 +31,8 @@ QString Convert(const QString& clip, const std::string& profileName, const TTrac
                       profile.OutputExt.mid(1).toStdString(), clip.toStdString());
     EXPECT_TRUE(QDir().mkpath(Work));
     const QString output = Work + name + profile.OutputExt;
-    const EncoderRun run = ConvertWithEncoder(
-        clip, WithTrackSwitches(profile.Arguments(), switches), output);
+    const EncoderRun run =
+        ConvertWithEncoder(clip, WithTrackSwitches(profile.Arguments(), switches), output);
     EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
     return output;
 }
@@ -59,8 +59,7 @@ TEST(TrackChoice, EachContainerKeepsWhatItCanHold)
         {"MKV (H.264 + AAC)", first, "a:aac:eng:default s:ass:eng | Two voices | 2"},
         {"MKV (H.264 + AAC)", all, "a:aac:eng:default a:aac:fre s:subrip:eng | Two voices | 2"},
         {"MKV (H.264 + AAC)", french, "a:aac:fre | Two voices | 2"},
-        {"WebM (VP9 + Opus)", all,
-         "a:opus:eng:default a:opus:fre s:webvtt:eng | Two voices | 2"},
+        {"WebM (VP9 + Opus)", all, "a:opus:eng:default a:opus:fre s:webvtt:eng | Two voices | 2"},
         {"AVI (MPEG-4 + MP3)", all, "a:mp3 a:mp3 | Two voices | 0"},
         {"DVD MPEG-2 (VOB)", french, "a:ac3 |  | 0"},
         {"Mobile Phone 3GP (MPEG-4 + AAC)", all,
@@ -81,15 +80,16 @@ TEST(TrackChoice, ABurntInSubtitleChangesThePictureInItsSpanOnly)
     ASSERT_FALSE(clip.isEmpty());
     const std::map<std::string, std::string> best = {{"Bit Rate", "8000 kbps"}};
     const QString plain = Convert(clip, "AVI (MPEG-4 + MP3)", {}, "plain", best);
-    const QString burnt = Convert(clip, "AVI (MPEG-4 + MP3)",
-                                  {TTrackChoice::TAudio::First, {}, {}, TTrackChoice::TSubtitles::Burn, -1},
-                                  "burnt", best);
+    const QString burnt = Convert(
+        clip, "AVI (MPEG-4 + MP3)",
+        {TTrackChoice::TAudio::First, {}, {}, TTrackChoice::TSubtitles::Burn, -1}, "burnt", best);
     QProcess compare;
     compare.start(QUENBY_FFMPEG_PATH, {"-v", "error", "-i", plain, "-i", burnt, "-lavfi",
                                        "psnr=stats_file=-", "-f", "null", "-"});
     ASSERT_TRUE(compare.waitForFinished(60000));
     // "n:1 mse_avg:0.12 ...", one line a frame at 10 frames a second.
-    const QStringList frames = QString(compare.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList frames =
+        QString(compare.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(frames.size(), 20);
     for (int n = 0; n < 20; ++n) {
         const double mse = frames[n].section(' ', 1, 1).section(':', 1).toDouble();
@@ -107,14 +107,14 @@ TEST(TrackChoice, CopyKeepsThePictureBitForBit)
     ASSERT_FALSE(clip.isEmpty());
     QElapsedTimer clock;
     clock.start();
-    const QString output =
-        Convert(clip, "Any Device MP4 (H.264 + AAC)", {}, "copied",
-                {{"Video Codec", "Copy (no re-encoding)"}, {"Audio Codec", "Copy (no re-encoding)"}});
+    const QString output = Convert(
+        clip, "Any Device MP4 (H.264 + AAC)", {}, "copied",
+        {{"Video Codec", "Copy (no re-encoding)"}, {"Audio Codec", "Copy (no re-encoding)"}});
     std::printf("Copy: %.4f s per second of video\n", double(clock.elapsed()) / 1000 / 10);
     const auto hashes = [](const QString& path) {
         QProcess ffmpeg;
-        ffmpeg.start(QUENBY_FFMPEG_PATH,
-                     {"-v", "error", "-i", path, "-map", "0:v", "-c", "copy", "-f", "framemd5", "-"});
+        ffmpeg.start(QUENBY_FFMPEG_PATH, {"-v", "error", "-i", path, "-map", "0:v", "-c", "copy",
+                                          "-f", "framemd5", "-"});
         EXPECT_TRUE(ffmpeg.waitForFinished(60000));
         QStringList frames;
         for (const QString& line : QString(ffmpeg.readAllStandardOutput()).split('\n'))

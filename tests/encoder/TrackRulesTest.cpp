@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "encoder/MediaFacts.h"
 #include "encoder/TrackRules.h"
+#include "encoder/MediaFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +30,12 @@ TTrackChoice Choice(A audio, std::vector<int> listed = {}, S subtitles = S::None
 TEST(MediaTracks, ReadsEachSoundAndSubtitleStream)
 {
     using K = TMediaTrack::TKind;
-    EXPECT_EQ(Tracks, (std::vector<TMediaTrack>{
-                          {K::Audio, 1, "aac", "eng", "", "stereo", true, false, false, false},
-                          {K::Audio, 2, "ac3", "fre", "Director", "5.1(side)", false, false,
-                           false, false},
-                          {K::Subtitle, 3, "subrip", "eng", "", "", true, false, false, true},
-                          {K::Subtitle, 4, "dvd_subtitle", "", "", "", false, true, true, false}}));
+    EXPECT_EQ(Tracks,
+              (std::vector<TMediaTrack>{
+                  {K::Audio, 1, "aac", "eng", "", "stereo", true, false, false, false},
+                  {K::Audio, 2, "ac3", "fre", "Director", "5.1(side)", false, false, false, false},
+                  {K::Subtitle, 3, "subrip", "eng", "", "", true, false, false, true},
+                  {K::Subtitle, 4, "dvd_subtitle", "", "", "", false, true, true, false}}));
     EXPECT_EQ(MediaTracksText(Tracks),
               "Audio track 1: aac, stereo, eng, default\n"
               "Audio track 2: ac3, 5.1(side), fre, \u201cDirector\u201d\n"
