@@ -242,7 +242,7 @@ TEST_F(Headless, KeepsEverySoundTrackAndTheSubtitleWhenAsked)
               0)
         << errors.toStdString();
     EXPECT_EQ(TrackSummary(out + "film.mp4"),
-              "a:aac:eng:default a:aac:fre s:mov_text:eng | Two voices | 2");
+              "a:aac:eng:default a:aac:fre s:mov_text:eng:default | Two voices | 2");
 }
 
 // An unknown option is told about and the window opens. Ended with the
