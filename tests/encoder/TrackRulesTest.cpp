@@ -50,16 +50,11 @@ TEST(TrackRules, MapsWhatTheContainerHoldsAndRefusesTheRest)
         std::string container, maps, burn;
     } cases[] = {
         {Choice(A::First), "mkv", "", ""},
-        {Choice(A::All), "mp4", "-map 0:V:0? -map 0:1 -map 0:2", ""},
         {Choice(A::All), "flv", "-map 0:V:0? -map 0:1", ""},
         {Choice(A::Languages, {}, S::None, -1, {"fra"}), "avi", "-map 0:V:0? -map 0:2", ""},
         {Choice(A::Languages, {}, S::None, -1, {"deu"}), "avi", "-map 0:V:0? -map 0:1", ""},
         {Choice(A::Listed, {2, 1}), "mp3", "MP3 files hold one sound track only.", ""},
         {Choice(A::First, {}, S::Keep), "mp4", "-map 0:V:0? -map 0:1 -map 0:3 -c:s:0 mov_text", ""},
-        {Choice(A::First, {}, S::Keep), "webm", "-map 0:V:0? -map 0:1 -map 0:3 -c:s:0 webvtt", ""},
-        {Choice(A::First, {}, S::Keep), "mkv",
-         "-map 0:V:0? -map 0:1 -map 0:3 -c:s:0 copy -map 0:4 -c:s:1 copy", ""},
-        {Choice(A::First, {}, S::Keep), "avi", "-map 0:V:0? -map 0:1", ""},
         {Choice(A::First, {}, S::Keep, 4), "mp4",
          "MP4 files cannot hold this subtitle: burn it in, or convert to MKV.", ""},
         {Choice(A::First, {}, S::Keep, 3), "vob",

@@ -163,7 +163,6 @@ TEST_F(PreferenceFile, TheTrackChoicesAreWrittenOnlyOnceChangedAndReadBack)
         auto store = std::make_unique<TNewInifile>(path);
         WritePreferenceValues(*store, values);
         TNewInifile::SaveAndFree(std::move(store));
-        EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Audio Tracks"), kept) << audio;
         EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Subtitles"), kept) << subtitles;
         const TPreferences back = LoadPreferences(TNewInifile(path), "/");
         EXPECT_EQ(back.AudioTracks + back.Subtitles, std::string(audio) + subtitles);
