@@ -245,15 +245,21 @@ void TSettingForm::CreateGeneralPage()
     //: Followed by a box of three-letter language codes, such as "eng, fra"
     cmbAudioTracks->addItem(tr("Tracks in these languages:"), QString());
     labAudioTracks->setBuddy(cmbAudioTracks);
-    edtAudioLanguages = Named(new QLineEdit(QStringLiteral("eng, fra"), TabSheet1),
-                              "edtAudioLanguages", tr("Languages"));
+    // The codes are the user's own words: an example until the choice asks
+    // for them, then a start to edit.
+    const QString example = QStringLiteral("eng, fra");
+    edtAudioLanguages = Named(new QLineEdit(TabSheet1), "edtAudioLanguages", tr("Languages"));
+    edtAudioLanguages->setPlaceholderText(example);
     edtAudioLanguages->setToolTip(tr("Three-letter language codes, separated by commas"));
     edtAudioLanguages->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[A-Za-z]{0,3}( *, *[A-Za-z]{0,3})*")),
         edtAudioLanguages));
     edtAudioLanguages->setEnabled(false);
-    connect(cmbAudioTracks, &QComboBox::currentIndexChanged, this,
-            [this](int index) { edtAudioLanguages->setEnabled(index == 2); });
+    connect(cmbAudioTracks, &QComboBox::currentIndexChanged, this, [this, example](int index) {
+        edtAudioLanguages->setEnabled(index == 2);
+        if (index == 2 && edtAudioLanguages->text().isEmpty())
+            edtAudioLanguages->setText(example);
+    });
     const QString subtitlesLabel = tr("Subtitles:");
     labSubtitles = CaptionLabel("labSubtitles", subtitlesLabel, TabSheet1);
     cmbSubtitles = Named(new QComboBox(TabSheet1), "cmbSubtitles", subtitlesLabel);
