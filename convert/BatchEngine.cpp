@@ -297,9 +297,9 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     }
     TTaskConversion conversion = ConversionOf(task);
     // Every task's tracks are chosen here, whichever way its switches came.
-    if (FOptions.Tracks != TTrackChoice()) {
-        const std::string container =
-            conversion.OutputExt.empty() ? std::string() : conversion.OutputExt.substr(1);
+    const std::string container =
+        conversion.OutputExt.empty() ? std::string() : conversion.OutputExt.substr(1);
+    if (FOptions.Tracks != TTrackChoice() || PicksSubtitlesItself(container)) {
         const TTrackSwitches switches = TrackSwitches(
             FOptions.ReadTracks ? FOptions.ReadTracks(data.InputFile) : std::vector<TMediaTrack>(),
             FOptions.Tracks, container, data.InputFile, TranslatedText);

@@ -52,7 +52,8 @@ struct TBatchOptions
     // fails with the reason before its encoder starts.
     TTrackChoice Tracks;
     // A file's tracks, read when a task starts while Tracks asks for more
-    // than the default; without it, tracks are asked for by kind alone.
+    // than the default or the encoder would pick a subtitle by itself
+    // (PicksSubtitlesItself); without it, tracks are asked for by kind alone.
     std::function<std::vector<TMediaTrack>(const std::string& inputPath)> ReadTracks;
 };
 

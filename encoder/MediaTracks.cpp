@@ -12,9 +12,10 @@ constexpr std::array<std::string_view, 4> PictureCodecs = {"dvd_subtitle", "hdmv
                                                            "dvb_subtitle", "xsub"};
 // Subtitles the encoder reads as text; one it cannot read (teletext, a timed
 // text it has no reader for) is neither text nor picture and is only copied.
-constexpr std::array<std::string_view, 14> TextCodecs = {
-    "subrip",   "srt",       "ass",        "ssa",  "mov_text", "webvtt",  "text",
-    "microdvd", "subviewer", "subviewer1", "sami", "realtext", "jacosub", "mpl2"};
+constexpr std::array<std::string_view, 19> TextCodecs = {
+    "subrip",   "srt",       "ass",        "ssa",     "mov_text", "webvtt",  "text",
+    "microdvd", "subviewer", "subviewer1", "sami",    "realtext", "jacosub", "mpl2",
+    "stl",      "pjs",       "vplayer",    "aqtitle", "eia_608"};
 
 template <std::size_t N>
 bool Among(const std::array<std::string_view, N>& names, std::string_view name)

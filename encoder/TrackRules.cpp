@@ -109,6 +109,11 @@ std::vector<const TMediaTrack*> ChosenSound(const std::vector<TMediaTrack>& trac
 
 } // namespace
 
+bool PicksSubtitlesItself(const std::string& container)
+{
+    return container == "mkv" || container == "webm";
+}
+
 TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrackChoice& choice,
                              const std::string& container, const std::string& inputPath,
                              TTranslator translated)
@@ -116,8 +121,23 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
     using TAudio = TTrackChoice::TAudio;
     using TSubtitles = TTrackChoice::TSubtitles;
     TTrackSwitches switches;
-    if (choice.Audio == TAudio::First && choice.Subtitles == TSubtitles::None)
-        return switches;
+    if (choice.Audio == TAudio::First && choice.Subtitles == TSubtitles::None) {
+        // Left to itself, the encoder gives an MKV or WebM output the first
+        // subtitle it takes for text, teletext among them, which then fails
+        // to convert; such a file gets the same picks with text ones only.
+        if (!PicksSubtitlesItself(container) ||
+            std::none_of(tracks.begin(), tracks.end(), [](const TMediaTrack& t) {
+                return t.Kind == TKind::Subtitle && !t.Text && !t.Picture;
+            }))
+            return switches;
+        const auto text = std::find_if(tracks.begin(), tracks.end(), [](const TMediaTrack& t) {
+            return t.Kind == TKind::Subtitle && t.Text;
+        });
+        if (text == tracks.end())
+            return {{"-map", "0:V:0?", "-map", "0:a:0?"}, {}, {}, {}};
+        return TrackSwitches(tracks, {TAudio::First, {}, {}, TSubtitles::Keep, text->Index},
+                             container, inputPath, translated);
+    }
     const bool known = !tracks.empty();
     // The main picture, never a cover image.
     std::vector<std::string> maps = {"-map", "0:V:0?"};

@@ -48,6 +48,12 @@ struct TTrackSwitches
     std::string Refusal;
 };
 
+// Whether the encoder, given no "-map", takes a subtitle into `container`
+// by itself: then the default choice needs the file's tracks too.
+bool PicksSubtitlesItself(const std::string& container);
+
+// The default choice maps nothing, unless the encoder would pick by itself a
+// subtitle it cannot convert (PicksSubtitlesItself).
 TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrackChoice& choice,
                              const std::string& container, const std::string& inputPath,
                              TTranslator translated = Untranslated);

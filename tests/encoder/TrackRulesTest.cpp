@@ -76,4 +76,12 @@ TEST(TrackRules, MapsWhatTheContainerHoldsAndRefusesTheRest)
                   c.burn)
             << c.container;
     }
+    // Teletext, which the encoder would take into MKV by itself and fail on.
+    std::vector<TMediaTrack> teletext = Tracks;
+    teletext.emplace_back().Kind = TMediaTrack::TKind::Subtitle;
+    teletext.back().Index = 5;
+    EXPECT_EQ(TrackSwitches(teletext, {}, "mkv", "").Maps,
+              (std::vector<std::string>{"-map", "0:V:0?", "-map", "0:1", "-map", "0:3", "-c:s:0",
+                                        "copy"}));
+    EXPECT_TRUE(TrackSwitches(teletext, {}, "mp4", "").Maps.empty());
 }
