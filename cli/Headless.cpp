@@ -151,9 +151,12 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                                    {task.Profile}));
     // One plan per task, as the window makes it: the pin's profile, the
     // target checked against it, the arguments the engine runs.
-    TPlanProfiles profiles(MakeProfilePlan(*batch.Choice), [&places](const std::string& name) {
-        return LoadProfileChoice(ProfileFilePath(places, name));
-    }, TranslatedText);
+    TPlanProfiles profiles(
+        MakeProfilePlan(*batch.Choice),
+        [&places](const std::string& name) {
+            return LoadProfileChoice(ProfileFilePath(places, name));
+        },
+        TranslatedText);
     std::vector<ltvItemData> kept;
     std::vector<TTaskPlan> plans;
     for (ltvItemData& task : inputs.Tasks) {

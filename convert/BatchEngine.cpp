@@ -194,8 +194,8 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
                         : MakeProfilePlan(FOptions.Arguments, FOptions.OutputExt));
     // A task that brings no plan is planned here, once.
     for (std::size_t i = FPlans.size(); i < FTasks.size(); ++i)
-        FPlans.push_back(MakeTaskPlan(*FProfiles, FTasks[i], {FOptions.CheckQuality},
-                                      TranslatedText));
+        FPlans.push_back(
+            MakeTaskPlan(*FProfiles, FTasks[i], {FOptions.CheckQuality}, TranslatedText));
     FPlans.resize(FTasks.size());
     FOutputs.assign(FTasks.size(), std::string());
     FHost = LocalHostTag();
@@ -308,8 +308,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
         slot.PassLog = slot.Work + ".pass";
         slot.SecondPass = PassArguments(plan.Arguments, 2, slot.PassLog);
         slot.Pass = 1;
-        started =
-            StartEncoder(slot, task, PassArguments(plan.Arguments, 1, slot.PassLog), "-");
+        started = StartEncoder(slot, task, PassArguments(plan.Arguments, 1, slot.PassLog), "-");
     } else {
         started = StartEncoder(slot, task, plan.Arguments, slot.Work);
     }
@@ -518,9 +517,9 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
         const int64_t reached = FileBytes(output);
         const double ratio = static_cast<double>(reached) / static_cast<double>(plan.TargetBytes);
         //: A target size's outcome: %1 the size planned, %2 the size reached
-        QString size = tr("planned %1, reached %2")
-                           .arg(Text(FormatSizeText(plan.TargetBytes)),
-                                Text(FormatSizeText(reached)));
+        QString size =
+            tr("planned %1, reached %2")
+                .arg(Text(FormatSizeText(plan.TargetBytes)), Text(FormatSizeText(reached)));
         // Far under its target, the encoder had nothing more worth spending
         // bits on.
         if (ratio < 1 - MissedTargetShare)
@@ -532,8 +531,7 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
         if (ratio > 1 + TargetTolerance) {
             // The output stays: it may still serve, and the user decides.
             //: %1 is a whole percent, as in "over the target by 12%"
-            const QString over = tr("over the target by %1%")
-                                     .arg(std::lround((ratio - 1) * 100));
+            const QString over = tr("over the target by %1%").arg(std::lround((ratio - 1) * 100));
             log.Append(over.toStdString() + "\n");
             ++FFailed;
             emit TaskFinished(task, TaskEnd::Failed, over);

@@ -12,8 +12,8 @@ TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProf
     : QObject(parent), FModel(new TTaskModel(this))
 {
     FPlans = new TTaskPlans(*FModel, detail, this);
-    FView = new TTaskView(controls.Window, controls.ltvTask, *FModel, *FPlans, platform, detail,
-                          this);
+    FView =
+        new TTaskView(controls.Window, controls.ltvTask, *FModel, *FPlans, platform, detail, this);
     FAdds = new TTaskAdds(controls.Window, controls.panbg, *FModel, platform, detail, encoderPath,
                           this);
     FCommands = new TTaskCommands(controls.Window, *FModel, *FView, *FAdds, platform, this);

@@ -21,15 +21,15 @@ TTaskPlans::TTaskPlans(TTaskModel& model, TProfileDetail& detail, QObject* paren
     connect(&FModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex&, int first, int last) { Remove(first, last); });
     connect(&FModel, &QAbstractItemModel::modelReset, this, &TTaskPlans::ReplanAll);
-    connect(&FModel, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& from, const QModelIndex& to) {
-                Replan(from.row(), to.row());
-            });
+    connect(
+        &FModel, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& from, const QModelIndex& to) { Replan(from.row(), to.row()); });
     connect(&FModel, &TTaskModel::RecordChanged, this, [this](int row) { Replan(row, row); });
     // A pick or a profile load changes the batch's choice: every task is
     // planned again once, on the next read or turn of the event loop.
     for (ValueListEditor* grid : {FDetail.vleVideo, FDetail.vleAudio, FDetail.vleAdvanced})
         connect(grid, &ValueListEditor::StringsChanged, this, &TTaskPlans::BatchChanged);
+    connect(&FDetail, &TProfileDetail::ChoiceLoaded, this, &TTaskPlans::BatchChanged);
     ReplanAll();
 }
 

@@ -27,8 +27,7 @@ class TTaskView : public QObject
 public:
     // `window` owns the log windows.
     TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, TTaskPlans& plans,
-              Platform& platform,
-              TProfileDetail& detail, QObject* parent = nullptr);
+              Platform& platform, TProfileDetail& detail, QObject* parent = nullptr);
 
     QTreeView& Tree() const { return *FView; }
     bool HasSelection() const;

@@ -32,8 +32,7 @@ const PlanRow Rows[] = {
     // A pinned task shows and counts its pin's output, not the batch's.
     {"b", "WebM (VP9 + Opus)", "", 5, "b.webm", TEstimateSource::DependsOnPicture, "", false},
     // Checked against the pin's own audio (3GP's 32k AAC), not AVI's MP3.
-    {"c", "Mobile Phone 3GP (MPEG-4 + AAC)", "60kB", 5, "c.3gp", TEstimateSource::Target, "",
-     true},
+    {"c", "Mobile Phone 3GP (MPEG-4 + AAC)", "60kB", 5, "c.3gp", TEstimateSource::Target, "", true},
     {"d", "", "60kB", 5, "d.avi", TEstimateSource::Bitrates,
      "The target is below what the audio alone takes (85 kB).", false},
     // MPEG-4 meets a target in two passes too.
