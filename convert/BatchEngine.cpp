@@ -65,6 +65,14 @@ void RemovePassLogs(const std::string& logBase)
         dir.remove(name);
 }
 
+// "requested bitrate is too low", "bitrate too low for this video with
+// these parameters"
+bool RefusesTooLowABitrate(const std::string& tail)
+{
+    return tail.find("bitrate is too low") != std::string::npos ||
+           tail.find("bitrate too low") != std::string::npos;
+}
+
 } // namespace
 
 // One encoder place. Slots are kept for the engine's life and reused task
@@ -484,6 +492,21 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         secondPassStarts = StartEncoder(slot, task, slot.SecondPass, slot.Work);
         if (secondPassStarts)
             return;
+    }
+    // The MPEG family's rate control refuses a second pass whose bitrate the
+    // picture cannot be squeezed into (and this ffmpeg then aborts on its way
+    // out). One pass then lands where it can, and
+    // an output over its target fails its task as such, kept.
+    if (slot.Pass == 2 && failed && RefusesTooLowABitrate(tail)) {
+        slot.Progress = TProgressReader();
+        slot.ChunkIndex = 0;
+        RemovePassLogs(slot.PassLog);
+        // Started as a second pass, so that its command goes on in the log.
+        const bool started = StartEncoder(slot, task, Plan(task).Arguments, slot.Work);
+        slot.Pass = 0;
+        if (started)
+            return;
+        secondPassStarts = false;
     }
     slot.ConvertMs = slot.Clock.elapsed();
     slot.Task = -1;
