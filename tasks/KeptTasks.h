@@ -53,6 +53,10 @@ public:
     // Writes a change not yet written, and returns once it is on disk: the
     // program ends. A failure is told on standard error.
     void SaveNow();
+    // Writes the list, with the files handed to it that are not listed yet,
+    // and returns once it is on disk: a second start that handed files over
+    // ends only when they are kept.
+    void KeepNow();
     // How many times the list was written, for the benchmarks.
     int Saves() const { return FSaves; }
 
