@@ -22,6 +22,7 @@
 #include "fixtures/FakePlatform.h"
 #include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
+#include "tasks/KeptTasks.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmapCache>
 #include <QTimer>
@@ -58,6 +60,16 @@ long ResidentKb()
         std::fclose(statm);
     }
     return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Each open descriptor and what it names, to tell which one a cycle left.
+QStringList Descriptors()
+{
+    QStringList open;
+    const QDir fds("/proc/self/fd");
+    for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        open << fd + " -> " + QFileInfo(fds.filePath(fd)).symLinkTarget();
+    return open;
 }
 
 } // namespace
@@ -104,6 +116,7 @@ int main(int argc, char** argv)
     RunFor(50);
 
     const int descriptorsAtStart = OpenDescriptorCount();
+    const QStringList openAtStart = Descriptors();
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<int> stopAfterMs(0, 500);
     long firstKb = 0, lastKb = 0, largestKb = 0, smallestKb = 0;
@@ -123,8 +136,11 @@ int main(int argc, char** argv)
         // the press shows none.
         cancelled += platform.messages.size() > messages;
         platform.messages.clear();
-        // Let objects released with deleteLater go before counting.
+        // Let objects released with deleteLater go before counting, and
+        // the task list's keeper finish the write the cycle's changes of
+        // state started: its file is open while it writes.
         RunFor(5);
+        windows.KeptTasks->WaitForWriter();
 
         const int children = static_cast<int>(ChildProcesses().size());
         const int descriptors = OpenDescriptorCount();
@@ -146,6 +162,9 @@ int main(int argc, char** argv)
             ++failures;
             std::fprintf(stderr, "cycle %d: %d children, %d descriptors (%d at start), %ld kB\n",
                          cycle, children, descriptors, descriptorsAtStart, kb);
+            for (const QString& open : Descriptors())
+                if (!openAtStart.contains(open))
+                    std::fprintf(stderr, "  open since the start: %s\n", qPrintable(open));
         }
     }
 

@@ -59,6 +59,9 @@ public:
     void KeepNow();
     // How many times the list was written, for the benchmarks.
     int Saves() const { return FSaves; }
+    // Returns once the writer has written all it was handed, and closed
+    // the file.
+    void WaitForWriter();
 
     // Removes what a batch the last session was killed in left in its
     // output directory; the batch's own rules know those files.
@@ -68,8 +71,6 @@ private:
     void ListChanged();
     // Hands the list as it is now to the writer.
     void Save();
-    // Returns once the writer has written all it was handed.
-    void WaitForWriter();
     void WriterLoop();
     void WriteFailed(const QString& error);
     void SetAside(const QString& reason);
