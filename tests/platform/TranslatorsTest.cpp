@@ -9,42 +9,31 @@
 #include <gtest/gtest.h>
 
 // A damaged translation is never handed to the toolkit, which would read past
-// its end: the interface stays in English. The whole file is taken.
+// its end: the interface stays in English. A whole one is taken.
 TEST(Translators, ADamagedTranslationLeavesEnglish)
 {
     QFile good(QUENBY_TRANSLATIONS_DIR "quenby_de.qm");
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray qm = good.readAll();
-    // Where the data of the block tagged `tag` starts.
-    const auto block = [&qm](char tag) {
-        qsizetype at = 16;
-        while (at + 5 < qm.size() && qm[at] != tag)
-            at += 5 + qFromBigEndian<quint32>(qm.constData() + at + 1);
-        return at + 5;
-    };
-    const auto set = [](QByteArray bytes, qsizetype at, quint32 value) {
-        qToBigEndian(value, bytes.data() + at);
+    // The bytes with the length or offset at `at` into the block tagged `tag` made huge.
+    const auto damaged = [&qm](char tag, qsizetype at) {
+        qsizetype block = 16;
+        while (block + 5 < qm.size() && qm[block] != tag)
+            block += 5 + qFromBigEndian<quint32>(qm.constData() + block + 1);
+        QByteArray bytes = qm;
+        qToBigEndian(quint32(0x7ffffff0), bytes.data() + block + 5 + at);
         return bytes;
     };
-    const struct
-    {
-        QByteArray bytes;
-        const char* language;
-    } cases[] = {{{}, "en"},
-                 {qm.left(qm.size() / 2), "en"},
-                 {set(qm, 0, 0), "en"},
-                 {set(qm, 17, quint32(qm.size())), "en"},      // the first block's length
-                 {set(qm, block(0x42) + 4, 0x7ffffff0), "en"}, // a look-up's message
-                 {set(qm, block(0x69) + 1, 0x7ffffff0), "en"}, // a translation's length
-                 {qm, "de"}};
+    const QByteArray cases[] = {
+        {}, qm.left(qm.size() / 2), damaged(qm[16], -4), damaged(0x42, 4), damaged(0x69, 1), qm};
     QTemporaryDir dir;
-    for (const auto& c : cases) {
+    for (const QByteArray& bytes : cases) {
         QFile file(dir.filePath("quenby_de.qm"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(c.bytes), c.bytes.size());
+        ASSERT_EQ(file.write(bytes), bytes.size());
         file.close();
         const TTranslators translators(dir.path() + "/", "de");
-        EXPECT_EQ(translators.Language(), c.language);
+        EXPECT_EQ(translators.Language(), bytes == qm ? "de" : "en");
         EXPECT_EQ(QCoreApplication::translate("TKeptTasks", "Discard") == "Discard",
                   translators.Language() == "en");
     }
