@@ -46,8 +46,10 @@ QString ChannelName(const std::string& settingsDir)
         canonical.isEmpty() ? QByteArray::fromStdString(settingsDir) : canonical.toUtf8();
     const QByteArray folder =
         QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(16);
-    const QString dir =
-        TSingleWindow::PrivateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+    // The toolkit answers no temporary folder for a TMPDIR that is not there.
+    const QString temp = QDir::tempPath();
+    const QString dir = TSingleWindow::PrivateFolder(
+        qEnvironmentVariable("XDG_RUNTIME_DIR"), temp.isEmpty() ? QStringLiteral("/tmp") : temp);
     if (dir.isEmpty())
         return QString();
     return dir + QStringLiteral("/quenby-%1-%2").arg(::getuid()).arg(QString::fromLatin1(folder));
@@ -59,6 +61,8 @@ QString TSingleWindow::PrivateFolder(const QString& runtimeDir, const QString& t
 {
     if (QDir::isAbsolutePath(runtimeDir) && IsPrivateFolder(runtimeDir))
         return runtimeDir;
+    if (!QDir::isAbsolutePath(tempDir))
+        return QString();
     // A name anyone can guess, which is why what is there is checked: made
     // by another user first, it is not used.
     const QString folder = tempDir + QStringLiteral("/quenby-%1").arg(::getuid());
