@@ -613,10 +613,6 @@ TEST_F(BatchRun, AMissedTargetFailsItsTaskWithThePinnedOnesBeside)
         << model.At(1).StatusTip.toStdString();
     EXPECT_TRUE(model.At(2).StatusTip.startsWith("over the target by 12%\n"));
     EXPECT_EQ(QDir(app.Path() + "out").entryList({"c.*"}).size(), 1);
-    int passes = 0;
-    for (const FakeEncoderRun& run : app.RecordedRuns())
-        passes += run.Arguments.contains("-pass");
-    EXPECT_EQ(passes, 2); // c's two
 }
 
 } // namespace

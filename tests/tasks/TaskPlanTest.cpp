@@ -70,20 +70,3 @@ TEST(TaskPlan, EachTaskOfAMixedListIsPlannedWithTheProfileInForce)
         EXPECT_TRUE(plan.CheckQuality);
     }
 }
-
-TEST(TaskPlan, APinnedProfileIsLoadedOnceForEveryTaskThatSharesItsPicks)
-{
-    int loads = 0;
-    TPlanProfiles profiles(MakeProfilePlan(Load("AVI (MPEG-4 + MP3)")),
-                           [&loads](const std::string& name) {
-                               ++loads;
-                               return Load(name);
-                           });
-    ltvItemData task;
-    task.Profile = "WebM (VP9 + Opus)";
-    for (int i = 0; i < 3; ++i)
-        MakeTaskPlan(profiles, task, {});
-    task.Picks = {"x"};
-    MakeTaskPlan(profiles, task, {});
-    EXPECT_EQ(loads, 2);
-}
