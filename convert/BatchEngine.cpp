@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,6 +40,10 @@ constexpr std::size_t HeadLimit = 65536;
 // take up to this share of the conversion's own time.
 constexpr double SampleSeconds = 1.0;
 constexpr double CheckShare = 0.2;
+// How far short of its stated length a whole input may still end: streams
+// of slightly different lengths, a last frame's rounding.
+constexpr double ShortInputShare = 0.05;
+constexpr double ShortInputSeconds = 0.5;
 
 QString Text(const std::string& s)
 {
@@ -73,8 +79,10 @@ struct TBatchEngine::TSlot
     int Task = -1; // -1 while free
     TProgressReader Progress;
     int ChunkIndex = 0;
-    // The task's length is looked for in its encoder's output.
+    // The task's length is looked for in its encoder's output, and whether
+    // its input holds a picture.
     bool LengthPending = false;
+    bool PictureUnknown = false;
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
@@ -195,6 +203,7 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     FPercents.assign(FTasks.size(), 0);
     FLogs.assign(FTasks.size(), TEncoderLog());
     FNotes.assign(FTasks.size(), TNotes());
+    FNoPicture.clear();
     FRunning = true;
     FPaused = false;
     FStartFailed = false;
@@ -303,6 +312,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Checking = false;
     slot.Clock.start();
     slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
+    slot.PictureUnknown = FOptions.NeedsPicture && !conversion.NoPicture;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
@@ -326,9 +336,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.PassLog.clear();
     bool started = false;
     if (conversion.TwoPass) {
-        // Each task's statistics beside its working file, under its hidden
-        // name, so that a run killed meanwhile has them removed with it.
-        slot.PassLog = slot.Work + ".pass";
+        slot.PassLog = PassLogBase();
         slot.SecondPass = PassArguments(conversion.Arguments, 2, slot.PassLog);
         slot.Pass = 1;
         started =
@@ -344,6 +352,20 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     ++FFailed;
     emit TaskFinished(task, TaskEnd::Failed,
                       tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+}
+
+std::string TBatchEngine::PassLogBase()
+{
+    // x265 is told where its statistics go inside its own parameters, where
+    // ":", quotes and backslashes mean something: they go to a private folder of a
+    // plain name, never beside the output.
+    if (!FPassDir || !FPassDir->isValid()) {
+        QString base = QDir::tempPath();
+        if (base.contains(QRegularExpression(QStringLiteral("[:'\\\\=,]"))))
+            base = QStringLiteral("/tmp");
+        FPassDir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/quenby-passes-XXXXXX"));
+    }
+    return FPassDir->path().toStdString() + "/" + std::to_string(FSerial);
 }
 
 bool TBatchEngine::StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
@@ -428,6 +450,10 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     if (slot->LengthPending)
         LearnLength(*slot);
+    if (slot->PictureUnknown && LacksPicture(*slot)) {
+        FailForNoPicture(*slot, task);
+        return;
+    }
     // The first two reads hold the encoder's banner and the input's
     // description, never progress worth showing.
     if (slot->ChunkIndex >= 2) {
@@ -464,6 +490,32 @@ void TBatchEngine::LearnLength(TSlot& slot)
         return;
     }
     slot.LengthPending = false;
+}
+
+bool TBatchEngine::LacksPicture(TSlot& slot)
+{
+    const TEncoderLog& log = TaskLog(slot.Task);
+    const std::string head = log.Text();
+    // The streams are all listed once the encoder maps them.
+    const std::size_t mapping = head.find("\nStream mapping:");
+    if (mapping == std::string::npos) {
+        slot.PictureUnknown = log.Written() <= HeadLimit;
+        return false;
+    }
+    slot.PictureUnknown = false;
+    return ParseProbeReport(head.substr(0, mapping + 1), Task(slot.Task).InputFile).NoVideo;
+}
+
+void TBatchEngine::FailForNoPicture(TSlot& slot, int task)
+{
+    slot.Channel.Terminate();
+    Finish(slot, task, false);
+    slot.Task = -1;
+    FDone += SecondsInTotal(Task(task));
+    FNoPicture.insert(task);
+    ++FFailed;
+    emit TaskFinished(task, TaskEnd::Failed, tr("The input holds no video picture."));
+    GoOn();
 }
 
 void TBatchEngine::EmitTotal()
@@ -509,6 +561,10 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         if (secondPassStarts)
             return;
     }
+    if (slot.PictureUnknown && LacksPicture(slot)) {
+        FailForNoPicture(slot, task);
+        return;
+    }
     slot.ConvertMs = slot.Clock.elapsed();
     slot.Task = -1;
     FDone += SecondsInTotal(Task(task));
@@ -517,6 +573,16 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     if (failed || !secondPassStarts) {
         reason = failed ? Text(LastEncoderMessage(tail))
                         : tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
+        Finish(slot, task, false);
+        ++FFailed;
+        emit TaskFinished(task, TaskEnd::Failed, reason);
+    } else if (const double span = SecondsInTotal(Task(task)), reached = slot.Progress.Current();
+               FOptions.WholeInputs && span > 0 &&
+               reached < span * (1 - ShortInputShare) - ShortInputSeconds) {
+        //: %1 the seconds converted, %2 the seconds the input states
+        reason = tr("The input ends after %1 s of its %2 s: it is not whole.")
+                     .arg(reached, 0, 'f', 2)
+                     .arg(span, 0, 'f', 2);
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);

@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 class EncoderChannel;
+class QTemporaryDir;
 class TRunNames;
 struct TProfileChoice;
 
@@ -46,6 +48,13 @@ struct TBatchOptions
     // PSNR) on samples that take at most a fifth of the conversion's time.
     // A task whose output has no picture is never checked.
     bool CheckQuality = false;
+    // A conversion that ends well short of the length its input states
+    // fails: the input is not whole (a copy cut off or still going on).
+    bool WholeInputs = false;
+    // A task whose input the encoder describes without a picture fails at
+    // once (TaskHadNoPicture), unless its own conversion makes none: no
+    // file has to be probed before the batch to tell.
+    bool NeedsPicture = false;
 };
 
 // How one task is converted when it brings its own profile choice: every
@@ -162,6 +171,8 @@ public:
     {
         return FOutputs[static_cast<std::size_t>(task)];
     }
+    // The task failed as its input holds no picture (NeedsPicture).
+    bool TaskHadNoPicture(int task) const { return FNoPicture.contains(task); }
     // How many hidden files of killed runs the last Start removed.
     int LeftFilesRemoved() const { return FLeftFilesRemoved; }
     // What the task's encoder wrote in this run (or the last one), within
@@ -224,7 +235,12 @@ private:
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
+    // Whether the encoder's description of the input, once whole, shows no
+    // picture; it is looked at only until then.
+    bool LacksPicture(TSlot& slot);
+    void FailForNoPicture(TSlot& slot, int task);
     TTaskConversion ConversionOf(int task) const;
+    std::string PassLogBase();
     void EmitTotal();
     void GoOn();
     void EndRunIfIdle();
@@ -246,8 +262,10 @@ private:
         std::string Quality;
     };
     std::vector<TNotes> FNotes;
+    std::set<int> FNoPicture;
     TBatchOptions FOptions;
     std::vector<TTaskConversion> FConversions;
+    std::unique_ptr<QTemporaryDir> FPassDir;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

@@ -165,7 +165,16 @@ TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitra
             {FormatSizeText(EstimatedBytes(audioBitrate, seconds))});
         return plan;
     }
-    plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
+    const double video = (streams - audioBytes) * 8 / seconds;
+    if (video > MostVideoBitrate) {
+        plan.Refusal = FillText(
+            translated("OutputSize",
+                       QT_TRANSLATE_NOOP("OutputSize", "The target leaves %1 kbit/s for the video; "
+                                                       "no encoder takes more than %2 kbit/s.")),
+            {Fixed(video / 1000, 0), std::to_string(MostVideoBitrate / 1000)});
+        return plan;
+    }
+    plan.VideoBitrate = static_cast<int64_t>(video);
     if (plan.VideoBitrate < LeastVideoBitrate)
         plan.Refusal = FillText(
             translated(

@@ -30,6 +30,9 @@ std::optional<int64_t> ParseBitrate(std::string_view text);
 // The least video bitrate a target size may leave; below it a picture is
 // not worth converting.
 inline constexpr int64_t LeastVideoBitrate = 50000;
+// The most a target may leave for the video: past it a target limits
+// nothing, and encoders fail on such rates or wrap them round.
+inline constexpr int64_t MostVideoBitrate = 2000000000;
 
 // What a target size leaves for the video, or why it cannot be met.
 struct TSizePlan

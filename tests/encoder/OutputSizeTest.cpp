@@ -19,6 +19,11 @@ TEST(OutputSize, PlansTheVideoBitrateOrSaysWhyNot)
               "The target is below what the audio alone takes (327 kB).");
     EXPECT_EQ(PlanTargetSize(400000, 20, 128000).Refusal,
               "The target leaves 24 kbit/s for the video; it needs at least 50 kbit/s.");
+    for (const char* absurd : {"999999 TB", "8999999 TB"})
+        EXPECT_NE(PlanTargetSize(*ParseSizeText(absurd), 5, 128000)
+                      .Refusal.find("for the video; no encoder takes more than 2000000 kbit/s."),
+                  std::string::npos)
+            << absurd;
 }
 
 TEST(OutputSize, NamesTheQualityBySsim)
