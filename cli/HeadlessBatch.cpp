@@ -5,6 +5,8 @@
 #include "cli/HeadlessOptions.h"
 #include "cli/ProgressBoard.h"
 
+#include <QCoreApplication>
+
 THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bool terminal,
                                int width, QObject* parent)
     : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
@@ -67,7 +69,14 @@ void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const Q
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, detail));
     } break;
     case TBatchEngine::TaskEnd::Failed:
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));
+        if (FEngine.TaskHadNoPicture(task))
+            FWrite(FBoard->Skipped(
+                task, "quenby: " + QCoreApplication::translate(
+                                       "HeadlessInputs", "'%1' skipped: holds no video picture")
+                                       .arg(QString::fromStdString(FEngine.Task(task).InputFile))
+                                       .toStdString()));
+        else
+            FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));
         break;
     case TBatchEngine::TaskEnd::Stopped:
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Stopped, std::string()));
