@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -72,6 +73,24 @@ bool IsOpenForWriting(const std::string& path)
         }
     }
     return false;
+}
+
+// Whether the file's own header promises more bytes than it holds: an AVI
+// tells its whole size in its first bytes, and a copy cut off or still going
+// on holds less. (ffmpeg reads such a file without complaint and takes its
+// length from what is there.)
+bool HoldsLessThanItsHeaderSays(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    unsigned char head[12] = {};
+    if (!file.read(reinterpret_cast<char*>(head), sizeof head) ||
+        std::string_view(reinterpret_cast<char*>(head), 4) != "RIFF")
+        return false;
+    const std::uint64_t riff =
+        8 + (head[4] | head[5] << 8 | head[6] << 16 | std::uint64_t(head[7]) << 24);
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    return !error && size < riff;
 }
 
 } // namespace
@@ -278,8 +297,10 @@ void TFolderWatch::Observe(const std::string& relative, const TStamp& stamp)
     }
     if (Now() - pending->second.Since < FStillTime || !FProbes->HasRoom())
         return;
-    // Held open for writing, the file counts as changing from now on.
-    if (IsOpenForWriting(FSetup.InDir + relative)) {
+    // Held open for writing, or less than whole, the file counts as
+    // changing from now on.
+    if (IsOpenForWriting(FSetup.InDir + relative) ||
+        HoldsLessThanItsHeaderSays(FSetup.InDir + relative)) {
         pending->second.Since = Now();
         return;
     }
@@ -306,10 +327,14 @@ void TFolderWatch::OnProbed(quint64 id, const TProbeResult& result)
         return;
     const TTaken taken = probing->second;
     FProbing.erase(probing);
-    // Changed meanwhile: the next look finds it again.
+    // Changed meanwhile: it waits to stand still again.
     const auto now = StatFile(FSetup.InDir + taken.Path);
-    if (!now || TStamp{now->first, now->second} != taken.Stamp)
+    if (!now)
         return;
+    if (const TStamp stamp{now->first, now->second}; stamp != taken.Stamp) {
+        FPending[taken.Path] = {stamp, Now()};
+        return;
+    }
     if (!result.NoVideo) {
         Take(taken.Path, taken.Stamp, result.LengthText.toStdString());
         return;
@@ -458,7 +483,7 @@ void TFolderWatch::SetStateAside(const std::string& why)
     for (int attempt = 1; attempt < 1000; ++attempt) {
         aside = SetAsideName(FStatePath, attempt);
         std::error_code error;
-        if (!fs::exists(fs::symlink_status(aside, error)) && !error)
+        if (fs::symlink_status(aside, error).type() == fs::file_type::not_found)
             break;
     }
     std::error_code error;

@@ -30,7 +30,8 @@ int WatchStillTime();
 // once its size and modification time have stood still for WatchStillTime
 // and no process holds it open for writing, through a batch that takes
 // tasks while it runs. A copy that goes on changes its size or time; one
-// that stalls still holds its file open; so neither is taken. A file is
+// that stalls still holds its file open; an AVI cut off holds less than its
+// header says; so none is taken. A file is
 // probed before it is taken: one without a picture is left out with a
 // note, and the probe's length lets a target size be planned. A conversion
 // that ends well before the length its input states fails, as the file is

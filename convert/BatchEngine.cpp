@@ -38,7 +38,7 @@ constexpr std::size_t HeadLimit = 65536;
 
 // A quality check's samples, each this many seconds of the output, may
 // take up to this share of the conversion's own time.
-constexpr double SampleSeconds = 1.0;
+constexpr double MostSampleSeconds = 1.0;
 constexpr double CheckShare = 0.2;
 // How far short of its stated length a whole input may still end: streams
 // of slightly different lengths, a last frame's rounding.
@@ -102,6 +102,9 @@ struct TBatchEngine::TSlot
     // run wrote, and what the samples measured.
     bool Checking = false;
     int Sample = 0;
+    double SampleSeconds = MostSampleSeconds;
+    // When the encoder had read its input's description, -1 before.
+    qint64 StartMs = -1;
     std::string CheckOutput;
     std::vector<TQuality> Samples;
     std::string CheckError;
@@ -310,6 +313,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
     slot.Checking = false;
+    slot.StartMs = -1;
     slot.Clock.start();
     slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
     slot.PictureUnknown = FOptions.NeedsPicture && !conversion.NoPicture;
@@ -450,6 +454,11 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     if (slot->LengthPending)
         LearnLength(*slot);
+    if (slot->StartMs < 0 && slot->Pass < 2 &&
+        TaskLog(task).Text().find("Stream mapping:") != std::string::npos)
+        slot->StartMs = slot->Clock.elapsed();
+    else if (slot->StartMs < 0 && TaskLog(task).Written() > HeadLimit)
+        slot->StartMs = 0;
     if (slot->PictureUnknown && LacksPicture(*slot)) {
         FailForNoPicture(*slot, task);
         return;
@@ -497,13 +506,13 @@ bool TBatchEngine::LacksPicture(TSlot& slot)
     const TEncoderLog& log = TaskLog(slot.Task);
     const std::string head = log.Text();
     // The streams are all listed once the encoder maps them.
-    const std::size_t mapping = head.find("\nStream mapping:");
+    const std::size_t mapping = head.find("Stream mapping:");
     if (mapping == std::string::npos) {
         slot.PictureUnknown = log.Written() <= HeadLimit;
         return false;
     }
     slot.PictureUnknown = false;
-    return ParseProbeReport(head.substr(0, mapping + 1), Task(slot.Task).InputFile).NoVideo;
+    return ParseProbeReport(head.substr(0, mapping), Task(slot.Task).InputFile).NoVideo;
 }
 
 void TBatchEngine::FailForNoPicture(TSlot& slot, int task)
@@ -629,7 +638,13 @@ void TBatchEngine::StartCheckSample(TSlot& slot, int task)
 {
     const ltvItemData& data = Task(task);
     const double span = SecondsInTotal(data);
-    const double window = span > 0 ? std::min(SampleSeconds, span) : SampleSeconds;
+    // On a short clip the start of the check's encoder alone weighs a
+    // share of the conversion: the samples get shorter to keep to it.
+    if (slot.Sample == 0)
+        slot.SampleSeconds =
+            ::SampleSeconds(static_cast<double>(slot.ConvertMs), static_cast<double>(slot.StartMs),
+                            span, CheckShare, MostSampleSeconds);
+    const double window = slot.SampleSeconds;
     const double at = SampleStart(slot.Sample, span, window);
     const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
     slot.CheckOutput.clear();
@@ -655,7 +670,7 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
     const bool more =
         slot.CheckError.empty() &&
         static_cast<double>(spent) + each <= CheckShare * static_cast<double>(slot.ConvertMs) &&
-        (slot.Sample + 2) * SampleSeconds <= span;
+        (slot.Sample + 2) * slot.SampleSeconds <= span;
     if (more) {
         ++slot.Sample;
         StartCheckSample(slot, task);

@@ -309,3 +309,15 @@ double SampleStart(int k, double span, double window)
     const double latest = std::max(span - window, 0.0);
     return std::clamp(fraction * span - window / 2, 0.0, latest);
 }
+
+double SampleSeconds(double convertMs, double startMs, double span, double share, double most)
+{
+    constexpr double Least = 0.1;
+    if (span <= 0)
+        return most;
+    const double pace = (convertMs - std::max(startMs, 0.0)) / span;
+    if (pace <= 0)
+        return std::max(Least, std::min(most, span));
+    return std::clamp((share * convertMs - std::max(startMs, 0.0)) / pace, Least,
+                      std::max(Least, std::min(most, span)));
+}

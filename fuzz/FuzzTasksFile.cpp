@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tasks.ini: any file that reads as a list, pins and targets among it,
-// saves and reads back the same list.
+// Tasks.ini, pins and targets among it: a list read saves and reads back the same.
 #include "FuzzFiles.h"
 #include "tasks/SavedTasks.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
