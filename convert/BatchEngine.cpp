@@ -550,6 +550,15 @@ double TBatchEngine::SlotSeconds(const TSlot& slot) const
     return (slot.Pass == 2 ? span / 2 : 0) + current / 2;
 }
 
+// The time the encoder reached, from its last report: a run that ends in
+// the reads it begins with shows no progress on the way.
+double TBatchEngine::EndTime(const TSlot& slot, const std::string& tail) const
+{
+    TProgressReader last;
+    last.Read(tail);
+    return std::max(slot.Progress.Current(), last.Current());
+}
+
 void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
 {
     const int task = slot.Task;
@@ -585,7 +594,7 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
-    } else if (const double span = SecondsInTotal(Task(task)), reached = slot.Progress.Current();
+    } else if (const double span = SecondsInTotal(Task(task)), reached = EndTime(slot, tail);
                FOptions.WholeInputs && span > 0 &&
                reached < span * (1 - ShortInputShare) - ShortInputSeconds) {
         //: %1 the seconds converted, %2 the seconds the input states

@@ -230,6 +230,7 @@ private:
     void OnCheckFinished(TSlot& slot, int exitCode, bool crashed);
     // The encoded seconds of a slot's task, both passes counted as one.
     double SlotSeconds(const TSlot& slot) const;
+    double EndTime(const TSlot& slot, const std::string& tail) const;
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
