@@ -101,6 +101,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
     batch.Rename = job.Rename;
     batch.SimultaneousTasks = job.Jobs;
     batch.LengthFromReport = true;
+    batch.NeedsPicture = true;
     // The window's call: the engine adds each task's trim to these.
     batch.Arguments = BuildArguments(choice, ltvItemData());
     batch.Choice = std::make_shared<const TProfileChoice>(choice);
@@ -139,7 +140,11 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         return UsageError(error);
 
     THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
-    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
+    // A target is planned from the length before any encoder runs; without
+    // one, each conversion's own description of its input tells its length
+    // and whether it holds a picture, and nothing waits for probes.
+    if (options.TargetSize)
+        LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
     const std::vector<std::string> catalogue = ProfileCatalogue(places);
@@ -210,6 +215,10 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
     renaming.Overwrite = false;
     if (const std::string error = SetUpBatch(renaming, places, setup.Options); !error.empty())
         return UsageError(error);
+    setup.TargetText = options.TargetSize.value_or("");
+    // A copy cut off converts short of the length its file states: it is
+    // taken again once it changes, not published.
+    setup.Options.WholeInputs = true;
     if (options.DoneFolder) {
         const std::string done = AbsolutePath(*options.DoneFolder, workingDir);
         std::error_code error;
@@ -238,9 +247,12 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
                      [&watch](int) { watch.Interrupt(); });
     QObject::connect(&watch, &TFolderWatch::Finished, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    if (const std::string refusal = watch.Begin(); !refusal.empty()) {
+        Say(refusal);
+        return ExitFailed;
+    }
     Say(Text(QT_TRANSLATE_NOOP("Headless", "watching '%1', converting into '%2'"),
              {setup.InDir, setup.Options.OutputDir}));
-    watch.Begin();
     QCoreApplication::exec();
     return ExitInterrupted;
 }

@@ -5,6 +5,8 @@
 #include "cli/HeadlessOptions.h"
 #include "cli/ProgressBoard.h"
 
+#include <QCoreApplication>
+
 THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bool terminal,
                                int width, QObject* parent)
     : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
@@ -67,6 +69,14 @@ void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const Q
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, detail));
     } break;
     case TBatchEngine::TaskEnd::Failed: {
+        if (FEngine.TaskHadNoPicture(task)) {
+            FWrite(FBoard->Skipped(
+                task, "quenby: " + QCoreApplication::translate(
+                                       "HeadlessInputs", "'%1' skipped: holds no video picture")
+                                       .arg(QString::fromStdString(FEngine.Task(task).InputFile))
+                                       .toStdString()));
+            break;
+        }
         // An output over its target is kept: its line names it.
         std::string detail = reason.toStdString();
         if (const std::string& output = FEngine.TaskOutput(task); !output.empty())

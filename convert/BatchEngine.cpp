@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -35,8 +37,12 @@ constexpr std::size_t HeadLimit = 65536;
 
 // A quality check's samples, each this many seconds of the output, may
 // take up to this share of the conversion's own time.
-constexpr double SampleSeconds = 1.0;
+constexpr double MostSampleSeconds = 1.0;
 constexpr double CheckShare = 0.2;
+// How far short of its stated length a whole input may still end: streams
+// of slightly different lengths, a last frame's rounding.
+constexpr double ShortInputShare = 0.05;
+constexpr double ShortInputSeconds = 0.5;
 
 // An output this share under its target tells why it is so small.
 constexpr double MissedTargetShare = 0.1;
@@ -83,8 +89,10 @@ struct TBatchEngine::TSlot
     int Task = -1; // -1 while free
     TProgressReader Progress;
     int ChunkIndex = 0;
-    // The task's length is looked for in its encoder's output.
+    // The task's length is looked for in its encoder's output, and whether
+    // its input holds a picture.
     bool LengthPending = false;
+    bool PictureUnknown = false;
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
@@ -103,6 +111,9 @@ struct TBatchEngine::TSlot
     // run wrote, and what the samples measured.
     bool Checking = false;
     int Sample = 0;
+    double SampleSeconds = MostSampleSeconds;
+    // When the encoder had read its input's description, -1 before.
+    qint64 StartMs = -1;
     std::string CheckOutput;
     std::vector<TQuality> Samples;
     std::string CheckError;
@@ -212,6 +223,7 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     FPercents.assign(FTasks.size(), 0);
     FLogs.assign(FTasks.size(), TEncoderLog());
     FNotes.assign(FTasks.size(), TNotes());
+    FNoPicture.clear();
     FRunning = true;
     FPaused = false;
     FStartFailed = false;
@@ -286,8 +298,10 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
     slot.Checking = false;
+    slot.StartMs = -1;
     slot.Clock.start();
     slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
+    slot.PictureUnknown = FOptions.NeedsPicture && !plan.NoPicture;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
@@ -311,9 +325,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.PassLog.clear();
     bool started = false;
     if (plan.TwoPass) {
-        // Each task's statistics beside its working file, under its hidden
-        // name, so that a run killed meanwhile has them removed with it.
-        slot.PassLog = slot.Work + ".pass";
+        slot.PassLog = PassLogBase();
         slot.SecondPass = PassArguments(plan.Arguments, 2, slot.PassLog);
         slot.Pass = 1;
         started = StartEncoder(slot, task, PassArguments(plan.Arguments, 1, slot.PassLog), "-");
@@ -328,6 +340,20 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     ++FFailed;
     emit TaskFinished(task, TaskEnd::Failed,
                       tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+}
+
+std::string TBatchEngine::PassLogBase()
+{
+    // x265 is told where its statistics go inside its own parameters, where
+    // ":", quotes and backslashes mean something: they go to a private folder of a
+    // plain name, never beside the output.
+    if (!FPassDir || !FPassDir->isValid()) {
+        QString base = QDir::tempPath();
+        if (base.contains(QRegularExpression(QStringLiteral("[:'\\\\=,]"))))
+            base = QStringLiteral("/tmp");
+        FPassDir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/quenby-passes-XXXXXX"));
+    }
+    return FPassDir->path().toStdString() + "/" + std::to_string(FSerial);
 }
 
 bool TBatchEngine::StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
@@ -412,6 +438,15 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     if (slot->LengthPending)
         LearnLength(*slot);
+    if (slot->StartMs < 0 && slot->Pass < 2 &&
+        TaskLog(task).Text().find("Stream mapping:") != std::string::npos)
+        slot->StartMs = slot->Clock.elapsed();
+    else if (slot->StartMs < 0 && TaskLog(task).Written() > HeadLimit)
+        slot->StartMs = 0;
+    if (slot->PictureUnknown && LacksPicture(*slot)) {
+        FailForNoPicture(*slot, task);
+        return;
+    }
     // The first two reads hold the encoder's banner and the input's
     // description, never progress worth showing.
     if (slot->ChunkIndex >= 2) {
@@ -450,6 +485,32 @@ void TBatchEngine::LearnLength(TSlot& slot)
     slot.LengthPending = false;
 }
 
+bool TBatchEngine::LacksPicture(TSlot& slot)
+{
+    const TEncoderLog& log = TaskLog(slot.Task);
+    const std::string head = log.Text();
+    // The streams are all listed once the encoder maps them.
+    const std::size_t mapping = head.find("Stream mapping:");
+    if (mapping == std::string::npos) {
+        slot.PictureUnknown = log.Written() <= HeadLimit;
+        return false;
+    }
+    slot.PictureUnknown = false;
+    return ParseProbeReport(head.substr(0, mapping), Task(slot.Task).InputFile).NoVideo;
+}
+
+void TBatchEngine::FailForNoPicture(TSlot& slot, int task)
+{
+    slot.Channel.Terminate();
+    Finish(slot, task, false);
+    slot.Task = -1;
+    FDone += SecondsInTotal(Task(task));
+    FNoPicture.insert(task);
+    ++FFailed;
+    emit TaskFinished(task, TaskEnd::Failed, tr("The input holds no video picture."));
+    GoOn();
+}
+
 void TBatchEngine::EmitTotal()
 {
     if (FTotal == 0)
@@ -473,6 +534,15 @@ double TBatchEngine::SlotSeconds(const TSlot& slot) const
     return (slot.Pass == 2 ? span / 2 : 0) + current / 2;
 }
 
+// The time the encoder reached, from its last report: a run that ends in
+// the reads it begins with shows no progress on the way.
+double TBatchEngine::EndTime(const TSlot& slot, const std::string& tail) const
+{
+    TProgressReader last;
+    last.Read(tail);
+    return std::max(slot.Progress.Current(), last.Current());
+}
+
 void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
 {
     const int task = slot.Task;
@@ -492,6 +562,10 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         secondPassStarts = StartEncoder(slot, task, slot.SecondPass, slot.Work);
         if (secondPassStarts)
             return;
+    }
+    if (slot.PictureUnknown && LacksPicture(slot)) {
+        FailForNoPicture(slot, task);
+        return;
     }
     // The MPEG family's rate control refuses a second pass whose bitrate the
     // picture cannot be squeezed into (and this ffmpeg then aborts on its way
@@ -516,6 +590,16 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     if (failed || !secondPassStarts) {
         reason = failed ? Text(LastEncoderMessage(tail))
                         : tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
+        Finish(slot, task, false);
+        ++FFailed;
+        emit TaskFinished(task, TaskEnd::Failed, reason);
+    } else if (const double span = SecondsInTotal(Task(task)), reached = EndTime(slot, tail);
+               FOptions.WholeInputs && span > 0 &&
+               reached < span * (1 - ShortInputShare) - ShortInputSeconds) {
+        //: %1 the seconds converted, %2 the seconds the input states
+        reason = tr("The input ends after %1 s of its %2 s: it is not whole.")
+                     .arg(reached, 0, 'f', 2)
+                     .arg(span, 0, 'f', 2);
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
@@ -578,7 +662,13 @@ void TBatchEngine::StartCheckSample(TSlot& slot, int task)
 {
     const ltvItemData& data = Task(task);
     const double span = SecondsInTotal(data);
-    const double window = span > 0 ? std::min(SampleSeconds, span) : SampleSeconds;
+    // On a short clip the start of the check's encoder alone weighs a
+    // share of the conversion: the samples get shorter to keep to it.
+    if (slot.Sample == 0)
+        slot.SampleSeconds =
+            ::SampleSeconds(static_cast<double>(slot.ConvertMs), static_cast<double>(slot.StartMs),
+                            span, CheckShare, MostSampleSeconds);
+    const double window = slot.SampleSeconds;
     const double at = SampleStart(slot.Sample, span, window);
     const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
     slot.CheckOutput.clear();
@@ -604,7 +694,7 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
     const bool more =
         slot.CheckError.empty() &&
         static_cast<double>(spent) + each <= CheckShare * static_cast<double>(slot.ConvertMs) &&
-        (slot.Sample + 2) * SampleSeconds <= span;
+        (slot.Sample + 2) * slot.SampleSeconds <= span;
     if (more) {
         ++slot.Sample;
         StartCheckSample(slot, task);

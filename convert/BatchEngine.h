@@ -12,10 +12,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 class EncoderChannel;
+class QTemporaryDir;
 class TRunNames;
 struct TProfileChoice;
 
@@ -49,6 +51,13 @@ struct TBatchOptions
     // PSNR) on samples that take at most a fifth of the conversion's time.
     // A task whose output has no picture is never checked.
     bool CheckQuality = false;
+    // A conversion that ends well short of the length its input states
+    // fails: the input is not whole (a copy cut off or still going on).
+    bool WholeInputs = false;
+    // A task whose input the encoder describes without a picture fails at
+    // once (TaskHadNoPicture), unless its own conversion makes none: no
+    // file has to be probed before the batch to tell.
+    bool NeedsPicture = false;
 };
 
 // How far over its target an output may land before its task fails: the
@@ -150,6 +159,8 @@ public:
     {
         return FOutputs[static_cast<std::size_t>(task)];
     }
+    // The task failed as its input holds no picture (NeedsPicture).
+    bool TaskHadNoPicture(int task) const { return FNoPicture.contains(task); }
     // How many hidden files of killed runs the last Start removed.
     int LeftFilesRemoved() const { return FLeftFilesRemoved; }
     // What the task's encoder wrote in this run (or the last one), within
@@ -208,11 +219,17 @@ private:
     void OnCheckFinished(TSlot& slot, int exitCode, bool crashed);
     // The encoded seconds of a slot's task, both passes counted as one.
     double SlotSeconds(const TSlot& slot) const;
+    double EndTime(const TSlot& slot, const std::string& tail) const;
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
+    // Whether the encoder's description of the input, once whole, shows no
+    // picture; it is looked at only until then.
+    bool LacksPicture(TSlot& slot);
+    void FailForNoPicture(TSlot& slot, int task);
+    std::string PassLogBase();
     void EmitTotal();
     void GoOn();
     void EndRunIfIdle();
@@ -234,9 +251,11 @@ private:
         std::string Quality;
     };
     std::vector<TNotes> FNotes;
+    std::set<int> FNoPicture;
     TBatchOptions FOptions;
     std::vector<TTaskPlan> FPlans;
     std::unique_ptr<TPlanProfiles> FProfiles;
+    std::unique_ptr<QTemporaryDir> FPassDir;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

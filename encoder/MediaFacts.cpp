@@ -112,7 +112,8 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
         if (!line.starts_with("Duration: "))
             continue;
         const std::vector<std::string> fields = Fields(std::string_view(line).substr(10));
-        if (fields.front() != "N/A")
+        // A line of a file's own text may read so, with nothing after it.
+        if (!fields.empty() && fields.front() != "N/A")
             facts.Duration = fields.front();
         for (const std::string& field : fields)
             if (field.starts_with("bitrate: ") && field != "bitrate: N/A")

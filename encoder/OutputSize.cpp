@@ -165,7 +165,16 @@ TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitra
             {FormatSizeText(EstimatedBytes(audioBitrate, seconds))});
         return plan;
     }
-    plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
+    const double video = (streams - audioBytes) * 8 / seconds;
+    if (video > MostVideoBitrate) {
+        plan.Refusal = FillText(
+            translated("OutputSize",
+                       QT_TRANSLATE_NOOP("OutputSize", "The target leaves %1 kbit/s for the video; "
+                                                       "no encoder takes more than %2 kbit/s.")),
+            {Fixed(video / 1000, 0), std::to_string(MostVideoBitrate / 1000)});
+        return plan;
+    }
+    plan.VideoBitrate = static_cast<int64_t>(video);
     if (plan.VideoBitrate < LeastVideoBitrate)
         plan.Refusal = FillText(
             translated(
@@ -307,4 +316,16 @@ double SampleStart(int k, double span, double window)
         fraction += (n % 2) * scale;
     const double latest = std::max(span - window, 0.0);
     return std::clamp(fraction * span - window / 2, 0.0, latest);
+}
+
+double SampleSeconds(double convertMs, double startMs, double span, double share, double most)
+{
+    constexpr double Least = 0.1;
+    if (span <= 0)
+        return most;
+    const double pace = (convertMs - std::max(startMs, 0.0)) / span;
+    if (pace <= 0)
+        return std::max(Least, std::min(most, span));
+    return std::clamp((share * convertMs - std::max(startMs, 0.0)) / pace, Least,
+                      std::max(Least, std::min(most, span)));
 }

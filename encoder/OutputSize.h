@@ -30,6 +30,9 @@ std::optional<int64_t> ParseBitrate(std::string_view text);
 // The least video bitrate a target size may leave; below it a picture is
 // not worth converting.
 inline constexpr int64_t LeastVideoBitrate = 50000;
+// The most a target may leave for the video: past it a target limits
+// nothing, and encoders fail on such rates or wrap them round.
+inline constexpr int64_t MostVideoBitrate = 2000000000;
 
 // What a target size leaves for the video, or why it cannot be met.
 struct TSizePlan
@@ -95,3 +98,10 @@ std::vector<std::string> QualityCheckArguments(const std::string& input, double 
 // halfway, then at the quarters, the eighths..., so that however many the
 // time allows are spread over the whole span.
 double SampleStart(int k, double span, double window);
+
+// How many seconds each sample of a quality check may take, so that the
+// first one (which always runs) costs at most `share` of a conversion of
+// `span` seconds that took `convertMs`, `startMs` of them before its first
+// frame: a sample costs about as long a start, then its seconds at the
+// conversion's pace. At most `most`, at least a tenth of a second.
+double SampleSeconds(double convertMs, double startMs, double span, double share, double most);
