@@ -48,6 +48,9 @@ QString InterfaceLanguage(const QString& chosen, const QStringList& systemLangua
 
 TTranslators::TTranslators(const QString& dir, const QString& language) : FLanguage(language)
 {
+    const QLocale spoken(language);
+    QLocale::setDefault(QLocale::system().language() == spoken.language() ? QLocale::system()
+                                                                          : spoken);
     Install("quenby_" + English, dir);
     if (language == English)
         return;
@@ -60,6 +63,7 @@ TTranslators::~TTranslators()
 {
     for (const std::unique_ptr<QTranslator>& translator : FInstalled)
         QCoreApplication::removeTranslator(translator.get());
+    QLocale::setDefault(FFormerLocale);
 }
 
 void TTranslators::Install(const QString& name, const QString& dir)

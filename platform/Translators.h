@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +30,11 @@ QString InterfaceLanguage(const QString& chosen, const QStringList& systemLangua
 // The translators of one language, installed on the application for as
 // long as this lives. English always gets its plural forms ("1 task",
 // "2 tasks"), which the source texts cannot carry; any other language adds
-// its own texts and Qt's, for the standard buttons and dialogs. Made later,
-// it takes precedence over one made earlier, so a test can speak German for
-// a while by holding one of these.
+// its own texts and Qt's, for the standard buttons and dialogs. Numbers are
+// written in the language's way meanwhile (QLocale's default): the system's
+// own format when it speaks the same language, else the language's. Made
+// later, it takes precedence over one made earlier, so a test can speak
+// German for a while by holding one of these.
 class TTranslators
 {
 public:
@@ -46,5 +49,6 @@ private:
     void Install(const QString& name, const QString& dir);
 
     QString FLanguage;
+    QLocale FFormerLocale;
     std::vector<std::unique_ptr<QTranslator>> FInstalled;
 };
