@@ -391,6 +391,7 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
         if (error == 0) {
             FOutputs[static_cast<std::size_t>(task)] = slot.Output;
             FLogs[static_cast<std::size_t>(task)].Append(
+                //: A line of the encoder log; %1 is the output file's path
                 "\n" + tr("Saved as \"%1\".").arg(Text(slot.Output)).toStdString() + "\n");
             return {};
         }
@@ -544,6 +545,7 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
                               Text(FormatSizeText(reached)))
                          .toStdString();
         FLogs[static_cast<std::size_t>(task)].Append(
+            //: A line of the encoder log; %1 is the output's size against its target
             tr("Size: %1.").arg(Text(notes.Size)).toStdString() + "\n");
     }
     if (FOptions.CheckQuality && !slot.Conversion.NoPicture && !output.empty()) {
@@ -682,6 +684,7 @@ void TBatchEngine::Stop()
         // A task under its quality check has its output in place.
         if (slot->Checking)
             FNotes[static_cast<std::size_t>(slot->Task)].Quality =
+                //: Why an output's quality was not checked: the user stopped the batch
                 tr("not checked: %1").arg(tr("stopped")).toStdString();
         stopped.emplace_back(slot->Task, slot->Checking ? TaskEnd::Complete : TaskEnd::Stopped);
         Abandon(*slot);
