@@ -101,6 +101,25 @@ std::string Container(const std::vector<std::string>& lines, const std::string& 
     return {};
 }
 
+// A number with a unit as ffmpeg reports it ("29.97 fps") in the language's
+// words: `whole` takes a whole number, `decimal` its two parts. Any other
+// text stays as ffmpeg wrote it.
+std::string NumberInUnit(const std::string& value, std::string_view unit, const char* whole,
+                         const char* decimal, TTranslator translated)
+{
+    if (!value.ends_with(unit))
+        return value;
+    const std::string number = value.substr(0, value.size() - unit.size());
+    const std::size_t point = number.find('.');
+    if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos ||
+        (point != std::string::npos && !decimal))
+        return value;
+    if (point == std::string::npos)
+        return FillText(translated("MediaFacts", whole), {number});
+    return FillText(translated("MediaFacts", decimal),
+                    {number.substr(0, point), number.substr(point + 1)});
+}
+
 } // namespace
 
 TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputPath)
@@ -152,9 +171,16 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTr
     //: A line of a video's facts: its video codec, such as "h264"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Video: %1"), facts.VideoCodec);
     //: A line of a video's facts; %1 is such as "25 fps"
-    line(QT_TRANSLATE_NOOP("MediaFacts", "Frame rate: %1"), facts.FrameRate);
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Frame rate: %1"),
+         //: Frames per second, a whole number
+         NumberInUnit(facts.FrameRate, " fps", QT_TRANSLATE_NOOP("MediaFacts", "%1 fps"),
+                      //: Frames per second: %1 the whole part, %2 the decimals ("29.97 fps")
+                      QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 fps"), translated));
     //: A line of a video's facts; %1 is such as "1200 kb/s"
-    line(QT_TRANSLATE_NOOP("MediaFacts", "Bitrate: %1"), facts.Bitrate);
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Bitrate: %1"),
+         //: Kilobits per second, a whole number
+         NumberInUnit(facts.Bitrate, " kb/s", QT_TRANSLATE_NOOP("MediaFacts", "%1 kb/s"), nullptr,
+                      translated));
     //: A line of a video's facts: its audio codec and channels, such as "aac, stereo"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Audio: %1"),
          facts.AudioCodec.empty() || facts.Channels.empty()

@@ -400,6 +400,21 @@ SIGXFSZ o SIGPWR.
         <extracomment>A file&apos;s size in TiB (1024 GiB): %1 the whole part, %2 the decimal</extracomment>
         <translation>%1,%2 TiB</translation>
     </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Frames per second, a whole number</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1.%2 fps</source>
+        <extracomment>Frames per second: %1 the whole part, %2 the decimals (&quot;29.97 fps&quot;)</extracomment>
+        <translation>%1,%2 fps</translation>
+    </message>
+    <message>
+        <source>%1 kb/s</source>
+        <extracomment>Kilobits per second, a whole number</extracomment>
+        <translation>%1 kbit/s</translation>
+    </message>
 </context>
 <context>
     <name>OpenFolder</name>
