@@ -259,15 +259,23 @@ std::string QualityWord(double ssim, TTranslator translated)
 
 std::string QualityText(const TQuality& quality, TTranslator translated)
 {
+    // The measures are said with the language's decimal mark.
+    const auto decimal = [translated](double value, int decimals) {
+        const std::string number = Fixed(value, decimals);
+        const std::size_t point = number.find('.');
+        //: A number with decimals: %1 the whole part, %2 the decimals ("0.975")
+        return FillText(translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1.%2")),
+                        {number.substr(0, point), number.substr(point + 1)});
+    };
     //: The PSNR of an output whose pictures equal its source's
     const std::string psnr =
         std::isinf(quality.Psnr)
             ? translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "identical"))
-            : Fixed(quality.Psnr, 1) + " dB";
+            : decimal(quality.Psnr, 1) + " dB";
     //: %1 is the quality word ("good"), %2 the SSIM, %3 the PSNR
     return FillText(
         translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1 (SSIM %2, PSNR %3)")),
-        {QualityWord(quality.Ssim, translated), Fixed(quality.Ssim, 3), psnr});
+        {QualityWord(quality.Ssim, translated), decimal(quality.Ssim, 3), psnr});
 }
 
 std::vector<std::string> QualityCheckArguments(const std::string& input, double inputAt,

@@ -498,6 +498,11 @@ SIGXFSZ o SIGPWR.
         <extracomment>A size in gigabytes (10^9 bytes): %1 the whole part, %2 the decimals (&quot;1.50 GB&quot;)</extracomment>
         <translation>%1,%2 GB</translation>
     </message>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

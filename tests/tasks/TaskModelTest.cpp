@@ -222,5 +222,5 @@ TEST(TaskModel, ShowsItsWordsInTheInterfaceLanguage)
     EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral("Fertig"));
     EXPECT_EQ(TaskTexts(model.At(0).Data)[3], "complete");
     EXPECT_EQ(EstimateText(-1, TranslatedText), "hängt vom Inhalt ab");
-    EXPECT_EQ(QualityText({0.975, 35.5}, TranslatedText), "gut (SSIM 0.975, PSNR 35.5 dB)");
+    EXPECT_EQ(QualityText({0.975, 35.5}, TranslatedText), "gut (SSIM 0,975, PSNR 35,5 dB)");
 }
