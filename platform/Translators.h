@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -46,9 +47,11 @@ public:
     const QString& Language() const { return FLanguage; }
 
 private:
-    void Install(const QString& name, const QString& dir);
+    // False when the file is there but damaged; a missing one is no fault.
+    bool Install(const QString& name, const QString& dir);
 
     QString FLanguage;
     QLocale FFormerLocale;
+    std::vector<QByteArray> FBytes;
     std::vector<std::unique_ptr<QTranslator>> FInstalled;
 };

@@ -7,6 +7,7 @@
 #include "tasks/TaskPaths.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -56,7 +57,9 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
-// The texts of a line, or false when it is not one that Escape wrote.
+// The texts of a line, or false when it is not one that Escape wrote. The
+// first is a path: longer than a path can be, it is damage, which the window
+// would only grind over.
 bool SplitFields(const std::string& line, std::vector<std::string>& fields)
 {
     fields.assign(1, std::string());
@@ -74,6 +77,8 @@ bool SplitFields(const std::string& line, std::vector<std::string>& fields)
         } else {
             return false;
         }
+        if (fields.size() == 1 && fields[0].size() >= PATH_MAX)
+            return false;
     }
     return true;
 }

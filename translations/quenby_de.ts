@@ -1272,6 +1272,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>Es wurde kein privater Ordner für den Socket des Fensters gefunden; dieser Start öffnet ein eigenes Fenster.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1500,6 +1507,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Das Profil „%1“ kann nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>Die Übersetzung „%1“ ist beschädigt und wurde nicht verwendet.</translation>
     </message>
 </context>
 <context>

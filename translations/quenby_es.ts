@@ -1271,6 +1271,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>No se encontró ninguna carpeta privada para el socket de la ventana; este inicio abre una ventana propia.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1499,6 +1506,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>No se puede cargar el perfil «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>La traducción «%1» está dañada y no se ha usado.</translation>
     </message>
 </context>
 <context>

@@ -1272,6 +1272,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>Aucun dossier privé n’a été trouvé pour le socket de la fenêtre&#xa0;; ce lancement ouvre sa propre fenêtre.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1500,6 +1507,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Impossible de charger le profil «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>La traduction «&#xa0;%1&#xa0;» est endommagée et n’a pas été utilisée.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -38,12 +39,14 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
 // file): a task of no supported kind is dropped, the rest is no list.
 TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
 {
+    const std::string tooLong = std::string(PATH_MAX, 'b') + ".mov";
     const struct
     {
         const char *from, *to;
         TTasksFileState state;
         std::size_t tasks;
     } cases[] = {{"b.mov", "b.txt", TTasksFileState::Read, 1},
+                 {"b.mov", tooLong.c_str(), TTasksFileState::Damaged, 0},
                  {"", "", TTasksFileState::Damaged, 0},
                  {"", "\177ELF\2\1", TTasksFileState::Damaged, 0},
                  {"\r\nCount=2\r\n", "", TTasksFileState::Damaged, 0},
