@@ -93,6 +93,7 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     Runner->ProfilePath = [&places = main.Places](const std::string& name) {
         return ProfileFilePath(places, name);
     };
+    Runner->Plans = &TaskList->Plans();
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);

@@ -149,25 +149,30 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
             return UsageError(Text(QT_TRANSLATE_NOOP("Headless", "unknown profile '%1' in the list "
                                                                  "file (see --list-profiles)"),
                                    {task.Profile}));
-    if (options.TargetSize) {
-        std::vector<ltvItemData> kept;
-        for (ltvItemData& task : inputs.Tasks) {
+    // One plan per task, as the window makes it: the pin's profile, the
+    // target checked against it, the arguments the engine runs.
+    TPlanProfiles profiles(
+        MakeProfilePlan(*batch.Choice),
+        [&places](const std::string& name) {
+            return LoadProfileChoice(ProfileFilePath(places, name));
+        },
+        TranslatedText);
+    std::vector<ltvItemData> kept;
+    std::vector<TTaskPlan> plans;
+    for (ltvItemData& task : inputs.Tasks) {
+        if (options.TargetSize)
             task.TargetText = *options.TargetSize;
-            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task, TranslatedText);
-                !plan.Refusal.empty()) {
-                Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
-                         {task.InputFile, plan.Refusal}));
-                inputs.NotTaken = true;
-            } else {
-                kept.push_back(std::move(task));
-            }
+        TTaskPlan plan = MakeTaskPlan(profiles, task, {batch.CheckQuality}, TranslatedText);
+        if (!plan.Refusal.empty()) {
+            Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
+                     {task.InputFile, plan.Refusal}));
+            inputs.NotTaken = true;
+            continue;
         }
-        inputs.Tasks = std::move(kept);
+        kept.push_back(std::move(task));
+        plans.push_back(std::move(plan));
     }
-    std::vector<TTaskConversion> conversions =
-        PinnedConversions(inputs.Tasks, batch, [&places](const std::string& name) {
-            return ProfileFilePath(places, name);
-        });
+    inputs.Tasks = std::move(kept);
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -179,7 +184,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
+    headless.Start(std::move(inputs.Tasks), batch, std::move(plans));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say(QCoreApplication::translate("Headless",
                                         "removed %n hidden working file(s) left in '%1' by run(s) "

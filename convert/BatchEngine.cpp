@@ -4,7 +4,6 @@
 #include "base/FileMoves.h"
 #include "base/ShellText.h"
 #include "base/TimeText.h"
-#include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
@@ -39,6 +38,9 @@ constexpr std::size_t HeadLimit = 65536;
 constexpr double SampleSeconds = 1.0;
 constexpr double CheckShare = 0.2;
 
+// An output this share under its target tells why it is so small.
+constexpr double MissedTargetShare = 0.1;
+
 QString Text(const std::string& s)
 {
     return QString::fromStdString(s);
@@ -61,6 +63,14 @@ void RemovePassLogs(const std::string& logBase)
     QDir dir = base.absoluteDir();
     for (const QString& name : dir.entryList({base.fileName() + "*"}, QDir::Files | QDir::Hidden))
         dir.remove(name);
+}
+
+// "requested bitrate is too low", "bitrate too low for this video with
+// these parameters"
+bool RefusesTooLowABitrate(const std::string& tail)
+{
+    return tail.find("bitrate is too low") != std::string::npos ||
+           tail.find("bitrate too low") != std::string::npos;
 }
 
 } // namespace
@@ -86,7 +96,6 @@ struct TBatchEngine::TSlot
     int Pass = 0;
     std::string PassLog;
     std::vector<std::string> SecondPass;
-    TTaskConversion Conversion;
     // How long the conversion took, for the quality check's share.
     QElapsedTimer Clock;
     qint64 ConvertMs = 0;
@@ -175,7 +184,7 @@ qint64 TBatchEngine::EncoderProcessId(int task) const
 }
 
 bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-                         std::vector<TTaskConversion> conversions)
+                         std::vector<TTaskPlan> plans)
 {
     if (FRunning)
         return false;
@@ -187,7 +196,15 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
         inputs.push_back(task.InputFile);
     FNames = std::make_unique<TRunNames>(std::move(inputs));
     FOptions = options;
-    FConversions = std::move(conversions);
+    FPlans = std::move(plans);
+    FProfiles = std::make_unique<TPlanProfiles>(
+        FOptions.Choice ? MakeProfilePlan(*FOptions.Choice)
+                        : MakeProfilePlan(FOptions.Arguments, FOptions.OutputExt));
+    // A task that brings no plan is planned here, once.
+    for (std::size_t i = FPlans.size(); i < FTasks.size(); ++i)
+        FPlans.push_back(
+            MakeTaskPlan(*FProfiles, FTasks[i], {FOptions.CheckQuality}, TranslatedText));
+    FPlans.resize(FTasks.size());
     FOutputs.assign(FTasks.size(), std::string());
     FHost = LocalHostTag();
     FLeftFilesRemoved = RemoveLeftWorkingFiles(FOptions.OutputDir, FHost);
@@ -214,6 +231,7 @@ int TBatchEngine::Enqueue(ltvItemData task)
         return -1;
     FNames->AddInput(task.InputFile);
     FTotal += SecondsInTotal(task);
+    FPlans.push_back(MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality}, TranslatedText));
     FTasks.push_back(std::move(task));
     FOutputs.emplace_back();
     FPercents.push_back(0);
@@ -251,53 +269,20 @@ void TBatchEngine::Fill()
     EndRunIfIdle();
 }
 
-// The conversion `choice` gives a task: its target, where one is set, is
-// planned from the task's own length; otherwise the shared arguments and the
-// task's trim.
-static TTaskConversion ConversionWith(const TProfileChoice* choice, TTaskConversion conversion,
-                                      const ltvItemData& data)
-{
-    if (choice) {
-        conversion.NoPicture = MakesNoPicture(*choice);
-        if (!data.TargetText.empty()) {
-            conversion.Arguments = BuildArguments(*choice, data);
-            conversion.TwoPass = HasTwoPasses(*choice, data);
-            if (PlanTaskTarget(*choice, data).Refusal.empty())
-                conversion.TargetBytes = ParseSizeText(data.TargetText).value_or(0);
-            return conversion;
-        }
-    }
-    for (std::string& word : TrimSwitches(data))
-        conversion.Arguments.push_back(std::move(word));
-    return conversion;
-}
-
-TTaskConversion TBatchEngine::ConversionOf(int task) const
-{
-    if (std::size_t(task) < FConversions.size())
-        return FConversions[std::size_t(task)];
-    return ConversionWith(FOptions.Choice.get(), {FOptions.Arguments, FOptions.OutputExt},
-                          Task(task));
-}
-
 void TBatchEngine::StartTask(TSlot& slot, int task)
 {
-    // A copy: a listener of TaskStarted may enqueue, which moves the queue.
+    // Copies: a listener of TaskStarted may enqueue, which moves the queue.
     const ltvItemData data = Task(task);
-    // A trim made after the target was typed can leave it out of reach; the
-    // task then fails with the reason rather than miss its target unseen.
-    if (FOptions.Choice && std::size_t(task) >= FConversions.size()) {
-        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data, TranslatedText);
-            !plan.Refusal.empty()) {
-            ++FFailed;
-            FDone += SecondsInTotal(data);
-            emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
-            return;
-        }
+    const TTaskPlan plan = Plan(task);
+    // A target out of reach fails its task with the reason rather than
+    // convert at the profile's own rate unseen.
+    if (!plan.Refusal.empty()) {
+        ++FFailed;
+        FDone += SecondsInTotal(data);
+        emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
+        return;
     }
-    const TTaskConversion conversion = ConversionOf(task);
     slot.Task = task;
-    slot.Conversion = conversion;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
     slot.Checking = false;
@@ -307,7 +292,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
     request.NewName = data.NewName;
-    request.OutputExt = conversion.OutputExt;
+    request.OutputExt = plan.OutputExt;
     request.Position = task + 1;
     request.Rename = FOptions.Rename;
     slot.Candidate =
@@ -316,7 +301,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Output = OutputPathCandidate(request, slot.Candidate);
     FNames->Reserve(slot.Output);
     do
-        slot.Work = WorkingOutputPath(FOptions.OutputDir, conversion.OutputExt, FHost,
+        slot.Work = WorkingOutputPath(FOptions.OutputDir, plan.OutputExt, FHost,
                                       QCoreApplication::applicationPid(), ++FSerial);
     while (HasDirectoryEntry(slot.Work));
 
@@ -325,16 +310,15 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Pass = 0;
     slot.PassLog.clear();
     bool started = false;
-    if (conversion.TwoPass) {
+    if (plan.TwoPass) {
         // Each task's statistics beside its working file, under its hidden
         // name, so that a run killed meanwhile has them removed with it.
         slot.PassLog = slot.Work + ".pass";
-        slot.SecondPass = PassArguments(conversion.Arguments, 2, slot.PassLog);
+        slot.SecondPass = PassArguments(plan.Arguments, 2, slot.PassLog);
         slot.Pass = 1;
-        started =
-            StartEncoder(slot, task, PassArguments(conversion.Arguments, 1, slot.PassLog), "-");
+        started = StartEncoder(slot, task, PassArguments(plan.Arguments, 1, slot.PassLog), "-");
     } else {
-        started = StartEncoder(slot, task, conversion.Arguments, slot.Work);
+        started = StartEncoder(slot, task, plan.Arguments, slot.Work);
     }
     if (started)
         return;
@@ -510,6 +494,21 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         if (secondPassStarts)
             return;
     }
+    // The MPEG family's rate control refuses a second pass whose bitrate the
+    // picture cannot be squeezed into (and this ffmpeg then aborts on its way
+    // out). One pass then lands where it can, and
+    // an output over its target fails its task as such, kept.
+    if (slot.Pass == 2 && failed && RefusesTooLowABitrate(tail)) {
+        slot.Progress = TProgressReader();
+        slot.ChunkIndex = 0;
+        RemovePassLogs(slot.PassLog);
+        // Started as a second pass, so that its command goes on in the log.
+        const bool started = StartEncoder(slot, task, Plan(task).Arguments, slot.Work);
+        slot.Pass = 0;
+        if (started)
+            return;
+        secondPassStarts = false;
+    }
     slot.ConvertMs = slot.Clock.elapsed();
     slot.Task = -1;
     FDone += SecondsInTotal(Task(task));
@@ -535,20 +534,36 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
 void TBatchEngine::CompleteTask(TSlot& slot, int task)
 {
     const std::string& output = TaskOutput(task);
+    const TTaskPlan& plan = Plan(task);
     TNotes& notes = FNotes[static_cast<std::size_t>(task)];
     notes = TNotes();
-    if (slot.Conversion.TargetBytes > 0 && !output.empty()) {
+    if (plan.TargetBytes > 0 && !output.empty()) {
         const int64_t reached = FileBytes(output);
+        const double ratio = static_cast<double>(reached) / static_cast<double>(plan.TargetBytes);
         //: A target size's outcome: %1 the size planned, %2 the size reached
-        notes.Size = tr("planned %1, reached %2")
-                         .arg(Text(FormatSizeText(slot.Conversion.TargetBytes)),
-                              Text(FormatSizeText(reached)))
-                         .toStdString();
-        FLogs[static_cast<std::size_t>(task)].Append(
-            //: A line of the encoder log; %1 is the output's size against its target
-            tr("Size: %1.").arg(Text(notes.Size)).toStdString() + "\n");
+        QString size = tr("planned %1, reached %2")
+                           .arg(Text(FormatSizeText(plan.TargetBytes, TranslatedText)),
+                                Text(FormatSizeText(reached, TranslatedText)));
+        // Far under its target, the encoder had nothing more worth spending
+        // bits on.
+        if (ratio < 1 - MissedTargetShare)
+            //: Said after "planned 25.0 MB, reached 1.24 MB"
+            size += tr(": the profile's quality was already reached");
+        notes.Size = size.toStdString();
+        TEncoderLog& log = FLogs[static_cast<std::size_t>(task)];
+        //: A line of the encoder log; %1 is the output's size against its target
+        log.Append(tr("Size: %1.").arg(size).toStdString() + "\n");
+        if (ratio > 1 + TargetTolerance) {
+            // The output stays: it may still serve, and the user decides.
+            //: %1 is a whole percent, as in "over the target by 12%"
+            const QString over = tr("over the target by %1%").arg(std::lround((ratio - 1) * 100));
+            log.Append(over.toStdString() + "\n");
+            ++FFailed;
+            emit TaskFinished(task, TaskEnd::Failed, over);
+            return;
+        }
     }
-    if (FOptions.CheckQuality && !slot.Conversion.NoPicture && !output.empty()) {
+    if (plan.CheckQuality && !output.empty()) {
         slot.Task = task;
         slot.Checking = true;
         slot.Sample = 0;
@@ -693,30 +708,4 @@ void TBatchEngine::Stop()
     for (const auto& [task, end] : stopped)
         emit TaskFinished(task, end, QString());
     emit BatchEnded(BatchEnd::Stopped);
-}
-
-std::vector<TTaskConversion>
-PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
-                  const std::function<std::string(const std::string&)>& profilePath)
-{
-    if (std::none_of(tasks.begin(), tasks.end(),
-                     [](const ltvItemData& task) { return !task.Profile.empty(); }))
-        return {};
-    std::map<std::string, TProfileChoice> loaded;
-    std::vector<TTaskConversion> conversions;
-    for (const ltvItemData& task : tasks) {
-        if (task.Profile.empty()) {
-            conversions.push_back(
-                ConversionWith(options.Choice.get(), {options.Arguments, options.OutputExt}, task));
-            continue;
-        }
-        const auto [at, fresh] = loaded.try_emplace(task.Profile);
-        if (fresh)
-            at->second = LoadProfileChoice(profilePath(task.Profile));
-        TProfileChoice choice = at->second;
-        ApplyPickTexts(choice, task.Picks);
-        conversions.push_back(ConversionWith(
-            &choice, {BuildArguments(choice, ltvItemData()), choice.OutputExt()}, task));
-    }
-    return conversions;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "convert/EncoderLog.h"
+#include "tasks/TaskPlan.h"
 #include "tasks/TaskRecord.h"
 
 #include <QByteArray>
@@ -23,8 +24,9 @@ struct TBatchOptions
 {
     // The encoder, started once per task.
     QString EncoderPath;
-    // The encoder's switches for a task that brings no conversion of its own
-    // (TTaskConversion); each such task adds its trim switches to them.
+    // The encoder's switches for a task that brings no plan of its own and
+    // has no Choice to be planned with; each such task adds its trim
+    // switches to them.
     std::vector<std::string> Arguments;
     // Where the outputs go, ending in a separator.
     std::string OutputDir;
@@ -38,9 +40,10 @@ struct TBatchOptions
     // from the encoder's description of the input that every conversion
     // begins with; its progress and its share of the total count from then.
     bool LengthFromReport = false;
-    // The profile a task with a target size is converted with: its
-    // arguments are built for it alone (BuildArguments), and x264, x265 and
-    // VP9 encode it in two passes. Without it, targets count for nothing.
+    // The profile a task without a plan of its own is planned with
+    // (MakeTaskPlan) when it joins the run: its target, where one is set, is
+    // planned from the task's own length. Without it, such a task converts
+    // with Arguments and OutputExt, and a target counts for nothing.
     std::shared_ptr<const TProfileChoice> Choice;
     // After each conversion, compare the output with its source (SSIM and
     // PSNR) on samples that take at most a fifth of the conversion's time.
@@ -48,28 +51,10 @@ struct TBatchOptions
     bool CheckQuality = false;
 };
 
-// How one task is converted when it brings its own profile choice: every
-// switch between the input and the output (BuildArguments), and the output's
-// extension with its dot.
-struct TTaskConversion
-{
-    std::vector<std::string> Arguments;
-    std::string OutputExt;
-    // Encoded in two passes (PassArguments); the output has no picture.
-    bool TwoPass = false;
-    bool NoPicture = false;
-    // The bytes its target asks for; 0 for none.
-    int64_t TargetBytes = 0;
-};
-
-// The conversions of tasks pinned to their own profile (ltvItemData::Profile),
-// for TBatchEngine::Start: each pinned profile is loaded from
-// `profilePath(name)` once, with the task's picks applied; the others
-// convert as `options` say. Empty when no task is pinned, so that such a
-// list converts from the options alone, as it always has.
-std::vector<TTaskConversion>
-PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
-                  const std::function<std::string(const std::string&)>& profilePath);
+// How far over its target an output may land before its task fails: the
+// encoders' rate control misses by a little, and a limit set for a mail
+// attachment or an upload cap holds a little slack.
+inline constexpr double TargetTolerance = 0.03;
 
 // Converts a queue of tasks with one encoder run per task, in queue order,
 // keeping up to SimultaneousTasks encoders running. Start opens a run with
@@ -118,11 +103,12 @@ public:
     ~TBatchEngine() override;
 
     // Starts a run over `tasks`, a snapshot of the list: later changes to
-    // the list do not reach it. Task i is converted as `conversions[i]`
-    // says, when there is one, as `options` say otherwise. False when a run
+    // the list do not reach it. Task i is converted as `plans[i]` says,
+    // when there is one; a task without one is planned once from `options`.
+    // A task whose plan is refused fails with its reason. False when a run
     // is under way.
     bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-               std::vector<TTaskConversion> conversions = {});
+               std::vector<TTaskPlan> plans = {});
 
     // Appends a task to the running run's queue: it starts after every task
     // queued before it and counts in the total from now on. Returns its
@@ -130,6 +116,8 @@ public:
     // way (a run that has ended takes a new Start). A run whose encoder
     // could not be started starts nothing more, so the task then never runs.
     int Enqueue(ltvItemData task);
+    // The plan a task of the run converts by.
+    const TTaskPlan& Plan(int task) const { return FPlans[static_cast<std::size_t>(task)]; }
 
     // Kills every running encoder (each of those tasks ends Stopped), starts
     // nothing more and ends the run, all before it returns. Does nothing
@@ -169,7 +157,8 @@ public:
     // task not started.
     const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
     // What a completed task's output came to: the planned and the reached
-    // size ("planned 2.00 MB, reached 1.93 MB"), and the quality check's
+    // size ("planned 2.00 MB, reached 1.93 MB"; a task whose output is over
+    // its target by more than TargetTolerance fails, its output kept), and the quality check's
     // outcome ("good (SSIM 0.962, PSNR 35.1 dB)", or why it failed); each
     // empty when there is nothing to tell.
     const std::string& TaskSizeNote(int task) const
@@ -224,7 +213,6 @@ private:
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
-    TTaskConversion ConversionOf(int task) const;
     void EmitTotal();
     void GoOn();
     void EndRunIfIdle();
@@ -247,7 +235,8 @@ private:
     };
     std::vector<TNotes> FNotes;
     TBatchOptions FOptions;
-    std::vector<TTaskConversion> FConversions;
+    std::vector<TTaskPlan> FPlans;
+    std::unique_ptr<TPlanProfiles> FProfiles;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

@@ -10,6 +10,7 @@
 #include "platform/Translators.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
+#include "tasks/TaskPlans.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
@@ -113,17 +114,39 @@ void TBatchRunner::tbtnStartClick()
     }
     // A pinned profile deleted since would convert with nothing the user
     // picked: nothing starts.
-    for (int row = 0; row < FTasks.TaskCount(); ++row) {
-        const QString pinned = QString::fromStdString(FTasks.At(row).Data.Profile);
-        if (!pinned.isEmpty() &&
-            !QFileInfo::exists(QString::fromStdString(ProfilePath(pinned.toStdString())))) {
-            FPlatform.ShowError(
-                tr("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
+    std::vector<TTaskPlan> plans = RowPlans();
+    for (const TTaskPlan& plan : plans)
+        if (!plan.Profile->Name.empty() && !plan.Profile->Refusal.empty()) {
+            FPlatform.ShowError(tr("The profile \"%1\" that a task uses cannot be found.")
+                                    .arg(QString::fromStdString(plan.Profile->Name)));
             return;
         }
-    }
     LockForConversion();
-    RunBatch(choice);
+    RunBatch(choice, std::move(plans));
+}
+
+// The plan of every row, as the list keeps them; a runner without the
+// list's plans makes them the same way.
+std::vector<TTaskPlan> TBatchRunner::RowPlans()
+{
+    const TPlanPreferences preferences{FPreferences.CheckQuality};
+    std::vector<TTaskPlan> plans;
+    plans.reserve(static_cast<std::size_t>(FTasks.TaskCount()));
+    if (Plans) {
+        Plans->SetPreferences(preferences);
+        for (int row = 0; row < FTasks.TaskCount(); ++row)
+            plans.push_back(Plans->At(row));
+        return plans;
+    }
+    TPlanProfiles profiles(MakeProfilePlan(FChoice),
+                           ProfilePath ? TPlanProfiles::TLoader([this](const std::string& name) {
+                               return LoadProfileChoice(ProfilePath(name));
+                           })
+                                       : TPlanProfiles::TLoader(),
+                           TranslatedText);
+    for (int row = 0; row < FTasks.TaskCount(); ++row)
+        plans.push_back(MakeTaskPlan(profiles, FTasks.At(row).Data, preferences, TranslatedText));
+    return plans;
 }
 
 void TBatchRunner::tbtnStopClick()
@@ -193,7 +216,7 @@ void TBatchRunner::SetControlsLocked(bool locked)
     emit BatchRunning(locked);
 }
 
-void TBatchRunner::RunBatch(const TProfileChoice& choice)
+void TBatchRunner::RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan> plans)
 {
     FControls.labConvertingFile->clear();
     // The clock runs from the batch's first moment.
@@ -229,13 +252,11 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     options.Rename = !FPreferences.Overwrite;
     options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
-    // Built once for the whole list: the engine adds each task's trim, as
-    // BuildArguments does, and a list of thousands starts without a stall.
+    // Tasks enqueued later are planned by the engine with the same choice.
     options.Arguments = BuildArguments(choice, ltvItemData());
     options.Choice = std::make_shared<const TProfileChoice>(choice);
     options.CheckQuality = FPreferences.CheckQuality;
-    std::vector<TTaskConversion> conversions = PinnedConversions(tasks, options, ProfilePath);
-    FEngine.Start(std::move(tasks), options, std::move(conversions));
+    FEngine.Start(std::move(tasks), options, std::move(plans));
 }
 
 bool TBatchRunner::Update(int task, const TTaskUpdate& update)
@@ -303,7 +324,10 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
         break;
     case TBatchEngine::TaskEnd::Failed:
         update.State = TaskState::Failed;
-        update.StatusTip = reason;
+        // An output over its target is kept: the tip tells where and how big.
+        update.StatusTip = FEngine.TaskOutput(task).empty()
+                               ? reason
+                               : reason + QLatin1Char('\n') + CompleteTip(task);
         break;
     case TBatchEngine::TaskEnd::Stopped:
         update.State = TaskState::Stopped;

@@ -198,8 +198,16 @@ int64_t EstimatedBytes(int64_t bitrate, double seconds)
 
 bool IsTwoPassCodec(const std::vector<std::string>& arguments)
 {
+    // Every encoder here keeps statistics between passes; ffmpeg's own
+    // MPEG family (MPEG-1, MPEG-2, MPEG-4, H.263, Sorenson, the Windows
+    // Media ones) through its shared rate control. A target met in one pass
+    // misses by the encoder's guess at the picture.
+    static const char* const codecs[] = {"libx264", "libx265", "libvpx-vp9", "libvpx",
+                                         "libxvid", "mpeg4",   "mpeg1video", "mpeg2video",
+                                         "flv",     "h263",    "h263p",      "wmv1",
+                                         "wmv2",    "msmpeg4", "msmpeg4v2"};
     const std::string codec = CodecOf(arguments);
-    return codec == "libx264" || codec == "libx265" || codec == "libvpx-vp9";
+    return std::find(std::begin(codecs), std::end(codecs), codec) != std::end(codecs);
 }
 
 std::vector<std::string> PassArguments(std::vector<std::string> arguments, int pass,

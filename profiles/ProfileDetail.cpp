@@ -148,6 +148,7 @@ void TProfileDetail::cmbProfileChange()
 void TProfileDetail::LoadProfileIntoGrids(const QString& path)
 {
     FChoiceGrids->Load(path, FPlatform, &OutputExt);
+    emit ChoiceLoaded();
 }
 
 ValueListEditor* TProfileDetail::GridOfGroup(int group) const

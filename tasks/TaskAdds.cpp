@@ -40,6 +40,16 @@ TTaskAdds::TTaskAdds(QWidget* window, QWidget* panbg, TTaskModel& model, Platfor
 {
     FProbes = new TProbeQueue(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
     connect(FProbes, &TProbeQueue::Probed, this, &TTaskAdds::OnProbed);
+    connect(&FModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { IndexRows(first, last, 1); });
+    connect(&FModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { IndexRows(first, last, -1); });
+    connect(&FModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        FListedTexts.clear();
+        FListedFiles.clear();
+    });
+    connect(&FModel, &QAbstractItemModel::modelReset, this,
+            [this] { IndexRows(0, FModel.TaskCount() - 1, 1); });
 }
 
 void TTaskAdds::WindowClosed()
@@ -93,10 +103,37 @@ bool TTaskAdds::IsListed(const QString& path, const std::vector<TTask>& unlisted
         return task.Data.InputFile == text ||
                (id && task.File == id && FileIdOf(task.Data.InputFile) == id);
     };
-    for (int row = 0; row < FModel.TaskCount(); ++row)
-        if (lists(FModel.At(row)))
-            return true;
+    if (FListedTexts.count(text) > 0)
+        return true;
+    if (id) {
+        const auto [from, to] = FListedFiles.equal_range(*id);
+        for (auto at = from; at != to; ++at)
+            if (FileIdOf(at->second) == id)
+                return true;
+    }
     return std::any_of(unlisted.begin(), unlisted.end(), lists);
+}
+
+void TTaskAdds::IndexRows(int first, int last, int sign)
+{
+    for (int row = first; row <= last; ++row) {
+        const TTask& task = FModel.At(row);
+        const std::string& text = task.Data.InputFile;
+        if ((FListedTexts[text] += sign) <= 0)
+            FListedTexts.erase(text);
+        if (!task.File)
+            continue;
+        if (sign > 0) {
+            FListedFiles.emplace(*task.File, text);
+            continue;
+        }
+        const auto [from, to] = FListedFiles.equal_range(*task.File);
+        for (auto at = from; at != to; ++at)
+            if (at->second == text) {
+                FListedFiles.erase(at);
+                break;
+            }
+    }
 }
 
 void TTaskAdds::AddTaskFile(const QString& path)

@@ -10,7 +10,9 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Platform;
@@ -123,6 +125,11 @@ private:
     QWidget* const FWindow;
     QWidget* const FPanbg;
     TTaskModel& FModel;
+    // The listed inputs by their text and by their file, kept as rows come
+    // and go, so that an add looks a file up rather than reading every row.
+    void IndexRows(int first, int last, int sign);
+    std::unordered_map<std::string, int> FListedTexts;
+    std::multimap<TFileId, std::string> FListedFiles;
     Platform& FPlatform;
     TProfileDetail& FDetail;
     const QString FEncoderPath;

@@ -55,20 +55,6 @@ TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
     return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice), translated);
 }
 
-int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
-{
-    if (task.Span.Seconds <= 0)
-        return 0;
-    const TSizePlan plan = PlanTaskTarget(choice, task);
-    int64_t video = plan.Refusal.empty() ? plan.VideoBitrate : 0;
-    if (video == 0 && !MakesNoPicture(choice)) {
-        video = ParseBitrate(SwitchValue(choice, "-b:v").value_or("")).value_or(0);
-        if (video == 0)
-            return -1;
-    }
-    return EstimatedBytes(video + ChosenAudioBitrate(choice), task.Span.Seconds);
-}
-
 std::string EstimateText(int64_t bytes, TTranslator translated)
 {
     if (bytes < 0)

@@ -796,6 +796,16 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>stopped</source>
         <translation>detenida</translation>
     </message>
+    <message>
+        <source>: the profile&apos;s quality was already reached</source>
+        <extracomment>Said after &quot;planned 25.0 MB, reached 1.24 MB&quot;</extracomment>
+        <translation>: ya se había alcanzado la calidad del perfil</translation>
+    </message>
+    <message>
+        <source>over the target by %1%</source>
+        <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
+        <translation>un %1 % por encima del tamaño final</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
@@ -1295,13 +1305,6 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
             <numerusform>%n tareas: %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>(%n of unknown length)</source>
-        <translation>
-            <numerusform>(%n de duración desconocida)</numerusform>
-            <numerusform>(%n de duración desconocida)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
@@ -1311,6 +1314,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
         <translation>Tamaño estimado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
+        <translation>
+            <numerusform>%n tarea de duración desconocida</numerusform>
+            <numerusform>%n tareas de duración desconocida</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1612,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>All Files (%1)</source>
         <translation>Todos los archivos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPlan</name>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>No se puede cargar el perfil «%1».</translation>
     </message>
 </context>
 <context>

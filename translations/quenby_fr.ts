@@ -797,6 +797,16 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>stopped</source>
         <translation>arrêtée</translation>
     </message>
+    <message>
+        <source>: the profile&apos;s quality was already reached</source>
+        <extracomment>Said after &quot;planned 25.0 MB, reached 1.24 MB&quot;</extracomment>
+        <translation>&#xa0;: la qualité du profil était déjà atteinte</translation>
+    </message>
+    <message>
+        <source>over the target by %1%</source>
+        <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
+        <translation>au-dessus de la cible de %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
@@ -1296,13 +1306,6 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
             <numerusform>%n tâches&#xa0;: %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>(%n of unknown length)</source>
-        <translation>
-            <numerusform>(%n de durée inconnue)</numerusform>
-            <numerusform>(%n de durée inconnue)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
@@ -1312,6 +1315,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
         <translation>Taille estimée&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
+        <translation>
+            <numerusform>%n tâche de durée inconnue</numerusform>
+            <numerusform>%n tâches de durée inconnue</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,6 +1613,13 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>All Files (%1)</source>
         <translation>Tous les fichiers (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPlan</name>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>Impossible de charger le profil «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

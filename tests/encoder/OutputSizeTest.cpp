@@ -50,5 +50,7 @@ TEST(OutputSize, GivesEachPassItsSwitchesAndLog)
     EXPECT_EQ(PassArguments({"-c:v", "libx265", "-x265-params", "a=1"}, 2, "/o/.w")[3],
               "a=1:pass=2:stats=/o/.w.log");
     EXPECT_EQ(PassArguments({"-c:v", "libvpx-vp9", "-deadline", "realtime"}, 2, "l")[3], "good");
-    EXPECT_FALSE(IsTwoPassCodec({"-c:v", "mpeg4"}));
+    for (const char* codec : {"mpeg4", "mpeg2video", "wmv2", "flv", "libvpx-vp9"})
+        EXPECT_TRUE(IsTwoPassCodec({"-c:v", codec})) << codec;
+    EXPECT_FALSE(IsTwoPassCodec({"-c:v", "mjpeg"}));
 }
