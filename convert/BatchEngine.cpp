@@ -401,6 +401,7 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
         if (error == 0) {
             FOutputs[static_cast<std::size_t>(task)] = slot.Output;
             FLogs[static_cast<std::size_t>(task)].Append(
+                //: A line of the encoder log; %1 is the output file's path
                 "\n" + tr("Saved as \"%1\".").arg(Text(slot.Output)).toStdString() + "\n");
             return {};
         }
@@ -624,9 +625,9 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
         const int64_t reached = FileBytes(output);
         const double ratio = static_cast<double>(reached) / static_cast<double>(plan.TargetBytes);
         //: A target size's outcome: %1 the size planned, %2 the size reached
-        QString size =
-            tr("planned %1, reached %2")
-                .arg(Text(FormatSizeText(plan.TargetBytes)), Text(FormatSizeText(reached)));
+        QString size = tr("planned %1, reached %2")
+                           .arg(Text(FormatSizeText(plan.TargetBytes, TranslatedText)),
+                                Text(FormatSizeText(reached, TranslatedText)));
         // Far under its target, the encoder had nothing more worth spending
         // bits on.
         if (ratio < 1 - MissedTargetShare)
@@ -634,6 +635,7 @@ void TBatchEngine::CompleteTask(TSlot& slot, int task)
             size += tr(": the profile's quality was already reached");
         notes.Size = size.toStdString();
         TEncoderLog& log = FLogs[static_cast<std::size_t>(task)];
+        //: A line of the encoder log; %1 is the output's size against its target
         log.Append(tr("Size: %1.").arg(size).toStdString() + "\n");
         if (ratio > 1 + TargetTolerance) {
             // The output stays: it may still serve, and the user decides.
@@ -787,6 +789,7 @@ void TBatchEngine::Stop()
         // A task under its quality check has its output in place.
         if (slot->Checking)
             FNotes[static_cast<std::size_t>(slot->Task)].Quality =
+                //: Why an output's quality was not checked: the user stopped the batch
                 tr("not checked: %1").arg(tr("stopped")).toStdString();
         stopped.emplace_back(slot->Task, slot->Checking ? TaskEnd::Complete : TaskEnd::Stopped);
         Abandon(*slot);

@@ -28,10 +28,12 @@
 
 namespace {
 
+//: A toolbar button: starts converting the task list
 const char* const StartHint = QT_TRANSLATE_NOOP("TBatchRunner", "Start");
 const char* const PauseHint = QT_TRANSLATE_NOOP("TBatchRunner", "Pause / Resume");
 // The preview has a Pause / Resume of its own.
 const char* const PauseSpoken = QT_TRANSLATE_NOOP("TBatchRunner", "Pause or resume the batch");
+//: A toolbar button: stops the running batch
 const char* const StopHint = QT_TRANSLATE_NOOP("TBatchRunner", "Stop");
 
 const char* const CloseQuestion =
@@ -351,19 +353,22 @@ QString TBatchRunner::CompleteTip(int task) const
     if (!output.empty()) {
         const qint64 bytes = QFileInfo(Text(output)).size();
         const qint64 input = QFileInfo(Text(FEngine.Task(task).InputFile)).size();
-        const QString shownBytes = Text(FormatSizeText(bytes));
+        const QString shownBytes = Text(FormatSizeText(bytes, TranslatedText));
         //: %1 is the output's size, %2 its share of the input's size in percent
-        QString size = input > 0 ? tr("Size: %1, %2% of the input")
-                                       .arg(shownBytes)
-                                       .arg(std::lround(100.0 * static_cast<double>(bytes) /
-                                                        static_cast<double>(input)))
-                                 : tr("Size: %1").arg(shownBytes);
+        QString size = input > 0
+                           ? tr("Size: %1, %2% of the input")
+                                 .arg(shownBytes)
+                                 .arg(std::lround(100.0 * static_cast<double>(bytes) /
+                                                  static_cast<double>(input)))
+                           //: A line of a converted task's tip; %1 is a size such as "1.95 MB"
+                           : tr("Size: %1").arg(shownBytes);
         if (const std::string& note = FEngine.TaskSizeNote(task); !note.empty())
             //: %1 is the output's size, %2 what was planned and reached
             size = tr("%1 (%2)").arg(size, Text(note));
         lines << size;
     }
     if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
+        //: A line of a converted task's tip; %1 is such as "good (SSIM 0.962, PSNR 35.1 dB)"
         lines << tr("Quality: %1").arg(Text(quality));
     return lines.join(QLatin1Char('\n'));
 }

@@ -20,8 +20,9 @@
 // that is no size, or a size of 0.
 std::optional<int64_t> ParseSizeText(std::string_view text);
 
-// Bytes as a user reads them: "980 kB", "1.95 MB", "25.0 MB", "1.50 GB".
-std::string FormatSizeText(int64_t bytes);
+// Bytes as a user reads them: "980 kB", "1.95 MB", "25.0 MB", "1.50 GB", in
+// the units and with the decimal mark that `translated` gives ("1,95 Mo").
+std::string FormatSizeText(int64_t bytes, TTranslator translated = Untranslated);
 
 // A bitrate as profiles give it, "128k", "2M" or "500000", in bits per
 // second; nothing for any other text.

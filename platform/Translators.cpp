@@ -148,21 +148,23 @@ QString InterfaceLanguage(const QString& chosen, const QStringList& systemLangua
 TTranslators::TTranslators(const QString& dir, const QString& language) : FLanguage(language)
 {
     Install("quenby_" + English, dir);
-    if (language == English)
-        return;
     // A missing or damaged file leaves that part in English: the program
     // still works.
-    if (!Install("quenby_" + language, dir)) {
+    if (language != English && !Install("quenby_" + language, dir))
         FLanguage = English;
-        return;
-    }
-    Install("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (FLanguage != English)
+        Install("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Numbers follow the words: the system's format when it speaks the same language.
+    const QLocale spoken(FLanguage);
+    QLocale::setDefault(QLocale::system().language() == spoken.language() ? QLocale::system()
+                                                                          : spoken);
 }
 
 TTranslators::~TTranslators()
 {
     for (const std::unique_ptr<QTranslator>& translator : FInstalled)
         QCoreApplication::removeTranslator(translator.get());
+    QLocale::setDefault(FFormerLocale);
 }
 
 bool TTranslators::Install(const QString& name, const QString& dir)

@@ -82,6 +82,7 @@ void TProfileDetail::vleOutputMouseDown()
 {
     if (ShowsTask())
         return; // the stack has repainted every grid
+    //: The title of a balloon hint
     ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
                    tr("Please select a file in Task List."));
     vleOutput->LeaveEditMode();

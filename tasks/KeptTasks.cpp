@@ -32,6 +32,7 @@ enum RestoreAnswer
     Restore,
     Discard
 };
+//: Buttons: put the last session's tasks back in the list, or drop them
 const char* const RestoreAnswers[] = {QT_TRANSLATE_NOOP("TKeptTasks", "Restore"),
                                       QT_TRANSLATE_NOOP("TKeptTasks", "Discard")};
 

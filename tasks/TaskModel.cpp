@@ -265,6 +265,7 @@ int TTaskModel::columnCount(const QModelIndex& parent) const
 
 QString PinnedProfileText(const ltvItemData& task)
 {
+    //: A task's tip; %1 is the name of the profile it converts with
     return QCoreApplication::translate("TTaskModel", "Profile: %1")
         .arg(QString::fromStdString(task.Profile));
 }

@@ -104,5 +104,5 @@ std::string EstimateText(int64_t bytes, TTranslator translated)
         return translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "not known yet"));
     //: %1 is an estimated size such as "1.95 MB"
     return FillText(translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "about %1")),
-                    {FormatSizeText(bytes)});
+                    {FormatSizeText(bytes, translated)});
 }
