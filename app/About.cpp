@@ -4,6 +4,7 @@
 #include "app/LinkLabel.h"
 #include "platform/Platform.h"
 #include "platform/Product.h"
+#include "tasks/TaskPaths.h"
 #include "widgets/AppIcons.h"
 #include "widgets/ControlNames.h"
 
@@ -34,8 +35,13 @@ TAboutForm::TAboutForm(const QString& versionText, Platform& platform, QWidget* 
 
     const QString version = QStringLiteral("V") + versionText;
     labVersion = Named(new QLabel(version, this), "labVersion", version);
+    // The containers the task list takes today, as the open dialog offers them.
+    QStringList containers;
+    for (const std::string& ext : SupportedExtensions())
+        containers << QString::fromStdString(ext).mid(1).toUpper();
+    //: %1 lists file kinds, such as "AVI, MPG, MP4, MKV"
     auto* about =
-        new QLabel(tr("Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos."), this);
+        new QLabel(tr("Batch conversion of videos: %1.").arg(containers.join(", ")), this);
     about->setWordWrap(true);
 
     labLink = Named(new TLinkLabel(MakerLinkCaption(), this, palette().color(QPalette::Link)),

@@ -25,6 +25,7 @@
 #include "tasks/TaskView.h"
 #include "tasks/Thumbnails.h"
 #include "widgets/AppIcons.h"
+#include "widgets/ValueListEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,6 +93,7 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     Runner->ProfilePath = [&places = main.Places](const std::string& name) {
         return ProfileFilePath(places, name);
     };
+    Runner->Plans = &TaskList->Plans();
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);
@@ -112,6 +114,10 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     // when it closes; an add under way stops then.
     QObject::connect(&main, &TMainForm::FormShow, SettingForm,
                      &TSettingForm::LoadStartupPreferences);
+    // A task's edit confirmed in the output grid but not yet left counts:
+    // settled first, before the list is kept.
+    QObject::connect(&main, &TMainForm::FormClose, ProfileDetail->vleOutput,
+                     &ValueListEditor::SettleEdit);
     QObject::connect(&main, &TMainForm::FormClose, &TaskList->Adds(), &TTaskAdds::WindowClosed);
     // A dialog still open at a session's end leaves its options in force
     // first, as its Cancel would.
@@ -138,6 +144,15 @@ ApplicationWindows::~ApplicationWindows()
 {
     // The last change of the list is kept while the list still exists.
     KeptTasks->SaveNow();
+}
+
+bool ApplicationWindows::TakeCommandLine(const std::vector<std::string>& arguments,
+                                         const std::string& workingDir)
+{
+    if (!MainForm->TakeCommandLine(arguments, workingDir))
+        return false;
+    KeptTasks->KeepNow();
+    return true;
 }
 
 void ApplicationWindows::EndSession()

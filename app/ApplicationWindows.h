@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class Platform;
 class TAboutForm;
@@ -55,6 +57,11 @@ public:
     // their unfinished outputs removed, without a message, and a save that
     // fails is told on standard error: nothing waits for a click.
     void EndSession();
+
+    // A later start's command line, handed over: false when the window no
+    // longer takes files. Its files are kept with the task list before this
+    // returns, listed or not yet, so that a close right after loses none.
+    bool TakeCommandLine(const std::vector<std::string>& arguments, const std::string& workingDir);
 
 private:
     // What the preview asks of the task list; it outlives the main window,

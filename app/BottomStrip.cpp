@@ -79,6 +79,7 @@ QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
     CaptionFor(strip.cmbProfile, QCoreApplication::translate("BottomStrip", "&Profile:"), panel)
         ->setGeometry(CaptionLeft, ProfileRow, FieldLeft - CaptionLeft, FieldHeight);
     strip.bbtnSetting =
+        //: A button: opens the settings of the profile picked beside it
         Button(panel, "bbtnSetting", QT_TRANSLATE_NOOP("BottomStrip", "&Setting"), ProfileRow);
 
     strip.edtOutputdir = Named(new QLineEdit(panel), "edtOutputdir", QString());
@@ -87,8 +88,10 @@ QWidget* BuildSettingsPanel(BottomStripControls& strip, QWidget* parent)
                panel)
         ->setGeometry(CaptionLeft, OutputRow, FieldLeft - CaptionLeft, FieldHeight);
     strip.bbtnBrowser =
+        //: A button: chooses the output folder
         Button(panel, "bbtnBrowser", QT_TRANSLATE_NOOP("BottomStrip", "&Browse"), OutputRow);
     strip.bbtnOpen =
+        //: A button: opens the output folder in the file manager
         Button(panel, "bbtnOpen", QT_TRANSLATE_NOOP("BottomStrip", "&Open"), OutputRow);
     return panel;
 }
@@ -108,12 +111,14 @@ QProgressBar* Bar(QWidget* parent, const char* name, const char* caption, int to
 QWidget* BuildProgressPanel(BottomStripControls& strip, QWidget* parent)
 {
     auto* panel = Named(new QWidget(parent), "panBottomLeft",
+                        //: The name of the strip that shows a running batch's progress
                         QCoreApplication::translate("BottomStrip", "Progress"));
     panel->setGeometry(0, 0, CreatedPanelWidth, StripHeight);
 
     const int widthLeft = CreatedPanelWidth - ValueLeft - ConvertingRightGap;
     strip.labConvertingFile =
         Value(new TElidedLabel(QCoreApplication::translate("BottomStrip", "No File"), panel),
+              //: A caption before the names of the files being converted
               "labConvertingFile", QT_TRANSLATE_NOOP("BottomStrip", "Converting:"),
               QRect(CaptionLeft, 4, 105, RowHeight), QRect(ValueLeft, 4, widthLeft, RowHeight));
     strip.labElapsed =

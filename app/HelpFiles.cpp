@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -29,8 +30,11 @@ QString HelpStartPageIn(const QString& appDir)
     return appDir + QString::fromUtf8(StartPage);
 }
 
-QString ChooseHelpTarget(const QString& appDir, Platform& platform)
+QString ChooseHelpTarget(const QString& appDir, Platform& platform, const QString& language)
 {
+    const QString ownPage = appDir + "help/" + language + "/index.html";
+    if (language != u"en" && IsFile(ownPage))
+        return ownPage;
     const QString compiled = HelpFilePathIn(appDir);
     if (IsFile(compiled) && !platform.DefaultApplication(QString::fromUtf8(HelpMimeType)).isEmpty())
         return compiled;
@@ -42,7 +46,8 @@ QString ChooseHelpTarget(const QString& appDir, Platform& platform)
 
 void OpenHelpOrTell(Platform& platform, QWidget* owner, const QString& appDir)
 {
-    const QString target = ChooseHelpTarget(appDir, platform);
+    const QString target =
+        ChooseHelpTarget(appDir, platform, QLocale::languageToCode(QLocale().language()));
     if (platform.ShellOpen(target))
         return;
     platform.MessageBox(

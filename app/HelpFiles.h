@@ -15,13 +15,16 @@ QString HelpFilePathIn(const QString& appDir);
 // AppDir + "help/index.html", the guide's start page.
 QString HelpStartPageIn(const QString& appDir);
 
-// What the Help button opens: the compiled guide when it is there and the
-// desktop has an application for it, otherwise the HTML start page when it
-// is there. With neither page nor viewer the compiled file is still handed
-// to the desktop, which may offer to find an application for it.
-QString ChooseHelpTarget(const QString& appDir, Platform& platform);
+// What the Help button opens: the start page in the interface's `language`
+// ("de": AppDir + "help/de/index.html") when there is one; else the compiled
+// guide, which is English, when it is there and the desktop has an
+// application for it; else the English HTML start page when it is there.
+// With neither page nor viewer the compiled file is still handed to the
+// desktop, which may offer to find an application for it.
+QString ChooseHelpTarget(const QString& appDir, Platform& platform, const QString& language);
 
-// Opens what ChooseHelpTarget picks. Where no application could be started
-// for it (no browser, no viewer), the user is told where the guide lies, so
-// that Help never does nothing at all.
+// Opens what ChooseHelpTarget picks for the language the interface speaks
+// (QLocale's default). Where no application could be started for it (no
+// browser, no viewer), the user is told where the guide lies, so that Help
+// never does nothing at all.
 void OpenHelpOrTell(Platform& platform, QWidget* owner, const QString& appDir);

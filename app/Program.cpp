@@ -59,7 +59,7 @@ TProgram::TProgram(QApplication& application, Platform& platform, const TDataPla
     QObject::connect(FWindows->Runner, &TBatchRunner::ProgramEndRequested, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     FSingle->Receive([this](const std::string& workingDir, const std::vector<std::string>& line) {
-        return !FEnding && FWindows->MainForm->TakeCommandLine(line, workingDir);
+        return !FEnding && FWindows->TakeCommandLine(line, workingDir);
     });
 }
 

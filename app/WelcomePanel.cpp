@@ -78,6 +78,7 @@ WelcomePanelControls BuildWelcomePanel(QWidget* panMain)
     auto* picture = new QLabel(panel);
     picture->setPixmap(WelcomePicture());
     picture->setGeometry(348, 92, 200, 150);
+    //: A screen reader's name of the welcome panel's picture
     picture->setAccessibleName(QCoreApplication::translate("WelcomePanel", "Picture"));
 
     auto* separator = new QFrame(panel);

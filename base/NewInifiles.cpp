@@ -4,6 +4,7 @@
 #include "base/FileBytes.h"
 #include "base/TextConvert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -78,13 +79,27 @@ std::string ValueOfLine(const std::string& line)
 // One value is one line: a line break inside it would shift every line
 // index the store computes from then on and make later writes land on the
 // wrong line.
+// A zero byte is written as a blank for the same reason a file with one is
+// no text: the store would refuse the very file it wrote, and every setting
+// in it with the one.
+std::string WithoutZeros(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return text;
+}
+
 std::string KeyLine(const std::string& ident, const std::string& value)
 {
-    std::string line = ident + "=" + value;
+    std::string line = WithoutZeros(ident + "=" + value);
     for (std::size_t c = ident.size() + 1; c < line.size(); ++c)
         if (line[c] == '\r' || line[c] == '\n')
             line[c] = ' ';
     return line;
+}
+
+std::string HeaderLine(const std::string& section)
+{
+    return WithoutZeros("[" + section + "]");
 }
 
 } // namespace
@@ -336,7 +351,7 @@ void TNewInifile::WriteString(const std::string& section, const std::string& ide
     const std::string line = KeyLine(ident, value);
     TPlace place = FindSection(section);
     if (place.Block == -1) {
-        AppendSection({"[" + section + "]", line});
+        AppendSection({HeaderLine(section), line});
     } else {
         place = OwnHeaderLine(place);
         TBlock& block = FBlocks[std::size_t(place.Block)];
@@ -363,7 +378,7 @@ void TNewInifile::WriteSection(const std::string& section,
                                const std::vector<std::pair<std::string, std::string>>& values)
 {
     FWritten = true;
-    std::vector<std::string> lines{"[" + section + "]"};
+    std::vector<std::string> lines{HeaderLine(section)};
     lines.reserve(values.size() + 1);
     for (const auto& [ident, value] : values)
         lines.push_back(KeyLine(ident, value));

@@ -3,16 +3,26 @@
 
 #include "base/NewInifiles.h"
 #include "base/PathText.h"
+#include "base/TimeText.h"
 #include "cli/HeadlessBatch.h"
+#include "encoder/MediaProbe.h"
+#include "tasks/ProbeQueue.h"
+#include "tasks/SavedTasks.h"
 #include "tasks/TaskPaths.h"
 
+#include <QCoreApplication>
 #include <QFileSystemWatcher>
+#include <QLockFile>
 #include <QSet>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -31,6 +41,58 @@ std::string Trailed(const std::string& path)
     return path.ends_with('/') ? path : path + "/";
 }
 
+// Whether a process this user may look into holds the file open for
+// writing: a copy that stalls leaves its size and time alone, but not its
+// descriptor.
+bool IsOpenForWriting(const std::string& path)
+{
+    struct stat file
+    {
+    };
+    if (::stat(path.c_str(), &file) != 0)
+        return false;
+    std::error_code error;
+    for (fs::directory_iterator process("/proc", error), end; !error && process != end;
+         process.increment(error)) {
+        const std::string pid = process->path().filename().string();
+        if (pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::error_code fdError;
+        for (fs::directory_iterator fd(process->path() / "fd", fdError); !fdError && fd != end;
+             fd.increment(fdError)) {
+            struct stat open
+            {
+            };
+            if (::stat(fd->path().c_str(), &open) != 0 || open.st_ino != file.st_ino ||
+                open.st_dev != file.st_dev)
+                continue;
+            std::ifstream info(process->path() / "fdinfo" / fd->path().filename());
+            for (std::string key, value; info >> key >> value;)
+                if (key == "flags:" && (std::stoul(value, nullptr, 8) & O_ACCMODE) != O_RDONLY)
+                    return true;
+        }
+    }
+    return false;
+}
+
+// Whether the file's own header promises more bytes than it holds: an AVI
+// tells its whole size in its first bytes, and a copy cut off or still going
+// on holds less. (ffmpeg reads such a file without complaint and takes its
+// length from what is there.)
+bool HoldsLessThanItsHeaderSays(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    unsigned char head[12] = {};
+    if (!file.read(reinterpret_cast<char*>(head), sizeof head) ||
+        std::string_view(reinterpret_cast<char*>(head), 4) != "RIFF")
+        return false;
+    const std::uint64_t riff =
+        8 + (head[4] | head[5] << 8 | head[6] << 16 | std::uint64_t(head[7]) << 24);
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    return !error && size < riff;
+}
+
 } // namespace
 
 int WatchStillTime()
@@ -44,6 +106,7 @@ TFolderWatch::TFolderWatch(TSetup setup, THeadlessBatch& batch,
                            std::function<void(const std::string&)> say, QObject* parent)
     : QObject(parent), FSetup(std::move(setup)), FBatch(batch), FSay(std::move(say)),
       FStillTime(WatchStillTime()), FWatcher(new QFileSystemWatcher(this)),
+      FProbes(new TProbeQueue(FSetup.Options.EncoderPath, 1, ProbeTimeLimitMs, this)),
       FOutDir(FSetup.Options.OutputDir), FStatePath(FOutDir + WatchStateFileName)
 {
     FPendingTimer.setInterval(std::min(1000, std::max(50, FStillTime / 5)));
@@ -58,16 +121,30 @@ TFolderWatch::TFolderWatch(TSetup setup, THeadlessBatch& batch,
             qOverload<>(&QTimer::start));
     connect(&FBatch, &THeadlessBatch::TaskEnded, this, &TFolderWatch::OnTaskEnded);
     connect(&FBatch, &THeadlessBatch::Ended, this, &TFolderWatch::OnBatchEnded);
+    connect(FProbes, &TProbeQueue::Probed, this, &TFolderWatch::OnProbed);
 }
 
 TFolderWatch::~TFolderWatch() = default;
 
-void TFolderWatch::Begin()
+std::string TFolderWatch::Begin()
 {
+    FLock = std::make_unique<QLockFile>(QString::fromStdString(FStatePath + ".lock"));
+    // A watch runs for days: only a lock whose process is gone is stale.
+    FLock->setStaleLockTime(0);
+    if (!FLock->tryLock(0)) {
+        qint64 pid = 0;
+        QString host, program;
+        FLock->getLockInfo(&pid, &host, &program);
+        return tr("another watch (process %1 on '%2') converts into '%3'; only one may")
+            .arg(pid)
+            .arg(host, QString::fromStdString(FOutDir))
+            .toStdString();
+    }
     LoadState();
     Rescan();
     FPendingTimer.start();
     FRescanTimer.start();
+    return {};
 }
 
 void TFolderWatch::Interrupt()
@@ -78,6 +155,8 @@ void TFolderWatch::Interrupt()
     FPendingTimer.stop();
     FRescanTimer.stop();
     FChangeTimer.stop();
+    FProbes->StopAll();
+    FProbing.clear();
     if (FBatch.IsRunning())
         FBatch.Interrupt();
     else
@@ -176,7 +255,9 @@ void TFolderWatch::Rescan()
         FWatcher->addPaths(added);
 
     std::erase_if(FPending, [&](const auto& pending) { return !found.contains(pending.first); });
-    if (std::erase_if(FDone, [&](const auto& done) { return !found.contains(done.first); }) > 0)
+    // A share not mounted shows an empty folder: its files are not gone.
+    if (!found.empty() &&
+        std::erase_if(FDone, [&](const auto& done) { return !found.contains(done.first); }) > 0)
         SaveState();
     for (const auto& [relative, stamp] : found)
         Observe(relative, stamp);
@@ -204,6 +285,9 @@ void TFolderWatch::Observe(const std::string& relative, const TStamp& stamp)
     for (const auto& running : FRunning)
         if (running.second.Path == relative)
             return;
+    for (const auto& probing : FProbing)
+        if (probing.second.Path == relative)
+            return;
     const auto [pending, fresh] = FPending.try_emplace(relative, TPending{stamp, Now()});
     if (fresh)
         return;
@@ -211,15 +295,63 @@ void TFolderWatch::Observe(const std::string& relative, const TStamp& stamp)
         pending->second = {stamp, Now()};
         return;
     }
-    if (Now() - pending->second.Since < FStillTime)
+    if (Now() - pending->second.Since < FStillTime || !FProbes->HasRoom())
         return;
+    // Held open for writing, or less than whole, the file counts as
+    // changing from now on.
+    if (IsOpenForWriting(FSetup.InDir + relative) ||
+        HoldsLessThanItsHeaderSays(FSetup.InDir + relative)) {
+        pending->second.Since = Now();
+        return;
+    }
     FPending.erase(pending);
-    Take(relative, stamp);
+    Probe(relative, stamp);
 }
 
-void TFolderWatch::Take(const std::string& relative, const TStamp& stamp)
+void TFolderWatch::Probe(const std::string& relative, const TStamp& stamp)
+{
+    const quint64 id = ++FProbeSerial;
+    FProbing[id] = {relative, stamp};
+    // An encoder that cannot start fails the conversion too, with its reason.
+    if (FProbes->Probe(id, QString::fromStdString(FSetup.InDir + relative)) ==
+        TProbeQueue::Start::Failed) {
+        FProbing.erase(id);
+        Take(relative, stamp, {});
+    }
+}
+
+void TFolderWatch::OnProbed(quint64 id, const TProbeResult& result)
+{
+    const auto probing = FProbing.find(id);
+    if (probing == FProbing.end() || FStopping)
+        return;
+    const TTaken taken = probing->second;
+    FProbing.erase(probing);
+    // Changed meanwhile: it waits to stand still again.
+    const auto now = StatFile(FSetup.InDir + taken.Path);
+    if (!now)
+        return;
+    if (const TStamp stamp{now->first, now->second}; stamp != taken.Stamp) {
+        FPending[taken.Path] = {stamp, Now()};
+        return;
+    }
+    if (!result.NoVideo) {
+        Take(taken.Path, taken.Stamp, result.LengthText.toStdString());
+        return;
+    }
+    FSay(QCoreApplication::translate("HeadlessInputs", "'%1' skipped: holds no video picture")
+             .arg(QString::fromStdString(FSetup.InDir + taken.Path))
+             .toStdString());
+    FDone[taken.Path] = taken.Stamp;
+    SaveState();
+}
+
+void TFolderWatch::Take(const std::string& relative, const TStamp& stamp, const std::string& length)
 {
     ltvItemData task = NewTaskRecord(FSetup.InDir + relative, {}, {}, FSetup.Options.OutputExt);
+    task.TargetText = FSetup.TargetText;
+    if (ParseTimeText(length) > 0)
+        SetTaskLength(task, length);
     int index = FBatch.Enqueue(task);
     if (index < 0) {
         FRunning.clear();
@@ -303,30 +435,70 @@ void TFolderWatch::MoveToDone(const std::string& relative)
 
 void TFolderWatch::LoadState()
 {
-    const TNewInifile state(FStatePath);
-    if (const std::string unread = state.ReadError(); !unread.empty())
-        FSay(tr("'%1' cannot be read (%2); every file counts as new")
-                 .arg(QString::fromStdString(FStatePath), QString::fromStdString(unread))
-                 .toStdString());
-    for (const std::string& key : state.SectionKeys(StateSection)) {
-        // "SIZE TIME PATH": the path last, as it may hold blanks.
-        const std::string line = state.ReadString(StateSection, key, {});
-        const std::size_t first = line.find(' ');
-        const std::size_t second = line.find(' ', first + 1);
-        if (first == std::string::npos || second == std::string::npos)
-            continue;
-        FDone[line.substr(second + 1)] = {std::atoll(line.substr(0, first).c_str()),
-                                          std::atoll(line.substr(first + 1).c_str())};
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(FStatePath, error);
+    if (!fs::exists(status))
+        return;
+    if (!fs::is_regular_file(status)) {
+        SetStateAside(tr("it is not a file").toStdString());
+        return;
     }
+    const TNewInifile state(FStatePath);
+    const std::string unread = state.ReadError();
+    bool damaged = false;
+    const auto take = [&](std::string_view text) {
+        const auto line = ParseWatchStateLine(text);
+        if (line)
+            FDone[line->first] = line->second;
+        damaged = damaged || !line;
+    };
+    if (unread.empty()) {
+        for (const std::string& key : state.SectionKeys(StateSection))
+            take(state.ReadString(StateSection, key, {}));
+    } else {
+        // Bytes that are no text (a crash's zeros) spoil their own lines
+        // only: every other line still names what was converted.
+        std::ifstream file(FStatePath, std::ios::binary);
+        for (std::string line; std::getline(file, line);)
+            if (const std::size_t equals = line.find('=');
+                equals != std::string::npos && line.find('\0') == std::string::npos)
+                take(std::string_view(line).substr(equals + 1,
+                                                   line.find_last_not_of('\r') - equals));
+        damaged = true;
+    }
+    if (damaged)
+        SetStateAside(unread.empty() ? tr("some of its lines name no file").toStdString() : unread);
+    // One that cannot be written would have every restart convert anew.
+    else if (::access(FStatePath.c_str(), W_OK) != 0)
+        SetStateAside(std::strerror(errno));
+    else
+        return;
+    // What could be read is kept.
+    SaveState();
+}
+
+void TFolderWatch::SetStateAside(const std::string& why)
+{
+    std::string aside;
+    for (int attempt = 1; attempt < 1000; ++attempt) {
+        aside = SetAsideName(FStatePath, attempt);
+        std::error_code error;
+        if (fs::symlink_status(aside, error).type() == fs::file_type::not_found)
+            break;
+    }
+    std::error_code error;
+    fs::rename(FStatePath, aside, error);
+    FSay(tr("'%1' is damaged (%2); it is set aside as '%3'")
+             .arg(QString::fromStdString(FStatePath), QString::fromStdString(why),
+                  QString::fromStdString(error ? error.message() : aside))
+             .toStdString());
 }
 
 void TFolderWatch::SaveState()
 {
     std::vector<std::pair<std::string, std::string>> lines;
     for (const auto& [relative, stamp] : FDone)
-        lines.emplace_back(std::to_string(lines.size() + 1), std::to_string(stamp.Size) + " " +
-                                                                 std::to_string(stamp.Time) + " " +
-                                                                 relative);
+        lines.emplace_back(std::to_string(lines.size() + 1), WatchStateLine(relative, stamp));
     auto state = std::make_unique<TNewInifile>(FStatePath);
     state->WriteSection(StateSection, lines);
     try {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/WatchState.h"
 #include "convert/BatchEngine.h"
 
 #include <QObject>
@@ -9,10 +10,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QFileSystemWatcher;
+class QLockFile;
 class THeadlessBatch;
+class TProbeQueue;
+struct TProbeResult;
 
 // The state file a watch keeps in its output folder.
 inline constexpr char WatchStateFileName[] = ".quenby-watch.ini";
@@ -22,9 +27,15 @@ inline constexpr char WatchStateFileName[] = ".quenby-watch.ini";
 int WatchStillTime();
 
 // Converts each supported video that appears in a folder or its sub-folders
-// once its size and modification time have stood still for WatchStillTime,
-// through a batch that takes tasks while it runs. A file still being copied
-// changes its size or time, and so is never taken.
+// once its size and modification time have stood still for WatchStillTime
+// and no process holds it open for writing, through a batch that takes
+// tasks while it runs. A copy that goes on changes its size or time; one
+// that stalls still holds its file open; an AVI cut off holds less than its
+// header says; so none is taken. A file is
+// probed before it is taken: one without a picture is left out with a
+// note, and the probe's length lets a target size be planned. A conversion
+// that ends well before the length its input states fails, as the file is
+// not whole (a copy cut off), and is tried again once the file changes.
 //
 // inotify (QFileSystemWatcher) tells of changes at once; a rescan every few
 // seconds finds what it cannot see (network folders) and a folder that
@@ -32,7 +43,11 @@ int WatchStillTime();
 // rsync's) and the output and done folders are left alone.
 //
 // What was converted, or failed, is kept by its path, size and time in the
-// state file, so that a restart converts it again only when it changed.
+// state file, so that a restart converts it again only when it changed. One
+// watch at a time keeps a state file: a lock beside it refuses a second
+// watch into the same folder. A state file that cannot be read or written
+// is set aside as ".bad", and a watched folder found empty (a share not
+// mounted) forgets nothing.
 // Outputs never replace anything (the batch renames), and with a done folder
 // each converted input moves there, under an indexed name when its own is
 // taken.
@@ -49,14 +64,17 @@ public:
         std::string DoneDir;
         // Rename is forced on.
         TBatchOptions Options;
+        // The size each output should take ("300kB"); empty for none.
+        std::string TargetText;
     };
 
     TFolderWatch(TSetup setup, THeadlessBatch& batch, std::function<void(const std::string&)> say,
                  QObject* parent = nullptr);
     ~TFolderWatch() override;
 
-    // Reads the state file and takes the folder's first look.
-    void Begin();
+    // Locks and reads the state file and takes the folder's first look; why
+    // it cannot watch (another watch holds the state) when it cannot.
+    std::string Begin();
     // Stops the running batch (its working files are removed) and takes
     // nothing more; Finished follows from the event loop.
     void Interrupt();
@@ -65,12 +83,7 @@ signals:
     void Finished();
 
 private:
-    struct TStamp
-    {
-        std::int64_t Size = -1;
-        std::int64_t Time = -1;
-        bool operator==(const TStamp&) const = default;
-    };
+    using TStamp = TWatchStamp;
     struct TPending
     {
         TStamp Stamp;
@@ -86,12 +99,15 @@ private:
     void Rescan();
     void CheckPending();
     void Observe(const std::string& relative, const TStamp& stamp);
-    void Take(const std::string& relative, const TStamp& stamp);
+    void Probe(const std::string& relative, const TStamp& stamp);
+    void OnProbed(quint64 id, const TProbeResult& result);
+    void Take(const std::string& relative, const TStamp& stamp, const std::string& length);
     void OnTaskEnded(int task, TBatchEngine::TaskEnd end);
     void OnBatchEnded();
     void MoveToDone(const std::string& relative);
     bool IsLeftOut(const std::string& directory) const;
     void LoadState();
+    void SetStateAside(const std::string& why);
     void SaveState();
     std::int64_t Now() const;
 
@@ -100,6 +116,8 @@ private:
     const std::function<void(const std::string&)> FSay;
     const int FStillTime;
     QFileSystemWatcher* FWatcher;
+    TProbeQueue* FProbes;
+    std::unique_ptr<QLockFile> FLock;
     QTimer FPendingTimer;
     QTimer FRescanTimer;
     QTimer FChangeTimer;
@@ -107,8 +125,10 @@ private:
     std::map<std::string, TPending> FPending;
     // Files converted or failed.
     std::map<std::string, TStamp> FDone;
-    // The running batch's tasks.
+    // The running batch's tasks, and the files being probed.
     std::map<int, TTaken> FRunning;
+    std::map<quint64, TTaken> FProbing;
+    quint64 FProbeSerial = 0;
     std::string FOutDir;
     std::string FStatePath;
     bool FGone = false;

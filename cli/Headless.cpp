@@ -102,6 +102,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
     batch.Rename = job.Rename;
     batch.SimultaneousTasks = job.Jobs;
     batch.LengthFromReport = true;
+    batch.NeedsPicture = true;
     // The window's call: the engine adds each task's trim to these.
     batch.Arguments = BuildArguments(choice, ltvItemData());
     batch.Choice = std::make_shared<const TProfileChoice>(choice);
@@ -148,7 +149,11 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         return UsageError(error);
 
     THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
-    LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
+    // A target is planned from the length before any encoder runs; without
+    // one, each conversion's own description of its input tells its length
+    // and whether it holds a picture, and nothing waits for probes.
+    if (options.TargetSize)
+        LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
     for (const std::string& note : inputs.Notes)
         Say(note);
     const std::vector<std::string> catalogue = ProfileCatalogue(places);
@@ -158,25 +163,30 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
             return UsageError(Text(QT_TRANSLATE_NOOP("Headless", "unknown profile '%1' in the list "
                                                                  "file (see --list-profiles)"),
                                    {task.Profile}));
-    if (options.TargetSize) {
-        std::vector<ltvItemData> kept;
-        for (ltvItemData& task : inputs.Tasks) {
+    // One plan per task, as the window makes it: the pin's profile, the
+    // target checked against it, the arguments the engine runs.
+    TPlanProfiles profiles(
+        MakeProfilePlan(*batch.Choice),
+        [&places](const std::string& name) {
+            return LoadProfileChoice(ProfileFilePath(places, name));
+        },
+        TranslatedText);
+    std::vector<ltvItemData> kept;
+    std::vector<TTaskPlan> plans;
+    for (ltvItemData& task : inputs.Tasks) {
+        if (options.TargetSize)
             task.TargetText = *options.TargetSize;
-            if (const TSizePlan plan = PlanTaskTarget(*batch.Choice, task, TranslatedText);
-                !plan.Refusal.empty()) {
-                Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
-                         {task.InputFile, plan.Refusal}));
-                inputs.NotTaken = true;
-            } else {
-                kept.push_back(std::move(task));
-            }
+        TTaskPlan plan = MakeTaskPlan(profiles, task, {batch.CheckQuality}, TranslatedText);
+        if (!plan.Refusal.empty()) {
+            Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
+                     {task.InputFile, plan.Refusal}));
+            inputs.NotTaken = true;
+            continue;
         }
-        inputs.Tasks = std::move(kept);
+        kept.push_back(std::move(task));
+        plans.push_back(std::move(plan));
     }
-    std::vector<TTaskConversion> conversions =
-        PinnedConversions(inputs.Tasks, batch, [&places](const std::string& name) {
-            return ProfileFilePath(places, name);
-        });
+    inputs.Tasks = std::move(kept);
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.
@@ -188,7 +198,7 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
                      [&headless](int) { headless.Interrupt(); });
     QObject::connect(&headless, &THeadlessBatch::Ended, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    headless.Start(std::move(inputs.Tasks), batch, std::move(conversions));
+    headless.Start(std::move(inputs.Tasks), batch, std::move(plans));
     if (const int left = headless.LeftFilesRemoved(); left > 0)
         Say(QCoreApplication::translate("Headless",
                                         "removed %n hidden working file(s) left in '%1' by run(s) "
@@ -214,6 +224,10 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
     renaming.Overwrite = false;
     if (const std::string error = SetUpBatch(renaming, places, setup.Options); !error.empty())
         return UsageError(error);
+    setup.TargetText = options.TargetSize.value_or("");
+    // A copy cut off converts short of the length its file states: it is
+    // taken again once it changes, not published.
+    setup.Options.WholeInputs = true;
     if (options.DoneFolder) {
         const std::string done = AbsolutePath(*options.DoneFolder, workingDir);
         std::error_code error;
@@ -242,9 +256,12 @@ int Watch(const THeadlessOptions& options, const TDataPlaces& places)
                      [&watch](int) { watch.Interrupt(); });
     QObject::connect(&watch, &TFolderWatch::Finished, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    if (const std::string refusal = watch.Begin(); !refusal.empty()) {
+        Say(refusal);
+        return ExitFailed;
+    }
     Say(Text(QT_TRANSLATE_NOOP("Headless", "watching '%1', converting into '%2'"),
              {setup.InDir, setup.Options.OutputDir}));
-    watch.Begin();
     QCoreApplication::exec();
     return ExitInterrupted;
 }

@@ -5,6 +5,8 @@
 #include "cli/HeadlessOptions.h"
 #include "cli/ProgressBoard.h"
 
+#include <QCoreApplication>
+
 THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bool terminal,
                                int width, QObject* parent)
     : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
@@ -21,11 +23,11 @@ THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bo
 THeadlessBatch::~THeadlessBatch() = default;
 
 void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-                           std::vector<TTaskConversion> conversions)
+                           std::vector<TTaskPlan> plans)
 {
     FBoard = std::make_unique<TProgressBoard>(static_cast<int>(tasks.size()), FTerminal, FWidth);
     FClock.start();
-    FEngine.Start(std::move(tasks), options, std::move(conversions));
+    FEngine.Start(std::move(tasks), options, std::move(plans));
 }
 
 int THeadlessBatch::Enqueue(ltvItemData task)
@@ -66,9 +68,21 @@ void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const Q
             detail += " (" + notes + ")";
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, detail));
     } break;
-    case TBatchEngine::TaskEnd::Failed:
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, reason.toStdString()));
-        break;
+    case TBatchEngine::TaskEnd::Failed: {
+        if (FEngine.TaskHadNoPicture(task)) {
+            FWrite(FBoard->Skipped(
+                task, "quenby: " + QCoreApplication::translate(
+                                       "HeadlessInputs", "'%1' skipped: holds no video picture")
+                                       .arg(QString::fromStdString(FEngine.Task(task).InputFile))
+                                       .toStdString()));
+            break;
+        }
+        // An output over its target is kept: its line names it.
+        std::string detail = reason.toStdString();
+        if (const std::string& output = FEngine.TaskOutput(task); !output.empty())
+            detail += ": " + output + " (" + FEngine.TaskSizeNote(task) + ")";
+        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, detail));
+    } break;
     case TBatchEngine::TaskEnd::Stopped:
         FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Stopped, std::string()));
         break;

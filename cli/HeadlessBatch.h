@@ -27,7 +27,7 @@ public:
     ~THeadlessBatch() override;
 
     void Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-               std::vector<TTaskConversion> conversions = {});
+               std::vector<TTaskPlan> plans = {});
     // Adds a task to the running batch (TBatchEngine::Enqueue): its place
     // in the batch, -1 when no batch runs.
     int Enqueue(ltvItemData task);

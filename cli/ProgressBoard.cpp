@@ -114,6 +114,13 @@ std::string TProgressBoard::Finished(int task, TEnd end, const std::string& deta
     return Redraw(line + "\n");
 }
 
+std::string TProgressBoard::Skipped(int task, const std::string& note)
+{
+    FRunning.erase(task);
+    ++FSkipped;
+    return Redraw(note + "\n");
+}
+
 int TProgressBoard::Count(TEnd end) const
 {
     const auto it = FEnded.find(end);
@@ -125,10 +132,11 @@ std::string TProgressBoard::Summary(long long elapsedSeconds, bool stopped)
     const int complete = Count(TEnd::Complete);
     const int failed = Count(TEnd::Failed);
     const int halted = Count(TEnd::Stopped);
-    const int notStarted = FTaskCount - complete - failed - halted;
+    const int files = FTaskCount - FSkipped;
+    const int notStarted = files - complete - failed - halted;
     FRunning.clear();
-    return Redraw((stopped ? "Stopped. " : "") + std::to_string(FTaskCount) +
-                  (FTaskCount == 1 ? " file: " : " files: ") + std::to_string(complete) +
+    return Redraw((stopped ? "Stopped. " : "") + std::to_string(files) +
+                  (files == 1 ? " file: " : " files: ") + std::to_string(complete) +
                   " converted, " + std::to_string(failed) + " failed, " + std::to_string(halted) +
                   " stopped, " + std::to_string(notStarted) + " not started; elapsed " +
                   FormatTimeText(static_cast<double>(elapsedSeconds)) + "\n");

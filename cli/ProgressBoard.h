@@ -35,6 +35,9 @@ public:
     // `detail` is the output path of a completed task and the reason of a
     // failed one; either may be empty.
     std::string Finished(int task, TEnd end, const std::string& detail);
+    // The task turned out to be no file to convert: it is told with `note`
+    // and counts among no files of the summary.
+    std::string Skipped(int task, const std::string& note);
     std::string Summary(long long elapsedSeconds, bool stopped);
 
     int Count(TEnd end) const;
@@ -56,5 +59,6 @@ private:
     const int FWidth;
     std::map<int, TRunning> FRunning;
     std::map<TEnd, int> FEnded;
+    int FSkipped = 0;
     int FDrawn = 0;
 };

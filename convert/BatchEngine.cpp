@@ -4,7 +4,6 @@
 #include "base/FileMoves.h"
 #include "base/ShellText.h"
 #include "base/TimeText.h"
-#include "convert/ArgumentBuilder.h"
 #include "convert/BatchRules.h"
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
@@ -16,6 +15,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,8 +37,15 @@ constexpr std::size_t HeadLimit = 65536;
 
 // A quality check's samples, each this many seconds of the output, may
 // take up to this share of the conversion's own time.
-constexpr double SampleSeconds = 1.0;
+constexpr double MostSampleSeconds = 1.0;
 constexpr double CheckShare = 0.2;
+// How far short of its stated length a whole input may still end: streams
+// of slightly different lengths, a last frame's rounding.
+constexpr double ShortInputShare = 0.05;
+constexpr double ShortInputSeconds = 0.5;
+
+// An output this share under its target tells why it is so small.
+constexpr double MissedTargetShare = 0.1;
 
 QString Text(const std::string& s)
 {
@@ -63,6 +71,14 @@ void RemovePassLogs(const std::string& logBase)
         dir.remove(name);
 }
 
+// "requested bitrate is too low", "bitrate too low for this video with
+// these parameters"
+bool RefusesTooLowABitrate(const std::string& tail)
+{
+    return tail.find("bitrate is too low") != std::string::npos ||
+           tail.find("bitrate too low") != std::string::npos;
+}
+
 } // namespace
 
 // One encoder place. Slots are kept for the engine's life and reused task
@@ -73,8 +89,10 @@ struct TBatchEngine::TSlot
     int Task = -1; // -1 while free
     TProgressReader Progress;
     int ChunkIndex = 0;
-    // The task's length is looked for in its encoder's output.
+    // The task's length is looked for in its encoder's output, and whether
+    // its input holds a picture.
     bool LengthPending = false;
+    bool PictureUnknown = false;
     // Where the output goes, and the hidden name the encoder writes to.
     std::string Output;
     std::string Work;
@@ -86,7 +104,6 @@ struct TBatchEngine::TSlot
     int Pass = 0;
     std::string PassLog;
     std::vector<std::string> SecondPass;
-    TTaskConversion Conversion;
     // How long the conversion took, for the quality check's share.
     QElapsedTimer Clock;
     qint64 ConvertMs = 0;
@@ -94,6 +111,9 @@ struct TBatchEngine::TSlot
     // run wrote, and what the samples measured.
     bool Checking = false;
     int Sample = 0;
+    double SampleSeconds = MostSampleSeconds;
+    // When the encoder had read its input's description, -1 before.
+    qint64 StartMs = -1;
     std::string CheckOutput;
     std::vector<TQuality> Samples;
     std::string CheckError;
@@ -175,7 +195,7 @@ qint64 TBatchEngine::EncoderProcessId(int task) const
 }
 
 bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-                         std::vector<TTaskConversion> conversions)
+                         std::vector<TTaskPlan> plans)
 {
     if (FRunning)
         return false;
@@ -187,7 +207,15 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
         inputs.push_back(task.InputFile);
     FNames = std::make_unique<TRunNames>(std::move(inputs));
     FOptions = options;
-    FConversions = std::move(conversions);
+    FPlans = std::move(plans);
+    FProfiles = std::make_unique<TPlanProfiles>(
+        FOptions.Choice ? MakeProfilePlan(*FOptions.Choice)
+                        : MakeProfilePlan(FOptions.Arguments, FOptions.OutputExt));
+    // A task that brings no plan is planned here, once.
+    for (std::size_t i = FPlans.size(); i < FTasks.size(); ++i)
+        FPlans.push_back(
+            MakeTaskPlan(*FProfiles, FTasks[i], {FOptions.CheckQuality}, TranslatedText));
+    FPlans.resize(FTasks.size());
     FOutputs.assign(FTasks.size(), std::string());
     FHost = LocalHostTag();
     FLeftFilesRemoved = RemoveLeftWorkingFiles(FOptions.OutputDir, FHost);
@@ -195,6 +223,7 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
     FPercents.assign(FTasks.size(), 0);
     FLogs.assign(FTasks.size(), TEncoderLog());
     FNotes.assign(FTasks.size(), TNotes());
+    FNoPicture.clear();
     FRunning = true;
     FPaused = false;
     FStartFailed = false;
@@ -214,6 +243,7 @@ int TBatchEngine::Enqueue(ltvItemData task)
         return -1;
     FNames->AddInput(task.InputFile);
     FTotal += SecondsInTotal(task);
+    FPlans.push_back(MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality}, TranslatedText));
     FTasks.push_back(std::move(task));
     FOutputs.emplace_back();
     FPercents.push_back(0);
@@ -251,54 +281,22 @@ void TBatchEngine::Fill()
     EndRunIfIdle();
 }
 
-// The conversion `choice` gives a task: its target, where one is set, is
-// planned from the task's own length; otherwise the shared arguments and the
-// task's trim.
-static TTaskConversion ConversionWith(const TProfileChoice* choice, TTaskConversion conversion,
-                                      const ltvItemData& data)
-{
-    if (choice) {
-        conversion.NoPicture = MakesNoPicture(*choice);
-        if (!data.TargetText.empty()) {
-            conversion.Arguments = BuildArguments(*choice, data);
-            conversion.TwoPass = HasTwoPasses(*choice, data);
-            if (PlanTaskTarget(*choice, data).Refusal.empty())
-                conversion.TargetBytes = ParseSizeText(data.TargetText).value_or(0);
-            return conversion;
-        }
-    }
-    for (std::string& word : TrimSwitches(data))
-        conversion.Arguments.push_back(std::move(word));
-    return conversion;
-}
-
-TTaskConversion TBatchEngine::ConversionOf(int task) const
-{
-    if (std::size_t(task) < FConversions.size())
-        return FConversions[std::size_t(task)];
-    return ConversionWith(FOptions.Choice.get(), {FOptions.Arguments, FOptions.OutputExt},
-                          Task(task));
-}
-
 void TBatchEngine::StartTask(TSlot& slot, int task)
 {
-    // A copy: a listener of TaskStarted may enqueue, which moves the queue.
+    // Copies: a listener of TaskStarted may enqueue, which moves the queue.
     const ltvItemData data = Task(task);
-    // A trim made after the target was typed can leave it out of reach; the
-    // task then fails with the reason rather than miss its target unseen.
-    if (FOptions.Choice && std::size_t(task) >= FConversions.size()) {
-        if (const TSizePlan plan = PlanTaskTarget(*FOptions.Choice, data, TranslatedText);
-            !plan.Refusal.empty()) {
-            ++FFailed;
-            FDone += SecondsInTotal(data);
-            emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
-            return;
-        }
+    TTaskPlan plan = Plan(task);
+    // A target out of reach fails its task with the reason rather than
+    // convert at the profile's own rate unseen.
+    if (!plan.Refusal.empty()) {
+        ++FFailed;
+        FDone += SecondsInTotal(data);
+        emit TaskFinished(task, TaskEnd::Failed, Text(plan.Refusal));
+        return;
     }
-    TTaskConversion conversion = ConversionOf(task);
-    // Every task's tracks are chosen here, whichever way its switches came.
-    const std::string container =
-        conversion.OutputExt.empty() ? std::string() : conversion.OutputExt.substr(1);
+    // Every task's tracks are chosen here, whichever way its switches came;
+    // the plan keeps them, so that a pass run again maps the same tracks.
+    const std::string container = plan.OutputExt.empty() ? std::string() : plan.OutputExt.substr(1);
     if (FOptions.Tracks != TTrackChoice() || PicksSubtitlesItself(container)) {
         const TTrackSwitches switches = TrackSwitches(
             FOptions.ReadTracks ? FOptions.ReadTracks(data.InputFile) : std::vector<TMediaTrack>(),
@@ -309,20 +307,22 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
             emit TaskFinished(task, TaskEnd::Failed, Text(switches.Refusal));
             return;
         }
-        conversion.Arguments = WithTrackSwitches(std::move(conversion.Arguments), switches);
+        plan.Arguments = WithTrackSwitches(std::move(plan.Arguments), switches);
+        FPlans[static_cast<std::size_t>(task)].Arguments = plan.Arguments;
     }
     slot.Task = task;
-    slot.Conversion = conversion;
     slot.Progress = TProgressReader();
     slot.ChunkIndex = 0;
     slot.Checking = false;
+    slot.StartMs = -1;
     slot.Clock.start();
     slot.LengthPending = FOptions.LengthFromReport && data.Length.Seconds < 0;
+    slot.PictureUnknown = FOptions.NeedsPicture && !plan.NoPicture;
 
     OutputNameRequest& request = slot.Request;
     request.OutputDir = FOptions.OutputDir;
     request.NewName = data.NewName;
-    request.OutputExt = conversion.OutputExt;
+    request.OutputExt = plan.OutputExt;
     request.Position = task + 1;
     request.Rename = FOptions.Rename;
     slot.Candidate =
@@ -331,7 +331,7 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Output = OutputPathCandidate(request, slot.Candidate);
     FNames->Reserve(slot.Output);
     do
-        slot.Work = WorkingOutputPath(FOptions.OutputDir, conversion.OutputExt, FHost,
+        slot.Work = WorkingOutputPath(FOptions.OutputDir, plan.OutputExt, FHost,
                                       QCoreApplication::applicationPid(), ++FSerial);
     while (HasDirectoryEntry(slot.Work));
 
@@ -340,16 +340,13 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     slot.Pass = 0;
     slot.PassLog.clear();
     bool started = false;
-    if (conversion.TwoPass) {
-        // Each task's statistics beside its working file, under its hidden
-        // name, so that a run killed meanwhile has them removed with it.
-        slot.PassLog = slot.Work + ".pass";
-        slot.SecondPass = PassArguments(conversion.Arguments, 2, slot.PassLog);
+    if (plan.TwoPass) {
+        slot.PassLog = PassLogBase();
+        slot.SecondPass = PassArguments(plan.Arguments, 2, slot.PassLog);
         slot.Pass = 1;
-        started =
-            StartEncoder(slot, task, PassArguments(conversion.Arguments, 1, slot.PassLog), "-");
+        started = StartEncoder(slot, task, PassArguments(plan.Arguments, 1, slot.PassLog), "-");
     } else {
-        started = StartEncoder(slot, task, conversion.Arguments, slot.Work);
+        started = StartEncoder(slot, task, plan.Arguments, slot.Work);
     }
     if (started)
         return;
@@ -359,6 +356,20 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     ++FFailed;
     emit TaskFinished(task, TaskEnd::Failed,
                       tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath));
+}
+
+std::string TBatchEngine::PassLogBase()
+{
+    // x265 is told where its statistics go inside its own parameters, where
+    // ":", quotes and backslashes mean something: they go to a private folder of a
+    // plain name, never beside the output.
+    if (!FPassDir || !FPassDir->isValid()) {
+        QString base = QDir::tempPath();
+        if (base.contains(QRegularExpression(QStringLiteral("[:'\\\\=,]"))))
+            base = QStringLiteral("/tmp");
+        FPassDir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/quenby-passes-XXXXXX"));
+    }
+    return FPassDir->path().toStdString() + "/" + std::to_string(FSerial);
 }
 
 bool TBatchEngine::StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
@@ -406,6 +417,7 @@ QString TBatchEngine::Finish(TSlot& slot, int task, bool succeeded)
         if (error == 0) {
             FOutputs[static_cast<std::size_t>(task)] = slot.Output;
             FLogs[static_cast<std::size_t>(task)].Append(
+                //: A line of the encoder log; %1 is the output file's path
                 "\n" + tr("Saved as \"%1\".").arg(Text(slot.Output)).toStdString() + "\n");
             return {};
         }
@@ -443,6 +455,15 @@ void TBatchEngine::OnChunk(int task, const QByteArray& chunk)
         std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     if (slot->LengthPending)
         LearnLength(*slot);
+    if (slot->StartMs < 0 && slot->Pass < 2 &&
+        TaskLog(task).Text().find("Stream mapping:") != std::string::npos)
+        slot->StartMs = slot->Clock.elapsed();
+    else if (slot->StartMs < 0 && TaskLog(task).Written() > HeadLimit)
+        slot->StartMs = 0;
+    if (slot->PictureUnknown && LacksPicture(*slot)) {
+        FailForNoPicture(*slot, task);
+        return;
+    }
     // The first two reads hold the encoder's banner and the input's
     // description, never progress worth showing.
     if (slot->ChunkIndex >= 2) {
@@ -481,6 +502,32 @@ void TBatchEngine::LearnLength(TSlot& slot)
     slot.LengthPending = false;
 }
 
+bool TBatchEngine::LacksPicture(TSlot& slot)
+{
+    const TEncoderLog& log = TaskLog(slot.Task);
+    const std::string head = log.Text();
+    // The streams are all listed once the encoder maps them.
+    const std::size_t mapping = head.find("Stream mapping:");
+    if (mapping == std::string::npos) {
+        slot.PictureUnknown = log.Written() <= HeadLimit;
+        return false;
+    }
+    slot.PictureUnknown = false;
+    return ParseProbeReport(head.substr(0, mapping), Task(slot.Task).InputFile).NoVideo;
+}
+
+void TBatchEngine::FailForNoPicture(TSlot& slot, int task)
+{
+    slot.Channel.Terminate();
+    Finish(slot, task, false);
+    slot.Task = -1;
+    FDone += SecondsInTotal(Task(task));
+    FNoPicture.insert(task);
+    ++FFailed;
+    emit TaskFinished(task, TaskEnd::Failed, tr("The input holds no video picture."));
+    GoOn();
+}
+
 void TBatchEngine::EmitTotal()
 {
     if (FTotal == 0)
@@ -504,6 +551,15 @@ double TBatchEngine::SlotSeconds(const TSlot& slot) const
     return (slot.Pass == 2 ? span / 2 : 0) + current / 2;
 }
 
+// The time the encoder reached, from its last report: a run that ends in
+// the reads it begins with shows no progress on the way.
+double TBatchEngine::EndTime(const TSlot& slot, const std::string& tail) const
+{
+    TProgressReader last;
+    last.Read(tail);
+    return std::max(slot.Progress.Current(), last.Current());
+}
+
 void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
 {
     const int task = slot.Task;
@@ -524,6 +580,25 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
         if (secondPassStarts)
             return;
     }
+    if (slot.PictureUnknown && LacksPicture(slot)) {
+        FailForNoPicture(slot, task);
+        return;
+    }
+    // The MPEG family's rate control refuses a second pass whose bitrate the
+    // picture cannot be squeezed into (and this ffmpeg then aborts on its way
+    // out). One pass then lands where it can, and
+    // an output over its target fails its task as such, kept.
+    if (slot.Pass == 2 && failed && RefusesTooLowABitrate(tail)) {
+        slot.Progress = TProgressReader();
+        slot.ChunkIndex = 0;
+        RemovePassLogs(slot.PassLog);
+        // Started as a second pass, so that its command goes on in the log.
+        const bool started = StartEncoder(slot, task, Plan(task).Arguments, slot.Work);
+        slot.Pass = 0;
+        if (started)
+            return;
+        secondPassStarts = false;
+    }
     slot.ConvertMs = slot.Clock.elapsed();
     slot.Task = -1;
     FDone += SecondsInTotal(Task(task));
@@ -532,6 +607,16 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
     if (failed || !secondPassStarts) {
         reason = failed ? Text(LastEncoderMessage(tail))
                         : tr("The encoder \"%1\" cannot be started.").arg(FOptions.EncoderPath);
+        Finish(slot, task, false);
+        ++FFailed;
+        emit TaskFinished(task, TaskEnd::Failed, reason);
+    } else if (const double span = SecondsInTotal(Task(task)), reached = EndTime(slot, tail);
+               FOptions.WholeInputs && span > 0 &&
+               reached < span * (1 - ShortInputShare) - ShortInputSeconds) {
+        //: %1 the seconds converted, %2 the seconds the input states
+        reason = tr("The input ends after %1 s of its %2 s: it is not whole.")
+                     .arg(reached, 0, 'f', 2)
+                     .arg(span, 0, 'f', 2);
         Finish(slot, task, false);
         ++FFailed;
         emit TaskFinished(task, TaskEnd::Failed, reason);
@@ -549,19 +634,36 @@ void TBatchEngine::OnFinished(TSlot& slot, int exitCode, bool crashed)
 void TBatchEngine::CompleteTask(TSlot& slot, int task)
 {
     const std::string& output = TaskOutput(task);
+    const TTaskPlan& plan = Plan(task);
     TNotes& notes = FNotes[static_cast<std::size_t>(task)];
     notes = TNotes();
-    if (slot.Conversion.TargetBytes > 0 && !output.empty()) {
+    if (plan.TargetBytes > 0 && !output.empty()) {
         const int64_t reached = FileBytes(output);
+        const double ratio = static_cast<double>(reached) / static_cast<double>(plan.TargetBytes);
         //: A target size's outcome: %1 the size planned, %2 the size reached
-        notes.Size = tr("planned %1, reached %2")
-                         .arg(Text(FormatSizeText(slot.Conversion.TargetBytes)),
-                              Text(FormatSizeText(reached)))
-                         .toStdString();
-        FLogs[static_cast<std::size_t>(task)].Append(
-            tr("Size: %1.").arg(Text(notes.Size)).toStdString() + "\n");
+        QString size = tr("planned %1, reached %2")
+                           .arg(Text(FormatSizeText(plan.TargetBytes, TranslatedText)),
+                                Text(FormatSizeText(reached, TranslatedText)));
+        // Far under its target, the encoder had nothing more worth spending
+        // bits on.
+        if (ratio < 1 - MissedTargetShare)
+            //: Said after "planned 25.0 MB, reached 1.24 MB"
+            size += tr(": the profile's quality was already reached");
+        notes.Size = size.toStdString();
+        TEncoderLog& log = FLogs[static_cast<std::size_t>(task)];
+        //: A line of the encoder log; %1 is the output's size against its target
+        log.Append(tr("Size: %1.").arg(size).toStdString() + "\n");
+        if (ratio > 1 + TargetTolerance) {
+            // The output stays: it may still serve, and the user decides.
+            //: %1 is a whole percent, as in "over the target by 12%"
+            const QString over = tr("over the target by %1%").arg(std::lround((ratio - 1) * 100));
+            log.Append(over.toStdString() + "\n");
+            ++FFailed;
+            emit TaskFinished(task, TaskEnd::Failed, over);
+            return;
+        }
     }
-    if (FOptions.CheckQuality && !slot.Conversion.NoPicture && !output.empty()) {
+    if (plan.CheckQuality && !output.empty()) {
         slot.Task = task;
         slot.Checking = true;
         slot.Sample = 0;
@@ -578,7 +680,13 @@ void TBatchEngine::StartCheckSample(TSlot& slot, int task)
 {
     const ltvItemData& data = Task(task);
     const double span = SecondsInTotal(data);
-    const double window = span > 0 ? std::min(SampleSeconds, span) : SampleSeconds;
+    // On a short clip the start of the check's encoder alone weighs a
+    // share of the conversion: the samples get shorter to keep to it.
+    if (slot.Sample == 0)
+        slot.SampleSeconds =
+            ::SampleSeconds(static_cast<double>(slot.ConvertMs), static_cast<double>(slot.StartMs),
+                            span, CheckShare, MostSampleSeconds);
+    const double window = slot.SampleSeconds;
     const double at = SampleStart(slot.Sample, span, window);
     const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
     slot.CheckOutput.clear();
@@ -604,7 +712,7 @@ void TBatchEngine::OnCheckFinished(TSlot& slot, int exitCode, bool crashed)
     const bool more =
         slot.CheckError.empty() &&
         static_cast<double>(spent) + each <= CheckShare * static_cast<double>(slot.ConvertMs) &&
-        (slot.Sample + 2) * SampleSeconds <= span;
+        (slot.Sample + 2) * slot.SampleSeconds <= span;
     if (more) {
         ++slot.Sample;
         StartCheckSample(slot, task);
@@ -697,6 +805,7 @@ void TBatchEngine::Stop()
         // A task under its quality check has its output in place.
         if (slot->Checking)
             FNotes[static_cast<std::size_t>(slot->Task)].Quality =
+                //: Why an output's quality was not checked: the user stopped the batch
                 tr("not checked: %1").arg(tr("stopped")).toStdString();
         stopped.emplace_back(slot->Task, slot->Checking ? TaskEnd::Complete : TaskEnd::Stopped);
         Abandon(*slot);
@@ -705,30 +814,4 @@ void TBatchEngine::Stop()
     for (const auto& [task, end] : stopped)
         emit TaskFinished(task, end, QString());
     emit BatchEnded(BatchEnd::Stopped);
-}
-
-std::vector<TTaskConversion>
-PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
-                  const std::function<std::string(const std::string&)>& profilePath)
-{
-    if (std::none_of(tasks.begin(), tasks.end(),
-                     [](const ltvItemData& task) { return !task.Profile.empty(); }))
-        return {};
-    std::map<std::string, TProfileChoice> loaded;
-    std::vector<TTaskConversion> conversions;
-    for (const ltvItemData& task : tasks) {
-        if (task.Profile.empty()) {
-            conversions.push_back(
-                ConversionWith(options.Choice.get(), {options.Arguments, options.OutputExt}, task));
-            continue;
-        }
-        const auto [at, fresh] = loaded.try_emplace(task.Profile);
-        if (fresh)
-            at->second = LoadProfileChoice(profilePath(task.Profile));
-        TProfileChoice choice = at->second;
-        ApplyPickTexts(choice, task.Picks);
-        conversions.push_back(ConversionWith(
-            &choice, {BuildArguments(choice, ltvItemData()), choice.OutputExt()}, task));
-    }
-    return conversions;
 }

@@ -3,6 +3,7 @@
 
 #include "convert/EncoderLog.h"
 #include "encoder/TrackRules.h"
+#include "tasks/TaskPlan.h"
 #include "tasks/TaskRecord.h"
 
 #include <QByteArray>
@@ -12,10 +13,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 class EncoderChannel;
+class QTemporaryDir;
 class TRunNames;
 struct TProfileChoice;
 
@@ -24,8 +27,9 @@ struct TBatchOptions
 {
     // The encoder, started once per task.
     QString EncoderPath;
-    // The encoder's switches for a task that brings no conversion of its own
-    // (TTaskConversion); each such task adds its trim switches to them.
+    // The encoder's switches for a task that brings no plan of its own and
+    // has no Choice to be planned with; each such task adds its trim
+    // switches to them.
     std::vector<std::string> Arguments;
     // Where the outputs go, ending in a separator.
     std::string OutputDir;
@@ -39,9 +43,10 @@ struct TBatchOptions
     // from the encoder's description of the input that every conversion
     // begins with; its progress and its share of the total count from then.
     bool LengthFromReport = false;
-    // The profile a task with a target size is converted with: its
-    // arguments are built for it alone (BuildArguments), and x264, x265 and
-    // VP9 encode it in two passes. Without it, targets count for nothing.
+    // The profile a task without a plan of its own is planned with
+    // (MakeTaskPlan) when it joins the run: its target, where one is set, is
+    // planned from the task's own length. Without it, such a task converts
+    // with Arguments and OutputExt, and a target counts for nothing.
     std::shared_ptr<const TProfileChoice> Choice;
     // After each conversion, compare the output with its source (SSIM and
     // PSNR) on samples that take at most a fifth of the conversion's time.
@@ -55,30 +60,19 @@ struct TBatchOptions
     // than the default or the encoder would pick a subtitle by itself
     // (PicksSubtitlesItself); without it, tracks are asked for by kind alone.
     std::function<std::vector<TMediaTrack>(const std::string& inputPath)> ReadTracks;
+    // A conversion that ends well short of the length its input states
+    // fails: the input is not whole (a copy cut off or still going on).
+    bool WholeInputs = false;
+    // A task whose input the encoder describes without a picture fails at
+    // once (TaskHadNoPicture), unless its own conversion makes none: no
+    // file has to be probed before the batch to tell.
+    bool NeedsPicture = false;
 };
 
-// How one task is converted when it brings its own profile choice: every
-// switch between the input and the output (BuildArguments), and the output's
-// extension with its dot.
-struct TTaskConversion
-{
-    std::vector<std::string> Arguments;
-    std::string OutputExt;
-    // Encoded in two passes (PassArguments); the output has no picture.
-    bool TwoPass = false;
-    bool NoPicture = false;
-    // The bytes its target asks for; 0 for none.
-    int64_t TargetBytes = 0;
-};
-
-// The conversions of tasks pinned to their own profile (ltvItemData::Profile),
-// for TBatchEngine::Start: each pinned profile is loaded from
-// `profilePath(name)` once, with the task's picks applied; the others
-// convert as `options` say. Empty when no task is pinned, so that such a
-// list converts from the options alone, as it always has.
-std::vector<TTaskConversion>
-PinnedConversions(const std::vector<ltvItemData>& tasks, const TBatchOptions& options,
-                  const std::function<std::string(const std::string&)>& profilePath);
+// How far over its target an output may land before its task fails: the
+// encoders' rate control misses by a little, and a limit set for a mail
+// attachment or an upload cap holds a little slack.
+inline constexpr double TargetTolerance = 0.03;
 
 // Converts a queue of tasks with one encoder run per task, in queue order,
 // keeping up to SimultaneousTasks encoders running. Start opens a run with
@@ -127,11 +121,12 @@ public:
     ~TBatchEngine() override;
 
     // Starts a run over `tasks`, a snapshot of the list: later changes to
-    // the list do not reach it. Task i is converted as `conversions[i]`
-    // says, when there is one, as `options` say otherwise. False when a run
+    // the list do not reach it. Task i is converted as `plans[i]` says,
+    // when there is one; a task without one is planned once from `options`.
+    // A task whose plan is refused fails with its reason. False when a run
     // is under way.
     bool Start(std::vector<ltvItemData> tasks, const TBatchOptions& options,
-               std::vector<TTaskConversion> conversions = {});
+               std::vector<TTaskPlan> plans = {});
 
     // Appends a task to the running run's queue: it starts after every task
     // queued before it and counts in the total from now on. Returns its
@@ -139,6 +134,8 @@ public:
     // way (a run that has ended takes a new Start). A run whose encoder
     // could not be started starts nothing more, so the task then never runs.
     int Enqueue(ltvItemData task);
+    // The plan a task of the run converts by.
+    const TTaskPlan& Plan(int task) const { return FPlans[static_cast<std::size_t>(task)]; }
 
     // Kills every running encoder (each of those tasks ends Stopped), starts
     // nothing more and ends the run, all before it returns. Does nothing
@@ -171,6 +168,8 @@ public:
     {
         return FOutputs[static_cast<std::size_t>(task)];
     }
+    // The task failed as its input holds no picture (NeedsPicture).
+    bool TaskHadNoPicture(int task) const { return FNoPicture.contains(task); }
     // How many hidden files of killed runs the last Start removed.
     int LeftFilesRemoved() const { return FLeftFilesRemoved; }
     // What the task's encoder wrote in this run (or the last one), within
@@ -178,7 +177,8 @@ public:
     // task not started.
     const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
     // What a completed task's output came to: the planned and the reached
-    // size ("planned 2.00 MB, reached 1.93 MB"), and the quality check's
+    // size ("planned 2.00 MB, reached 1.93 MB"; a task whose output is over
+    // its target by more than TargetTolerance fails, its output kept), and the quality check's
     // outcome ("good (SSIM 0.962, PSNR 35.1 dB)", or why it failed); each
     // empty when there is nothing to tell.
     const std::string& TaskSizeNote(int task) const
@@ -228,12 +228,17 @@ private:
     void OnCheckFinished(TSlot& slot, int exitCode, bool crashed);
     // The encoded seconds of a slot's task, both passes counted as one.
     double SlotSeconds(const TSlot& slot) const;
+    double EndTime(const TSlot& slot, const std::string& tail) const;
     void OnFinished(TSlot& slot, int exitCode, bool crashed);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
     QString Finish(TSlot& slot, int task, bool succeeded);
     void LearnLength(TSlot& slot);
-    TTaskConversion ConversionOf(int task) const;
+    // Whether the encoder's description of the input, once whole, shows no
+    // picture; it is looked at only until then.
+    bool LacksPicture(TSlot& slot);
+    void FailForNoPicture(TSlot& slot, int task);
+    std::string PassLogBase();
     void EmitTotal();
     void GoOn();
     void EndRunIfIdle();
@@ -255,8 +260,11 @@ private:
         std::string Quality;
     };
     std::vector<TNotes> FNotes;
+    std::set<int> FNoPicture;
     TBatchOptions FOptions;
-    std::vector<TTaskConversion> FConversions;
+    std::vector<TTaskPlan> FPlans;
+    std::unique_ptr<TPlanProfiles> FProfiles;
+    std::unique_ptr<QTemporaryDir> FPassDir;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

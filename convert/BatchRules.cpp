@@ -115,29 +115,6 @@ long long EstimateRemainingSeconds(long long elapsed, int percent)
                          static_cast<double>(elapsed));
 }
 
-std::vector<std::string> TrimSwitches(const ltvItemData& task)
-{
-    std::vector<std::string> switches;
-    if (task.Start.Seconds != task.FullStart.Seconds)
-        switches.insert(switches.end(), {"-ss", task.Start.Text()});
-    if (task.Span.Seconds != task.Length.Seconds)
-        switches.insert(switches.end(), {"-t", SpanSwitchValue(task.Span.Seconds)});
-    return switches;
-}
-
-std::string SpanSwitchValue(double seconds)
-{
-    // Tenths are what a time text holds. Whole seconds would turn a span
-    // under half a second into "-t 0", an empty output.
-    const long long tenths = RoundHalfEven(seconds * 10);
-    std::string text = std::to_string(tenths / 10);
-    if (tenths < 0 && tenths > -10)
-        text.insert(0, "-");
-    if (tenths % 10 != 0)
-        text += "." + std::to_string(std::llabs(tenths % 10));
-    return text;
-}
-
 TRunNames::TRunNames(std::vector<std::string> inputs)
     : FInputs(std::move(inputs)), FInputTexts(FInputs.begin(), FInputs.end())
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/PathText.h"
+#include "tasks/TaskPlan.h"
 #include "tasks/TaskRecord.h"
 
 #include <functional>
@@ -51,14 +52,6 @@ int ProgressPercent(double part, double whole);
 
 // Seconds left when `elapsed` seconds gave `percent` of the total.
 long long EstimateRemainingSeconds(long long elapsed, int percent);
-
-// The switches that trim a task: "-ss", start when it does not begin at the
-// input's start, "-t", span when its span is not the whole length.
-std::vector<std::string> TrimSwitches(const ltvItemData& task);
-
-// A span in seconds as "-t" takes it: whole seconds alone ("50"), otherwise
-// with their tenth ("50.4", "0.4"), rounded half to even.
-std::string SpanSwitchValue(double seconds);
 
 struct OutputNameRequest
 {

@@ -11,6 +11,7 @@
 #include "platform/Translators.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
+#include "tasks/TaskPlans.h"
 #include "widgets/CommandAction.h"
 #include "widgets/ElidedLabel.h"
 
@@ -28,10 +29,12 @@
 
 namespace {
 
+//: A toolbar button: starts converting the task list
 const char* const StartHint = QT_TRANSLATE_NOOP("TBatchRunner", "Start");
 const char* const PauseHint = QT_TRANSLATE_NOOP("TBatchRunner", "Pause / Resume");
 // The preview has a Pause / Resume of its own.
 const char* const PauseSpoken = QT_TRANSLATE_NOOP("TBatchRunner", "Pause or resume the batch");
+//: A toolbar button: stops the running batch
 const char* const StopHint = QT_TRANSLATE_NOOP("TBatchRunner", "Stop");
 
 const char* const CloseQuestion =
@@ -112,17 +115,39 @@ void TBatchRunner::tbtnStartClick()
     }
     // A pinned profile deleted since would convert with nothing the user
     // picked: nothing starts.
-    for (int row = 0; row < FTasks.TaskCount(); ++row) {
-        const QString pinned = QString::fromStdString(FTasks.At(row).Data.Profile);
-        if (!pinned.isEmpty() &&
-            !QFileInfo::exists(QString::fromStdString(ProfilePath(pinned.toStdString())))) {
-            FPlatform.ShowError(
-                tr("The profile \"%1\" that a task uses cannot be found.").arg(pinned));
+    std::vector<TTaskPlan> plans = RowPlans();
+    for (const TTaskPlan& plan : plans)
+        if (!plan.Profile->Name.empty() && !plan.Profile->Refusal.empty()) {
+            FPlatform.ShowError(tr("The profile \"%1\" that a task uses cannot be found.")
+                                    .arg(QString::fromStdString(plan.Profile->Name)));
             return;
         }
-    }
     LockForConversion();
-    RunBatch(choice);
+    RunBatch(choice, std::move(plans));
+}
+
+// The plan of every row, as the list keeps them; a runner without the
+// list's plans makes them the same way.
+std::vector<TTaskPlan> TBatchRunner::RowPlans()
+{
+    const TPlanPreferences preferences{FPreferences.CheckQuality};
+    std::vector<TTaskPlan> plans;
+    plans.reserve(static_cast<std::size_t>(FTasks.TaskCount()));
+    if (Plans) {
+        Plans->SetPreferences(preferences);
+        for (int row = 0; row < FTasks.TaskCount(); ++row)
+            plans.push_back(Plans->At(row));
+        return plans;
+    }
+    TPlanProfiles profiles(MakeProfilePlan(FChoice),
+                           ProfilePath ? TPlanProfiles::TLoader([this](const std::string& name) {
+                               return LoadProfileChoice(ProfilePath(name));
+                           })
+                                       : TPlanProfiles::TLoader(),
+                           TranslatedText);
+    for (int row = 0; row < FTasks.TaskCount(); ++row)
+        plans.push_back(MakeTaskPlan(profiles, FTasks.At(row).Data, preferences, TranslatedText));
+    return plans;
 }
 
 void TBatchRunner::tbtnStopClick()
@@ -192,7 +217,7 @@ void TBatchRunner::SetControlsLocked(bool locked)
     emit BatchRunning(locked);
 }
 
-void TBatchRunner::RunBatch(const TProfileChoice& choice)
+void TBatchRunner::RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan> plans)
 {
     FControls.labConvertingFile->clear();
     // The clock runs from the batch's first moment.
@@ -228,8 +253,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     options.Rename = !FPreferences.Overwrite;
     options.SimultaneousTasks = FPreferences.SimultaneousTasks;
     FSideBySide = options.SimultaneousTasks > 1;
-    // Built once for the whole list: the engine adds each task's trim, as
-    // BuildArguments does, and a list of thousands starts without a stall.
+    // Tasks enqueued later are planned by the engine with the same choice.
     options.Arguments = BuildArguments(choice, ltvItemData());
     options.Choice = std::make_shared<const TProfileChoice>(choice);
     options.CheckQuality = FPreferences.CheckQuality;
@@ -238,8 +262,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice)
     options.ReadTracks = [encoder = FEncoderPath](const std::string& path) {
         return ProbeMedia(encoder, QString::fromStdString(path)).Tracks;
     };
-    std::vector<TTaskConversion> conversions = PinnedConversions(tasks, options, ProfilePath);
-    FEngine.Start(std::move(tasks), options, std::move(conversions));
+    FEngine.Start(std::move(tasks), options, std::move(plans));
 }
 
 bool TBatchRunner::Update(int task, const TTaskUpdate& update)
@@ -307,7 +330,10 @@ void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QSt
         break;
     case TBatchEngine::TaskEnd::Failed:
         update.State = TaskState::Failed;
-        update.StatusTip = reason;
+        // An output over its target is kept: the tip tells where and how big.
+        update.StatusTip = FEngine.TaskOutput(task).empty()
+                               ? reason
+                               : reason + QLatin1Char('\n') + CompleteTip(task);
         break;
     case TBatchEngine::TaskEnd::Stopped:
         update.State = TaskState::Stopped;
@@ -333,19 +359,22 @@ QString TBatchRunner::CompleteTip(int task) const
     if (!output.empty()) {
         const qint64 bytes = QFileInfo(Text(output)).size();
         const qint64 input = QFileInfo(Text(FEngine.Task(task).InputFile)).size();
-        const QString shownBytes = Text(FormatSizeText(bytes));
+        const QString shownBytes = Text(FormatSizeText(bytes, TranslatedText));
         //: %1 is the output's size, %2 its share of the input's size in percent
-        QString size = input > 0 ? tr("Size: %1, %2% of the input")
-                                       .arg(shownBytes)
-                                       .arg(std::lround(100.0 * static_cast<double>(bytes) /
-                                                        static_cast<double>(input)))
-                                 : tr("Size: %1").arg(shownBytes);
+        QString size = input > 0
+                           ? tr("Size: %1, %2% of the input")
+                                 .arg(shownBytes)
+                                 .arg(std::lround(100.0 * static_cast<double>(bytes) /
+                                                  static_cast<double>(input)))
+                           //: A line of a converted task's tip; %1 is a size such as "1.95 MB"
+                           : tr("Size: %1").arg(shownBytes);
         if (const std::string& note = FEngine.TaskSizeNote(task); !note.empty())
             //: %1 is the output's size, %2 what was planned and reached
             size = tr("%1 (%2)").arg(size, Text(note));
         lines << size;
     }
     if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
+        //: A line of a converted task's tip; %1 is such as "good (SSIM 0.962, PSNR 35.1 dB)"
         lines << tr("Quality: %1").arg(Text(quality));
     return lines.join(QLatin1Char('\n'));
 }

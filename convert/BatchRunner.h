@@ -22,6 +22,7 @@ class QTimer;
 class QWidget;
 class TBatchEndActions;
 class TElidedLabel;
+class TTaskPlans;
 class TPowerOffCountdown;
 struct TProfileChoice;
 
@@ -79,6 +80,9 @@ public:
     // Where a pinned profile's file is, by its name; the composition root
     // knows the data places.
     std::function<std::string(const std::string&)> ProfilePath;
+    // The list's plans, which Start converts by; without them Start plans
+    // each task itself (MakeTaskPlan, with ProfilePath for pinned ones).
+    TTaskPlans* Plans = nullptr;
 
     TRunState RunState() const { return FRunState; }
     // True from Start until the batch has ended, including its completion
@@ -146,7 +150,8 @@ signals:
 
 private:
     void SetControlsLocked(bool locked);
-    void RunBatch(const TProfileChoice& choice);
+    void RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan> plans);
+    std::vector<TTaskPlan> RowPlans();
     void OnTaskStarted(int task);
     void OnTaskProgress(int task, int percent);
     void OnTotalProgress(int percent);

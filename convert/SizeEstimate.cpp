@@ -2,14 +2,14 @@
 #include "convert/SizeEstimate.h"
 
 #include "platform/Translators.h"
-#include "profiles/ProfileDetail.h"
 #include "tasks/TaskList.h"
+#include "tasks/TaskPlans.h"
 #include "tasks/TaskTarget.h"
-#include "widgets/ValueListEditor.h"
 
-#include <QComboBox>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QStringList>
 #include <QTreeView>
 
 namespace {
@@ -22,66 +22,67 @@ QString Text(const std::string& s)
 } // namespace
 
 TSizeEstimate::TSizeEstimate(QLabel* labEstimate, QTreeView* ltvTask, TTaskList& tasks,
-                             TProfileDetail& detail, QObject* parent)
-    : QObject(parent), FLabel(labEstimate), FView(ltvTask), FTasks(tasks), FDetail(detail)
+                             TProfileDetail&, QObject* parent)
+    : QObject(parent), FLabel(labEstimate), FView(ltvTask), FTasks(tasks)
 {
-    TTaskModel& model = FTasks.Model();
-    // Queued: a change arrives in bursts (an add, a batch's statuses), and
-    // the picks are in place only after a profile load has run.
+    // The footer never widens the window: it takes the width it is given.
+    FLabel->setSizePolicy(QSizePolicy::Ignored, FLabel->sizePolicy().verticalPolicy());
+    FLabel->setMinimumWidth(0);
+    FLabel->installEventFilter(this);
     const auto later = [this] {
         QMetaObject::invokeMethod(this, &TSizeEstimate::Refresh, Qt::QueuedConnection);
     };
-    connect(&model, &QAbstractItemModel::rowsInserted, this, later);
-    connect(&model, &QAbstractItemModel::rowsRemoved, this, later);
-    connect(&model, &QAbstractItemModel::modelReset, this, later);
-    connect(&model, &QAbstractItemModel::dataChanged, this, later);
-    connect(&model, &TTaskModel::RecordChanged, this, later);
+    connect(&FTasks.Plans(), &TTaskPlans::Changed, this, &TSizeEstimate::Refresh);
     connect(FView->selectionModel(), &QItemSelectionModel::selectionChanged, this, later);
-    for (ValueListEditor* grid : {FDetail.vleVideo, FDetail.vleAudio, FDetail.vleAdvanced})
-        connect(grid, &ValueListEditor::StringsChanged, this, later);
+    connect(FView->selectionModel(), &QItemSelectionModel::currentChanged, this, later);
     Refresh();
 }
 
 void TSizeEstimate::Refresh()
 {
-    const TTaskModel& model = FTasks.Model();
-    if (model.TaskCount() == 0) {
-        FLabel->clear();
+    TTaskPlans& plans = FTasks.Plans();
+    if (FTasks.Model().TaskCount() == 0) {
+        FText.clear();
+        Fit();
         return;
     }
-    const TProfileChoice& choice = FDetail.Choice();
-    int64_t total = 0;
-    int depending = 0;
-    int unknown = 0;
-    for (int row = 0; row < model.TaskCount(); ++row) {
-        const int64_t bytes = EstimateTaskBytes(choice, model.At(row).Data);
-        if (bytes < 0)
-            ++depending;
-        else if (bytes == 0)
-            ++unknown;
-        total += std::max<int64_t>(bytes, 0);
-    }
-    QString batch;
-    if (model.TaskCount() - depending > 0)
+    const TPlanTotals totals = plans.Totals();
+    QStringList parts;
+    if (totals.Counted > 0)
         //: %n tasks together, %1 their estimated size ("about 1.95 MB")
-        batch = tr("%n task(s) %1", nullptr, model.TaskCount() - depending)
-                    .arg(Text(EstimateText(total, TranslatedText)));
-    if (depending > 0) {
+        parts << tr("%n task(s) %1", nullptr, totals.Counted)
+                     .arg(Text(EstimateText(totals.Bytes, TranslatedText)));
+    if (totals.Depending > 0)
         //: %1 is "depends on the picture"
-        const QString part = tr("%n task(s): %1", nullptr, depending)
-                                 .arg(Text(TranslatedText("OutputSize", DependsOnPicture)));
-        batch = batch.isEmpty() ? part : batch + QStringLiteral(", ") + part;
-    }
-    if (unknown > 0)
-        batch += QLatin1Char(' ') + tr("(%n of unknown length)", nullptr, unknown);
+        parts << tr("%n task(s): %1", nullptr, totals.Depending)
+                     .arg(Text(TranslatedText("OutputSize", DependsOnPicture)));
+    if (totals.Unknown > 0)
+        //: Tasks whose length is not known yet, counted apart from the others
+        parts << tr("%n task(s) of unknown length", nullptr, totals.Unknown);
+    QString batch = parts.join(QStringLiteral(", "));
     const QModelIndex current = FView->currentIndex();
     if (current.isValid() && FView->selectionModel()->isSelected(current))
         //: %1 is the selected task's estimated size, %2 the batch's
         batch = tr("this task %1; %2")
-                    .arg(Text(EstimateText(EstimateTaskBytes(choice, model.At(current.row()).Data),
-                                           TranslatedText)),
+                    .arg(Text(EstimateText(plans.At(current.row()).EstimatedBytes, TranslatedText)),
                          batch);
     //: The footer under the task list; %1 holds the estimates
-    const QString text = tr("Estimated size: %1").arg(batch);
-    FLabel->setText(text);
+    FText = tr("Estimated size: %1").arg(batch);
+    Fit();
+}
+
+void TSizeEstimate::Fit()
+{
+    const int width = FLabel->contentsRect().width();
+    const QString shown = FLabel->fontMetrics().elidedText(FText, Qt::ElideRight, width);
+    FLabel->setText(shown);
+    FLabel->setToolTip(shown == FText ? QString() : FText);
+    FLabel->setAccessibleDescription(FText);
+}
+
+bool TSizeEstimate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FLabel && event->type() == QEvent::Resize)
+        Fit();
+    return QObject::eventFilter(watched, event);
 }

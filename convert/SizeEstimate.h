@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QLabel;
 class QTreeView;
@@ -9,10 +10,11 @@ class TProfileDetail;
 class TTaskList;
 
 // The footer under the task list: what the selected task's output and the
-// whole batch's will weigh with the profile and the picks shown, counted
-// again whenever the tasks, the selection, the profile or a pick changes.
-// A task without a bitrate to count from (a constant-quality mode) depends
-// on the picture, and the total says how many do.
+// whole batch's will weigh, read from the tasks' plans (TTaskPlans), whose
+// totals move by each changed plan alone. Tasks whose size depends on the
+// picture (a constant-quality mode) and tasks of unknown length are counted
+// apart. A footer wider than its place is cut with "…" and shows its whole
+// text as its tooltip.
 class TSizeEstimate : public QObject
 {
     Q_OBJECT
@@ -22,10 +24,17 @@ public:
                   QObject* parent = nullptr);
 
     void Refresh();
+    // The whole text, however much of it the label shows.
+    const QString& FullText() const { return FText; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Fit();
+
     QLabel* FLabel;
     QTreeView* FView;
     TTaskList& FTasks;
-    TProfileDetail& FDetail;
+    QString FText;
 };

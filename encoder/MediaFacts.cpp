@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <numeric>
 #include <string_view>
@@ -100,6 +101,25 @@ std::string Container(const std::vector<std::string>& lines, const std::string& 
     return {};
 }
 
+// A number with a unit as ffmpeg reports it ("29.97 fps") in the language's
+// words: `whole` takes a whole number, `decimal` its two parts. Any other
+// text stays as ffmpeg wrote it.
+std::string NumberInUnit(const std::string& value, std::string_view unit, const char* whole,
+                         const char* decimal, TTranslator translated)
+{
+    if (!value.ends_with(unit))
+        return value;
+    const std::string number = value.substr(0, value.size() - unit.size());
+    const std::size_t point = number.find('.');
+    if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos ||
+        (point != std::string::npos && !decimal))
+        return value;
+    if (point == std::string::npos)
+        return FillText(translated("MediaFacts", whole), {number});
+    return FillText(translated("MediaFacts", decimal),
+                    {number.substr(0, point), number.substr(point + 1)});
+}
+
 } // namespace
 
 TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputPath)
@@ -112,7 +132,8 @@ TMediaFacts ParseMediaFacts(const std::string& report, const std::string& inputP
         if (!line.starts_with("Duration: "))
             continue;
         const std::vector<std::string> fields = Fields(std::string_view(line).substr(10));
-        if (fields.front() != "N/A")
+        // A line of a file's own text may read so, with nothing after it.
+        if (!fields.empty() && fields.front() != "N/A")
             facts.Duration = fields.front();
         for (const std::string& field : fields)
             if (field.starts_with("bitrate: ") && field != "bitrate: N/A")
@@ -151,22 +172,40 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTr
     };
     //: A line of a video's facts: its container format, such as "matroska"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Container: %1"), facts.Container);
+    //: A line of a video's facts; %1 is a time such as "00:01:30"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Duration: %1"), facts.Duration);
     //: A line of a video's facts: its video codec, such as "h264"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Video: %1"), facts.VideoCodec);
-    line(QT_TRANSLATE_NOOP("MediaFacts", "Frame rate: %1"), facts.FrameRate);
-    line(QT_TRANSLATE_NOOP("MediaFacts", "Bitrate: %1"), facts.Bitrate);
+    //: A line of a video's facts; %1 is such as "25 fps"
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Frame rate: %1"),
+         //: Frames per second, a whole number
+         NumberInUnit(facts.FrameRate, " fps", QT_TRANSLATE_NOOP("MediaFacts", "%1 fps"),
+                      //: Frames per second: %1 the whole part, %2 the decimals ("29.97 fps")
+                      QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 fps"), translated));
+    //: A line of a video's facts; %1 is such as "1200 kb/s"
+    line(QT_TRANSLATE_NOOP("MediaFacts", "Bitrate: %1"),
+         //: Kilobits per second, a whole number
+         NumberInUnit(facts.Bitrate, " kb/s", QT_TRANSLATE_NOOP("MediaFacts", "%1 kb/s"), nullptr,
+                      translated));
     //: A line of a video's facts: its audio codec and channels, such as "aac, stereo"
     line(QT_TRANSLATE_NOOP("MediaFacts", "Audio: %1"),
          facts.AudioCodec.empty() || facts.Channels.empty()
              ? facts.AudioCodec
              : facts.AudioCodec + ", " + facts.Channels);
     if (fileBytes >= 0) {
-        // Binary multiples, one decimal from KiB on, as file managers show them.
+        // Binary multiples, one decimal from KiB on, as file managers show them,
+        // with the language's units and decimal mark ("1,5 Mio").
         static constexpr const char* Units[] = {
-            QT_TRANSLATE_NOOP("MediaFacts", "bytes"), QT_TRANSLATE_NOOP("MediaFacts", "KiB"),
-            QT_TRANSLATE_NOOP("MediaFacts", "MiB"), QT_TRANSLATE_NOOP("MediaFacts", "GiB"),
-            QT_TRANSLATE_NOOP("MediaFacts", "TiB")};
+            //: A file's size in bytes; %1 is a whole number
+            QT_TRANSLATE_NOOP("MediaFacts", "%1 bytes"),
+            //: A file's size in KiB (1024 bytes): %1 the whole part, %2 the decimal
+            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 KiB"),
+            //: A file's size in MiB (1024 KiB): %1 the whole part, %2 the decimal
+            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 MiB"),
+            //: A file's size in GiB (1024 MiB): %1 the whole part, %2 the decimal
+            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 GiB"),
+            //: A file's size in TiB (1024 GiB): %1 the whole part, %2 the decimal
+            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 TiB")};
         double value = static_cast<double>(fileBytes);
         std::size_t unit = 0;
         while (value >= 1024 && unit + 1 < std::size(Units)) {
@@ -174,9 +213,12 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTr
             ++unit;
         }
         char number[32];
-        std::snprintf(number, sizeof number, unit == 0 ? "%.0f " : "%.1f ", value);
+        std::snprintf(number, sizeof number, unit == 0 ? "%.0f" : "%.1f", value);
+        // The C library may already write the system's decimal mark.
+        const std::string whole(number, std::strcspn(number, ".,"));
+        const char* const point = std::strpbrk(number, ".,");
         line(QT_TRANSLATE_NOOP("MediaFacts", "File size: %1"),
-             number + translated("MediaFacts", Units[unit]));
+             FillText(translated("MediaFacts", Units[unit]), {whole, point ? point + 1 : ""}));
     }
     return text;
 }

@@ -113,18 +113,31 @@ std::optional<int64_t> ParseSizeText(std::string_view text)
     return std::nullopt;
 }
 
-std::string FormatSizeText(int64_t bytes)
+std::string FormatSizeText(int64_t bytes, TTranslator translated)
 {
+    // The unit and the decimal mark are the language's: "1,95 Mo" in French.
+    const auto shown = [translated](const char* pattern, double value, int decimals) {
+        const std::string number = Fixed(value, decimals);
+        const std::size_t point = number.find('.');
+        const std::string whole = number.substr(0, point);
+        return FillText(translated("OutputSize", pattern),
+                        {whole, point == std::string::npos ? "" : number.substr(point + 1)});
+    };
     const double b = static_cast<double>(bytes);
+    //: A size in bytes; %1 is a whole number
     if (bytes < 1000)
-        return std::to_string(bytes) + " B";
+        return shown(QT_TRANSLATE_NOOP("OutputSize", "%1 B"), b, 0);
+    //: A size in kilobytes (1000 bytes); %1 is a whole number
     if (b < 1e6)
-        return Fixed(b / 1e3, 0) + " kB";
+        return shown(QT_TRANSLATE_NOOP("OutputSize", "%1 kB"), b / 1e3, 0);
+    //: A size in megabytes (1,000,000 bytes): %1 the whole part, %2 the decimals ("1.95 MB")
+    const char* const megabytes = QT_TRANSLATE_NOOP("OutputSize", "%1.%2 MB");
     if (b < 1e7)
-        return Fixed(b / 1e6, 2) + " MB";
+        return shown(megabytes, b / 1e6, 2);
     if (b < 1e9)
-        return Fixed(b / 1e6, 1) + " MB";
-    return Fixed(b / 1e9, 2) + " GB";
+        return shown(megabytes, b / 1e6, 1);
+    //: A size in gigabytes (10^9 bytes): %1 the whole part, %2 the decimals ("1.50 GB")
+    return shown(QT_TRANSLATE_NOOP("OutputSize", "%1.%2 GB"), b / 1e9, 2);
 }
 
 std::optional<int64_t> ParseBitrate(std::string_view text)
@@ -162,10 +175,19 @@ TSizePlan PlanTargetSize(int64_t targetBytes, double seconds, int64_t audioBitra
             translated("OutputSize",
                        QT_TRANSLATE_NOOP("OutputSize",
                                          "The target is below what the audio alone takes (%1).")),
-            {FormatSizeText(EstimatedBytes(audioBitrate, seconds))});
+            {FormatSizeText(EstimatedBytes(audioBitrate, seconds), translated)});
         return plan;
     }
-    plan.VideoBitrate = static_cast<int64_t>((streams - audioBytes) * 8 / seconds);
+    const double video = (streams - audioBytes) * 8 / seconds;
+    if (video > MostVideoBitrate) {
+        plan.Refusal = FillText(
+            translated("OutputSize",
+                       QT_TRANSLATE_NOOP("OutputSize", "The target leaves %1 kbit/s for the video; "
+                                                       "no encoder takes more than %2 kbit/s.")),
+            {Fixed(video / 1000, 0), std::to_string(MostVideoBitrate / 1000)});
+        return plan;
+    }
+    plan.VideoBitrate = static_cast<int64_t>(video);
     if (plan.VideoBitrate < LeastVideoBitrate)
         plan.Refusal = FillText(
             translated(
@@ -185,8 +207,16 @@ int64_t EstimatedBytes(int64_t bitrate, double seconds)
 
 bool IsTwoPassCodec(const std::vector<std::string>& arguments)
 {
+    // Every encoder here keeps statistics between passes; ffmpeg's own
+    // MPEG family (MPEG-1, MPEG-2, MPEG-4, H.263, Sorenson, the Windows
+    // Media ones) through its shared rate control. A target met in one pass
+    // misses by the encoder's guess at the picture.
+    static const char* const codecs[] = {"libx264", "libx265", "libvpx-vp9", "libvpx",
+                                         "libxvid", "mpeg4",   "mpeg1video", "mpeg2video",
+                                         "flv",     "h263",    "h263p",      "wmv1",
+                                         "wmv2",    "msmpeg4", "msmpeg4v2"};
     const std::string codec = CodecOf(arguments);
-    return codec == "libx264" || codec == "libx265" || codec == "libvpx-vp9";
+    return std::find(std::begin(codecs), std::end(codecs), codec) != std::end(codecs);
 }
 
 std::vector<std::string> PassArguments(std::vector<std::string> arguments, int pass,
@@ -246,15 +276,23 @@ std::string QualityWord(double ssim, TTranslator translated)
 
 std::string QualityText(const TQuality& quality, TTranslator translated)
 {
+    // The measures are said with the language's decimal mark.
+    const auto decimal = [translated](double value, int decimals) {
+        const std::string number = Fixed(value, decimals);
+        const std::size_t point = number.find('.');
+        //: A number with decimals: %1 the whole part, %2 the decimals ("0.975")
+        return FillText(translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1.%2")),
+                        {number.substr(0, point), number.substr(point + 1)});
+    };
     //: The PSNR of an output whose pictures equal its source's
     const std::string psnr =
         std::isinf(quality.Psnr)
             ? translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "identical"))
-            : Fixed(quality.Psnr, 1) + " dB";
+            : decimal(quality.Psnr, 1) + " dB";
     //: %1 is the quality word ("good"), %2 the SSIM, %3 the PSNR
     return FillText(
         translated("OutputSize", QT_TRANSLATE_NOOP("OutputSize", "%1 (SSIM %2, PSNR %3)")),
-        {QualityWord(quality.Ssim, translated), Fixed(quality.Ssim, 3), psnr});
+        {QualityWord(quality.Ssim, translated), decimal(quality.Ssim, 3), psnr});
 }
 
 std::vector<std::string> QualityCheckArguments(const std::string& input, double inputAt,
@@ -299,4 +337,16 @@ double SampleStart(int k, double span, double window)
         fraction += (n % 2) * scale;
     const double latest = std::max(span - window, 0.0);
     return std::clamp(fraction * span - window / 2, 0.0, latest);
+}
+
+double SampleSeconds(double convertMs, double startMs, double span, double share, double most)
+{
+    constexpr double Least = 0.1;
+    if (span <= 0)
+        return most;
+    const double pace = (convertMs - std::max(startMs, 0.0)) / span;
+    if (pace <= 0)
+        return std::max(Least, std::min(most, span));
+    return std::clamp((share * convertMs - std::max(startMs, 0.0)) / pace, Least,
+                      std::max(Least, std::min(most, span)));
 }

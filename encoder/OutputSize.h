@@ -20,8 +20,9 @@
 // that is no size, or a size of 0.
 std::optional<int64_t> ParseSizeText(std::string_view text);
 
-// Bytes as a user reads them: "980 kB", "1.95 MB", "25.0 MB", "1.50 GB".
-std::string FormatSizeText(int64_t bytes);
+// Bytes as a user reads them: "980 kB", "1.95 MB", "25.0 MB", "1.50 GB", in
+// the units and with the decimal mark that `translated` gives ("1,95 Mo").
+std::string FormatSizeText(int64_t bytes, TTranslator translated = Untranslated);
 
 // A bitrate as profiles give it, "128k", "2M" or "500000", in bits per
 // second; nothing for any other text.
@@ -30,6 +31,9 @@ std::optional<int64_t> ParseBitrate(std::string_view text);
 // The least video bitrate a target size may leave; below it a picture is
 // not worth converting.
 inline constexpr int64_t LeastVideoBitrate = 50000;
+// The most a target may leave for the video: past it a target limits
+// nothing, and encoders fail on such rates or wrap them round.
+inline constexpr int64_t MostVideoBitrate = 2000000000;
 
 // What a target size leaves for the video, or why it cannot be met.
 struct TSizePlan
@@ -95,3 +99,10 @@ std::vector<std::string> QualityCheckArguments(const std::string& input, double 
 // halfway, then at the quarters, the eighths..., so that however many the
 // time allows are spread over the whole span.
 double SampleStart(int k, double span, double window);
+
+// How many seconds each sample of a quality check may take, so that the
+// first one (which always runs) costs at most `share` of a conversion of
+// `span` seconds that took `convertMs`, `startMs` of them before its first
+// frame: a sample costs about as long a start, then its seconds at the
+// conversion's pace. At most `most`, at least a tenth of a second.
+double SampleSeconds(double convertMs, double startMs, double span, double share, double most);

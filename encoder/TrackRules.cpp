@@ -301,3 +301,38 @@ bool ReadSubtitleChoice(const std::string& text, TTrackChoice& choice)
         }
     return false;
 }
+
+std::vector<std::string> WithTrackSwitches(std::vector<std::string> arguments,
+                                           const TTrackSwitches& switches)
+{
+    if (switches.Maps.empty())
+        return arguments;
+    std::vector<std::string> maps = switches.Maps;
+    const auto filter = std::find(arguments.begin(), arguments.end(), "-vf");
+    const bool noPicture = std::find(arguments.begin(), arguments.end(), "-vn") != arguments.end();
+    if (!switches.BurnFilter.empty() && !noPicture) {
+        const bool filtered = filter != arguments.end() && filter + 1 != arguments.end();
+        if (switches.OverlayInput.empty()) {
+            if (filtered)
+                *(filter + 1) += "," + switches.BurnFilter;
+            else
+                arguments.insert(arguments.begin(), {"-vf", switches.BurnFilter});
+        } else {
+            // A picture subtitle is a second input of the filter, so the
+            // picture's own filters go into the same graph, before it.
+            std::string graph = "[0:V:0]";
+            if (filtered) {
+                graph += *(filter + 1) + "[picture];[picture]";
+                arguments.erase(filter, filter + 2);
+            }
+            graph += "[" + switches.OverlayInput + "]" + switches.BurnFilter + "[burnt]";
+            const auto picture = std::find(maps.begin(), maps.end(), "0:V:0?");
+            if (picture != maps.end())
+                *picture = "[burnt]";
+            maps.insert(maps.begin(), {"-filter_complex", graph});
+        }
+    }
+    maps.insert(maps.end(), std::make_move_iterator(arguments.begin()),
+                std::make_move_iterator(arguments.end()));
+    return maps;
+}

@@ -63,3 +63,10 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
 // "keep" or "burn". False for words it does not know.
 bool ReadAudioChoice(const std::string& text, TTrackChoice& choice);
 bool ReadSubtitleChoice(const std::string& text, TTrackChoice& choice);
+
+// `arguments` with the tracks a choice keeps (TrackSwitches): the maps
+// first; a subtitle to burn in ends the picture's filters ("-vf"), or for a
+// picture subtitle, joins them in one graph with the subtitle as its second
+// input. Unchanged when the switches map nothing.
+std::vector<std::string> WithTrackSwitches(std::vector<std::string> arguments,
+                                           const TTrackSwitches& switches);

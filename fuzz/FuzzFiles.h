@@ -5,6 +5,9 @@
 // memory-backed storage when there is some, because the store syncs every
 // file it writes and a disk would make each run cost milliseconds.
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -4,8 +4,9 @@
 // line, as "section|key|value". Without writes, every key line found gets a
 // new value. After each write of a key that a line can hold (a section
 // without line breaks and brackets, a name without line breaks and "=" that
-// does not begin with a blank, "[", ";" or "#"), reading it gives the value
-// back; after the save a new store holds exactly the lines the old one held.
+// does not begin with a blank, "[", ";" or "#", neither holding a zero byte),
+// reading it gives the value back, its line breaks and zero bytes as blanks;
+// after the save a new store holds exactly the lines the old one held.
 
 #include "base/NewInifiles.h"
 #include "FuzzFiles.h"
@@ -63,15 +64,15 @@ bool HasLineBreak(const std::string& text)
 
 bool IsKeyALineCanHold(const Write& w)
 {
-    return w.Section.find_first_of("[]\r\n") == std::string::npos &&
-           w.Ident.find_first_of("=\r\n") == std::string::npos &&
+    return w.Section.find_first_of(std::string("[]\r\n\0", 5)) == std::string::npos &&
+           w.Ident.find_first_of(std::string("=\r\n\0", 4)) == std::string::npos &&
            (w.Ident.empty() || std::string(" \t[;#").find(w.Ident[0]) == std::string::npos);
 }
 
 std::string Flat(std::string text)
 {
     for (char& c : text)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
     return text;
 }

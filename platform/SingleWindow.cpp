@@ -5,11 +5,14 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
 
+#include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -23,8 +26,18 @@ constexpr int ConnectAttempts = 50;
 constexpr int AttemptPauseMs = 100;
 constexpr int ReplyTimeoutMs = 10000;
 
-// Per user and per settings folder. The user's runtime folder is private;
-// the shared temporary folder gets the user's id in the name.
+// Whether `path` is a folder itself (not a link to one) that only this
+// user owns and can enter: what another user can write in, or has made, is
+// never talked to.
+bool IsPrivateFolder(const QString& path)
+{
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
+
+// Per user and per settings folder, in a folder of the user's own; empty
+// without one.
 QString ChannelName(const std::string& settingsDir)
 {
     // However the folder is reached: through a link, or with a separator.
@@ -33,16 +46,33 @@ QString ChannelName(const std::string& settingsDir)
         canonical.isEmpty() ? QByteArray::fromStdString(settingsDir) : canonical.toUtf8();
     const QByteArray folder =
         QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(16);
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QDir(dir).exists())
-        dir = QDir::tempPath();
+    // The toolkit answers no temporary folder for a TMPDIR that is not there.
+    const QString temp = QDir::tempPath();
+    const QString dir = TSingleWindow::PrivateFolder(
+        qEnvironmentVariable("XDG_RUNTIME_DIR"), temp.isEmpty() ? QStringLiteral("/tmp") : temp);
+    if (dir.isEmpty())
+        return QString();
     return dir + QStringLiteral("/quenby-%1-%2").arg(::getuid()).arg(QString::fromLatin1(folder));
 }
 
 } // namespace
 
+QString TSingleWindow::PrivateFolder(const QString& runtimeDir, const QString& tempDir)
+{
+    if (QDir::isAbsolutePath(runtimeDir) && IsPrivateFolder(runtimeDir))
+        return runtimeDir;
+    if (!QDir::isAbsolutePath(tempDir))
+        return QString();
+    // A name anyone can guess, which is why what is there is checked: made
+    // by another user first, it is not used.
+    const QString folder = tempDir + QStringLiteral("/quenby-%1").arg(::getuid());
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return IsPrivateFolder(folder) ? folder : QString();
+}
+
 TSingleWindow::TSingleWindow(const std::string& settingsDir, QObject* parent)
-    : QObject(parent), FName(ChannelName(settingsDir)), FLock(FName + QStringLiteral(".lock"))
+    : QObject(parent), FName(ChannelName(settingsDir)),
+      FLock(FName.isEmpty() ? QString() : FName + QStringLiteral(".lock"))
 {
     // Held for the window's life: only a lock whose process is gone is stale.
     FLock.setStaleLockTime(0);
@@ -57,6 +87,13 @@ TSingleWindow::~TSingleWindow()
 TSingleWindow::Claim TSingleWindow::ClaimWindow(const std::string& workingDir,
                                                 const std::vector<std::string>& arguments)
 {
+    if (FName.isEmpty()) {
+        // Better a second window than files handed to a stranger.
+        std::fprintf(stderr, "quenby: %s\n",
+                     qPrintable(tr("No private folder for the window's socket was found; "
+                                   "this start opens a window of its own.")));
+        return Claim::First;
+    }
     for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
         if (FLock.tryLock(0)) {
             // Whatever socket is there was left by a window that is gone.

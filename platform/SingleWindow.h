@@ -18,7 +18,8 @@ class QLocalSocket;
 // named after the folder; a later start hands its command line (its
 // working directory and its arguments' bytes) to that window over the
 // socket and ends. A lock or a socket left by a killed window is taken
-// over. The headless mode never asks: it keeps no list.
+// over. The headless mode never asks: it keeps no list. The lock and the
+// socket live in a folder that only the user can enter.
 class TSingleWindow : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,11 @@ public:
         Refused     // the window does not answer, or is closing
     };
     Claim ClaimWindow(const std::string& workingDir, const std::vector<std::string>& arguments);
+
+    // Where the lock and the socket live: `runtimeDir` when it is a folder
+    // that only this user owns and enters, else a folder of that kind in
+    // `tempDir`, made when missing; empty when neither is so.
+    static QString PrivateFolder(const QString& runtimeDir, const QString& tempDir);
 
     // Takes a handed-over command line; false refuses it. Those that came
     // before a receiver was set (while the window starts up) are kept and

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +31,11 @@ QString InterfaceLanguage(const QString& chosen, const QStringList& systemLangua
 // The translators of one language, installed on the application for as
 // long as this lives. English always gets its plural forms ("1 task",
 // "2 tasks"), which the source texts cannot carry; any other language adds
-// its own texts and Qt's, for the standard buttons and dialogs. Made later,
-// it takes precedence over one made earlier, so a test can speak German for
-// a while by holding one of these.
+// its own texts and Qt's, for the standard buttons and dialogs. Numbers are
+// written in the language's way meanwhile (QLocale's default): the system's
+// own format when it speaks the same language, else the language's. Made
+// later, it takes precedence over one made earlier, so a test can speak
+// German for a while by holding one of these.
 class TTranslators
 {
 public:
@@ -43,8 +47,11 @@ public:
     const QString& Language() const { return FLanguage; }
 
 private:
-    void Install(const QString& name, const QString& dir);
+    // False when the file is there but damaged; a missing one is no fault.
+    bool Install(const QString& name, const QString& dir);
 
     QString FLanguage;
+    QLocale FFormerLocale;
+    std::vector<QByteArray> FBytes;
     std::vector<std::unique_ptr<QTranslator>> FInstalled;
 };

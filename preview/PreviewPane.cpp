@@ -71,6 +71,7 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     stripColumn->setContentsMargins(0, 0, 0, 0);
     stripColumn->setSpacing(2);
     controls.TrackBar = Named(new TDSTrackBar(strip), "TrackBar",
+                              //: The name of the preview's slider: where in the video it plays
                               QCoreApplication::translate("PreviewPane", "Position"));
     controls.TrackBar->setFixedHeight(TrackBarHeight);
     stripColumn->addWidget(controls.TrackBar);
@@ -79,11 +80,13 @@ PreviewControls BuildPreviewPane(QWidget* pane)
     buttons->setContentsMargins(4, 0, 4, 0);
     buttons->setSpacing(2);
     controls.sbtnPlay =
+        //: A button: plays the preview
         SpeedButton(strip, "sbtnPlay", "preview-play", QT_TRANSLATE_NOOP("PreviewPane", "Play"));
     controls.sbtnPause = SpeedButton(
         strip, "sbtnPause", "preview-pause", QT_TRANSLATE_NOOP("PreviewPane", "Pause / Resume"),
         QT_TRANSLATE_NOOP("PreviewPane", "Pause or resume the preview"));
     controls.sbtnStop =
+        //: A button: stops the preview and goes back to its start
         SpeedButton(strip, "sbtnStop", "preview-stop", QT_TRANSLATE_NOOP("PreviewPane", "Stop"),
                     QT_TRANSLATE_NOOP("PreviewPane", "Stop the preview"));
     controls.labPreviewTime =

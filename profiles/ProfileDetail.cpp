@@ -82,6 +82,7 @@ void TProfileDetail::vleOutputMouseDown()
 {
     if (ShowsTask())
         return; // the stack has repainted every grid
+    //: The title of a balloon hint
     ShowBalloonTip(vleOutput, TBalloonTip::tiInfo, tr("Tip:"),
                    tr("Please select a file in Task List."));
     vleOutput->LeaveEditMode();
@@ -147,6 +148,7 @@ void TProfileDetail::cmbProfileChange()
 void TProfileDetail::LoadProfileIntoGrids(const QString& path)
 {
     FChoiceGrids->Load(path, FPlatform, &OutputExt);
+    emit ChoiceLoaded();
 }
 
 ValueListEditor* TProfileDetail::GridOfGroup(int group) const

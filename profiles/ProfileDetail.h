@@ -110,6 +110,8 @@ public:
 signals:
     // "Video Size" reads "Custom Size": the custom size dialog takes over.
     void CustomSizeRequested();
+    // A profile was loaded into the grids: Choice is another one now.
+    void ChoiceLoaded();
 
 private:
     ValueListEditor* GridOfGroup(int group) const;

@@ -10,10 +10,76 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 
 #include <algorithm>
 
 namespace {
+
+// The shipped profiles' texts have a translation context of their own: the
+// same word may be said otherwise in a grid than in a sentence.
+constexpr char ProfileText[] = "ProfileText";
+
+// The names and the worded pick items of the shipped profiles, for the
+// translators; codec and format names are said alike in every language.
+[[maybe_unused]] constexpr const char* ShippedProfileTexts[] = {
+    QT_TRANSLATE_NOOP("ProfileText", "Video Codec"),
+    QT_TRANSLATE_NOOP("ProfileText", "Video Size"),
+    QT_TRANSLATE_NOOP("ProfileText", "Bit Rate"),
+    QT_TRANSLATE_NOOP("ProfileText", "Frame Rate"),
+    //: A grid row: the picture's shape, such as 4:3 or 16:9
+    QT_TRANSLATE_NOOP("ProfileText", "Aspect"),
+    //: A grid row: Yes leaves the picture out of the output
+    QT_TRANSLATE_NOOP("ProfileText", "Disable Video"),
+    QT_TRANSLATE_NOOP("ProfileText", "Audio Codec"),
+    QT_TRANSLATE_NOOP("ProfileText", "Audio Bitrate"),
+    QT_TRANSLATE_NOOP("ProfileText", "Sample Rate"),
+    //: A grid row: the sound's channels, such as Mono or Stereo
+    QT_TRANSLATE_NOOP("ProfileText", "Channels"),
+    //: A grid row: the sound's loudness, in percent of the source's
+    QT_TRANSLATE_NOOP("ProfileText", "Volume"),
+    //: A grid row: Yes leaves the sound out of the output
+    QT_TRANSLATE_NOOP("ProfileText", "Disable Audio"),
+    //: A grid row: Yes makes the encoder use only calculations whose result is
+    //: the same on every computer
+    QT_TRANSLATE_NOOP("ProfileText", "Bit Exact Algorithms"),
+    //: A grid row: Yes turns interlaced (TV) pictures into whole frames
+    QT_TRANSLATE_NOOP("ProfileText", "Deinterlace"),
+    //: A pick of the video size: the source's own size
+    QT_TRANSLATE_NOOP("ProfileText", "Original Size"),
+    //: A pick of the video size: a width and height the user types
+    QT_TRANSLATE_NOOP("ProfileText", "Custom Size"),
+    //: A pick of a bitrate: the encoder chooses it
+    QT_TRANSLATE_NOOP("ProfileText", "Auto"),
+    //: A pick of the frame rate, aspect, sample rate or channels: as in the source
+    QT_TRANSLATE_NOOP("ProfileText", "Original"),
+    //: A pick of a row such as "Disable Audio"
+    QT_TRANSLATE_NOOP("ProfileText", "Yes"),
+    //: A pick of a row such as "Disable Audio"
+    QT_TRANSLATE_NOOP("ProfileText", "No"),
+    //: A pick of the channels: one
+    QT_TRANSLATE_NOOP("ProfileText", "Mono"),
+    //: A pick of the channels: two
+    QT_TRANSLATE_NOOP("ProfileText", "Stereo"),
+    //: A video codec's name
+    QT_TRANSLATE_NOOP("ProfileText", "MPEG-4 Part 2"),
+    //: A video codec's name: files that DivX players read
+    QT_TRANSLATE_NOOP("ProfileText", "MPEG-4 Part 2 (DivX compatible)"),
+    //: An audio codec's name: uncompressed samples of 16 bits
+    QT_TRANSLATE_NOOP("ProfileText", "PCM 16-bit"),
+};
+
+// A number with its unit, "23.976 fps": the number is said in the
+// language's way, the unit through the translation of `pattern`.
+QString NumberWithUnit(const QString& stored, qsizetype unitAt, const char* pattern)
+{
+    const QString number = stored.left(unitAt);
+    for (const QChar c : number)
+        if (!c.isDigit() && c != u'.')
+            return stored;
+    return QCoreApplication::translate(ProfileText, pattern)
+        .arg(QString(number).replace(u'.', QLocale().decimalPoint()));
+}
 
 QStringList ToStringList(const std::vector<std::string>& items)
 {
@@ -40,6 +106,24 @@ ValueListEditor* TProfileGrids::ForGroup(int group) const
     }
 }
 
+QString ShownProfileText(const QString& stored)
+{
+    // Stored files and callers keep the row's old spelling; no one reads it.
+    if (stored == u"Volumn")
+        return QCoreApplication::translate(ProfileText, "Volume");
+    if (!stored.isEmpty() && stored.front().isDigit()) {
+        //: A frame rate; %1 is a number such as 25 or 29.97
+        if (stored.endsWith(u" fps"))
+            return NumberWithUnit(stored, stored.size() - 4,
+                                  QT_TRANSLATE_NOOP("ProfileText", "%1 fps"));
+        //: A bitrate in kilobits per second; %1 is a number such as 128
+        if (stored.endsWith(u" kbps"))
+            return NumberWithUnit(stored, stored.size() - 5,
+                                  QT_TRANSLATE_NOOP("ProfileText", "%1 kbps"));
+    }
+    return QCoreApplication::translate(ProfileText, stored.toUtf8().constData());
+}
+
 QStringList StartupRows(int group)
 {
     switch (group) {
@@ -58,16 +142,21 @@ QStringList StartupRows(int group)
 std::array<TGridStack::TGroup, 3> AddParameterGroups(TGridStack& stack, int keyWidth,
                                                      int valueWidth)
 {
-    return {stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo), keyWidth,
-                           valueWidth),
-            stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio), keyWidth,
-                           valueWidth),
-            stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"), StartupRows(pgAdvanced),
-                           keyWidth, valueWidth)};
+    const std::array<TGridStack::TGroup, 3> groups = {
+        stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Video"), StartupRows(pgVideo), keyWidth,
+                       valueWidth),
+        stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Audio"), StartupRows(pgAudio), keyWidth,
+                       valueWidth),
+        stack.AddGroup(QT_TRANSLATE_NOOP("TGridStack", "Advanced"), StartupRows(pgAdvanced),
+                       keyWidth, valueWidth)};
+    for (const TGridStack::TGroup& group : groups)
+        group.Grid->SetShownKey(ShownProfileText);
+    return groups;
 }
 
 QString ListIndexErrorText(int index)
 {
+    //: A profile fault: a pick list's Index names no item; %1 is that index
     return QCoreApplication::translate("TChoiceGrids", "List index out of bounds (%1)").arg(index);
 }
 
@@ -101,6 +190,8 @@ QVariant TChoiceModel::data(const QModelIndex& index, int role) const
     const TProfileParameter& p = FChoice.Parameters[i];
     switch (role) {
     case Qt::DisplayRole:
+        return ShownProfileText(
+            QString::fromStdString(index.column() == 0 ? p.Name : FChoice.ShownText(i)));
     case Qt::EditRole:
         return QString::fromStdString(index.column() == 0 ? p.Name : FChoice.ShownText(i));
     case ReadOnlyRole:
@@ -110,6 +201,12 @@ QVariant TChoiceModel::data(const QModelIndex& index, int role) const
         return int(p.IsList ? ValueListEditor::esPickList : ValueListEditor::esSimple);
     case PickListRole:
         return p.IsList ? ToStringList(p.Items) : QStringList();
+    case ShownPickListRole: {
+        QStringList shown = p.IsList ? ToStringList(p.Items) : QStringList();
+        for (QString& item : shown)
+            item = ShownProfileText(item);
+        return shown;
+    }
     default:
         return {};
     }

@@ -29,6 +29,12 @@ struct TProfileGrids
     ValueListEditor* ForGroup(int group) const;
 };
 
+// A name or pick item of a profile as the user reads it: the shipped
+// profiles' texts in the interface's language ("25 fps" with the language's
+// decimal mark and unit), a user's own as written. Display only: the choice,
+// its file and the encoder's arguments keep the stored English text.
+QString ShownProfileText(const QString& stored);
+
 // The rows a parameter grid of group 1 Video, 2 Audio or 3 Advanced holds,
 // with empty values, until a profile is loaded.
 QStringList StartupRows(int group);

@@ -35,12 +35,13 @@ bench_task_list() {
   build task_list_bench && "$BUILD_DIR/bench/task_list_bench" 500
 }
 
-# 500 and then 5,000 files added, Start, Stop, a block moved up and Clear,
-# with the fake encoder: each command's cost per row (goal: linear in the
-# rows) and the longest stall of the event loop outside the add's probes
+# 500, 5,000 and 20,000 files added, Start, Stop, a block moved up and
+# Clear, with the fake encoder: each command's cost per row (goal: linear in
+# the rows; the add per row at 5,000 and at 20,000 within 1.2 times that at
+# 500) and the longest stall of the event loop outside the add's probes
 # (goal under 100 ms).
 bench_scale() {
-  build scale_bench && "$BUILD_DIR/bench/scale_bench" 500 5000
+  build scale_bench && "$BUILD_DIR/bench/scale_bench" 500 5000 20000
 }
 
 # Adding 200 clips (probed side by side, several files to an encoder run)

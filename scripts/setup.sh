@@ -36,6 +36,8 @@ packages=(
   # and the test that runs its local form; rsync carries the files of its
   # recipe for machines that share no folder
   parallel rsync
+  # scripts/fuzz.sh: clang, with its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
 )
 if [ "${1:-}" = "--farm" ]; then
   packages+=(openssh-server openssh-client)

@@ -31,11 +31,14 @@
 namespace {
 
 const char* const Caption = QT_TRANSLATE_NOOP("TSettingForm", "Settings");
+//: A page of the settings; the blanks keep its tab wide
 const char* const GeneralCaption = QT_TRANSLATE_NOOP("TSettingForm", "     General     ");
 const char* const PagesSpoken = QT_TRANSLATE_NOOP("TSettingForm", "Setting pages");
+//: A page of the settings; the blanks keep its tab wide
 const char* const ProfilesCaption = QT_TRANSLATE_NOOP("TSettingForm", "     Profiles     ");
 const char* const OutputDirLabel = QT_TRANSLATE_NOOP("TSettingForm", "Default Output Path:");
 const char* const SynLabel = QT_TRANSLATE_NOOP("TSettingForm", "Synchronization Mode:");
+//: A synchronization mode: the program decides
 const char* const SynModes[] = {QT_TRANSLATE_NOOP("TSettingForm", "Auto"),
                                 QT_TRANSLATE_NOOP("TSettingForm", "Force Mode"),
                                 QT_TRANSLATE_NOOP("TSettingForm", "Progressive Mode")};
@@ -58,6 +61,7 @@ const char* const TurnoffText =
     QT_TRANSLATE_NOOP("TSettingForm", "Turn off the computer when the task is completed.");
 const char* const QualityText = QT_TRANSLATE_NOOP("TSettingForm", "Check quality after converting");
 const char* const OverWriteGroupText = QT_TRANSLATE_NOOP("TSettingForm", "Output File Overwrite");
+//: What happens to an existing output file of the same name: it is replaced
 const char* const OverWriteText = QT_TRANSLATE_NOOP("TSettingForm", "Overwrite");
 const char* const RenameText =
     QT_TRANSLATE_NOOP("TSettingForm", "Not overwrite (Rename to <Filename> + Index");
@@ -196,6 +200,7 @@ void TSettingForm::CreateGeneralPage()
     labOutputDir = CaptionLabel("labOutputDir", outputDirLabel, TabSheet1);
     edtOutputDir = Named(new QLineEdit(TabSheet1), "edtOutputDir", outputDirLabel);
     labOutputDir->setBuddy(edtOutputDir);
+    //: A button: chooses the default output folder
     sbtnBrowse = Named(new QToolButton(TabSheet1), "sbtnBrowse", tr("Browse"));
     sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     sbtnBrowse->setToolTip(tr("Browse"));

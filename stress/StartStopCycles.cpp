@@ -22,6 +22,7 @@
 #include "fixtures/FakePlatform.h"
 #include "fixtures/Preferring.h"
 #include "fixtures/TempAppDir.h"
+#include "tasks/KeptTasks.h"
 #include "tasks/TaskList.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPixmapCache>
+#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -123,8 +125,11 @@ int main(int argc, char** argv)
         // the press shows none.
         cancelled += platform.messages.size() > messages;
         platform.messages.clear();
-        // Let objects released with deleteLater go before counting.
+        // Let objects released with deleteLater go before counting, and
+        // the task list's keeper finish the write the cycle's changes of
+        // state started: its file is open while it writes.
         RunFor(5);
+        windows.KeptTasks->WaitForWriter();
 
         const int children = static_cast<int>(ChildProcesses().size());
         const int descriptors = OpenDescriptorCount();
@@ -146,6 +151,8 @@ int main(int argc, char** argv)
             ++failures;
             std::fprintf(stderr, "cycle %d: %d children, %d descriptors (%d at start), %ld kB\n",
                          cycle, children, descriptors, descriptorsAtStart, kb);
+            // What each descriptor names tells which one the cycle left.
+            QProcess::execute("ls", {"-l", QStringLiteral("/proc/%1/fd").arg(::getpid())});
         }
     }
 

@@ -32,6 +32,7 @@ enum RestoreAnswer
     Restore,
     Discard
 };
+//: Buttons: put the last session's tasks back in the list, or drop them
 const char* const RestoreAnswers[] = {QT_TRANSLATE_NOOP("TKeptTasks", "Restore"),
                                       QT_TRANSLATE_NOOP("TKeptTasks", "Discard")};
 
@@ -142,10 +143,25 @@ void TKeptTasks::OfferRestore()
         return;
     }
     const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
-    if (!restore.Tasks.empty()) {
-        FTaskList.Adds().AddKeptTasks(restore.Tasks);
+    // A file kept before its probe (handed over, then the window closed)
+    // is added as a file: probed, and under the duplicate rule.
+    std::vector<ltvItemData> kept;
+    QStringList unprobed;
+    for (const ltvItemData& task : restore.Tasks) {
+        if (task.Length.Text().empty() && task.SizeText.empty())
+            unprobed << QString::fromStdString(task.InputFile);
+        else
+            kept.push_back(task);
+    }
+    if (!kept.empty()) {
+        FTaskList.Adds().AddKeptTasks(kept);
         FTaskList.Commands().EnableTaskButtons(true);
     }
+    if (!unprobed.isEmpty())
+        FTaskList.Adds().AddTaskPaths(unprobed, {}, [this] {
+            if (FTaskList.Model().TaskCount() > 0)
+                FTaskList.Commands().EnableTaskButtons(true);
+        });
     // Written now, so that what was left out is not offered again even
     // when nothing was restored.
     Save();
@@ -161,6 +177,12 @@ void TKeptTasks::SaveNow()
     }
     if (FDelay.isActive())
         Save();
+    WaitForWriter();
+}
+
+void TKeptTasks::KeepNow()
+{
+    Save();
     WaitForWriter();
 }
 
@@ -182,6 +204,8 @@ void TKeptTasks::Save()
     saved.Tasks.reserve(FHeld.size() + std::size_t(model.TaskCount()));
     for (int row = 0; row < model.TaskCount(); ++row)
         saved.Tasks.push_back(model.At(row).Data);
+    const std::vector<ltvItemData> unlisted = FTaskList.Adds().UnlistedTasks();
+    saved.Tasks.insert(saved.Tasks.end(), unlisted.begin(), unlisted.end());
     {
         // A list not yet taken is older than this one: it need not be written.
         const std::lock_guard lock(FMutex);

@@ -53,8 +53,15 @@ public:
     // Writes a change not yet written, and returns once it is on disk: the
     // program ends. A failure is told on standard error.
     void SaveNow();
+    // Writes the list, with the files handed to it that are not listed yet,
+    // and returns once it is on disk: a second start that handed files over
+    // ends only when they are kept.
+    void KeepNow();
     // How many times the list was written, for the benchmarks.
     int Saves() const { return FSaves; }
+    // Returns once the writer has written all it was handed, and closed
+    // the file.
+    void WaitForWriter();
 
     // Removes what a batch the last session was killed in left in its
     // output directory; the batch's own rules know those files.
@@ -64,8 +71,6 @@ private:
     void ListChanged();
     // Hands the list as it is now to the writer.
     void Save();
-    // Returns once the writer has written all it was handed.
-    void WaitForWriter();
     void WriterLoop();
     void WriteFailed(const QString& error);
     void SetAside(const QString& reason);

@@ -61,6 +61,7 @@ TLogForm::TLogForm(TaskId task, const QString& inputFile, const QString& log, Pl
 
     btnCopy = new QPushButton(tr("&Copy"), this);
     btnSave = new QPushButton(tr("&Save"), this);
+    //: A button: closes the log window
     btnClose = new QPushButton(tr("Close"), this);
     connect(btnCopy, &QPushButton::clicked, this, &TLogForm::btnCopyClick);
     connect(btnSave, &QPushButton::clicked, this, &TLogForm::btnSaveClick);

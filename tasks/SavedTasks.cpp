@@ -7,6 +7,7 @@
 #include "tasks/TaskPaths.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -21,9 +22,12 @@ const char* const OutputPathKey = "Output Path";
 const char* const CountKey = "Count";
 // Raised when the file's meaning changes; a file of a higher version is
 // left to the program that wrote it. Version 1 kept each state as the
-// word shown, version 2 as its key.
-constexpr int32_t FormatVersion = 2;
+// word shown, version 2 as its key; version 3 adds each task's target size
+// after its own texts, and is written only when a task has one, so that a
+// list without targets stays as version 2 wrote it.
+constexpr int32_t FormatVersion = 3;
 constexpr int32_t StateWordsVersion = 1;
+constexpr int32_t TargetsVersion = 3;
 
 const char Separator = '\t';
 
@@ -56,7 +60,9 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
-// The texts of a line, or false when it is not one that Escape wrote.
+// The texts of a line, or false when it is not one that Escape wrote. The
+// first is a path: longer than a path can be, it is damage, which the window
+// would only grind over.
 bool SplitFields(const std::string& line, std::vector<std::string>& fields)
 {
     fields.assign(1, std::string());
@@ -74,13 +80,29 @@ bool SplitFields(const std::string& line, std::vector<std::string>& fields)
         } else {
             return false;
         }
+        if (fields.size() == 1 && fields[0].size() >= PATH_MAX)
+            return false;
     }
     return true;
 }
 
-std::string TaskLine(const ltvItemData& task)
+// The texts of a task that is not pinned.
+std::size_t PlainTextCount()
 {
-    const std::vector<std::string> texts = TaskTexts(task);
+    static const std::size_t count = TaskTexts(ltvItemData()).size();
+    return count;
+}
+
+bool HasTarget(const ltvItemData& task)
+{
+    return !task.TargetText.empty();
+}
+
+std::string TaskLine(const ltvItemData& task, bool withTarget)
+{
+    std::vector<std::string> texts = TaskTexts(task);
+    if (withTarget)
+        texts.insert(texts.begin() + std::ptrdiff_t(PlainTextCount()), task.TargetText);
     std::string line;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (i > 0)
@@ -90,10 +112,22 @@ std::string TaskLine(const ltvItemData& task)
     return line;
 }
 
-bool ParseTaskLine(const std::string& line, ltvItemData& task, bool stateWords)
+bool ParseTaskLine(const std::string& line, ltvItemData& task, bool stateWords, bool withTarget)
 {
     std::vector<std::string> fields;
-    return SplitFields(line, fields) && TaskFromTexts(std::move(fields), task, stateWords);
+    if (!SplitFields(line, fields))
+        return false;
+    std::string target;
+    if (withTarget) {
+        if (fields.size() <= PlainTextCount())
+            return false;
+        target = std::move(fields[PlainTextCount()]);
+        fields.erase(fields.begin() + std::ptrdiff_t(PlainTextCount()));
+    }
+    if (!TaskFromTexts(std::move(fields), task, stateWords))
+        return false;
+    task.TargetText = std::move(target);
+    return true;
 }
 
 // Every key of the section is one this program writes, each once: anything
@@ -120,10 +154,11 @@ void SaveTasks(const std::string& path, const TSavedTasks& saved)
 {
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(saved.Tasks.size() + 3);
-    values.emplace_back(VersionKey, std::to_string(FormatVersion));
+    const bool targets = std::any_of(saved.Tasks.begin(), saved.Tasks.end(), HasTarget);
+    values.emplace_back(VersionKey, std::to_string(targets ? TargetsVersion : TargetsVersion - 1));
     values.emplace_back(OutputPathKey, Escaped(saved.OutputDir));
     for (std::size_t i = 0; i < saved.Tasks.size(); ++i)
-        values.emplace_back(std::to_string(i + 1), TaskLine(saved.Tasks[i]));
+        values.emplace_back(std::to_string(i + 1), TaskLine(saved.Tasks[i], targets));
     values.emplace_back(CountKey, std::to_string(saved.Tasks.size()));
     auto store = std::make_unique<TNewInifile>(path);
     store->WriteSection(Section, values);
@@ -159,7 +194,7 @@ TTasksFile LoadTasks(const std::string& path)
     for (int32_t i = 1; i <= count; ++i) {
         ltvItemData task;
         if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task,
-                           version == StateWordsVersion)) {
+                           version == StateWordsVersion, version >= TargetsVersion)) {
             file.Saved = {};
             return file;
         }

@@ -23,7 +23,9 @@ struct TDataPlaces;
 // then the ten sub-items, the state among them as its key, such as
 // "waiting"; version 1 kept the word shown instead), joined by tabs, with "\", tab, CR and LF
 // written as "\\", "\t", "\r" and "\n", so that any file name survives. The count stands last: a
-// file cut short lacks it.
+// file cut short lacks it. When a task has a target size, the file is of
+// version 3 and every line holds a target (empty for none) after the ten
+// sub-items, before a pinned profile.
 inline constexpr char TasksFileName[] = "Tasks.ini";
 
 // The user's Tasks.ini: in the settings folder, beside Preferences.ini.

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 namespace {
@@ -39,12 +40,45 @@ TTaskAdds::TTaskAdds(QWidget* window, QWidget* panbg, TTaskModel& model, Platfor
 {
     FProbes = new TProbeQueue(encoderPath, QThread::idealThreadCount(), ProbeTimeLimitMs, this);
     connect(FProbes, &TProbeQueue::Probed, this, &TTaskAdds::OnProbed);
+    connect(&FModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { IndexRows(first, last, 1); });
+    connect(&FModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { IndexRows(first, last, -1); });
+    connect(&FModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        FListedTexts.clear();
+        FListedFiles.clear();
+    });
+    connect(&FModel, &QAbstractItemModel::modelReset, this,
+            [this] { IndexRows(0, FModel.TaskCount() - 1, 1); });
 }
 
 void TTaskAdds::WindowClosed()
 {
+    FCut = UnlistedTasks();
+    FAfterBatch.clear();
     FClosed = true;
     CancelAdds();
+}
+
+std::vector<ltvItemData> TTaskAdds::UnlistedTasks() const
+{
+    std::set<std::string> listed;
+    for (int row = 0; row < FModel.TaskCount(); ++row)
+        listed.insert(FModel.At(row).Data.InputFile);
+    std::vector<ltvItemData> unlisted;
+    const auto keep = [&](const std::string& path, const std::string& newExt) {
+        if (listed.insert(path).second)
+            unlisted.push_back(NewTaskRecord(path, "", "", newExt));
+    };
+    for (const ltvItemData& task : FCut)
+        keep(task.InputFile, task.NewExt);
+    for (const TPendingAdd& add : FPending)
+        if (add.FState != TPendingAdd::RequestEnd)
+            keep(add.Path.toStdString(), add.NewExt);
+    for (const TWaitingAdd& add : FAfterBatch)
+        for (const QString& file : add.Files)
+            keep(file.toStdString(), FDetail.OutputExt.toStdString());
+    return unlisted;
 }
 
 void TTaskAdds::SetBatchRunning(bool running)
@@ -52,10 +86,10 @@ void TTaskAdds::SetBatchRunning(bool running)
     FBatchRunning = running;
     if (running)
         return;
-    std::vector<std::function<void()>> waiting;
+    std::vector<TWaitingAdd> waiting;
     waiting.swap(FAfterBatch);
-    for (const std::function<void()>& add : waiting)
-        add();
+    for (TWaitingAdd& add : waiting)
+        AddTaskPaths(add.Files, add.Unnamable, std::move(add.Done));
 }
 
 // A listed file named another way, or through a link, is listed. A row whose
@@ -69,10 +103,37 @@ bool TTaskAdds::IsListed(const QString& path, const std::vector<TTask>& unlisted
         return task.Data.InputFile == text ||
                (id && task.File == id && FileIdOf(task.Data.InputFile) == id);
     };
-    for (int row = 0; row < FModel.TaskCount(); ++row)
-        if (lists(FModel.At(row)))
-            return true;
+    if (FListedTexts.count(text) > 0)
+        return true;
+    if (id) {
+        const auto [from, to] = FListedFiles.equal_range(*id);
+        for (auto at = from; at != to; ++at)
+            if (FileIdOf(at->second) == id)
+                return true;
+    }
     return std::any_of(unlisted.begin(), unlisted.end(), lists);
+}
+
+void TTaskAdds::IndexRows(int first, int last, int sign)
+{
+    for (int row = first; row <= last; ++row) {
+        const TTask& task = FModel.At(row);
+        const std::string& text = task.Data.InputFile;
+        if ((FListedTexts[text] += sign) <= 0)
+            FListedTexts.erase(text);
+        if (!task.File)
+            continue;
+        if (sign > 0) {
+            FListedFiles.emplace(*task.File, text);
+            continue;
+        }
+        const auto [from, to] = FListedFiles.equal_range(*task.File);
+        for (auto at = from; at != to; ++at)
+            if (at->second == text) {
+                FListedFiles.erase(at);
+                break;
+            }
+    }
 }
 
 void TTaskAdds::AddTaskFile(const QString& path)
@@ -157,11 +218,15 @@ void TTaskAdds::ReportFiles(const QString& text, const QString& title,
 void TTaskAdds::AddWhenIdle(const QStringList& paths, const std::vector<std::string>& unnamable,
                             std::function<void()> done)
 {
-    if (FBatchRunning)
-        FAfterBatch.push_back(
-            [this, paths, unnamable, done] { AddTaskPaths(paths, unnamable, done); });
-    else
+    if (FBatchRunning) {
+        // Read now, so that the files are known to be kept.
+        const TTaskFiles files = ExpandTaskPaths(paths);
+        std::vector<std::string> notAdded = unnamable;
+        notAdded.insert(notAdded.end(), files.Unnamable.begin(), files.Unnamable.end());
+        FAfterBatch.push_back({files.Files, std::move(notAdded), std::move(done)});
+    } else {
         AddTaskPaths(paths, unnamable, std::move(done));
+    }
 }
 
 void TTaskAdds::AddTaskPaths(const QStringList& paths, const std::vector<std::string>& unnamable,

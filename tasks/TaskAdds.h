@@ -10,7 +10,9 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Platform;
@@ -64,6 +66,11 @@ public:
     void AddKeptTasks(const std::vector<ltvItemData>& tasks);
     // True while an add is under way.
     bool IsAdding() const { return !FPending.empty(); }
+    // The files handed to the adds and not yet listed, also those a closed
+    // window cut short, as new tasks: kept with the list, so that no file
+    // given to the window is lost at its close. A file found to hold no
+    // picture is no longer among them.
+    std::vector<ltvItemData> UnlistedTasks() const;
     // A batch starts or ends; at its end the adds that waited for it run.
     void SetBatchRunning(bool running);
 
@@ -118,13 +125,26 @@ private:
     QWidget* const FWindow;
     QWidget* const FPanbg;
     TTaskModel& FModel;
+    // The listed inputs by their text and by their file, kept as rows come
+    // and go, so that an add looks a file up rather than reading every row.
+    void IndexRows(int first, int last, int sign);
+    std::unordered_map<std::string, int> FListedTexts;
+    std::multimap<TFileId, std::string> FListedFiles;
     Platform& FPlatform;
     TProfileDetail& FDetail;
     const QString FEncoderPath;
     bool FClosed = false;
     bool FBatchRunning = false;
-    // The adds that wait for the batch's end.
-    std::vector<std::function<void()>> FAfterBatch;
+    // The adds that wait for the batch's end, their folders already read.
+    struct TWaitingAdd
+    {
+        QStringList Files;
+        std::vector<std::string> Unnamable;
+        std::function<void()> Done;
+    };
+    std::vector<TWaitingAdd> FAfterBatch;
+    // What the window's close cut short.
+    std::vector<ltvItemData> FCut;
     std::deque<TPendingAdd> FPending;
     // Files of the adds under way left out for holding no picture, told in
     // one message when their request ends.

@@ -28,7 +28,9 @@ const char* const AddFilesHint = QT_TRANSLATE_NOOP("TTaskCommands", "Add Video F
 const char* const AddDirectoryHint = QT_TRANSLATE_NOOP("TTaskCommands", "Add Directory");
 const char* const MoveUpHint = QT_TRANSLATE_NOOP("TTaskCommands", "Move Up");
 const char* const MoveDownHint = QT_TRANSLATE_NOOP("TTaskCommands", "Move Down");
+//: A toolbar button: takes the selected tasks off the list
 const char* const RemoveHint = QT_TRANSLATE_NOOP("TTaskCommands", "Remove");
+//: A toolbar button: empties the task list
 const char* const ClearHint = QT_TRANSLATE_NOOP("TTaskCommands", "Clear");
 
 } // namespace

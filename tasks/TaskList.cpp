@@ -11,7 +11,9 @@ TTaskList::TTaskList(const TaskListControls& controls, Platform& platform, TProf
                      const QString& encoderPath, QObject* parent)
     : QObject(parent), FModel(new TTaskModel(this))
 {
-    FView = new TTaskView(controls.Window, controls.ltvTask, *FModel, platform, detail, this);
+    FPlans = new TTaskPlans(*FModel, detail, this);
+    FView =
+        new TTaskView(controls.Window, controls.ltvTask, *FModel, *FPlans, platform, detail, this);
     FAdds = new TTaskAdds(controls.Window, controls.panbg, *FModel, platform, detail, encoderPath,
                           this);
     FCommands = new TTaskCommands(controls.Window, *FModel, *FView, *FAdds, platform, this);

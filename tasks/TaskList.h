@@ -5,6 +5,7 @@
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskCommands.h"
 #include "tasks/TaskModel.h"
+#include "tasks/TaskPlans.h"
 #include "tasks/TaskView.h"
 
 #include <QObject>
@@ -32,7 +33,7 @@ struct TaskListControls
 };
 
 // The task list as its parts, built over the window's controls: the tasks
-// (the model), the view with its popup and the output grid, the adds, the
+// (the model) and their plans, the view with its popup and the output grid, the adds, the
 // commands, and the output directory's buttons. Each added file is probed
 // with the encoder at `encoderPath`. The parts are used directly.
 class TTaskList : public QObject
@@ -44,6 +45,7 @@ public:
               const QString& encoderPath, QObject* parent = nullptr);
 
     TTaskModel& Model() const { return *FModel; }
+    TTaskPlans& Plans() const { return *FPlans; }
     TTaskView& View() const { return *FView; }
     TTaskAdds& Adds() const { return *FAdds; }
     TTaskCommands& Commands() const { return *FCommands; }
@@ -51,6 +53,7 @@ public:
 
 private:
     TTaskModel* FModel = nullptr;
+    TTaskPlans* FPlans = nullptr;
     TTaskView* FView = nullptr;
     TTaskAdds* FAdds = nullptr;
     TTaskCommands* FCommands = nullptr;

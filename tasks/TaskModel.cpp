@@ -265,6 +265,7 @@ int TTaskModel::columnCount(const QModelIndex& parent) const
 
 QString PinnedProfileText(const ltvItemData& task)
 {
+    //: A task's tip; %1 is the name of the profile it converts with
     return QCoreApplication::translate("TTaskModel", "Profile: %1")
         .arg(QString::fromStdString(task.Profile));
 }
@@ -305,8 +306,16 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
                 lines << PinnedProfileText(task.Data);
             return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
         }
-        if (index.column() == InputFileColumn && !task.Facts.isEmpty())
-            return CellText(task.Data, InputFileColumn) + QStringLiteral("\n\n") + task.Facts;
+        if (index.column() == InputFileColumn &&
+            (!task.Facts.isEmpty() || !task.Data.Profile.empty())) {
+            // The pin is told where the eye rests, not only to a screen reader.
+            QStringList lines{CellText(task.Data, InputFileColumn)};
+            if (!task.Facts.isEmpty())
+                lines << QString() << task.Facts;
+            if (!task.Data.Profile.empty())
+                lines << PinnedProfileText(task.Data);
+            return lines.join(QLatin1Char('\n'));
+        }
         if (index.column() == SizeColumn && !ReadFrameSize(task.Data.SizeText).Size.empty())
             return CellText(task.Data, SizeColumn).trimmed();
         return {};

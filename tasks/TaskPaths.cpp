@@ -64,6 +64,7 @@ std::string OpenDialogFilter(TTranslator translated)
 {
     const std::string mask = InputMask();
     std::string filter =
+        //: A filter of the open dialog; %1 lists patterns such as "*.avi *.mp4"
         FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Support Files(%1)")),
                  {mask}) +
         "|" + mask;
@@ -87,6 +88,7 @@ std::string OpenDialogFilter(TTranslator translated)
                   ")|" + patterns;
     }
     return filter + "|" +
+           //: A filter of the open dialog; %1 is the pattern "*"
            FillText(translated("TaskPaths", QT_TRANSLATE_NOOP("TaskPaths", "All Files (%1)")),
                     {"*.*"}) +
            "|*.*";

@@ -30,7 +30,8 @@ struct ltvItemData
     std::string Profile;
     std::vector<std::string> Picks;
     // The size the output should have ("25 MB"), empty for none. Only the
-    // output grid and a batch's options set it; Tasks.ini does not keep it.
+    // output grid and a batch's options set it; Tasks.ini keeps it apart
+    // from the texts of TaskTexts.
     std::string TargetText;
 };
 

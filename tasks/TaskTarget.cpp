@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/TaskTarget.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -20,6 +22,34 @@ std::optional<std::string> SwitchValue(const TProfileChoice& choice, const std::
     return std::nullopt;
 }
 
+// The bits of one sample of a PCM codec ("pcm_s16le"); 0 for another codec.
+int PcmSampleBits(const std::string& codec)
+{
+    if (!codec.starts_with("pcm_"))
+        return 0;
+    if (codec == "pcm_alaw" || codec == "pcm_mulaw")
+        return 8;
+    const std::size_t digits = codec.find_first_of("0123456789");
+    return digits == std::string::npos ? 0 : std::atoi(codec.c_str() + digits);
+}
+
+// PCM audio weighs what its samples weigh, whatever bitrate is asked: the
+// rate and the channels the profile sets; 0 for each it leaves to the input.
+struct TPcm
+{
+    int64_t Bits = 0, Rate = 0, Channels = 0;
+};
+std::optional<TPcm> PcmOf(const TProfileChoice& choice)
+{
+    const int bits = PcmSampleBits(SwitchValue(choice, "-c:a").value_or(""));
+    if (bits == 0)
+        return std::nullopt;
+    const auto number = [&](const char* cmd) {
+        return std::max<int64_t>(0, std::atoll(SwitchValue(choice, cmd).value_or("").c_str()));
+    };
+    return TPcm{bits, number("-ar"), number("-ac")};
+}
+
 } // namespace
 
 bool MakesNoPicture(const TProfileChoice& choice)
@@ -31,6 +61,10 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice)
 {
     if (SwitchValue(choice, "-an") == FlagOnlyValue)
         return 0;
+    // Left to the input, a rate and channels are counted as the usual most.
+    if (const auto pcm = PcmOf(choice))
+        return pcm->Bits * (pcm->Rate > 0 ? pcm->Rate : 48000) *
+               (pcm->Channels > 0 ? pcm->Channels : 2);
     const std::optional<std::string> value = SwitchValue(choice, "-b:a");
     return value ? ParseBitrate(*value).value_or(AutoAudioBitrate) : AutoAudioBitrate;
 }
@@ -52,21 +86,13 @@ TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
         return {0, translated("TaskTarget",
                               QT_TRANSLATE_NOOP("TaskTarget",
                                                 "A target size needs a profile with video."))};
+    if (const auto pcm = PcmOf(choice); pcm && SwitchValue(choice, "-an") != FlagOnlyValue &&
+                                        (pcm->Rate == 0 || pcm->Channels == 0))
+        return {0, translated("TaskTarget",
+                              QT_TRANSLATE_NOOP("TaskTarget",
+                                                "A target size with PCM audio needs the profile "
+                                                "to set the sample rate and the channels."))};
     return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice), translated);
-}
-
-int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
-{
-    if (task.Span.Seconds <= 0)
-        return 0;
-    const TSizePlan plan = PlanTaskTarget(choice, task);
-    int64_t video = plan.Refusal.empty() ? plan.VideoBitrate : 0;
-    if (video == 0 && !MakesNoPicture(choice)) {
-        video = ParseBitrate(SwitchValue(choice, "-b:v").value_or("")).value_or(0);
-        if (video == 0)
-            return -1;
-    }
-    return EstimatedBytes(video + ChosenAudioBitrate(choice), task.Span.Seconds);
 }
 
 std::string EstimateText(int64_t bytes, TTranslator translated)
@@ -78,5 +104,5 @@ std::string EstimateText(int64_t bytes, TTranslator translated)
         return translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "not known yet"));
     //: %1 is an estimated size such as "1.95 MB"
     return FillText(translated("TaskTarget", QT_TRANSLATE_NOOP("TaskTarget", "about %1")),
-                    {FormatSizeText(bytes)});
+                    {FormatSizeText(bytes, translated)});
 }

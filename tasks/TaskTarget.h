@@ -25,12 +25,6 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice);
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
                          TTranslator translated = Untranslated);
 
-// The bytes the task's output should take with `choice`: from its target's
-// plan, or from the profile's bitrates. -1 when it depends on the picture
-// (no video bitrate is given: a constant-quality mode), 0 while the task's
-// span is not known.
-int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task);
-
 // An estimate in words: "about 1.95 MB", DependsOnPicture, or "not known
 // yet" for 0, in the words `translated` gives.
 std::string EstimateText(int64_t bytes, TTranslator translated = Untranslated);

@@ -6,7 +6,6 @@
 #include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
 #include "tasks/OutputEdit.h"
-#include "tasks/TaskTarget.h"
 #include "widgets/BalloonTip.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
@@ -54,10 +53,10 @@ bool IsPopupKey(const QKeyEvent& key)
 
 } // namespace
 
-TTaskView::TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, Platform& platform,
-                     TProfileDetail& detail, QObject* parent)
-    : QObject(parent), FWindow(window), FView(ltvTask), FModel(model), FPlatform(platform),
-      FDetail(detail)
+TTaskView::TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, TTaskPlans& plans,
+                     Platform& platform, TProfileDetail& detail, QObject* parent)
+    : QObject(parent), FWindow(window), FView(ltvTask), FModel(model), FPlans(plans),
+      FPlatform(platform), FDetail(detail)
 {
     SetUpView();
     CreatePopup();
@@ -238,9 +237,9 @@ void TTaskView::ShowSelectedTask()
         return;
     }
     const ltvItemData& data = FModel.At(row).Data;
-    // The name shown is the one the current profile would give, so it uses
-    // OutputExt rather than the extension recorded at the add.
-    SetOutputGrid(QString::fromStdString(data.NewName) + FDetail.OutputExt,
+    // The name the task's plan gives: its pin's extension, or the batch
+    // profile's as it is now rather than the one recorded at the add.
+    SetOutputGrid(QString::fromStdString(FPlans.At(row).OutputName),
                   QString::fromStdString(data.Start.Text()),
                   QString::fromStdString(data.End.Text()));
     FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(data.TargetText));
@@ -270,9 +269,9 @@ void TTaskView::vleOutputValidate()
     ValidateTarget(row, value(TargetSizeLabel));
 }
 
-// A target is planned against the span just stored and the profile shown;
-// one that cannot be met is refused at once, with the reason, and the row
-// shows the target kept.
+// A target is planned against the span just stored and the task's own
+// profile (its pin's, or the batch's); one that cannot be met is refused at
+// once, with the reason, and the row shows the target kept.
 void TTaskView::ValidateTarget(int row, const std::string& typed)
 {
     ltvItemData data;
@@ -283,8 +282,7 @@ void TTaskView::ValidateTarget(int row, const std::string& typed)
         return;
     const std::string kept = data.TargetText;
     data.TargetText = target;
-    if (const TSizePlan plan = PlanTaskTarget(FDetail.Choice(), data, TranslatedText);
-        !plan.Refusal.empty()) {
+    if (const TTaskPlan plan = FPlans.Planned(data); !plan.Refusal.empty()) {
         FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
         FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, tr(TargetRefusedTitle),
                                QString::fromStdString(plan.Refusal));
@@ -319,8 +317,18 @@ void TTaskView::ppmTaskPopup()
     mniClear->setEnabled(FModel.TaskCount() > 0);
     mniRemoveCompleted->setEnabled(!CompletedRows().empty());
     mniUseProfile->clear();
-    for (const QString& name : FDetail.CatalogueNames())
-        mniUseProfile->addAction(name, this, [this, name] { PinSelectedTasks(name); });
+    // The profile every selected task is pinned to is marked.
+    const std::vector<int> rows = SelectedRows();
+    const std::string pin = rows.empty() ? std::string() : FModel.At(rows.front()).Data.Profile;
+    const bool onePin = std::all_of(rows.begin(), rows.end(), [this, &pin](int row) {
+        return FModel.At(row).Data.Profile == pin;
+    });
+    for (const QString& name : FDetail.CatalogueNames()) {
+        QAction* action =
+            mniUseProfile->addAction(name, this, [this, name] { PinSelectedTasks(name); });
+        action->setCheckable(true);
+        action->setChecked(onePin && !pin.empty() && name.toStdString() == pin);
+    }
     mniUseProfile->setEnabled(selected);
     bool pinned = false;
     for (const int row : SelectedRows())

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tasks/TaskModel.h"
+#include "tasks/TaskPlans.h"
 
 #include <QObject>
 
@@ -25,8 +26,8 @@ class TTaskView : public QObject
 
 public:
     // `window` owns the log windows.
-    TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, Platform& platform,
-              TProfileDetail& detail, QObject* parent = nullptr);
+    TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, TTaskPlans& plans,
+              Platform& platform, TProfileDetail& detail, QObject* parent = nullptr);
 
     QTreeView& Tree() const { return *FView; }
     bool HasSelection() const;
@@ -109,6 +110,7 @@ private:
     QWidget* const FWindow;
     QTreeView* const FView;
     TTaskModel& FModel;
+    TTaskPlans& FPlans;
     Platform& FPlatform;
     TProfileDetail& FDetail;
     // The task the output grid shows; 0 for none.

@@ -3,6 +3,7 @@
 
 #include "encoder/EncoderArguments.h"
 #include "encoder/EncoderChannel.h"
+#include "platform/DataPlaces.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -10,11 +11,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +73,47 @@ void PruneFolder(const std::filesystem::path& folder, std::uintmax_t limit)
     }
 }
 
+enum class TEntry
+{
+    Missing,
+    Picture,
+    NoFrame, // an empty file: the file gave no frame
+    Garbage  // anything else takes the name: taken again
+};
+
+// What the cache holds under `path`, marked as used now, so that the prune
+// takes the oldest first. Only a file of the cache's own counts: a link
+// planted in its place is never followed.
+TEntry OpenEntry(const QString& path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? TEntry::Missing : TEntry::Garbage;
+    static const char Head[] = "\x89PNG\r\n\x1a\n";
+    static const char Tail[] = "\0\0\0\0IEND\xae\x42\x60\x82";
+    char head[sizeof Head - 1] = {}, tail[sizeof Tail - 1] = {};
+    struct stat status = {};
+    TEntry entry = TEntry::Garbage;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size == 0)
+        entry = TEntry::NoFrame;
+    else if (S_ISREG(status.st_mode) && status.st_size >= off_t(sizeof head + sizeof tail) &&
+             ::pread(fd, head, sizeof head, 0) == ssize_t(sizeof head) &&
+             ::pread(fd, tail, sizeof tail, status.st_size - off_t(sizeof tail)) ==
+                 ssize_t(sizeof tail) &&
+             std::memcmp(head, Head, sizeof head) == 0 && std::memcmp(tail, Tail, sizeof tail) == 0)
+        entry = TEntry::Picture;
+    if (entry != TEntry::Garbage)
+        ::futimens(fd, nullptr);
+    ::close(fd);
+    return entry;
+}
+
+bool ReplaceFile(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 } // namespace
 
 TThumbnails::TThumbnails(TTaskModel& model, const QString& encoderPath, const QString& cacheFolder,
@@ -89,16 +139,20 @@ TThumbnails::TThumbnails(TTaskModel& model, const QString& encoderPath, const QS
 TThumbnails::~TThumbnails()
 {
     FChannel->Terminate();
-    for (const TShot& shot : FRun)
-        QFile::remove(shot.Cached + QStringLiteral(".part"));
 }
 
 QString TThumbnails::DefaultCacheFolder()
 {
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    // XDG's base directory rules count only absolute paths.
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.cache");
+    // XDG's base directory rules count only absolute paths. Without a home
+    // the toolkit would answer "/": the pictures are then not kept.
+    if (base.isEmpty() || QDir::isRelativePath(base)) {
+        const passwd* entry = ::getpwuid(::getuid());
+        const std::string home = HomeFolder(std::getenv("HOME"), entry ? entry->pw_dir : nullptr);
+        if (home.empty())
+            return QString();
+        base = QString::fromStdString(home) + QStringLiteral("/.cache");
+    }
     return base + QStringLiteral("/quenby/thumbnails");
 }
 
@@ -155,25 +209,29 @@ void TThumbnails::LookUp()
             continue;
         const TTask& task = FModel.At(row);
         const QFileInfo input(QString::fromStdString(task.Data.InputFile));
-        // An empty or vanished file has no frame to give.
-        if (!input.isFile() || input.size() == 0) {
+        // An empty or vanished file has no frame to give; without a cache
+        // folder no picture is taken.
+        if (!input.isFile() || input.size() == 0 || FFolder.isEmpty()) {
             FModel.SetThumbnail(id, QString());
             continue;
         }
         const QString cached = CacheFile(input.absoluteFilePath(), input.size(),
                                          input.lastModified().toMSecsSinceEpoch());
-        QFile file(cached);
-        if (file.exists()) {
-            // Used now: the prune takes the oldest first. An empty file
-            // says that this file gave no frame.
-            if (file.open(QIODevice::ReadWrite))
-                file.setFileTime(QDateTime::currentDateTimeUtc(),
-                                 QFileDevice::FileModificationTime);
-            FModel.SetThumbnail(id, file.size() > 0 ? cached : QString());
+        switch (OpenEntry(cached)) {
+        case TEntry::Picture:
+            FModel.SetThumbnail(id, cached);
             continue;
+        case TEntry::NoFrame:
+            FModel.SetThumbnail(id, QString());
+            continue;
+        case TEntry::Garbage:
+            ::unlink(QFile::encodeName(cached).constData());
+            break;
+        case TEntry::Missing:
+            break;
         }
         const double length = task.Data.Length.Seconds;
-        FToTake.push_back({id, input.absoluteFilePath(), cached,
+        FToTake.push_back({id, input.absoluteFilePath(), cached, QString(),
                            length >= ShortClipSeconds ? length / 10 : 0, false});
     }
     if (!FAsked.empty() && FShown)
@@ -189,18 +247,23 @@ void TThumbnails::StartRun()
         return;
     const std::size_t count =
         FToTake.front().Alone ? 1 : std::min<std::size_t>(MostPerRun, FToTake.size());
+    // The encoder writes into a folder of this run's own, which nothing else
+    // can have planted a name in; a picture takes its name by a rename, which
+    // replaces whatever is there and never follows it.
+    QDir().mkpath(FFolder);
+    FRunDir = std::make_unique<QTemporaryDir>(FFolder + QStringLiteral("/run-XXXXXX"));
     std::vector<TThumbnailShot> shots;
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0 && FToTake.front().Alone)
             break;
         FRun.push_back(std::move(FToTake.front()));
         FToTake.pop_front();
-        const TShot& shot = FRun.back();
-        shots.push_back({shot.Input.toStdString(), shot.Seconds,
-                         (shot.Cached + QStringLiteral(".part")).toStdString()});
+        TShot& shot = FRun.back();
+        shot.Part = FRunDir->filePath(QFileInfo(shot.Cached).fileName());
+        shots.push_back({shot.Input.toStdString(), shot.Seconds, shot.Part.toStdString()});
     }
-    QDir().mkpath(FFolder);
-    if (!FChannel->Start(FEncoderPath, EncoderChannel::ArgumentList(
+    if (!FRunDir->isValid() ||
+        !FChannel->Start(FEncoderPath, EncoderChannel::ArgumentList(
                                            ThumbnailArguments(shots, FWidth, FHeight)))) {
         // No encoder: no pictures, and nothing to remember about the files.
         for (const TShot& shot : FRun)
@@ -209,6 +272,7 @@ void TThumbnails::StartRun()
             FModel.SetThumbnail(shot.Id, QString());
         FRun.clear();
         FToTake.clear();
+        FRunDir.reset();
         return;
     }
     ++FRunsStarted;
@@ -222,21 +286,16 @@ void TThumbnails::EndRun(bool timedOut)
     FRun.clear();
     bool anyTaken = false;
     for (const TShot& shot : run)
-        anyTaken = anyTaken || QFileInfo(shot.Cached + QStringLiteral(".part")).size() > 0;
+        anyTaken = anyTaken || QFileInfo(shot.Part).size() > 0;
     std::vector<TShot> again;
     for (TShot& shot : run) {
-        const QString part = shot.Cached + QStringLiteral(".part");
-        const qint64 bytes = QFileInfo(part).size();
-        if (bytes > 0) {
-            // Complete only now: a half-written picture never takes the name.
-            QFile::remove(shot.Cached);
-            if (QFile::rename(part, shot.Cached)) {
-                FWritten += bytes;
-                FModel.SetThumbnail(shot.Id, shot.Cached);
-                continue;
-            }
+        const qint64 bytes = QFileInfo(shot.Part).size();
+        // Complete only now: a half-written picture never takes the name.
+        if (bytes > 0 && ReplaceFile(shot.Part, shot.Cached)) {
+            FWritten += bytes;
+            FModel.SetThumbnail(shot.Id, shot.Cached);
+            continue;
         }
-        QFile::remove(part);
         // A file the encoder cannot open ends the whole run before any
         // picture: each file is then tried alone.
         if (!anyTaken && run.size() > 1 && !timedOut) {
@@ -245,12 +304,11 @@ void TThumbnails::EndRun(bool timedOut)
             continue;
         }
         // Remembered as giving no frame, unless the encoder was only slow.
-        if (!timedOut) {
-            QFile empty(shot.Cached);
-            empty.open(QIODevice::WriteOnly);
-        }
+        if (!timedOut && QFile(shot.Part).open(QIODevice::WriteOnly | QIODevice::Truncate))
+            ReplaceFile(shot.Part, shot.Cached);
         FModel.SetThumbnail(shot.Id, QString());
     }
+    FRunDir.reset();
     FToTake.insert(FToTake.begin(), std::make_move_iterator(again.begin()),
                    std::make_move_iterator(again.end()));
     if (FWritten > CacheBytes / 10 && !*FPruning) {

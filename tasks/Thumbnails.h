@@ -14,6 +14,7 @@
 #include <vector>
 
 class EncoderChannel;
+class QTemporaryDir;
 
 // Takes each listed task's thumbnail: one frame at a tenth of its length
 // (its first for a clip under two seconds), kept as a small PNG file in a
@@ -60,6 +61,7 @@ private:
         TaskId Id = 0;
         QString Input;
         QString Cached;
+        QString Part; // where the encoder writes it
         double Seconds = 0;
         bool Alone = false;
     };
@@ -82,6 +84,7 @@ private:
     std::deque<TShot> FToTake;
     std::vector<TShot> FRun;
     std::unique_ptr<EncoderChannel> FChannel;
+    std::unique_ptr<QTemporaryDir> FRunDir;
     QTimer FLookUp;
     QTimer FLimit;
     int FRunsStarted = 0;

@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>&amp;Setting</source>
+        <extracomment>A button: opens the settings of the profile picked beside it</extracomment>
         <translation>&amp;Einstellen</translation>
     </message>
     <message>
@@ -21,14 +22,17 @@
     </message>
     <message>
         <source>&amp;Browse</source>
+        <extracomment>A button: chooses the output folder</extracomment>
         <translation>Aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Open</source>
+        <extracomment>A button: opens the output folder in the file manager</extracomment>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>The name of the strip that shows a running batch&apos;s progress</extracomment>
         <translation>Fortschritt</translation>
     </message>
     <message>
@@ -37,6 +41,7 @@
     </message>
     <message>
         <source>Converting:</source>
+        <extracomment>A caption before the names of the files being converted</extracomment>
         <translation>Wird konvertiert:</translation>
     </message>
     <message>
@@ -344,6 +349,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Duration: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is a time such as &quot;00:01:30&quot;</extracomment>
         <translation>Dauer: %1</translation>
     </message>
     <message>
@@ -353,10 +359,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Frame rate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;25 fps&quot;</extracomment>
         <translation>Bildrate: %1</translation>
     </message>
     <message>
         <source>Bitrate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;1200 kb/s&quot;</extracomment>
         <translation>Bitrate: %1</translation>
     </message>
     <message>
@@ -365,28 +373,48 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <translation>Audio: %1</translation>
     </message>
     <message>
-        <source>bytes</source>
-        <translation>Bytes</translation>
-    </message>
-    <message>
-        <source>KiB</source>
-        <translation>KiB</translation>
-    </message>
-    <message>
-        <source>MiB</source>
-        <translation>MiB</translation>
-    </message>
-    <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>TiB</source>
-        <translation>TiB</translation>
-    </message>
-    <message>
         <source>File size: %1</source>
         <translation>Dateigröße: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <extracomment>A file&apos;s size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1.%2 KiB</source>
+        <extracomment>A file&apos;s size in KiB (1024 bytes): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 KiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 MiB</source>
+        <extracomment>A file&apos;s size in MiB (1024 KiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 MiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 GiB</source>
+        <extracomment>A file&apos;s size in GiB (1024 MiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 GiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 TiB</source>
+        <extracomment>A file&apos;s size in TiB (1024 GiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 TiB</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Frames per second, a whole number</extracomment>
+        <translation>%1 Bilder/s</translation>
+    </message>
+    <message>
+        <source>%1.%2 fps</source>
+        <extracomment>Frames per second: %1 the whole part, %2 the decimals (&quot;29.97 fps&quot;)</extracomment>
+        <translation>%1,%2 Bilder/s</translation>
+    </message>
+    <message>
+        <source>%1 kb/s</source>
+        <extracomment>Kilobits per second, a whole number</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -406,7 +434,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <name>OutputSize</name>
     <message>
         <source>depends on the picture</source>
-        <translation>hängt vom Bild ab</translation>
+        <translation>hängt vom Inhalt ab</translation>
     </message>
     <message>
         <source>The length of the part to convert is not known.</source>
@@ -451,6 +479,31 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <extracomment>%1 is the quality word (&quot;good&quot;), %2 the SSIM, %3 the PSNR</extracomment>
         <translation>%1 (SSIM %2, PSNR %3)</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <extracomment>A size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is a whole number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1.%2 MB</source>
+        <extracomment>A size in megabytes (1,000,000 bytes): %1 the whole part, %2 the decimals (&quot;1.95 MB&quot;)</extracomment>
+        <translation>%1,%2 MB</translation>
+    </message>
+    <message>
+        <source>%1.%2 GB</source>
+        <extracomment>A size in gigabytes (10^9 bytes): %1 the whole part, %2 the decimals (&quot;1.50 GB&quot;)</extracomment>
+        <translation>%1,%2 GB</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -467,10 +520,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Position</source>
+        <extracomment>The name of the preview&apos;s slider: where in the video it plays</extracomment>
         <translation>Position</translation>
     </message>
     <message>
         <source>Play</source>
+        <extracomment>A button: plays the preview</extracomment>
         <translation>Abspielen</translation>
     </message>
     <message>
@@ -483,6 +538,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A button: stops the preview and goes back to its start</extracomment>
         <translation>Stoppen</translation>
     </message>
     <message>
@@ -492,6 +548,137 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>Preview time</source>
         <translation>Vorschauzeit</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>Video Codec</source>
+        <translation>Videocodec</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videogröße</translation>
+    </message>
+    <message>
+        <source>Bit Rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <extracomment>A grid row: the picture&apos;s shape, such as 4:3 or 16:9</extracomment>
+        <translation>Bildformat</translation>
+    </message>
+    <message>
+        <source>Disable Video</source>
+        <extracomment>A grid row: Yes leaves the picture out of the output</extracomment>
+        <translation>Ohne Video</translation>
+    </message>
+    <message>
+        <source>Audio Codec</source>
+        <translation>Audiocodec</translation>
+    </message>
+    <message>
+        <source>Audio Bitrate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <extracomment>A grid row: the sound&apos;s channels, such as Mono or Stereo</extracomment>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A grid row: the sound&apos;s loudness, in percent of the source&apos;s</extracomment>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Disable Audio</source>
+        <extracomment>A grid row: Yes leaves the sound out of the output</extracomment>
+        <translation>Ohne Audio</translation>
+    </message>
+    <message>
+        <source>Bit Exact Algorithms</source>
+        <extracomment>A grid row: Yes makes the encoder use only calculations whose result is the same on every computer</extracomment>
+        <translation>Bitgenau rechnen</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <extracomment>A grid row: Yes turns interlaced (TV) pictures into whole frames</extracomment>
+        <translation>Deinterlacing</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <extracomment>A pick of the video size: the source&apos;s own size</extracomment>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <extracomment>A pick of the video size: a width and height the user types</extracomment>
+        <translation>Eigene Größe</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A pick of a bitrate: the encoder chooses it</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <extracomment>A pick of the frame rate, aspect, sample rate or channels: as in the source</extracomment>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <extracomment>A pick of the channels: one</extracomment>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <extracomment>A pick of the channels: two</extracomment>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2</source>
+        <extracomment>A video codec&apos;s name</extracomment>
+        <translation>MPEG-4 Teil 2</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2 (DivX compatible)</source>
+        <extracomment>A video codec&apos;s name: files that DivX players read</extracomment>
+        <translation>MPEG-4 Teil 2 (DivX-kompatibel)</translation>
+    </message>
+    <message>
+        <source>PCM 16-bit</source>
+        <extracomment>An audio codec&apos;s name: uncompressed samples of 16 bits</extracomment>
+        <translation>PCM 16 Bit</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>A frame rate; %1 is a number such as 25 or 29.97</extracomment>
+        <translation>%1 Bilder/s</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -516,12 +703,13 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <translation>Über %1</translation>
     </message>
     <message>
-        <source>Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.</source>
-        <translation>Stapelkonvertierung von AVI-, MPEG-, MP4-, WMV-, MOV-, VOB- und ASF-Videos.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Batch conversion of videos: %1.</source>
+        <extracomment>%1 lists file kinds, such as &quot;AVI, MPG, MP4, MKV&quot;</extracomment>
+        <translation>Stapelkonvertierung von Videos: %1.</translation>
     </message>
 </context>
 <context>
@@ -539,8 +727,8 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>The conversion is completed, but %1 of %n files failed.</source>
         <extracomment>%1 is the number of failed files, %n the number of all files</extracomment>
         <translation>
-            <numerusform>Die Konvertierung ist abgeschlossen, aber %1 von %n Datei ist fehlgeschlagen.</numerusform>
-            <numerusform>Die Konvertierung ist abgeschlossen, aber %1 von %n Dateien sind fehlgeschlagen.</numerusform>
+            <numerusform>Die Konvertierung ist abgeschlossen; fehlgeschlagen: %1 von %n Datei.</numerusform>
+            <numerusform>Die Konvertierung ist abgeschlossen; fehlgeschlagen: %1 von %n Dateien.</numerusform>
         </translation>
     </message>
     <message>
@@ -565,6 +753,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Saved as &quot;%1&quot;.</source>
+        <extracomment>A line of the encoder log; %1 is the output file&apos;s path</extracomment>
         <translation>Gespeichert als „%1“.</translation>
     </message>
     <message>
@@ -578,6 +767,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Size: %1.</source>
+        <extracomment>A line of the encoder log; %1 is the output&apos;s size against its target</extracomment>
         <translation>Größe: %1.</translation>
     </message>
     <message>
@@ -586,7 +776,9 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason
+----------
+Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>nicht geprüft: %1</translation>
     </message>
     <message>
@@ -605,11 +797,22 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>stopped</source>
         <translation>gestoppt</translation>
     </message>
+    <message>
+        <source>: the profile&apos;s quality was already reached</source>
+        <extracomment>Said after &quot;planned 25.0 MB, reached 1.24 MB&quot;</extracomment>
+        <translation>: Die Qualität des Profils war schon erreicht</translation>
+    </message>
+    <message>
+        <source>over the target by %1%</source>
+        <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
+        <translation>%1 % über dem Ziel</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
     <message>
         <source>Start</source>
+        <extracomment>A toolbar button: starts converting the task list</extracomment>
         <translation>Starten</translation>
     </message>
     <message>
@@ -622,11 +825,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A toolbar button: stops the running batch</extracomment>
         <translation>Stoppen</translation>
     </message>
     <message>
         <source>A conversion is running. Stop it and quit?</source>
-        <translation>Eine Konvertierung läuft. Anhalten und beenden?</translation>
+        <translation>Eine Konvertierung läuft. Stoppen und beenden?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
@@ -659,6 +863,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Size: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is a size such as &quot;1.95 MB&quot;</extracomment>
         <translation>Größe: %1</translation>
     </message>
     <message>
@@ -668,6 +873,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Quality: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is such as &quot;good (SSIM 0.962, PSNR 35.1 dB)&quot;</extracomment>
         <translation>Qualität: %1</translation>
     </message>
 </context>
@@ -675,6 +881,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <name>TChoiceGrids</name>
     <message>
         <source>List index out of bounds (%1)</source>
+        <extracomment>A profile fault: a pick list&apos;s Index names no item; %1 is that index</extracomment>
         <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
 </context>
@@ -746,10 +953,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <name>TGroupHeader</name>
     <message>
         <source>%1 group</source>
+        <extracomment>A screen reader&apos;s name of a group of settings; %1 is its caption, such as &quot;Video&quot;</extracomment>
         <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>Expand %1</source>
+        <extracomment>A screen reader&apos;s name of the button that shows or hides a group; %1 is its caption</extracomment>
         <translation>%1 aufklappen</translation>
     </message>
     <message>
@@ -761,6 +970,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <name>TKeptTasks</name>
     <message>
         <source>Restore</source>
+        <extracomment>Buttons: put the last session&apos;s tasks back in the list, or drop them</extracomment>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
@@ -862,6 +1072,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A button: closes the log window</extracomment>
         <translation>Schließen</translation>
     </message>
 </context>
@@ -929,6 +1140,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <name>TProfileDetail</name>
     <message>
         <source>Tip:</source>
+        <extracomment>The title of a balloon hint</extracomment>
         <translation>Hinweis:</translation>
     </message>
     <message>
@@ -944,6 +1156,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>     General     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     Allgemein     </translation>
     </message>
     <message>
@@ -952,6 +1165,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>     Profiles     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     Profile     </translation>
     </message>
     <message>
@@ -964,6 +1178,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Auto</source>
+        <extracomment>A synchronization mode: the program decides</extracomment>
         <translation>Automatisch</translation>
     </message>
     <message>
@@ -1000,6 +1215,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Overwrite</source>
+        <extracomment>What happens to an existing output file of the same name: it is replaced</extracomment>
         <translation>Überschreiben</translation>
     </message>
     <message>
@@ -1044,7 +1260,8 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <extracomment>A button: chooses the default output folder</extracomment>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Language:</source>
@@ -1065,6 +1282,13 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>Es wurde kein privater Ordner für den Socket des Fensters gefunden; dieser Start öffnet ein eigenes Fenster.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1082,13 +1306,6 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
             <numerusform>%n Aufgaben: %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>(%n of unknown length)</source>
-        <translation>
-            <numerusform>(%n mit unbekannter Länge)</numerusform>
-            <numerusform>(%n mit unbekannter Länge)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
@@ -1098,6 +1315,14 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
         <translation>Geschätzte Größe – %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
+        <translation>
+            <numerusform>%n Aufgabe mit unbekannter Länge</numerusform>
+            <numerusform>%n Aufgaben mit unbekannter Länge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1193,10 +1418,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>A toolbar button: takes the selected tasks off the list</extracomment>
         <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A toolbar button: empties the task list</extracomment>
         <translation>Leeren</translation>
     </message>
     <message numerus="yes">
@@ -1238,6 +1465,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Profile: %1</source>
+        <extracomment>A task&apos;s tip; %1 is the name of the profile it converts with</extracomment>
         <translation>Profil: %1</translation>
     </message>
 </context>
@@ -1293,10 +1521,18 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
 </context>
 <context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>Die Übersetzung „%1“ ist beschädigt und wurde nicht verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>TValueListDelegate</name>
     <message>
         <source>%1 choices</source>
-        <translation>%1 Auswahlmöglichkeiten</translation>
+        <extracomment>A screen reader&apos;s name for the open list of a grid row&apos;s choices; %1 is the row&apos;s name, such as &quot;Frame Rate&quot;</extracomment>
+        <translation>Auswahl für %1</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1602,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>All Support Files(%1)</source>
+        <extracomment>A filter of the open dialog; %1 lists patterns such as &quot;*.avi *.mp4&quot;</extracomment>
         <translation>Alle unterstützten Dateien (%1)</translation>
     </message>
     <message>
@@ -1376,6 +1613,13 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     <message>
         <source>All Files (%1)</source>
         <translation>Alle Dateien (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPlan</name>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>Das Profil „%1“ kann nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -1456,6 +1700,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>A screen reader&apos;s name of the welcome panel&apos;s picture</extracomment>
         <translation>Bild</translation>
     </message>
 </context>

@@ -82,10 +82,11 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n of unknown length)</source>
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
         <translation>
-            <numerusform>(%n of unknown length)</numerusform>
-            <numerusform>(%n of unknown length)</numerusform>
+            <numerusform>%n task of unknown length</numerusform>
+            <numerusform>%n tasks of unknown length</numerusform>
         </translation>
     </message>
 </context>

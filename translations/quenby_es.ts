@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>&amp;Setting</source>
+        <extracomment>A button: opens the settings of the profile picked beside it</extracomment>
         <translation>&amp;Ajustes</translation>
     </message>
     <message>
@@ -21,14 +22,17 @@
     </message>
     <message>
         <source>&amp;Browse</source>
+        <extracomment>A button: chooses the output folder</extracomment>
         <translation>&amp;Examinar</translation>
     </message>
     <message>
         <source>&amp;Open</source>
+        <extracomment>A button: opens the output folder in the file manager</extracomment>
         <translation>A&amp;brir</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>The name of the strip that shows a running batch&apos;s progress</extracomment>
         <translation>Progreso</translation>
     </message>
     <message>
@@ -37,6 +41,7 @@
     </message>
     <message>
         <source>Converting:</source>
+        <extracomment>A caption before the names of the files being converted</extracomment>
         <translation>Convirtiendo:</translation>
     </message>
     <message>
@@ -343,6 +348,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Duration: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is a time such as &quot;00:01:30&quot;</extracomment>
         <translation>Duración: %1</translation>
     </message>
     <message>
@@ -352,10 +358,12 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Frame rate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;25 fps&quot;</extracomment>
         <translation>Velocidad de fotogramas: %1</translation>
     </message>
     <message>
         <source>Bitrate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;1200 kb/s&quot;</extracomment>
         <translation>Tasa de bits: %1</translation>
     </message>
     <message>
@@ -364,28 +372,48 @@ SIGXFSZ o SIGPWR.
         <translation>Audio: %1</translation>
     </message>
     <message>
-        <source>bytes</source>
-        <translation>bytes</translation>
-    </message>
-    <message>
-        <source>KiB</source>
-        <translation>KiB</translation>
-    </message>
-    <message>
-        <source>MiB</source>
-        <translation>MiB</translation>
-    </message>
-    <message>
-        <source>GiB</source>
-        <translation>GiB</translation>
-    </message>
-    <message>
-        <source>TiB</source>
-        <translation>TiB</translation>
-    </message>
-    <message>
         <source>File size: %1</source>
         <translation>Tamaño del archivo: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <extracomment>A file&apos;s size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1.%2 KiB</source>
+        <extracomment>A file&apos;s size in KiB (1024 bytes): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 KiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 MiB</source>
+        <extracomment>A file&apos;s size in MiB (1024 KiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 MiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 GiB</source>
+        <extracomment>A file&apos;s size in GiB (1024 MiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 GiB</translation>
+    </message>
+    <message>
+        <source>%1.%2 TiB</source>
+        <extracomment>A file&apos;s size in TiB (1024 GiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 TiB</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Frames per second, a whole number</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1.%2 fps</source>
+        <extracomment>Frames per second: %1 the whole part, %2 the decimals (&quot;29.97 fps&quot;)</extracomment>
+        <translation>%1,%2 fps</translation>
+    </message>
+    <message>
+        <source>%1 kb/s</source>
+        <extracomment>Kilobits per second, a whole number</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -405,7 +433,7 @@ SIGXFSZ o SIGPWR.
     <name>OutputSize</name>
     <message>
         <source>depends on the picture</source>
-        <translation>depende de la imagen</translation>
+        <translation>depende del contenido</translation>
     </message>
     <message>
         <source>The length of the part to convert is not known.</source>
@@ -414,11 +442,11 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>The target is below what the audio alone takes (%1).</source>
         <extracomment>%1 is a size such as &quot;1.25 MB&quot;</extracomment>
-        <translation>El objetivo es menor que lo que ocupa solo el audio (%1).</translation>
+        <translation>El tamaño final es menor que lo que ocupa solo el audio (%1).</translation>
     </message>
     <message>
         <source>The target leaves %1 kbit/s for the video; it needs at least %2 kbit/s.</source>
-        <translation>El objetivo deja %1 kbit/s para el vídeo; necesita al menos %2 kbit/s.</translation>
+        <translation>El tamaño final deja %1 kbit/s para el vídeo; necesita al menos %2 kbit/s.</translation>
     </message>
     <message>
         <source>excellent</source>
@@ -450,6 +478,31 @@ SIGXFSZ o SIGPWR.
         <extracomment>%1 is the quality word (&quot;good&quot;), %2 the SSIM, %3 the PSNR</extracomment>
         <translation>%1 (SSIM %2, PSNR %3)</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <extracomment>A size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is a whole number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1.%2 MB</source>
+        <extracomment>A size in megabytes (1,000,000 bytes): %1 the whole part, %2 the decimals (&quot;1.95 MB&quot;)</extracomment>
+        <translation>%1,%2 MB</translation>
+    </message>
+    <message>
+        <source>%1.%2 GB</source>
+        <extracomment>A size in gigabytes (10^9 bytes): %1 the whole part, %2 the decimals (&quot;1.50 GB&quot;)</extracomment>
+        <translation>%1,%2 GB</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -466,10 +519,12 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Position</source>
+        <extracomment>The name of the preview&apos;s slider: where in the video it plays</extracomment>
         <translation>Posición</translation>
     </message>
     <message>
         <source>Play</source>
+        <extracomment>A button: plays the preview</extracomment>
         <translation>Reproducir</translation>
     </message>
     <message>
@@ -482,6 +537,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A button: stops the preview and goes back to its start</extracomment>
         <translation>Detener</translation>
     </message>
     <message>
@@ -491,6 +547,137 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>Preview time</source>
         <translation>Tiempo de la vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>Video Codec</source>
+        <translation>Códec de vídeo</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Bit Rate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fotogramas/s</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <extracomment>A grid row: the picture&apos;s shape, such as 4:3 or 16:9</extracomment>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Disable Video</source>
+        <extracomment>A grid row: Yes leaves the picture out of the output</extracomment>
+        <translation>Sin vídeo</translation>
+    </message>
+    <message>
+        <source>Audio Codec</source>
+        <translation>Códec de audio</translation>
+    </message>
+    <message>
+        <source>Audio Bitrate</source>
+        <translation>Bits de audio</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Muestreo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <extracomment>A grid row: the sound&apos;s channels, such as Mono or Stereo</extracomment>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A grid row: the sound&apos;s loudness, in percent of the source&apos;s</extracomment>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Disable Audio</source>
+        <extracomment>A grid row: Yes leaves the sound out of the output</extracomment>
+        <translation>Sin audio</translation>
+    </message>
+    <message>
+        <source>Bit Exact Algorithms</source>
+        <extracomment>A grid row: Yes makes the encoder use only calculations whose result is the same on every computer</extracomment>
+        <translation>Cálculo exacto</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <extracomment>A grid row: Yes turns interlaced (TV) pictures into whole frames</extracomment>
+        <translation>Desentrelazar</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <extracomment>A pick of the video size: the source&apos;s own size</extracomment>
+        <translation>Tamaño original</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <extracomment>A pick of the video size: a width and height the user types</extracomment>
+        <translation>Tamaño personalizado</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A pick of a bitrate: the encoder chooses it</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <extracomment>A pick of the frame rate, aspect, sample rate or channels: as in the source</extracomment>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <extracomment>A pick of the channels: one</extracomment>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <extracomment>A pick of the channels: two</extracomment>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2</source>
+        <extracomment>A video codec&apos;s name</extracomment>
+        <translation>MPEG-4 Parte 2</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2 (DivX compatible)</source>
+        <extracomment>A video codec&apos;s name: files that DivX players read</extracomment>
+        <translation>MPEG-4 Parte 2 (compatible con DivX)</translation>
+    </message>
+    <message>
+        <source>PCM 16-bit</source>
+        <extracomment>An audio codec&apos;s name: uncompressed samples of 16 bits</extracomment>
+        <translation>PCM de 16 bits</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>A frame rate; %1 is a number such as 25 or 29.97</extracomment>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -515,12 +702,13 @@ SIGXFSZ o SIGPWR.
         <translation>Acerca de %1</translation>
     </message>
     <message>
-        <source>Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.</source>
-        <translation>Conversión por lotes de vídeos AVI, MPEG, MP4, WMV, MOV, VOB y ASF.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Batch conversion of videos: %1.</source>
+        <extracomment>%1 lists file kinds, such as &quot;AVI, MPG, MP4, MKV&quot;</extracomment>
+        <translation>Conversión por lotes de vídeos: %1.</translation>
     </message>
 </context>
 <context>
@@ -538,8 +726,8 @@ SIGXFSZ o SIGPWR.
         <source>The conversion is completed, but %1 of %n files failed.</source>
         <extracomment>%1 is the number of failed files, %n the number of all files</extracomment>
         <translation>
-            <numerusform>La conversión se ha completado, pero ha fallado %1 de %n archivo.</numerusform>
-            <numerusform>La conversión se ha completado, pero han fallado %1 de %n archivos.</numerusform>
+            <numerusform>La conversión ha terminado con errores: %1 de %n archivo.</numerusform>
+            <numerusform>La conversión ha terminado con errores: %1 de %n archivos.</numerusform>
         </translation>
     </message>
     <message>
@@ -564,6 +752,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Saved as &quot;%1&quot;.</source>
+        <extracomment>A line of the encoder log; %1 is the output file&apos;s path</extracomment>
         <translation>Guardado como «%1».</translation>
     </message>
     <message>
@@ -577,6 +766,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Size: %1.</source>
+        <extracomment>A line of the encoder log; %1 is the output&apos;s size against its target</extracomment>
         <translation>Tamaño: %1.</translation>
     </message>
     <message>
@@ -585,7 +775,9 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason
+----------
+Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>no comprobada: %1</translation>
     </message>
     <message>
@@ -604,11 +796,22 @@ SIGXFSZ o SIGPWR.
         <source>stopped</source>
         <translation>detenida</translation>
     </message>
+    <message>
+        <source>: the profile&apos;s quality was already reached</source>
+        <extracomment>Said after &quot;planned 25.0 MB, reached 1.24 MB&quot;</extracomment>
+        <translation>: ya se había alcanzado la calidad del perfil</translation>
+    </message>
+    <message>
+        <source>over the target by %1%</source>
+        <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
+        <translation>un %1 % por encima del tamaño final</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
     <message>
         <source>Start</source>
+        <extracomment>A toolbar button: starts converting the task list</extracomment>
         <translation>Iniciar</translation>
     </message>
     <message>
@@ -621,6 +824,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A toolbar button: stops the running batch</extracomment>
         <translation>Detener</translation>
     </message>
     <message>
@@ -658,6 +862,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Size: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is a size such as &quot;1.95 MB&quot;</extracomment>
         <translation>Tamaño: %1</translation>
     </message>
     <message>
@@ -667,6 +872,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Quality: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is such as &quot;good (SSIM 0.962, PSNR 35.1 dB)&quot;</extracomment>
         <translation>Calidad: %1</translation>
     </message>
 </context>
@@ -674,6 +880,7 @@ SIGXFSZ o SIGPWR.
     <name>TChoiceGrids</name>
     <message>
         <source>List index out of bounds (%1)</source>
+        <extracomment>A profile fault: a pick list&apos;s Index names no item; %1 is that index</extracomment>
         <translation>Índice de lista fuera de los límites (%1)</translation>
     </message>
 </context>
@@ -745,10 +952,12 @@ SIGXFSZ o SIGPWR.
     <name>TGroupHeader</name>
     <message>
         <source>%1 group</source>
+        <extracomment>A screen reader&apos;s name of a group of settings; %1 is its caption, such as &quot;Video&quot;</extracomment>
         <translation>Grupo %1</translation>
     </message>
     <message>
         <source>Expand %1</source>
+        <extracomment>A screen reader&apos;s name of the button that shows or hides a group; %1 is its caption</extracomment>
         <translation>Expandir %1</translation>
     </message>
     <message>
@@ -760,6 +969,7 @@ SIGXFSZ o SIGPWR.
     <name>TKeptTasks</name>
     <message>
         <source>Restore</source>
+        <extracomment>Buttons: put the last session&apos;s tasks back in the list, or drop them</extracomment>
         <translation>Restaurar</translation>
     </message>
     <message>
@@ -861,6 +1071,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A button: closes the log window</extracomment>
         <translation>Cerrar</translation>
     </message>
 </context>
@@ -928,6 +1139,7 @@ SIGXFSZ o SIGPWR.
     <name>TProfileDetail</name>
     <message>
         <source>Tip:</source>
+        <extracomment>The title of a balloon hint</extracomment>
         <translation>Sugerencia:</translation>
     </message>
     <message>
@@ -943,6 +1155,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>     General     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     General     </translation>
     </message>
     <message>
@@ -951,6 +1164,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>     Profiles     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     Perfiles     </translation>
     </message>
     <message>
@@ -963,6 +1177,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Auto</source>
+        <extracomment>A synchronization mode: the program decides</extracomment>
         <translation>Automático</translation>
     </message>
     <message>
@@ -999,6 +1214,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Overwrite</source>
+        <extracomment>What happens to an existing output file of the same name: it is replaced</extracomment>
         <translation>Sobrescribir</translation>
     </message>
     <message>
@@ -1043,6 +1259,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Browse</source>
+        <extracomment>A button: chooses the default output folder</extracomment>
         <translation>Examinar</translation>
     </message>
     <message>
@@ -1064,6 +1281,13 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>No se encontró ninguna carpeta privada para el socket de la ventana; este inicio abre una ventana propia.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1081,13 +1305,6 @@ SIGXFSZ o SIGPWR.
             <numerusform>%n tareas: %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>(%n of unknown length)</source>
-        <translation>
-            <numerusform>(%n de duración desconocida)</numerusform>
-            <numerusform>(%n de duración desconocida)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
@@ -1097,6 +1314,14 @@ SIGXFSZ o SIGPWR.
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
         <translation>Tamaño estimado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
+        <translation>
+            <numerusform>%n tarea de duración desconocida</numerusform>
+            <numerusform>%n tareas de duración desconocida</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1192,10 +1417,12 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>A toolbar button: takes the selected tasks off the list</extracomment>
         <translation>Quitar</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A toolbar button: empties the task list</extracomment>
         <translation>Vaciar</translation>
     </message>
     <message numerus="yes">
@@ -1237,6 +1464,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Profile: %1</source>
+        <extracomment>A task&apos;s tip; %1 is the name of the profile it converts with</extracomment>
         <translation>Perfil: %1</translation>
     </message>
 </context>
@@ -1292,10 +1520,18 @@ SIGXFSZ o SIGPWR.
     </message>
 </context>
 <context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>La traducción «%1» está dañada y no se ha usado.</translation>
+    </message>
+</context>
+<context>
     <name>TValueListDelegate</name>
     <message>
         <source>%1 choices</source>
-        <translation>%1 opciones</translation>
+        <extracomment>A screen reader&apos;s name for the open list of a grid row&apos;s choices; %1 is the row&apos;s name, such as &quot;Frame Rate&quot;</extracomment>
+        <translation>Opciones de %1</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1601,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>All Support Files(%1)</source>
+        <extracomment>A filter of the open dialog; %1 lists patterns such as &quot;*.avi *.mp4&quot;</extracomment>
         <translation>Todos los archivos admitidos (%1)</translation>
     </message>
     <message>
@@ -1375,6 +1612,13 @@ SIGXFSZ o SIGPWR.
     <message>
         <source>All Files (%1)</source>
         <translation>Todos los archivos (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPlan</name>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>No se puede cargar el perfil «%1».</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1699,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>A screen reader&apos;s name of the welcome panel&apos;s picture</extracomment>
         <translation>Imagen</translation>
     </message>
 </context>

@@ -13,6 +13,7 @@
     </message>
     <message>
         <source>&amp;Setting</source>
+        <extracomment>A button: opens the settings of the profile picked beside it</extracomment>
         <translation>&amp;Réglages</translation>
     </message>
     <message>
@@ -21,14 +22,17 @@
     </message>
     <message>
         <source>&amp;Browse</source>
+        <extracomment>A button: chooses the output folder</extracomment>
         <translation>Parc&amp;ourir</translation>
     </message>
     <message>
         <source>&amp;Open</source>
+        <extracomment>A button: opens the output folder in the file manager</extracomment>
         <translation>Ou&amp;vrir</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>The name of the strip that shows a running batch&apos;s progress</extracomment>
         <translation>Progression</translation>
     </message>
     <message>
@@ -37,6 +41,7 @@
     </message>
     <message>
         <source>Converting:</source>
+        <extracomment>A caption before the names of the files being converted</extracomment>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
@@ -344,6 +349,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Duration: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is a time such as &quot;00:01:30&quot;</extracomment>
         <translation>Durée&#xa0;: %1</translation>
     </message>
     <message>
@@ -353,10 +359,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Frame rate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;25 fps&quot;</extracomment>
         <translation>Fréquence d’images&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bitrate: %1</source>
+        <extracomment>A line of a video&apos;s facts; %1 is such as &quot;1200 kb/s&quot;</extracomment>
         <translation>Débit&#xa0;: %1</translation>
     </message>
     <message>
@@ -365,28 +373,48 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <translation>Audio&#xa0;: %1</translation>
     </message>
     <message>
-        <source>bytes</source>
-        <translation>octets</translation>
-    </message>
-    <message>
-        <source>KiB</source>
-        <translation>Kio</translation>
-    </message>
-    <message>
-        <source>MiB</source>
-        <translation>Mio</translation>
-    </message>
-    <message>
-        <source>GiB</source>
-        <translation>Gio</translation>
-    </message>
-    <message>
-        <source>TiB</source>
-        <translation>Tio</translation>
-    </message>
-    <message>
         <source>File size: %1</source>
         <translation>Taille du fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <extracomment>A file&apos;s size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1.%2 KiB</source>
+        <extracomment>A file&apos;s size in KiB (1024 bytes): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 Kio</translation>
+    </message>
+    <message>
+        <source>%1.%2 MiB</source>
+        <extracomment>A file&apos;s size in MiB (1024 KiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 Mio</translation>
+    </message>
+    <message>
+        <source>%1.%2 GiB</source>
+        <extracomment>A file&apos;s size in GiB (1024 MiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 Gio</translation>
+    </message>
+    <message>
+        <source>%1.%2 TiB</source>
+        <extracomment>A file&apos;s size in TiB (1024 GiB): %1 the whole part, %2 the decimal</extracomment>
+        <translation>%1,%2 Tio</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>Frames per second, a whole number</extracomment>
+        <translation>%1 i/s</translation>
+    </message>
+    <message>
+        <source>%1.%2 fps</source>
+        <extracomment>Frames per second: %1 the whole part, %2 the decimals (&quot;29.97 fps&quot;)</extracomment>
+        <translation>%1,%2 i/s</translation>
+    </message>
+    <message>
+        <source>%1 kb/s</source>
+        <extracomment>Kilobits per second, a whole number</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -406,7 +434,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>OutputSize</name>
     <message>
         <source>depends on the picture</source>
-        <translation>dépend de l’image</translation>
+        <translation>dépend du contenu</translation>
     </message>
     <message>
         <source>The length of the part to convert is not known.</source>
@@ -451,6 +479,31 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <extracomment>%1 is the quality word (&quot;good&quot;), %2 the SSIM, %3 the PSNR</extracomment>
         <translation>%1 (SSIM %2, PSNR %3)</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <extracomment>A size in bytes; %1 is a whole number</extracomment>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is a whole number</extracomment>
+        <translation>%1 ko</translation>
+    </message>
+    <message>
+        <source>%1.%2 MB</source>
+        <extracomment>A size in megabytes (1,000,000 bytes): %1 the whole part, %2 the decimals (&quot;1.95 MB&quot;)</extracomment>
+        <translation>%1,%2 Mo</translation>
+    </message>
+    <message>
+        <source>%1.%2 GB</source>
+        <extracomment>A size in gigabytes (10^9 bytes): %1 the whole part, %2 the decimals (&quot;1.50 GB&quot;)</extracomment>
+        <translation>%1,%2 Go</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -467,10 +520,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Position</source>
+        <extracomment>The name of the preview&apos;s slider: where in the video it plays</extracomment>
         <translation>Position</translation>
     </message>
     <message>
         <source>Play</source>
+        <extracomment>A button: plays the preview</extracomment>
         <translation>Lecture</translation>
     </message>
     <message>
@@ -483,6 +538,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A button: stops the preview and goes back to its start</extracomment>
         <translation>Arrêter</translation>
     </message>
     <message>
@@ -492,6 +548,137 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Preview time</source>
         <translation>Temps de l’aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>Video Codec</source>
+        <translation>Codec vidéo</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Bit Rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Images/s</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <extracomment>A grid row: the picture&apos;s shape, such as 4:3 or 16:9</extracomment>
+        <translation>Proportions</translation>
+    </message>
+    <message>
+        <source>Disable Video</source>
+        <extracomment>A grid row: Yes leaves the picture out of the output</extracomment>
+        <translation>Sans vidéo</translation>
+    </message>
+    <message>
+        <source>Audio Codec</source>
+        <translation>Codec audio</translation>
+    </message>
+    <message>
+        <source>Audio Bitrate</source>
+        <translation>Débit audio</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Échantillonnage</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <extracomment>A grid row: the sound&apos;s channels, such as Mono or Stereo</extracomment>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A grid row: the sound&apos;s loudness, in percent of the source&apos;s</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Disable Audio</source>
+        <extracomment>A grid row: Yes leaves the sound out of the output</extracomment>
+        <translation>Sans audio</translation>
+    </message>
+    <message>
+        <source>Bit Exact Algorithms</source>
+        <extracomment>A grid row: Yes makes the encoder use only calculations whose result is the same on every computer</extracomment>
+        <translation>Calcul exact au bit</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <extracomment>A grid row: Yes turns interlaced (TV) pictures into whole frames</extracomment>
+        <translation>Désentrelacer</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <extracomment>A pick of the video size: the source&apos;s own size</extracomment>
+        <translation>Taille d’origine</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <extracomment>A pick of the video size: a width and height the user types</extracomment>
+        <translation>Taille personnalisée</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>A pick of a bitrate: the encoder chooses it</extracomment>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <extracomment>A pick of the frame rate, aspect, sample rate or channels: as in the source</extracomment>
+        <translation>D’origine</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>A pick of a row such as &quot;Disable Audio&quot;</extracomment>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <extracomment>A pick of the channels: one</extracomment>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <extracomment>A pick of the channels: two</extracomment>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2</source>
+        <extracomment>A video codec&apos;s name</extracomment>
+        <translation>MPEG-4 Partie 2</translation>
+    </message>
+    <message>
+        <source>MPEG-4 Part 2 (DivX compatible)</source>
+        <extracomment>A video codec&apos;s name: files that DivX players read</extracomment>
+        <translation>MPEG-4 Partie 2 (compatible DivX)</translation>
+    </message>
+    <message>
+        <source>PCM 16-bit</source>
+        <extracomment>An audio codec&apos;s name: uncompressed samples of 16 bits</extracomment>
+        <translation>PCM 16 bits</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <extracomment>A frame rate; %1 is a number such as 25 or 29.97</extracomment>
+        <translation>%1 i/s</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
+        <translation>%1 kbit/s</translation>
     </message>
 </context>
 <context>
@@ -516,12 +703,13 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <translation>À propos de %1</translation>
     </message>
     <message>
-        <source>Batch conversion of AVI, MPEG, MP4, WMV, MOV, VOB and ASF videos.</source>
-        <translation>Conversion par lots de vidéos AVI, MPEG, MP4, WMV, MOV, VOB et ASF.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Batch conversion of videos: %1.</source>
+        <extracomment>%1 lists file kinds, such as &quot;AVI, MPG, MP4, MKV&quot;</extracomment>
+        <translation>Conversion par lots de vidéos&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -529,7 +717,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Complete</source>
         <extracomment>The completion message&apos;s title: the batch is complete</extracomment>
-        <translation>Terminé</translation>
+        <translation>Conversion terminée</translation>
     </message>
     <message>
         <source>The coversion is completed successfully.</source>
@@ -539,8 +727,8 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>The conversion is completed, but %1 of %n files failed.</source>
         <extracomment>%1 is the number of failed files, %n the number of all files</extracomment>
         <translation>
-            <numerusform>La conversion est terminée, mais %1 fichier sur %n a échoué.</numerusform>
-            <numerusform>La conversion est terminée, mais %1 fichiers sur %n ont échoué.</numerusform>
+            <numerusform>La conversion est terminée, avec des échecs&#xa0;: %1 sur %n fichier.</numerusform>
+            <numerusform>La conversion est terminée, avec des échecs&#xa0;: %1 sur %n fichiers.</numerusform>
         </translation>
     </message>
     <message>
@@ -565,6 +753,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Saved as &quot;%1&quot;.</source>
+        <extracomment>A line of the encoder log; %1 is the output file&apos;s path</extracomment>
         <translation>Enregistré sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
@@ -578,6 +767,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Size: %1.</source>
+        <extracomment>A line of the encoder log; %1 is the output&apos;s size against its target</extracomment>
         <translation>Taille&#xa0;: %1.</translation>
     </message>
     <message>
@@ -586,7 +776,9 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason
+----------
+Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>non vérifiée&#xa0;: %1</translation>
     </message>
     <message>
@@ -605,11 +797,22 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>stopped</source>
         <translation>arrêtée</translation>
     </message>
+    <message>
+        <source>: the profile&apos;s quality was already reached</source>
+        <extracomment>Said after &quot;planned 25.0 MB, reached 1.24 MB&quot;</extracomment>
+        <translation>&#xa0;: la qualité du profil était déjà atteinte</translation>
+    </message>
+    <message>
+        <source>over the target by %1%</source>
+        <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
+        <translation>au-dessus de la cible de %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
     <message>
         <source>Start</source>
+        <extracomment>A toolbar button: starts converting the task list</extracomment>
         <translation>Démarrer</translation>
     </message>
     <message>
@@ -622,6 +825,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>A toolbar button: stops the running batch</extracomment>
         <translation>Arrêter</translation>
     </message>
     <message>
@@ -659,6 +863,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Size: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is a size such as &quot;1.95 MB&quot;</extracomment>
         <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
@@ -668,6 +873,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Quality: %1</source>
+        <extracomment>A line of a converted task&apos;s tip; %1 is such as &quot;good (SSIM 0.962, PSNR 35.1 dB)&quot;</extracomment>
         <translation>Qualité&#xa0;: %1</translation>
     </message>
 </context>
@@ -675,6 +881,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TChoiceGrids</name>
     <message>
         <source>List index out of bounds (%1)</source>
+        <extracomment>A profile fault: a pick list&apos;s Index names no item; %1 is that index</extracomment>
         <translation>Index de liste hors limites (%1)</translation>
     </message>
 </context>
@@ -746,10 +953,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TGroupHeader</name>
     <message>
         <source>%1 group</source>
+        <extracomment>A screen reader&apos;s name of a group of settings; %1 is its caption, such as &quot;Video&quot;</extracomment>
         <translation>Groupe %1</translation>
     </message>
     <message>
         <source>Expand %1</source>
+        <extracomment>A screen reader&apos;s name of the button that shows or hides a group; %1 is its caption</extracomment>
         <translation>Développer %1</translation>
     </message>
     <message>
@@ -761,6 +970,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TKeptTasks</name>
     <message>
         <source>Restore</source>
+        <extracomment>Buttons: put the last session&apos;s tasks back in the list, or drop them</extracomment>
         <translation>Restaurer</translation>
     </message>
     <message>
@@ -862,6 +1072,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A button: closes the log window</extracomment>
         <translation>Fermer</translation>
     </message>
 </context>
@@ -929,6 +1140,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <name>TProfileDetail</name>
     <message>
         <source>Tip:</source>
+        <extracomment>The title of a balloon hint</extracomment>
         <translation>Astuce&#xa0;:</translation>
     </message>
     <message>
@@ -944,6 +1156,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>     General     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     Général     </translation>
     </message>
     <message>
@@ -952,6 +1165,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>     Profiles     </source>
+        <extracomment>A page of the settings; the blanks keep its tab wide</extracomment>
         <translation>     Profils     </translation>
     </message>
     <message>
@@ -964,6 +1178,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Auto</source>
+        <extracomment>A synchronization mode: the program decides</extracomment>
         <translation>Automatique</translation>
     </message>
     <message>
@@ -1000,6 +1215,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Overwrite</source>
+        <extracomment>What happens to an existing output file of the same name: it is replaced</extracomment>
         <translation>Écraser</translation>
     </message>
     <message>
@@ -1008,7 +1224,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>&amp;Load Default</source>
-        <translation>&amp;Par défaut</translation>
+        <translation>&amp;Valeurs par défaut</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1044,6 +1260,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Browse</source>
+        <extracomment>A button: chooses the default output folder</extracomment>
         <translation>Parcourir</translation>
     </message>
     <message>
@@ -1065,6 +1282,13 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TSingleWindow</name>
+    <message>
+        <source>No private folder for the window&apos;s socket was found; this start opens a window of its own.</source>
+        <translation>Aucun dossier privé n’a été trouvé pour le socket de la fenêtre&#xa0;; ce lancement ouvre sa propre fenêtre.</translation>
+    </message>
+</context>
+<context>
     <name>TSizeEstimate</name>
     <message numerus="yes">
         <source>%n task(s) %1</source>
@@ -1082,13 +1306,6 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
             <numerusform>%n tâches&#xa0;: %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>(%n of unknown length)</source>
-        <translation>
-            <numerusform>(%n de durée inconnue)</numerusform>
-            <numerusform>(%n de durée inconnue)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>this task %1; %2</source>
         <extracomment>%1 is the selected task&apos;s estimated size, %2 the batch&apos;s</extracomment>
@@ -1098,6 +1315,14 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>Estimated size: %1</source>
         <extracomment>The footer under the task list; %1 holds the estimates</extracomment>
         <translation>Taille estimée&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) of unknown length</source>
+        <extracomment>Tasks whose length is not known yet, counted apart from the others</extracomment>
+        <translation>
+            <numerusform>%n tâche de durée inconnue</numerusform>
+            <numerusform>%n tâches de durée inconnue</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1193,10 +1418,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>A toolbar button: takes the selected tasks off the list</extracomment>
         <translation>Retirer</translation>
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A toolbar button: empties the task list</extracomment>
         <translation>Vider</translation>
     </message>
     <message numerus="yes">
@@ -1238,6 +1465,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Profile: %1</source>
+        <extracomment>A task&apos;s tip; %1 is the name of the profile it converts with</extracomment>
         <translation>Profil&#xa0;: %1</translation>
     </message>
 </context>
@@ -1293,10 +1521,18 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TTranslators</name>
+    <message>
+        <source>The translation &quot;%1&quot; is damaged and was not used.</source>
+        <translation>La traduction «&#xa0;%1&#xa0;» est endommagée et n’a pas été utilisée.</translation>
+    </message>
+</context>
+<context>
     <name>TValueListDelegate</name>
     <message>
         <source>%1 choices</source>
-        <translation>%1 choix</translation>
+        <extracomment>A screen reader&apos;s name for the open list of a grid row&apos;s choices; %1 is the row&apos;s name, such as &quot;Frame Rate&quot;</extracomment>
+        <translation>Choix pour %1</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1602,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>All Support Files(%1)</source>
+        <extracomment>A filter of the open dialog; %1 lists patterns such as &quot;*.avi *.mp4&quot;</extracomment>
         <translation>Tous les fichiers pris en charge (%1)</translation>
     </message>
     <message>
@@ -1379,11 +1616,18 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
 </context>
 <context>
+    <name>TaskPlan</name>
+    <message>
+        <source>The profile &quot;%1&quot; cannot be loaded.</source>
+        <translation>Impossible de charger le profil «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>TaskState</name>
     <message>
         <source>OK</source>
         <extracomment>A task&apos;s status: added and ready to convert</extracomment>
-        <translation>Prêt</translation>
+        <translation>Prête</translation>
     </message>
     <message>
         <source>Converting</source>
@@ -1398,12 +1642,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     <message>
         <source>Complete</source>
         <extracomment>A task&apos;s status: converted (an adjective, not the verb)</extracomment>
-        <translation>Terminé</translation>
+        <translation>Terminée</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>A task&apos;s status: the user stopped its conversion</extracomment>
-        <translation>Arrêté</translation>
+        <translation>Arrêtée</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -1456,6 +1700,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>A screen reader&apos;s name of the welcome panel&apos;s picture</extracomment>
         <translation>Image</translation>
     </message>
 </context>

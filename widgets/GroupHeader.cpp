@@ -32,6 +32,7 @@ TGroupHeader::TGroupHeader(const QString& group, const QString& caption, ValueLi
     setObjectName(QStringLiteral("pan") + group);
     // Not the group's bare name: the grid below, which the user works with,
     // has that one.
+    //: A screen reader's name of a group of settings; %1 is its caption, such as "Video"
     setAccessibleName(tr("%1 group").arg(caption));
     setFixedHeight(BarHeight);
     setAutoFillBackground(true);
@@ -82,6 +83,7 @@ void TGroupHeader::SetCaption(const QString& caption)
 {
     FButton->setText(caption);
     FButton->setAccessibleName(
+        //: A screen reader's name of the button that shows or hides a group; %1 is its caption
         (caption == CollapsedCaption ? tr("Expand %1") : tr("Collapse %1")).arg(FCaption));
 }
 

@@ -37,7 +37,7 @@ public:
     {
         if (t != QAccessible::Name || !isValid())
             return QString();
-        return FGrid->Cells(0, Row()) + QStringLiteral(", ") + FGrid->RowValue(Row());
+        return FGrid->Cells(0, Row()) + QStringLiteral(", ") + FGrid->ShownValue(Row());
     }
     void setText(QAccessible::Text, const QString&) override {}
 

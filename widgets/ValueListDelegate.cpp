@@ -34,7 +34,7 @@ public:
     {
         QComboBox::showPopup();
         const QString value = isEditable() ? currentText() : placeholderText();
-        const int other = FOtherValuesItem.isEmpty() ? -1 : findText(FOtherValuesItem);
+        const int other = FOtherValuesItem.isEmpty() ? -1 : findData(FOtherValuesItem);
         if (other >= 0 && !value.isEmpty() && findText(value) < 0 &&
             (isEditable() || currentIndex() < 0))
             view()->setCurrentIndex(model()->index(other, modelColumn(), rootModelIndex()));
@@ -99,11 +99,16 @@ QWidget* TValueListDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,
     auto* self = const_cast<TValueListDelegate*>(this);
     if (props.EditStyle == ValueListEditor::esPickList) {
         auto* combo = new TPickListCombo(FGrid, FGrid->OtherValuesItem);
-        combo->addItems(props.PickList);
+        // Each item shows as the model shows it and stands for the stored text.
+        const QStringList shown = index.data(ShownPickListRole).toStringList();
+        for (int k = 0; k < props.PickList.size(); ++k)
+            combo->addItem(shown.value(k, props.PickList[k]), props.PickList[k]);
         combo->setEditable(!props.ReadOnly);
         combo->setFrame(false);
         combo->setAccessibleName(key);
         // The spoken name of an open pick list, after its row's key.
+        //: A screen reader's name for the open list of a grid row's choices; %1 is
+        //: the row's name, such as "Frame Rate"
         combo->view()->setAccessibleName(tr("%1 choices").arg(key));
         if (combo->lineEdit())
             combo->lineEdit()->setAccessibleName(key);
@@ -140,18 +145,19 @@ void TValueListDelegate::setEditorData(QWidget* editor, const QModelIndex& index
 {
     const QString value = index.data(Qt::EditRole).toString();
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        int k = combo->findText(value, Qt::MatchExactly);
+        int k = combo->findData(value, Qt::UserRole, Qt::MatchExactly);
         if (k < 0)
-            k = combo->findText(value, Qt::MatchFixedString);
+            k = combo->findData(value, Qt::UserRole, Qt::MatchFixedString);
+        const QString shown = index.data(Qt::DisplayRole).toString();
         if (combo->isEditable()) {
             if (k >= 0 && combo->currentIndex() != k)
                 combo->setCurrentIndex(k);
-            if (combo->currentText() != value)
-                combo->setEditText(value);
+            if (combo->currentText() != shown)
+                combo->setEditText(shown);
         } else {
             // A value that is none of the items (a custom size, say) is shown
             // as it is, with nothing picked.
-            combo->setPlaceholderText(value);
+            combo->setPlaceholderText(shown);
             combo->setCurrentIndex(k);
         }
         return;
@@ -169,7 +175,9 @@ void TValueListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         if (!combo->isEditable() && combo->currentIndex() < 0)
             return; // nothing was picked: the shown value stands
-        text = combo->currentText();
+        // A shown item stores the text it stands for; a typed one stays as typed.
+        const int k = combo->findText(combo->currentText(), Qt::MatchExactly);
+        text = k >= 0 ? combo->itemData(k).toString() : combo->currentText();
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         text = edit->text();
     } else {

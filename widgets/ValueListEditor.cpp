@@ -44,7 +44,9 @@ QVariant TValueRows::data(const QModelIndex& index, int role) const
         // The key stays as the code finds the row by; its caption is shown in
         // the interface's language.
         if (index.column() == 0)
-            return QCoreApplication::translate("TValueRows", row.Key.toUtf8().constData());
+            return FShownKey
+                       ? FShownKey(row.Key)
+                       : QCoreApplication::translate("TValueRows", row.Key.toUtf8().constData());
         return row.Value;
     case Qt::EditRole:
         return index.column() == 0 ? row.Key : row.Value;
@@ -247,7 +249,18 @@ void ValueListEditor::DeleteRow(int row)
 
 QString ValueListEditor::Cells(int col, int row) const
 {
-    return model()->index(row, col).data(Qt::DisplayRole).toString();
+    return model()->index(row, col).data(col == 0 ? Qt::DisplayRole : Qt::EditRole).toString();
+}
+
+QString ValueListEditor::ShownValue(int row) const
+{
+    return model()->index(row, 1).data(Qt::DisplayRole).toString();
+}
+
+void ValueListEditor::SetShownKey(TShownText shown)
+{
+    if (TValueRows* rows = OwnRows())
+        rows->SetShownKey(shown);
 }
 
 void ValueListEditor::SetCells(int col, int row, const QString& text)

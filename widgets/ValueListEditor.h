@@ -17,14 +17,19 @@ class QLabel;
 class QPainter;
 
 // What a name=value grid asks its model about a row, besides the key (column
-// 0) and the value (column 1) as display and edit texts. Any cell of the row
-// answers.
+// 0) and the value (column 1): the edit role holds what the code finds and
+// stores, the display role what the user reads, which may be its translation.
+// Any cell of the row answers.
 enum TValueListRole
 {
     ReadOnlyRole = Qt::UserRole + 1, // bool
     EditStyleRole,                   // int: ValueListEditor::TEditStyle
-    PickListRole,                    // QStringList
+    PickListRole,                    // QStringList: the items as stored
+    ShownPickListRole,               // QStringList: the same items as shown; none shows the stored
 };
+
+// A stored text as the user reads it, such as its translation.
+using TShownText = QString (*)(const QString& stored);
 
 // Rows a grid keeps for itself: key, value and row properties per row. The
 // grids whose values belong to no other object (a task's output, a form's
@@ -51,12 +56,15 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // How the keys are shown; by default through the "TValueRows" translations.
+    void SetShownKey(TShownText shown) { FShownKey = shown; }
     void Insert(int row, const QString& key, const QString& value);
     void Remove(int row);
     void SetProps(int row, bool readOnly, int editStyle, const QStringList& pickList);
 
 private:
     QVector<TRow> FRows;
+    TShownText FShownKey = nullptr;
 };
 
 // The name=value grid: a key column that cannot be edited and a value column
@@ -122,7 +130,13 @@ public:
     // The key a row is found by; Cells(0, row) is the caption it shows.
     QString Keys(int row) const { return model()->index(row, 0).data(Qt::EditRole).toString(); }
     QString RowValue(int row) const { return Cells(1, row); }
+    // Column 0 as shown, column 1 as stored (a translated pick reads as the
+    // item it stands for).
     QString Cells(int col, int row) const;
+    // The value as the user reads it.
+    QString ShownValue(int row) const;
+    // How the grid's own rows show their keys (TValueRows::SetShownKey).
+    void SetShownKey(TShownText shown);
     void SetCells(int col, int row, const QString& text);
 
     // Row properties.

@@ -3,15 +3,19 @@
 #include "app/Main.h"
 #include "convert/BatchEndActions.h"
 #include "convert/PowerOffCountdown.h"
+#include "encoder/OutputSize.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
 #include "platform/Translators.h"
 #include "profiles/CustomSize.h"
+#include "profiles/ProfileDetail.h"
 #include "settings/Settings.h"
 #include "tasks/LogForm.h"
 #include "widgets/ControlNames.h"
+#include "widgets/ValueListEditor.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,9 +113,15 @@ using Translated = ::testing::TestWithParam<const char*>;
 // Each window speaks the language, names, numbers and profiles aside, and cuts no text.
 TEST_P(Translated, EveryWindowShowsItsOwnWordsUncut)
 {
-    const QRegularExpression words("^(?!Quenby|Status$|\\s*(Audio|Video)$).*[a-z]{2}");
+    // Words said alike in these languages, and codec and format names, are no fault.
+    const QRegularExpression words(
+        "^(?!Quenby|Status$|\\s*(Audio|Mono|Original|Stereo|Video|Volume)$|[\\d.]+ fps$|\\d+x\\d+ |"
+        "(Dolby|Motion|MPEG Audio|Opus|Sorenson|Vorbis|Windows|Xvid)\\b).*[a-z]{2}");
     QStringList faults;
-    const auto open = [&](const char* language) {
+    // Pixels by which each grid caption overflows its column: a translation
+    // may not be cut where the English is whole, nor further than it.
+    QList<std::pair<int, QString>> overEnglish, overTranslated;
+    const auto open = [&](const char* language, QList<std::pair<int, QString>>& overflow) {
         const TTranslators translated(QUENBY_TRANSLATIONS_DIR, language);
         TempAppDir dir(TempAppDir::Encoder::None, true);
         FakePlatform platform;
@@ -125,6 +135,27 @@ TEST_P(Translated, EveryWindowShowsItsOwnWordsUncut)
         windows.SettingForm->ShowGeneralPage();
         windows.EndActions->Completed(1, 2, dir.Path());
         QStringList texts{platform.messages.value(0).title, platform.messages.value(0).text};
+        // The grids' names, values and picks: the start-up rows, then each shipped profile's.
+        const auto grids = [&] {
+            for (auto* grid : windows.MainForm->findChildren<ValueListEditor*>())
+                for (int row = 0; row < grid->RowCount(); ++row) {
+                    const QModelIndex key = grid->model()->index(row, 0);
+                    const QString caption = key.data().toString();
+                    texts << caption << grid->ShownValue(row)
+                          << key.data(ShownPickListRole).toStringList();
+                    overflow.emplace_back(grid->isVisible() && caption.contains(words)
+                                              ? grid->sizeHintForIndex(key).width() -
+                                                    grid->columnWidth(0)
+                                              : 0,
+                                          caption);
+                }
+        };
+        grids();
+        for (int k = 0; k < windows.MainForm->BottomStrip.cmbProfile->count(); ++k) {
+            windows.MainForm->BottomStrip.cmbProfile->setCurrentIndex(k);
+            windows.ProfileDetail->cmbProfileChange();
+            grids();
+        }
         for (QObject* object : windows.MainForm->findChildren<QObject*>()) {
             for (const char* name : {"windowTitle", "toolTip", "currentText", "title", "text"})
                 texts << object->property(name).toString();
@@ -139,12 +170,27 @@ TEST_P(Translated, EveryWindowShowsItsOwnWordsUncut)
         }
         return texts;
     };
-    const QStringList english = open("en"), translated = open(GetParam());
+    const QStringList english = open("en", overEnglish),
+                      translated = open(GetParam(), overTranslated);
+    for (int i = 0; i < overEnglish.size(); ++i)
+        if (overTranslated.value(i).first > std::max(overEnglish[i].first, 0))
+            faults << "cut: " + overTranslated[i].second;
     for (int i = 0; i < english.size(); ++i)
         if (translated.value(i) == english[i] && english[i].contains(words) &&
             !QDir(QUENBY_SOURCE_DIR "/data/Profiles").exists(english[i] + ".apf"))
             faults << "untranslated: " + english[i];
     EXPECT_EQ(faults.join('\n').toStdString(), "");
+}
+
+// Sizes are written as the language's locale writes them: "1,95 Mo" in French.
+TEST_P(Translated, SizesReadAsTheLocaleWritesThem)
+{
+    const TTranslators translated(QUENBY_TRANSLATIONS_DIR, GetParam());
+    const QLocale locale(GetParam());
+    for (const auto& [bytes, decimals] :
+         {std::pair<qint64, int>{1500, 0}, {1950000, 2}, {25000000, 1}, {1500000000, 2}})
+        EXPECT_EQ(QString::fromStdString(FormatSizeText(bytes, TranslatedText)),
+                  locale.formattedDataSize(bytes, decimals, QLocale::DataSizeSIFormat));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Translated, ::testing::Values("de", "fr", "es"));

@@ -20,6 +20,8 @@ struct HelpCase
     bool startPage; // help/index.html is
     bool viewer;    // the desktop has an application for CHM files
     const char* expected;
+    const char* language = "en"; // the interface's
+    bool ownPage = false;        // help/<language>/index.html is there
 };
 
 class HelpChoiceTest : public ::testing::TestWithParam<HelpCase>
@@ -45,13 +47,16 @@ TEST_P(HelpChoiceTest, OpensTheCompiledGuideOnlyWhereItCanBeShown)
         Touch("VivOrizirude.chm");
     if (c.startPage)
         Touch("help/index.html");
+    if (c.ownPage)
+        Touch(QString("help/%1/index.html").arg(c.language));
     if (c.viewer)
         platform.defaultApplications[ChmType] = "/usr/share/applications/chm-viewer.desktop";
 
-    EXPECT_EQ(ChooseHelpTarget(AppDir(), platform), AppDir() + c.expected);
+    EXPECT_EQ(ChooseHelpTarget(AppDir(), platform, c.language), AppDir() + c.expected);
     // Only the help's own type is asked about, and only when there is a
-    // compiled guide to show.
-    EXPECT_EQ(platform.handlerQueries, c.compiled ? QStringList{ChmType} : QStringList{});
+    // compiled guide to show and no page in the user's language.
+    EXPECT_EQ(platform.handlerQueries,
+              c.compiled && !c.ownPage ? QStringList{ChmType} : QStringList{});
 }
 
 TEST(HelpOpenTest, WithoutAnyApplicationTheGuidesPathIsShown)
@@ -71,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"MissingCompiledGuideLeavesThePages", false, true, true, "help/index.html"},
         HelpCase{"MissingPagesLeaveTheCompiledGuide", true, false, false, "VivOrizirude.chm"},
         HelpCase{"NothingThereStillAsksForTheCompiledGuide", false, false, false,
-                 "VivOrizirude.chm"}),
+                 "VivOrizirude.chm"},
+        HelpCase{"ThePageInTheUsersLanguageComesFirst", true, true, true, "help/de/index.html",
+                 "de", true},
+        HelpCase{"WithoutItTheEnglishGuideOpens", false, true, true, "help/index.html", "fr"}),
     [](const ::testing::TestParamInfo<HelpCase>& info) { return std::string(info.param.name); });
 
 } // namespace

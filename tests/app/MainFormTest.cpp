@@ -7,7 +7,9 @@
 #include "app/SplitterPanel.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/FakePlatform.h"
+#include "fixtures/GridInput.h"
 #include "platform/Product.h"
+#include "profiles/ProfileDetail.h"
 #include "tasks/KeptTasks.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskList.h"
@@ -261,6 +263,24 @@ TEST_F(MainFormTest, KeptTasksNotRestored)
     Start();
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(platform.questions.size() + platform.messages.size(), 3);
+}
+
+// An end time confirmed with Return, the grid never left, is kept by the close.
+TEST_F(MainFormTest, AnEditConfirmedWithReturnIsKeptAtClose)
+{
+    const std::string path = (AppDir() + TasksFileName).toStdString();
+    SaveTasks(path, {"/", {NewTaskRecord(Make("a.avi").toStdString(), "00:00:04.05", "", ".avi")}});
+    platform.choices = {0};
+    TMainForm& form = Start();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.ltvTask->setCurrentIndex(form.ltvTask->model()->index(0, 0));
+    ASSERT_TRUE(TypeIntoCell(*windows->ProfileDetail->vleOutput, "End Time", "00:00:02.0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(form.close());
+    windows.reset();
+    EXPECT_EQ(LoadTasks(path).Saved.Tasks.at(0).End.Text(), "00:00:02");
 }
 
 TEST_F(MainFormTest, DroppedLongPathArrivesWhole)

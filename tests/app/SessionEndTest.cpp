@@ -3,6 +3,7 @@
 // terminal) closes as its window's close does: the preferences are saved,
 // the encoder is killed and reaped, and its unfinished output is removed.
 #include "app/ApplicationWindows.h"
+#include "app/Main.h"
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
 #include "fixtures/ChildProcesses.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -136,6 +138,32 @@ TEST(SecondStart, HandsItsFileToTheOpenWindow)
     emit first.Windows()->Runner->BatchRunning(false);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return first.Windows()->TaskList->Model().TaskCount() == 1; }, Wait));
+}
+
+// Files handed over are kept before the second start ends, and a close
+// right after, with their probes still under way, keeps every one.
+TEST(SecondStart, AThousandFilesHandedOverSurviveAnImmediateClose)
+{
+    TempAppDir app;
+    ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, app.File("quenby")));
+    ASSERT_TRUE(app.Script().Set("probe.duration", "00:00:10").Save());
+    QStringList files;
+    for (int i = 0; i < 1000; ++i)
+        files << app.File(QString::number(i) + ".avi");
+    for (const QString& file : files)
+        ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+    const std::string kept = app.File(TasksFileName).toStdString();
+    FakePlatform platform;
+    auto first = std::make_unique<TProgram>(*qApp, platform, TDataPlaces(app.Path().toStdString()),
+                                            QStringList());
+    QProcess second;
+    second.start(app.File("quenby"), files);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(LoadTasks(kept).Saved.Tasks.size(), 1000u);
+    first->Windows()->MainForm->close();
+    first.reset();
+    EXPECT_EQ(LoadTasks(kept).Saved.Tasks.size(), 1000u);
 }
 
 // Killed mid-batch as by a crash or a power cut: the next start restores the

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -373,33 +374,44 @@ INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSignal,
 
 } // namespace
 
-// A watched folder takes each file once it stands still: a slow copy only
-// whole, a file renamed during the wait under its new name, a burst all of
-// it, and after SIGTERM and a restart, nothing again.
+// Each file converted once, whole: a copy stalled longer than the still time,
+// an AVI cut off, a rename, a burst, a line break in a name; sound alone never;
+// with a target, smaller. A second watch into OUT is refused; a restart with a
+// damaged state and an emptied folder converts nothing again.
 TEST_F(Headless, WatchConvertsEachFileOnceThroughSlowCopyRenameBurstAndRestart)
 {
     QProcessEnvironment environment = quenby.processEnvironment();
     environment.insert("QUENBY_TEST_WATCH_STILL_MS", "1500");
     quenby.setProcessEnvironment(environment);
-    quenby.setArguments({"--watch", in, "--output", out, "--profile", Profile});
+    const QStringList arguments{"--watch",   in,      "--output",      out,
+                                "--profile", Profile, "--target-size", "100kB"};
+    quenby.setArguments(arguments);
     const auto outputs = [this] {
         return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     };
-    QStringList expected{".quenby-watch.ini", "after.avi", "slow.avi"};
+    QStringList expected{".quenby-watch.ini", ".quenby-watch.ini.lock", "after.avi",
+                         "cut.avi",           "new\nline.avi",          "slow.avi"};
     quenby.start();
     ASSERT_TRUE(quenby.waitForStarted(Wait));
 
-    QFile clip(TestClip(".avi")), slow(in + "slow.avi");
+    QFile clip(TestClip(".avi")), slow(in + "slow.avi"), cut(in + "cut.avi");
     ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
     const QByteArray bytes = clip.readAll();
-    ASSERT_TRUE(slow.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(slow.open(QIODevice::WriteOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() / 2));
+    cut.close();
     for (int part = 0; part < 4; ++part) {
         slow.write(bytes.mid(part * bytes.size() / 4, bytes.size() / 4 + 1));
         slow.flush();
-        QTest::qWait(900);
+        QTest::qWait(part == 1 ? 4000 : 900);
     }
     slow.close();
-    ASSERT_TRUE(CopyTestClip(".avi", in + "before.avi"));
+    EXPECT_FALSE(QFile::exists(out + "cut.avi")) << "published cut off";
+    ASSERT_TRUE(cut.open(QIODevice::Append) && cut.write(bytes.mid(bytes.size() / 2)) > 0);
+    cut.close();
+    ASSERT_TRUE(CopyTestClip(".avi", in + "before.avi") &&
+                CopyTestClip(".avi", in + "new\nline.avi"));
+    ASSERT_TRUE(QFile::copy(ContainerClip("music.mkv"), in + "music.mkv"));
     QTest::qWait(500);
     ASSERT_TRUE(QFile::rename(in + "before.avi", in + "after.avi"));
     ASSERT_TRUE(QDir().mkpath(in + "burst"));
@@ -413,15 +425,30 @@ TEST_F(Headless, WatchConvertsEachFileOnceThroughSlowCopyRenameBurstAndRestart)
         QTest::qWait(500);
     EXPECT_EQ(outputs(), expected) << quenby.readAllStandardError().toStdString();
     EXPECT_NEAR(MediaSeconds(out + "slow.avi"), 3, 0.2) << "taken before the copy ended";
+    EXPECT_LT(QFileInfo(out + "slow.avi").size(), 250000) << "the target was ignored";
+    QProcess second;
+    second.setProcessEnvironment(quenby.processEnvironment());
+    second.start(quenby.program(), arguments);
+    ASSERT_TRUE(second.waitForFinished(Wait));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("another watch"));
 
+    QFile state(out + ".quenby-watch.ini");
     for (int run = 0; run < 2; ++run) {
         ::kill(static_cast<pid_t>(quenby.processId()), SIGTERM);
         ASSERT_TRUE(quenby.waitForFinished(Wait));
         EXPECT_EQ(quenby.exitCode(), 130);
         if (run == 0) {
+            ASSERT_TRUE(state.open(QIODevice::Append) &&
+                        state.write(QByteArray("9=\0\0\r\n", 6)) == 6);
+            state.close();
+            ASSERT_TRUE(QDir().rename(in, app.Path() + "away") && QDir().mkpath(in));
             quenby.start();
+            QTest::qWait(3000);
+            ASSERT_TRUE(QDir().rmdir(in) && QDir().rename(app.Path() + "away", in));
             QTest::qWait(4000);
         }
     }
+    expected.replace(expected.indexOf(".quenby-watch.ini.lock"), ".quenby-watch.ini.bad");
     EXPECT_EQ(outputs(), expected) << "converted again after the restart";
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/ArgumentBuilder.h"
 #include "encoder/EncoderArguments.h"
+#include "encoder/TrackRules.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,16 @@ TEST(BuildArgumentsTarget, PutsThePlannedRateInPlaceOfTheProfilesOwnAndEstimates
     EXPECT_EQ(EstimateText(EstimateTaskBytes(vp9, task)), "about 2.77 MB");
     EXPECT_EQ(PlanTaskTarget(LoadProfileChoice(dir + "MP3 Audio.apf"), task).Refusal,
               "A target size needs a profile with video.");
+    // PCM weighs what its samples weigh, whatever bitrate is asked.
+    TProfileChoice pcm = LoadProfileChoice(dir + "AVI (MPEG-4 + MP3).apf");
+    pcm.Pick(6, "PCM 16-bit");
+    task.TargetText = "2 MB";
+    EXPECT_EQ(PlanTaskTarget(pcm, task).Refusal, "A target size with PCM audio needs the profile "
+                                                 "to set the sample rate and the channels.");
+    pcm.Pick(8, "44100 Hz");
+    pcm.Pick(9, "Stereo");
+    EXPECT_EQ(PlanTaskTarget(pcm, task).Refusal,
+              "The target is below what the audio alone takes (3.57 MB).");
 }
 
 TEST(WithTrackSwitches, JoinsABurnInToThePicturesOwnFilters)

@@ -129,7 +129,10 @@ TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
 TEST_F(BatchEngineRun, ATaskBringsItsOwnSwitchesAndExtension)
 {
     ASSERT_TRUE(app.Script().Set("record", app.RecordPath()).Save());
-    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.mov"}), options, {{{"-c:v", "copy"}, ".mkv"}}));
+    TTaskPlan own;
+    own.Arguments = {"-c:v", "copy"};
+    own.OutputExt = ".mkv";
+    ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.mov"}), options, {own}));
     ASSERT_TRUE(WaitEnded());
     const QList<FakeEncoderRun> runs = app.RecordedRuns();
     ASSERT_EQ(runs.size(), 2);

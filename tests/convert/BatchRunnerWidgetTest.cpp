@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/PowerOffCountdown.h"
+#include "convert/SizeEstimate.h"
 #include "fixtures/BatchRun.h"
 #include "preview/DSTrackBar.h"
 #include "preview/FilterGraph.h"
+#include "profiles/ProfileCatalogue.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/ValueListEditor.h"
+
+#include <QMenu>
 
 namespace {
 
@@ -510,3 +514,105 @@ TEST_F(BatchRun, OpenPreviewsTheRowAndTheLockStopsThePreviewButLeavesItsControls
     EXPECT_EQ(graph.PlaybackState(), TFilterGraph::StateRunning);
     runner->UnlockAfterConversion();
 }
+
+namespace {
+
+// What the window shows of each task of a mixed list (unpinned, pinned,
+// pinned with a target, of unknown length) is its plan, the one the
+// headless modes make from the same profile files; the footer is their sum,
+// and a task is planned once for each change of what its plan reads.
+TEST_F(BatchRun, TheWindowShowsEachTasksPlanAndTheFooterSumsThem)
+{
+    Open({"a.avi", "b.avi", "c.avi", "d.avi"});
+    TTaskList& list = *windows->TaskList;
+    TTaskModel& model = list.Model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.At(3).Data.Length.Seconds > 0; }, Wait));
+    const char* pins[] = {"", "WebM (VP9 + Opus)", "Mobile Phone 3GP (MPEG-4 + AAC)", ""};
+    for (int row = 1; row < 3; ++row) {
+        list.View().SelectRow(row, true);
+        list.View().PinSelectedTasks(pins[row]);
+        list.View().SelectRow(row, false);
+    }
+    ltvItemData data = model.At(2).Data;
+    data.TargetText = "2MB";
+    model.Write(2, TaskField::TargetText, data);
+    data = model.At(3).Data;
+    data.Length = data.Span = data.End = TTimeValue();
+    model.Write(3, TaskField::AllFields, data);
+    QCoreApplication::processEvents();
+    const long long made = list.Plans().PlansMade();
+
+    TPlanProfiles headless(MakeProfilePlan(windows->ProfileDetail->Choice()),
+                           [this](const std::string& name) {
+                               return LoadProfileChoice(ProfileFilePath(form->Places, name));
+                           });
+    TPlanTotals sum;
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        const TTaskPlan plan = MakeTaskPlan(headless, model.At(row).Data, {});
+        EXPECT_TRUE(plan.Refusal.empty()) << plan.Refusal;
+        EXPECT_EQ(list.Plans().At(row).Arguments, plan.Arguments);
+        sum.Bytes += std::max<int64_t>(plan.EstimatedBytes, 0);
+        sum.Counted += plan.EstimatedBytes > 0;
+        sum.Depending += plan.EstimatedBytes < 0;
+        sum.Unknown += plan.EstimatedBytes == 0;
+        form->ltvTask->setCurrentIndex(Cell(row, 0));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(windows->ProfileDetail->DetailValue(0, "New Filename").toStdString(),
+                  plan.OutputName);
+        EXPECT_TRUE(windows->SizeEstimate->FullText().startsWith(
+            "Estimated size: this task " +
+            QString::fromStdString(EstimateText(plan.EstimatedBytes)) + ";"));
+        EXPECT_EQ(Cell(row, 0)
+                      .data(Qt::ToolTipRole)
+                      .toString()
+                      .endsWith(QStringLiteral("Profile: ") + pins[row]),
+                  *pins[row] != 0);
+        list.View().ppmTaskPopup();
+        QStringList marked;
+        for (QAction* action : list.View().mniUseProfile->actions())
+            if (action->isChecked())
+                marked << action->text();
+        EXPECT_EQ(marked, *pins[row] ? QStringList{pins[row]} : QStringList());
+    }
+    EXPECT_EQ(list.Plans().Totals(), sum);
+    EXPECT_EQ(sum.Unknown, 1);
+    QLabel* footer = form->labEstimate;
+    EXPECT_TRUE(footer->text() == windows->SizeEstimate->FullText() ||
+                (footer->text().endsWith(QChar(0x2026)) &&
+                 footer->toolTip() == windows->SizeEstimate->FullText()));
+
+    // A status plans nothing; a profile change plans every task once.
+    model.Update(model.IdAt(0), {.State = TaskState::Failed});
+    EXPECT_EQ(list.Plans().PlansMade(), made);
+    form->BottomStrip.cmbProfile->setCurrentText("MKV (H.264 + AAC)");
+    windows->ProfileDetail->cmbProfileChange();
+    QTest::qWait(50);
+    EXPECT_EQ(list.Plans().PlansMade(), made + 4);
+}
+
+// With a pinned task in the list, a target out of reach still fails its task
+// with the reason, and an output over its target fails its task, kept.
+TEST_F(BatchRun, AMissedTargetFailsItsTaskWithThePinnedOnesBeside)
+{
+    script.Set("convert.output_bytes", 5600000);
+    Open({"a.avi", "b.avi", "c.avi"});
+    TTaskModel& model = windows->TaskList->Model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.At(2).Data.Length.Seconds > 0; }, Wait));
+    windows->TaskList->View().SelectRow(0, true);
+    windows->TaskList->View().PinSelectedTasks("Mobile Phone 3GP (MPEG-4 + AAC)");
+    for (const auto& [row, target] : {std::pair{1, "100kB"}, std::pair{2, "5MB"}}) {
+        ltvItemData data = model.At(row).Data;
+        data.TargetText = target;
+        model.Write(row, TaskField::TargetText, data);
+    }
+    runner->tbtnStartClick();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Statuses(), (States{TaskState::Complete, TaskState::Failed, TaskState::Failed}));
+    EXPECT_TRUE(model.At(1).StatusTip.startsWith("The target is below what the audio alone"))
+        << model.At(1).StatusTip.toStdString();
+    EXPECT_TRUE(model.At(2).StatusTip.startsWith("over the target by 12%\n"));
+    EXPECT_EQ(QDir(app.Path() + "out").entryList({"c.*"}).size(), 1);
+}
+
+} // namespace

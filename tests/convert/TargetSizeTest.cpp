@@ -11,31 +11,35 @@
 
 #include <gtest/gtest.h>
 
+// In a folder whose path x265 would misread in its own parameters, too.
 TEST(TargetSize, TwoPassesLandUnderTheTargetLeaveNoStatisticsAndAreChecked)
 {
     const QString clip = EightSecondClip();
     ASSERT_FALSE(clip.isEmpty());
-    const QString dir = QStringLiteral(QUENBY_TEST_WORK_DIR "/target-size/");
-    ASSERT_TRUE(QDir(dir).removeRecursively() && QDir().mkpath(dir));
-    auto choice = std::make_shared<TProfileChoice>(
-        LoadProfileChoice(QUENBY_SOURCE_DIR "/data/Profiles/Any Device MP4 (H.264 + AAC).apf"));
-    choice->Pick(11, "Yes"); // "Disable Audio": the test tone takes less than its rate
-    ltvItemData task = NewTaskRecord(clip.toStdString(), "00:00:08", "320x240", ".mp4");
-    task.TargetText = "300 kB";
-    TBatchOptions options;
-    options.EncoderPath = QStringLiteral(QUENBY_FFMPEG_PATH);
-    options.OutputDir = dir.toStdString();
-    options.OutputExt = choice->OutputExt();
-    options.Choice = choice;
-    options.CheckQuality = true;
-    TBatchEngine engine;
-    QSignalSpy ended(&engine, &TBatchEngine::BatchEnded);
-    ASSERT_TRUE(engine.Start({task}, options));
-    ASSERT_TRUE(ended.wait(180000));
-    ASSERT_EQ(engine.FailedCount(), 0) << engine.TaskLog(0).Text();
-    const qint64 bytes = QFileInfo(QString::fromStdString(engine.TaskOutput(0))).size();
-    EXPECT_TRUE(bytes >= 270000 && bytes <= 309000) << bytes; // -10%/+3%
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    EXPECT_EQ(engine.TaskSizeNote(0).rfind("planned 300 kB, reached ", 0), 0u);
-    EXPECT_NE(engine.TaskQualityNote(0).find("(SSIM 0."), std::string::npos);
+    for (const char* profile : {"Any Device MP4 (H.264 + AAC)", "MP4 HEVC (H.265 + AAC)"}) {
+        SCOPED_TRACE(profile);
+        const QString dir = QStringLiteral(QUENBY_TEST_WORK_DIR "/target-size/a:b'c\\d/");
+        ASSERT_TRUE(QDir(dir).removeRecursively() && QDir().mkpath(dir));
+        auto choice = std::make_shared<TProfileChoice>(
+            LoadProfileChoice(QUENBY_SOURCE_DIR "/data/Profiles/" + std::string(profile) + ".apf"));
+        choice->Pick(11, "Yes"); // "Disable Audio": the test tone takes less than its rate
+        ltvItemData task = NewTaskRecord(clip.toStdString(), "00:00:08", "320x240", ".mp4");
+        task.TargetText = "300 kB";
+        TBatchOptions options;
+        options.EncoderPath = QStringLiteral(QUENBY_FFMPEG_PATH);
+        options.OutputDir = dir.toStdString();
+        options.OutputExt = choice->OutputExt();
+        options.Choice = choice;
+        options.CheckQuality = true;
+        TBatchEngine engine;
+        QSignalSpy ended(&engine, &TBatchEngine::BatchEnded);
+        ASSERT_TRUE(engine.Start({task}, options));
+        ASSERT_TRUE(ended.wait(180000));
+        ASSERT_EQ(engine.FailedCount(), 0) << engine.TaskLog(0).Text();
+        const qint64 bytes = QFileInfo(QString::fromStdString(engine.TaskOutput(0))).size();
+        EXPECT_TRUE(bytes >= 270000 && bytes <= 309000) << bytes; // -10%/+3%
+        EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(engine.TaskSizeNote(0).rfind("planned 300 kB, reached ", 0), 0u);
+        EXPECT_NE(engine.TaskQualityNote(0).find("(SSIM 0."), std::string::npos);
+    }
 }

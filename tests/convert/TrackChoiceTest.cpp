@@ -4,6 +4,7 @@
 
 #include "convert/ArgumentBuilder.h"
 #include "encoder/MediaProbe.h"
+#include "encoder/TrackRules.h"
 #include "fixtures/Clips.h"
 #include "fixtures/PrintQt.h"
 #include "fixtures/ProfileRuns.h"

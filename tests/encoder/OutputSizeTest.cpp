@@ -19,6 +19,19 @@ TEST(OutputSize, PlansTheVideoBitrateOrSaysWhyNot)
               "The target is below what the audio alone takes (327 kB).");
     EXPECT_EQ(PlanTargetSize(400000, 20, 128000).Refusal,
               "The target leaves 24 kbit/s for the video; it needs at least 50 kbit/s.");
+    for (const char* absurd : {"999999 TB", "8999999 TB"})
+        EXPECT_NE(PlanTargetSize(*ParseSizeText(absurd), 5, 128000)
+                      .Refusal.find("for the video; no encoder takes more than 2000000 kbit/s."),
+                  std::string::npos)
+            << absurd;
+}
+
+// 2 s converted in 400 ms (100 before the first frame), 5 s in 700, 20 s in 2000.
+TEST(OutputSize, ShortensTheSamplesOfAShortClip)
+{
+    EXPECT_DOUBLE_EQ(SampleSeconds(400, 100, 2, 0.2, 1), 0.1);
+    EXPECT_NEAR(SampleSeconds(700, 60, 5, 0.2, 1), 0.625, 0.001);
+    EXPECT_DOUBLE_EQ(SampleSeconds(2000, 100, 20, 0.2, 1), 1);
 }
 
 TEST(OutputSize, NamesTheQualityBySsim)
@@ -50,5 +63,7 @@ TEST(OutputSize, GivesEachPassItsSwitchesAndLog)
     EXPECT_EQ(PassArguments({"-c:v", "libx265", "-x265-params", "a=1"}, 2, "/o/.w")[3],
               "a=1:pass=2:stats=/o/.w.log");
     EXPECT_EQ(PassArguments({"-c:v", "libvpx-vp9", "-deadline", "realtime"}, 2, "l")[3], "good");
-    EXPECT_FALSE(IsTwoPassCodec({"-c:v", "mpeg4"}));
+    for (const char* codec : {"mpeg4", "mpeg2video", "wmv2", "flv", "libvpx-vp9"})
+        EXPECT_TRUE(IsTwoPassCodec({"-c:v", codec})) << codec;
+    EXPECT_FALSE(IsTwoPassCodec({"-c:v", "mjpeg"}));
 }

@@ -16,9 +16,13 @@ fail() {
 cd "$help" || exit 1
 pages=$(ls ./*.html | sed 's|^\./||')
 [ -n "$pages" ] || fail "no pages in $help"
+# The guide in other languages: <lang>/index.html, each beside the English pages.
+translated=$(ls ./*/index.html 2>/dev/null | sed 's|^\./||')
 
-for page in $pages; do
-    grep -q 'href="style.css"' "$page" || fail "$page does not use the style sheet"
+for page in $pages $translated; do
+    up=
+    [[ "$page" == */* ]] && up=../
+    grep -q "href=\"${up}style.css\"" "$page" || fail "$page does not use the style sheet"
     for target in $(grep -o -E '(href|src)="[^"]*"' "$page" | sed -E 's/^(href|src)="(.*)"$/\2/'); do
         case "$target" in
         http:* | https:* | mailto:*) continue ;;
@@ -26,14 +30,14 @@ for page in $pages; do
         file=${target%%#*}
         anchor=
         [[ "$target" == *"#"* ]] && anchor=${target#*#}
-        [ -z "$file" ] && file=$page
+        [ -z "$file" ] && file=$page || file=$(dirname "$page")/$file
         if [ ! -f "$file" ]; then
             fail "$page links to $target, which is missing"
         elif [ -n "$anchor" ] && ! grep -q "id=\"$anchor\"" "$file"; then
             fail "$page links to $target, but $file has no id \"$anchor\""
         fi
     done
-    grep -q "value=\"$page\"" contents.hhc || fail "$page is not in contents.hhc"
+    [ -n "$up" ] || grep -q "value=\"$page\"" contents.hhc || fail "$page is not in contents.hhc"
 done
 
 for picture in images/*.png; do

@@ -2,6 +2,7 @@
 #include "SettingsFixture.h"
 
 #include "fixtures/GridInput.h"
+#include "platform/Translators.h"
 #include "profiles/ProfileDetail.h"
 #include "settings/ProfileEditor.h"
 #include "widgets/ValueListEditor.h"
@@ -106,6 +107,24 @@ TEST_F(ProfilesPage, OKSavesIntoThePickedProfileAndLeavesTheMainWindowsOther)
               ProfileText(true).replace("Index=0\r\ncmd=-s", "Index=1\r\ncmd=-s"));
     EXPECT_EQ(ReadFile("Profiles/Alpha.apf"), ProfileText());
     EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Video Size"), "Original Size");
+}
+
+// German shows the shipped words; what is picked through them is saved in
+// English, byte for byte as an English pick saves it.
+TEST_F(ProfilesPage, AProfileSavedWhileGermanIsShownIsTheEnglishFile)
+{
+    const TTranslators german(QUENBY_TRANSLATIONS_DIR, QStringLiteral("de"));
+    OpenProfiles();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->cmbProfile->setCurrentIndex(1);
+    emit form->cmbProfile->activated(1);
+    ValueListEditor& advanced = *form->ProfileEditor->vleAdvanced;
+    EXPECT_EQ(advanced.Cells(0, 0) + "=" + advanced.ShownValue(0), "Deinterlacing=Nein");
+    ASSERT_TRUE(PickInCell(advanced, "Deinterlace", "Ja"));
+    EXPECT_EQ(advanced.Values("Deinterlace"), "Yes");
+    Click(form->btnOK);
+    EXPECT_EQ(ReadFile("Profiles/Beta.apf"),
+              ProfileText(true).replace("\\,\r\nIndex=0", "\\,\r\nIndex=1"));
 }
 
 TEST_F(ProfilesPage, SaveAsReplacesTheTargetKeepsTheSourceAndOKThenSavesTheSource)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -26,11 +27,16 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
     task.NewName = " [x]=\\y\r\n\tz\xE9";
     task.Start = TTimeValue::FromText("00:00:10.0");
     SaveTasks(path, {"/old/", std::vector<ltvItemData>(5, task)});
+    task.TargetText = "25 MB";
+    task.Profile = "P";
+    task.Picks = {"1", ""};
     SaveTasks(path, {"/out/\t/", {NewTaskRecord("/v/b.mp4", "", "", ""), task}});
     const TTasksFile file = LoadTasks(path);
     ASSERT_EQ(file.Saved.Tasks.size(), 2u);
     EXPECT_EQ(file.Saved.OutputDir, "/out/\t/");
     EXPECT_EQ(Texts(file.Saved.Tasks[1]), Texts(task));
+    EXPECT_EQ(file.Saved.Tasks[1].TargetText + file.Saved.Tasks[1].Profile, "25 MBP");
+    EXPECT_EQ(file.Saved.Tasks[1].Picks, task.Picks);
     EXPECT_DOUBLE_EQ(file.Saved.Tasks[1].Start.Seconds, 10);
 }
 
@@ -38,16 +44,18 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
 // file): a task of no supported kind is dropped, the rest is no list.
 TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
 {
+    const std::string tooLong = std::string(PATH_MAX, 'b') + ".mov";
     const struct
     {
         const char *from, *to;
         TTasksFileState state;
         std::size_t tasks;
     } cases[] = {{"b.mov", "b.txt", TTasksFileState::Read, 1},
+                 {"b.mov", tooLong.c_str(), TTasksFileState::Damaged, 0},
                  {"", "", TTasksFileState::Damaged, 0},
                  {"", "\177ELF\2\1", TTasksFileState::Damaged, 0},
                  {"\r\nCount=2\r\n", "", TTasksFileState::Damaged, 0},
-                 {"Version=2", "Version=3", TTasksFileState::Newer, 0}};
+                 {"Version=2", "Version=4", TTasksFileState::Newer, 0}};
     const std::string path = (dir / TasksFileName).string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);

@@ -221,6 +221,6 @@ TEST(TaskModel, ShowsItsWordsInTheInterfaceLanguage)
     ASSERT_TRUE(model.Update(model.IdAt(0), {.State = TaskState::Complete}));
     EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral("Fertig"));
     EXPECT_EQ(TaskTexts(model.At(0).Data)[3], "complete");
-    EXPECT_EQ(EstimateText(-1, TranslatedText), "hängt vom Bild ab");
-    EXPECT_EQ(QualityText({0.975, 35.5}, TranslatedText), "gut (SSIM 0.975, PSNR 35.5 dB)");
+    EXPECT_EQ(EstimateText(-1, TranslatedText), "hängt vom Inhalt ab");
+    EXPECT_EQ(QualityText({0.975, 35.5}, TranslatedText), "gut (SSIM 0,975, PSNR 35,5 dB)");
 }

@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasks/TaskPlan.h"
+
+#include "encoder/EncoderArguments.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+// A flag switch carries this value in its profile: the switch goes out alone.
+const char* const FlagOnlyValue = "\\";
+const char* const VideoBitrateSwitch = "-b:v";
+const char* const CopyValue = "copy";
+
+std::string BitrateValue(int64_t bitrate)
+{
+    return std::to_string(bitrate / 1000) + "k";
+}
+
+// A "-crf" asks for a constant quality, which a bitrate from a target size
+// must not meet.
+void DropConstantQuality(std::vector<std::string>& arguments)
+{
+    for (std::size_t i = 0; i + 1 < arguments.size();)
+        if (arguments[i] == "-crf")
+            arguments.erase(arguments.begin() + std::ptrdiff_t(i),
+                            arguments.begin() + std::ptrdiff_t(i) + 2);
+        else
+            ++i;
+}
+
+// What cannot go with a stream copy: the copied stream is not decoded, so
+// it is neither scaled, filtered, resampled nor given another bitrate.
+bool GoesWithCopy(const std::string& cmd, bool videoCopied, bool audioCopied)
+{
+    static constexpr const char* Video[] = {"-s", "-r", "-vf", "-b:v", "-crf", "-pix_fmt"};
+    static constexpr const char* Audio[] = {"-b:a", "-ar", "-ac", "-af"};
+    const auto among = [&cmd](const auto& names) {
+        return std::find(std::begin(names), std::end(names), cmd) != std::end(names);
+    };
+    return !(videoCopied && among(Video)) && !(audioCopied && among(Audio));
+}
+
+void AppendWords(std::vector<std::string>& arguments, const std::string& text)
+{
+    for (std::string& word : SplitCommandLineArguments(text))
+        arguments.push_back(std::move(word));
+}
+
+void AppendTrim(std::vector<std::string>& arguments, const ltvItemData& task)
+{
+    for (std::string& word : TrimSwitches(task))
+        arguments.push_back(std::move(word));
+}
+
+// The arguments of `choice` with `videoBitrate` (0: the profile's own) and
+// without the task's trim.
+std::vector<std::string> ProfileArguments(const TProfileChoice& choice, int64_t videoBitrate)
+{
+    std::vector<std::string> arguments;
+    bool videoCopied = false, audioCopied = false;
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
+        videoCopied |= choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
+        audioCopied |= choice.Parameters[i].Cmd == "-c:a" && choice.ArgumentValue(i) == CopyValue;
+    }
+    const bool sized = videoBitrate > 0 && !videoCopied;
+    bool bitrateGiven = false;
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
+        if (!GoesWithCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
+            continue;
+        std::string value = choice.ArgumentValue(i);
+        if (sized && choice.Parameters[i].Cmd == VideoBitrateSwitch) {
+            value = BitrateValue(videoBitrate);
+            bitrateGiven = true;
+        }
+        if (choice.Parameters[i].Cmd.empty() || value.empty())
+            continue;
+        AppendWords(arguments, choice.Parameters[i].Cmd);
+        if (value != FlagOnlyValue)
+            AppendWords(arguments, value);
+    }
+    if (sized) {
+        DropConstantQuality(arguments);
+        if (!bitrateGiven)
+            arguments.insert(arguments.end(), {VideoBitrateSwitch, BitrateValue(videoBitrate)});
+    }
+    return arguments;
+}
+
+// The profile's own video bitrate, 0 when it gives none.
+int64_t OwnVideoBitrate(const std::vector<std::string>& arguments)
+{
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == VideoBitrateSwitch)
+            return ParseBitrate(arguments[i + 1]).value_or(0);
+    return 0;
+}
+
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvItemData& task)
+{
+    const TSizePlan plan = PlanTaskTarget(choice, task);
+    std::vector<std::string> arguments =
+        ProfileArguments(choice, plan.Refusal.empty() ? plan.VideoBitrate : 0);
+    AppendTrim(arguments, task);
+    return arguments;
+}
+
+bool HasTwoPasses(const TProfileChoice& choice, const ltvItemData& task)
+{
+    const TSizePlan plan = PlanTaskTarget(choice, task);
+    return plan.VideoBitrate > 0 && plan.Refusal.empty() &&
+           IsTwoPassCodec(ProfileArguments(choice, 0));
+}
+
+std::vector<std::string> TrimSwitches(const ltvItemData& task)
+{
+    std::vector<std::string> switches;
+    if (task.Start.Seconds != task.FullStart.Seconds)
+        switches.insert(switches.end(), {"-ss", task.Start.Text()});
+    if (task.Span.Seconds != task.Length.Seconds)
+        switches.insert(switches.end(), {"-t", SpanSwitchValue(task.Span.Seconds)});
+    return switches;
+}
+
+std::string SpanSwitchValue(double seconds)
+{
+    // Tenths are what a time text holds. Whole seconds would turn a span
+    // under half a second into "-t 0", an empty output.
+    const long long tenths = static_cast<long long>(std::nearbyint(seconds * 10));
+    std::string text = std::to_string(tenths / 10);
+    if (tenths < 0 && tenths > -10)
+        text.insert(0, "-");
+    if (tenths % 10 != 0)
+        text += "." + std::to_string(std::llabs(tenths % 10));
+    return text;
+}
+
+std::shared_ptr<const TProfilePlan> MakeProfilePlan(TProfileChoice choice, std::string name)
+{
+    auto plan = std::make_shared<TProfilePlan>();
+    plan->Name = std::move(name);
+    plan->Arguments = ProfileArguments(choice, 0);
+    plan->OutputExt = choice.OutputExt();
+    plan->NoPicture = MakesNoPicture(choice);
+    plan->AudioBitrate = ChosenAudioBitrate(choice);
+    plan->VideoBitrate = OwnVideoBitrate(plan->Arguments);
+    plan->TwoPassCodec = IsTwoPassCodec(plan->Arguments);
+    plan->Choice = std::make_shared<const TProfileChoice>(std::move(choice));
+    return plan;
+}
+
+std::shared_ptr<const TProfilePlan> MakeProfilePlan(std::vector<std::string> arguments,
+                                                    std::string outputExt)
+{
+    auto plan = std::make_shared<TProfilePlan>();
+    plan->VideoBitrate = OwnVideoBitrate(arguments);
+    plan->TwoPassCodec = IsTwoPassCodec(arguments);
+    plan->Arguments = std::move(arguments);
+    plan->OutputExt = std::move(outputExt);
+    return plan;
+}
+
+TPlanProfiles::TPlanProfiles(std::shared_ptr<const TProfilePlan> batch, TLoader load,
+                             TTranslator translated)
+    : FBatch(std::move(batch)), FLoad(std::move(load)), FTranslated(translated)
+{
+}
+
+void TPlanProfiles::SetBatch(std::shared_ptr<const TProfilePlan> batch)
+{
+    FBatch = std::move(batch);
+    FPinned.clear();
+}
+
+std::shared_ptr<const TProfilePlan> TPlanProfiles::For(const ltvItemData& task)
+{
+    if (task.Profile.empty() || !FLoad)
+        return FBatch;
+    auto [at, fresh] = FPinned.try_emplace({task.Profile, task.Picks});
+    if (fresh) {
+        TProfileChoice choice = FLoad(task.Profile);
+        if (choice.Walk.Status == TWalkStatus::Missing ||
+            choice.Walk.Status == TWalkStatus::NoMainSection) {
+            auto refused = std::make_shared<TProfilePlan>();
+            refused->Name = task.Profile;
+            refused->Refusal = FillText(
+                FTranslated("TaskPlan",
+                            QT_TRANSLATE_NOOP("TaskPlan", "The profile \"%1\" cannot be loaded.")),
+                {task.Profile});
+            at->second = refused;
+        } else {
+            ApplyPickTexts(choice, task.Picks);
+            at->second = MakeProfilePlan(std::move(choice), task.Profile);
+        }
+    }
+    return at->second;
+}
+
+TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvItemData& task,
+                       const TPlanPreferences& preferences, TTranslator translated)
+{
+    TTaskPlan plan;
+    plan.OutputExt = profile->OutputExt;
+    plan.OutputName = task.NewName + plan.OutputExt;
+    plan.NoPicture = profile->NoPicture;
+    plan.CheckQuality = preferences.CheckQuality && !plan.NoPicture;
+    plan.Refusal = profile->Refusal;
+    if (plan.Refusal.empty() && profile->Choice && !IsBlank(task.TargetText)) {
+        const TSizePlan target = PlanTaskTarget(*profile->Choice, task, translated);
+        plan.Refusal = target.Refusal;
+        if (target.Refusal.empty() && target.VideoBitrate > 0) {
+            plan.VideoBitrate = target.VideoBitrate;
+            plan.TargetBytes = ParseSizeText(task.TargetText).value_or(0);
+            plan.TwoPass = profile->TwoPassCodec;
+            plan.Arguments = ProfileArguments(*profile->Choice, plan.VideoBitrate);
+        }
+    }
+    if (plan.VideoBitrate == 0)
+        plan.Arguments = profile->Arguments;
+    AppendTrim(plan.Arguments, task);
+
+    if (task.Span.Seconds <= 0) {
+        plan.Estimate = TEstimateSource::UnknownLength;
+        plan.EstimatedBytes = 0;
+    } else {
+        const int64_t video = plan.VideoBitrate > 0 ? plan.VideoBitrate
+                              : plan.NoPicture      ? 0
+                                                    : profile->VideoBitrate;
+        if (video == 0 && !plan.NoPicture) {
+            plan.Estimate = TEstimateSource::DependsOnPicture;
+            plan.EstimatedBytes = -1;
+        } else {
+            plan.Estimate =
+                plan.VideoBitrate > 0 ? TEstimateSource::Target : TEstimateSource::Bitrates;
+            plan.EstimatedBytes = EstimatedBytes(video + profile->AudioBitrate, task.Span.Seconds);
+        }
+    }
+    plan.Profile = std::move(profile);
+    return plan;
+}
+
+bool SamePlanInputs(const ltvItemData& a, const ltvItemData& b)
+{
+    return a.NewName == b.NewName && a.Length.Seconds == b.Length.Seconds &&
+           a.FullStart.Seconds == b.FullStart.Seconds && a.Span.Seconds == b.Span.Seconds &&
+           a.Start.Seconds == b.Start.Seconds && a.Start.Text() == b.Start.Text() &&
+           a.Profile == b.Profile && a.Picks == b.Picks && a.TargetText == b.TargetText;
+}
+
+int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
+{
+    return MakeTaskPlan(MakeProfilePlan(choice), task, {}).EstimatedBytes;
+}

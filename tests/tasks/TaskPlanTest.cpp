@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasks/TaskPlan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Profiles = QUENBY_SOURCE_DIR "/data/Profiles/";
+
+TProfileChoice Load(const std::string& name)
+{
+    return LoadProfileChoice(Profiles + name + ".apf");
+}
+
+// A mixed list under the batch profile AVI: each row is one task and what
+// its plan must say. The arguments of a task that can run are those of the
+// profile in force for it, never the batch's when it is pinned elsewhere.
+struct PlanRow
+{
+    const char* name;
+    const char* pin;
+    const char* target;
+    double seconds; // 0: the length is not known yet
+    const char* outputName;
+    TEstimateSource estimate;
+    const char* refusal;
+    bool twoPass;
+};
+
+const PlanRow Rows[] = {
+    {"a", "", "", 5, "a.avi", TEstimateSource::Bitrates, "", false},
+    // A pinned task shows and counts its pin's output, not the batch's.
+    {"b", "WebM (VP9 + Opus)", "", 5, "b.webm", TEstimateSource::DependsOnPicture, "", false},
+    // Checked against the pin's own audio (3GP's 32k AAC), not AVI's MP3.
+    {"c", "Mobile Phone 3GP (MPEG-4 + AAC)", "60kB", 5, "c.3gp", TEstimateSource::Target, "", true},
+    {"d", "", "60kB", 5, "d.avi", TEstimateSource::Bitrates,
+     "The target is below what the audio alone takes (85 kB).", false},
+    // MPEG-4 meets a target in two passes too.
+    {"e", "", "200kB", 5, "e.avi", TEstimateSource::Target, "", true},
+    {"f", "", "", 0, "f.avi", TEstimateSource::UnknownLength, "", false},
+    {"g", "Gone", "", 5, "g", TEstimateSource::UnknownLength,
+     "The profile \"Gone\" cannot be loaded.", false},
+};
+
+} // namespace
+
+TEST(TaskPlan, EachTaskOfAMixedListIsPlannedWithTheProfileInForce)
+{
+    TPlanProfiles profiles(MakeProfilePlan(Load("AVI (MPEG-4 + MP3)")), Load);
+    for (const PlanRow& row : Rows) {
+        SCOPED_TRACE(row.name);
+        ltvItemData task;
+        task.NewName = row.name;
+        task.Profile = row.pin;
+        task.TargetText = row.target;
+        if (row.seconds > 0)
+            task.Span = task.Length = TTimeValue::FromSeconds(row.seconds);
+        const TTaskPlan plan = MakeTaskPlan(profiles, task, {true});
+        EXPECT_EQ(plan.Refusal, row.refusal);
+        if (!plan.Refusal.empty())
+            continue;
+        EXPECT_EQ(plan.OutputName, row.outputName);
+        EXPECT_EQ(plan.Estimate, row.estimate);
+        EXPECT_EQ(plan.TwoPass, row.twoPass);
+        EXPECT_EQ(plan.Profile->Name, row.pin);
+        TProfileChoice inForce = Load(*row.pin ? row.pin : "AVI (MPEG-4 + MP3)");
+        EXPECT_EQ(plan.Arguments, BuildArguments(inForce, task));
+        EXPECT_EQ(plan.EstimatedBytes, EstimateTaskBytes(inForce, task));
+        EXPECT_EQ(plan.TargetBytes > 0, *row.target != 0);
+        EXPECT_TRUE(plan.CheckQuality);
+    }
+}
