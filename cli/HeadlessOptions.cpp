@@ -157,27 +157,6 @@ THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
                                                 "--subtitles takes none, keep or burn, not %1"),
                               {Quoted(v)});
          }},
-        {"--audio",
-         [&](const std::string& v) {
-             options.Audio = v;
-             TTrackChoice choice;
-             return ReadAudioChoice(v, choice)
-                        ? std::string()
-                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                "--audio takes first, all or languages such as "
-                                                "eng,fra, not %1"),
-                              {Quoted(v)});
-         }},
-        {"--subtitles",
-         [&](const std::string& v) {
-             options.Subtitles = v;
-             TTrackChoice choice;
-             return ReadSubtitleChoice(v, choice)
-                        ? std::string()
-                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                "--subtitles takes none, keep or burn, not %1"),
-                              {Quoted(v)});
-         }},
         {"--jobs", [&](const std::string& v) {
              return ParseJobs(v, options.Jobs)
                         ? std::string()
