@@ -67,6 +67,8 @@ constexpr char ProfileText[] = "ProfileText";
     QT_TRANSLATE_NOOP("ProfileText", "MPEG-4 Part 2 (DivX compatible)"),
     //: An audio codec's name: uncompressed samples of 16 bits
     QT_TRANSLATE_NOOP("ProfileText", "PCM 16-bit"),
+    //: A pick of a codec: the source's stream is copied as it is
+    QT_TRANSLATE_NOOP("ProfileText", "Copy (no re-encoding)"),
 };
 
 // A number with its unit, "23.976 fps": the number is said in the

@@ -181,6 +181,50 @@
 <context>
     <name>HeadlessOptions</name>
     <message>
+        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
+        <translation>--target-size erwartet eine Größe wie 25MB, 700MiB oder 1.5GB, nicht %1</translation>
+    </message>
+    <message>
+        <source>--jobs takes a whole number from 1 to %1, not %2</source>
+        <translation>--jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--overwrite and --rename cannot be used together</source>
+        <translation>--overwrite und --rename schließen einander aus</translation>
+    </message>
+    <message>
+        <source>no file or directory to convert</source>
+        <translation>keine Datei und kein Ordner zum Konvertieren</translation>
+    </message>
+    <message>
+        <source>the list file %1 must be the only file or directory</source>
+        <translation>die Listendatei %1 muss die einzige Datei bzw. der einzige Ordner sein</translation>
+    </message>
+    <message>
+        <source>--watch takes exactly one folder</source>
+        <translation>--watch erwartet genau einen Ordner</translation>
+    </message>
+    <message>
+        <source>--watch takes a folder, not the list file %1</source>
+        <translation>--watch erwartet einen Ordner, nicht die Listendatei %1</translation>
+    </message>
+    <message>
+        <source>--watch needs --output DIR</source>
+        <translation>--watch braucht --output ORDNER</translation>
+    </message>
+    <message>
+        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
+        <translation>--watch ersetzt nie eine Ausgabedatei; --overwrite ist damit nicht möglich</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -212,6 +256,14 @@ converts PATH with the profile NAME.
   --target-size SIZE make each output land just under SIZE, such as
                      25MB (10^6 bytes), 700MiB or 1.5GB
   --check-quality    compare each output with its source (SSIM, PSNR)
+  --audio WHICH      keep the first sound track, all of them, or those
+                     in languages such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
+  --audio WHICH      keep the first sound track, all of them, or those in
+                     the languages listed, such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
   --list-formats     print the supported file extensions and exit (also
                      without --convert)
@@ -262,6 +314,11 @@ Pfad pro Zeile; es ist dann das einzige Dateiargument. Eine Zeile
                      25MB (10^6 Byte), 700MiB oder 1.5GB
   --check-quality    jede Ausgabedatei mit ihrer Quelle vergleichen (SSIM,
                      PSNR)
+  --audio WAHL       die erste Tonspur behalten (first), alle (all) oder die
+                     in den genannten Sprachen, etwa eng,fra (Standard: first)
+  --subtitles WAHL   keine (none), behalten, wo der Container es kann (keep),
+                     oder die erzwungene bzw. erste einbrennen (burn)
+                     (Standard: none)
   --list-profiles    die Namen der Profile ausgeben und beenden
   --list-formats     die unterstützten Dateiendungen ausgeben und beenden
                      (auch ohne --convert)
@@ -276,48 +333,12 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
 </translation>
     </message>
     <message>
-        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
-        <translation>--target-size erwartet eine Größe wie 25MB, 700MiB oder 1.5GB, nicht %1</translation>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio erwartet first, all oder Sprachen wie eng,fra, nicht %1</translation>
     </message>
     <message>
-        <source>--jobs takes a whole number from 1 to %1, not %2</source>
-        <translation>--jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>unbekannte Option %1</translation>
-    </message>
-    <message>
-        <source>option %1 needs a value</source>
-        <translation>die Option %1 braucht einen Wert</translation>
-    </message>
-    <message>
-        <source>--overwrite and --rename cannot be used together</source>
-        <translation>--overwrite und --rename schließen einander aus</translation>
-    </message>
-    <message>
-        <source>no file or directory to convert</source>
-        <translation>keine Datei und kein Ordner zum Konvertieren</translation>
-    </message>
-    <message>
-        <source>the list file %1 must be the only file or directory</source>
-        <translation>die Listendatei %1 muss die einzige Datei bzw. der einzige Ordner sein</translation>
-    </message>
-    <message>
-        <source>--watch takes exactly one folder</source>
-        <translation>--watch erwartet genau einen Ordner</translation>
-    </message>
-    <message>
-        <source>--watch takes a folder, not the list file %1</source>
-        <translation>--watch erwartet einen Ordner, nicht die Listendatei %1</translation>
-    </message>
-    <message>
-        <source>--watch needs --output DIR</source>
-        <translation>--watch braucht --output ORDNER</translation>
-    </message>
-    <message>
-        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
-        <translation>--watch ersetzt nie eine Ausgabedatei; --overwrite ist damit nicht möglich</translation>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles erwartet none, keep oder burn, nicht %1</translation>
     </message>
 </context>
 <context>
@@ -416,6 +437,32 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <extracomment>Kilobits per second, a whole number</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <extracomment>A flag of a sound or subtitle track: the one players pick first</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <extracomment>A flag of a subtitle track: shown even when subtitles are off</extracomment>
+        <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>Audio track %1: %2</source>
+        <translation>Tonspur %1: %2</translation>
+    </message>
+    <message>
+        <source>Subtitle %1: %2</source>
+        <translation>Untertitel %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OpenFolder</name>
@@ -503,6 +550,10 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <source>%1.%2</source>
         <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
         <translation>%1,%2</translation>
+    </message>
+    <message>
+        <source>The target leaves %1 kbit/s for the video; no encoder takes more than %2 kbit/s.</source>
+        <translation>Das Ziel lässt dem Video %1 kbit/s; kein Encoder nimmt mehr als %2 kbit/s.</translation>
     </message>
 </context>
 <context>
@@ -680,6 +731,11 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
         <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>A pick of a codec: the source&apos;s stream is copied as it is</extracomment>
+        <translation>Kopieren (ohne Neukodierung)</translation>
+    </message>
 </context>
 <context>
     <name>ProfileWalker</name>
@@ -807,6 +863,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
         <translation>%1 % über dem Ziel</translation>
     </message>
+    <message>
+        <source>The input holds no video picture.</source>
+        <translation>Die Eingabedatei enthält kein Videobild.</translation>
+    </message>
+    <message>
+        <source>The input ends after %1 s of its %2 s: it is not whole.</source>
+        <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
+        <translation>Die Eingabedatei endet nach %1 s von %2 s: Sie ist nicht vollständig.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
@@ -922,12 +987,24 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <translation>&apos;%1&apos; konnte nicht nach &apos;%2&apos; verschoben werden: %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be read (%2); every file counts as new</source>
-        <translation>&apos;%1&apos; kann nicht gelesen werden (%2); jede Datei gilt als neu</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>another watch (process %1 on &apos;%2&apos;) converts into &apos;%3&apos;; only one may</source>
+        <translation>eine andere Überwachung (Prozess %1 auf &apos;%2&apos;) konvertiert nach &apos;%3&apos;; nur eine ist erlaubt</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>some of its lines name no file</source>
+        <translation>einige Zeilen nennen keine Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (%2); it is set aside as &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; ist beschädigt (%2) und wird als &apos;%3&apos; beiseitegelegt</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1356,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Profile</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Audio tracks:</source>
+        <translation>Tonspuren:</translation>
+    </message>
+    <message>
+        <source>First track</source>
+        <translation>Erste Spur</translation>
+    </message>
+    <message>
+        <source>All tracks</source>
+        <translation>Alle Spuren</translation>
+    </message>
+    <message>
+        <source>Tracks in these languages:</source>
+        <extracomment>Followed by a box of three-letter language codes, such as &quot;eng, fra&quot;</extracomment>
+        <translation>Spuren in diesen Sprachen:</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Three-letter language codes, separated by commas</source>
+        <translation>Sprachcodes aus drei Buchstaben, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No subtitles asked for</extracomment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Behalten, wo der Container es kann</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Erzwungene oder erste einbrennen</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1793,41 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>about %1</source>
         <extracomment>%1 is an estimated size such as &quot;1.95 MB&quot;</extracomment>
         <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>A target size with PCM audio needs the profile to set the sample rate and the channels.</source>
+        <translation>Eine Zielgröße mit PCM-Ton braucht ein Profil, das Abtastrate und Kanäle festlegt.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRules</name>
+    <message>
+        <source>The file has no sound track %1.</source>
+        <translation>Die Datei hat keine Tonspur %1.</translation>
+    </message>
+    <message>
+        <source>%1 files hold one sound track only.</source>
+        <translation>%1-Dateien enthalten nur eine Tonspur.</translation>
+    </message>
+    <message>
+        <source>The file has no subtitle track %1.</source>
+        <translation>Die Datei hat keine Untertitelspur %1.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold subtitles: burn the track in instead.</source>
+        <translation>%1-Dateien können keine Untertitel enthalten: Brennen Sie die Spur stattdessen ein.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold this subtitle: burn it in, or convert to MKV.</source>
+        <translation>%1-Dateien können diesen Untertitel nicht enthalten: Brennen Sie ihn ein oder konvertieren Sie nach MKV.</translation>
+    </message>
+    <message>
+        <source>%1 files hold no picture to draw subtitles on.</source>
+        <translation>%1-Dateien enthalten kein Bild, auf das sich Untertitel zeichnen ließen.</translation>
+    </message>
+    <message>
+        <source>This subtitle cannot be drawn on the picture.</source>
+        <translation>Dieser Untertitel kann nicht auf das Bild gezeichnet werden.</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,50 @@
 <context>
     <name>HeadlessOptions</name>
     <message>
+        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
+        <translation>--target-size espera un tamaño como 25MB, 700MiB o 1.5GB, no %1</translation>
+    </message>
+    <message>
+        <source>--jobs takes a whole number from 1 to %1, not %2</source>
+        <translation>--jobs espera un número entero de 1 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--overwrite and --rename cannot be used together</source>
+        <translation>--overwrite y --rename no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>no file or directory to convert</source>
+        <translation>no hay ningún archivo ni carpeta que convertir</translation>
+    </message>
+    <message>
+        <source>the list file %1 must be the only file or directory</source>
+        <translation>el archivo de lista %1 debe ser el único archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>--watch takes exactly one folder</source>
+        <translation>--watch espera exactamente una carpeta</translation>
+    </message>
+    <message>
+        <source>--watch takes a folder, not the list file %1</source>
+        <translation>--watch espera una carpeta, no el archivo de lista %1</translation>
+    </message>
+    <message>
+        <source>--watch needs --output DIR</source>
+        <translation>--watch necesita --output CARPETA</translation>
+    </message>
+    <message>
+        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
+        <translation>--watch nunca reemplaza un archivo de salida; no se puede usar con --overwrite</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -212,6 +256,14 @@ converts PATH with the profile NAME.
   --target-size SIZE make each output land just under SIZE, such as
                      25MB (10^6 bytes), 700MiB or 1.5GB
   --check-quality    compare each output with its source (SSIM, PSNR)
+  --audio WHICH      keep the first sound track, all of them, or those
+                     in languages such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
+  --audio WHICH      keep the first sound track, all of them, or those in
+                     the languages listed, such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
   --list-formats     print the supported file extensions and exit (also
                      without --convert)
@@ -261,6 +313,12 @@ ruta por línea; entonces es el único argumento de archivo. Una línea
                      debajo de TAMAÑO, como 25MB (10^6 bytes), 700MiB o 1.5GB
   --check-quality    comparar cada archivo de salida con su origen (SSIM,
                      PSNR)
+  --audio CUÁL       conservar la primera pista de audio (first), todas (all)
+                     o las de los idiomas indicados, como eng,fra
+                     (predeterminado: first)
+  --subtitles CUÁL   ninguno (none), conservar donde el contenedor lo admita
+                     (keep) o incrustar el forzado o el primero (burn)
+                     (predeterminado: none)
   --list-profiles    mostrar los nombres de los perfiles y salir
   --list-formats     mostrar las extensiones de archivo compatibles y salir
                      (también sin --convert)
@@ -275,48 +333,12 @@ SIGXFSZ o SIGPWR.
 </translation>
     </message>
     <message>
-        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
-        <translation>--target-size espera un tamaño como 25MB, 700MiB o 1.5GB, no %1</translation>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio espera first, all o idiomas como eng,fra, no %1</translation>
     </message>
     <message>
-        <source>--jobs takes a whole number from 1 to %1, not %2</source>
-        <translation>--jobs espera un número entero de 1 a %1, no %2</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>opción desconocida %1</translation>
-    </message>
-    <message>
-        <source>option %1 needs a value</source>
-        <translation>la opción %1 necesita un valor</translation>
-    </message>
-    <message>
-        <source>--overwrite and --rename cannot be used together</source>
-        <translation>--overwrite y --rename no se pueden usar juntos</translation>
-    </message>
-    <message>
-        <source>no file or directory to convert</source>
-        <translation>no hay ningún archivo ni carpeta que convertir</translation>
-    </message>
-    <message>
-        <source>the list file %1 must be the only file or directory</source>
-        <translation>el archivo de lista %1 debe ser el único archivo o carpeta</translation>
-    </message>
-    <message>
-        <source>--watch takes exactly one folder</source>
-        <translation>--watch espera exactamente una carpeta</translation>
-    </message>
-    <message>
-        <source>--watch takes a folder, not the list file %1</source>
-        <translation>--watch espera una carpeta, no el archivo de lista %1</translation>
-    </message>
-    <message>
-        <source>--watch needs --output DIR</source>
-        <translation>--watch necesita --output CARPETA</translation>
-    </message>
-    <message>
-        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
-        <translation>--watch nunca reemplaza un archivo de salida; no se puede usar con --overwrite</translation>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles espera none, keep o burn, no %1</translation>
     </message>
 </context>
 <context>
@@ -415,6 +437,32 @@ SIGXFSZ o SIGPWR.
         <extracomment>Kilobits per second, a whole number</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>picture</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <extracomment>A flag of a sound or subtitle track: the one players pick first</extracomment>
+        <translation>por defecto</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <extracomment>A flag of a subtitle track: shown even when subtitles are off</extracomment>
+        <translation>forzado</translation>
+    </message>
+    <message>
+        <source>Audio track %1: %2</source>
+        <translation>Pista de audio %1: %2</translation>
+    </message>
+    <message>
+        <source>Subtitle %1: %2</source>
+        <translation>Subtítulo %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OpenFolder</name>
@@ -502,6 +550,10 @@ SIGXFSZ o SIGPWR.
         <source>%1.%2</source>
         <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
         <translation>%1,%2</translation>
+    </message>
+    <message>
+        <source>The target leaves %1 kbit/s for the video; no encoder takes more than %2 kbit/s.</source>
+        <translation>El tamaño final deja %1 kbit/s para el vídeo; ningún codificador admite más de %2 kbit/s.</translation>
     </message>
 </context>
 <context>
@@ -679,6 +731,11 @@ SIGXFSZ o SIGPWR.
         <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>A pick of a codec: the source&apos;s stream is copied as it is</extracomment>
+        <translation>Copiar (sin recodificar)</translation>
+    </message>
 </context>
 <context>
     <name>ProfileWalker</name>
@@ -806,6 +863,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
         <translation>un %1 % por encima del tamaño final</translation>
     </message>
+    <message>
+        <source>The input holds no video picture.</source>
+        <translation>El archivo de entrada no contiene imagen de vídeo.</translation>
+    </message>
+    <message>
+        <source>The input ends after %1 s of its %2 s: it is not whole.</source>
+        <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
+        <translation>El archivo de entrada termina tras %1 s de sus %2 s: está incompleto.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
@@ -921,12 +987,24 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <translation>no se pudo mover &apos;%1&apos; a &apos;%2&apos;: %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be read (%2); every file counts as new</source>
-        <translation>no se puede leer &apos;%1&apos; (%2); todos los archivos cuentan como nuevos</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>no se puede escribir &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>another watch (process %1 on &apos;%2&apos;) converts into &apos;%3&apos;; only one may</source>
+        <translation>otra vigilancia (proceso %1 en &apos;%2&apos;) convierte en &apos;%3&apos;; solo se permite una</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>some of its lines name no file</source>
+        <translation>algunas de sus líneas no nombran ningún archivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (%2); it is set aside as &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; está dañado (%2); se aparta como &apos;%3&apos;</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1356,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Profile</source>
         <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Audio tracks:</source>
+        <translation>Pistas de audio:</translation>
+    </message>
+    <message>
+        <source>First track</source>
+        <translation>Primera pista</translation>
+    </message>
+    <message>
+        <source>All tracks</source>
+        <translation>Todas las pistas</translation>
+    </message>
+    <message>
+        <source>Tracks in these languages:</source>
+        <extracomment>Followed by a box of three-letter language codes, such as &quot;eng, fra&quot;</extracomment>
+        <translation>Pistas en estos idiomas:</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Three-letter language codes, separated by commas</source>
+        <translation>Códigos de idioma de tres letras, separados por comas</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtítulos:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No subtitles asked for</extracomment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Conservar si el contenedor lo admite</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Incrustar el forzado o el primero</translation>
     </message>
 </context>
 <context>
@@ -1673,6 +1793,41 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>about %1</source>
         <extracomment>%1 is an estimated size such as &quot;1.95 MB&quot;</extracomment>
         <translation>unos %1</translation>
+    </message>
+    <message>
+        <source>A target size with PCM audio needs the profile to set the sample rate and the channels.</source>
+        <translation>Un tamaño final con audio PCM necesita que el perfil fije la frecuencia de muestreo y los canales.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRules</name>
+    <message>
+        <source>The file has no sound track %1.</source>
+        <translation>El archivo no tiene la pista de audio %1.</translation>
+    </message>
+    <message>
+        <source>%1 files hold one sound track only.</source>
+        <translation>Los archivos %1 solo admiten una pista de audio.</translation>
+    </message>
+    <message>
+        <source>The file has no subtitle track %1.</source>
+        <translation>El archivo no tiene la pista de subtítulos %1.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold subtitles: burn the track in instead.</source>
+        <translation>Los archivos %1 no pueden contener subtítulos: incruste la pista en su lugar.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold this subtitle: burn it in, or convert to MKV.</source>
+        <translation>Los archivos %1 no pueden contener este subtítulo: incrústelo o convierta a MKV.</translation>
+    </message>
+    <message>
+        <source>%1 files hold no picture to draw subtitles on.</source>
+        <translation>Los archivos %1 no contienen imagen sobre la que dibujar subtítulos.</translation>
+    </message>
+    <message>
+        <source>This subtitle cannot be drawn on the picture.</source>
+        <translation>Este subtítulo no se puede dibujar sobre la imagen.</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,50 @@
 <context>
     <name>HeadlessOptions</name>
     <message>
+        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
+        <translation>--target-size attend une taille comme 25MB, 700MiB ou 1.5GB, pas %1</translation>
+    </message>
+    <message>
+        <source>--jobs takes a whole number from 1 to %1, not %2</source>
+        <translation>--jobs attend un nombre entier de 1 à %1, pas %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>--overwrite and --rename cannot be used together</source>
+        <translation>--overwrite et --rename ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>no file or directory to convert</source>
+        <translation>aucun fichier ni dossier à convertir</translation>
+    </message>
+    <message>
+        <source>the list file %1 must be the only file or directory</source>
+        <translation>le fichier liste %1 doit être le seul fichier ou dossier</translation>
+    </message>
+    <message>
+        <source>--watch takes exactly one folder</source>
+        <translation>--watch attend exactement un dossier</translation>
+    </message>
+    <message>
+        <source>--watch takes a folder, not the list file %1</source>
+        <translation>--watch attend un dossier, pas le fichier liste %1</translation>
+    </message>
+    <message>
+        <source>--watch needs --output DIR</source>
+        <translation>--watch nécessite --output DOSSIER</translation>
+    </message>
+    <message>
+        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
+        <translation>--watch ne remplace jamais un fichier de sortie&#xa0;; --overwrite ne peut pas être utilisé avec</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -212,6 +256,14 @@ converts PATH with the profile NAME.
   --target-size SIZE make each output land just under SIZE, such as
                      25MB (10^6 bytes), 700MiB or 1.5GB
   --check-quality    compare each output with its source (SSIM, PSNR)
+  --audio WHICH      keep the first sound track, all of them, or those
+                     in languages such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
+  --audio WHICH      keep the first sound track, all of them, or those in
+                     the languages listed, such as eng,fra (default: first)
+  --subtitles WHICH  none, keep where the container can, or burn in the
+                     forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
   --list-formats     print the supported file extensions and exit (also
                      without --convert)
@@ -262,6 +314,12 @@ un chemin par ligne&#xa0;; il est alors le seul argument de fichier. Une ligne
                      TAILLE, par exemple 25MB (10^6 octets), 700MiB ou 1.5GB
   --check-quality    comparer chaque fichier de sortie avec sa source
                      (SSIM, PSNR)
+  --audio CHOIX      garder la première piste son (first), toutes (all) ou
+                     celles des langues indiquées, comme eng,fra (par
+                     défaut&#xa0;: first)
+  --subtitles CHOIX  aucun (none), garder là où le conteneur le peut (keep)
+                     ou incruster le forcé ou le premier (burn) (par
+                     défaut&#xa0;: none)
   --list-profiles    afficher les noms des profils et quitter
   --list-formats     afficher les extensions de fichier prises en charge et
                      quitter (aussi sans --convert)
@@ -276,48 +334,12 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
 </translation>
     </message>
     <message>
-        <source>--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1</source>
-        <translation>--target-size attend une taille comme 25MB, 700MiB ou 1.5GB, pas %1</translation>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio attend first, all ou des langues comme eng,fra, pas %1</translation>
     </message>
     <message>
-        <source>--jobs takes a whole number from 1 to %1, not %2</source>
-        <translation>--jobs attend un nombre entier de 1 à %1, pas %2</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>option inconnue %1</translation>
-    </message>
-    <message>
-        <source>option %1 needs a value</source>
-        <translation>l’option %1 attend une valeur</translation>
-    </message>
-    <message>
-        <source>--overwrite and --rename cannot be used together</source>
-        <translation>--overwrite et --rename ne peuvent pas être utilisés ensemble</translation>
-    </message>
-    <message>
-        <source>no file or directory to convert</source>
-        <translation>aucun fichier ni dossier à convertir</translation>
-    </message>
-    <message>
-        <source>the list file %1 must be the only file or directory</source>
-        <translation>le fichier liste %1 doit être le seul fichier ou dossier</translation>
-    </message>
-    <message>
-        <source>--watch takes exactly one folder</source>
-        <translation>--watch attend exactement un dossier</translation>
-    </message>
-    <message>
-        <source>--watch takes a folder, not the list file %1</source>
-        <translation>--watch attend un dossier, pas le fichier liste %1</translation>
-    </message>
-    <message>
-        <source>--watch needs --output DIR</source>
-        <translation>--watch nécessite --output DOSSIER</translation>
-    </message>
-    <message>
-        <source>--watch never replaces an output; --overwrite cannot be used with it</source>
-        <translation>--watch ne remplace jamais un fichier de sortie&#xa0;; --overwrite ne peut pas être utilisé avec</translation>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles attend none, keep ou burn, pas %1</translation>
     </message>
 </context>
 <context>
@@ -416,6 +438,32 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <extracomment>Kilobits per second, a whole number</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>picture</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <extracomment>A flag of a sound or subtitle track: the one players pick first</extracomment>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <extracomment>A flag of a subtitle track: shown even when subtitles are off</extracomment>
+        <translation>forcé</translation>
+    </message>
+    <message>
+        <source>Audio track %1: %2</source>
+        <translation>Piste audio %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Subtitle %1: %2</source>
+        <translation>Sous-titre %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>OpenFolder</name>
@@ -503,6 +551,10 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <source>%1.%2</source>
         <extracomment>A number with decimals: %1 the whole part, %2 the decimals (&quot;0.975&quot;)</extracomment>
         <translation>%1,%2</translation>
+    </message>
+    <message>
+        <source>The target leaves %1 kbit/s for the video; no encoder takes more than %2 kbit/s.</source>
+        <translation>La cible laisse %1 kbit/s à la vidéo&#xa0;; aucun encodeur n’accepte plus de %2 kbit/s.</translation>
     </message>
 </context>
 <context>
@@ -680,6 +732,11 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
         <extracomment>A bitrate in kilobits per second; %1 is a number such as 128</extracomment>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>A pick of a codec: the source&apos;s stream is copied as it is</extracomment>
+        <translation>Copie (sans réencodage)</translation>
+    </message>
 </context>
 <context>
     <name>ProfileWalker</name>
@@ -807,6 +864,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <extracomment>%1 is a whole percent, as in &quot;over the target by 12%&quot;</extracomment>
         <translation>au-dessus de la cible de %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>The input holds no video picture.</source>
+        <translation>Le fichier d’entrée ne contient aucune image vidéo.</translation>
+    </message>
+    <message>
+        <source>The input ends after %1 s of its %2 s: it is not whole.</source>
+        <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
+        <translation>Le fichier d’entrée s’arrête après %1 s sur %2 s&#xa0;: il est incomplet.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchRunner</name>
@@ -922,12 +988,24 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <translation>&apos;%1&apos; n’a pas pu être déplacé vers &apos;%2&apos;&#xa0;: %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be read (%2); every file counts as new</source>
-        <translation>&apos;%1&apos; ne peut pas être lu (%2)&#xa0;; chaque fichier est considéré comme nouveau</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; cannot be written: %2</source>
         <translation>&apos;%1&apos; ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>another watch (process %1 on &apos;%2&apos;) converts into &apos;%3&apos;; only one may</source>
+        <translation>une autre surveillance (processus %1 sur &apos;%2&apos;) convertit dans &apos;%3&apos;&#xa0;; une seule est permise</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>some of its lines name no file</source>
+        <translation>certaines de ses lignes ne nomment aucun fichier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged (%2); it is set aside as &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; est endommagé (%2)&#xa0;; il est mis de côté sous &apos;%3&apos;</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1357,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Profile</source>
         <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Audio tracks:</source>
+        <translation>Pistes audio&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First track</source>
+        <translation>Première piste</translation>
+    </message>
+    <message>
+        <source>All tracks</source>
+        <translation>Toutes les pistes</translation>
+    </message>
+    <message>
+        <source>Tracks in these languages:</source>
+        <extracomment>Followed by a box of three-letter language codes, such as &quot;eng, fra&quot;</extracomment>
+        <translation>Pistes dans ces langues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Three-letter language codes, separated by commas</source>
+        <translation>Codes de langue à trois lettres, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sous-titres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No subtitles asked for</extracomment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Garder si le conteneur le permet</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Incruster le forcé ou le premier</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1794,41 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>about %1</source>
         <extracomment>%1 is an estimated size such as &quot;1.95 MB&quot;</extracomment>
         <translation>environ %1</translation>
+    </message>
+    <message>
+        <source>A target size with PCM audio needs the profile to set the sample rate and the channels.</source>
+        <translation>Une taille cible avec un son PCM nécessite que le profil fixe la fréquence d’échantillonnage et les canaux.</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRules</name>
+    <message>
+        <source>The file has no sound track %1.</source>
+        <translation>Le fichier n’a pas de piste audio %1.</translation>
+    </message>
+    <message>
+        <source>%1 files hold one sound track only.</source>
+        <translation>Les fichiers %1 ne contiennent qu’une seule piste audio.</translation>
+    </message>
+    <message>
+        <source>The file has no subtitle track %1.</source>
+        <translation>Le fichier n’a pas de piste de sous-titres %1.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold subtitles: burn the track in instead.</source>
+        <translation>Les fichiers %1 ne peuvent pas contenir de sous-titres&#xa0;: incrustez plutôt la piste.</translation>
+    </message>
+    <message>
+        <source>%1 files cannot hold this subtitle: burn it in, or convert to MKV.</source>
+        <translation>Les fichiers %1 ne peuvent pas contenir ce sous-titre&#xa0;: incrustez-le ou convertissez en MKV.</translation>
+    </message>
+    <message>
+        <source>%1 files hold no picture to draw subtitles on.</source>
+        <translation>Les fichiers %1 ne contiennent aucune image sur laquelle dessiner des sous-titres.</translation>
+    </message>
+    <message>
+        <source>This subtitle cannot be drawn on the picture.</source>
+        <translation>Ce sous-titre ne peut pas être dessiné sur l’image.</translation>
     </message>
 </context>
 <context>
