@@ -225,6 +225,14 @@
         <translation>--watch ersetzt nie eine Ausgabedatei; --overwrite ist damit nicht möglich</translation>
     </message>
     <message>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio erwartet first, all oder Sprachen wie eng,fra, nicht %1</translation>
+    </message>
+    <message>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles erwartet none, keep oder burn, nicht %1</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -258,10 +266,6 @@ converts PATH with the profile NAME.
   --check-quality    compare each output with its source (SSIM, PSNR)
   --audio WHICH      keep the first sound track, all of them, or those
                      in languages such as eng,fra (default: first)
-  --subtitles WHICH  none, keep where the container can, or burn in the
-                     forced or first one (default: none)
-  --audio WHICH      keep the first sound track, all of them, or those in
-                     the languages listed, such as eng,fra (default: first)
   --subtitles WHICH  none, keep where the container can, or burn in the
                      forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
@@ -331,14 +335,6 @@ Datei nicht übernommen wurde, 2 bei einem Aufruffehler, 130 nach einem
 Abbruch durch ein Signal: SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1,
 SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
 </translation>
-    </message>
-    <message>
-        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
-        <translation>--audio erwartet first, all oder Sprachen wie eng,fra, nicht %1</translation>
-    </message>
-    <message>
-        <source>--subtitles takes none, keep or burn, not %1</source>
-        <translation>--subtitles erwartet none, keep oder burn, nicht %1</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,14 @@
         <translation>--watch nunca reemplaza un archivo de salida; no se puede usar con --overwrite</translation>
     </message>
     <message>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio espera first, all o idiomas como eng,fra, no %1</translation>
+    </message>
+    <message>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles espera none, keep o burn, no %1</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -258,10 +266,6 @@ converts PATH with the profile NAME.
   --check-quality    compare each output with its source (SSIM, PSNR)
   --audio WHICH      keep the first sound track, all of them, or those
                      in languages such as eng,fra (default: first)
-  --subtitles WHICH  none, keep where the container can, or burn in the
-                     forced or first one (default: none)
-  --audio WHICH      keep the first sound track, all of them, or those in
-                     the languages listed, such as eng,fra (default: first)
   --subtitles WHICH  none, keep where the container can, or burn in the
                      forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
@@ -331,14 +335,6 @@ indicado no se tomó, 2 por un error de uso, 130 si lo detuvo una señal:
 SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU,
 SIGXFSZ o SIGPWR.
 </translation>
-    </message>
-    <message>
-        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
-        <translation>--audio espera first, all o idiomas como eng,fra, no %1</translation>
-    </message>
-    <message>
-        <source>--subtitles takes none, keep or burn, not %1</source>
-        <translation>--subtitles espera none, keep o burn, no %1</translation>
     </message>
 </context>
 <context>

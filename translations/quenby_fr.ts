@@ -225,6 +225,14 @@
         <translation>--watch ne remplace jamais un fichier de sortie&#xa0;; --overwrite ne peut pas être utilisé avec</translation>
     </message>
     <message>
+        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
+        <translation>--audio attend first, all ou des langues comme eng,fra, pas %1</translation>
+    </message>
+    <message>
+        <source>--subtitles takes none, keep or burn, not %1</source>
+        <translation>--subtitles attend none, keep ou burn, pas %1</translation>
+    </message>
+    <message>
         <source>Usage: quenby [FILE_OR_DIRECTORY]...
   or:  quenby --convert [OPTION]... FILE_OR_DIRECTORY...
   or:  quenby --watch DIR --output DIR [OPTION]...
@@ -258,10 +266,6 @@ converts PATH with the profile NAME.
   --check-quality    compare each output with its source (SSIM, PSNR)
   --audio WHICH      keep the first sound track, all of them, or those
                      in languages such as eng,fra (default: first)
-  --subtitles WHICH  none, keep where the container can, or burn in the
-                     forced or first one (default: none)
-  --audio WHICH      keep the first sound track, all of them, or those in
-                     the languages listed, such as eng,fra (default: first)
   --subtitles WHICH  none, keep where the container can, or burn in the
                      forced or first one (default: none)
   --list-profiles    print the profiles&apos; names and exit
@@ -332,14 +336,6 @@ nommé n’a pas été pris, 2 pour une erreur d’utilisation, 130 en cas d’a
 par un signal&#xa0;: SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
 SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
 </translation>
-    </message>
-    <message>
-        <source>--audio takes first, all or languages such as eng,fra, not %1</source>
-        <translation>--audio attend first, all ou des langues comme eng,fra, pas %1</translation>
-    </message>
-    <message>
-        <source>--subtitles takes none, keep or burn, not %1</source>
-        <translation>--subtitles attend none, keep ou burn, pas %1</translation>
     </message>
 </context>
 <context>
