@@ -239,7 +239,7 @@ std::vector<std::string> PassArguments(std::vector<std::string> arguments, int p
     // would otherwise pass timestamps through where the second one's
     // container duplicates or drops a frame, and x264 then stops on
     // statistics one frame short.
-    arguments.insert(arguments.end(), {"-vsync", "cfr"});
+    arguments.insert(arguments.end(), {"-fps_mode", "cfr"});
     // libvpx keeps no statistics in its real-time mode, and then refuses
     // the second pass.
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i)

@@ -115,7 +115,7 @@ bench_profiles() {
       # The source losslessly at the output's size, its frames picked as the
       # encoder picks them for a constant rate; paired by their order, as
       # containers round timestamps differently.
-      ffmpeg -v error -nostdin -y -i "$src" -an -r "$rate" -vsync cfr -s "${w}x$h" -c:v ffv1 \
+      ffmpeg -v error -nostdin -y -i "$src" -an -r "$rate" -fps_mode cfr -s "${w}x$h" -c:v ffv1 \
         "$work/ref.mkv" || return 1
       local pair="setsar=1,settb=1/($rate),setpts=N"
       ssim=$(ffmpeg -nostdin -nostats -i "$out" -i "$work/ref.mkv" -lavfi \

@@ -58,7 +58,7 @@ TEST(OutputSize, GivesEachPassItsSwitchesAndLog)
 {
     using Words = std::vector<std::string>;
     EXPECT_EQ(PassArguments({"-c:v", "libx264"}, 1, "/o/.w"),
-              (Words{"-c:v", "libx264", "-pass", "1", "-passlogfile", "/o/.w", "-vsync", "cfr",
+              (Words{"-c:v", "libx264", "-pass", "1", "-passlogfile", "/o/.w", "-fps_mode", "cfr",
                      "-an", "-f", "null"}));
     EXPECT_EQ(PassArguments({"-c:v", "libx265", "-x265-params", "a=1"}, 2, "/o/.w")[3],
               "a=1:pass=2:stats=/o/.w.log");
