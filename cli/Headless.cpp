@@ -16,7 +16,6 @@
 #include "platform/Translators.h"
 #include "profiles/ProfileCatalogue.h"
 #include "profiles/ProfileChoice.h"
-#include "profiles/ProfileGrids.h"
 #include "tasks/TaskPaths.h"
 
 #include <QCoreApplication>
@@ -94,7 +93,7 @@ std::string PrepareBatch(const THeadlessJob& job, const TDataPlaces& places, TBa
         return NoMainSectionText(job.ProfileName, TranslatedText);
     if (choice.Walk.Status == TWalkStatus::ListIndexError)
         return Text(QT_TRANSLATE_NOOP("Headless", "the profile '%1' cannot be loaded: %2"),
-                    {job.ProfileName, ListIndexErrorText(choice.Walk.BadIndex).toStdString()});
+                    {job.ProfileName, ListIndexErrorText(choice.Walk.BadIndex, TranslatedText)});
 
     batch.EncoderPath = QString::fromStdString(places.AppDir + EncoderFileName);
     batch.OutputDir = job.OutputDir;

@@ -156,12 +156,6 @@ std::array<TGridStack::TGroup, 3> AddParameterGroups(TGridStack& stack, int keyW
     return groups;
 }
 
-QString ListIndexErrorText(int index)
-{
-    //: A profile fault: a pick list's Index names no item; %1 is that index
-    return QCoreApplication::translate("TChoiceGrids", "List index out of bounds (%1)").arg(index);
-}
-
 void FitGridHeight(ValueListEditor* grid)
 {
     // The toolkit's grid never had fewer than one row, so an empty group
@@ -292,7 +286,8 @@ bool TChoiceGrids::Load(const QString& path, Platform& platform, QString* output
     if (outputExt)
         *outputExt = QString::fromStdString(FChoice.OutputExt());
     if (walk.Status == TWalkStatus::ListIndexError) {
-        platform.ShowError(ListIndexErrorText(walk.BadIndex));
+        platform.ShowError(
+            QString::fromStdString(ListIndexErrorText(walk.BadIndex, TranslatedText)));
         return false;
     }
     return true;

@@ -125,6 +125,3 @@ private:
 // Sets a grid's height to its rows, 18 pixels each, as after a load; an empty
 // grid keeps one row's height.
 void FitGridHeight(ValueListEditor* grid);
-
-// The text of the list-index error for an index.
-QString ListIndexErrorText(int index);

@@ -136,6 +136,14 @@ std::string NoMainSectionTextOf(const std::string& path, TTranslator translated)
     return NoMainSectionText(StripExtension(ExtractFileName(path)), translated);
 }
 
+std::string ListIndexErrorText(int index, TTranslator translated)
+{
+    //: A profile fault: a pick list's Index names no item; %1 is that index
+    return FillText(translated("TChoiceGrids",
+                               QT_TRANSLATE_NOOP("TChoiceGrids", "List index out of bounds (%1)")),
+                    {std::to_string(index)});
+}
+
 std::vector<std::string> SplitList(const std::string& text)
 {
     std::vector<std::string> items;

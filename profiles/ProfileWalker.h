@@ -89,6 +89,10 @@ std::string NoMainSectionText(const std::string& profileName,
 // The same for the profile file at `path`, named as the catalogue names it.
 std::string NoMainSectionTextOf(const std::string& path, TTranslator translated = Untranslated);
 
+// The fault of a pick list whose Index names no item, as the walk reports it
+// (TProfileWalk::BadIndex), for the window's message and the headless note.
+std::string ListIndexErrorText(int index, TTranslator translated = Untranslated);
+
 // The comma-terminated list: every item is followed by ","; what follows the
 // last "," is ignored.
 std::vector<std::string> SplitList(const std::string& text);
