@@ -681,15 +681,23 @@ void TBatchEngine::StartCheckSample(TSlot& slot, int task)
     const ltvItemData& data = Task(task);
     const double span = SecondsInTotal(data);
     // On a short clip the start of the check's encoder alone weighs a
-    // share of the conversion: the samples get shorter to keep to it.
+    // share of the conversion: the samples get shorter to keep to it, and
+    // none runs when not even the shortest would.
     if (slot.Sample == 0)
         slot.SampleSeconds =
             ::SampleSeconds(static_cast<double>(slot.ConvertMs), static_cast<double>(slot.StartMs),
                             span, CheckShare, MostSampleSeconds);
+    slot.CheckOutput.clear();
+    if (slot.SampleSeconds <= 0) {
+        //: Why a quality check found nothing, after "not checked: "
+        slot.CheckError =
+            tr("a check would take more than a fifth of the conversion's time").toStdString();
+        OnCheckFinished(slot, 0, false);
+        return;
+    }
     const double window = slot.SampleSeconds;
     const double at = SampleStart(slot.Sample, span, window);
     const double from = data.Start.Seconds > 0 ? data.Start.Seconds : 0;
-    slot.CheckOutput.clear();
     const std::vector<std::string> arguments =
         QualityCheckArguments(data.InputFile, from + at, TaskOutput(task), at, window);
     if (!slot.Channel.Start(FOptions.EncoderPath, EncoderChannel::ArgumentList(arguments)))
