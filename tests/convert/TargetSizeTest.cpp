@@ -35,13 +35,13 @@ TEST(TargetSize, TwoPassesLandUnderTheTargetLeaveNoStatisticsAndAreChecked)
         QSignalSpy ended(&engine, &TBatchEngine::BatchEnded);
         ASSERT_TRUE(engine.Start({task}, options));
         ASSERT_TRUE(ended.wait(180000));
-        ASSERT_EQ(engine.FailedCount(), 0) << engine.TaskLog(0).Text();
-        const qint64 bytes = QFileInfo(QString::fromStdString(engine.TaskOutput(0))).size();
+        ASSERT_EQ(engine.FailedCount(), 0) << engine.Job(0).Log.Text();
+        const qint64 bytes = QFileInfo(QString::fromStdString(engine.Job(0).Output)).size();
         EXPECT_TRUE(bytes >= 270000 && bytes <= 309000) << bytes; // -10%/+3%
         EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        EXPECT_EQ(engine.TaskSizeNote(0).rfind("planned 300 kB, reached ", 0), 0u);
+        EXPECT_EQ(engine.Job(0).SizeNote.rfind("planned 300 kB, reached ", 0), 0u);
         // Measured, unless the check would cost more than its share of this short run.
-        const std::string quality = engine.TaskQualityNote(0);
+        const std::string quality = engine.Job(0).QualityNote;
         EXPECT_TRUE(quality.find("(SSIM 0.") != std::string::npos ||
                     quality == "not checked: a check would take more than a fifth of the "
                                "conversion's time")
