@@ -180,30 +180,13 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
-} // namespace
-
-TFileWrite WriteFileBytes(const std::string& path, const std::string& bytes)
+// Writes a new file beside `target` and renames it over `target`; `old` is
+// the file there now, null when there is none. Falls back to rewriting a
+// regular file in place where no new file can be made or given its owner.
+TFileWrite ReplaceBeside(const std::string& target, const std::string& bytes,
+                         const struct stat* old)
 {
-    const std::string target = ResolveTarget(path);
-    struct stat st
-    {
-    };
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists) {
-        if (Holds(target, st, bytes))
-            return TFileWrite::Unchanged;
-        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-            ::access(target.c_str(), W_OK) != 0)
-            Fail(EACCES);
-        if (S_ISDIR(st.st_mode))
-            Fail(EISDIR);
-    }
-    const bool regular = exists && S_ISREG(st.st_mode);
-    if (regular && st.st_nlink > 1) {
-        RewriteInPlace(target, bytes);
-        return TFileWrite::InPlace;
-    }
-
+    const bool regular = old && S_ISREG(old->st_mode);
     std::string name;
     TDescriptor fd(CreateBeside(target, name));
     if (fd.Get() < 0) {
@@ -218,10 +201,10 @@ TFileWrite WriteFileBytes(const std::string& path, const std::string& bytes)
             ::unlink(name.c_str());
     };
     int error = WriteAll(fd.Get(), bytes);
-    if (!error && ::fchmod(fd.Get(), exists ? (st.st_mode & 07777) : NewFileMode()) != 0)
+    if (!error && ::fchmod(fd.Get(), old ? (old->st_mode & 07777) : NewFileMode()) != 0)
         error = errno;
-    if (!error && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
-        ::fchown(fd.Get(), st.st_uid, st.st_gid) != 0) {
+    if (!error && old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
+        ::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
         // Only the file itself still has its owner and group.
         discard();
         if (!regular)
@@ -243,4 +226,27 @@ TFileWrite WriteFileBytes(const std::string& path, const std::string& bytes)
     }
     RemoveLeftTemporaries(target);
     return TFileWrite::Replaced;
+}
+
+} // namespace
+
+TFileWrite WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    const std::string target = ResolveTarget(path);
+    struct stat st
+    {
+    };
+    if (::stat(target.c_str(), &st) != 0)
+        return ReplaceBeside(target, bytes, nullptr);
+    if (Holds(target, st, bytes))
+        return TFileWrite::Unchanged;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+        Fail(EACCES);
+    if (S_ISDIR(st.st_mode))
+        Fail(EISDIR);
+    if (S_ISREG(st.st_mode) && st.st_nlink > 1) {
+        RewriteInPlace(target, bytes);
+        return TFileWrite::InPlace;
+    }
+    return ReplaceBeside(target, bytes, &st);
 }

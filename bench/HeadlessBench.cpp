@@ -28,6 +28,8 @@
 namespace {
 
 constexpr int Rounds = 3;
+// Far beyond a run of the ten short clips: only a hung one takes so long.
+constexpr int RunTimeoutMs = 600000;
 const char* const Profile = "Any Device MP4 (H.264 + AAC)";
 
 // Runs `program` to its end; its wall time in seconds, -1 when it failed.
@@ -39,9 +41,11 @@ double Timed(const QString& program, const QStringList& arguments)
     QElapsedTimer clock;
     clock.start();
     process.start(program, arguments);
-    process.waitForFinished(-1);
+    const bool ended = process.waitForFinished(RunTimeoutMs);
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? seconds : -1;
+    return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
+               ? seconds
+               : -1;
 }
 
 // The encoder commands the profile gives, with its choices as loaded.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/FolderWatch.h"
 
+#include "base/FileMoves.h"
 #include "base/NewInifiles.h"
 #include "base/PathText.h"
 #include "base/TimeText.h"
 #include "cli/HeadlessBatch.h"
+#include "convert/BatchRules.h"
 #include "encoder/MediaProbe.h"
 #include "tasks/ProbeQueue.h"
 #include "tasks/SavedTasks.h"
@@ -13,7 +15,9 @@
 #include <QCoreApplication>
 #include <QFileSystemWatcher>
 #include <QLockFile>
+#include <QPromise>
 #include <QSet>
+#include <QThreadPool>
 
 #include <chrono>
 #include <cstdlib>
@@ -122,6 +126,7 @@ TFolderWatch::TFolderWatch(TSetup setup, THeadlessBatch& batch,
     connect(&FBatch, &THeadlessBatch::TaskEnded, this, &TFolderWatch::OnTaskEnded);
     connect(&FBatch, &THeadlessBatch::Ended, this, &TFolderWatch::OnBatchEnded);
     connect(FProbes, &TProbeQueue::Probed, this, &TFolderWatch::OnProbed);
+    connect(&FScan, &QFutureWatcher<TScan>::finished, this, &TFolderWatch::OnScanned);
 }
 
 TFolderWatch::~TFolderWatch() = default;
@@ -183,24 +188,81 @@ std::optional<std::pair<std::int64_t, std::int64_t>> StatFile(const std::string&
         status.st_size, std::int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec);
 }
 
-} // namespace
-
-bool TFolderWatch::IsLeftOut(const std::string& directory) const
+// Whether `directory` is one of `leftOut` (the output and done folders).
+bool IsLeftOut(const std::string& directory, const std::vector<std::string>& leftOut)
 {
     std::error_code error;
     const std::string trailed = Trailed(directory);
-    for (const std::string& skipped : {FOutDir, FSetup.DoneDir})
+    for (const std::string& skipped : leftOut)
         if (!skipped.empty() && (trailed == skipped || fs::equivalent(directory, skipped, error)))
             return true;
     return false;
+}
+
+} // namespace
+
+// On a worker thread: it touches nothing of the watch's.
+TFolderWatch::TScan TFolderWatch::Scan(const std::string& inDir,
+                                       const std::vector<std::string>& leftOut)
+{
+    TScan scan;
+    std::error_code error;
+    if (!fs::is_directory(inDir, error)) {
+        scan.Gone = true;
+        return scan;
+    }
+    scan.Directories.push_back(inDir);
+    fs::recursive_directory_iterator entry(inDir, fs::directory_options::skip_permission_denied,
+                                           error);
+    for (; !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
+        const std::string path = entry->path().string();
+        std::error_code kindError;
+        const bool directory = entry->is_directory(kindError);
+        // Hidden entries are other programs' work in progress.
+        if (entry->path().filename().string().starts_with('.') ||
+            (directory && IsLeftOut(path, leftOut))) {
+            if (directory)
+                entry.disable_recursion_pending();
+            continue;
+        }
+        const auto stat = directory || !IsSupportedVideo(path) ? std::nullopt : StatFile(path);
+        if (directory)
+            scan.Directories.push_back(path);
+        else if (stat)
+            scan.Found[path.substr(inDir.size())] = {stat->first, stat->second};
+    }
+    scan.Broken = bool(error);
+    return scan;
 }
 
 void TFolderWatch::Rescan()
 {
     if (FStopping)
         return;
-    std::error_code error;
-    if (!fs::is_directory(FSetup.InDir, error)) {
+    // One look at a time; changes seen meanwhile ask for one more after it.
+    if (FScan.isRunning()) {
+        FScanAgain = true;
+        return;
+    }
+    FScanAgain = false;
+    auto promise = std::make_shared<QPromise<TScan>>();
+    FScan.setFuture(promise->future());
+    promise->start();
+    // A large or slow network folder takes its time there, not on the thread
+    // that reads the encoders' progress and the signals.
+    QThreadPool::globalInstance()->start(
+        [promise, in = FSetup.InDir, left = std::vector<std::string>{FOutDir, FSetup.DoneDir}] {
+            promise->addResult(Scan(in, left));
+            promise->finish();
+        });
+}
+
+void TFolderWatch::OnScanned()
+{
+    if (FStopping || FScan.future().resultCount() == 0)
+        return;
+    const TScan scan = FScan.result();
+    if (scan.Gone) {
         if (!FGone)
             FSay(tr("the watched folder '%1' is gone; waiting for it to come back")
                      .arg(QString::fromStdString(FSetup.InDir))
@@ -210,50 +272,31 @@ void TFolderWatch::Rescan()
         // A folder made anew at the path is another one to watch.
         if (const QStringList watched = FWatcher->directories(); !watched.isEmpty())
             FWatcher->removePaths(watched);
-        return;
+    } else {
+        if (FGone)
+            FSay(tr("the watched folder '%1' is back")
+                     .arg(QString::fromStdString(FSetup.InDir))
+                     .toStdString());
+        FGone = false;
+        // The folder vanished during the look: what it missed is not gone.
+        if (!scan.Broken)
+            TakeScan(scan);
     }
-    if (FGone)
-        FSay(tr("the watched folder '%1' is back")
-                 .arg(QString::fromStdString(FSetup.InDir))
-                 .toStdString());
-    FGone = false;
+    if (FScanAgain)
+        Rescan();
+}
 
-    QStringList directories{QString::fromStdString(FSetup.InDir)};
-    std::map<std::string, TStamp> found;
-    fs::recursive_directory_iterator entry(FSetup.InDir,
-                                           fs::directory_options::skip_permission_denied, error);
-    for (; !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
-        const std::string path = entry->path().string();
-        std::error_code kindError;
-        const bool directory = entry->is_directory(kindError);
-        // Hidden entries are other programs' work in progress.
-        if (entry->path().filename().string().starts_with('.') || (directory && IsLeftOut(path))) {
-            if (directory)
-                entry.disable_recursion_pending();
-            continue;
-        }
-        if (directory) {
-            directories.push_back(QString::fromStdString(path));
-            continue;
-        }
-        if (!IsSupportedVideo(path))
-            continue;
-        if (const auto stat = StatFile(path))
-            found[path.substr(FSetup.InDir.size())] = {stat->first, stat->second};
-    }
-    // The folder vanished during the look: what it missed is not gone.
-    if (error)
-        return;
-
+void TFolderWatch::TakeScan(const TScan& scan)
+{
     const QStringList watched = FWatcher->directories();
     const QSet<QString> known(watched.begin(), watched.end());
     QStringList added;
-    for (const QString& directory : directories)
-        if (!known.contains(directory))
-            added.push_back(directory);
+    for (const std::string& directory : scan.Directories)
+        if (!known.contains(QString::fromStdString(directory)))
+            added.push_back(QString::fromStdString(directory));
     if (!added.isEmpty())
         FWatcher->addPaths(added);
-
+    const auto& found = scan.Found;
     std::erase_if(FPending, [&](const auto& pending) { return !found.contains(pending.first); });
     // A share not mounted shows an empty folder: its files are not gone.
     if (!found.empty() &&
@@ -386,7 +429,7 @@ void TFolderWatch::OnTaskEnded(int task, TaskState end)
     FDone[taken.Path] = taken.Stamp;
     SaveState();
     if (end == TaskState::Complete && !FSetup.DoneDir.empty())
-        MoveToDone(taken.Path);
+        MoveToDone(taken.Path, task);
 }
 
 void TFolderWatch::OnBatchEnded()
@@ -398,38 +441,34 @@ void TFolderWatch::OnBatchEnded()
         emit Finished();
 }
 
-void TFolderWatch::MoveToDone(const std::string& relative)
+void TFolderWatch::MoveToDone(const std::string& relative, int task)
 {
     const fs::path source(FSetup.InDir + relative);
     const fs::path target(FSetup.DoneDir + relative);
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
-    for (int candidate = 1; candidate < 10000; ++candidate) {
-        const fs::path name =
-            candidate == 1
-                ? target
-                : target.parent_path() / (target.stem().string() + "_" + std::to_string(candidate) +
-                                          target.extension().string());
-        // A link never replaces a name, where a rename would.
-        if (::link(source.c_str(), name.c_str()) == 0) {
-            ::unlink(source.c_str());
-            return;
-        }
-        if (errno == EEXIST)
-            continue;
-        // Another file system: a copy, which again replaces nothing.
-        if (fs::copy_file(source, name, fs::copy_options::none, error)) {
-            fs::remove(source, error);
-            return;
-        }
-        if (error == std::errc::file_exists)
-            continue;
-        break;
-    }
-    FSay(tr("'%1' could not be moved to '%2': %3")
-             .arg(QString::fromStdString(source.string()), QString::fromStdString(FSetup.DoneDir),
-                  QString::fromStdString(error.message()))
-             .toStdString());
+    // Named as the task's output would be when its own name is taken.
+    const OutputNameRequest request{target.parent_path().string() + "/", target.stem().string(),
+                                    target.extension().string(), task + 1, true};
+    const TPlacement placement = PlaceOutput(
+        source.string(), request, 0, [](const std::string&) { return false; },
+        [](const std::string& from, const std::string& to) {
+            const int moveError = MoveWithoutReplacing(from, to);
+            if (moveError != EXDEV)
+                return moveError;
+            // Another file system: a copy, which again replaces nothing.
+            std::error_code copyError;
+            if (!fs::copy_file(from, to, fs::copy_options::none, copyError))
+                return copyError.value();
+            fs::remove(from, copyError);
+            return 0;
+        });
+    if (placement.Error != 0)
+        FSay(tr("'%1' could not be moved to '%2': %3")
+                 .arg(QString::fromStdString(source.string()),
+                      QString::fromStdString(FSetup.DoneDir),
+                      QString::fromStdString(std::system_category().message(placement.Error)))
+                 .toStdString());
 }
 
 void TFolderWatch::LoadState()

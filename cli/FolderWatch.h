@@ -4,6 +4,7 @@
 #include "cli/WatchState.h"
 #include "convert/BatchEngine.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QFileSystemWatcher;
 class QLockFile;
@@ -39,8 +41,8 @@ int WatchStillTime();
 //
 // inotify (QFileSystemWatcher) tells of changes at once; a rescan every few
 // seconds finds what it cannot see (network folders) and a folder that
-// vanished and came back. Hidden entries (working files of other programs,
-// rsync's) and the output and done folders are left alone.
+// vanished and came back. The rescans run on a worker thread. Hidden entries (working files of
+// other programs, rsync's) and the output and done folders are left alone.
 //
 // What was converted, or failed, is kept by its path, size and time in the
 // state file, so that a restart converts it again only when it changed. One
@@ -96,7 +98,19 @@ private:
         TStamp Stamp;
     };
 
+    // What a look into the watched folder found: every folder to watch,
+    // and each supported file's stamp by its path under InDir.
+    struct TScan
+    {
+        bool Gone = false;   // the folder is not there
+        bool Broken = false; // it vanished during the look
+        std::vector<std::string> Directories;
+        std::map<std::string, TStamp> Found;
+    };
+    static TScan Scan(const std::string& inDir, const std::vector<std::string>& leftOut);
     void Rescan();
+    void OnScanned();
+    void TakeScan(const TScan& scan);
     void CheckPending();
     void Observe(const std::string& relative, const TStamp& stamp);
     void Probe(const std::string& relative, const TStamp& stamp);
@@ -104,8 +118,7 @@ private:
     void Take(const std::string& relative, const TStamp& stamp, const std::string& length);
     void OnTaskEnded(int task, TaskState end);
     void OnBatchEnded();
-    void MoveToDone(const std::string& relative);
-    bool IsLeftOut(const std::string& directory) const;
+    void MoveToDone(const std::string& relative, int task);
     void LoadState();
     void SetStateAside(const std::string& why);
     void SaveState();
@@ -121,6 +134,9 @@ private:
     QTimer FPendingTimer;
     QTimer FRescanTimer;
     QTimer FChangeTimer;
+    // The look running on a worker thread, and whether another is wanted.
+    QFutureWatcher<TScan> FScan;
+    bool FScanAgain = false;
     // Files seen but not yet still long enough, by path under InDir.
     std::map<std::string, TPending> FPending;
     // Files converted or failed.

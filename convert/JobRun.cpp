@@ -249,6 +249,10 @@ void TJobRun::BeginCheck(TConversionJob& job)
 
 void TJobRun::StartCheckSample()
 {
+    if (!FCheck->Fits()) {
+        OnCheckFinished(0, false);
+        return;
+    }
     if (!FChannel.Start(FSetup.EncoderPath,
                         EncoderChannel::ArgumentList(FCheck->SampleArguments())))
         OnCheckFinished(-1, true);

@@ -71,6 +71,8 @@ void TQualityCheck::Read(std::string_view chunk)
 
 bool TQualityCheck::SampleEnded(int exitCode, bool crashed, double spentMs)
 {
+    if (!Fits())
+        return false;
     const std::optional<TQuality> quality = ParseQualityReport(FRead);
     if (exitCode == 0 && !crashed && quality)
         FSamples.push_back(*quality);
@@ -90,6 +92,9 @@ bool TQualityCheck::SampleEnded(int exitCode, bool crashed, double spentMs)
 
 std::string TQualityCheck::Note(TTranslator translated) const
 {
+    //: Why a quality check found nothing, after "not checked: "
+    const char* const tooCostly = QT_TRANSLATE_NOOP(
+        "TBatchEngine", "a check would take more than a fifth of the conversion's time");
     if (!FSamples.empty() && FError.empty() && !FNotStarted) {
         TQuality mean;
         for (const TQuality& q : FSamples) {
@@ -99,7 +104,9 @@ std::string TQualityCheck::Note(TTranslator translated) const
         return QualityText(mean, translated);
     }
     std::string why;
-    if (FNotStarted)
+    if (!Fits())
+        why = Translated(translated, tooCostly);
+    else if (FNotStarted)
         why = Translated(translated,
                          QT_TRANSLATE_NOOP("TBatchEngine", "the encoder cannot be started"));
     else if (FError.empty())

@@ -35,6 +35,10 @@ public:
     // encoder took to read the input's description (-1 when not known).
     TQualityCheck(const ltvItemData& task, std::string output, double convertMs, double startMs);
 
+    // False when not even the shortest sample keeps to the check's share, as
+    // on a clip so short that starting the encoder is most of its
+    // conversion: none runs, and the note says why.
+    bool Fits() const { return FWindow > 0; }
     // The encoder's switches for the sample to run now.
     std::vector<std::string> SampleArguments() const;
     // What the sample's encoder writes, as it comes.

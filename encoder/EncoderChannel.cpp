@@ -12,6 +12,11 @@
 
 namespace {
 
+// An encoder on a stalled network mount may hang in its start or in its
+// death; the window waits this long for either, then goes on.
+constexpr int StartTimeoutMs = 10000;
+constexpr int ReapTimeoutMs = 5000;
+
 // Qt 6.4 leaks a pipe descriptor each time a started child fails to exec,
 // and a missing or unusable "tolvex.dll" would fail on every probe. Such a
 // program is therefore refused before anything is forked.
@@ -78,9 +83,10 @@ bool EncoderChannel::Start(const QString& program, const QStringList& arguments)
         return false;
     }
     FProcess->start(program, arguments, QIODevice::ReadOnly);
-    if (!FProcess->waitForStarted(-1)) {
+    if (!FProcess->waitForStarted(StartTimeoutMs)) {
         // The child that failed to exec has already been reaped by QProcess;
-        // closing releases the pipes it had opened for it.
+        // closing releases the pipes it had opened for it, and kills one
+        // that is still starting.
         FProcess->close();
         return false;
     }
@@ -101,9 +107,9 @@ void EncoderChannel::KillAndReap()
     FProcess->kill();
     // SIGKILL ends a stopped process too; the resume only makes sure.
     Resume();
-    // A killed process dies at once. No time limit here would help: close()
-    // itself waits for the end without one, as it must to reap the child.
-    FProcess->waitForFinished(-1);
+    // A killed process dies at once, unless the kernel holds it in a
+    // stalled read; close() then still waits for it, as it must to reap it.
+    FProcess->waitForFinished(ReapTimeoutMs);
     FProcess->close();
     FStopping = false;
 }

@@ -342,11 +342,14 @@ double SampleStart(int k, double span, double window)
 double SampleSeconds(double convertMs, double startMs, double span, double share, double most)
 {
     constexpr double Least = 0.1;
-    if (span <= 0)
-        return most;
-    const double pace = (convertMs - std::max(startMs, 0.0)) / span;
-    if (pace <= 0)
-        return std::max(Least, std::min(most, span));
-    return std::clamp((share * convertMs - std::max(startMs, 0.0)) / pace, Least,
-                      std::max(Least, std::min(most, span)));
+    // A check opens two inputs and its filters where the conversion opened
+    // one: its start takes about 1.4 times as long (measured on short clips).
+    constexpr double CheckStartFactor = 1.5;
+    const double start = std::max(startMs, 0.0);
+    const double budget = share * convertMs - CheckStartFactor * start;
+    const double longest = std::max(Least, span > 0 ? std::min(most, span) : most);
+    const double pace = span > 0 ? std::max(convertMs - start, 0.0) / span : 0;
+    if (budget < Least * pace || budget <= 0)
+        return 0;
+    return pace > 0 ? std::clamp(budget / pace, Least, longest) : longest;
 }

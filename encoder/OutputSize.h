@@ -101,8 +101,10 @@ std::vector<std::string> QualityCheckArguments(const std::string& input, double 
 double SampleStart(int k, double span, double window);
 
 // How many seconds each sample of a quality check may take, so that the
-// first one (which always runs) costs at most `share` of a conversion of
-// `span` seconds that took `convertMs`, `startMs` of them before its first
-// frame: a sample costs about as long a start, then its seconds at the
-// conversion's pace. At most `most`, at least a tenth of a second.
+// first one costs at most `share` of a conversion of `span` seconds that
+// took `convertMs`, `startMs` of them before its first frame: a sample
+// costs a start half as long again as the conversion's (two inputs), then
+// its seconds at the conversion's pace. At most `most`, at least a tenth of
+// a second; 0 when not even that keeps to the share, as on a clip so short
+// that starting the encoder is most of its conversion.
 double SampleSeconds(double convertMs, double startMs, double span, double share, double most);

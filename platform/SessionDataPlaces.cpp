@@ -20,7 +20,7 @@ std::string UserVideosDir()
     tool.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("VIDEOS")});
     if (!tool.waitForFinished(ToolTimeout)) {
         tool.kill();
-        tool.waitForFinished();
+        tool.waitForFinished(ToolTimeout);
         return {};
     }
     if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleWindow.h"
 
-#include <QByteArrayList>
+#include "platform/HandOver.h"
+
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr quint32 ProtocolVersion = 1;
 const char Accepted = 'y';
 const char Declined = 'n';
 // The window may be starting up or busy for a moment; a start that waits
@@ -113,11 +112,7 @@ TSingleWindow::Claim TSingleWindow::ClaimWindow(const std::string& workingDir,
             QThread::msleep(AttemptPauseMs);
             continue;
         }
-        QByteArrayList bytes;
-        for (const std::string& argument : arguments)
-            bytes << QByteArray::fromStdString(argument);
-        QDataStream out(&socket);
-        out << ProtocolVersion << QByteArray::fromStdString(workingDir) << bytes;
+        socket.write(QByteArray::fromStdString(HandOverMessage({workingDir, arguments})));
         socket.flush();
         char reply = Declined;
         while (socket.bytesAvailable() < 1 && socket.waitForReadyRead(ReplyTimeoutMs)) {
@@ -132,9 +127,9 @@ TSingleWindow::Claim TSingleWindow::ClaimWindow(const std::string& workingDir,
 void TSingleWindow::Receive(Receiver receiver)
 {
     FReceiver = std::move(receiver);
-    std::vector<TCommandLine> early;
+    std::vector<THandOver> early;
     early.swap(FEarly);
-    for (const TCommandLine& line : early)
+    for (const THandOver& line : early)
         FReceiver(line.WorkingDir, line.Arguments);
 }
 
@@ -149,23 +144,19 @@ void TSingleWindow::Accept()
 
 void TSingleWindow::Read(QLocalSocket* socket)
 {
-    QDataStream in(socket);
-    in.startTransaction();
-    quint32 version = 0;
-    QByteArray workingDir;
-    QByteArrayList bytes;
-    in >> version >> workingDir >> bytes;
-    if (!in.commitTransaction())
+    // A start sends one message, and then waits for the answer.
+    const QByteArray bytes = socket->peek(socket->bytesAvailable());
+    THandOverRead read =
+        ReadHandOver(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (read.Status == THandOverStatus::Incomplete)
         return; // the rest is still on its way
-    bool taken = version == ProtocolVersion;
+    socket->readAll();
+    bool taken = read.Status == THandOverStatus::Whole;
     if (taken) {
-        TCommandLine line{workingDir.toStdString(), {}};
-        for (const QByteArray& argument : bytes)
-            line.Arguments.push_back(argument.toStdString());
         if (FReceiver)
-            taken = FReceiver(line.WorkingDir, line.Arguments);
+            taken = FReceiver(read.Line.WorkingDir, read.Line.Arguments);
         else
-            FEarly.push_back(std::move(line));
+            FEarly.push_back(std::move(read.Line));
     }
     socket->putChar(taken ? Accepted : Declined);
     socket->flush();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HandOver.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -49,11 +51,6 @@ public:
     void Receive(Receiver receiver);
 
 private:
-    struct TCommandLine
-    {
-        std::string WorkingDir;
-        std::vector<std::string> Arguments;
-    };
     void Accept();
     void Read(QLocalSocket* socket);
 
@@ -61,5 +58,5 @@ private:
     QLockFile FLock;
     QLocalServer* FServer = nullptr;
     Receiver FReceiver;
-    std::vector<TCommandLine> FEarly;
+    std::vector<THandOver> FEarly;
 };

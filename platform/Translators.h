@@ -47,8 +47,10 @@ public:
     const QString& Language() const { return FLanguage; }
 
 private:
-    // False when the file is there but damaged; a missing one is no fault.
-    bool Install(const QString& name, const QString& dir);
+    // Installs `name`_`language`.qm from `dir`, or the nearest the toolkit
+    // finds for the language; false when the file is there but damaged, as a
+    // missing one is no fault.
+    bool Install(const QString& name, const QString& language, const QString& dir);
 
     QString FLanguage;
     QLocale FFormerLocale;

@@ -26,6 +26,7 @@ declare -A DESCRIPTIONS=(
   [size_text]="a target size's text and its plan"
   [media_facts]="the facts cut out of a probe report"
   [tasks_file]="Tasks.ini with pins and targets: read, saved, read back"
+  [hand_over]="the message a later start hands to the window"
 )
 
 if [ $# -eq 0 ]; then

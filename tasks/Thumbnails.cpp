@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -143,17 +144,19 @@ TThumbnails::~TThumbnails()
 
 QString TThumbnails::DefaultCacheFolder()
 {
-    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    // XDG's base directory rules count only absolute paths. Without a home
-    // the toolkit would answer "/": the pictures are then not kept.
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        const passwd* entry = ::getpwuid(::getuid());
-        const std::string home = HomeFolder(std::getenv("HOME"), entry ? entry->pw_dir : nullptr);
-        if (home.empty())
-            return QString();
-        base = QString::fromStdString(home) + QStringLiteral("/.cache");
-    }
-    return base + QStringLiteral("/quenby/thumbnails");
+    const QString folder = QStringLiteral("/quenby/thumbnails");
+    const QString xdg = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (QDir::isAbsolutePath(xdg) || (xdg.isEmpty() && !qEnvironmentVariableIsEmpty("HOME")))
+        return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + folder;
+    // XDG's rules count only an absolute path, which the toolkit passes on
+    // unchecked; and without HOME it answers "//.cache". The home then comes
+    // from the password database, as the settings' does; without one the
+    // pictures are not kept.
+    const passwd* entry = ::getpwuid(::getuid());
+    const std::string home = HomeFolder(std::getenv("HOME"), entry ? entry->pw_dir : nullptr);
+    if (home.empty())
+        return QString();
+    return QString::fromStdString(home) + QStringLiteral("/.cache") + folder;
 }
 
 void TThumbnails::SetShown(bool shown, qreal pixelRatio)

@@ -140,6 +140,35 @@ TEST(SecondStart, HandsItsFileToTheOpenWindow)
         QTest::qWaitFor([&] { return first.Windows()->TaskList->Model().TaskCount() == 1; }, Wait));
 }
 
+// A file handed over while a batch locks the list is kept through a close
+// that stops the batch.
+TEST(SecondStart, AFileHandedOverDuringABatchSurvivesStopAndQuit)
+{
+    TempAppDir app;
+    ASSERT_TRUE(QFile::copy(QUENBY_PROGRAM, app.File("quenby")));
+    ASSERT_TRUE(
+        app.Script().Set("probe.duration", "00:00:10").Set("convert.mode", "silence").Save());
+    for (const char* name : {"a.avi", "c.avi"})
+        ASSERT_TRUE(QFile(app.File(name)).open(QIODevice::WriteOnly));
+    FakePlatform platform;
+    TProgram first(*qApp, platform, TDataPlaces(app.Path().toStdString()), {app.File("a.avi")});
+    ApplicationWindows& windows = *first.Windows();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.TaskList->Model().TaskCount() == 1; }, Wait));
+    windows.Runner->tbtnStartClick();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return windows.Runner->Engine().IsEncoderRunning(0); }, Wait));
+    QProcess second;
+    second.start(app.File("quenby"), {app.File("c.avi")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, Wait));
+    EXPECT_EQ(second.exitCode(), 0);
+    platform.choices = {TBatchRunner::StopAndQuit};
+    EXPECT_TRUE(windows.MainForm->close());
+    QStringList kept;
+    for (const ltvItemData& task : LoadTasks(app.File(TasksFileName).toStdString()).Saved.Tasks)
+        kept << QString::fromStdString(task.InputFile);
+    EXPECT_EQ(kept, QStringList({app.File("a.avi"), app.File("c.avi")}));
+}
+
 // Files handed over are kept before the second start ends, and a close
 // right after, with their probes still under way, keeps every one.
 TEST(SecondStart, AThousandFilesHandedOverSurviveAnImmediateClose)

@@ -43,6 +43,9 @@ TEST(QualityCheck, SamplesWhileTheTimeAllowsAndTellsTheMean)
     TQualityCheck none(task, "/o/a.avi", 10000, 100);
     EXPECT_FALSE(none.SampleEnded(-1, true, 0));
     EXPECT_EQ(none.Note(), "not checked: the encoder cannot be started");
+    const TQualityCheck tooShort(NewTaskRecord("/in/b.avi", "00:00:02", "", ".avi"), "", 400, 100);
+    EXPECT_EQ(tooShort.Note(),
+              "not checked: a check would take more than a fifth of the conversion's time");
     EXPECT_EQ(SizeOutcome(1000000, 1120000, 0.03).Over, "over the target by 12%");
     EXPECT_EQ(SizeOutcome(1000000, 1020000, 0.03).Over, "");
 }

@@ -40,6 +40,11 @@ TEST(TargetSize, TwoPassesLandUnderTheTargetLeaveNoStatisticsAndAreChecked)
         EXPECT_TRUE(bytes >= 270000 && bytes <= 309000) << bytes; // -10%/+3%
         EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
         EXPECT_EQ(engine.Job(0).SizeNote.rfind("planned 300 kB, reached ", 0), 0u);
-        EXPECT_NE(engine.Job(0).QualityNote.find("(SSIM 0."), std::string::npos);
+        // Measured, unless the check would cost more than its share of this short run.
+        const std::string quality = engine.Job(0).QualityNote;
+        EXPECT_TRUE(quality.find("(SSIM 0.") != std::string::npos ||
+                    quality == "not checked: a check would take more than a fifth of the "
+                               "conversion's time")
+            << quality;
     }
 }
