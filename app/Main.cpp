@@ -37,11 +37,10 @@
 #include <QTreeView>
 #include <QUrl>
 
-namespace {
+#include <tuple>
 
+// The window's size as it is made; constexpr keeps it to this file.
 constexpr QSize CreatedSize(798, 539);
-
-} // namespace
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, QWidget* parent)
     : TMainForm(TDataPlaces(appDir.toStdString()), platform, parent)
