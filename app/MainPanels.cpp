@@ -19,12 +19,6 @@ constexpr int PreviewHeight = 177;
 constexpr int SplitterHandle = 4;
 const QColor HeaderColour(243, 243, 243);
 
-// The texts are the main window's own.
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TMainForm", text);
-}
-
 } // namespace
 
 MainPanelControls BuildMainPanel(QWidget* window)
@@ -41,13 +35,15 @@ MainPanelControls BuildMainPanel(QWidget* window)
     listRow->addWidget(c.panLeft);
 
     // The task list sets the view up to show its tasks.
-    c.ltvTask = Named(new QTreeView(c.panMain), "ltvTask", Tr("Task List"));
+    c.ltvTask = Named(new QTreeView(c.panMain), "ltvTask",
+                      QCoreApplication::translate("TMainForm", "Task List"));
     c.ltvTask->header()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
     listRow->addWidget(c.ltvTask, 1);
     column->addLayout(listRow, 1);
     // The footer of the list: what the outputs will weigh.
-    c.labEstimate = Named(new QLabel(c.panMain), "labEstimate", Tr("Estimated size"));
+    c.labEstimate = Named(new QLabel(c.panMain), "labEstimate",
+                          QCoreApplication::translate("TMainForm", "Estimated size"));
     c.labEstimate->setTextFormat(Qt::PlainText);
     c.labEstimate->setContentsMargins(10, 2, 0, 2);
     column->addWidget(c.labEstimate);
@@ -70,12 +66,13 @@ ProfileColumnControls BuildProfileColumn(QWidget* window, int windowHeight)
     c.Splitter1->setHandleWidth(SplitterHandle);
     c.Splitter1->setChildrenCollapsible(false);
 
-    const QString profileDetail = Tr("Profile Detail");
+    const QString profileDetail = QCoreApplication::translate("TMainForm", "Profile Detail");
     c.gpbProfile = Named(new QGroupBox(profileDetail, c.Splitter1), "gpbProfile", profileDetail);
     auto* detail = new QVBoxLayout(c.gpbProfile);
     detail->setContentsMargins(4, 4, 4, 4);
 
-    c.panPreview = Named(new QWidget(c.Splitter1), "panPreview", Tr("Preview"));
+    c.panPreview = Named(new QWidget(c.Splitter1), "panPreview",
+                         QCoreApplication::translate("TMainForm", "Preview"));
     c.Preview = BuildPreviewPane(c.panPreview);
 
     c.Splitter1->addWidget(c.gpbProfile);
