@@ -29,6 +29,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeView>
 
 namespace {
@@ -54,6 +57,23 @@ RunnerControls ControlsOfRunner(TMainForm& form)
 
 } // namespace
 
+void BindPreferences(const BottomStripControls& strip, TPreferenceStore& store,
+                     TSettingForm& settings)
+{
+    QObject::connect(strip.bbtnSetting, &QPushButton::clicked, &settings,
+                     &TSettingForm::ShowProfilesPage);
+    QObject::connect(strip.edtOutputdir, &QLineEdit::textChanged, &store,
+                     [&store](const QString& path) { store.SetOutputPath(path.toStdString()); });
+    QObject::connect(strip.cmbProfile, &QComboBox::currentIndexChanged, &store,
+                     &TPreferenceStore::SetProfile);
+    QObject::connect(&store, &TPreferenceStore::Changed, strip.edtOutputdir,
+                     [edit = strip.edtOutputdir](const TPreferences& now) {
+                         const QString path = QString::fromStdString(now.OutputPath);
+                         if (edit->text() != path)
+                             edit->setText(path);
+                     });
+}
+
 ApplicationWindows::ApplicationWindows(const QString& appDir, Platform& platform,
                                        const QStringList& arguments)
     : ApplicationWindows(TDataPlaces(appDir.toStdString()), platform, arguments)
@@ -67,8 +87,16 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
         ApplyLook(*application);
         QApplication::setWindowIcon(ApplicationIcon());
     }
-
     MainForm = std::make_unique<TMainForm>(places, platform);
+    CreateComponents(platform);
+    ConnectComponents();
+    // The last session's tasks come before the command line's files.
+    KeptTasks->OfferRestore();
+    MainForm->FinishCreate(*TaskList, *Runner, arguments);
+}
+
+void ApplicationWindows::CreateComponents(Platform& platform)
+{
     TMainForm& main = *MainForm;
     const BottomStripControls& strip = main.BottomStrip;
     ProfileDetail = new TProfileDetail({main.gpbProfile, strip.cmbProfile}, main.Places, platform);
@@ -84,8 +112,9 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     TaskListLook =
         new TTaskListLook(*TaskList, *main.ltvTask, *Preferences, *main.Preview.VideoWindow1,
                           main.EncoderPath, TThumbnails::DefaultCacheFolder(), &main);
-    SettingForm = new TSettingForm({&main, strip.bbtnSetting, strip.cmbProfile, strip.edtOutputdir},
-                                   platform, *ProfileDetail, *Preferences, &main);
+    SettingForm = new TSettingForm({&main, strip.cmbProfile, strip.edtOutputdir}, platform,
+                                   *ProfileDetail, *Preferences, &main);
+    BindPreferences(strip, *Preferences, *SettingForm);
     EndActions = new TBatchEndActions(&main, platform, Preferences->Value(), &main);
     Runner = new TBatchRunner(ControlsOfRunner(main), platform, TaskList->Model(),
                               ProfileDetail->Choice(), Preferences->Value(), *EndActions,
@@ -102,7 +131,11 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
     KeptTasks->RemoveLeftFiles = [](const std::string& outputDir) {
         RemoveLeftWorkingFiles(outputDir, LocalHostTag());
     };
+}
 
+void ApplicationWindows::ConnectComponents()
+{
+    TMainForm& main = *MainForm;
     QObject::connect(main.actSetting, &QAction::triggered, SettingForm,
                      &TSettingForm::ShowGeneralPage);
     QObject::connect(main.actAbout, &QAction::triggered, AboutForm, &TAboutForm::ShowAbout);
@@ -134,10 +167,6 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
                      &TTaskCommands::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
-
-    // The last session's tasks come before the command line's files.
-    KeptTasks->OfferRestore();
-    main.FinishCreate(*TaskList, *Runner, arguments);
 }
 
 ApplicationWindows::~ApplicationWindows()

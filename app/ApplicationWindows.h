@@ -24,6 +24,7 @@ class TSizeEstimate;
 class TSizeForm;
 class TTaskList;
 class TTaskListLook;
+struct BottomStripControls;
 struct TDataPlaces;
 
 // The composition root: it creates every window and component of the
@@ -64,6 +65,10 @@ public:
     bool TakeCommandLine(const std::vector<std::string>& arguments, const std::string& workingDir);
 
 private:
+    // The components, each after those it uses, and the signals between them.
+    void CreateComponents(Platform& platform);
+    void ConnectComponents();
+
     // What the preview asks of the task list; it outlives the main window,
     // whose children use it.
     std::unique_ptr<TPreviewTaskList> FPreviewTasks;
@@ -91,3 +96,9 @@ public:
     TKeptTasks* KeptTasks = nullptr;
     TSizeEstimate* SizeEstimate = nullptr;
 };
+
+// The main window's "&Setting" button opens the profile on its pick, and
+// its output path and profile pick are views of the preferences in force:
+// they count as soon as they change, and what OK commits shows there at once.
+void BindPreferences(const BottomStripControls& strip, TPreferenceStore& store,
+                     TSettingForm& settings);

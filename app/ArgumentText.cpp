@@ -2,6 +2,12 @@
 #include "app/ArgumentText.h"
 
 #include "base/TextConvert.h"
+#include "cli/ProgramArguments.h"
+
+#include <QByteArray>
+#include <QUrl>
+
+#include <optional>
 
 namespace {
 
@@ -47,4 +53,29 @@ std::string ArgumentToBytes(const QString& text)
         }
     }
     return bytes;
+}
+
+std::vector<std::string> ArgumentsToBytes(const QStringList& texts)
+{
+    std::vector<std::string> result;
+    result.reserve(texts.size());
+    for (const QString& text : texts)
+        result.push_back(ArgumentToBytes(text));
+    return result;
+}
+
+std::vector<TaskEntry> DroppedTaskEntries(const QList<QUrl>& urls)
+{
+    std::vector<TaskEntry> entries;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile())
+            continue;
+        // The address carries the bytes of the name percent-encoded, whether
+        // or not they are valid UTF-8.
+        const std::string path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+        if (const std::optional<TaskEntry> entry = SortDroppedPath(path))
+            entries.push_back(*entry);
+    }
+    return entries;
 }

@@ -5,13 +5,11 @@
 #include "app/HelpFiles.h"
 #include "app/LinkLabel.h"
 #include "app/SplitterPanel.h"
-#include "base/NewInifiles.h"
 #include "cli/ProgramArguments.h"
 #include "convert/BatchRunner.h"
 #include "encoder/EncoderChannel.h"
 #include "platform/Platform.h"
 #include "platform/Product.h"
-#include "settings/PreferenceValues.h"
 #include "settings/SettingsFolder.h"
 #include "tasks/TaskAdds.h"
 #include "tasks/TaskCommands.h"
@@ -23,53 +21,26 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
-#include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QUrl>
-#include <QVBoxLayout>
 
-namespace {
+#include <tuple>
 
+// The window's size as it is made; constexpr keeps it to this file.
 constexpr QSize CreatedSize(798, 539);
-constexpr int ProfileColumnWidth = 200;
-constexpr int PreviewHeight = 177;
-constexpr int SplitterHandle = 4;
-constexpr int RightMargin = 6;
-
-const QColor HeaderColour(243, 243, 243);
-
-std::vector<std::string> ToBytes(const QStringList& arguments)
-{
-    std::vector<std::string> result;
-    result.reserve(arguments.size());
-    for (const QString& argument : arguments)
-        result.push_back(ArgumentToBytes(argument));
-    return result;
-}
-
-// A dropped path as the bytes of its name: the address carries them
-// percent-encoded, whether or not they are valid UTF-8.
-std::string DroppedPathBytes(const QUrl& url)
-{
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
-}
-
-} // namespace
 
 TMainForm::TMainForm(const QString& appDir, Platform& platform, QWidget* parent)
     : TMainForm(TDataPlaces(appDir.toStdString()), platform, parent)
@@ -101,13 +72,25 @@ void TMainForm::CreateControls()
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
-    row->setContentsMargins(0, 0, RightMargin, 0);
+    row->setContentsMargins(0, 0, MainRightMargin, 0);
     row->setSpacing(0);
-    row->addWidget(CreateMainPanel(), 1);
+    const MainPanelControls left = BuildMainPanel(this);
+    std::tie(panMain, panLeft, ltvTask, labEstimate) =
+        std::tuple(left.panMain, left.panLeft, left.ltvTask, left.labEstimate);
+    Welcome = left.Welcome;
+    BottomStrip = left.BottomStrip;
+    ltvTask->installEventFilter(this);
+    panMain->installEventFilter(this);
+    connect(Welcome.labLink, &TLinkLabel::clicked, this, &TMainForm::labLinkClick);
+    row->addWidget(panMain, 1);
     panSplitter = Named(new TSplitterPanel(central), "panSplitter", QStringLiteral("<>"));
     connect(panSplitter, &TSplitterPanel::Dragged, this, &TMainForm::panSplitterMouseMove);
     row->addWidget(panSplitter);
-    row->addWidget(CreateProfileColumn());
+    const ProfileColumnControls right = BuildProfileColumn(this, CreatedSize.height());
+    std::tie(panProfile, Splitter1, gpbProfile, panPreview) =
+        std::tuple(right.panProfile, right.Splitter1, right.gpbProfile, right.panPreview);
+    Preview = right.Preview;
+    row->addWidget(panProfile);
     setCentralWidget(central);
 
     timerTime = new QTimer(this);
@@ -123,90 +106,14 @@ void TMainForm::CreateActions()
     connect(actHelp, &QAction::triggered, this, &TMainForm::tbtnHelpClick);
 }
 
-QWidget* TMainForm::CreateMainPanel()
-{
-    panMain = Named(new QWidget(this), "panMain", QString());
-    auto* column = new QVBoxLayout(panMain);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    auto* listRow = new QHBoxLayout;
-    listRow->setSpacing(0);
-    panLeft = Named(new QWidget(panMain), "panLeft", QString());
-    panLeft->setFixedWidth(10);
-    listRow->addWidget(panLeft);
-
-    // The task list sets the view up to show its tasks.
-    ltvTask = Named(new QTreeView(panMain), "ltvTask", tr("Task List"));
-    ltvTask->installEventFilter(this);
-    listRow->addWidget(ltvTask, 1);
-    column->addLayout(listRow, 1);
-    // The footer of the list: what the outputs will weigh.
-    labEstimate = Named(new QLabel(panMain), "labEstimate", tr("Estimated size"));
-    labEstimate->setTextFormat(Qt::PlainText);
-    labEstimate->setContentsMargins(10, 2, 0, 2);
-    column->addWidget(labEstimate);
-    BottomStrip = BuildBottomStrip(panMain);
-    column->addWidget(BottomStrip.panBottom);
-    panMain->installEventFilter(this);
-
-    // Not in the layout: the welcome panel lies over the list until a task
-    // is added.
-    Welcome = BuildWelcomePanel(panMain);
-    Welcome.panbg->raise();
-    connect(Welcome.labLink, &TLinkLabel::clicked, this, &TMainForm::labLinkClick);
-    return panMain;
-}
-
-QWidget* TMainForm::CreateProfileColumn()
-{
-    panProfile = Named(new QWidget(this), "panProfile", QString());
-    panProfile->setFixedWidth(ProfileColumnWidth);
-    auto* column = new QVBoxLayout(panProfile);
-    column->setContentsMargins(0, 4, 0, RightMargin);
-    Splitter1 = Named(new QSplitter(Qt::Vertical, panProfile), "Splitter1", QString());
-    Splitter1->setHandleWidth(SplitterHandle);
-    Splitter1->setChildrenCollapsible(false);
-
-    const QString profileDetail = tr("Profile Detail");
-    gpbProfile = Named(new QGroupBox(profileDetail, Splitter1), "gpbProfile", profileDetail);
-    auto* detail = new QVBoxLayout(gpbProfile);
-    detail->setContentsMargins(4, 4, 4, 4);
-
-    panPreview = Named(new QWidget(Splitter1), "panPreview", tr("Preview"));
-    Preview = BuildPreviewPane(panPreview);
-
-    Splitter1->addWidget(gpbProfile);
-    Splitter1->addWidget(panPreview);
-    Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({CreatedSize.height(), PreviewHeight});
-    column->addWidget(Splitter1);
-    return panProfile;
-}
-
 void TMainForm::FormCreate()
 {
     // Every data path starts from a folder of Places, which ends with a
     // separator.
     BottomStrip.edtOutputdir->setText(QString::fromStdString(Places.DefaultOutputDir));
 
-    ltvTask->header()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: %1; }").arg(HeaderColour.name()));
-
-    // The release writes the file back, so a missing one exists from the
-    // first start on; apart from the program, the user's folder is made now
-    // and the version is the installation's, whose file is never written.
-    // Nothing here may stop the program from starting.
     PrepareSettingsFolder(Places);
-    VersionText = QString::fromUtf8(DefaultVersionText);
-    try {
-        auto preferences = std::make_unique<TNewInifile>(InstalledPreferencesPath(Places));
-        VersionText = QString::fromStdString(ReadVersionText(*preferences));
-        if (!Places.SettingsApart())
-            TNewInifile::SaveAndFree(std::move(preferences));
-    } catch (const std::exception&) {
-        // A read-only or unreadable preferences file: the version read stays.
-    }
+    VersionText = QString::fromStdString(InstalledVersionText(Places));
 
     HelpFilePath = HelpFilePathIn(AppDir);
 
@@ -241,7 +148,7 @@ void TMainForm::FinishCreate(TTaskList& tasks, TBatchRunner& runner, const QStri
     centralWidget()->layout()->activate();
     setMinimumSize(minimumSizeHint().expandedTo(QSize(Toolbar.Toolbar1->sizeHint().width(), 0)));
 
-    AddTaskEntries(SortCommandLine(ToBytes(arguments), QDir::currentPath().toStdString()));
+    AddTaskEntries(SortCommandLine(ArgumentsToBytes(arguments), QDir::currentPath().toStdString()));
 
     for (int column = 0; column < int(CreatedColumns.size()); ++column)
         ltvTask->setColumnWidth(column, CreatedColumns[column]);
@@ -263,7 +170,6 @@ bool TMainForm::TakeCommandLine(const std::vector<std::string>& arguments,
 
 void TMainForm::SetBatchRunning(bool running)
 {
-    FBatchRunning = running;
     actSetting->setEnabled(!running);
     panSplitter->setEnabled(!running);
     gpbProfile->setEnabled(!running);
@@ -292,16 +198,7 @@ void TMainForm::FormResize()
 
 void TMainForm::ltvTaskResize()
 {
-    ColumnWidths widths;
-    for (int column = 0; column < int(widths.size()); ++column)
-        widths[column] = ltvTask->columnWidth(column);
-    if (!ColumnRule.Adjust(ltvTask->width(), widths))
-        return;
-    for (int column = 0; column < int(widths.size()); ++column) {
-        ltvTask->setColumnWidth(column, widths[column]);
-        widths[column] = ltvTask->columnWidth(column);
-    }
-    ColumnRule.Showing(widths);
+    FitColumns(*ltvTask, ColumnRule);
 }
 
 void TMainForm::panSplitterMouseMove(int x)
@@ -396,13 +293,5 @@ void TMainForm::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
-    std::vector<TaskEntry> entries;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        // The whole path, however long: nothing is cut to a fixed buffer.
-        if (const std::optional<TaskEntry> entry = SortDroppedPath(DroppedPathBytes(url)))
-            entries.push_back(*entry);
-    }
-    AddTaskEntries(entries);
+    AddTaskEntries(DroppedTaskEntries(event->mimeData()->urls()));
 }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/BottomStrip.h"
 #include "app/LayoutRules.h"
+#include "app/MainPanels.h"
 #include "app/MainToolbar.h"
-#include "app/WelcomePanel.h"
 #include "platform/DataPlaces.h"
-#include "preview/PreviewPane.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -120,8 +118,6 @@ protected:
 private:
     void CreateControls();
     void CreateActions();
-    QWidget* CreateMainPanel();
-    QWidget* CreateProfileColumn();
     void FormCreate();
     // Adds the files and directories named; names that cannot be handed on
     // are listed in one message. The task buttons come on once they are in.
@@ -132,7 +128,6 @@ private:
     Platform& FPlatform;
     QPointer<TTaskList> FTaskList;
     QPointer<TBatchRunner> FRunner;
-    bool FBatchRunning = false;
     bool FShown = false;
     bool FClosed = false;
 };

@@ -57,56 +57,38 @@ TTranslators LanguageTranslators(const TDataPlaces& places)
                                                QLocale::system().uiLanguages(), dir));
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// "--help", "--version", "--list-profiles" and "--list-formats" are
+// answered as the batch answers them, and need no display either.
+bool AnsweredWithoutWindow(const TWindowRequest& request)
 {
-    // A batch without a window needs no display: the core application loads
-    // no platform plugin, and no widget is ever made. Both ways read the same
-    // preferences and profiles: where they lie is decided once, here.
-    const std::vector<std::string> bytes(argv + 1, argv + argc);
-    const bool headless = IsHeadlessCommandLine(bytes);
-    std::error_code error;
-    const TWindowRequest request =
-        headless ? TWindowRequest()
-                 : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
-    // "--help", "--version", "--list-profiles" and "--list-formats" are
-    // answered as the batch answers them, and need no display either.
-    if (headless || request.Help || request.Version || request.ListProfiles ||
-        request.ListFormats) {
-        QCoreApplication application(argc, argv);
-        std::vector<std::string> arguments =
-            headless ? bytes : std::vector<std::string>{ConvertSwitch};
-        if (!headless) {
-            for (const auto& [asked, option] : {std::pair{request.Help, "--help"},
-                                                {request.Version, "--version"},
-                                                {request.ListProfiles, "--list-profiles"},
-                                                {request.ListFormats, "--list-formats"}})
-                if (asked)
-                    arguments.emplace_back(option);
-        }
-        const std::optional<TDataPlaces> places =
-            SessionDataPlaces(QCoreApplication::applicationDirPath());
-        if (!places) {
-            std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
-            return ExitUsage;
-        }
-        const TTranslators translators = LanguageTranslators(*places);
-        return RunHeadless(*places, arguments);
+    return request.Help || request.Version || request.ListProfiles || request.ListFormats;
+}
+
+int RunWithoutWindow(int argc, char** argv, const std::vector<std::string>& bytes, bool headless,
+                     const TWindowRequest& request)
+{
+    QCoreApplication application(argc, argv);
+    std::vector<std::string> arguments = headless ? bytes : std::vector<std::string>{ConvertSwitch};
+    if (!headless) {
+        for (const auto& [asked, option] : {std::pair{request.Help, "--help"},
+                                            {request.Version, "--version"},
+                                            {request.ListProfiles, "--list-profiles"},
+                                            {request.ListFormats, "--list-formats"}})
+            if (asked)
+                arguments.emplace_back(option);
     }
-    for (const std::string& note : request.Notes)
-        std::fprintf(stderr, "quenby: %s\n", note.c_str());
-    // Without a display the toolkit would abort; say what to do instead.
-    if (!HasDisplay()) {
-        if (!request.Notes.empty())
-            std::fputs(ShortUsage, stderr);
-        else
-            std::fputs("quenby: the window needs a display; to convert without one, use\n"
-                       "  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n",
-                       stderr);
+    const std::optional<TDataPlaces> places =
+        SessionDataPlaces(QCoreApplication::applicationDirPath());
+    if (!places) {
+        std::fprintf(stderr, "quenby: %s\n", NoHomeFolderText);
         return ExitUsage;
     }
+    const TTranslators translators = LanguageTranslators(*places);
+    return RunHeadless(*places, arguments);
+}
 
+int RunWindow(int argc, char** argv)
+{
     SelectMediaBackend();
     QApplication application(argc, argv);
     // The title is empty until the main window's start-up names the program.
@@ -129,4 +111,34 @@ int main(int argc, char** argv)
     const TTranslators translators = LanguageTranslators(*places);
     TProgram program(application, platform, *places, arguments);
     return program.Exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A batch without a window needs no display: the core application loads
+    // no platform plugin, and no widget is ever made. Both ways read the same
+    // preferences and profiles: where they lie is decided once, here.
+    const std::vector<std::string> bytes(argv + 1, argv + argc);
+    const bool headless = IsHeadlessCommandLine(bytes);
+    std::error_code error;
+    const TWindowRequest request =
+        headless ? TWindowRequest()
+                 : ReadWindowRequest(bytes, std::filesystem::current_path(error).string());
+    if (headless || AnsweredWithoutWindow(request))
+        return RunWithoutWindow(argc, argv, bytes, headless, request);
+    for (const std::string& note : request.Notes)
+        std::fprintf(stderr, "quenby: %s\n", note.c_str());
+    // Without a display the toolkit would abort; say what to do instead.
+    if (!HasDisplay()) {
+        if (!request.Notes.empty())
+            std::fputs(ShortUsage, stderr);
+        else
+            std::fputs("quenby: the window needs a display; to convert without one, use\n"
+                       "  quenby --convert [OPTION]... FILE_OR_DIRECTORY...\n",
+                       stderr);
+        return ExitUsage;
+    }
+    return RunWindow(argc, argv);
 }

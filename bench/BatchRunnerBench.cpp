@@ -16,6 +16,7 @@
 #include "bench/StallWatch.h"
 #include "convert/ArgumentBuilder.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/Preferring.h"
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     Prefer(windows, [](TPreferences& p) { p.AutoOpenDir = false; });
     for (const QString& input : inputs)
-        windows.TaskList->Adds().AddTaskFile(input);
+        AddAndWait(windows.TaskList->Adds(), {input});
     form.BottomStrip.edtOutputdir->setText(out);
 
     // The same commands the runner gives the encoder, back to back.

@@ -16,6 +16,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "encoder/MediaProbe.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/FakePlatform.h"
 #include "tasks/TaskList.h"
 
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
         ProbeMedia(form.EncoderPath, twins[i]);
         probeNs[i] = timer.nsecsElapsed();
         timer.start();
-        list.Adds().AddTaskFile(files[i]);
+        AddAndWait(list.Adds(), {files[i]});
         addNs[i] = timer.nsecsElapsed();
     }
     if (list.Model().TaskCount() != count) {
@@ -137,7 +138,7 @@ int main(int argc, char** argv)
     // 3. Every path offered again: the duplicate test against the full list.
     timer.start();
     for (const QString& file : files)
-        list.Adds().AddTaskFile(file);
+        AddAndWait(list.Adds(), {file});
     const qint64 duplicateNs = timer.nsecsElapsed();
     std::printf("task list: duplicate test against %d rows, %.4f ms per path\n",
                 list.Model().TaskCount(), Ms(duplicateNs) / count);
@@ -157,7 +158,7 @@ int main(int argc, char** argv)
     const qint64 failedProbeNs = timer.nsecsElapsed();
     timer.start();
     for (const QString& file : files)
-        list.Adds().AddTaskFile(file);
+        AddAndWait(list.Adds(), {file});
     const qint64 bareAddNs = timer.nsecsElapsed();
     std::printf("task list: %d adds without an encoder %.4f ms per file, of which the failed "
                 "probe %.4f ms\n",

@@ -6,9 +6,10 @@
 #include "encoder/OutputSize.h"
 #include "encoder/TrackRules.h"
 
+#include <algorithm>
 #include <charconv>
-#include <functional>
-#include <map>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -77,6 +78,125 @@ bool ParseJobs(const std::string& text, int& jobs)
     return error == std::errc() && at == end && jobs >= 1 && jobs <= MaxJobs;
 }
 
+// What the options seen so far ask for; the flags that pick an action are
+// weighed once every argument has been read.
+struct TParseState
+{
+    THeadlessOptions Options;
+    bool Help = false;
+    bool Version = false;
+    bool ListProfiles = false;
+    bool ListFormats = false;
+    bool Overwrite = false;
+    bool Rename = false;
+    bool CheckQuality = false;
+};
+
+struct TFlagRule
+{
+    const char* Name;
+    bool TParseState::*Seen;
+};
+
+const TFlagRule FlagRules[] = {{"--check-quality", &TParseState::CheckQuality},
+                               {"--help", &TParseState::Help},
+                               {"--version", &TParseState::Version},
+                               {"--list-profiles", &TParseState::ListProfiles},
+                               {"--list-formats", &TParseState::ListFormats},
+                               {"--overwrite", &TParseState::Overwrite},
+                               {"--rename", &TParseState::Rename}};
+
+bool AnyText(const std::string&)
+{
+    return true;
+}
+bool SizeText(const std::string& value)
+{
+    return ParseSizeText(value).has_value();
+}
+bool AudioText(const std::string& value)
+{
+    TTrackChoice choice;
+    return ReadAudioChoice(value, choice);
+}
+bool SubtitlesText(const std::string& value)
+{
+    TTrackChoice choice;
+    return ReadSubtitleChoice(value, choice);
+}
+
+// An option with a value: where the value is kept, what makes it usable,
+// and what is said when it is not (%1 the value as given; for --jobs, %1 the
+// most jobs and %2 the value).
+struct TValueRule
+{
+    const char* Name;
+    std::optional<std::string> THeadlessOptions::*Text;
+    bool (*Usable)(const std::string&);
+    const char* Unusable;
+};
+
+const TValueRule ValueRules[] = {
+    {"--profile", &THeadlessOptions::Profile, AnyText, nullptr},
+    {"--output", &THeadlessOptions::OutputDir, AnyText, nullptr},
+    {"--done-folder", &THeadlessOptions::DoneFolder, AnyText, nullptr},
+    {"--target-size", &THeadlessOptions::TargetSize, SizeText,
+     QT_TRANSLATE_NOOP("HeadlessOptions",
+                       "--target-size takes a size such as 25MB, 700MiB or 1.5GB, not %1")},
+    {"--audio", &THeadlessOptions::Audio, AudioText,
+     QT_TRANSLATE_NOOP("HeadlessOptions",
+                       "--audio takes first, all or languages such as eng,fra, not %1")},
+    {"--subtitles", &THeadlessOptions::Subtitles, SubtitlesText,
+     QT_TRANSLATE_NOOP("HeadlessOptions", "--subtitles takes none, keep or burn, not %1")},
+    {"--jobs", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("HeadlessOptions", "--jobs takes a whole number from 1 to %1, not %2")}};
+
+// Keeps `value` of the option `rule`; why it cannot be used, empty when it can.
+std::string TakeValue(const TValueRule& rule, const std::string& value, THeadlessOptions& options,
+                      const TTranslator& translate)
+{
+    if (!rule.Text) {
+        if (ParseJobs(value, options.Jobs))
+            return {};
+        return FillText(translate(Context, rule.Unusable),
+                        {std::to_string(MaxJobs), Quoted(value)});
+    }
+    options.*rule.Text = value;
+    if (rule.Usable(value))
+        return {};
+    return FillText(translate(Context, rule.Unusable), {Quoted(value)});
+}
+
+// What the flags ask for, once every argument has been read.
+std::string Settle(TParseState& state, const TTranslator& translate)
+{
+    THeadlessOptions& options = state.Options;
+    options.CheckQuality = state.CheckQuality;
+    const auto say = [&translate](const char* text, const std::vector<std::string>& args = {}) {
+        return FillText(translate(Context, text), args);
+    };
+    if (state.Overwrite && state.Rename)
+        return say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                     "--overwrite and --rename cannot be used together"));
+    for (const auto& [asked, action] : {std::pair{state.Help, THeadlessAction::Help},
+                                        {state.Version, THeadlessAction::Version},
+                                        {state.ListProfiles, THeadlessAction::ListProfiles},
+                                        {state.ListFormats, THeadlessAction::ListFormats}})
+        if (asked) {
+            options.Action = action;
+            return {};
+        }
+    if (options.Inputs.empty())
+        return say(QT_TRANSLATE_NOOP("HeadlessOptions", "no file or directory to convert"));
+    // The window ignores what follows a list file; a batch would drop it
+    // without a word.
+    if (options.Inputs.size() > 1 && IsListFileArgument(options.Inputs.front()))
+        return say(QT_TRANSLATE_NOOP("HeadlessOptions",
+                                     "the list file %1 must be the only file or directory"),
+                   {Quoted(options.Inputs.front())});
+    return {};
+}
+
 } // namespace
 
 bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
@@ -88,139 +208,55 @@ bool IsHeadlessCommandLine(const std::vector<std::string>& arguments)
 THeadlessParse ParseHeadlessOptions(const std::vector<std::string>& arguments,
                                     TTranslator translate)
 {
-    const auto say = [&translate](const char* text, const std::vector<std::string>& args = {}) {
-        return FillText(translate(Context, text), args);
-    };
+    TParseState state;
     THeadlessParse parse;
-    THeadlessOptions& options = parse.Options;
-    bool help = false;
-    bool version = false;
-    bool list = false;
-    bool formats = false;
-    bool overwrite = false;
-    bool rename = false;
-    const std::map<std::string, bool*> flags{{"--check-quality", &options.CheckQuality},
-                                             {"--help", &help},
-                                             {"--version", &version},
-                                             {"--list-profiles", &list},
-                                             {"--list-formats", &formats},
-                                             {"--overwrite", &overwrite},
-                                             {"--rename", &rename}};
-    const std::map<std::string, std::function<std::string(const std::string&)>> valued{
-        {"--profile",
-         [&](const std::string& v) {
-             options.Profile = v;
-             return std::string();
-         }},
-        {"--output",
-         [&](const std::string& v) {
-             options.OutputDir = v;
-             return std::string();
-         }},
-        {"--done-folder",
-         [&](const std::string& v) {
-             options.DoneFolder = v;
-             return std::string();
-         }},
-        {"--target-size",
-         [&](const std::string& v) {
-             options.TargetSize = v;
-             return ParseSizeText(v) ? std::string()
-                                     : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                             "--target-size takes a size such as "
-                                                             "25MB, 700MiB or 1.5GB, not %1"),
-                                           {Quoted(v)});
-         }},
-        {"--audio",
-         [&](const std::string& v) {
-             options.Audio = v;
-             TTrackChoice choice;
-             return ReadAudioChoice(v, choice)
-                        ? std::string()
-                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                "--audio takes first, all or languages such as "
-                                                "eng,fra, not %1"),
-                              {Quoted(v)});
-         }},
-        {"--subtitles",
-         [&](const std::string& v) {
-             options.Subtitles = v;
-             TTrackChoice choice;
-             return ReadSubtitleChoice(v, choice)
-                        ? std::string()
-                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                "--subtitles takes none, keep or burn, not %1"),
-                              {Quoted(v)});
-         }},
-        {"--jobs", [&](const std::string& v) {
-             return ParseJobs(v, options.Jobs)
-                        ? std::string()
-                        : say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                                "--jobs takes a whole number from 1 to %1, not %2"),
-                              {std::to_string(MaxJobs), Quoted(v)});
-         }}};
-
+    // What was read up to a fault is handed back with it.
+    const auto finish = [&](std::string error) {
+        parse.Options = state.Options;
+        parse.Error = std::move(error);
+        return parse;
+    };
+    const auto say = [&translate](const char* text, const std::string& argument) {
+        return FillText(translate(Context, text), {Quoted(argument)});
+    };
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            options.Inputs.push_back(argument);
+            state.Options.Inputs.push_back(argument);
             continue;
         }
         if (argument == "--") {
             optionsEnded = true;
             continue;
         }
-        if (const auto flag = flags.find(argument); flag != flags.end()) {
-            *flag->second = true;
-            if (argument == "--overwrite" || argument == "--rename")
-                options.Overwrite = argument == "--overwrite";
+        const auto flag =
+            std::find_if(std::begin(FlagRules), std::end(FlagRules),
+                         [&argument](const TFlagRule& r) { return argument == r.Name; });
+        if (flag != std::end(FlagRules)) {
+            state.*flag->Seen = true;
+            if (flag->Seen == &TParseState::Overwrite || flag->Seen == &TParseState::Rename)
+                state.Options.Overwrite = flag->Seen == &TParseState::Overwrite;
             continue;
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const auto option = valued.find(name);
-        if (option == valued.end()) {
-            parse.Error =
-                say(QT_TRANSLATE_NOOP("HeadlessOptions", "unknown option %1"), {Quoted(argument)});
-            return parse;
-        }
+        const auto rule = std::find_if(std::begin(ValueRules), std::end(ValueRules),
+                                       [&name](const TValueRule& r) { return name == r.Name; });
+        if (rule == std::end(ValueRules))
+            return finish(say(QT_TRANSLATE_NOOP("HeadlessOptions", "unknown option %1"), argument));
         std::string value;
         if (equals != std::string::npos)
             value = argument.substr(equals + 1);
         else if (i + 1 < arguments.size())
             value = arguments[++i];
-        if (value.empty()) {
-            parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions", "option %1 needs a value"),
-                              {Quoted(name)});
-            return parse;
-        }
-        if (std::string error = option->second(value); !error.empty()) {
-            parse.Error = error;
-            return parse;
-        }
+        if (value.empty())
+            return finish(
+                say(QT_TRANSLATE_NOOP("HeadlessOptions", "option %1 needs a value"), name));
+        if (std::string error = TakeValue(*rule, value, state.Options, translate); !error.empty())
+            return finish(std::move(error));
     }
-
-    if (overwrite && rename)
-        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                            "--overwrite and --rename cannot be used together"));
-    else if (help)
-        options.Action = THeadlessAction::Help;
-    else if (version)
-        options.Action = THeadlessAction::Version;
-    else if (list)
-        options.Action = THeadlessAction::ListProfiles;
-    else if (formats)
-        options.Action = THeadlessAction::ListFormats;
-    else if (options.Inputs.empty())
-        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions", "no file or directory to convert"));
-    // The window ignores what follows a list file; a batch would drop it
-    // without a word.
-    else if (options.Inputs.size() > 1 && IsListFileArgument(options.Inputs.front()))
-        parse.Error = say(QT_TRANSLATE_NOOP("HeadlessOptions",
-                                            "the list file %1 must be the only file or directory"),
-                          {Quoted(options.Inputs.front())});
-    return parse;
+    return finish(Settle(state, translate));
 }
 
 std::string CheckWatchOptions(const THeadlessOptions& options, TTranslator translate)

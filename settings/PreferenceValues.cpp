@@ -4,72 +4,151 @@
 #include "base/NewInifiles.h"
 #include "base/TranslationMarks.h"
 
+#include <stdexcept>
+#include <type_traits>
+#include <variant>
+
 namespace {
 
-const char* const KeyProfile = "Profile";
-const char* const KeyOutputPath = "Output Path";
-const char* const KeySynMode = "Syn Mode";
-const char* const KeyAutoOpenDir = "Auto Open Dir";
-const char* const KeyAutoExit = "Auto Exit";
-const char* const KeyAutoTurnOff = "Auto Turn Off";
-const char* const KeyOverwrite = "Overwrite";
-const char* const KeySimultaneousTasks = "Simultaneous Tasks";
-const char* const KeyShowThumbnails = "Show Thumbnails";
+// When a key goes into "Main".
+enum class TWritten
+{
+    // At the settings dialog's OK and at the main window's close.
+    Always,
+    // The same, but only once it differs from its default or stands in the
+    // file already: the file of a user who never changed it keeps its text.
+    OnceChanged,
+    // Only at the main window's close: the window's own pick, which OK
+    // leaves alone.
+    AtClose
+};
+
+// Where a missing or unreadable value comes from.
+enum class TDefault
+{
+    Given,
+    // The program's folder, or the user's videos when the settings live
+    // apart: known only at run time.
+    OutputFolder,
+    // The given one, but its opposite in "Default": "Auto Open Dir"
+    // is ticked for a new user but not by Load Default.
+    NotInDefault
+};
+
+template <typename T> struct TField
+{
+    T TPreferences::*Member;
+    T Default;
+};
+
+struct TPreferenceKey
+{
+    const char* Key;
+    std::variant<TField<std::string>, TField<int32_t>, TField<bool>> Field;
+    TWritten Written = TWritten::Always;
+    TDefault From = TDefault::Given;
+};
+
+// Every preference the file keeps, in the order the file has always listed
+// them.
+const TPreferenceKey PreferenceKeys[] = {
+    {"Profile", TField<int32_t>{&TPreferences::Profile, 0}, TWritten::AtClose},
+    {"Output Path", TField<std::string>{&TPreferences::OutputPath, ""}, TWritten::Always,
+     TDefault::OutputFolder},
+    {"Syn Mode", TField<int32_t>{&TPreferences::SynMode, 0}},
+    {"Auto Open Dir", TField<bool>{&TPreferences::AutoOpenDir, true}, TWritten::Always,
+     TDefault::NotInDefault},
+    {"Auto Exit", TField<bool>{&TPreferences::AutoExit, false}},
+    {"Auto Turn Off", TField<bool>{&TPreferences::AutoTurnOff, false}},
+    {"Overwrite", TField<bool>{&TPreferences::Overwrite, true}},
+    {"Simultaneous Tasks", TField<int32_t>{&TPreferences::SimultaneousTasks, 1},
+     TWritten::OnceChanged},
+    {"Show Thumbnails", TField<bool>{&TPreferences::ShowThumbnails, true}, TWritten::OnceChanged},
+    {"Check Quality", TField<bool>{&TPreferences::CheckQuality, false}, TWritten::OnceChanged},
+    // The system's language until the user picks one.
+    {"Language", TField<std::string>{&TPreferences::Language, ""}, TWritten::OnceChanged},
+    // Today's picks until the user asks for others.
+    {"Audio Tracks", TField<std::string>{&TPreferences::AudioTracks, "first"},
+     TWritten::OnceChanged},
+    {"Subtitles", TField<std::string>{&TPreferences::Subtitles, "none"}, TWritten::OnceChanged}};
+
 const char* const KeyVersion = "Version";
-const char* const KeyCheckQuality = "Check Quality";
-const char* const KeyLanguage = "Language";
-const char* const KeyAudioTracks = "Audio Tracks";
-const char* const KeySubtitles = "Subtitles";
+
+const TPreferenceKey& KeyOf(int32_t TPreferences::*member)
+{
+    for (const TPreferenceKey& key : PreferenceKeys)
+        if (const auto* field = std::get_if<TField<int32_t>>(&key.Field);
+            field && field->Member == member)
+            return key;
+    throw std::logic_error("a preference without its key");
+}
+
+template <typename T>
+T ReadValue(const TNewInifile& store, const std::string& section, const std::string& key,
+            const T& defaultValue)
+{
+    if constexpr (std::is_same_v<T, std::string>)
+        return store.ReadString(section, key, defaultValue);
+    else if constexpr (std::is_same_v<T, bool>)
+        return store.ReadBool(section, key, defaultValue);
+    else
+        return store.ReadInteger(section, key, defaultValue);
+}
+
+template <typename T> void WriteValue(TNewInifile& store, const std::string& key, const T& value)
+{
+    if constexpr (std::is_same_v<T, std::string>)
+        store.WriteString(MainSection, key, value);
+    else if constexpr (std::is_same_v<T, bool>)
+        store.WriteBool(MainSection, key, value);
+    else
+        store.WriteInteger(MainSection, key, value);
+}
+
+void WriteKey(TNewInifile& store, const TPreferenceKey& key, const TPreferences& values)
+{
+    std::visit(
+        [&](const auto& field) {
+            const auto& value = values.*field.Member;
+            if (key.Written == TWritten::OnceChanged && value == field.Default &&
+                !store.ValueExists(MainSection, key.Key))
+                return;
+            WriteValue(store, key.Key, value);
+        },
+        key.Field);
+}
 
 } // namespace
 
 TPreferences ReadPreferenceValues(const TNewInifile& store, const std::string& section,
                                   const std::string& defaultOutputDir)
 {
-    const bool openDirDefault = section != DefaultSection;
     TPreferences values;
-    values.OutputPath = store.ReadString(section, KeyOutputPath, defaultOutputDir);
-    values.SynMode = store.ReadInteger(section, KeySynMode, 0);
-    values.AutoOpenDir = store.ReadBool(section, KeyAutoOpenDir, openDirDefault);
-    values.AutoExit = store.ReadBool(section, KeyAutoExit, false);
-    values.AutoTurnOff = store.ReadBool(section, KeyAutoTurnOff, false);
-    values.Overwrite = store.ReadBool(section, KeyOverwrite, true);
-    values.SimultaneousTasks = store.ReadInteger(section, KeySimultaneousTasks, 1);
-    values.ShowThumbnails = store.ReadBool(section, KeyShowThumbnails, true);
-    values.CheckQuality = store.ReadBool(section, KeyCheckQuality, false);
-    values.Language = store.ReadString(section, KeyLanguage, "");
-    values.AudioTracks = store.ReadString(section, KeyAudioTracks, values.AudioTracks);
-    values.Subtitles = store.ReadString(section, KeySubtitles, values.Subtitles);
+    for (const TPreferenceKey& key : PreferenceKeys) {
+        if (key.Written == TWritten::AtClose)
+            continue;
+        std::visit(
+            [&](const auto& field) {
+                auto fallback = field.Default;
+                if constexpr (std::is_same_v<decltype(fallback), std::string>) {
+                    if (key.From == TDefault::OutputFolder)
+                        fallback = defaultOutputDir;
+                } else if constexpr (std::is_same_v<decltype(fallback), bool>) {
+                    if (key.From == TDefault::NotInDefault && section == DefaultSection)
+                        fallback = !fallback;
+                }
+                values.*field.Member = ReadValue(store, section, key.Key, fallback);
+            },
+            key.Field);
+    }
     return values;
 }
 
 void WritePreferenceValues(TNewInifile& store, const TPreferences& values)
 {
-    store.WriteString(MainSection, KeyOutputPath, values.OutputPath);
-    store.WriteInteger(MainSection, KeySynMode, values.SynMode);
-    store.WriteBool(MainSection, KeyAutoOpenDir, values.AutoOpenDir);
-    store.WriteBool(MainSection, KeyAutoExit, values.AutoExit);
-    store.WriteBool(MainSection, KeyAutoTurnOff, values.AutoTurnOff);
-    store.WriteBool(MainSection, KeyOverwrite, values.Overwrite);
-    if (values.SimultaneousTasks != 1 || store.ValueExists(MainSection, KeySimultaneousTasks))
-        store.WriteInteger(MainSection, KeySimultaneousTasks, values.SimultaneousTasks);
-    // Written once it differs from the default, as above: a file the user
-    // never changed keeps its shipped text.
-    if (!values.ShowThumbnails || store.ValueExists(MainSection, KeyShowThumbnails))
-        store.WriteBool(MainSection, KeyShowThumbnails, values.ShowThumbnails);
-    // Like the count above: a file whose user never ticked it stays as it was.
-    if (values.CheckQuality || store.ValueExists(MainSection, KeyCheckQuality))
-        store.WriteBool(MainSection, KeyCheckQuality, values.CheckQuality);
-    // The system's language until the user picks one.
-    if (!values.Language.empty() || store.ValueExists(MainSection, KeyLanguage))
-        store.WriteString(MainSection, KeyLanguage, values.Language);
-    // Today's picks until the user asks for others.
-    if (values.AudioTracks != TPreferences().AudioTracks ||
-        store.ValueExists(MainSection, KeyAudioTracks))
-        store.WriteString(MainSection, KeyAudioTracks, values.AudioTracks);
-    if (values.Subtitles != TPreferences().Subtitles ||
-        store.ValueExists(MainSection, KeySubtitles))
-        store.WriteString(MainSection, KeySubtitles, values.Subtitles);
+    for (const TPreferenceKey& key : PreferenceKeys)
+        if (key.Written != TWritten::AtClose)
+            WriteKey(store, key, values);
 }
 
 TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaultOutputDir)
@@ -82,12 +161,15 @@ TPreferences LoadPreferences(const TNewInifile& store, const std::string& defaul
 
 int32_t ReadProfileIndex(const TNewInifile& store)
 {
-    return store.ReadInteger(MainSection, KeyProfile, 0);
+    const TPreferenceKey& key = KeyOf(&TPreferences::Profile);
+    return store.ReadInteger(MainSection, key.Key, std::get<TField<int32_t>>(key.Field).Default);
 }
 
 void WriteProfileIndex(TNewInifile& store, int32_t index)
 {
-    store.WriteInteger(MainSection, KeyProfile, index);
+    TPreferences values;
+    values.Profile = index;
+    WriteKey(store, KeyOf(&TPreferences::Profile), values);
 }
 
 std::string ReadVersionText(const TNewInifile& store)

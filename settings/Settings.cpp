@@ -159,20 +159,6 @@ TSettingForm::TSettingForm(const SettingControls& main, Platform& platform, TPro
     connect(cmbProfile, &QComboBox::activated, this, &TSettingForm::cmbProfileChange);
     connect(btnSaveAs, &QPushButton::clicked, this, &TSettingForm::btnSaveAsClick);
 
-    connect(main.bbtnSetting, &QPushButton::clicked, this, &TSettingForm::ShowProfilesPage);
-
-    // The main window's path and pick count as soon as they change; what
-    // OK commits shows there at once.
-    connect(main.edtOutputdir, &QLineEdit::textChanged, &store,
-            [&store](const QString& path) { store.SetOutputPath(path.toStdString()); });
-    connect(main.cmbProfile, &QComboBox::currentIndexChanged, &store,
-            &TPreferenceStore::SetProfile);
-    connect(&store, &TPreferenceStore::Changed, main.edtOutputdir,
-            [edit = main.edtOutputdir](const TPreferences& now) {
-                const QString path = QString::fromStdString(now.OutputPath);
-                if (edit->text() != path)
-                    edit->setText(path);
-            });
     FormCreate();
 }
 
@@ -220,6 +206,32 @@ void TSettingForm::CreateGeneralPage()
     sedSimultaneous->setValue(1);
     labSimultaneous->setBuddy(sedSimultaneous);
 
+    CreateLanguageChoice();
+    CreateTrackChoices();
+
+    const auto check = [this](const char* name, const char* text) {
+        return Named(new QCheckBox(Tr(text), TabSheet1), name, Tr(text));
+    };
+    chkOpenDir = check("chkOpenDir", OpenDirText);
+    chkExit = check("chkExit", ExitText);
+    chkTurnoff = check("chkTurnoff", TurnoffText);
+    chkQuality = check("chkQuality", QualityText);
+
+    gpbOverWrite = Named(new QGroupBox(Tr(OverWriteGroupText), TabSheet1), "gpbOverWrite",
+                         Tr(OverWriteGroupText));
+    rdbOverWrite =
+        Named(new QRadioButton(Tr(OverWriteText), gpbOverWrite), "rdbOverWrite", Tr(OverWriteText));
+    rdbRename = Named(new QRadioButton(Tr(RenameText), gpbOverWrite), "rdbRename", Tr(RenameText));
+    rdbOverWrite->setChecked(true);
+    auto* group = new QVBoxLayout(gpbOverWrite);
+    group->addWidget(rdbOverWrite);
+    group->addWidget(rdbRename);
+
+    LayOutGeneralPage();
+}
+
+void TSettingForm::CreateLanguageChoice()
+{
     const QString languageLabel = tr("Language:");
     labLanguage = CaptionLabel("labLanguage", languageLabel, TabSheet1);
     cmbLanguage = Named(new QComboBox(TabSheet1), "cmbLanguage", languageLabel);
@@ -241,7 +253,10 @@ void TSettingForm::CreateGeneralPage()
         labLanguageNote->setVisible(cmbLanguage->currentData().toString().toStdString() !=
                                     FStartLanguage);
     });
+}
 
+void TSettingForm::CreateTrackChoices()
+{
     const QString audioLabel = tr("Audio tracks:");
     labAudioTracks = CaptionLabel("labAudioTracks", audioLabel, TabSheet1);
     cmbAudioTracks = Named(new QComboBox(TabSheet1), "cmbAudioTracks", audioLabel);
@@ -273,25 +288,10 @@ void TSettingForm::CreateGeneralPage()
     cmbSubtitles->addItem(tr("Keep where the container can"), QStringLiteral("keep"));
     cmbSubtitles->addItem(tr("Burn in forced or first"), QStringLiteral("burn"));
     labSubtitles->setBuddy(cmbSubtitles);
+}
 
-    const auto check = [this](const char* name, const char* text) {
-        return Named(new QCheckBox(Tr(text), TabSheet1), name, Tr(text));
-    };
-    chkOpenDir = check("chkOpenDir", OpenDirText);
-    chkExit = check("chkExit", ExitText);
-    chkTurnoff = check("chkTurnoff", TurnoffText);
-    chkQuality = check("chkQuality", QualityText);
-
-    gpbOverWrite = Named(new QGroupBox(Tr(OverWriteGroupText), TabSheet1), "gpbOverWrite",
-                         Tr(OverWriteGroupText));
-    rdbOverWrite =
-        Named(new QRadioButton(Tr(OverWriteText), gpbOverWrite), "rdbOverWrite", Tr(OverWriteText));
-    rdbRename = Named(new QRadioButton(Tr(RenameText), gpbOverWrite), "rdbRename", Tr(RenameText));
-    rdbOverWrite->setChecked(true);
-    auto* group = new QVBoxLayout(gpbOverWrite);
-    group->addWidget(rdbOverWrite);
-    group->addWidget(rdbRename);
-
+void TSettingForm::LayOutGeneralPage()
+{
     auto* outputRow = new QHBoxLayout;
     outputRow->addWidget(labOutputDir);
     outputRow->addWidget(edtOutputDir, 1);

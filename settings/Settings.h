@@ -30,8 +30,6 @@ struct SettingControls
 {
     // The main window: off while the dialog is up, which is centred on it.
     QWidget* Window = nullptr;
-    // Opens the profile on the main window's pick.
-    QPushButton* bbtnSetting = nullptr;
     // The profile selection and the output path in force.
     QComboBox* cmbProfile = nullptr;
     QLineEdit* edtOutputdir = nullptr;
@@ -43,8 +41,6 @@ struct SettingControls
 // which OK commits and saves. Closed any other way, it leaves its options in
 // force unsaved, as they have always been, but not its output path, which
 // counts only from OK on; each show starts from the preferences in force.
-// Constructing it wires it to the main window's "&Setting" button, and
-// makes the main window's output path and profile pick views of `store`.
 class TSettingForm : public TStandInDialog
 {
     Q_OBJECT
@@ -126,7 +122,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The "General" page's controls, made in the order Tab visits them.
     void CreateGeneralPage();
+    void CreateLanguageChoice();
+    void CreateTrackChoices();
+    void LayOutGeneralPage();
     void CreateProfilesPage();
     void FormCreate();
     // The "General" page's copy: the preferences in force with the page's

@@ -9,6 +9,7 @@
 #include "settings/PreferenceValues.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 std::string PreferencesPath(const TDataPlaces& places)
@@ -36,4 +37,18 @@ void PrepareSettingsFolder(const TDataPlaces& places)
         CopyProfileFile(shipped, PreferencesPath(places));
     } catch (const EIniWriteError&) {
     }
+}
+
+std::string InstalledVersionText(const TDataPlaces& places)
+{
+    std::string version = DefaultVersionText;
+    try {
+        auto preferences = std::make_unique<TNewInifile>(InstalledPreferencesPath(places));
+        version = ReadVersionText(*preferences);
+        if (!places.SettingsApart())
+            TNewInifile::SaveAndFree(std::move(preferences));
+    } catch (const std::exception&) {
+        // A read-only or unreadable preferences file: the version read stays.
+    }
+    return version;
 }

@@ -17,3 +17,10 @@ std::string InstalledPreferencesPath(const TDataPlaces& places);
 // folder a copy of the shipped Preferences.ini. Nothing may stop the start:
 // what cannot be made is left, and a later save says why it fails.
 void PrepareSettingsFolder(const TDataPlaces& places);
+
+// The version the title shows: "Main"/"Version" of the installation's
+// Preferences.ini, DefaultVersionText when it names none or cannot be read.
+// While the settings lie beside the program the file is written back, so
+// that a missing one exists from the first start on; the installation's
+// file is never written otherwise. Nothing here may stop the start.
+std::string InstalledVersionText(const TDataPlaces& places);

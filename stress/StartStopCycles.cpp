@@ -17,6 +17,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/ChildProcesses.h"
 #include "fixtures/EventLoopWait.h"
 #include "fixtures/FakePlatform.h"
@@ -96,7 +97,7 @@ int main(int argc, char** argv)
     for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
         const QString path = app.Path() + "in/" + name;
         QFile(path).open(QIODevice::WriteOnly);
-        windows.TaskList->Adds().AddTaskFile(path);
+        AddAndWait(windows.TaskList->Adds(), {path});
     }
     form.BottomStrip.edtOutputdir->setText(out);
     if (windows.TaskList->Model().TaskCount() != 3) {

@@ -142,7 +142,11 @@ void TKeptTasks::OfferRestore()
         FHeld = file.Saved.Tasks;
         return;
     }
-    const TTasksToRestore restore = TasksToRestore(file.Saved.Tasks);
+    RestoreTasks(TasksToRestore(file.Saved.Tasks));
+}
+
+void TKeptTasks::RestoreTasks(const TTasksToRestore& restore)
+{
     // A file kept before its probe (handed over, then the window closed)
     // is added as a file: probed, and under the duplicate rule.
     std::vector<ltvItemData> kept;

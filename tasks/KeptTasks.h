@@ -74,6 +74,9 @@ private:
     void WriterLoop();
     void WriteFailed(const QString& error);
     void SetAside(const QString& reason);
+    // The user chose to restore: the tasks that can be are listed, and the
+    // rest are told.
+    void RestoreTasks(const TTasksToRestore& restore);
 
     QWidget* const FWindow;
     const QLineEdit* const FOutputDir;

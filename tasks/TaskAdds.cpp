@@ -136,25 +136,6 @@ void TTaskAdds::IndexRows(int first, int last, int sign)
     }
 }
 
-void TTaskAdds::AddTaskFile(const QString& path)
-{
-    if (IsAdding()) {
-        AddTaskPaths({path});
-        return;
-    }
-    FPanbg->hide();
-    if (IsListed(path))
-        return;
-    const TProbeResult probe = ProbeMedia(FEncoderPath, path);
-    if (probe.NoVideo) {
-        ReportNoVideo({path.toStdString()});
-        return;
-    }
-    std::vector<TTask> task;
-    task.push_back(NewTask(path, probe, FDetail.OutputExt.toStdString()));
-    FModel.Append(std::move(task));
-}
-
 void TTaskAdds::AddKeptTasks(const std::vector<ltvItemData>& tasks)
 {
     if (tasks.empty())

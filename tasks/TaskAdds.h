@@ -55,10 +55,6 @@ public:
     // came.
     void AddWhenIdle(const QStringList& paths, const std::vector<std::string>& unnamable = {},
                      std::function<void()> done = {});
-    // One file. With no add under way the row is there when this returns
-    // (the window waits for one probe); otherwise the file follows the adds
-    // under way.
-    void AddTaskFile(const QString& path);
     void AddTaskDirectory(const QString& directory);
     // Tasks kept from the last session, appended as they were saved, with
     // their names, trims and statuses. A task whose file got shorter since

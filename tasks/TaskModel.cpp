@@ -270,6 +270,37 @@ QString PinnedProfileText(const ltvItemData& task)
         .arg(QString::fromStdString(task.Profile));
 }
 
+namespace {
+
+// The status's note and pin, the file's facts and pin, or the probe's whole
+// size text.
+QVariant ToolTip(const TTask& task, int column)
+{
+    if (column == TTaskModel::StatusColumn) {
+        QStringList lines;
+        if (!task.StatusTip.isEmpty())
+            lines << task.StatusTip;
+        if (!task.Data.Profile.empty())
+            lines << PinnedProfileText(task.Data);
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+    }
+    if (column == TTaskModel::InputFileColumn &&
+        (!task.Facts.isEmpty() || !task.Data.Profile.empty())) {
+        // The pin is told where the eye rests, not only to a screen reader.
+        QStringList lines{CellText(task.Data, TTaskModel::InputFileColumn)};
+        if (!task.Facts.isEmpty())
+            lines << QString() << task.Facts;
+        if (!task.Data.Profile.empty())
+            lines << PinnedProfileText(task.Data);
+        return lines.join(QLatin1Char('\n'));
+    }
+    if (column == TTaskModel::SizeColumn && !ReadFrameSize(task.Data.SizeText).Size.empty())
+        return CellText(task.Data, TTaskModel::SizeColumn).trimmed();
+    return {};
+}
+
+} // namespace
+
 QVariant TTaskModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= TaskCount())
@@ -298,27 +329,7 @@ QVariant TTaskModel::data(const QModelIndex& index, int role) const
             return QString::fromStdString(ReadFrameSize(task.Data.SizeText).Aspect);
         return {};
     case Qt::ToolTipRole:
-        if (index.column() == StatusColumn) {
-            QStringList lines;
-            if (!task.StatusTip.isEmpty())
-                lines << task.StatusTip;
-            if (!task.Data.Profile.empty())
-                lines << PinnedProfileText(task.Data);
-            return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
-        }
-        if (index.column() == InputFileColumn &&
-            (!task.Facts.isEmpty() || !task.Data.Profile.empty())) {
-            // The pin is told where the eye rests, not only to a screen reader.
-            QStringList lines{CellText(task.Data, InputFileColumn)};
-            if (!task.Facts.isEmpty())
-                lines << QString() << task.Facts;
-            if (!task.Data.Profile.empty())
-                lines << PinnedProfileText(task.Data);
-            return lines.join(QLatin1Char('\n'));
-        }
-        if (index.column() == SizeColumn && !ReadFrameSize(task.Data.SizeText).Size.empty())
-            return CellText(task.Data, SizeColumn).trimmed();
-        return {};
+        return ToolTip(task, index.column());
     case Qt::AccessibleDescriptionRole:
         if (index.column() == InputFileColumn) {
             QStringList lines;

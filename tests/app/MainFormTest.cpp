@@ -143,7 +143,7 @@ TEST_F(MainFormTest, StartsIdleWithoutArguments)
 
 TEST_F(MainFormTest, PathsComeFromTheApplicationDirectory)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     EXPECT_EQ(form.AppDir, AppDir());
     EXPECT_EQ(form.BottomStrip.edtOutputdir->text(), AppDir());
     EXPECT_EQ(form.EncoderPath, AppDir() + "tolvex.dll");
@@ -313,7 +313,7 @@ TEST_F(MainFormTest, DropDuringABatchIsListedAfterIt)
 
 TEST_F(MainFormTest, FormShowOnceAndFormCloseOnClose)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     QSignalSpy shown(&form, &TMainForm::FormShow);
     QSignalSpy closed(&form, &TMainForm::FormClose);
     form.show();
@@ -326,7 +326,7 @@ TEST_F(MainFormTest, FormShowOnceAndFormCloseOnClose)
 
 TEST_F(MainFormTest, CloseSurvivesAFailingSaveHook)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     form.show();
     QObject::connect(&form, &TMainForm::FormClose, &form,
                      [] { throw std::runtime_error("disk full"); });
@@ -336,8 +336,8 @@ TEST_F(MainFormTest, CloseSurvivesAFailingSaveHook)
 
 TEST_F(MainFormTest, HelpAndLinkOpenThroughTheShell)
 {
-    TMainForm& form = Start();
-    QTest::mouseClick(form.Toolbar.tbtnHelp, Qt::LeftButton);
+    TMainForm form(AppDir(), platform);
+    form.actHelp->trigger();
     form.show();
     QTest::mouseClick(form.Welcome.labLink, Qt::LeftButton);
     EXPECT_EQ(platform.opened,
@@ -349,13 +349,13 @@ TEST_F(MainFormTest, HelpAndLinkOpenThroughTheShell)
     QFile page(AppDir() + "help/index.html");
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
-    QTest::mouseClick(form.Toolbar.tbtnHelp, Qt::LeftButton);
+    form.actHelp->trigger();
     EXPECT_EQ(platform.opened.last(), AppDir() + "help/index.html");
 }
 
 TEST_F(MainFormTest, LinkColourFollowsTheButton)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     form.show();
     TLinkLabel* link = form.Welcome.labLink;
     EXPECT_EQ(link->TextColor(), QColor(194, 194, 194));
@@ -367,10 +367,10 @@ TEST_F(MainFormTest, LinkColourFollowsTheButton)
 
 TEST_F(MainFormTest, AboutBoxDisablesTheMainWindowUntilClosed)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     form.show();
-    QTest::mouseClick(form.Toolbar.tbtnAbout, Qt::LeftButton);
-    TAboutForm* about = windows->AboutForm;
+    auto* about = new TAboutForm(form.VersionText, platform, &form);
+    about->ShowAbout();
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_FALSE(form.isEnabled());
@@ -446,7 +446,7 @@ TEST_F(MainFormTest, ResizingWidensTheColumnsByTheirShares)
 
 TEST_F(MainFormTest, SplitterDragWidensTheProfileColumn)
 {
-    TMainForm& form = Start();
+    TMainForm form(AppDir(), platform);
     form.show();
     QCoreApplication::processEvents();
     const int profile = form.panProfile->width();

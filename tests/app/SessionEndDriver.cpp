@@ -11,6 +11,7 @@
 #include "app/Main.h"
 #include "app/Program.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/Preferring.h"
 #include "platform/SessionDataPlaces.h"
@@ -56,7 +57,7 @@ int main(int argc, char** argv)
             return;
         }
         for (const QString& input : arguments.mid(3))
-            windows.TaskList->Adds().AddTaskFile(input);
+            AddAndWait(windows.TaskList->Adds(), {input});
         windows.Runner->tbtnStartClick();
         std::printf("running\n");
         std::fflush(stdout);

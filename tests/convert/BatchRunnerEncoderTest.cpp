@@ -2,6 +2,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/TempAppDir.h"
@@ -45,7 +46,7 @@ TEST(BatchRunEndToEnd, ConvertsClipsOfThreeTypesAndATrimmedOneWithTheRealEncoder
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile); // as the user's pick does
     for (const QString& input : inputs)
-        windows.TaskList->Adds().AddTaskFile(input);
+        EXPECT_TRUE(AddAndWait(windows.TaskList->Adds(), {input}));
     form.BottomStrip.edtOutputdir->setText(out);
     ASSERT_EQ(windows.ProfileDetail->OutputExt, ".mp4");
     ASSERT_TRUE(windows.Preferences->Value().AutoOpenDir);
@@ -86,7 +87,7 @@ TEST(BatchRunEndToEnd, TasksPinnedToTheirOwnProfilesConvertToTheirTypesAndAreKep
     ApplicationWindows windows(app.Path(), platform, {});
     TTaskList& list = *windows.TaskList;
     for (const QString name : {"a.avi", "b.avi"})
-        list.Adds().AddTaskFile(app.Path() + name);
+        EXPECT_TRUE(AddAndWait(list.Adds(), {app.Path() + name}));
     windows.MainForm->BottomStrip.edtOutputdir->setText(app.Path() + "out");
     const QStringList profiles{"Any Device MP4 (H.264 + AAC)", "AVI (MPEG-4 + MP3)"};
     for (int row = 0; row < 2; ++row) {
@@ -140,7 +141,7 @@ TEST(BatchRunEndToEnd, FailedConversionsShowTheEncodersReasonInTheStatusTooltip)
     form.BottomStrip.cmbProfile->setCurrentIndex(profile);
     emit form.BottomStrip.cmbProfile->activated(profile);
     for (const char* name : {"titled.mp4", "silent.mp4", "garbage.avi"})
-        windows.TaskList->Adds().AddTaskFile(in + name);
+        EXPECT_TRUE(AddAndWait(windows.TaskList->Adds(), {in + name}));
     const auto cell = [&form](int row, int column, int role = Qt::DisplayRole) {
         return form.ltvTask->model()->index(row, column).data(role).toString();
     };

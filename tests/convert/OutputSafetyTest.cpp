@@ -4,6 +4,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/PrintQt.h"
@@ -72,7 +73,7 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
         ASSERT_TRUE(CopyTestClip(ext, path)) << path.toStdString();
-        windows->TaskList->Adds().AddTaskFile(path);
+        EXPECT_TRUE(AddAndWait(windows->TaskList->Adds(), {path}));
     }
 
     States Statuses() const
@@ -164,7 +165,7 @@ TEST_F(OutputSafety, StopLeavesTheOldFileAndNoPartialOutput)
     ASSERT_TRUE(WriteText(out + "long.mp4", "a good file"));
     ASSERT_TRUE(QDir().mkpath(app.Path() + "in"));
     ASSERT_TRUE(QFile::copy(clip, app.Path() + "in/long.avi"));
-    windows->TaskList->Adds().AddTaskFile(app.Path() + "in/long.avi");
+    EXPECT_TRUE(AddAndWait(windows->TaskList->Adds(), {app.Path() + "in/long.avi"}));
 
     windows->Runner->tbtnStartClick();
     // Caught while the encoder has written part of its output.

@@ -2,6 +2,7 @@
 #include "app/ApplicationWindows.h"
 #include "app/Main.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/GridInput.h"
@@ -46,7 +47,7 @@ TEST(ProfileDetailEndToEnd, RenamedTrimmedAndCustomSizedOutputs)
     ASSERT_GE(profile, 0);
     profiles.setCurrentIndex(profile);
     emit profiles.activated(profile);
-    windows.TaskList->Adds().AddTaskFile(in + "source.avi");
+    EXPECT_TRUE(AddAndWait(windows.TaskList->Adds(), {in + "source.avi"}));
     form.BottomStrip.edtOutputdir->setText(out);
     QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {},
                       form.ltvTask->visualRect(form.ltvTask->model()->index(0, 0)).center());

@@ -9,8 +9,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <tuple>
+#include <iterator>
+#include <memory>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -128,44 +130,72 @@ TEST_F(PreferenceFile, WritesTheKeysInTheFilesOrderAndReadsThemBack)
     EXPECT_FALSE(back.Overwrite);
 }
 
-TEST_F(PreferenceFile, KeepsTheQualityCheckOnceTicked)
+// Each key written only once it differs from its default: one value changed
+// per row. A file that never had the key keeps its bytes; once written, the
+// key stays, also back at its default.
+TEST_F(PreferenceFile, AKeyAtItsDefaultIsWrittenOnlyOnceChanged)
 {
-    auto store = std::make_unique<TNewInifile>(path);
-    TPreferences values;
-    values.CheckQuality = true;
-    WritePreferenceValues(*store, values);
-    TNewInifile::SaveAndFree(std::move(store));
-    EXPECT_TRUE(LoadPreferences(TNewInifile(path), "/").CheckQuality);
-}
-
-TEST_F(PreferenceFile, TheLanguageIsWrittenOnlyOnceChosenAndReadBack)
-{
-    TPreferences values;
-    for (const auto& [language, kept] :
-         {std::pair{"", false}, std::pair{"de", true}, std::pair{"", true}}) {
-        values.Language = language;
-        auto store = std::make_unique<TNewInifile>(path);
-        WritePreferenceValues(*store, values);
-        TNewInifile::SaveAndFree(std::move(store));
-        EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Language"), kept) << language;
-        EXPECT_EQ(LoadPreferences(TNewInifile(path), "/").Language, language);
+    const std::pair<const char*, void (*)(TPreferences&)> rows[] = {
+        {"Simultaneous Tasks",
+         [](TPreferences& p) {
+             p.SimultaneousTasks = 3;
+         }},
+        {"Show Thumbnails",
+         [](TPreferences& p) {
+             p.ShowThumbnails = false;
+         }},
+        {"Check Quality",
+         [](TPreferences& p) {
+             p.CheckQuality = true;
+         }},
+        {"Language",
+         [](TPreferences& p) {
+             p.Language = "de";
+         }},
+        {"Audio Tracks",
+         [](TPreferences& p) {
+             p.AudioTracks = "eng,fra";
+         }},
+        {"Subtitles", [](TPreferences& p) {
+             p.Subtitles = "burn";
+         }}};
+    for (const auto& [key, change] : rows) {
+        fs::remove(path);
+        TPreferences changed;
+        change(changed);
+        for (const auto& [values, kept] :
+             {std::pair{TPreferences(), false}, std::pair{changed, true},
+              std::pair{TPreferences(), true}}) {
+            auto store = std::make_unique<TNewInifile>(path);
+            WritePreferenceValues(*store, values);
+            TNewInifile::SaveAndFree(std::move(store));
+            EXPECT_EQ(TNewInifile(path).ValueExists("Main", key), kept) << key;
+            EXPECT_EQ(LoadPreferences(TNewInifile(path), "/"), values) << key;
+        }
     }
 }
 
-TEST_F(PreferenceFile, TheTrackChoicesAreWrittenOnlyOnceChangedAndReadBack)
+// What is read and written back at close leaves every file as it was.
+TEST_F(PreferenceFile, AFileReadAndSavedAgainKeepsItsBytes)
 {
-    TPreferences values;
-    for (const auto& [audio, subtitles, kept] :
-         {std::tuple{"first", "none", false}, std::tuple{"eng,fra", "burn", true},
-          std::tuple{"first", "none", true}}) {
-        values.AudioTracks = audio;
-        values.Subtitles = subtitles;
+    const std::string keys = "Output Path=/v/\r\nSyn Mode=2\r\nAuto Open Dir=0\r\nAuto Exit=1\r\n"
+                             "Auto Turn Off=0\r\nOverwrite=0\r\n";
+    for (const std::string& text :
+         {"[Main]\r\nVersion=1.5\r\n" + keys + "Profile=3\r\n[Default]\r\nAuto Open Dir=1\r\n",
+          "[Main]\r\nProfile=-1\r\n" + keys +
+              "Simultaneous Tasks=1\r\nShow Thumbnails=1\r\n"
+              "Check Quality=0\r\nLanguage=\r\nAudio Tracks=first\r\nSubtitles=none\r\n",
+          "[Main]\r\nSubtitles=keep\r\nLanguage=fr\r\n" + keys +
+              "Check Quality=1\r\n"
+              "Show Thumbnails=0\r\nAudio Tracks=eng\r\nSimultaneous Tasks=2\r\nProfile=0\r\n"}) {
+        std::ofstream(path, std::ios::binary) << text;
         auto store = std::make_unique<TNewInifile>(path);
+        const TPreferences values = LoadPreferences(*store, AppDir);
+        WriteProfileIndex(*store, values.Profile);
         WritePreferenceValues(*store, values);
         TNewInifile::SaveAndFree(std::move(store));
-        EXPECT_EQ(TNewInifile(path).ValueExists("Main", "Subtitles"), kept) << subtitles;
-        const TPreferences back = LoadPreferences(TNewInifile(path), "/");
-        EXPECT_EQ(back.AudioTracks + back.Subtitles, std::string(audio) + subtitles);
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
     }
 }
 

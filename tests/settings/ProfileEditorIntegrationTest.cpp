@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "base/NewInifiles.h"
 #include "convert/BatchRunner.h"
+#include "fixtures/AddFiles.h"
 #include "fixtures/Clips.h"
 #include "fixtures/FakePlatform.h"
 #include "fixtures/GridInput.h"
@@ -64,7 +65,7 @@ TEST(ProfileEditorEndToEnd, APickSavedByOKConvertsAtThatSize)
     EXPECT_EQ(captions[size_t(index)], "640x480 (VGA)");
     EXPECT_EQ(windows.ProfileDetail->vleVideo->Values("Video Size"), "640x480 (VGA)");
 
-    windows.TaskList->Adds().AddTaskFile(app.Path() + "source.avi");
+    EXPECT_TRUE(AddAndWait(windows.TaskList->Adds(), {app.Path() + "source.avi"}));
     form.BottomStrip.edtOutputdir->setText(out);
     windows.Runner->tbtnStartClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.Runner->IsBatchActive(); }, 120000));

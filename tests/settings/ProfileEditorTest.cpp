@@ -39,16 +39,16 @@ QByteArray EditedText(bool advanced = false)
         .replace("Caption=1000k\r\nValue=1000k", "Caption=2500k\r\nValue=2500k");
 }
 
-class ProfilesPage : public Settings
+class ProfilesPage : public SettingsDialog
 {
 protected:
     void SetUp() override
     {
-        Settings::SetUp();
+        SettingsDialog::SetUp();
         WriteFile("Profiles/Alpha.apf", ProfileText());
         WriteFile("Profiles/Beta.apf", ProfileText(true));
         Start();
-        ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Alpha");
+        ASSERT_EQ(strip.cmbProfile->currentText(), "Alpha");
     }
     // Opens the page from the "&Setting" button and edits two values.
     void OpenAndEdit()
@@ -72,8 +72,8 @@ TEST_F(ProfilesPage, OKSavesTheEditableValuesAndTheMainWindowShowsThem)
     OpenAndEdit();
     Click(form->btnOK);
     EXPECT_EQ(ReadFile("Profiles/Alpha.apf"), EditedText());
-    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Video Size"), "640x480 (VGA)");
-    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Bit Rate"), "2500k");
+    EXPECT_EQ(Shown(detail->vleVideo, "Video Size"), "640x480 (VGA)");
+    EXPECT_EQ(Shown(detail->vleVideo, "Bit Rate"), "2500k");
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(ProfilesPage, OKSavesIntoThePickedProfileAndLeavesTheMainWindowsOther)
     EXPECT_EQ(ReadFile("Profiles/Beta.apf"),
               ProfileText(true).replace("Index=0\r\ncmd=-s", "Index=1\r\ncmd=-s"));
     EXPECT_EQ(ReadFile("Profiles/Alpha.apf"), ProfileText());
-    EXPECT_EQ(Shown(windows->ProfileDetail->vleVideo, "Video Size"), "Original Size");
+    EXPECT_EQ(Shown(detail->vleVideo, "Video Size"), "Original Size");
 }
 
 // German shows the shipped words; what is picked through them is saved in

@@ -50,7 +50,7 @@ TEST_F(Settings, FirstStartUsesTheDefaultsAndCloseWritesAllSevenKeys)
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
-TEST_F(Settings, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
+TEST_F(SettingsDialog, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
 {
     Start();
     Close();
@@ -59,11 +59,11 @@ TEST_F(Settings, AnEmptyCatalogueSavesNoSelectionAndTheNextStartKeepsIt)
     AddProfile("Alpha");
     AddProfile("Beta");
     Start();
-    EXPECT_EQ(main->BottomStrip.cmbProfile->count(), 2);
-    EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), -1);
+    EXPECT_EQ(strip.cmbProfile->count(), 2);
+    EXPECT_EQ(strip.cmbProfile->currentIndex(), -1);
 }
 
-TEST_F(Settings, UnusableValuesTakeTheirSectionsDefault)
+TEST_F(SettingsFiles, UnusableValuesTakeTheirSectionsDefault)
 {
     WritePreferences("[Main]\r\nAuto Exit=sometimes\r\nAuto Open Dir=sometimes\r\n"
                      "Syn Mode=7\r\n[Default]\r\nAuto Open Dir=sometimes\r\n");
@@ -75,19 +75,19 @@ TEST_F(Settings, UnusableValuesTakeTheirSectionsDefault)
     EXPECT_FALSE(store->Defaults().AutoOpenDir);
 }
 
-TEST_F(Settings, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
+TEST_F(SettingsDialog, AProfileIndexOutsideTheCatalogueSelectsAndLoadsNothing)
 {
     AddProfile("Alpha");
     AddProfile("Beta");
     WritePreferences("[Main]\r\nProfile=5\r\n");
     Start();
-    EXPECT_EQ(main->BottomStrip.cmbProfile->currentIndex(), -1);
-    EXPECT_EQ(windows->ProfileDetail->OutputExt, "");
+    EXPECT_EQ(strip.cmbProfile->currentIndex(), -1);
+    EXPECT_EQ(detail->OutputExt, "");
     Close();
     EXPECT_EQ(Stored("Profile"), "-1");
 }
 
-TEST_F(Settings, AnEmptyOutputPathStartsWithAnEmptyDirectory)
+TEST_F(SettingsFiles, AnEmptyOutputPathStartsWithAnEmptyDirectory)
 {
     WritePreferences("[Main]\r\nOutput Path=\r\n");
     EXPECT_EQ(Store()->Value().OutputPath, "");
@@ -132,7 +132,7 @@ TEST_F(Settings, OpeningDisablesTheMainWindowAndAnyCloseEnablesIt)
     EXPECT_TRUE(main->isEnabled());
 }
 
-TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
+TEST_F(SettingsDialog, CancelKeepsTheOptionsButNotTheOutputPath)
 {
     Start();
     OpenGeneral();
@@ -144,7 +144,7 @@ TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(form->chkExit->isChecked());
     EXPECT_TRUE(form->rdbRename->isChecked());
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), appDir);
+    EXPECT_EQ(strip.edtOutputdir->text(), appDir);
     EXPECT_EQ(Stored("Auto Exit"), "<missing>");
 
     OpenGeneral();
@@ -159,7 +159,7 @@ TEST_F(Settings, CancelKeepsTheOptionsButNotTheOutputPath)
 
 // Preferences that cannot be read are told at the first show, and keep
 // every existing output until the user says otherwise.
-TEST_F(Settings, PreferencesThatCannotBeReadAreToldAndKeepExistingOutputs)
+TEST_F(SettingsDialog, PreferencesThatCannotBeReadAreToldAndKeepExistingOutputs)
 {
     WritePreferences(QByteArray("[\0M\0a\0i\0n\0]\0", 12));
     Start();
@@ -168,7 +168,7 @@ TEST_F(Settings, PreferencesThatCannotBeReadAreToldAndKeepExistingOutputs)
     EXPECT_TRUE(form->rdbRename->isChecked());
 }
 
-TEST_F(Settings, LoadDefaultAsksAndReadsTheDefaultSection)
+TEST_F(SettingsDialog, LoadDefaultAsksAndReadsTheDefaultSection)
 {
     const QByteArray withDefaults = "[Main]\r\nAuto Exit=1\r\n"
                                     "[Default]\r\nOutput Path=/inst/\r\nSyn Mode=2\r\n"
@@ -203,7 +203,7 @@ TEST_F(Settings, LoadDefaultAsksAndReadsTheDefaultSection)
     EXPECT_EQ(ReadFile("Preferences.ini"), before);
 }
 
-TEST_F(Settings, LoadDefaultWithoutADefaultSectionUsesTheBuiltInDefaults)
+TEST_F(SettingsDialog, LoadDefaultWithoutADefaultSectionUsesTheBuiltInDefaults)
 {
     WritePreferences("[Main]\r\nOutput Path=/mine/\r\nSyn Mode=1\r\nAuto Open Dir=1\r\n"
                      "Auto Exit=1\r\nAuto Turn Off=1\r\nOverwrite=0\r\n");
@@ -219,7 +219,7 @@ TEST_F(Settings, LoadDefaultWithoutADefaultSectionUsesTheBuiltInDefaults)
     EXPECT_TRUE(form->rdbOverWrite->isChecked());
 }
 
-TEST_F(Settings, BrowsePutsThePickedFolderWithOneSeparator)
+TEST_F(SettingsDialog, BrowsePutsThePickedFolderWithOneSeparator)
 {
     Start();
     OpenGeneral();
@@ -241,7 +241,7 @@ TEST_F(Settings, BrowsePutsThePickedFolderWithOneSeparator)
     EXPECT_EQ(form->edtOutputDir->text(), "/");
 }
 
-TEST_F(Settings, OKWithAMissingProfileFileSavesOnlyThePreferences)
+TEST_F(SettingsDialog, OKWithAMissingProfileFileSavesOnlyThePreferences)
 {
     AddProfile("Alpha");
     Start();
@@ -252,16 +252,16 @@ TEST_F(Settings, OKWithAMissingProfileFileSavesOnlyThePreferences)
     Click(form->btnOK);
 
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(main->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
     // Copied verbatim: no separator is added at OK.
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/typed");
+    EXPECT_EQ(strip.edtOutputdir->text(), "/typed");
     EXPECT_EQ(Stored("Output Path"), "/typed");
     EXPECT_EQ(Stored("Profile"), "<missing>");
     EXPECT_FALSE(QFile::exists(appDir + "Profiles/Alpha.apf"));
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
-TEST_F(Settings, AFailedSaveAtOKShowsTheReasonAndStillCloses)
+TEST_F(SettingsDialog, AFailedSaveAtOKShowsTheReasonAndStillCloses)
 {
     Start();
     MakePreferencesReadOnly();
@@ -273,11 +273,11 @@ TEST_F(Settings, AFailedSaveAtOKShowsTheReasonAndStillCloses)
     EXPECT_TRUE(platform.errors.first().contains("Preferences.ini"));
     EXPECT_TRUE(platform.errors.first().contains("Permission denied"));
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(main->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(Stored("Auto Exit"), "<missing>");
 }
 
-TEST_F(Settings, AReadOnlyFileIsQuietUntilSomethingIsSaved)
+TEST_F(SettingsFiles, AReadOnlyFileIsQuietUntilSomethingIsSaved)
 {
     WritePreferences("[Main]\r\nAuto Exit=1\r\n");
     MakePreferencesReadOnly();
@@ -290,7 +290,7 @@ TEST_F(Settings, AReadOnlyFileIsQuietUntilSomethingIsSaved)
     EXPECT_EQ(ReadFile("Preferences.ini"), "[Main]\r\nAuto Exit=1\r\n");
 }
 
-TEST_F(Settings, AMissingApplicationDirectoryIsTheOutputAndGetsNoFile)
+TEST_F(SettingsFiles, AMissingApplicationDirectoryIsTheOutputAndGetsNoFile)
 {
     appDir = dir.Path() + "gone/";
     const auto store = Store();
@@ -299,22 +299,22 @@ TEST_F(Settings, AMissingApplicationDirectoryIsTheOutputAndGetsNoFile)
     EXPECT_FALSE(QFile::exists(appDir + "Preferences.ini"));
 }
 
-TEST_F(Settings, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
+TEST_F(SettingsDialog, OKBeforeAnyPickInTheDialogLeavesTheMainWindowsProfileAlone)
 {
     AddProfile("Alpha", "avi");
     Start();
-    ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Alpha");
+    ASSERT_EQ(strip.cmbProfile->currentText(), "Alpha");
     AddProfile("Alpha", "mkv");
     OpenGeneral();
     EXPECT_EQ(form->cmbProfile->currentIndex(), -1);
     Click(form->btnOK);
-    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".avi");
+    EXPECT_EQ(detail->OutputExt, ".avi");
 }
 
 // "Simultaneous tasks:" starts at 1 and offers 1 to the number of cores. A
 // file that never had the key keeps its bytes while the count stays 1; once
 // the user has changed it, the key follows the box.
-TEST_F(Settings, SimultaneousTasksIsOneUntilChangedAndThenSurvivesARestart)
+TEST_F(SettingsDialog, SimultaneousTasksIsOneUntilChangedAndThenSurvivesARestart)
 {
     AddProfile("Alpha");
     Start();
@@ -346,7 +346,7 @@ TEST_F(Settings, SimultaneousTasksIsOneUntilChangedAndThenSurvivesARestart)
 
 // A count this machine cannot give (a file from a larger one, or a broken
 // value) is brought into the box's range.
-TEST_F(Settings, ASimultaneousTasksCountOutOfRangeIsBroughtIntoIt)
+TEST_F(SettingsFiles, ASimultaneousTasksCountOutOfRangeIsBroughtIntoIt)
 {
     const int cores = std::max(1, QThread::idealThreadCount());
     const std::pair<const char*, int> cases[] = {{"999", cores}, {"0", 1}, {"-3", 1}, {"x", 1}};
@@ -356,7 +356,7 @@ TEST_F(Settings, ASimultaneousTasksCountOutOfRangeIsBroughtIntoIt)
     }
 }
 
-TEST_F(Settings, EveryOptionSurvivesARestart)
+TEST_F(SettingsDialog, EveryOptionSurvivesARestart)
 {
     AddProfile("Alpha");
     AddProfile("Beta");
@@ -364,7 +364,7 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
     WritePreferences("[Main]\r\nOutput Path=/old/\r\nSyn Mode=0\r\nAuto Open Dir=1\r\n"
                      "Auto Exit=0\r\nAuto Turn Off=0\r\nOverwrite=1\r\nProfile=0\r\n");
     Start();
-    main->BottomStrip.cmbProfile->setCurrentIndex(1);
+    strip.cmbProfile->setCurrentIndex(1);
     OpenGeneral();
     form->edtOutputDir->setText("/round [HD]/trip/");
     form->cmbSyn->setCurrentIndex(1);
@@ -376,8 +376,8 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
     Close();
 
     Start();
-    EXPECT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
-    EXPECT_EQ(main->BottomStrip.edtOutputdir->text(), "/round [HD]/trip/");
+    EXPECT_EQ(strip.cmbProfile->currentText(), "Beta");
+    EXPECT_EQ(strip.edtOutputdir->text(), "/round [HD]/trip/");
     EXPECT_EQ(form->edtOutputDir->text(), "/round [HD]/trip/");
     EXPECT_EQ(form->cmbSyn->currentText(), "Force Mode");
     EXPECT_FALSE(form->chkOpenDir->isChecked());
@@ -389,25 +389,25 @@ TEST_F(Settings, EveryOptionSurvivesARestart)
 
 } // namespace
 
-TEST_F(Settings, TheSavedProfileIsLoadedAtStartAndReloadedByOKOnlyWhenItIsTheSame)
+TEST_F(SettingsDialog, TheSavedProfileIsLoadedAtStartAndReloadedByOKOnlyWhenItIsTheSame)
 {
     AddProfile("Alpha", "avi");
     AddProfile("Beta", "mkv");
     WritePreferences("[Main]\r\nProfile=1\r\n");
     Start();
-    ASSERT_EQ(main->BottomStrip.cmbProfile->currentText(), "Beta");
-    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mkv");
+    ASSERT_EQ(strip.cmbProfile->currentText(), "Beta");
+    EXPECT_EQ(detail->OutputExt, ".mkv");
 
     // The dialog's pick is the main window's: OK reloads the changed file.
     AddProfile("Beta", "mov");
     OpenProfiles();
     Click(form->btnOK);
-    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mov");
+    EXPECT_EQ(detail->OutputExt, ".mov");
 
     // Another profile in the dialog leaves the main window's alone.
     AddProfile("Beta", "wmv");
     OpenProfiles();
     form->cmbProfile->setCurrentIndex(0);
     Click(form->btnOK);
-    EXPECT_EQ(windows->ProfileDetail->OutputExt, ".mov");
+    EXPECT_EQ(detail->OutputExt, ".mov");
 }

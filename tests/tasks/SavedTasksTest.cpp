@@ -7,7 +7,9 @@
 
 #include <climits>
 #include <cstring>
+#include <iterator>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -75,29 +77,26 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
 // the same tasks, which version 2 keeps by their states' keys.
 TEST_F(SavedTasksFile, ReadsTheStateWordsOfVersion1)
 {
-    std::string text = "[Tasks]\r\nVersion=1\r\nOutput Path=/out/\r\n";
-    std::vector<ltvItemData> expected;
-    for (const TaskState state : AllTaskStates) {
-        expected.push_back(NewTaskRecord("/v/a.avi", "00:01:40.00", " 640x480", ".avi"));
-        expected.back().Status = state;
-        expected.back().Start = TTimeValue::FromText("00:00:10.0");
-        std::vector<std::string> texts = Texts(expected.back());
-        texts[3] = StateText(state);
-        text += std::to_string(expected.size()) + "=";
-        for (const std::string& t : texts)
-            text += t + (&t == &texts.back() ? "\r\n" : "\t");
-    }
-    text += "Count=6\r\n";
-    const std::string path = WriteFile(TasksFileName, text);
+    const std::string path =
+        WriteFile(TasksFileName, ReadFile(QUENBY_SOURCE_DIR "/tests/fixtures/TasksVersion1.ini"));
+    const std::pair<const char*, TaskState> tasks[] = {
+        {"waiting", TaskState::Waiting}, {"converting", TaskState::Converting},
+        {"paused", TaskState::Paused},   {"complete", TaskState::Complete},
+        {"stopped", TaskState::Stopped}, {"failed", TaskState::Failed}};
     const TTasksFile v1 = LoadTasks(path);
     ASSERT_EQ(v1.State, TTasksFileState::Read);
     SaveTasks(path, v1.Saved);
     EXPECT_NE(ReadFile(path).find("Version=2"), std::string::npos);
     const TTasksFile v2 = LoadTasks(path);
-    ASSERT_EQ(v2.Saved.Tasks.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(Texts(v1.Saved.Tasks[i]), Texts(expected[i]));
-        EXPECT_EQ(Texts(v2.Saved.Tasks[i]), Texts(expected[i]));
+    ASSERT_EQ(v1.Saved.Tasks.size(), std::size(tasks));
+    ASSERT_EQ(v2.Saved.Tasks.size(), std::size(tasks));
+    for (std::size_t i = 0; i < std::size(tasks); ++i) {
+        ltvItemData expected = NewTaskRecord(std::string("/v/") + tasks[i].first + ".avi",
+                                             "00:01:40.00", " 640x480", ".avi");
+        expected.Status = tasks[i].second;
+        expected.Start = TTimeValue::FromText("00:00:10.0");
+        EXPECT_EQ(Texts(v1.Saved.Tasks[i]), Texts(expected));
+        EXPECT_EQ(Texts(v2.Saved.Tasks[i]), Texts(expected));
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TaskListFixture.h"
 
+#include "fixtures/AddFiles.h"
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QTest>
@@ -23,7 +25,7 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
 {
     FApp.Script().Set("probe.duration", "00:01:23.4").Set("record", FApp.RecordPath()).Save();
     const QString path = MakeFile("holiday.2024.final.AVI");
-    List().Adds().AddTaskFile(path);
+    EXPECT_TRUE(AddAndWait(List().Adds(), {path}));
 
     ASSERT_EQ(List().Model().TaskCount(), 1);
     const ltvItemData data = ReadRow(List(), 0);
@@ -52,7 +54,7 @@ TEST_F(TaskListTest, AddedFileHoldsTheProbeValuesAndTheDefaults)
 TEST_F(TaskListTest, FileWithoutDotKeepsItsWholeNameAndAFailedProbeStillAdds)
 {
     ASSERT_TRUE(FApp.LinkEncoder(TempAppDir::Encoder::None));
-    List().Adds().AddTaskFile(MakeFile("README"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("README")}));
     const ltvItemData data = ReadRow(List(), 0);
     EXPECT_EQ(data.NewName, "README");
     EXPECT_EQ(data.Length.Text(), "");
@@ -70,12 +72,12 @@ TEST_F(TaskListTest, DuplicateTestKnowsAFileByItselfAndAMissingOneByItsText)
     ASSERT_TRUE(QFile::link(path, MediaDir() + "/link.avi"));
     ASSERT_EQ(::link(qPrintable(path), qPrintable(MediaDir() + "/hard.avi")), 0);
     EXPECT_FALSE(FControls.panbg->isHidden());
-    List().Adds().AddTaskFile(path);
+    EXPECT_TRUE(AddAndWait(List().Adds(), {path}));
     EXPECT_TRUE(FControls.panbg->isHidden());
     for (const QString& name : {QString("/./clip.avi"), QString("//clip.avi"), QString("/link.avi"),
                                 QString("/hard.avi"), QString("/CLIP.avi")})
-        List().Adds().AddTaskFile(MediaDir() + name);
-    List().Adds().AddTaskFile(MediaDir() + "/CLIP.avi");
+        EXPECT_TRUE(AddAndWait(List().Adds(), {MediaDir() + name}));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MediaDir() + "/CLIP.avi"}));
 
     EXPECT_EQ(Captions(), (QStringList{path, MediaDir() + "/CLIP.avi"}));
     // A listed path is not probed again.
@@ -133,7 +135,7 @@ TEST_F(TaskListTest, OneRowAfterTheOpenDialogIsSelectedAndShown)
 
 TEST_F(TaskListTest, CancelledOpenDialogStillSelectsALoneRowAndEnables)
 {
-    List().Adds().AddTaskFile(MakeFile("lone.avi"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("lone.avi")}));
     EXPECT_EQ(TaskButtons(), "off");   // only the commands switch the buttons
     Commands().actAddFiles->trigger(); // nothing scripted: the user cancels
     EXPECT_EQ(SelectedRows(), QList<int>{0});
@@ -244,7 +246,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
         .Set("record", FApp.RecordPath())
         .Save();
     const QString listed = MakeFile("0-e.avi");
-    List().Adds().AddTaskFile(listed);
+    EXPECT_TRUE(AddAndWait(List().Adds(), {listed}));
     const QString a = MakeFile("300-a.avi"), b = MakeFile("0-b.avi"), c = MakeFile("150-c.avi"),
                   d = MakeFile("0-d.avi");
 
@@ -280,7 +282,7 @@ TEST_F(TaskListTest, SideBySideProbesListRowsInTheOneByOneOrder)
 // that ends during the batch must not unlock its buttons again.
 TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
 {
-    List().Adds().AddTaskFile(MakeFile("first.avi"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("first.avi")}));
     EnableButtons();
     MakeFile("dir/1.avi");
     MakeFile("dir/2.avi");
@@ -294,9 +296,9 @@ TEST_F(TaskListTest, DirectoryAddEndingDuringABatchLeavesTheButtonsLocked)
 
 TEST_F(TaskListTest, NewExtIsTheOutputExtensionAtTheTimeOfTheAdd)
 {
-    List().Adds().AddTaskFile(MakeFile("before.avi"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("before.avi")}));
     LoadProfile("mp4");
-    List().Adds().AddTaskFile(MakeFile("after.avi"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("after.avi")}));
 
     EXPECT_EQ(ReadRow(List(), 0).NewExt, "");
     EXPECT_EQ(ReadRow(List(), 1).NewExt, ".mp4");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TaskListFixture.h"
 
+#include "fixtures/AddFiles.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
@@ -316,8 +318,8 @@ TEST_F(TaskListTest, OpenAsksForThePreviewOnlyWithASelection)
 TEST_F(TaskListTest, SelectionChangesByMouseOrKeyShowTheFirstSelectedRow)
 {
     FApp.Script().Set("probe.duration", "00:00:05").Save();
-    List().Adds().AddTaskFile(MakeFile("first.avi"));
-    List().Adds().AddTaskFile(MakeFile("second.part.avi"));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("first.avi")}));
+    EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("second.part.avi")}));
     ltvItemData trimmed;
     trimmed.Start = TTimeValue::FromText("00:00:01.5");
     trimmed.End = TTimeValue::FromText("00:00:04");

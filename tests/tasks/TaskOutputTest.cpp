@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TaskListFixture.h"
 
+#include "fixtures/AddFiles.h"
 #include "fixtures/GridInput.h"
 #include "widgets/BalloonTip.h"
 
@@ -17,8 +18,8 @@ protected:
     {
         TaskListTest::SetUp();
         FApp.Script().Set("probe.duration", "00:01:00").Save();
-        List().Adds().AddTaskFile(MakeFile("first.avi"));
-        List().Adds().AddTaskFile(MakeFile("second.avi"));
+        EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("first.avi")}));
+        EXPECT_TRUE(AddAndWait(List().Adds(), {MakeFile("second.avi")}));
         LoadProfile("mkv");
         Window().show();
         Window().activateWindow();
