@@ -94,6 +94,7 @@ ApplicationWindows::ApplicationWindows(const TDataPlaces& places, Platform& plat
         return ProfileFilePath(places, name);
     };
     Runner->Plans = &TaskList->Plans();
+    TaskList->Plans().SetPreferences(Runner->PlanPreferences());
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);

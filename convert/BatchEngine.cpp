@@ -297,10 +297,12 @@ void TBatchEngine::StartTask(TSlot& slot, int task)
     // Every task's tracks are chosen here, whichever way its switches came;
     // the plan keeps them, so that a pass run again maps the same tracks.
     const std::string container = plan.OutputExt.empty() ? std::string() : plan.OutputExt.substr(1);
-    if (FOptions.Tracks != TTrackChoice() || PicksSubtitlesItself(container)) {
+    // A plan made from the task's probe has mapped them already.
+    const TTrackChoice tracks = TaskTrackChoice(data, FOptions.Tracks);
+    if (!plan.TracksMapped && (tracks != TTrackChoice() || PicksSubtitlesItself(container))) {
         const TTrackSwitches switches = TrackSwitches(
             FOptions.ReadTracks ? FOptions.ReadTracks(data.InputFile) : std::vector<TMediaTrack>(),
-            FOptions.Tracks, container, data.InputFile, TranslatedText);
+            tracks, container, data.InputFile, TranslatedText);
         if (!switches.Refusal.empty()) {
             ++FFailed;
             FDone += SecondsInTotal(data);

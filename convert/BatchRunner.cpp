@@ -128,9 +128,17 @@ void TBatchRunner::tbtnStartClick()
 
 // The plan of every row, as the list keeps them; a runner without the
 // list's plans makes them the same way.
+TPlanPreferences TBatchRunner::PlanPreferences() const
+{
+    TPlanPreferences preferences{FPreferences.CheckQuality, {}};
+    ReadAudioChoice(FPreferences.AudioTracks, preferences.Tracks);
+    ReadSubtitleChoice(FPreferences.Subtitles, preferences.Tracks);
+    return preferences;
+}
+
 std::vector<TTaskPlan> TBatchRunner::RowPlans()
 {
-    const TPlanPreferences preferences{FPreferences.CheckQuality};
+    const TPlanPreferences preferences = PlanPreferences();
     std::vector<TTaskPlan> plans;
     plans.reserve(static_cast<std::size_t>(FTasks.TaskCount()));
     if (Plans) {
@@ -257,8 +265,7 @@ void TBatchRunner::RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan>
     options.Arguments = BuildArguments(choice, ltvItemData());
     options.Choice = std::make_shared<const TProfileChoice>(choice);
     options.CheckQuality = FPreferences.CheckQuality;
-    ReadAudioChoice(FPreferences.AudioTracks, options.Tracks);
-    ReadSubtitleChoice(FPreferences.Subtitles, options.Tracks);
+    options.Tracks = PlanPreferences().Tracks;
     options.ReadTracks = [encoder = FEncoderPath](const std::string& path) {
         return ProbeMedia(encoder, QString::fromStdString(path)).Tracks;
     };

@@ -64,6 +64,15 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
 bool ReadAudioChoice(const std::string& text, TTrackChoice& choice);
 bool ReadSubtitleChoice(const std::string& text, TTrackChoice& choice);
 
+// A task's own choice as the task list keeps it: sound as the stream numbers
+// ticked ("tracks:1,3"; "tracks:" for none) or a word ReadAudioChoice takes;
+// subtitles "none", "keep" or "burn", with ":" and a stream number when one
+// is named. An empty text leaves that half of `choice` as it is.
+void ReadKeptTrackChoice(const std::string& audio, const std::string& subtitles,
+                         TTrackChoice& choice);
+std::string ListedAudioText(const std::vector<int>& tracks);
+std::string SubtitleChoiceText(TTrackChoice::TSubtitles subtitles, int track = -1);
+
 // `arguments` with the tracks a choice keeps (TrackSwitches): the maps
 // first; a subtitle to burn in ends the picture's filters ("-vf"), or for a
 // picture subtitle, joins them in one graph with the subtitle as its second

@@ -104,6 +104,22 @@ bool IsBlank(const std::string& text)
     return text.find_first_not_of(" \t") == std::string::npos;
 }
 
+// Once the task's tracks are known, the plan maps those it keeps; a choice
+// the output cannot hold is refused here, never at the encoder.
+void MapTracks(TTaskPlan& plan, const ltvItemData& task, const TTrackChoice& defaults,
+               TTranslator translated)
+{
+    if (!task.TracksKnown || !plan.Refusal.empty())
+        return;
+    const std::string container = plan.OutputExt.empty() ? std::string() : plan.OutputExt.substr(1);
+    const TTrackSwitches switches = TrackSwitches(task.Tracks, TaskTrackChoice(task, defaults),
+                                                  container, task.InputFile, translated);
+    plan.Refusal = switches.Refusal;
+    if (plan.Refusal.empty())
+        plan.Arguments = WithTrackSwitches(std::move(plan.Arguments), switches);
+    plan.TracksMapped = plan.Refusal.empty();
+}
+
 } // namespace
 
 std::vector<std::string> BuildArguments(const TProfileChoice& choice, const ltvItemData& task)
@@ -155,6 +171,9 @@ std::shared_ptr<const TProfilePlan> MakeProfilePlan(TProfileChoice choice, std::
     plan->AudioBitrate = ChosenAudioBitrate(choice);
     plan->VideoBitrate = OwnVideoBitrate(plan->Arguments);
     plan->TwoPassCodec = IsTwoPassCodec(plan->Arguments);
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i)
+        plan->VideoCopied |=
+            choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
     plan->Choice = std::make_shared<const TProfileChoice>(std::move(choice));
     return plan;
 }
@@ -215,6 +234,11 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
     plan.NoPicture = profile->NoPicture;
     plan.CheckQuality = preferences.CheckQuality && !plan.NoPicture;
     plan.Refusal = profile->Refusal;
+    if (plan.Refusal.empty() && profile->VideoCopied && !IsBlank(task.TargetText))
+        plan.Refusal = translated(
+            "TaskPlan", QT_TRANSLATE_NOOP("TaskPlan", "A target size needs the picture encoded "
+                                                      "again: \"Copy (no re-encoding)\" keeps "
+                                                      "it as it is."));
     if (plan.Refusal.empty() && profile->Choice && !IsBlank(task.TargetText)) {
         const TSizePlan target = PlanTaskTarget(*profile->Choice, task, translated);
         plan.Refusal = target.Refusal;
@@ -228,6 +252,7 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
     if (plan.VideoBitrate == 0)
         plan.Arguments = profile->Arguments;
     AppendTrim(plan.Arguments, task);
+    MapTracks(plan, task, preferences.Tracks, translated);
 
     if (task.Span.Seconds <= 0) {
         plan.Estimate = TEstimateSource::UnknownLength;
@@ -254,7 +279,26 @@ bool SamePlanInputs(const ltvItemData& a, const ltvItemData& b)
     return a.NewName == b.NewName && a.Length.Seconds == b.Length.Seconds &&
            a.FullStart.Seconds == b.FullStart.Seconds && a.Span.Seconds == b.Span.Seconds &&
            a.Start.Seconds == b.Start.Seconds && a.Start.Text() == b.Start.Text() &&
-           a.Profile == b.Profile && a.Picks == b.Picks && a.TargetText == b.TargetText;
+           a.Profile == b.Profile && a.Picks == b.Picks && a.TargetText == b.TargetText &&
+           a.TracksKnown == b.TracksKnown && a.Tracks == b.Tracks &&
+           a.AudioChoice == b.AudioChoice && a.SubtitleChoice == b.SubtitleChoice;
+}
+
+TTrackChoice TaskTrackChoice(const ltvItemData& task, const TTrackChoice& defaults)
+{
+    TTrackChoice choice = defaults;
+    ReadKeptTrackChoice(task.AudioChoice, task.SubtitleChoice, choice);
+    // The first sound track named, so that the encoder is not left to pick
+    // a subtitle by itself.
+    if (choice.Subtitles == TTrackChoice::TSubtitles::None &&
+        choice.Audio == TTrackChoice::TAudio::First && !task.SubtitleChoice.empty()) {
+        choice.Audio = TTrackChoice::TAudio::Listed;
+        choice.AudioTracks.clear();
+        for (const TMediaTrack& track : task.Tracks)
+            if (track.Kind == TMediaTrack::TKind::Audio && choice.AudioTracks.empty())
+                choice.AudioTracks.push_back(track.Index);
+    }
+    return choice;
 }
 
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)
