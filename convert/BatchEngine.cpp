@@ -213,8 +213,8 @@ bool TBatchEngine::Start(std::vector<ltvItemData> tasks, const TBatchOptions& op
                         : MakeProfilePlan(FOptions.Arguments, FOptions.OutputExt));
     // A task that brings no plan is planned here, once.
     for (std::size_t i = FPlans.size(); i < FTasks.size(); ++i)
-        FPlans.push_back(
-            MakeTaskPlan(*FProfiles, FTasks[i], {FOptions.CheckQuality}, TranslatedText));
+        FPlans.push_back(MakeTaskPlan(*FProfiles, FTasks[i],
+                                      {FOptions.CheckQuality, FOptions.Tracks}, TranslatedText));
     FPlans.resize(FTasks.size());
     FOutputs.assign(FTasks.size(), std::string());
     FHost = LocalHostTag();
@@ -243,7 +243,8 @@ int TBatchEngine::Enqueue(ltvItemData task)
         return -1;
     FNames->AddInput(task.InputFile);
     FTotal += SecondsInTotal(task);
-    FPlans.push_back(MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality}, TranslatedText));
+    FPlans.push_back(
+        MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality, FOptions.Tracks}, TranslatedText));
     FTasks.push_back(std::move(task));
     FOutputs.emplace_back();
     FPercents.push_back(0);

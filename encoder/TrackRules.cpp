@@ -291,6 +291,30 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
     return switches;
 }
 
+bool CanKeepSubtitle(const TMediaTrack& track, const std::string& container)
+{
+    return !KeptSubtitleCodec(track, container).empty();
+}
+
+bool CanBurnSubtitle(const TMediaTrack& track, const std::string& container)
+{
+    return HoldsPicture(container) && (track.Text || track.Picture);
+}
+
+std::vector<int> KeptSoundTracks(const std::vector<TMediaTrack>& tracks,
+                                 const TTrackSwitches& switches)
+{
+    std::vector<int> kept;
+    for (const TMediaTrack& track : tracks)
+        if (track.Kind == TKind::Audio &&
+            (switches.Maps.empty()
+                 ? kept.empty()
+                 : std::find(switches.Maps.begin(), switches.Maps.end(),
+                             "0:" + std::to_string(track.Index)) != switches.Maps.end()))
+            kept.push_back(track.Index);
+    return kept;
+}
+
 bool ReadAudioChoice(const std::string& text, TTrackChoice& choice)
 {
     if (text == "first" || text == "all") {

@@ -58,6 +58,16 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
                              const std::string& container, const std::string& inputPath,
                              TTranslator translated = Untranslated);
 
+// Whether `track`, a subtitle, can be kept in `container`, or drawn on its
+// picture: what a task's subtitle row offers.
+bool CanKeepSubtitle(const TMediaTrack& track, const std::string& container);
+bool CanBurnSubtitle(const TMediaTrack& track, const std::string& container);
+
+// The stream numbers of the sound tracks `switches` keep of `tracks`; with
+// no maps, the encoder's one pick, counted as the first.
+std::vector<int> KeptSoundTracks(const std::vector<TMediaTrack>& tracks,
+                                 const TTrackSwitches& switches);
+
 // Reads a choice as the command line and the preferences give it: audio
 // "first", "all" or a list of languages ("eng,fra"); subtitles "none",
 // "keep" or "burn". False for words it does not know.

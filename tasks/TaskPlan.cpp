@@ -13,7 +13,6 @@ namespace {
 // A flag switch carries this value in its profile: the switch goes out alone.
 const char* const FlagOnlyValue = "\\";
 const char* const VideoBitrateSwitch = "-b:v";
-const char* const CopyValue = "copy";
 
 std::string BitrateValue(int64_t bitrate)
 {
@@ -30,18 +29,6 @@ void DropConstantQuality(std::vector<std::string>& arguments)
                             arguments.begin() + std::ptrdiff_t(i) + 2);
         else
             ++i;
-}
-
-// What cannot go with a stream copy: the copied stream is not decoded, so
-// it is neither scaled, filtered, resampled nor given another bitrate.
-bool GoesWithCopy(const std::string& cmd, bool videoCopied, bool audioCopied)
-{
-    static constexpr const char* Video[] = {"-s", "-r", "-vf", "-b:v", "-crf", "-pix_fmt"};
-    static constexpr const char* Audio[] = {"-b:a", "-ar", "-ac", "-af"};
-    const auto among = [&cmd](const auto& names) {
-        return std::find(std::begin(names), std::end(names), cmd) != std::end(names);
-    };
-    return !(videoCopied && among(Video)) && !(audioCopied && among(Audio));
 }
 
 void AppendWords(std::vector<std::string>& arguments, const std::string& text)
@@ -61,15 +48,11 @@ void AppendTrim(std::vector<std::string>& arguments, const ltvItemData& task)
 std::vector<std::string> ProfileArguments(const TProfileChoice& choice, int64_t videoBitrate)
 {
     std::vector<std::string> arguments;
-    bool videoCopied = false, audioCopied = false;
-    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
-        videoCopied |= choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
-        audioCopied |= choice.Parameters[i].Cmd == "-c:a" && choice.ArgumentValue(i) == CopyValue;
-    }
+    const bool videoCopied = choice.VideoCopied(), audioCopied = choice.AudioCopied();
     const bool sized = videoBitrate > 0 && !videoCopied;
     bool bitrateGiven = false;
     for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
-        if (!GoesWithCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
+        if (DroppedByCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
             continue;
         std::string value = choice.ArgumentValue(i);
         if (sized && choice.Parameters[i].Cmd == VideoBitrateSwitch) {
@@ -115,8 +98,10 @@ void MapTracks(TTaskPlan& plan, const ltvItemData& task, const TTrackChoice& def
     const TTrackSwitches switches = TrackSwitches(task.Tracks, TaskTrackChoice(task, defaults),
                                                   container, task.InputFile, translated);
     plan.Refusal = switches.Refusal;
-    if (plan.Refusal.empty())
+    if (plan.Refusal.empty()) {
         plan.Arguments = WithTrackSwitches(std::move(plan.Arguments), switches);
+        plan.SoundTracks = KeptSoundTracks(task.Tracks, switches);
+    }
     plan.TracksMapped = plan.Refusal.empty();
 }
 
@@ -171,9 +156,7 @@ std::shared_ptr<const TProfilePlan> MakeProfilePlan(TProfileChoice choice, std::
     plan->AudioBitrate = ChosenAudioBitrate(choice);
     plan->VideoBitrate = OwnVideoBitrate(plan->Arguments);
     plan->TwoPassCodec = IsTwoPassCodec(plan->Arguments);
-    for (std::size_t i = 0; i < choice.Parameters.size(); ++i)
-        plan->VideoCopied |=
-            choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
+    plan->VideoCopied = choice.VideoCopied();
     plan->Choice = std::make_shared<const TProfileChoice>(std::move(choice));
     return plan;
 }

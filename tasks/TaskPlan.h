@@ -121,6 +121,8 @@ struct TTaskPlan
     // The arguments map the task's chosen tracks, read from its probe; false
     // while its tracks are not known, and the engine reads them at its start.
     bool TracksMapped = false;
+    // The stream numbers of the sound tracks the output keeps, once mapped.
+    std::vector<int> SoundTracks;
 };
 
 // The tracks `task` keeps: its own choice over `defaults`, the preferences'.
