@@ -123,6 +123,7 @@ void ApplicationWindows::CreateComponents(Platform& platform)
         return ProfileFilePath(places, name);
     };
     Runner->Plans = &TaskList->Plans();
+    TaskList->Plans().SetPreferences(Runner->PlanPreferences());
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);

@@ -167,7 +167,8 @@ std::vector<TTaskPlan> PlanTasks(THeadlessInputs& inputs, const THeadlessOptions
     for (ltvItemData& task : inputs.Tasks) {
         if (options.TargetSize)
             task.TargetText = *options.TargetSize;
-        TTaskPlan plan = MakeTaskPlan(profiles, task, {batch.CheckQuality}, TranslatedText);
+        TTaskPlan plan =
+            MakeTaskPlan(profiles, task, {batch.CheckQuality, batch.Tracks}, TranslatedText);
         if (!plan.Refusal.empty()) {
             Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
                      {task.InputFile, plan.Refusal}));

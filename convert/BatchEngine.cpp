@@ -135,8 +135,9 @@ void TBatchEngine::AddJob(ltvItemData task, const TTaskPlan* plan)
 {
     auto job = std::make_unique<TConversionJob>();
     job->Id = JobCount();
-    job->Plan =
-        plan ? *plan : MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality}, TranslatedText);
+    job->Plan = plan ? *plan
+                     : MakeTaskPlan(*FProfiles, task, {FOptions.CheckQuality, FOptions.Tracks},
+                                    TranslatedText);
     job->Task = std::move(task);
     FTotal += SecondsInTotal(job->Task);
     FJobs.push_back(std::move(job));
@@ -186,7 +187,8 @@ void TBatchEngine::StartTask(TSlot& slot, TConversionJob& job)
     // convert at the profile's own rate unseen.
     std::string refusal = job.Plan.Refusal;
     if (refusal.empty())
-        refusal = ChooseTracks(job, FOptions.Tracks, FOptions.ReadTracks);
+        refusal =
+            ChooseTracks(job, TaskTrackChoice(job.Task, FOptions.Tracks), FOptions.ReadTracks);
     if (!refusal.empty()) {
         FDone += SecondsInTotal(job.Task);
         End(job, TaskState::Failed, Text(refusal));

@@ -294,3 +294,8 @@ void TBatchRunner::timerTimeTimer()
 {
     FPanel.Tick();
 }
+
+TPlanPreferences TBatchRunner::PlanPreferences() const
+{
+    return PlanPreferencesOf(FPreferences);
+}

@@ -283,7 +283,8 @@ ChooseTracks(TConversionJob& job, const TTrackChoice& choice,
 {
     const std::string& ext = job.Plan.OutputExt;
     const std::string container = ext.empty() ? std::string() : ext.substr(1);
-    if (choice == TTrackChoice() && !PicksSubtitlesItself(container))
+    // A plan made from the task's probe has mapped them already.
+    if (job.Plan.TracksMapped || (choice == TTrackChoice() && !PicksSubtitlesItself(container)))
         return {};
     const std::string& input = job.Task.InputFile;
     const TTrackSwitches switches =

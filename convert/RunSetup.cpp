@@ -11,11 +11,19 @@
 
 #include <QCoreApplication>
 
+TPlanPreferences PlanPreferencesOf(const TPreferences& preferences)
+{
+    TPlanPreferences planPreferences{preferences.CheckQuality, {}};
+    ReadAudioChoice(preferences.AudioTracks, planPreferences.Tracks);
+    ReadSubtitleChoice(preferences.Subtitles, planPreferences.Tracks);
+    return planPreferences;
+}
+
 std::vector<TTaskPlan> RowPlans(const TTaskModel& tasks, TTaskPlans* plans,
                                 const TProfileChoice& choice, const TPreferences& preferences,
                                 const std::function<std::string(const std::string&)>& profilePath)
 {
-    const TPlanPreferences planPreferences{preferences.CheckQuality};
+    const TPlanPreferences planPreferences = PlanPreferencesOf(preferences);
     std::vector<TTaskPlan> rows;
     rows.reserve(static_cast<std::size_t>(tasks.TaskCount()));
     if (plans) {
@@ -60,8 +68,7 @@ TBatchOptions RunOptions(const TProfileChoice& choice, const TPreferences& prefe
     options.Arguments = BuildArguments(choice, ltvItemData());
     options.Choice = std::make_shared<const TProfileChoice>(choice);
     options.CheckQuality = preferences.CheckQuality;
-    ReadAudioChoice(preferences.AudioTracks, options.Tracks);
-    ReadSubtitleChoice(preferences.Subtitles, options.Tracks);
+    options.Tracks = PlanPreferencesOf(preferences).Tracks;
     options.ReadTracks = [encoderPath](const std::string& path) {
         return ProbeMedia(encoderPath, QString::fromStdString(path)).Tracks;
     };

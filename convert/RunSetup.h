@@ -18,6 +18,10 @@ struct TProfileChoice;
 // What the window's Start hands the engine, worked out from the list, the
 // profile choice and the preferences in force.
 
+// What the preferences give every task's plan: the quality check and the
+// tracks a task keeps when it chose none.
+TPlanPreferences PlanPreferencesOf(const TPreferences& preferences);
+
 // The plan of every row, as `plans` (the list's) keeps them; without them
 // each row is planned the same way, a pinned profile found by `profilePath`.
 std::vector<TTaskPlan> RowPlans(const TTaskModel& tasks, TTaskPlans* plans,

@@ -160,6 +160,39 @@ std::vector<TMediaTrack> ParseMediaTracks(const std::string& report, const std::
     return ReadMediaTracks(ReportLines(report, inputPath));
 }
 
+namespace {
+
+// Binary multiples, one decimal from KiB on, as file managers show them,
+// with the language's units and decimal mark ("1,5 Mio").
+std::string FileSizeText(std::int64_t fileBytes, TTranslator translated)
+{
+    static constexpr const char* Units[] = {
+        //: A file's size in bytes; %1 is a whole number
+        QT_TRANSLATE_NOOP("MediaFacts", "%1 bytes"),
+        //: A file's size in KiB (1024 bytes): %1 the whole part, %2 the decimal
+        QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 KiB"),
+        //: A file's size in MiB (1024 KiB): %1 the whole part, %2 the decimal
+        QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 MiB"),
+        //: A file's size in GiB (1024 MiB): %1 the whole part, %2 the decimal
+        QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 GiB"),
+        //: A file's size in TiB (1024 GiB): %1 the whole part, %2 the decimal
+        QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 TiB")};
+    double value = static_cast<double>(fileBytes);
+    std::size_t unit = 0;
+    while (value >= 1024 && unit + 1 < std::size(Units)) {
+        value /= 1024;
+        ++unit;
+    }
+    char number[32];
+    std::snprintf(number, sizeof number, unit == 0 ? "%.0f" : "%.1f", value);
+    // The C library may already write the system's decimal mark.
+    const std::string whole(number, std::strcspn(number, ".,"));
+    const char* const point = std::strpbrk(number, ".,");
+    return FillText(translated("MediaFacts", Units[unit]), {whole, point ? point + 1 : ""});
+}
+
+} // namespace
+
 std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTranslator translated)
 {
     std::string text;
@@ -192,34 +225,8 @@ std::string MediaFactsText(const TMediaFacts& facts, std::int64_t fileBytes, TTr
          facts.AudioCodec.empty() || facts.Channels.empty()
              ? facts.AudioCodec
              : facts.AudioCodec + ", " + facts.Channels);
-    if (fileBytes >= 0) {
-        // Binary multiples, one decimal from KiB on, as file managers show them,
-        // with the language's units and decimal mark ("1,5 Mio").
-        static constexpr const char* Units[] = {
-            //: A file's size in bytes; %1 is a whole number
-            QT_TRANSLATE_NOOP("MediaFacts", "%1 bytes"),
-            //: A file's size in KiB (1024 bytes): %1 the whole part, %2 the decimal
-            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 KiB"),
-            //: A file's size in MiB (1024 KiB): %1 the whole part, %2 the decimal
-            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 MiB"),
-            //: A file's size in GiB (1024 MiB): %1 the whole part, %2 the decimal
-            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 GiB"),
-            //: A file's size in TiB (1024 GiB): %1 the whole part, %2 the decimal
-            QT_TRANSLATE_NOOP("MediaFacts", "%1.%2 TiB")};
-        double value = static_cast<double>(fileBytes);
-        std::size_t unit = 0;
-        while (value >= 1024 && unit + 1 < std::size(Units)) {
-            value /= 1024;
-            ++unit;
-        }
-        char number[32];
-        std::snprintf(number, sizeof number, unit == 0 ? "%.0f" : "%.1f", value);
-        // The C library may already write the system's decimal mark.
-        const std::string whole(number, std::strcspn(number, ".,"));
-        const char* const point = std::strpbrk(number, ".,");
-        line(QT_TRANSLATE_NOOP("MediaFacts", "File size: %1"),
-             FillText(translated("MediaFacts", Units[unit]), {whole, point ? point + 1 : ""}));
-    }
+    if (fileBytes >= 0)
+        line(QT_TRANSLATE_NOOP("MediaFacts", "File size: %1"), FileSizeText(fileBytes, translated));
     return text;
 }
 

@@ -58,11 +58,30 @@ TTrackSwitches TrackSwitches(const std::vector<TMediaTrack>& tracks, const TTrac
                              const std::string& container, const std::string& inputPath,
                              TTranslator translated = Untranslated);
 
+// Whether `track`, a subtitle, can be kept in `container`, or drawn on its
+// picture: what a task's subtitle row offers.
+bool CanKeepSubtitle(const TMediaTrack& track, const std::string& container);
+bool CanBurnSubtitle(const TMediaTrack& track, const std::string& container);
+
+// The stream numbers of the sound tracks `switches` keep of `tracks`; with
+// no maps, the encoder's one pick, counted as the first.
+std::vector<int> KeptSoundTracks(const std::vector<TMediaTrack>& tracks,
+                                 const TTrackSwitches& switches);
+
 // Reads a choice as the command line and the preferences give it: audio
 // "first", "all" or a list of languages ("eng,fra"); subtitles "none",
 // "keep" or "burn". False for words it does not know.
 bool ReadAudioChoice(const std::string& text, TTrackChoice& choice);
 bool ReadSubtitleChoice(const std::string& text, TTrackChoice& choice);
+
+// A task's own choice as the task list keeps it: sound as the stream numbers
+// ticked ("tracks:1,3"; "tracks:" for none) or a word ReadAudioChoice takes;
+// subtitles "none", "keep" or "burn", with ":" and a stream number when one
+// is named. An empty text leaves that half of `choice` as it is.
+void ReadKeptTrackChoice(const std::string& audio, const std::string& subtitles,
+                         TTrackChoice& choice);
+std::string ListedAudioText(const std::vector<int>& tracks);
+std::string SubtitleChoiceText(TTrackChoice::TSubtitles subtitles, int track = -1);
 
 // `arguments` with the tracks a choice keeps (TrackSwitches): the maps
 // first; a subtitle to burn in ends the picture's filters ("-vf"), or for a

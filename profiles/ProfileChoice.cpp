@@ -68,3 +68,40 @@ void ApplyPickTexts(TProfileChoice& choice, const std::vector<std::string>& pick
     for (std::size_t i = 0; i < std::min(choice.Shown, picks.size()); ++i)
         choice.Pick(i, picks[i]);
 }
+
+namespace {
+
+bool CopiesStream(const TProfileChoice& choice, const char* codecSwitch)
+{
+    for (std::size_t i = 0; i < choice.Parameters.size(); ++i)
+        if (choice.Parameters[i].Cmd == codecSwitch && choice.ArgumentValue(i) == "copy")
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool TProfileChoice::VideoCopied() const
+{
+    return CopiesStream(*this, "-c:v");
+}
+
+bool TProfileChoice::AudioCopied() const
+{
+    return CopiesStream(*this, "-c:a");
+}
+
+bool TProfileChoice::DroppedByCopy(std::size_t i) const
+{
+    return ::DroppedByCopy(Parameters[i].Cmd, VideoCopied(), AudioCopied());
+}
+
+bool DroppedByCopy(const std::string& cmd, bool videoCopied, bool audioCopied)
+{
+    static constexpr const char* Video[] = {"-s", "-r", "-vf", "-b:v", "-crf", "-pix_fmt"};
+    static constexpr const char* Audio[] = {"-b:a", "-ar", "-ac", "-af"};
+    const auto among = [&cmd](const auto& names) {
+        return std::find(std::begin(names), std::end(names), cmd) != std::end(names);
+    };
+    return (videoCopied && among(Video)) || (audioCopied && among(Audio));
+}

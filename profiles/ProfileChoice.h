@@ -35,12 +35,23 @@ struct TProfileChoice
     // a custom "640x480"; a read-only text its "Value"; any other text what
     // was typed.
     std::string ArgumentValue(std::size_t i) const;
+    // Whether "Copy (no re-encoding)" is picked for the picture (or the
+    // sound), and whether parameter `i` is one a copy leaves out: a copied
+    // stream is not decoded, so it is neither scaled, filtered, resampled
+    // nor given another bitrate.
+    bool VideoCopied() const;
+    bool AudioCopied() const;
+    bool DroppedByCopy(std::size_t i) const;
     // "." + Type; none while no profile has been read.
     std::string OutputExt() const
     {
         return Walk.Status == TWalkStatus::Missing ? std::string() : "." + Walk.Type;
     }
 };
+
+// Whether a parameter with switch `cmd` is left out while the picture or the
+// sound is copied (TProfileChoice::DroppedByCopy, its copies worked out once).
+bool DroppedByCopy(const std::string& cmd, bool videoCopied, bool audioCopied);
 
 // What is picked for each shown parameter, as the grids show it: what a task
 // pinned to the profile keeps.

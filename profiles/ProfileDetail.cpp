@@ -68,6 +68,38 @@ TProfileDetail::TProfileDetail(const ProfileDetailControls& controls, const TDat
     };
     connect(vleVideo, &ValueListEditor::StringsChanged, this,
             &TProfileDetail::vleVideoStringsChange);
+    // While "Copy (no re-encoding)" is picked, what a copy leaves out cannot
+    // be edited, and the balloon says why.
+    for (const int group : {pgVideo, pgAudio, pgAdvanced}) {
+        ValueListEditor* grid = ParameterGrids().ForGroup(group);
+        grid->OnEditRequest = [this, grid, group](bool typed) {
+            return !CopyRefuses(grid, group, typed);
+        };
+        connect(grid, &ValueListEditor::MouseDown, this, [this, grid, group] {
+            if (CopyRefuses(grid, group, true))
+                grid->LeaveEditMode();
+        });
+    }
+}
+
+bool TProfileDetail::CopyRefuses(ValueListEditor* grid, int group, bool tell)
+{
+    TChoiceModel* model = FChoiceGrids->ModelOf(group);
+    const int row = grid->Row();
+    if (row < 0 || grid->model() != model || row >= model->rowCount())
+        return false;
+    const std::size_t parameter = model->ParameterOf(row);
+    if (!Choice().DroppedByCopy(parameter))
+        return false;
+    if (tell)
+        ShowBalloonTip(
+            grid, TBalloonTip::tiInfo, tr("Tip:"),
+            DroppedByCopy(Choice().Parameters[parameter].Cmd, true, false)
+                ? tr("\"Copy (no re-encoding)\" keeps the picture as it is: its size, frame "
+                     "rate, filters and bit rate cannot change.")
+                : tr("\"Copy (no re-encoding)\" keeps the sound as it is: its bit rate, sample "
+                     "rate, channels and filters cannot change."));
+    return true;
 }
 
 TProfileDetail::~TProfileDetail() = default;

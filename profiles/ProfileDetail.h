@@ -118,6 +118,9 @@ private:
     bool ShowsTask() const;
     // Typing with no task shown is refused as a press is: with the tip.
     bool vleOutputEditRequest(bool typed);
+    // Whether the current row of `grid` (group 1..3) is one a copy leaves
+    // out; the balloon says so when `tell` is set.
+    bool CopyRefuses(ValueListEditor* grid, int group, bool tell);
 
     QComboBox* FCmbProfile;
     TChoiceGrids* FChoiceGrids = nullptr;

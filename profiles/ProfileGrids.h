@@ -66,6 +66,8 @@ public:
     void Reload();
     // Parameter `parameter` of the choice changed outside the grid.
     void ParameterChanged(std::size_t parameter);
+    // The choice's parameter that row `row` shows.
+    std::size_t ParameterOf(int row) const { return FParameters[std::size_t(row)]; }
 
 private:
     TProfileChoice& FChoice;

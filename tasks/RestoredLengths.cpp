@@ -17,6 +17,12 @@ TRestoredLengths::TRestoredLengths(TTaskModel& model, const QString& encoderPath
         ltvItemData task = FModel.At(row).Data;
         if (ClampTaskLength(task, probe.LengthText.toStdString()))
             FModel.Write(row, TaskField::AllFields, task);
+        // Its plan maps the tracks it chose from now on.
+        if (!probe.LengthText.isEmpty()) {
+            task.Tracks = probe.Tracks;
+            task.TracksKnown = true;
+            FModel.Write(row, TaskField::Tracks, task);
+        }
     });
 }
 

@@ -24,10 +24,13 @@ const char* const CountKey = "Count";
 // left to the program that wrote it. Version 1 kept each state as the
 // word shown, version 2 as its key; version 3 adds each task's target size
 // after its own texts, and is written only when a task has one, so that a
-// list without targets stays as version 2 wrote it.
-constexpr int32_t FormatVersion = 3;
+// list without targets stays as version 2 wrote it; version 4 adds the
+// chosen sound and subtitle tracks after the target, likewise only when a
+// task has a choice.
+constexpr int32_t FormatVersion = 4;
 constexpr int32_t StateWordsVersion = 1;
 constexpr int32_t TargetsVersion = 3;
+constexpr int32_t TrackChoicesVersion = 4;
 
 const char Separator = '\t';
 
@@ -98,11 +101,25 @@ bool HasTarget(const ltvItemData& task)
     return !task.TargetText.empty();
 }
 
-std::string TaskLine(const ltvItemData& task, bool withTarget)
+bool HasTrackChoice(const ltvItemData& task)
+{
+    return !task.AudioChoice.empty() || !task.SubtitleChoice.empty();
+}
+
+// The texts after a task's own in a file of `version`: none, the target, or
+// the target and the chosen tracks.
+std::size_t ExtraTextCount(int32_t version)
+{
+    return version >= TrackChoicesVersion ? 3 : version >= TargetsVersion ? 1 : 0;
+}
+
+std::string TaskLine(const ltvItemData& task, int32_t version)
 {
     std::vector<std::string> texts = TaskTexts(task);
-    if (withTarget)
-        texts.insert(texts.begin() + std::ptrdiff_t(PlainTextCount()), task.TargetText);
+    const std::vector<std::string> extras = {task.TargetText, task.AudioChoice,
+                                             task.SubtitleChoice};
+    texts.insert(texts.begin() + std::ptrdiff_t(PlainTextCount()), extras.begin(),
+                 extras.begin() + std::ptrdiff_t(ExtraTextCount(version)));
     std::string line;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (i > 0)
@@ -112,21 +129,23 @@ std::string TaskLine(const ltvItemData& task, bool withTarget)
     return line;
 }
 
-bool ParseTaskLine(const std::string& line, ltvItemData& task, bool stateWords, bool withTarget)
+bool ParseTaskLine(const std::string& line, ltvItemData& task, int32_t version)
 {
     std::vector<std::string> fields;
     if (!SplitFields(line, fields))
         return false;
-    std::string target;
-    if (withTarget) {
-        if (fields.size() <= PlainTextCount())
-            return false;
-        target = std::move(fields[PlainTextCount()]);
-        fields.erase(fields.begin() + std::ptrdiff_t(PlainTextCount()));
-    }
-    if (!TaskFromTexts(std::move(fields), task, stateWords))
+    const std::size_t extraCount = ExtraTextCount(version);
+    if (fields.size() < PlainTextCount() + extraCount)
         return false;
-    task.TargetText = std::move(target);
+    const auto extrasAt = fields.begin() + std::ptrdiff_t(PlainTextCount());
+    std::vector<std::string> extras(extrasAt, extrasAt + std::ptrdiff_t(extraCount));
+    fields.erase(extrasAt, extrasAt + std::ptrdiff_t(extraCount));
+    if (!TaskFromTexts(std::move(fields), task, version == StateWordsVersion))
+        return false;
+    extras.resize(3);
+    task.TargetText = std::move(extras[0]);
+    task.AudioChoice = std::move(extras[1]);
+    task.SubtitleChoice = std::move(extras[2]);
     return true;
 }
 
@@ -154,11 +173,14 @@ void SaveTasks(const std::string& path, const TSavedTasks& saved)
 {
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(saved.Tasks.size() + 3);
-    const bool targets = std::any_of(saved.Tasks.begin(), saved.Tasks.end(), HasTarget);
-    values.emplace_back(VersionKey, std::to_string(targets ? TargetsVersion : TargetsVersion - 1));
+    const int32_t version =
+        std::any_of(saved.Tasks.begin(), saved.Tasks.end(), HasTrackChoice) ? TrackChoicesVersion
+        : std::any_of(saved.Tasks.begin(), saved.Tasks.end(), HasTarget)    ? TargetsVersion
+                                                                            : TargetsVersion - 1;
+    values.emplace_back(VersionKey, std::to_string(version));
     values.emplace_back(OutputPathKey, Escaped(saved.OutputDir));
     for (std::size_t i = 0; i < saved.Tasks.size(); ++i)
-        values.emplace_back(std::to_string(i + 1), TaskLine(saved.Tasks[i], targets));
+        values.emplace_back(std::to_string(i + 1), TaskLine(saved.Tasks[i], version));
     values.emplace_back(CountKey, std::to_string(saved.Tasks.size()));
     auto store = std::make_unique<TNewInifile>(path);
     store->WriteSection(Section, values);
@@ -193,8 +215,7 @@ TTasksFile LoadTasks(const std::string& path)
     file.Saved.Tasks.reserve(std::size_t(count));
     for (int32_t i = 1; i <= count; ++i) {
         ltvItemData task;
-        if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task,
-                           version == StateWordsVersion, version >= TargetsVersion)) {
+        if (!ParseTaskLine(store.ReadString(Section, std::to_string(i), ""), task, version)) {
             file.Saved = {};
             return file;
         }

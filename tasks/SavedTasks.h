@@ -25,7 +25,9 @@ struct TDataPlaces;
 // written as "\\", "\t", "\r" and "\n", so that any file name survives. The count stands last: a
 // file cut short lacks it. When a task has a target size, the file is of
 // version 3 and every line holds a target (empty for none) after the ten
-// sub-items, before a pinned profile.
+// sub-items, before a pinned profile. When a task has chosen its tracks, the
+// file is of version 4 and every line holds its target, then its sound and
+// its subtitle choice (each empty for none).
 inline constexpr char TasksFileName[] = "Tasks.ini";
 
 // The user's Tasks.ini: in the settings folder, beside Preferences.ini.

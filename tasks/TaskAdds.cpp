@@ -161,6 +161,8 @@ TTask TTaskAdds::NewTask(const QString& path, const TProbeResult& probe, const s
                               probe.SizeText.toStdString(), newExt);
     task.File = FileIdOf(task.Data.InputFile);
     task.Facts = MediaFactsOf(path, probe);
+    task.Data.Tracks = probe.Tracks;
+    task.Data.TracksKnown = !probe.LengthText.isEmpty();
     return task;
 }
 

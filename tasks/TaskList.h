@@ -47,6 +47,7 @@ public:
     TTaskModel& Model() const { return *FModel; }
     TTaskPlans& Plans() const { return *FPlans; }
     TTaskView& View() const { return *FView; }
+    TOutputGrid& Output() const { return *FOutput; }
     TTaskAdds& Adds() const { return *FAdds; }
     TTaskCommands& Commands() const { return *FCommands; }
     TOutputFolderButtons& OutputFolder() const { return *FOutputFolder; }
@@ -54,6 +55,7 @@ public:
 private:
     TTaskModel* FModel = nullptr;
     TTaskPlans* FPlans = nullptr;
+    TOutputGrid* FOutput = nullptr;
     TTaskView* FView = nullptr;
     TTaskAdds* FAdds = nullptr;
     TTaskCommands* FCommands = nullptr;

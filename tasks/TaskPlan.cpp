@@ -13,7 +13,6 @@ namespace {
 // A flag switch carries this value in its profile: the switch goes out alone.
 const char* const FlagOnlyValue = "\\";
 const char* const VideoBitrateSwitch = "-b:v";
-const char* const CopyValue = "copy";
 
 std::string BitrateValue(int64_t bitrate)
 {
@@ -30,18 +29,6 @@ void DropConstantQuality(std::vector<std::string>& arguments)
                             arguments.begin() + std::ptrdiff_t(i) + 2);
         else
             ++i;
-}
-
-// What cannot go with a stream copy: the copied stream is not decoded, so
-// it is neither scaled, filtered, resampled nor given another bitrate.
-bool GoesWithCopy(const std::string& cmd, bool videoCopied, bool audioCopied)
-{
-    static constexpr const char* Video[] = {"-s", "-r", "-vf", "-b:v", "-crf", "-pix_fmt"};
-    static constexpr const char* Audio[] = {"-b:a", "-ar", "-ac", "-af"};
-    const auto among = [&cmd](const auto& names) {
-        return std::find(std::begin(names), std::end(names), cmd) != std::end(names);
-    };
-    return !(videoCopied && among(Video)) && !(audioCopied && among(Audio));
 }
 
 void AppendWords(std::vector<std::string>& arguments, const std::string& text)
@@ -61,15 +48,11 @@ void AppendTrim(std::vector<std::string>& arguments, const ltvItemData& task)
 std::vector<std::string> ProfileArguments(const TProfileChoice& choice, int64_t videoBitrate)
 {
     std::vector<std::string> arguments;
-    bool videoCopied = false, audioCopied = false;
-    for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
-        videoCopied |= choice.Parameters[i].Cmd == "-c:v" && choice.ArgumentValue(i) == CopyValue;
-        audioCopied |= choice.Parameters[i].Cmd == "-c:a" && choice.ArgumentValue(i) == CopyValue;
-    }
+    const bool videoCopied = choice.VideoCopied(), audioCopied = choice.AudioCopied();
     const bool sized = videoBitrate > 0 && !videoCopied;
     bool bitrateGiven = false;
     for (std::size_t i = 0; i < choice.Parameters.size(); ++i) {
-        if (!GoesWithCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
+        if (DroppedByCopy(choice.Parameters[i].Cmd, videoCopied, audioCopied))
             continue;
         std::string value = choice.ArgumentValue(i);
         if (sized && choice.Parameters[i].Cmd == VideoBitrateSwitch) {
@@ -102,6 +85,24 @@ int64_t OwnVideoBitrate(const std::vector<std::string>& arguments)
 bool IsBlank(const std::string& text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Once the task's tracks are known, the plan maps those it keeps; a choice
+// the output cannot hold is refused here, never at the encoder.
+void MapTracks(TTaskPlan& plan, const ltvItemData& task, const TTrackChoice& defaults,
+               TTranslator translated)
+{
+    if (!task.TracksKnown || !plan.Refusal.empty())
+        return;
+    const std::string container = plan.OutputExt.empty() ? std::string() : plan.OutputExt.substr(1);
+    const TTrackSwitches switches = TrackSwitches(task.Tracks, TaskTrackChoice(task, defaults),
+                                                  container, task.InputFile, translated);
+    plan.Refusal = switches.Refusal;
+    if (plan.Refusal.empty()) {
+        plan.Arguments = WithTrackSwitches(std::move(plan.Arguments), switches);
+        plan.SoundTracks = KeptSoundTracks(task.Tracks, switches);
+    }
+    plan.TracksMapped = plan.Refusal.empty();
 }
 
 } // namespace
@@ -155,6 +156,7 @@ std::shared_ptr<const TProfilePlan> MakeProfilePlan(TProfileChoice choice, std::
     plan->AudioBitrate = ChosenAudioBitrate(choice);
     plan->VideoBitrate = OwnVideoBitrate(plan->Arguments);
     plan->TwoPassCodec = IsTwoPassCodec(plan->Arguments);
+    plan->VideoCopied = choice.VideoCopied();
     plan->Choice = std::make_shared<const TProfileChoice>(std::move(choice));
     return plan;
 }
@@ -215,6 +217,11 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
     plan.NoPicture = profile->NoPicture;
     plan.CheckQuality = preferences.CheckQuality && !plan.NoPicture;
     plan.Refusal = profile->Refusal;
+    if (plan.Refusal.empty() && profile->VideoCopied && !IsBlank(task.TargetText))
+        plan.Refusal = translated(
+            "TaskPlan", QT_TRANSLATE_NOOP("TaskPlan", "A target size needs the picture encoded "
+                                                      "again: \"Copy (no re-encoding)\" keeps "
+                                                      "it as it is."));
     if (plan.Refusal.empty() && profile->Choice && !IsBlank(task.TargetText)) {
         const TSizePlan target = PlanTaskTarget(*profile->Choice, task, translated);
         plan.Refusal = target.Refusal;
@@ -228,6 +235,7 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
     if (plan.VideoBitrate == 0)
         plan.Arguments = profile->Arguments;
     AppendTrim(plan.Arguments, task);
+    MapTracks(plan, task, preferences.Tracks, translated);
 
     if (task.Span.Seconds <= 0) {
         plan.Estimate = TEstimateSource::UnknownLength;
@@ -254,7 +262,26 @@ bool SamePlanInputs(const ltvItemData& a, const ltvItemData& b)
     return a.NewName == b.NewName && a.Length.Seconds == b.Length.Seconds &&
            a.FullStart.Seconds == b.FullStart.Seconds && a.Span.Seconds == b.Span.Seconds &&
            a.Start.Seconds == b.Start.Seconds && a.Start.Text() == b.Start.Text() &&
-           a.Profile == b.Profile && a.Picks == b.Picks && a.TargetText == b.TargetText;
+           a.Profile == b.Profile && a.Picks == b.Picks && a.TargetText == b.TargetText &&
+           a.TracksKnown == b.TracksKnown && a.Tracks == b.Tracks &&
+           a.AudioChoice == b.AudioChoice && a.SubtitleChoice == b.SubtitleChoice;
+}
+
+TTrackChoice TaskTrackChoice(const ltvItemData& task, const TTrackChoice& defaults)
+{
+    TTrackChoice choice = defaults;
+    ReadKeptTrackChoice(task.AudioChoice, task.SubtitleChoice, choice);
+    // The first sound track named, so that the encoder is not left to pick
+    // a subtitle by itself.
+    if (choice.Subtitles == TTrackChoice::TSubtitles::None &&
+        choice.Audio == TTrackChoice::TAudio::First && !task.SubtitleChoice.empty()) {
+        choice.Audio = TTrackChoice::TAudio::Listed;
+        choice.AudioTracks.clear();
+        for (const TMediaTrack& track : task.Tracks)
+            if (track.Kind == TMediaTrack::TKind::Audio && choice.AudioTracks.empty())
+                choice.AudioTracks.push_back(track.Index);
+    }
+    return choice;
 }
 
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)

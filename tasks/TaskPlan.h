@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "encoder/TrackRules.h"
 #include "profiles/ProfileChoice.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskTarget.h"
@@ -65,6 +66,9 @@ struct TProfilePlan
     // The profile's own "-b:v"; 0 for a constant-quality mode.
     int64_t VideoBitrate = 0;
     bool TwoPassCodec = false;
+    // "Copy (no re-encoding)" is picked for the picture: it is not decoded,
+    // so no target can size it and a trim cuts at a key frame.
+    bool VideoCopied = false;
 };
 
 std::shared_ptr<const TProfilePlan> MakeProfilePlan(TProfileChoice choice, std::string name = {});
@@ -85,6 +89,8 @@ enum class TEstimateSource
 struct TPlanPreferences
 {
     bool CheckQuality = false;
+    // The tracks a task keeps when it chose none itself.
+    TTrackChoice Tracks;
 
     bool operator==(const TPlanPreferences&) const = default;
 };
@@ -112,7 +118,17 @@ struct TTaskPlan
     // The output is compared with its source after the conversion.
     bool CheckQuality = false;
     bool NoPicture = false;
+    // The arguments map the task's chosen tracks, read from its probe; false
+    // while its tracks are not known, and the engine reads them at its start.
+    bool TracksMapped = false;
+    // The stream numbers of the sound tracks the output keeps, once mapped.
+    std::vector<int> SoundTracks;
 };
+
+// The tracks `task` keeps: its own choice over `defaults`, the preferences'.
+// A task that chose no subtitle keeps none, even where the encoder would
+// pick one by itself.
+TTrackChoice TaskTrackChoice(const ltvItemData& task, const TTrackChoice& defaults);
 
 // The profiles tasks are planned with: the batch's, and each pinned one
 // with its picks, loaded once by `load` (a choice whose status is Missing or

@@ -177,3 +177,18 @@ TTaskPlan TTaskPlans::Planned(const ltvItemData& data)
     Settle();
     return MakeTaskPlan(*FProfiles, data, FPreferences, TranslatedText);
 }
+
+QStringList TTaskPlans::CatalogueNames() const
+{
+    return FDetail.CatalogueNames();
+}
+
+TProfileChoice TTaskPlans::ChoiceOf(const QString& name) const
+{
+    return FDetail.ChoiceOf(name);
+}
+
+QString TTaskPlans::BatchOutputExt() const
+{
+    return FDetail.OutputExt;
+}

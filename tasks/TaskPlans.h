@@ -5,6 +5,7 @@
 #include "tasks/TaskPlan.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -45,6 +46,13 @@ public:
     // nowhere: what an edit would make of a task before it is stored.
     TTaskPlan Planned(const ltvItemData& data);
     void SetPreferences(const TPlanPreferences& preferences);
+    const TPlanPreferences& Preferences() const { return FPreferences; }
+    // The profiles a task can be planned with: the catalogue's names, the
+    // choice a task pinned to `name` converts with (its picks now), and the
+    // batch profile's output extension.
+    QStringList CatalogueNames() const;
+    TProfileChoice ChoiceOf(const QString& name) const;
+    QString BatchOutputExt() const;
     // How many plans have been made, for tests that count them.
     long long PlansMade() const { return FMade; }
 

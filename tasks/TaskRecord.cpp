@@ -73,6 +73,14 @@ void ReadTaskField(const ltvItemData& stored, TaskField field, ltvItemData& data
         data.Status = stored.Status;
     if (CoversTarget(field))
         data.TargetText = stored.TargetText;
+    if (field == TaskField::AllFields || field == TaskField::Tracks) {
+        data.Tracks = stored.Tracks;
+        data.TracksKnown = stored.TracksKnown;
+    }
+    if (field == TaskField::AllFields || field == TaskField::TrackChoice) {
+        data.AudioChoice = stored.AudioChoice;
+        data.SubtitleChoice = stored.SubtitleChoice;
+    }
     ForEachSlot(field, [&stored, &data](const TFieldSlot& slot) { CopySlot(slot, stored, data); });
 }
 
@@ -86,6 +94,14 @@ void WriteTaskField(const ltvItemData& data, TaskField field, ltvItemData& store
         stored.Status = data.Status;
     if (CoversTarget(field))
         stored.TargetText = data.TargetText;
+    if (field == TaskField::AllFields || field == TaskField::Tracks) {
+        stored.Tracks = data.Tracks;
+        stored.TracksKnown = data.TracksKnown;
+    }
+    if (field == TaskField::AllFields || field == TaskField::TrackChoice) {
+        stored.AudioChoice = data.AudioChoice;
+        stored.SubtitleChoice = data.SubtitleChoice;
+    }
     ForEachSlot(field, [&data, &stored](const TFieldSlot& slot) { CopySlot(slot, data, stored); });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/TimeText.h"
+#include "encoder/MediaTracks.h"
 #include "tasks/TaskState.h"
 
 #include <string>
@@ -33,6 +34,15 @@ struct ltvItemData
     // output grid and a batch's options set it; Tasks.ini keeps it apart
     // from the texts of TaskTexts.
     std::string TargetText;
+    // The file's sound and subtitle tracks as its probe read them; until
+    // then (a task kept from an earlier session, one listed unprobed)
+    // TracksKnown is false and the tracks are read when it starts.
+    std::vector<TMediaTrack> Tracks;
+    bool TracksKnown = false;
+    // The tracks the user chose for this task (TaskTrackChoice reads them),
+    // kept in Tasks.ini like the target; empty: the preferences' choice.
+    std::string AudioChoice;
+    std::string SubtitleChoice;
 };
 
 // The record of a file as the task list adds it: waiting, the output
@@ -52,7 +62,8 @@ void SetTaskLength(ltvItemData& task, const std::string& lengthText);
 bool ClampTaskLength(ltvItemData& task, const std::string& lengthText);
 
 // What ReadTask and WriteTask touch: every field, the input file only, or
-// one of the ten others, or the target size, which is no text of the list.
+// one of the ten others, or the target size, the probed tracks or the chosen
+// ones, which are no texts of the list.
 enum class TaskField
 {
     AllFields,
@@ -67,7 +78,9 @@ enum class TaskField
     SpanText,
     StartText,
     EndText,
-    TargetText
+    TargetText,
+    Tracks,
+    TrackChoice
 };
 
 // Copies `field` of a stored task into `data`; the other fields of `data`

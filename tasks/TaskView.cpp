@@ -3,10 +3,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Translators.h"
-#include "profiles/ProfileDetail.h"
 #include "tasks/LogForm.h"
-#include "tasks/OutputEdit.h"
-#include "widgets/BalloonTip.h"
 #include "widgets/CellBarDelegate.h"
 #include "widgets/CutTextTip.h"
 #include "widgets/ValueListEditor.h"
@@ -36,14 +33,6 @@ const char* const RemoveCompletedCaption = QT_TRANSLATE_NOOP("TTaskView", "Remov
 const char* const UseProfileCaption = QT_TRANSLATE_NOOP("TTaskView", "Use Profile");
 const char* const UseBatchProfileCaption = QT_TRANSLATE_NOOP("TTaskView", "Use Batch Profile");
 
-// The output grid is group 0 of the profile detail panel.
-constexpr int OutputGroup = 0;
-const QString NewFilenameLabel = QStringLiteral("New Filename");
-const QString StartTimeLabel = QStringLiteral("Start Time");
-const QString EndTimeLabel = QStringLiteral("End Time");
-const QString TargetSizeLabel = QStringLiteral("Target Size");
-const char* const TargetRefusedTitle = QT_TRANSLATE_NOOP("TTaskView", "Target Size:");
-
 // The keys that ask for a popup menu on a desktop.
 bool IsPopupKey(const QKeyEvent& key)
 {
@@ -54,9 +43,9 @@ bool IsPopupKey(const QKeyEvent& key)
 } // namespace
 
 TTaskView::TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, TTaskPlans& plans,
-                     Platform& platform, TProfileDetail& detail, QObject* parent)
+                     Platform& platform, TOutputGrid& output, QObject* parent)
     : QObject(parent), FWindow(window), FView(ltvTask), FModel(model), FPlans(plans),
-      FPlatform(platform), FDetail(detail)
+      FPlatform(platform), FOutput(output)
 {
     SetUpView();
     CreatePopup();
@@ -124,7 +113,7 @@ std::vector<int> TTaskView::CompletedRows() const
 
 void TTaskView::PinSelectedTasks(const QString& name)
 {
-    const TProfileChoice choice = FDetail.ChoiceOf(name);
+    const TProfileChoice choice = FPlans.ChoiceOf(name);
     if (choice.Walk.Status == TWalkStatus::Missing ||
         choice.Walk.Status == TWalkStatus::NoMainSection) {
         FPlatform.MessageBox(FWindow, tr("The profile \"%1\" cannot be loaded.").arg(name),
@@ -149,7 +138,7 @@ void TTaskView::mniUseBatchProfileClick()
         FModel.Read(row, TaskField::AllFields, data);
         data.Profile.clear();
         data.Picks.clear();
-        data.NewExt = FDetail.OutputExt.toStdString();
+        data.NewExt = FPlans.BatchOutputExt().toStdString();
         FModel.Write(row, TaskField::AllFields, data);
     }
     ShowSelectedTask();
@@ -163,10 +152,6 @@ void TTaskView::ConnectControls()
     connect(list, &QAbstractItemView::clicked, this, &TTaskView::ltvTaskClick);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TTaskView::ltvTaskSelectionChange);
-    connect(FDetail.vleOutput, &ValueListEditor::Validate, this, &TTaskView::vleOutputValidate);
-    FDetail.OutputShowsTask = [this] {
-        return FModel.RowOf(FShownTask) >= 0;
-    };
     connect(list, &QAbstractItemView::doubleClicked, this, &TTaskView::ltvTaskDblClick);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         ppmTaskPopup();
@@ -214,86 +199,30 @@ void TTaskView::FocusList()
     FView->setFocus();
 }
 
-void TTaskView::SetOutputGrid(const QString& newFilename, const QString& startTime,
-                              const QString& endTime)
-{
-    FShownTask = 0;
-    FDetail.SetDetailValue(OutputGroup, NewFilenameLabel, newFilename);
-    FDetail.SetDetailValue(OutputGroup, StartTimeLabel, startTime);
-    FDetail.SetDetailValue(OutputGroup, EndTimeLabel, endTime);
-    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString());
-}
-
 void TTaskView::ClearOutputGrid()
 {
-    SetOutputGrid({}, {}, {});
+    FOutput.Show(0);
 }
 
 void TTaskView::ShowSelectedTask()
 {
     const int row = FirstSelectedRow();
-    if (row < 0) {
-        ClearOutputGrid();
-        return;
-    }
-    const ltvItemData& data = FModel.At(row).Data;
-    // The name the task's plan gives: its pin's extension, or the batch
-    // profile's as it is now rather than the one recorded at the add.
-    SetOutputGrid(QString::fromStdString(FPlans.At(row).OutputName),
-                  QString::fromStdString(data.Start.Text()),
-                  QString::fromStdString(data.End.Text()));
-    FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(data.TargetText));
-    FShownTask = FModel.IdAt(row);
+    FOutput.Show(row < 0 ? 0 : FModel.IdAt(row));
 }
 
 void TTaskView::vleOutputValidate()
 {
-    const int row = FModel.RowOf(FShownTask);
-    if (row < 0)
-        return;
-    ltvItemData data;
-    FModel.Read(row, TaskField::AllFields, data);
-    const auto value = [this](const QString& label) {
-        return FDetail.DetailValue(OutputGroup, label).toStdString();
-    };
-    const TOutputEdit edit = ValidateOutputEdit(data, value(NewFilenameLabel),
-                                                value(StartTimeLabel), value(EndTimeLabel));
-    data.NewName = edit.NewName;
-    data.NewExt = edit.NewExt;
-    data.Span = edit.Span;
-    data.Start = edit.Start;
-    data.End = edit.End;
-    for (const TaskField field : {TaskField::NewName, TaskField::NewExt, TaskField::SpanText,
-                                  TaskField::StartText, TaskField::EndText})
-        FModel.Write(row, field, data);
-    ValidateTarget(row, value(TargetSizeLabel));
+    FOutput.Validate();
 }
 
-// A target is planned against the span just stored and the task's own
-// profile (its pin's, or the batch's); one that cannot be met is refused at
-// once, with the reason, and the row shows the target kept.
 void TTaskView::ValidateTarget(int row, const std::string& typed)
 {
-    ltvItemData data;
-    FModel.Read(row, TaskField::AllFields, data);
-    const bool blank = typed.find_first_not_of(" \t") == std::string::npos;
-    const std::string target = blank ? std::string() : typed;
-    if (target == data.TargetText)
-        return;
-    const std::string kept = data.TargetText;
-    data.TargetText = target;
-    if (const TTaskPlan plan = FPlans.Planned(data); !plan.Refusal.empty()) {
-        FDetail.SetDetailValue(OutputGroup, TargetSizeLabel, QString::fromStdString(kept));
-        FDetail.ShowBalloonTip(FDetail.vleOutput, TBalloonTip::tiWarning, tr(TargetRefusedTitle),
-                               QString::fromStdString(plan.Refusal));
-        return;
-    }
-    FModel.Write(row, TaskField::TargetText, data);
+    FOutput.ValidateTarget(row, typed);
 }
 
 void TTaskView::ltvTaskSelectionChange()
 {
-    FDetail.vleOutput->SettleEdit();
+    FOutput.Grid().SettleEdit();
     ShowSelectedTask();
 }
 
@@ -323,7 +252,7 @@ void TTaskView::ppmTaskPopup()
     const bool onePin = std::all_of(rows.begin(), rows.end(), [this, &pin](int row) {
         return FModel.At(row).Data.Profile == pin;
     });
-    for (const QString& name : FDetail.CatalogueNames()) {
+    for (const QString& name : FPlans.CatalogueNames()) {
         QAction* action =
             mniUseProfile->addAction(name, this, [this, name] { PinSelectedTasks(name); });
         action->setCheckable(true);

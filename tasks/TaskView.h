@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "tasks/OutputGrid.h"
 #include "tasks/TaskModel.h"
 #include "tasks/TaskPlans.h"
 
@@ -13,13 +14,11 @@ class QAction;
 class QMenu;
 class QTreeView;
 class QWidget;
-class TProfileDetail;
 
 // The list view of the tasks: how it shows the model, its selection, its
-// popup and keys, and the profile detail's output grid, which shows the
-// first selected task's output name and trim and writes an edit back into
-// that task. The commands the popup and the keys offer belong to the list's
-// commands: the view asks for them with a signal.
+// popup and keys, and the output grid, which shows the first selected task
+// and its plan and writes an edit back into that task. The commands the popup and the keys offer
+// belong to the list's commands: the view asks for them with a signal.
 class TTaskView : public QObject
 {
     Q_OBJECT
@@ -27,7 +26,7 @@ class TTaskView : public QObject
 public:
     // `window` owns the log windows.
     TTaskView(QWidget* window, QTreeView* ltvTask, TTaskModel& model, TTaskPlans& plans,
-              Platform& platform, TProfileDetail& detail, QObject* parent = nullptr);
+              Platform& platform, TOutputGrid& output, QObject* parent = nullptr);
 
     QTreeView& Tree() const { return *FView; }
     bool HasSelection() const;
@@ -61,7 +60,7 @@ public:
     // already showing that task's log, when there is one).
     void mniShowLogClick();
     // Pins the catalogue's profile `name`, with the picks it converts with
-    // now (TProfileDetail::ChoiceOf), to the selected tasks; they convert
+    // now (TTaskPlans::ChoiceOf), to the selected tasks; they convert
     // with it whatever the batch's profile is, and their output takes its
     // extension.
     void PinSelectedTasks(const QString& name);
@@ -103,8 +102,6 @@ private:
     void SetUpView();
     void CreatePopup();
     void ConnectControls();
-    void SetOutputGrid(const QString& newFilename, const QString& startTime,
-                       const QString& endTime);
     void FilterViewportMouse(QEvent* event);
 
     QWidget* const FWindow;
@@ -112,7 +109,5 @@ private:
     TTaskModel& FModel;
     TTaskPlans& FPlans;
     Platform& FPlatform;
-    TProfileDetail& FDetail;
-    // The task the output grid shows; 0 for none.
-    TaskId FShownTask = 0;
+    TOutputGrid& FOutput;
 };

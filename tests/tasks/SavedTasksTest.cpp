@@ -32,6 +32,8 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
     task.TargetText = "25 MB";
     task.Profile = "P";
     task.Picks = {"1", ""};
+    task.AudioChoice = "tracks:1,3";
+    task.SubtitleChoice = "burn:4";
     SaveTasks(path, {"/out/\t/", {NewTaskRecord("/v/b.mp4", "", "", ""), task}});
     const TTasksFile file = LoadTasks(path);
     ASSERT_EQ(file.Saved.Tasks.size(), 2u);
@@ -39,6 +41,8 @@ TEST_F(SavedTasksFile, KeepsEveryTextOfEveryTaskInOrderOverALongerList)
     EXPECT_EQ(Texts(file.Saved.Tasks[1]), Texts(task));
     EXPECT_EQ(file.Saved.Tasks[1].TargetText + file.Saved.Tasks[1].Profile, "25 MBP");
     EXPECT_EQ(file.Saved.Tasks[1].Picks, task.Picks);
+    EXPECT_EQ(file.Saved.Tasks[1].AudioChoice + file.Saved.Tasks[1].SubtitleChoice,
+              "tracks:1,3burn:4");
     EXPECT_DOUBLE_EQ(file.Saved.Tasks[1].Start.Seconds, 10);
 }
 
@@ -57,7 +61,7 @@ TEST_F(SavedTasksFile, TellsAListFromWhatIsNone)
                  {"", "", TTasksFileState::Damaged, 0},
                  {"", "\177ELF\2\1", TTasksFileState::Damaged, 0},
                  {"\r\nCount=2\r\n", "", TTasksFileState::Damaged, 0},
-                 {"Version=2", "Version=4", TTasksFileState::Newer, 0}};
+                 {"Version=2", "Version=5", TTasksFileState::Newer, 0}};
     const std::string path = (dir / TasksFileName).string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);

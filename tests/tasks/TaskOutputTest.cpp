@@ -109,3 +109,23 @@ TEST_F(OutputGrid, AnEditOpenWhileTheSelectionMovesGoesToItsOwnTask)
 }
 
 } // namespace
+
+// The grid is a view of the shown task's plan: it follows the batch's profile
+// while the row stays selected, and offers what the container can hold.
+TEST_F(OutputGrid, FollowsThePlanOfTheShownTask)
+{
+    ClickRow(0);
+    using K = TMediaTrack::TKind;
+    ltvItemData data;
+    data.Tracks = {{K::Audio, 1, "aac", "eng", "", "", false, false, false, false},
+                   {K::Audio, 2, "ac3", "fre", "", "", false, false, false, false},
+                   {K::Subtitle, 3, "subrip", "eng", "", "", false, false, false, true}};
+    data.TracksKnown = true;
+    List().Model().Write(0, TaskField::Tracks, data);
+    EXPECT_EQ(Output("Audio Tracks"), "1 of 2 (eng)");
+    EXPECT_EQ(Grid().ItemProps(5).PickList, QStringList({"none", "keep:3", "burn:3"}));
+    LoadProfile("avi");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Output("New Filename"), "first.avi");
+    EXPECT_EQ(Grid().ItemProps(5).PickList, QStringList({"none", "burn:3"}));
+}

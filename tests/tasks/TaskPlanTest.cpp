@@ -55,7 +55,7 @@ TEST(TaskPlan, EachTaskOfAMixedListIsPlannedWithTheProfileInForce)
         task.TargetText = row.target;
         if (row.seconds > 0)
             task.Span = task.Length = TTimeValue::FromSeconds(row.seconds);
-        const TTaskPlan plan = MakeTaskPlan(profiles, task, {true});
+        const TTaskPlan plan = MakeTaskPlan(profiles, task, {true, {}});
         EXPECT_EQ(plan.Refusal, row.refusal);
         if (!plan.Refusal.empty())
             continue;
@@ -68,5 +68,52 @@ TEST(TaskPlan, EachTaskOfAMixedListIsPlannedWithTheProfileInForce)
         EXPECT_EQ(plan.EstimatedBytes, EstimateTaskBytes(inForce, task));
         EXPECT_EQ(plan.TargetBytes > 0, *row.target != 0);
         EXPECT_TRUE(plan.CheckQuality);
+    }
+}
+
+// A probed task's plan maps the tracks it chose, over the preferences'; what
+// its output cannot hold is refused in the plan, before any encoder runs.
+TEST(TaskPlan, AProbedTaskMapsItsOwnTracks)
+{
+    using K = TMediaTrack::TKind;
+    const std::vector<TMediaTrack> tracks = {
+        {K::Audio, 1, "aac", "eng", "", "", false, false, false, false},
+        {K::Audio, 2, "ac3", "fre", "", "", false, false, false, false},
+        {K::Subtitle, 3, "subrip", "eng", "", "", false, false, false, true}};
+    TProfileChoice copying = Load("MKV (H.264 + AAC)");
+    for (std::size_t i = 0; i < copying.Parameters.size(); ++i)
+        if (copying.Parameters[i].Cmd == "-c:v")
+            copying.Pick(i, "Copy (no re-encoding)");
+    const struct
+    {
+        TProfileChoice profile;
+        const char *audio, *subtitles, *target, *expected;
+    } cases[] = {
+        {Load("Any Device MP4 (H.264 + AAC)"), "tracks:1,2", "keep:3", "",
+         "-map 0:V:0? -map 0:1 -map 0:2 -map 0:3 -c:s:0 mov_text"},
+        {Load("MKV (H.264 + AAC)"), "", "none", "", "-map 0:V:0? -map 0:1"},
+        {Load("MKV (H.264 + AAC)"), "tracks:", "", "", "-map 0:V:0?"},
+        {Load("AVI (MPEG-4 + MP3)"), "", "keep:3", "",
+         "AVI files cannot hold subtitles: burn the track in instead."},
+        {copying, "", "", "1MB",
+         "A target size needs the picture encoded again: \"Copy (no re-encoding)\" keeps it as "
+         "it is."},
+    };
+    for (const auto& c : cases) {
+        ltvItemData task = NewTaskRecord("/v/a.mkv", "00:00:05.0", "", "");
+        task.Tracks = tracks;
+        task.TracksKnown = true;
+        task.AudioChoice = c.audio;
+        task.SubtitleChoice = c.subtitles;
+        task.TargetText = c.target;
+        const TTaskPlan plan = MakeTaskPlan(MakeProfilePlan(c.profile), task, {});
+        // The maps lead the arguments, a switch and its value at a time.
+        std::string said = plan.Refusal;
+        for (std::size_t i = 0; plan.Refusal.empty() && i + 1 < plan.Arguments.size() &&
+                                (plan.Arguments[i] == "-map" || plan.Arguments[i] == "-c:s:0");
+             i += 2)
+            said += (said.empty() ? "" : " ") + plan.Arguments[i] + " " + plan.Arguments[i + 1];
+        EXPECT_EQ(said, c.expected) << c.audio << c.subtitles;
+        EXPECT_EQ(plan.TracksMapped, plan.Refusal.empty());
     }
 }
