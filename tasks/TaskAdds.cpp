@@ -180,12 +180,7 @@ TTask TTaskAdds::NewTask(const QString& path, const TProbeResult& probe, const s
                               probe.SizeText.toStdString(), newExt);
     task.File = FileIdOf(task.Data.InputFile);
     task.Facts = MediaFactsOf(path, probe);
-    // A failed probe names no video either: only a file that was read
-    // counts as silent.
-    task.NoAudio = !probe.SizeText.isEmpty() &&
-                   std::none_of(probe.Tracks.begin(), probe.Tracks.end(), [](const TMediaTrack& t) {
-                       return t.Kind == TMediaTrack::TKind::Audio;
-                   });
+    task.NoAudio = IsSilent(probe);
     return task;
 }
 
