@@ -49,11 +49,12 @@ int main(int argc, char** argv)
             EncoderChannel().RunToEnd(encoder,
                                       EncoderChannel::ArgumentList(
                                           ConversionArguments(task.InputFile, plan.Arguments, out)),
-                                      -1, EncoderChannel::ConversionChunk);
+                                      3600000, EncoderChannel::ConversionChunk);
             const double real = double(QFileInfo(QString::fromStdString(out)).size());
             std::printf("%-12s %-30s %10lld %10.0f %+6.1f%%\n",
                         QFileInfo(argv[i]).baseName().toUtf8().constData(), name,
                         static_cast<long long>(estimate), real, (estimate - real) * 100 / real);
+            std::fflush(stdout);
         }
     }
 }
