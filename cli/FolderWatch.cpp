@@ -367,7 +367,7 @@ void TFolderWatch::Take(const std::string& relative, const TStamp& stamp, const 
     FRunning[index] = {relative, stamp};
 }
 
-void TFolderWatch::OnTaskEnded(int task, TBatchEngine::TaskEnd end)
+void TFolderWatch::OnTaskEnded(int task, TaskState end)
 {
     const auto running = FRunning.find(task);
     if (running == FRunning.end())
@@ -376,17 +376,16 @@ void TFolderWatch::OnTaskEnded(int task, TBatchEngine::TaskEnd end)
     FRunning.erase(running);
     // A stopped task is taken again by the next run; a failed one only once
     // it changes, or it would fail again every few seconds.
-    if (end == TBatchEngine::TaskEnd::Stopped)
+    if (end == TaskState::Stopped)
         return;
     // A file that went away (its folder, too) or changed under the encoder
     // is looked at afresh when it stands still again.
     const auto now = StatFile(FSetup.InDir + taken.Path);
-    if (end == TBatchEngine::TaskEnd::Failed &&
-        (!now || TStamp{now->first, now->second} != taken.Stamp))
+    if (end == TaskState::Failed && (!now || TStamp{now->first, now->second} != taken.Stamp))
         return;
     FDone[taken.Path] = taken.Stamp;
     SaveState();
-    if (end == TBatchEngine::TaskEnd::Complete && !FSetup.DoneDir.empty())
+    if (end == TaskState::Complete && !FSetup.DoneDir.empty())
         MoveToDone(taken.Path);
 }
 

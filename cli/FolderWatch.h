@@ -102,7 +102,7 @@ private:
     void Probe(const std::string& relative, const TStamp& stamp);
     void OnProbed(quint64 id, const TProbeResult& result);
     void Take(const std::string& relative, const TStamp& stamp, const std::string& length);
-    void OnTaskEnded(int task, TBatchEngine::TaskEnd end);
+    void OnTaskEnded(int task, TaskState end);
     void OnBatchEnded();
     void MoveToDone(const std::string& relative);
     bool IsLeftOut(const std::string& directory) const;

@@ -137,33 +137,25 @@ THeadlessBatch MakeBatchView()
                           StderrIsTerminal(), TerminalWidth());
 }
 
-int Convert(const THeadlessOptions& options, const TDataPlaces& places)
+// The first pin of the list file that names no profile of the catalogue.
+std::string UnknownProfile(const THeadlessInputs& inputs, const TDataPlaces& places)
 {
-    if (options.DoneFolder)
-        return UsageError(
-            Text(QT_TRANSLATE_NOOP("Headless", "--done-folder goes with --watch only")));
-    const std::string workingDir = QDir::currentPath().toStdString();
-    TBatchOptions batch;
-    if (const std::string error = SetUpBatch(options, places, batch); !error.empty())
-        return UsageError(error);
-
-    THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
-    // A target is planned from the length before any encoder runs; without
-    // one, each conversion's own description of its input tells its length
-    // and whether it holds a picture, and nothing waits for probes.
-    if (options.TargetSize)
-        LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
-    for (const std::string& note : inputs.Notes)
-        Say(note);
     const std::vector<std::string> catalogue = ProfileCatalogue(places);
     for (const ltvItemData& task : inputs.Tasks)
         if (!task.Profile.empty() &&
             std::find(catalogue.begin(), catalogue.end(), task.Profile) == catalogue.end())
-            return UsageError(Text(QT_TRANSLATE_NOOP("Headless", "unknown profile '%1' in the list "
-                                                                 "file (see --list-profiles)"),
-                                   {task.Profile}));
-    // One plan per task, as the window makes it: the pin's profile, the
-    // target checked against it, the arguments the engine runs.
+            return Text(QT_TRANSLATE_NOOP("Headless", "unknown profile '%1' in the list "
+                                                      "file (see --list-profiles)"),
+                        {task.Profile});
+    return {};
+}
+
+// One plan per task, as the window makes it: the pin's profile, the target
+// checked against it, the arguments the engine runs. A task whose plan is
+// refused is told and left out.
+std::vector<TTaskPlan> PlanTasks(THeadlessInputs& inputs, const THeadlessOptions& options,
+                                 const TBatchOptions& batch, const TDataPlaces& places)
+{
     TPlanProfiles profiles(
         MakeProfilePlan(*batch.Choice),
         [&places](const std::string& name) {
@@ -189,6 +181,30 @@ int Convert(const THeadlessOptions& options, const TDataPlaces& places)
         plans.push_back(std::move(plan));
     }
     inputs.Tasks = std::move(kept);
+    return plans;
+}
+
+int Convert(const THeadlessOptions& options, const TDataPlaces& places)
+{
+    if (options.DoneFolder)
+        return UsageError(
+            Text(QT_TRANSLATE_NOOP("Headless", "--done-folder goes with --watch only")));
+    const std::string workingDir = QDir::currentPath().toStdString();
+    TBatchOptions batch;
+    if (const std::string error = SetUpBatch(options, places, batch); !error.empty())
+        return UsageError(error);
+
+    THeadlessInputs inputs = GatherHeadlessInputs(options.Inputs, workingDir, batch.OutputExt);
+    // A target is planned from the length before any encoder runs; without
+    // one, each conversion's own description of its input tells its length
+    // and whether it holds a picture, and nothing waits for probes.
+    if (options.TargetSize)
+        LeaveOutFilesWithoutVideo(inputs, batch.EncoderPath, std::max(batch.SimultaneousTasks, 2));
+    for (const std::string& note : inputs.Notes)
+        Say(note);
+    if (const std::string error = UnknownProfile(inputs, places); !error.empty())
+        return UsageError(error);
+    std::vector<TTaskPlan> plans = PlanTasks(inputs, options, batch, places);
 
     // A reader of standard error that goes away must not end the program
     // with encoders running and their hidden outputs left behind.

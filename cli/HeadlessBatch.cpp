@@ -11,12 +11,12 @@ THeadlessBatch::THeadlessBatch(std::function<void(const std::string&)> write, bo
                                int width, QObject* parent)
     : QObject(parent), FWrite(std::move(write)), FTerminal(terminal), FWidth(width)
 {
-    connect(&FEngine, &TBatchEngine::TaskStarted, this, [this](int task) {
-        FWrite(FBoard->Started(task, ExtractFileName(FEngine.Task(task).InputFile)));
+    connect(&FEngine, &TBatchEngine::JobStarted, this, [this](const TConversionJob& job) {
+        FWrite(FBoard->Started(job.Id, ExtractFileName(job.Task.InputFile)));
     });
-    connect(&FEngine, &TBatchEngine::TaskProgress, this,
-            [this](int task, int percent) { FWrite(FBoard->Progress(task, percent)); });
-    connect(&FEngine, &TBatchEngine::TaskFinished, this, &THeadlessBatch::OnTaskFinished);
+    connect(&FEngine, &TBatchEngine::JobProgress, this,
+            [this](const TConversionJob& job) { FWrite(FBoard->Progress(job.Id, job.Percent)); });
+    connect(&FEngine, &TBatchEngine::JobEnded, this, &THeadlessBatch::OnJobEnded);
     connect(&FEngine, &TBatchEngine::BatchEnded, this, &THeadlessBatch::OnBatchEnded);
 }
 
@@ -27,6 +27,7 @@ void THeadlessBatch::Start(std::vector<ltvItemData> tasks, const TBatchOptions& 
 {
     FBoard = std::make_unique<TProgressBoard>(static_cast<int>(tasks.size()), FTerminal, FWidth);
     FClock.start();
+    FFailed = 0;
     FEngine.Start(std::move(tasks), options, std::move(plans));
 }
 
@@ -51,43 +52,39 @@ int THeadlessBatch::ExitStatus() const
 {
     if (FInterrupted)
         return ExitInterrupted;
-    // An encoder that cannot be started counts as its task's failure.
-    return FEngine.FailedCount() > 0 ? ExitFailed : ExitCompleted;
+    return FFailed > 0 ? ExitFailed : ExitCompleted;
 }
 
-void THeadlessBatch::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
+void THeadlessBatch::OnJobEnded(const TConversionJob& job)
 {
-    switch (end) {
-    case TBatchEngine::TaskEnd::Complete: {
+    // An encoder that cannot be started counts as its task's failure.
+    if (job.State == TaskState::Failed)
+        ++FFailed;
+    std::string detail;
+    if (job.State == TaskState::Complete) {
         // The sizes and the quality ride on the task's own line.
-        std::string detail = FEngine.TaskOutput(task);
-        std::string notes = FEngine.TaskSizeNote(task);
-        if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
-            notes += (notes.empty() ? "quality " : "; quality ") + quality;
+        detail = job.Output;
+        std::string notes = job.SizeNote;
+        if (!job.QualityNote.empty())
+            notes += (notes.empty() ? "quality " : "; quality ") + job.QualityNote;
         if (!notes.empty())
             detail += " (" + notes + ")";
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Complete, detail));
-    } break;
-    case TBatchEngine::TaskEnd::Failed: {
-        if (FEngine.TaskHadNoPicture(task)) {
-            FWrite(FBoard->Skipped(
-                task, "quenby: " + QCoreApplication::translate(
-                                       "HeadlessInputs", "'%1' skipped: holds no video picture")
-                                       .arg(QString::fromStdString(FEngine.Task(task).InputFile))
-                                       .toStdString()));
-            break;
-        }
+    } else if (job.NoPicture) {
+        FWrite(FBoard->Skipped(
+            job.Id, "quenby: " + QCoreApplication::translate("HeadlessInputs",
+                                                             "'%1' skipped: holds no video picture")
+                                     .arg(QString::fromStdString(job.Task.InputFile))
+                                     .toStdString()));
+        emit TaskEnded(job.Id, job.State);
+        return;
+    } else if (job.State == TaskState::Failed) {
         // An output over its target is kept: its line names it.
-        std::string detail = reason.toStdString();
-        if (const std::string& output = FEngine.TaskOutput(task); !output.empty())
-            detail += ": " + output + " (" + FEngine.TaskSizeNote(task) + ")";
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Failed, detail));
-    } break;
-    case TBatchEngine::TaskEnd::Stopped:
-        FWrite(FBoard->Finished(task, TProgressBoard::TEnd::Stopped, std::string()));
-        break;
+        detail = job.Reason;
+        if (!job.Output.empty())
+            detail += ": " + job.Output + " (" + job.SizeNote + ")";
     }
-    emit TaskEnded(task, end);
+    FWrite(FBoard->Finished(job.Id, job.State, detail));
+    emit TaskEnded(job.Id, job.State);
 }
 
 void THeadlessBatch::OnBatchEnded(TBatchEngine::BatchEnd end)

@@ -45,10 +45,10 @@ signals:
     // The summary is written; nothing runs any more.
     void Ended();
     // A task of the batch has ended, its line is written.
-    void TaskEnded(int task, TBatchEngine::TaskEnd end);
+    void TaskEnded(int task, TaskState end);
 
 private:
-    void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
+    void OnJobEnded(const TConversionJob& job);
     void OnBatchEnded(TBatchEngine::BatchEnd end);
 
     const std::function<void(const std::string&)> FWrite;
@@ -58,4 +58,5 @@ private:
     std::unique_ptr<TProgressBoard> FBoard;
     QElapsedTimer FClock;
     bool FInterrupted = false;
+    int FFailed = 0;
 };

@@ -91,7 +91,7 @@ std::string TProgressBoard::Progress(int task, int percent)
     return RunningLine(task) + "\n";
 }
 
-std::string TProgressBoard::Finished(int task, TEnd end, const std::string& detail)
+std::string TProgressBoard::Finished(int task, TaskState end, const std::string& detail)
 {
     const auto it = FRunning.find(task);
     const std::string name = it == FRunning.end() ? std::string() : it->second.Name;
@@ -101,13 +101,13 @@ std::string TProgressBoard::Finished(int task, TEnd end, const std::string& deta
     ++FEnded[end];
     std::string line;
     switch (end) {
-    case TEnd::Complete:
+    case TaskState::Complete:
         line = TaskLine(task, Percent(100), name) + (detail.empty() ? "" : " -> " + detail);
         break;
-    case TEnd::Failed:
+    case TaskState::Failed:
         line = TaskLine(task, "failed", name) + (detail.empty() ? "" : ": " + detail);
         break;
-    case TEnd::Stopped:
+    default: // Stopped
         line = TaskLine(task, "stopped at " + std::to_string(percent) + "%", name);
         break;
     }
@@ -121,7 +121,7 @@ std::string TProgressBoard::Skipped(int task, const std::string& note)
     return Redraw(note + "\n");
 }
 
-int TProgressBoard::Count(TEnd end) const
+int TProgressBoard::Count(TaskState end) const
 {
     const auto it = FEnded.find(end);
     return it == FEnded.end() ? 0 : it->second;
@@ -129,9 +129,9 @@ int TProgressBoard::Count(TEnd end) const
 
 std::string TProgressBoard::Summary(long long elapsedSeconds, bool stopped)
 {
-    const int complete = Count(TEnd::Complete);
-    const int failed = Count(TEnd::Failed);
-    const int halted = Count(TEnd::Stopped);
+    const int complete = Count(TaskState::Complete);
+    const int failed = Count(TaskState::Failed);
+    const int halted = Count(TaskState::Stopped);
     const int files = FTaskCount - FSkipped;
     const int notStarted = files - complete - failed - halted;
     FRunning.clear();

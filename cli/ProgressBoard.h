@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "tasks/TaskState.h"
+
 #include <map>
 #include <string>
 
@@ -16,13 +18,6 @@
 class TProgressBoard
 {
 public:
-    enum class TEnd
-    {
-        Complete,
-        Failed,
-        Stopped
-    };
-
     // `width` is the terminal's, in columns: a running task's line is cut to
     // fit, so that it can be drawn over.
     TProgressBoard(int taskCount, bool terminal, int width = 80);
@@ -32,15 +27,15 @@ public:
 
     std::string Started(int task, const std::string& name);
     std::string Progress(int task, int percent);
-    // `detail` is the output path of a completed task and the reason of a
-    // failed one; either may be empty.
-    std::string Finished(int task, TEnd end, const std::string& detail);
+    // `end` is Complete, Failed or Stopped. `detail` is the output path of
+    // a completed task and the reason of a failed one; either may be empty.
+    std::string Finished(int task, TaskState end, const std::string& detail);
     // The task turned out to be no file to convert: it is told with `note`
     // and counts among no files of the summary.
     std::string Skipped(int task, const std::string& note);
     std::string Summary(long long elapsedSeconds, bool stopped);
 
-    int Count(TEnd end) const;
+    int Count(TaskState end) const;
 
 private:
     struct TRunning
@@ -58,7 +53,7 @@ private:
     const bool FTerminal;
     const int FWidth;
     std::map<int, TRunning> FRunning;
-    std::map<TEnd, int> FEnded;
+    std::map<TaskState, int> FEnded;
     int FSkipped = 0;
     int FDrawn = 0;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "convert/EncoderLog.h"
+#include "convert/ConversionJob.h"
 #include "encoder/TrackRules.h"
 #include "tasks/TaskPlan.h"
 #include "tasks/TaskRecord.h"
@@ -13,12 +13,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 class EncoderChannel;
-class QTemporaryDir;
 class TRunNames;
 struct TProfileChoice;
 
@@ -64,7 +62,7 @@ struct TBatchOptions
     // fails: the input is not whole (a copy cut off or still going on).
     bool WholeInputs = false;
     // A task whose input the encoder describes without a picture fails at
-    // once (TaskHadNoPicture), unless its own conversion makes none: no
+    // once (its job tells NoPicture), unless its own conversion makes none: no
     // file has to be probed before the batch to tell.
     bool NeedsPicture = false;
 };
@@ -90,22 +88,17 @@ inline constexpr double TargetTolerance = 0.03;
 // takes the next name of the same rule. A run starts by removing the hidden
 // files that killed runs of this machine left in the output folder.
 //
-// Tasks are addressed by their place in the run's queue: the list given to
-// Start, then each Enqueue's in turn. Every signal is emitted from the event
-// loop or from Stop, never from Start or Enqueue.
+// Each task of a run is a job (TConversionJob), addressed by its place in
+// the run's queue: the list given to Start, then each Enqueue's in turn.
+// Every report hands out the job itself, so that whoever shows a run reads
+// each task's state, progress, log, output and notes from the report and
+// asks the engine nothing back. Every signal is emitted from the event loop
+// or from Stop, never from Start or Enqueue.
 class TBatchEngine : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class TaskEnd
-    {
-        Complete,
-        Failed,
-        Stopped
-    };
-    Q_ENUM(TaskEnd)
-
     enum class BatchEnd
     {
         // Every task was converted or failed on its own.
@@ -134,8 +127,6 @@ public:
     // way (a run that has ended takes a new Start). A run whose encoder
     // could not be started starts nothing more, so the task then never runs.
     int Enqueue(ltvItemData task);
-    // The plan a task of the run converts by.
-    const TTaskPlan& Plan(int task) const { return FPlans[static_cast<std::size_t>(task)]; }
 
     // Kills every running encoder (each of those tasks ends Stopped), starts
     // nothing more and ends the run, all before it returns. Does nothing
@@ -151,44 +142,17 @@ public:
     void Pause();
     void Resume();
     bool IsPaused() const { return FPaused; }
-    int TaskCount() const { return static_cast<int>(FTasks.size()); }
-    // Tasks of this run (or the last one) whose encoder failed.
+
+    // The jobs of this run (or the last one), for tests; the reports carry
+    // the same.
+    int JobCount() const { return static_cast<int>(FJobs.size()); }
+    const TConversionJob& Job(int id) const { return *FJobs[static_cast<std::size_t>(id)]; }
+    // Tasks of this run (or the last one) that failed.
     int FailedCount() const { return FFailed; }
     // The running task that comes first in the list; -1 when none runs.
     int EarliestRunningTask() const;
-    // The running tasks in list order.
-    std::vector<int> RunningTasks() const;
-    // The last progress of a task in percent of its span; 0 before any.
-    int TaskPercent(int task) const;
-    const ltvItemData& Task(int task) const { return FTasks[static_cast<std::size_t>(task)]; }
-    // The name the task's output was saved as, which another run into the
-    // folder may have made differ from the one TaskStarted told. Empty
-    // until the output is in place, and for an encoder that wrote nothing.
-    const std::string& TaskOutput(int task) const
-    {
-        return FOutputs[static_cast<std::size_t>(task)];
-    }
-    // The task failed as its input holds no picture (NeedsPicture).
-    bool TaskHadNoPicture(int task) const { return FNoPicture.contains(task); }
     // How many hidden files of killed runs the last Start removed.
     int LeftFilesRemoved() const { return FLeftFilesRemoved; }
-    // What the task's encoder wrote in this run (or the last one), within
-    // the log's limit, and the name its output was saved as; empty for a
-    // task not started.
-    const TEncoderLog& TaskLog(int task) const { return FLogs[static_cast<std::size_t>(task)]; }
-    // What a completed task's output came to: the planned and the reached
-    // size ("planned 2.00 MB, reached 1.93 MB"; a task whose output is over
-    // its target by more than TargetTolerance fails, its output kept), and the quality check's
-    // outcome ("good (SSIM 0.962, PSNR 35.1 dB)", or why it failed); each
-    // empty when there is nothing to tell.
-    const std::string& TaskSizeNote(int task) const
-    {
-        return FNotes[static_cast<std::size_t>(task)].Size;
-    }
-    const std::string& TaskQualityNote(int task) const
-    {
-        return FNotes[static_cast<std::size_t>(task)].Quality;
-    }
 
     // The encoder of a running task, for tests that check it is reaped.
     bool IsEncoderRunning(int task) const;
@@ -199,72 +163,55 @@ public:
     void OnChunk(int task, const QByteArray& chunk);
 
 signals:
-    // The task's encoder is about to start; its output is meant for
-    // `outputPath` (TaskOutput tells the name it really got).
-    void TaskStarted(int task, const QString& outputPath);
-    // The task's encoded time moved on: its percent of the task's span.
-    // Not emitted for a task whose span is 0 or unknown.
-    void TaskProgress(int task, int percent);
+    // The job's encoder is about to start; its output is meant for
+    // `job.Planned`.
+    void JobStarted(const TConversionJob& job);
+    // The job's encoded time moved on to `job.Percent` of its span. Not
+    // emitted for a task whose span is 0 or unknown.
+    void JobProgress(const TConversionJob& job);
     // The run's percent: finished spans plus every running task's progress,
     // of all spans. Not emitted while the spans add up to 0.
     void TotalProgress(int percent);
-    // The task has ended; `reason` tells why a task failed.
-    void TaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
-    // The run is over; nothing runs any more when this is emitted.
-    void BatchEnded(TBatchEngine::BatchEnd end);
+    // The job has ended Complete, Failed (`job.Reason` tells why) or
+    // Stopped; its output, notes and log are final.
+    void JobEnded(const TConversionJob& job);
+    // The run is over, `failed` of its `tasks` failed; nothing runs any
+    // more when this is emitted.
+    void BatchEnded(TBatchEngine::BatchEnd end, int failed, int tasks);
 
 private:
     struct TSlot;
 
     TSlot& SlotAt(std::size_t index);
     TSlot* SlotOf(int task) const;
+    void AddJob(ltvItemData task, const TTaskPlan* plan);
     void ScheduleFill();
     void Fill();
-    void StartTask(TSlot& slot, int task);
-    bool StartEncoder(TSlot& slot, int task, const std::vector<std::string>& arguments,
-                      const std::string& output);
-    void CompleteTask(TSlot& slot, int task);
-    void StartCheckSample(TSlot& slot, int task);
-    void OnCheckFinished(TSlot& slot, int exitCode, bool crashed);
-    // The encoded seconds of a slot's task, both passes counted as one.
-    double SlotSeconds(const TSlot& slot) const;
-    double EndTime(const TSlot& slot, const std::string& tail) const;
-    void OnFinished(TSlot& slot, int exitCode, bool crashed);
+    void StartTask(TSlot& slot, TConversionJob& job);
+    void OnConverted(TSlot& slot, QString reason);
+    bool CompleteTask(TSlot& slot, TConversionJob& job);
     // Kills the slot's encoder and removes what it wrote.
     void Abandon(TSlot& slot);
-    QString Finish(TSlot& slot, int task, bool succeeded);
-    void LearnLength(TSlot& slot);
-    // Whether the encoder's description of the input, once whole, shows no
-    // picture; it is looked at only until then.
-    bool LacksPicture(TSlot& slot);
-    void FailForNoPicture(TSlot& slot, int task);
-    std::string PassLogBase();
+    QString Finish(TSlot& slot, TConversionJob& job, bool succeeded);
+    void FailForNoPicture(TSlot& slot);
+    void End(TConversionJob& job, TaskState state, const QString& reason);
+    void SetPaused(bool paused);
     void EmitTotal();
     void GoOn();
     void EndRunIfIdle();
     int RunningCount() const;
 
     std::vector<std::unique_ptr<TSlot>> FSlots;
-    std::vector<ltvItemData> FTasks;
+    // Held by pointer: a listener of a report may enqueue, and the job it
+    // was handed stays where it is.
+    std::vector<std::unique_ptr<TConversionJob>> FJobs;
     std::unique_ptr<TRunNames> FNames;
-    std::vector<std::string> FOutputs;
     // This machine, as working names carry it.
     std::string FHost;
     int FLeftFilesRemoved = 0;
     int FSerial = 0;
-    std::vector<int> FPercents;
-    std::vector<TEncoderLog> FLogs;
-    struct TNotes
-    {
-        std::string Size;
-        std::string Quality;
-    };
-    std::vector<TNotes> FNotes;
-    std::set<int> FNoPicture;
     TBatchOptions FOptions;
-    std::vector<TTaskPlan> FPlans;
     std::unique_ptr<TPlanProfiles> FProfiles;
-    std::unique_ptr<QTemporaryDir> FPassDir;
     bool FRunning = false;
     bool FPaused = false;
     bool FFillPending = false;

@@ -1,31 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/BatchRunner.h"
 
-#include "base/PathText.h"
-#include "base/TimeText.h"
-#include "convert/ArgumentBuilder.h"
 #include "convert/BatchEndActions.h"
-#include "convert/BatchRules.h"
-#include "encoder/MediaProbe.h"
+#include "convert/RunSetup.h"
 #include "platform/Platform.h"
-#include "platform/Translators.h"
-#include "profiles/ProfileChoice.h"
 #include "tasks/TaskModel.h"
-#include "tasks/TaskPlans.h"
 #include "widgets/CommandAction.h"
-#include "widgets/ElidedLabel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QTimer>
-
-#include <algorithm>
-#include <cmath>
-#include <map>
+#include <QWidget>
 
 namespace {
 
@@ -55,20 +42,21 @@ TBatchRunner::TBatchRunner(const RunnerControls& controls, Platform& platform, T
                            const TProfileChoice& choice, const TPreferences& preferences,
                            TBatchEndActions& endActions, const QString& encoderPath,
                            QObject* parent)
-    : QObject(parent), FControls(controls), FPlatform(platform), FTasks(tasks), FChoice(choice),
-      FPreferences(preferences), FEncoderPath(encoderPath), FEndActions(endActions)
+    : QObject(parent), FControls(controls), FPanel(controls), FRows(tasks), FPlatform(platform),
+      FTasks(tasks), FChoice(choice), FPreferences(preferences), FEncoderPath(encoderPath),
+      FEndActions(endActions)
 {
     connect(&endActions, &TBatchEndActions::Done, this, [this] {
         FControls.timerTime->stop();
-        ShowIdlePanel();
+        FPanel.ShowIdle();
         FRunState = Idle;
         FinishBatch();
     });
     connect(&endActions, &TBatchEndActions::EndProgram, this, &TBatchRunner::EndProgramNow);
-    connect(&FEngine, &TBatchEngine::TaskStarted, this, &TBatchRunner::OnTaskStarted);
-    connect(&FEngine, &TBatchEngine::TaskProgress, this, &TBatchRunner::OnTaskProgress);
+    connect(&FEngine, &TBatchEngine::JobStarted, this, &TBatchRunner::OnJobStarted);
+    connect(&FEngine, &TBatchEngine::JobProgress, this, &TBatchRunner::OnJobProgress);
     connect(&FEngine, &TBatchEngine::TotalProgress, this, &TBatchRunner::OnTotalProgress);
-    connect(&FEngine, &TBatchEngine::TaskFinished, this, &TBatchRunner::OnTaskFinished);
+    connect(&FEngine, &TBatchEngine::JobEnded, this, &TBatchRunner::OnJobEnded);
     connect(&FEngine, &TBatchEngine::BatchEnded, this, &TBatchRunner::OnBatchEnded);
     connect(controls.timerTime, &QTimer::timeout, this, &TBatchRunner::timerTimeTimer);
 
@@ -105,49 +93,13 @@ void TBatchRunner::tbtnStartClick()
     }
     if (FTasks.TaskCount() == 0)
         return;
-    const QString profile = FControls.cmbProfile->currentText();
-    const TProfileChoice& choice = FChoice;
-    // A file that is no profile would convert with defaults the user never
-    // picked; nothing starts.
-    if (choice.Walk.Status == TWalkStatus::NoMainSection) {
-        FPlatform.ShowError(Text(NoMainSectionText(profile.toStdString(), TranslatedText)));
+    std::vector<TTaskPlan> plans = RowPlans(FTasks, Plans, FChoice, FPreferences, ProfilePath);
+    if (const auto refusal = StartRefusal(FChoice, FControls.cmbProfile->currentText(), plans)) {
+        FPlatform.ShowError(*refusal);
         return;
     }
-    // A pinned profile deleted since would convert with nothing the user
-    // picked: nothing starts.
-    std::vector<TTaskPlan> plans = RowPlans();
-    for (const TTaskPlan& plan : plans)
-        if (!plan.Profile->Name.empty() && !plan.Profile->Refusal.empty()) {
-            FPlatform.ShowError(tr("The profile \"%1\" that a task uses cannot be found.")
-                                    .arg(QString::fromStdString(plan.Profile->Name)));
-            return;
-        }
     LockForConversion();
-    RunBatch(choice, std::move(plans));
-}
-
-// The plan of every row, as the list keeps them; a runner without the
-// list's plans makes them the same way.
-std::vector<TTaskPlan> TBatchRunner::RowPlans()
-{
-    const TPlanPreferences preferences{FPreferences.CheckQuality};
-    std::vector<TTaskPlan> plans;
-    plans.reserve(static_cast<std::size_t>(FTasks.TaskCount()));
-    if (Plans) {
-        Plans->SetPreferences(preferences);
-        for (int row = 0; row < FTasks.TaskCount(); ++row)
-            plans.push_back(Plans->At(row));
-        return plans;
-    }
-    TPlanProfiles profiles(MakeProfilePlan(FChoice),
-                           ProfilePath ? TPlanProfiles::TLoader([this](const std::string& name) {
-                               return LoadProfileChoice(ProfilePath(name));
-                           })
-                                       : TPlanProfiles::TLoader(),
-                           TranslatedText);
-    for (int row = 0; row < FTasks.TaskCount(); ++row)
-        plans.push_back(MakeTaskPlan(profiles, FTasks.At(row).Data, preferences, TranslatedText));
-    return plans;
+    RunBatch(std::move(plans));
 }
 
 void TBatchRunner::tbtnStopClick()
@@ -183,9 +135,7 @@ void TBatchRunner::SetPaused(bool paused)
         FControls.timerTime->start();
     }
     actPause->setChecked(paused);
-    for (int task = 0; task < FEngine.TaskCount(); ++task)
-        if (FEngine.IsEncoderRunning(task))
-            WriteStatus(task, paused ? TaskState::Paused : TaskState::Converting);
+    FRows.ShowPaused(paused);
 }
 
 void TBatchRunner::LockForConversion()
@@ -217,174 +167,50 @@ void TBatchRunner::SetControlsLocked(bool locked)
     emit BatchRunning(locked);
 }
 
-void TBatchRunner::RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan> plans)
+void TBatchRunner::RunBatch(std::vector<TTaskPlan> plans)
 {
-    FControls.labConvertingFile->clear();
-    // The clock runs from the batch's first moment.
-    FControls.labElapsed->setText(Text(FormatTimeText(0)));
-    FControls.labRemaining->clear();
-    FControls.pgbCurrent->setValue(0);
-    FControls.pgbTotal->setValue(0);
-    FControls.labCurProgress->setText(QStringLiteral("0%"));
-    FControls.labTotalProgress->setText(QStringLiteral("0%"));
-    FControls.panBottomCenter->hide();
-    FControls.panBottomLeft->show();
-
+    FPanel.Open();
     FRunState = Running;
     FBatchActive = true;
-    FElapsedSeconds = 0;
-    FRemainingSeconds = 0;
-    FControls.timerTime->start();
 
     // The rows as they are now are the batch: the list is locked until it
     // ends, and rows an add appends meanwhile are not part of it.
-    const TTaskModel& model = FTasks;
-    std::vector<ltvItemData> tasks(static_cast<std::size_t>(model.TaskCount()));
-    FTaskIds.resize(tasks.size());
-    for (std::size_t row = 0; row < tasks.size(); ++row) {
-        model.Read(static_cast<int>(row), TaskField::AllFields, tasks[row]);
-        FTaskIds[row] = model.IdAt(static_cast<int>(row));
-    }
-
-    TBatchOptions options;
-    options.EncoderPath = FEncoderPath;
-    options.OutputDir = WithTrailingBackslash(FPreferences.OutputPath);
-    options.OutputExt = choice.OutputExt();
-    options.Rename = !FPreferences.Overwrite;
-    options.SimultaneousTasks = FPreferences.SimultaneousTasks;
-    FSideBySide = options.SimultaneousTasks > 1;
-    // Tasks enqueued later are planned by the engine with the same choice.
-    options.Arguments = BuildArguments(choice, ltvItemData());
-    options.Choice = std::make_shared<const TProfileChoice>(choice);
-    options.CheckQuality = FPreferences.CheckQuality;
-    ReadAudioChoice(FPreferences.AudioTracks, options.Tracks);
-    ReadSubtitleChoice(FPreferences.Subtitles, options.Tracks);
-    options.ReadTracks = [encoder = FEncoderPath](const std::string& path) {
-        return ProbeMedia(encoder, QString::fromStdString(path)).Tracks;
-    };
+    const TBatchOptions options = RunOptions(FChoice, FPreferences, FEncoderPath);
+    std::vector<ltvItemData> tasks = FRows.Take(options.SimultaneousTasks > 1);
     FEngine.Start(std::move(tasks), options, std::move(plans));
 }
 
-bool TBatchRunner::Update(int task, const TTaskUpdate& update)
+void TBatchRunner::OnJobStarted(const TConversionJob& job)
 {
-    // A task queued into the engine by anything but Start has no row.
-    if (task < 0 || task >= static_cast<int>(FTaskIds.size()))
-        return false;
-    return FTasks.Update(FTaskIds[static_cast<std::size_t>(task)], update);
+    FRows.Started(job);
+    FPanel.ShowRunning(FRows.Running());
 }
 
-void TBatchRunner::OnTaskStarted(int task)
+void TBatchRunner::OnJobProgress(const TConversionJob& job)
 {
-    Update(task, {.State = TaskState::Converting, .StatusTip = QString(), .Log = QString()});
-    ShowRunningTasks();
-}
-
-// "Converting:" names every running task in list order, and the current bar
-// shows their mean progress; with none running they keep what they showed
-// last. One task at a time, that is the task and its own progress.
-void TBatchRunner::ShowRunningTasks()
-{
-    const std::vector<int> running = FEngine.RunningTasks();
-    if (running.empty())
-        return;
-    QStringList names;
-    int percents = 0;
-    for (const int task : running) {
-        names << Text(ExtractFileName(FEngine.Task(task).InputFile));
-        percents += FEngine.TaskPercent(task);
-    }
-    FControls.labConvertingFile->SetNames(names);
-    const double count = static_cast<double>(running.size());
-    SetCurrentBar(static_cast<int>(std::lround(percents / count)));
-}
-
-void TBatchRunner::SetCurrentBar(int percent)
-{
-    FControls.pgbCurrent->setValue(percent);
-    FControls.labCurProgress->setText(QString::number(FControls.pgbCurrent->value()) + "%");
-}
-
-void TBatchRunner::OnTaskProgress(int task, int percent)
-{
-    if (FSideBySide)
-        Update(task, {.Percent = percent});
-    ShowRunningTasks();
+    FRows.Progressed(job);
+    FPanel.ShowRunning(FRows.Running());
 }
 
 void TBatchRunner::OnTotalProgress(int percent)
 {
-    FControls.pgbTotal->setValue(percent);
-    FControls.labTotalProgress->setText(QString::number(FControls.pgbTotal->value()) + "%");
+    FPanel.SetTotalBar(percent);
 }
 
-void TBatchRunner::OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason)
+void TBatchRunner::OnJobEnded(const TConversionJob& job)
 {
-    TTaskUpdate update{.Log = QString::fromUtf8(FEngine.TaskLog(task).Shown(TranslatedText)),
-                       .Percent = -1};
-    switch (end) {
-    case TBatchEngine::TaskEnd::Complete:
-        // The name the output was saved as: another run into the folder may
-        // have taken the one planned.
-        update.State = TaskState::Complete;
-        update.StatusTip = CompleteTip(task);
-        break;
-    case TBatchEngine::TaskEnd::Failed:
-        update.State = TaskState::Failed;
-        // An output over its target is kept: the tip tells where and how big.
-        update.StatusTip = FEngine.TaskOutput(task).empty()
-                               ? reason
-                               : reason + QLatin1Char('\n') + CompleteTip(task);
-        break;
-    case TBatchEngine::TaskEnd::Stopped:
-        update.State = TaskState::Stopped;
-        update.StatusTip = QString();
-        Update(task, update);
+    FRows.Ended(job);
+    if (job.State == TaskState::Stopped)
         return;
-    }
-    Update(task, update);
     // The bar goes back to 0 for the task that comes next, unless this was
     // the last one. A task that ends beside others leaves the label at once,
     // even when it was the list's last: the others may run for minutes.
-    if (task + 1 < FEngine.TaskCount())
-        SetCurrentBar(0);
-    ShowRunningTasks();
+    if (job.Id + 1 < FRows.Count())
+        FPanel.SetCurrentBar(0);
+    FPanel.ShowRunning(FRows.Running());
 }
 
-// The output's name, what it weighs against its input and its target, and
-// what the quality check found.
-QString TBatchRunner::CompleteTip(int task) const
-{
-    const std::string& output = FEngine.TaskOutput(task);
-    QStringList lines{Text(output)};
-    if (!output.empty()) {
-        const qint64 bytes = QFileInfo(Text(output)).size();
-        const qint64 input = QFileInfo(Text(FEngine.Task(task).InputFile)).size();
-        const QString shownBytes = Text(FormatSizeText(bytes, TranslatedText));
-        //: %1 is the output's size, %2 its share of the input's size in percent
-        QString size = input > 0
-                           ? tr("Size: %1, %2% of the input")
-                                 .arg(shownBytes)
-                                 .arg(std::lround(100.0 * static_cast<double>(bytes) /
-                                                  static_cast<double>(input)))
-                           //: A line of a converted task's tip; %1 is a size such as "1.95 MB"
-                           : tr("Size: %1").arg(shownBytes);
-        if (const std::string& note = FEngine.TaskSizeNote(task); !note.empty())
-            //: %1 is the output's size, %2 what was planned and reached
-            size = tr("%1 (%2)").arg(size, Text(note));
-        lines << size;
-    }
-    if (const std::string& quality = FEngine.TaskQualityNote(task); !quality.empty())
-        //: A line of a converted task's tip; %1 is such as "good (SSIM 0.962, PSNR 35.1 dB)"
-        lines << tr("Quality: %1").arg(Text(quality));
-    return lines.join(QLatin1Char('\n'));
-}
-
-void TBatchRunner::WriteStatus(int task, TaskState state)
-{
-    Update(task, {.State = state, .StatusTip = QString()});
-}
-
-void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
+void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end, int failed, int tasks)
 {
     // Nothing is left to pause while the batch ends; a paused look would
     // linger behind the message that follows.
@@ -393,10 +219,8 @@ void TBatchRunner::OnBatchEnded(TBatchEngine::BatchEnd end)
     switch (end) {
     case TBatchEngine::BatchEnd::Completed:
         FControls.timerTime->stop();
-        // Nothing remains; a batch shorter than a tick would show no time at all.
-        FControls.labRemaining->setText(Text(FormatTimeText(0)));
-        FEndActions.Completed(FEngine.FailedCount(), FEngine.TaskCount(),
-                              Text(FPreferences.OutputPath));
+        FPanel.ShowNothingRemains();
+        FEndActions.Completed(failed, tasks, Text(FPreferences.OutputPath));
         break;
     case TBatchEngine::BatchEnd::Stopped:
         FControls.timerTime->stop();
@@ -416,12 +240,6 @@ void TBatchRunner::EndProgramNow()
     UnlockAfterConversion();
     emit BatchEnded();
     emit ProgramEndRequested();
-}
-
-void TBatchRunner::ShowIdlePanel()
-{
-    FControls.panBottomLeft->hide();
-    FControls.panBottomCenter->show();
 }
 
 void TBatchRunner::FinishBatch()
@@ -444,7 +262,7 @@ void TBatchRunner::StopForExit()
 {
     if (FEndActions.StopForExit()) {
         FRunState = Idle;
-        ShowIdlePanel();
+        FPanel.ShowIdle();
         FinishBatch();
         return;
     }
@@ -474,10 +292,5 @@ bool TBatchRunner::ConfirmWindowClose()
 
 void TBatchRunner::timerTimeTimer()
 {
-    ++FElapsedSeconds;
-    FControls.labElapsed->setText(Text(FormatTimeText(FElapsedSeconds)));
-    const int percent = FControls.pgbTotal->value();
-    if (percent != 0)
-        FRemainingSeconds = static_cast<int>(EstimateRemainingSeconds(FElapsedSeconds, percent));
-    FControls.labRemaining->setText(Text(FormatTimeText(FRemainingSeconds)));
+    FPanel.Tick();
 }

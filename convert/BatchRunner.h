@@ -3,12 +3,15 @@
 
 #include "base/Preferences.h"
 #include "convert/BatchEngine.h"
+#include "convert/JobRows.h"
+#include "convert/RunPanel.h"
 #include "tasks/TaskModel.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,30 +28,6 @@ class TElidedLabel;
 class TTaskPlans;
 class TPowerOffCountdown;
 struct TProfileChoice;
-
-// The controls a batch reads and draws; the main window creates them.
-struct RunnerControls
-{
-    // The window the batch runs in: the owner of its messages.
-    QWidget* Window = nullptr;
-    // The profile a batch starts with; the output directory's edit, which
-    // shows the preference in force and takes the focus when it is wrong.
-    QComboBox* cmbProfile = nullptr;
-    QLineEdit* edtOutputdir = nullptr;
-    // The idle panel, and the progress panel shown in its place during a run.
-    QWidget* panBottomCenter = nullptr;
-    QWidget* panBottomLeft = nullptr;
-    TElidedLabel* labConvertingFile = nullptr;
-    QLabel* labElapsed = nullptr;
-    QLabel* labRemaining = nullptr;
-    QProgressBar* pgbCurrent = nullptr;
-    QLabel* labCurProgress = nullptr;
-    QProgressBar* pgbTotal = nullptr;
-    QLabel* labTotalProgress = nullptr;
-    QTimer* timerTime = nullptr;
-    // The list of tasks, which Start gives the focus.
-    QWidget* ltvTask = nullptr;
-};
 
 // The window's view of a batch: Start, Pause and Stop, the lock, the
 // progress panel and the tasks' statuses. It hands the engine the rows as
@@ -88,8 +67,8 @@ public:
     // True from Start until the batch has ended, including its completion
     // action; the main window defers its own end until then.
     bool IsBatchActive() const { return FBatchActive; }
-    int ElapsedSeconds() const { return FElapsedSeconds; }
-    int RemainingSeconds() const { return FRemainingSeconds; }
+    int ElapsedSeconds() const { return FPanel.ElapsedSeconds(); }
+    int RemainingSeconds() const { return FPanel.RemainingSeconds(); }
 
     // The run itself, for tests that look at its encoders or feed it reads.
     TBatchEngine& Engine() { return FEngine; }
@@ -150,25 +129,19 @@ signals:
 
 private:
     void SetControlsLocked(bool locked);
-    void RunBatch(const TProfileChoice& choice, std::vector<TTaskPlan> plans);
-    std::vector<TTaskPlan> RowPlans();
-    void OnTaskStarted(int task);
-    void OnTaskProgress(int task, int percent);
+    void RunBatch(std::vector<TTaskPlan> plans);
+    void OnJobStarted(const TConversionJob& job);
+    void OnJobProgress(const TConversionJob& job);
     void OnTotalProgress(int percent);
-    void OnTaskFinished(int task, TBatchEngine::TaskEnd end, const QString& reason);
-    void OnBatchEnded(TBatchEngine::BatchEnd end);
-    void ShowRunningTasks();
-    void SetCurrentBar(int percent);
-    // Changes the batch's task `task` in the list, where it still is.
-    bool Update(int task, const TTaskUpdate& update);
-    void WriteStatus(int task, TaskState state);
-    QString CompleteTip(int task) const;
+    void OnJobEnded(const TConversionJob& job);
+    void OnBatchEnded(TBatchEngine::BatchEnd end, int failed, int tasks);
     void EndProgramNow();
     void SetPaused(bool paused);
-    void ShowIdlePanel();
     void FinishBatch();
 
     const RunnerControls FControls;
+    TRunPanel FPanel;
+    TJobRows FRows;
     Platform& FPlatform;
     TTaskModel& FTasks;
     const TProfileChoice& FChoice;
@@ -177,16 +150,10 @@ private:
     const QString FEncoderPath;
     TBatchEndActions& FEndActions;
     TBatchEngine FEngine;
-    // The ids of the batch's tasks, in the engine's order.
-    std::vector<TaskId> FTaskIds;
-    // Several tasks convert at once: each row shows its own progress.
-    bool FSideBySide = false;
     bool FTasksReady = false;
     bool FLocked = false;
 
     TRunState FRunState = Idle;
     bool FBatchActive = false;
     bool FEndProgram = false;
-    int FElapsedSeconds = 0;
-    int FRemainingSeconds = 0;
 };

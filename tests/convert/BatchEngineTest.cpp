@@ -24,21 +24,22 @@ class Reports : public QObject
 public:
     explicit Reports(TBatchEngine& engine)
     {
-        connect(&engine, &TBatchEngine::TaskStarted, this, [this](int task, const QString& out) {
-            lines << QStringLiteral("started %1 %2").arg(task).arg(QFileInfo(out).fileName());
+        connect(&engine, &TBatchEngine::JobStarted, this, [this](const TConversionJob& job) {
+            lines << QStringLiteral("started %1 %2")
+                         .arg(job.Id)
+                         .arg(QFileInfo(QString::fromStdString(job.Planned)).fileName());
         });
-        connect(&engine, &TBatchEngine::TaskProgress, this,
-                [this](int task, int percent) { progress[task] = percent; });
+        connect(&engine, &TBatchEngine::JobProgress, this,
+                [this](const TConversionJob& job) { progress[job.Id] = job.Percent; });
         connect(&engine, &TBatchEngine::TotalProgress, this,
                 [this](int percent) { total << percent; });
-        connect(&engine, &TBatchEngine::TaskFinished, this,
-                [this](int task, TBatchEngine::TaskEnd end, const QString& reason) {
-                    lines << QStringLiteral("finished %1 %2 %3")
-                                 .arg(task)
-                                 .arg(int(end))
-                                 .arg(reason)
-                                 .trimmed();
-                });
+        connect(&engine, &TBatchEngine::JobEnded, this, [this](const TConversionJob& job) {
+            lines << QStringLiteral("finished %1 %2 %3")
+                         .arg(job.Id)
+                         .arg(QString::fromStdString(StateKey(job.State)))
+                         .arg(QString::fromStdString(job.Reason))
+                         .trimmed();
+        });
         connect(&engine, &TBatchEngine::BatchEnded, this, [this](TBatchEngine::BatchEnd end) {
             lines << QStringLiteral("ended %1").arg(int(end));
         });
@@ -104,8 +105,8 @@ TEST_F(BatchEngineRun, ReportsEachTaskInListOrderAndEndsCompleted)
     EXPECT_TRUE(reports.lines.isEmpty()) << "nothing is reported from Start itself";
     ASSERT_TRUE(WaitEnded());
 
-    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 0", "started 1 b.avi",
-                                          "finished 1 0", "ended 0"}));
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 complete",
+                                          "started 1 b.avi", "finished 1 complete", "ended 0"}));
     EXPECT_EQ(reports.progress.value(0), 100);
     EXPECT_EQ(reports.progress.value(1), 100);
     ASSERT_FALSE(reports.total.isEmpty());
@@ -146,15 +147,16 @@ TEST_F(BatchEngineRun, ATaskBringsItsOwnSwitchesAndExtension)
 TEST_F(BatchEngineRun, ATaskQueuedWhileRunningIsConverted)
 {
     EXPECT_EQ(engine.Enqueue(Tasks({"x.avi"})[0]), -1) << "no run, no queue";
-    QObject::connect(&engine, &TBatchEngine::TaskStarted, &engine, [this](int task) {
-        if (task == 0) {
-            EXPECT_EQ(engine.Enqueue(Tasks({"b.mov"})[0]), 1);
-        }
-    });
+    QObject::connect(&engine, &TBatchEngine::JobStarted, &engine,
+                     [this](const TConversionJob& job) {
+                         if (job.Id == 0) {
+                             EXPECT_EQ(engine.Enqueue(Tasks({"b.mov"})[0]), 1);
+                         }
+                     });
     ASSERT_TRUE(engine.Start(Tasks({"a.avi"}), options));
     ASSERT_TRUE(WaitEnded());
-    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 0", "started 1 b.avi",
-                                          "finished 1 0", "ended 0"}));
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 complete",
+                                          "started 1 b.avi", "finished 1 complete", "ended 0"}));
     EXPECT_EQ(OutputFiles(), QStringList({"a.avi", "b.avi"}));
     EXPECT_EQ(reports.total.last(), 100);
 }
@@ -166,8 +168,8 @@ TEST_F(BatchEngineRun, AFailureCarriesTheEncodersReasonAndTheRunGoesOn)
     ASSERT_TRUE(engine.Start(Tasks({"a.avi", "b.avi"}), options));
     ASSERT_TRUE(WaitEnded());
     EXPECT_EQ(reports.lines,
-              QStringList({"started 0 a.avi", "finished 0 1 No such codec", "started 1 b.avi",
-                           "finished 1 1 No such codec", "ended 0"}));
+              QStringList({"started 0 a.avi", "finished 0 failed No such codec", "started 1 b.avi",
+                           "finished 1 failed No such codec", "ended 0"}));
     EXPECT_EQ(engine.FailedCount(), 2);
 }
 
@@ -179,7 +181,7 @@ TEST_F(BatchEngineRun, StopKillsTheEncoderAndReportsBeforeItReturns)
     const qint64 pid = engine.EncoderProcessId(0);
     engine.Stop();
     EXPECT_FALSE(engine.IsRunning());
-    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 2", "ended 1"}));
+    EXPECT_EQ(reports.lines, QStringList({"started 0 a.avi", "finished 0 stopped", "ended 1"}));
     EXPECT_FALSE(ProcessExists(pid));
     QTest::qWait(100);
     EXPECT_EQ(reports.lines.size(), 3) << "nothing starts after a Stop";
@@ -197,9 +199,9 @@ TEST_F(BatchEngineRun, ProgressComesFromTheTimeFieldAndUnknownLengthsCountNothin
     ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
     for (const char* chunk : {"banner", "Input #0", "    comment         : time 30 x\n"})
         engine.OnChunk(0, chunk);
-    EXPECT_EQ(engine.TaskPercent(0), 100) << "read as progress while nothing better is known";
+    EXPECT_EQ(engine.Job(0).Percent, 100) << "read as progress while nothing better is known";
     engine.OnChunk(0, "frame=   38 fps=0.0 q=2.0 size=  256kB time=00:00:01.50 bitrate=1.4\r");
-    EXPECT_EQ(engine.TaskPercent(0), 50);
+    EXPECT_EQ(engine.Job(0).Percent, 50);
     EXPECT_EQ(reports.total.last(), 50);
     engine.Stop();
 }
@@ -214,11 +216,11 @@ TEST_F(BatchEngineRun, AnUnprobedTaskTakesItsLengthFromTheEncodersReport)
     ASSERT_TRUE(engine.Start({NewTaskRecord(input.toStdString(), "", "", ".avi")}, options));
     ASSERT_TRUE(QTest::qWaitFor([this] { return engine.IsEncoderRunning(0); }, Wait));
     engine.OnChunk(0, "Input #0, avi, from '" + input.toUtf8() + "':\n  Duration: 00:00:1");
-    EXPECT_EQ(engine.Task(0).Length.Text(), "") << "a length cut short by a read is not taken";
+    EXPECT_EQ(engine.Job(0).Task.Length.Text(), "") << "a length cut short by a read is not taken";
     engine.OnChunk(0, "0.00, start: 0.000000, bitrate: 509 kb/s\n");
-    EXPECT_EQ(engine.Task(0).Length.Text(), "00:00:10.00");
+    EXPECT_EQ(engine.Job(0).Task.Length.Text(), "00:00:10.00");
     engine.OnChunk(0, "frame=   50 fps=0.0 q=2.0 size=  256kB time=00:00:02.50 bitrate=1.4\r");
-    EXPECT_EQ(engine.TaskPercent(0), 25);
+    EXPECT_EQ(engine.Job(0).Percent, 25);
     EXPECT_EQ(reports.total.last(), 25);
     engine.Stop();
 }
@@ -230,7 +232,7 @@ TEST_F(BatchEngineRun, AnEncoderThatCannotStartEndsTheRunThere)
     ASSERT_TRUE(WaitEnded());
     ASSERT_EQ(reports.lines.size(), 3);
     EXPECT_EQ(reports.lines[0], "started 0 a.avi");
-    EXPECT_TRUE(reports.lines[1].startsWith("finished 0 1 The encoder"))
+    EXPECT_TRUE(reports.lines[1].startsWith("finished 0 failed The encoder"))
         << reports.lines[1].toStdString();
     EXPECT_EQ(reports.lines[2], "ended 2");
 }
@@ -256,12 +258,13 @@ TEST_F(BatchEngineRun, TwoAtOnceShareTheTotalButNeverAnOutputAndStopEndsBoth)
     EXPECT_EQ(reports.total.last(), 33);
     engine.OnChunk(0, "frame=   38 fps=0.0 q=2.0 size=  128kB time=00:00:01.50 bitrate=1.4\r");
     EXPECT_EQ(reports.total.last(), 50) << "(1.5 + 3) of 9 seconds";
-    EXPECT_EQ(engine.TaskPercent(0), 50);
+    EXPECT_EQ(engine.Job(0).Percent, 50);
 
     const qint64 first = engine.EncoderProcessId(0);
     const qint64 second = engine.EncoderProcessId(1);
     engine.Stop();
-    EXPECT_EQ(reports.lines.mid(2), QStringList({"finished 0 2", "finished 1 2", "ended 1"}));
+    EXPECT_EQ(reports.lines.mid(2),
+              QStringList({"finished 0 stopped", "finished 1 stopped", "ended 1"}));
     EXPECT_FALSE(ProcessExists(first));
     EXPECT_FALSE(ProcessExists(second));
     EXPECT_EQ(OutputFiles(), QStringList()) << "no unfinished output is left";

@@ -35,11 +35,11 @@ TEST(TargetSize, TwoPassesLandUnderTheTargetLeaveNoStatisticsAndAreChecked)
         QSignalSpy ended(&engine, &TBatchEngine::BatchEnded);
         ASSERT_TRUE(engine.Start({task}, options));
         ASSERT_TRUE(ended.wait(180000));
-        ASSERT_EQ(engine.FailedCount(), 0) << engine.TaskLog(0).Text();
-        const qint64 bytes = QFileInfo(QString::fromStdString(engine.TaskOutput(0))).size();
+        ASSERT_EQ(engine.FailedCount(), 0) << engine.Job(0).Log.Text();
+        const qint64 bytes = QFileInfo(QString::fromStdString(engine.Job(0).Output)).size();
         EXPECT_TRUE(bytes >= 270000 && bytes <= 309000) << bytes; // -10%/+3%
         EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        EXPECT_EQ(engine.TaskSizeNote(0).rfind("planned 300 kB, reached ", 0), 0u);
-        EXPECT_NE(engine.TaskQualityNote(0).find("(SSIM 0."), std::string::npos);
+        EXPECT_EQ(engine.Job(0).SizeNote.rfind("planned 300 kB, reached ", 0), 0u);
+        EXPECT_NE(engine.Job(0).QualityNote.find("(SSIM 0."), std::string::npos);
     }
 }
