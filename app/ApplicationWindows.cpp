@@ -17,6 +17,7 @@
 #include "profiles/ProfileDetail.h"
 #include "settings/PreferenceStore.h"
 #include "settings/Settings.h"
+#include "tasks/EstimateSamples.h"
 #include "tasks/KeptTasks.h"
 #include "tasks/SavedTasks.h"
 #include "tasks/TaskAdds.h"
@@ -127,6 +128,11 @@ void ApplicationWindows::CreateComponents(Platform& platform)
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);
+    EstimateSamples =
+        new TEstimateSamples(TaskList->Model(), TaskList->Plans(), main.EncoderPath, &main);
+    EstimateSamples->OtherWork = [this] {
+        return TaskList->Adds().IsAdding() || TaskListLook->Thumbnails->IsBusy();
+    };
     KeptTasks = new TKeptTasks(&main, strip.edtOutputdir, platform, *TaskList,
                                TasksPath(main.Places), &main);
     KeptTasks->RemoveLeftFiles = [](const std::string& outputDir) {
@@ -167,6 +173,14 @@ void ApplicationWindows::ConnectComponents()
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &TaskList->Commands(),
                      &TTaskCommands::SetBatchRunning);
     QObject::connect(Runner, &TBatchRunner::BatchRunning, &main, &TMainForm::SetBatchRunning);
+    // Start stops the samples at once; they wait for the adds' probes and
+    // the pictures to be done.
+    QObject::connect(Runner, &TBatchRunner::BatchRunning, EstimateSamples,
+                     &TEstimateSamples::SetBatchRunning);
+    QObject::connect(&TaskList->Adds(), &TTaskAdds::AddsDone, EstimateSamples,
+                     &TEstimateSamples::Resume);
+    QObject::connect(TaskListLook->Thumbnails, &TThumbnails::Idle, EstimateSamples,
+                     &TEstimateSamples::Resume);
     QObject::connect(Runner, &TBatchRunner::ProgramEndRequested, &main, &TMainForm::close);
 }
 

@@ -12,6 +12,7 @@ class Platform;
 class TAboutForm;
 class TBatchEndActions;
 class TBatchRunner;
+class TEstimateSamples;
 class TFilterGraph;
 class TKeptTasks;
 class TMainForm;
@@ -95,6 +96,9 @@ public:
     // Keeps the task list between sessions; the headless mode has none.
     TKeptTasks* KeptTasks = nullptr;
     TSizeEstimate* SizeEstimate = nullptr;
+    // Samples of the tasks whose size depends on the picture, encoded while
+    // nothing else runs.
+    TEstimateSamples* EstimateSamples = nullptr;
 };
 
 // The main window's "&Setting" button opens the profile on its pick, and

@@ -164,11 +164,13 @@ std::vector<TTaskPlan> PlanTasks(THeadlessInputs& inputs, const THeadlessOptions
         TranslatedText);
     std::vector<ltvItemData> kept;
     std::vector<TTaskPlan> plans;
-    for (ltvItemData& task : inputs.Tasks) {
+    for (std::size_t i = 0; i < inputs.Tasks.size(); ++i) {
+        ltvItemData& task = inputs.Tasks[i];
         if (options.TargetSize)
             task.TargetText = *options.TargetSize;
-        TTaskPlan plan =
-            MakeTaskPlan(profiles, task, {batch.CheckQuality, batch.Tracks}, TranslatedText);
+        const bool silent = i < inputs.Silent.size() && inputs.Silent[i];
+        TTaskPlan plan = MakeTaskPlan(profiles, task, {batch.CheckQuality, batch.Tracks},
+                                      TranslatedText, {silent, 0});
         if (!plan.Refusal.empty()) {
             Say(Text(QT_TRANSLATE_NOOP("Headless", "'%1' skipped: %2"),
                      {task.InputFile, plan.Refusal}));

@@ -94,7 +94,7 @@ THeadlessInputs GatherHeadlessInputs(const std::vector<std::string>& inputs,
 void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPath, int atOnce)
 {
     std::vector<ltvItemData>& tasks = inputs.Tasks;
-    std::vector<bool> noVideo(tasks.size(), false);
+    std::vector<bool> noVideo(tasks.size(), false), silent(tasks.size(), false);
     std::size_t next = 0;
     std::size_t answered = 0;
     TProbeQueue probes(encoderPath, atOnce);
@@ -115,6 +115,7 @@ void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPa
     QObject::connect(&probes, &TProbeQueue::Probed, &loop,
                      [&](quint64 id, const TProbeResult& result) {
                          noVideo[id] = result.NoVideo;
+                         silent[id] = IsSilent(result);
                          // Known before the batch, a length lets a target
                          // size be planned and refused before any encoder runs.
                          if (ParseTimeText(result.LengthText.toStdString()) > 0)
@@ -127,9 +128,11 @@ void LeaveOutFilesWithoutVideo(THeadlessInputs& inputs, const QString& encoderPa
         loop.exec();
 
     std::vector<ltvItemData> kept;
+    inputs.Silent.clear();
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         if (!noVideo[i]) {
             kept.push_back(std::move(tasks[i]));
+            inputs.Silent.push_back(silent[i]);
             continue;
         }
         inputs.Notes.push_back(

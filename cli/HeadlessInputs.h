@@ -13,6 +13,8 @@
 struct THeadlessInputs
 {
     std::vector<ltvItemData> Tasks;
+    // Beside each task once probed: its file holds no sound (IsSilent).
+    std::vector<bool> Silent;
     // One line for each input that gives no task, saying why.
     std::vector<std::string> Notes;
     // An input that names a file could not be taken: it does not exist, or

@@ -64,8 +64,7 @@ void TSizeEstimate::Refresh()
     if (current.isValid() && FView->selectionModel()->isSelected(current))
         //: %1 is the selected task's estimated size, %2 the batch's
         batch = tr("this task %1; %2")
-                    .arg(Text(EstimateText(plans.At(current.row()).EstimatedBytes, TranslatedText)),
-                         batch);
+                    .arg(Text(PlanEstimateText(plans.At(current.row()), TranslatedText)), batch);
     //: The footer under the task list; %1 holds the estimates
     FText = tr("Estimated size: %1").arg(batch);
     Fit();

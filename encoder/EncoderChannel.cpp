@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <sched.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +65,18 @@ QStringList EncoderChannel::ArgumentList(const std::vector<std::string>& argumen
     for (const std::string& argument : arguments)
         list.append(QString::fromStdString(argument));
     return list;
+}
+
+void EncoderChannel::SetIdlePriority()
+{
+    FProcess->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // Where the idle class is not granted, the niceness alone holds.
+        const sched_param none{};
+        ::sched_setscheduler(0, SCHED_IDLE, &none);
+        ::setpriority(PRIO_PROCESS, 0, 19);
+    });
 }
 
 void EncoderChannel::SetMaxChunk(int bytes)

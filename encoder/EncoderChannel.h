@@ -34,6 +34,10 @@ public:
     explicit EncoderChannel(QObject* parent = nullptr);
     ~EncoderChannel() override;
 
+    // Runs started from now on get only the time no other program wants
+    // (the lowest scheduling class and niceness), for work nobody waits for.
+    void SetIdlePriority();
+
     // Reads are at most this many bytes (at least 1). Default: ConversionChunk.
     void SetMaxChunk(int bytes);
     int MaxChunk() const { return FMaxChunk; }

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 TProbeResult ProbeMedia(const QString& encoderPath, const QString& inputPath, int timeLimitMs)
 {
     const QStringList arguments =
@@ -41,4 +43,12 @@ QString MediaFactsOf(const QString& inputPath, const TProbeResult& probe)
     if (const std::string tracks = MediaTracksText(probe.Tracks, TranslatedText); !tracks.empty())
         text += (text.empty() ? "" : "\n") + tracks;
     return QString::fromStdString(text);
+}
+
+bool IsSilent(const TProbeResult& probe)
+{
+    return !probe.SizeText.isEmpty() &&
+           std::none_of(probe.Tracks.begin(), probe.Tracks.end(), [](const TMediaTrack& track) {
+               return track.Kind == TMediaTrack::TKind::Audio;
+           });
 }

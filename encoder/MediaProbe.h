@@ -19,6 +19,10 @@ struct TProbeResult
     std::vector<TMediaTrack> Tracks;
 };
 
+// The probe read the file (it found a picture's size) and no sound track in
+// it; a failed probe, which names no track either, is not taken for silence.
+bool IsSilent(const TProbeResult& probe);
+
 // A probe that does not end by itself (a named pipe, a device, a stalled
 // network file) is killed after this long, so the window cannot freeze.
 inline constexpr int ProbeTimeLimitMs = 10000;

@@ -126,6 +126,21 @@ bench_profiles() {
   done < <("$app/quenby" --convert --list-profiles)
 }
 
+# Three 20 s clips with each profile that asks for a constant quality: the
+# size its samples give before the conversion against the output's real
+# size (goal: within 25%).
+bench_sample_estimate() {
+  build sample_estimate_bench || return 1
+  local work="$BUILD_DIR/bench-work/sample-estimate" c
+  rm -rf "$work" && mkdir -p "$work" || return 1
+  clip() { ffmpeg -v error -y -f lavfi -i "$2" -f lavfi -i "$3" -t 20 -c:v libx264 -crf 18 \
+    -pix_fmt yuv420p -c:a aac "$work/$1.mp4"; }
+  clip bars 'smptehdbars=s=960x540:r=30,noise=alls=8:allf=t' 'sine=f=220' &&
+    clip fractal 'mandelbrot=s=640x360:r=25' 'anoisesrc=a=0.2' &&
+    clip pattern 'testsrc2=s=640x480:r=30' 'sine=f=440' || return 1
+  "$BUILD_DIR/bench/sample_estimate_bench" "$work"/*.mp4
+}
+
 sections=("$@")
 if [ ${#sections[@]} -eq 0 ]; then
   mapfile -t sections < <(declare -F | awk '$3 ~ /^bench_/ { sub(/^bench_/, "", $3); print $3 }')

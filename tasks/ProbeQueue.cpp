@@ -5,6 +5,10 @@
 #include "encoder/EncoderChannel.h"
 #include "encoder/ProbeReport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -221,4 +225,81 @@ void TProbeQueue::StopAll()
         slot->Ready.clear();
         slot->Channel.Terminate();
     }
+}
+
+TSampleQueue::TSampleQueue(const QString& encoderPath, QObject* parent)
+    : QObject(parent), FEncoderPath(encoderPath),
+      FFolder(std::make_unique<QTemporaryDir>(QDir::tempPath() + "/quenby-samples-XXXXXX")),
+      FChannel(new EncoderChannel(this)), FLimit(new QTimer(this))
+{
+    FChannel->SetIdlePriority();
+    FLimit->setSingleShot(true);
+    FLimit->setInterval(RunTimeLimitMs);
+    connect(FChannel, &EncoderChannel::Finished, this,
+            [this](int exitCode, bool crashed) { EndRun(exitCode == 0 && !crashed); });
+    connect(FLimit, &QTimer::timeout, this, [this] {
+        FChannel->Terminate();
+        EndRun(false);
+    });
+}
+
+TSampleQueue::~TSampleQueue()
+{
+    Cancel();
+}
+
+QString TSampleQueue::Folder() const
+{
+    return FFolder->isValid() ? FFolder->path() : QString();
+}
+
+void TSampleQueue::Encode(TSampleJob job)
+{
+    Cancel();
+    FJob = std::move(job);
+    FBytes.clear();
+    StartRun();
+}
+
+void TSampleQueue::Cancel()
+{
+    ++FRun;
+    FLimit->stop();
+    FChannel->Terminate();
+    if (!FJob.Runs.empty() && FBytes.size() < FJob.Runs.size())
+        QFile::remove(QString::fromStdString(FJob.Runs[FBytes.size()].back()));
+    FJob = {};
+    FBytes.clear();
+}
+
+void TSampleQueue::StartRun()
+{
+    if (FBytes.size() == FJob.Runs.size()) {
+        const TSampleJob done = std::exchange(FJob, {});
+        // The receiver may hand in the next job from here.
+        emit Encoded(done.Id, std::exchange(FBytes, {}));
+        return;
+    }
+    const quint64 run = ++FRun;
+    if (!FChannel->Start(FEncoderPath, EncoderChannel::ArgumentList(FJob.Runs[FBytes.size()]))) {
+        // Left for the event loop: a receiver that starts the next job must
+        // not find itself inside Encode.
+        QTimer::singleShot(0, this, [this, run] {
+            if (FRun == run)
+                EndRun(false);
+        });
+        return;
+    }
+    FLimit->start();
+}
+
+void TSampleQueue::EndRun(bool ok)
+{
+    if (!IsBusy())
+        return;
+    FLimit->stop();
+    const QString output = QString::fromStdString(FJob.Runs[FBytes.size()].back());
+    FBytes.push_back(ok ? QFileInfo(output).size() : 0);
+    QFile::remove(output);
+    StartRun();
 }

@@ -6,8 +6,14 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
+
+class EncoderChannel;
+class QTemporaryDir;
+class QTimer;
 
 struct TProbeItem
 {
@@ -80,4 +86,56 @@ private:
     const int FAtOnce;
     int FRunsStarted = 0;
     std::vector<std::unique_ptr<TSlot>> FSlots;
+};
+
+// The samples of one task: the encoder's arguments of each run, every one
+// ending with the file it writes.
+struct TSampleJob
+{
+    quint64 Id = 0;
+    std::vector<std::vector<std::string>> Runs;
+};
+
+// The probe queue's lowest lane: encodes the samples of one task at a
+// time, one run after another, at idle priority, into a folder of its own
+// that only this user can read and that goes with the queue. Each sample is
+// weighed and deleted as soon as it is written; nothing is left where the
+// user looks.
+class TSampleQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A sample that takes longer counts as failed. At idle priority a busy
+    // machine holds a sample back for long, which is no failure.
+    static constexpr int RunTimeLimitMs = 600000;
+
+    explicit TSampleQueue(const QString& encoderPath, QObject* parent = nullptr);
+    ~TSampleQueue() override;
+
+    // Where the samples are to be written; empty when it could not be made.
+    QString Folder() const;
+    // Encodes the job's runs; a job under way is cancelled first.
+    void Encode(TSampleJob job);
+    // Stops the job under way, which then reports nothing.
+    void Cancel();
+    bool IsBusy() const { return !FJob.Runs.empty(); }
+
+signals:
+    // The bytes each run wrote, in the job's order; 0 for a run that failed.
+    void Encoded(quint64 id, const std::vector<int64_t>& bytes);
+
+private:
+    void StartRun();
+    void EndRun(bool ok);
+
+    const QString FEncoderPath;
+    std::unique_ptr<QTemporaryDir> FFolder;
+    EncoderChannel* FChannel;
+    QTimer* FLimit;
+    TSampleJob FJob;
+    std::vector<int64_t> FBytes;
+    // Counts runs and cancels, so that a failed start's late report is
+    // dropped once its run is over.
+    quint64 FRun = 0;
 };

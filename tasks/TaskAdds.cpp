@@ -163,6 +163,7 @@ TTask TTaskAdds::NewTask(const QString& path, const TProbeResult& probe, const s
     task.Facts = MediaFactsOf(path, probe);
     task.Data.Tracks = probe.Tracks;
     task.Data.TracksKnown = !probe.LengthText.isEmpty();
+    task.NoAudio = IsSilent(probe);
     return task;
 }
 

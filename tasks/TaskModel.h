@@ -34,6 +34,9 @@ struct TTask
     // What the probe told of the file, one fact a line; empty for a task
     // kept from an earlier session.
     QString Facts;
+    // The probe read the file and found no sound in it; false for a task
+    // kept from an earlier session, which is planned as if it had sound.
+    bool NoAudio = false;
     // The task's picture: its file in the thumbnail cache once taken; empty
     // while it is being taken and, once ThumbnailDone, for a file that gave
     // none.

@@ -13,6 +13,9 @@ namespace {
 // A flag switch carries this value in its profile: the switch goes out alone.
 const char* const FlagOnlyValue = "\\";
 const char* const VideoBitrateSwitch = "-b:v";
+// Samples of a task's output: how many, and how long each.
+constexpr int SampleCount = 3;
+constexpr double SampleWindow = 2.0;
 
 std::string BitrateValue(int64_t bitrate)
 {
@@ -209,7 +212,8 @@ std::shared_ptr<const TProfilePlan> TPlanProfiles::For(const ltvItemData& task)
 }
 
 TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvItemData& task,
-                       const TPlanPreferences& preferences, TTranslator translated)
+                       const TPlanPreferences& preferences, TTranslator translated,
+                       const TSourceFacts& facts)
 {
     TTaskPlan plan;
     plan.OutputExt = profile->OutputExt;
@@ -223,7 +227,7 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
                                                       "again: \"Copy (no re-encoding)\" keeps "
                                                       "it as it is."));
     if (plan.Refusal.empty() && profile->Choice && !IsBlank(task.TargetText)) {
-        const TSizePlan target = PlanTaskTarget(*profile->Choice, task, translated);
+        const TSizePlan target = PlanTaskTarget(*profile->Choice, task, translated, facts.NoAudio);
         plan.Refusal = target.Refusal;
         if (target.Refusal.empty() && target.VideoBitrate > 0) {
             plan.VideoBitrate = target.VideoBitrate;
@@ -244,17 +248,31 @@ TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvIte
         const int64_t video = plan.VideoBitrate > 0 ? plan.VideoBitrate
                               : plan.NoPicture      ? 0
                                                     : profile->VideoBitrate;
-        if (video == 0 && !plan.NoPicture) {
+        const int64_t audio = facts.NoAudio ? 0 : profile->AudioBitrate;
+        if (video == 0 && !plan.NoPicture && facts.SampledBytes > 0) {
+            plan.Estimate = TEstimateSource::Samples;
+            plan.EstimatedBytes = facts.SampledBytes;
+        } else if (video == 0 && !plan.NoPicture) {
             plan.Estimate = TEstimateSource::DependsOnPicture;
             plan.EstimatedBytes = -1;
         } else {
             plan.Estimate =
                 plan.VideoBitrate > 0 ? TEstimateSource::Target : TEstimateSource::Bitrates;
-            plan.EstimatedBytes = EstimatedBytes(video + profile->AudioBitrate, task.Span.Seconds);
+            plan.EstimatedBytes = EstimatedBytes(video + audio, task.Span.Seconds);
         }
     }
     plan.Profile = std::move(profile);
     return plan;
+}
+
+std::string PlanEstimateText(const TTaskPlan& plan, TTranslator translated)
+{
+    const std::string text = EstimateText(plan.EstimatedBytes, translated);
+    if (plan.Estimate != TEstimateSource::Samples)
+        return text;
+    //: %1 is an estimate such as "about 12 MB", worked out by encoding samples
+    return FillText(translated("TaskPlan", QT_TRANSLATE_NOOP("TaskPlan", "%1 (from samples)")),
+                    {text});
 }
 
 bool SamePlanInputs(const ltvItemData& a, const ltvItemData& b)
@@ -282,6 +300,59 @@ TTrackChoice TaskTrackChoice(const ltvItemData& task, const TTrackChoice& defaul
                 choice.AudioTracks.push_back(track.Index);
     }
     return choice;
+}
+
+std::vector<TEstimateSample> EstimateSamples(const TTaskPlan& plan, const ltvItemData& task)
+{
+    const double span = task.Span.Seconds;
+    if (plan.Estimate != TEstimateSource::DependsOnPicture &&
+        plan.Estimate != TEstimateSource::Samples)
+        return {};
+    // The input is sought from its own start, as the part's start is.
+    const double from = std::max(0.0, task.Start.Seconds - std::max(0.0, task.FullStart.Seconds));
+    // Below this a part costs about as much to encode whole as its samples,
+    // each of which starts the encoder and opens with a key frame.
+    if (span <= SampleCount * SampleWindow * 2)
+        return {{from, span}};
+    std::vector<TEstimateSample> samples;
+    for (int k = 0; k < SampleCount; ++k)
+        samples.push_back(
+            {from + span * (2 * k + 1) / (2 * SampleCount) - SampleWindow / 2, SampleWindow});
+    return samples;
+}
+
+std::vector<std::string> SampleArguments(const TTaskPlan& plan, const std::string& inputPath,
+                                         const TEstimateSample& sample,
+                                         const std::string& outputPath)
+{
+    std::vector<std::string> arguments = {"-y",
+                                          "-ss",
+                                          SpanSwitchValue(sample.At),
+                                          "-t",
+                                          SpanSwitchValue(sample.Seconds),
+                                          "-i",
+                                          inputPath,
+                                          "-loglevel",
+                                          "error"};
+    arguments.insert(arguments.end(), plan.Profile->Arguments.begin(),
+                     plan.Profile->Arguments.end());
+    arguments.push_back(outputPath);
+    return arguments;
+}
+
+int64_t SampledTaskBytes(const std::vector<TEstimateSample>& samples,
+                         const std::vector<int64_t>& bytes, double span)
+{
+    if (samples.empty() || bytes.size() != samples.size())
+        return 0;
+    double seconds = 0, total = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (bytes[i] < 1)
+            return 0;
+        seconds += samples[i].Seconds;
+        total += double(bytes[i]);
+    }
+    return seconds > 0 ? std::llround(total / seconds * span) : 0;
 }
 
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task)

@@ -83,6 +83,7 @@ enum class TEstimateSource
     Bitrates,         // the profile's own bitrates over the span
     Target,           // the target's plan over the span
     DependsOnPicture, // a constant-quality mode: no figure
+    Samples,          // short samples encoded with the task's own arguments
 };
 
 // The preferences a plan depends on.
@@ -93,6 +94,21 @@ struct TPlanPreferences
     TTrackChoice Tracks;
 
     bool operator==(const TPlanPreferences&) const = default;
+};
+
+// What is known of a task's source beyond its record: what its probe found
+// and what its samples weighed. A plan reads them beside the task; a change
+// to the task or to its profile makes the samples' figure stale.
+struct TSourceFacts
+{
+    // The probe read the file and found no sound in it: nothing is kept
+    // back for audio.
+    bool NoAudio = false;
+    // The output's bytes as its samples point to (SampledTaskBytes); 0 for
+    // none.
+    int64_t SampledBytes = 0;
+
+    bool operator==(const TSourceFacts&) const = default;
 };
 
 struct TTaskPlan
@@ -112,7 +128,7 @@ struct TTaskPlan
     // Why the task cannot be converted as asked; empty when it can.
     std::string Refusal;
     // EstimateTaskBytes's figure: -1 when it depends on the picture, 0 while
-    // the span is not known.
+    // the span is not known; the samples' figure where they were encoded.
     int64_t EstimatedBytes = 0;
     TEstimateSource Estimate = TEstimateSource::UnknownLength;
     // The output is compared with its source after the conversion.
@@ -158,13 +174,44 @@ private:
 
 // The plan of `task` with `profile` (the one in force for it).
 TTaskPlan MakeTaskPlan(std::shared_ptr<const TProfilePlan> profile, const ltvItemData& task,
-                       const TPlanPreferences& preferences, TTranslator translated = Untranslated);
+                       const TPlanPreferences& preferences, TTranslator translated = Untranslated,
+                       const TSourceFacts& facts = {});
 inline TTaskPlan MakeTaskPlan(TPlanProfiles& profiles, const ltvItemData& task,
                               const TPlanPreferences& preferences,
-                              TTranslator translated = Untranslated)
+                              TTranslator translated = Untranslated, const TSourceFacts& facts = {})
 {
-    return MakeTaskPlan(profiles.For(task), task, preferences, translated);
+    return MakeTaskPlan(profiles.For(task), task, preferences, translated, facts);
 }
+
+// A stretch of a task encoded on its own to learn what its output weighs
+// where the profile asks for a constant quality: from `At` seconds into the
+// input, `Seconds` long.
+struct TEstimateSample
+{
+    double At = 0;
+    double Seconds = 0;
+
+    bool operator==(const TEstimateSample&) const = default;
+};
+
+// The samples of a task whose plan depends on the picture, none for any
+// other: three spread over its part to convert, each in the middle of its
+// third, so that a film's quiet start does not speak for its busy middle;
+// a part too short to be worth cutting up is encoded whole, once.
+std::vector<TEstimateSample> EstimateSamples(const TTaskPlan& plan, const ltvItemData& task);
+
+// The encoder's arguments that encode `sample` of `inputPath` with the
+// plan's own arguments (its trim aside) into `outputPath`. The input is
+// sought before it is opened, so a sample late in a film costs no more
+// than one at its start.
+std::vector<std::string> SampleArguments(const TTaskPlan& plan, const std::string& inputPath,
+                                         const TEstimateSample& sample,
+                                         const std::string& outputPath);
+
+// The bytes a task of `span` seconds should take, from what its samples
+// took; 0 when a sample failed (a size under 1) or there is none.
+int64_t SampledTaskBytes(const std::vector<TEstimateSample>& samples,
+                         const std::vector<int64_t>& bytes, double span);
 
 // The bytes the task's output should take with `choice`: from its target's
 // plan, or from the profile's bitrates. -1 when it depends on the picture
@@ -172,6 +219,10 @@ inline TTaskPlan MakeTaskPlan(TPlanProfiles& profiles, const ltvItemData& task,
 // span is not known.
 int64_t EstimateTaskBytes(const TProfileChoice& choice, const ltvItemData& task);
 // (MakeTaskPlan's estimate with the batch's profile.)
+
+// The plan's estimate in words: EstimateText's, and "about 12 MB (from
+// samples)" for a figure its samples gave.
+std::string PlanEstimateText(const TTaskPlan& plan, TTranslator translated = Untranslated);
 
 // Whether a plan made from `a` would be made the same from `b`: they agree
 // on everything a plan reads.

@@ -46,6 +46,7 @@ void TTaskPlans::Count(const TTaskPlan& plan, int sign)
         break;
     case TEstimateSource::Bitrates:
     case TEstimateSource::Target:
+    case TEstimateSource::Samples:
         FTotals.Counted += sign;
         FTotals.Bytes += sign * plan.EstimatedBytes;
         break;
@@ -54,15 +55,39 @@ void TTaskPlans::Count(const TTaskPlan& plan, int sign)
 
 void TTaskPlans::Add(int first, int last)
 {
-    for (int row = first; row <= last; ++row) {
-        const ltvItemData& data = FModel.At(row).Data;
-        TEntry& entry = FEntries[FModel.IdAt(row)];
-        entry.Inputs = data;
-        entry.Plan = MakeTaskPlan(*FProfiles, data, FPreferences, TranslatedText);
-        ++FMade;
-        Count(entry.Plan, 1);
-    }
+    for (int row = first; row <= last; ++row)
+        Plan(FEntries[FModel.IdAt(row)], row);
     Announce();
+}
+
+// A fresh plan for the task in `row`, its samples' figure dropped: it was
+// worked out for what the task was before.
+void TTaskPlans::Plan(TEntry& entry, int row)
+{
+    entry.Inputs = FModel.At(row).Data;
+    entry.Facts = {FModel.At(row).NoAudio, 0};
+    entry.Plan = MakeTaskPlan(*FProfiles, entry.Inputs, FPreferences, TranslatedText, entry.Facts);
+    ++FMade;
+    Count(entry.Plan, 1);
+}
+
+bool TTaskPlans::SetSampled(TaskId id, const TTaskPlan& sampled, const ltvItemData& inputs,
+                            int64_t bytes)
+{
+    Settle();
+    const auto at = FEntries.find(id);
+    if (at == FEntries.end() || at->second.Plan.Profile != sampled.Profile ||
+        !SamePlanInputs(at->second.Inputs, inputs) || bytes <= 0)
+        return false;
+    TEntry& entry = at->second;
+    Count(entry.Plan, -1);
+    entry.Facts.SampledBytes = bytes;
+    entry.Plan =
+        MakeTaskPlan(entry.Plan.Profile, entry.Inputs, FPreferences, TranslatedText, entry.Facts);
+    ++FMade;
+    Count(entry.Plan, 1);
+    Announce();
+    return true;
 }
 
 void TTaskPlans::Remove(int first, int last)
@@ -86,11 +111,7 @@ void TTaskPlans::Replan(int first, int last)
             continue;
         if (at != FEntries.end())
             Count(at->second.Plan, -1);
-        TEntry& entry = FEntries[FModel.IdAt(row)];
-        entry.Inputs = data;
-        entry.Plan = MakeTaskPlan(*FProfiles, data, FPreferences, TranslatedText);
-        ++FMade;
-        Count(entry.Plan, 1);
+        Plan(FEntries[FModel.IdAt(row)], row);
         changed = true;
     }
     if (changed)
@@ -103,13 +124,8 @@ void TTaskPlans::ReplanAll()
     FProfiles->SetBatch(MakeProfilePlan(FDetail.Choice()));
     FEntries.clear();
     FTotals = TPlanTotals();
-    for (int row = 0; row < FModel.TaskCount(); ++row) {
-        TEntry& entry = FEntries[FModel.IdAt(row)];
-        entry.Inputs = FModel.At(row).Data;
-        entry.Plan = MakeTaskPlan(*FProfiles, entry.Inputs, FPreferences, TranslatedText);
-        ++FMade;
-        Count(entry.Plan, 1);
-    }
+    for (int row = 0; row < FModel.TaskCount(); ++row)
+        Plan(FEntries[FModel.IdAt(row)], row);
     Announce();
 }
 
@@ -175,7 +191,13 @@ TPlanTotals TTaskPlans::Totals()
 TTaskPlan TTaskPlans::Planned(const ltvItemData& data)
 {
     Settle();
-    return MakeTaskPlan(*FProfiles, data, FPreferences, TranslatedText);
+    // An edit keeps what the probe found, but not the samples of the task
+    // as it was.
+    const auto at = std::find_if(FEntries.begin(), FEntries.end(), [&data](const auto& entry) {
+        return entry.second.Inputs.InputFile == data.InputFile;
+    });
+    const TSourceFacts facts{at != FEntries.end() && at->second.Facts.NoAudio, 0};
+    return MakeTaskPlan(*FProfiles, data, FPreferences, TranslatedText, facts);
 }
 
 QStringList TTaskPlans::CatalogueNames() const

@@ -53,6 +53,10 @@ public:
     QStringList CatalogueNames() const;
     TProfileChoice ChoiceOf(const QString& name) const;
     QString BatchOutputExt() const;
+    // What samples of the task `id` weighed (SampledTaskBytes), encoded with
+    // `sampled`, the plan it had then: kept as its estimate unless the task
+    // or its profile changed since. True when kept.
+    bool SetSampled(TaskId id, const TTaskPlan& sampled, const ltvItemData& inputs, int64_t bytes);
     // How many plans have been made, for tests that count them.
     long long PlansMade() const { return FMade; }
 
@@ -64,6 +68,7 @@ private:
     struct TEntry
     {
         ltvItemData Inputs;
+        TSourceFacts Facts;
         TTaskPlan Plan;
     };
 
@@ -73,6 +78,7 @@ private:
     void ReplanAll();
     void BatchChanged();
     void Count(const TTaskPlan& plan, int sign);
+    void Plan(TEntry& entry, int row);
     void Announce();
     void Settle();
     TEntry& EntryOf(int row);

@@ -70,7 +70,7 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice)
 }
 
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
-                         TTranslator translated)
+                         TTranslator translated, bool noAudio)
 {
     if (task.TargetText.find_first_not_of(" \t") == std::string::npos)
         return {};
@@ -92,7 +92,8 @@ TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
                               QT_TRANSLATE_NOOP("TaskTarget",
                                                 "A target size with PCM audio needs the profile "
                                                 "to set the sample rate and the channels."))};
-    return PlanTargetSize(*target, task.Span.Seconds, ChosenAudioBitrate(choice), translated);
+    return PlanTargetSize(*target, task.Span.Seconds, noAudio ? 0 : ChosenAudioBitrate(choice),
+                          translated);
 }
 
 std::string EstimateText(int64_t bytes, TTranslator translated)

@@ -21,9 +21,10 @@ int64_t ChosenAudioBitrate(const TProfileChoice& choice);
 
 // What the task's target size leaves for its video with `choice`, over its
 // span; a refusal for a profile without a picture and for a text that is no
-// size. Refusal "" and bitrate 0 for a task without a target.
+// size. Refusal "" and bitrate 0 for a task without a target. A source
+// without sound (`noAudio`) keeps nothing back for audio.
 TSizePlan PlanTaskTarget(const TProfileChoice& choice, const ltvItemData& task,
-                         TTranslator translated = Untranslated);
+                         TTranslator translated = Untranslated, bool noAudio = false);
 
 // An estimate in words: "about 1.95 MB", DependsOnPicture, or "not known
 // yet" for 0, in the words `translated` gives.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const std::string Profiles = QUENBY_SOURCE_DIR "/data/Profiles/";
@@ -116,4 +118,36 @@ TEST(TaskPlan, AProbedTaskMapsItsOwnTracks)
         EXPECT_EQ(said, c.expected) << c.audio << c.subtitles;
         EXPECT_EQ(plan.TracksMapped, plan.Refusal.empty());
     }
+}
+
+// A silent source keeps nothing back for audio, within a target too.
+// Samples give a constant-quality task its figure, spread over the part to
+// convert (a short part is encoded whole) and scaled to its span; a
+// bitrate profile keeps its own figure.
+TEST(TaskPlan, TheSourceAndItsSamplesGoIntoTheEstimate)
+{
+    const auto avi = MakeProfilePlan(Load("AVI (MPEG-4 + MP3)"));
+    const auto webm = MakeProfilePlan(Load("WebM (VP9 + Opus)"));
+    ltvItemData task;
+    task.Length = TTimeValue::FromSeconds(100);
+    task.Start = TTimeValue::FromSeconds(10);
+    task.Span = TTimeValue::FromSeconds(60);
+    EXPECT_EQ(MakeTaskPlan(avi, task, {}, Untranslated, {true, 0}).EstimatedBytes,
+              EstimatedBytes(avi->VideoBitrate, 60));
+    EXPECT_EQ(MakeTaskPlan(avi, task, {}, Untranslated, {false, 5}).Estimate,
+              TEstimateSource::Bitrates);
+    EXPECT_EQ(PlanEstimateText(MakeTaskPlan(webm, task, {}, Untranslated, {false, 12000000})),
+              "about 12.0 MB (from samples)");
+    const TTaskPlan plan = MakeTaskPlan(webm, task, {});
+    const std::vector<TEstimateSample> samples = EstimateSamples(plan, task);
+    EXPECT_EQ(samples, (std::vector<TEstimateSample>{{19, 2}, {39, 2}, {59, 2}}));
+    EXPECT_EQ(SampledTaskBytes(samples, {100, 200, 300}, 60), 6000);
+    EXPECT_EQ(SampledTaskBytes(samples, {100, 0, 300}, 60), 0);
+    const std::vector<std::string> sample = SampleArguments(plan, "in.mkv", samples[0], "0.webm");
+    EXPECT_EQ(std::count(sample.begin(), sample.end(), "-ss"), 1);
+    task.Span = TTimeValue::FromSeconds(8);
+    EXPECT_EQ(EstimateSamples(plan, task), (std::vector<TEstimateSample>{{10, 8}}));
+    task.TargetText = "60kB";
+    task.Span = TTimeValue::FromSeconds(5);
+    EXPECT_EQ(MakeTaskPlan(avi, task, {}, Untranslated, {true, 0}).Refusal, "");
 }
