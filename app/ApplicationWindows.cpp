@@ -9,6 +9,7 @@
 #include "convert/BatchEndActions.h"
 #include "convert/BatchRules.h"
 #include "convert/BatchRunner.h"
+#include "convert/RunSetup.h"
 #include "convert/SizeEstimate.h"
 #include "preview/FilterGraph.h"
 #include "preview/PreviewPlayer.h"
@@ -124,7 +125,13 @@ void ApplicationWindows::CreateComponents(Platform& platform)
         return ProfileFilePath(places, name);
     };
     Runner->Plans = &TaskList->Plans();
-    TaskList->Plans().SetPreferences(Runner->PlanPreferences());
+    TaskList->Plans().SetPreferences(PlanPreferencesOf(Preferences->Value()));
+    // The grid's track rows and the footer follow a change made in the
+    // settings dialog now, not at the next Start.
+    QObject::connect(Preferences, &TPreferenceStore::Changed, TaskList,
+                     [this](const TPreferences& now) {
+                         TaskList->Plans().SetPreferences(PlanPreferencesOf(now));
+                     });
     SizeForm = new TSizeForm(SizeFormControls{&main, ProfileDetail->vleVideo}, platform, &main);
     SizeEstimate =
         new TSizeEstimate(main.labEstimate, main.ltvTask, *TaskList, *ProfileDetail, &main);

@@ -294,8 +294,3 @@ void TBatchRunner::timerTimeTimer()
 {
     FPanel.Tick();
 }
-
-TPlanPreferences TBatchRunner::PlanPreferences() const
-{
-    return PlanPreferencesOf(FPreferences);
-}

@@ -62,8 +62,6 @@ public:
     // The list's plans, which Start converts by; without them Start plans
     // each task itself (MakeTaskPlan, with ProfilePath for pinned ones).
     TTaskPlans* Plans = nullptr;
-    // What the preferences give every task's plan.
-    TPlanPreferences PlanPreferences() const;
 
     TRunState RunState() const { return FRunState; }
     // True from Start until the batch has ended, including its completion

@@ -15,8 +15,8 @@ protected:
 };
 
 // One task converts to its target in two passes, the other clip is checked
-// too, and a file that holds no video fails. When each job's report arrives,
-// its row already shows what the report carries.
+// too (or told why it was not), and a file that holds no video fails. When each job's report
+// arrives, its row already shows what the report carries.
 TEST_F(ConversionJobs, TwoPassesACheckAndAFailureReachTheRowsThroughTheReports)
 {
     const QString clip = EightSecondClip();
@@ -43,7 +43,9 @@ TEST_F(ConversionJobs, TwoPassesACheckAndAFailureReachTheRowsThroughTheReports)
         EXPECT_TRUE(row.StatusTip.startsWith(QString::fromStdString(lead)) && !lead.empty());
         const bool twoPasses = job.Log.Text().find(" -pass 2 ") != std::string::npos;
         reports << QString::fromStdString(StateKey(job.State)) + (twoPasses ? " 2" : " 1") +
-                       (job.QualityNote.find("(SSIM 0.") != std::string::npos ? " checked" : "");
+                       // Measured, or skipped as too dear for a short conversion: timing
+                       // decides which, and both are the check's word on the row.
+                       (job.QualityNote.empty() ? "" : " checked");
     });
     runner->tbtnStartClick();
     ASSERT_TRUE(WaitIdle());
