@@ -828,9 +828,7 @@ SIGUSR2, SIGALRM, SIGXCPU, SIGXFSZ oder SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason
-----------
-Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
         <translation>nicht geprüft: %1</translation>
     </message>
     <message>
@@ -847,6 +845,7 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
     <message>
         <source>stopped</source>
+        <extracomment>Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>gestoppt</translation>
     </message>
     <message>
@@ -867,6 +866,11 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>The input ends after %1 s of its %2 s: it is not whole.</source>
         <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
         <translation>Die Eingabedatei endet nach %1 s von %2 s: Sie ist nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>a check would take more than a fifth of the conversion&apos;s time</source>
+        <extracomment>Why a quality check found nothing, after &quot;not checked: &quot;</extracomment>
+        <translation>eine Prüfung würde mehr als ein Fünftel der Konvertierungszeit dauern</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1192,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TOutputGrid</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Hinweis:</translation>
+    </message>
+</context>
+<context>
+    <name>TOutputModel</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Behalten, wo der Container es kann</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Erzwungene oder erste einbrennen</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation>Behalten (%1)</translation>
+    </message>
+    <message>
+        <source>Burn in %1</source>
+        <translation>Einbrennen (%1)</translation>
+    </message>
+    <message>
+        <source>With &quot;Copy (no re-encoding)&quot; the cut falls on the nearest key frame before this time.</source>
+        <translation>Mit „Kopieren (ohne Neukodierung)“ wird am nächsten Schlüsselbild vor dieser Zeit geschnitten.</translation>
+    </message>
+</context>
+<context>
     <name>TPowerOffCountdown</name>
     <message>
         <source>Turn Off the Computer</source>
@@ -1219,6 +1265,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Please select a file in Task List.</source>
         <translation>Bitte wählen Sie eine Datei in der Aufgabenliste.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the picture as it is: its size, frame rate, filters and bit rate cannot change.</source>
+        <translation>„Kopieren (ohne Neukodierung)“ übernimmt das Bild unverändert: Größe, Bildrate, Filter und Bitrate lassen sich nicht ändern.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the sound as it is: its bit rate, sample rate, channels and filters cannot change.</source>
+        <translation>„Kopieren (ohne Neukodierung)“ übernimmt den Ton unverändert: Bitrate, Abtastrate, Kanäle und Filter lassen sich nicht ändern.</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1722,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>Target Size</source>
         <translation>Zielgröße</translation>
     </message>
+    <message>
+        <source>Audio Tracks</source>
+        <translation>Tonspuren</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
 </context>
 <context>
     <name>TaskPaths</name>
@@ -1735,6 +1797,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Das Profil „%1“ kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>A target size needs the picture encoded again: &quot;Copy (no re-encoding)&quot; keeps it as it is.</source>
+        <translation>Eine Zielgröße verlangt, das Bild neu zu kodieren: „Kopieren (ohne Neukodierung)“ übernimmt es unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 (from samples)</source>
+        <extracomment>%1 is an estimate such as &quot;about 12 MB&quot;, worked out by encoding samples</extracomment>
+        <translation>%1 (aus Stichproben)</translation>
     </message>
 </context>
 <context>

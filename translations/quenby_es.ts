@@ -828,9 +828,7 @@ SIGXFSZ o SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason
-----------
-Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
         <translation>no comprobada: %1</translation>
     </message>
     <message>
@@ -847,6 +845,7 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
     <message>
         <source>stopped</source>
+        <extracomment>Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>detenida</translation>
     </message>
     <message>
@@ -867,6 +866,11 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>The input ends after %1 s of its %2 s: it is not whole.</source>
         <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
         <translation>El archivo de entrada termina tras %1 s de sus %2 s: está incompleto.</translation>
+    </message>
+    <message>
+        <source>a check would take more than a fifth of the conversion&apos;s time</source>
+        <extracomment>Why a quality check found nothing, after &quot;not checked: &quot;</extracomment>
+        <translation>una comprobación tardaría más de una quinta parte del tiempo de la conversión</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1192,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TOutputGrid</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Sugerencia:</translation>
+    </message>
+</context>
+<context>
+    <name>TOutputModel</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Conservar si el contenedor lo admite</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Incrustar el forzado o el primero</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation>Conservar %1</translation>
+    </message>
+    <message>
+        <source>Burn in %1</source>
+        <translation>Incrustar %1</translation>
+    </message>
+    <message>
+        <source>With &quot;Copy (no re-encoding)&quot; the cut falls on the nearest key frame before this time.</source>
+        <translation>Con «Copiar (sin recodificar)» el corte cae en el fotograma clave más cercano anterior a este momento.</translation>
+    </message>
+</context>
+<context>
     <name>TPowerOffCountdown</name>
     <message>
         <source>Turn Off the Computer</source>
@@ -1219,6 +1265,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Please select a file in Task List.</source>
         <translation>Seleccione un archivo en la lista de tareas.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the picture as it is: its size, frame rate, filters and bit rate cannot change.</source>
+        <translation>«Copiar (sin recodificar)» conserva la imagen tal cual: su tamaño, fotogramas por segundo, filtros y tasa de bits no pueden cambiar.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the sound as it is: its bit rate, sample rate, channels and filters cannot change.</source>
+        <translation>«Copiar (sin recodificar)» conserva el sonido tal cual: su tasa de bits, frecuencia de muestreo, canales y filtros no pueden cambiar.</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1722,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>Target Size</source>
         <translation>Tamaño final</translation>
     </message>
+    <message>
+        <source>Audio Tracks</source>
+        <translation>Pistas de audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
 </context>
 <context>
     <name>TaskPaths</name>
@@ -1735,6 +1797,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>No se puede cargar el perfil «%1».</translation>
+    </message>
+    <message>
+        <source>A target size needs the picture encoded again: &quot;Copy (no re-encoding)&quot; keeps it as it is.</source>
+        <translation>Un tamaño final exige volver a codificar la imagen: «Copiar (sin recodificar)» la conserva tal cual.</translation>
+    </message>
+    <message>
+        <source>%1 (from samples)</source>
+        <extracomment>%1 is an estimate such as &quot;about 12 MB&quot;, worked out by encoding samples</extracomment>
+        <translation>%1 (según muestras)</translation>
     </message>
 </context>
 <context>

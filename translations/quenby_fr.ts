@@ -829,9 +829,7 @@ SIGALRM, SIGXCPU, SIGXFSZ ou SIGPWR.
     </message>
     <message>
         <source>not checked: %1</source>
-        <extracomment>Why a quality check found nothing: %1 is the reason
-----------
-Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
+        <extracomment>Why a quality check found nothing: %1 is the reason</extracomment>
         <translation>non vérifiée&#xa0;: %1</translation>
     </message>
     <message>
@@ -848,6 +846,7 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
     <message>
         <source>stopped</source>
+        <extracomment>Why an output&apos;s quality was not checked: the user stopped the batch</extracomment>
         <translation>arrêtée</translation>
     </message>
     <message>
@@ -868,6 +867,11 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>The input ends after %1 s of its %2 s: it is not whole.</source>
         <extracomment>%1 the seconds converted, %2 the seconds the input states</extracomment>
         <translation>Le fichier d’entrée s’arrête après %1 s sur %2 s&#xa0;: il est incomplet.</translation>
+    </message>
+    <message>
+        <source>a check would take more than a fifth of the conversion&apos;s time</source>
+        <extracomment>Why a quality check found nothing, after &quot;not checked: &quot;</extracomment>
+        <translation>une vérification prendrait plus d’un cinquième du temps de la conversion</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1193,48 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     </message>
 </context>
 <context>
+    <name>TOutputGrid</name>
+    <message>
+        <source>Tip:</source>
+        <translation>Astuce&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TOutputModel</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Keep where the container can</source>
+        <translation>Garder si le conteneur le permet</translation>
+    </message>
+    <message>
+        <source>Burn in forced or first</source>
+        <translation>Incruster le forcé ou le premier</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation>Garder %1</translation>
+    </message>
+    <message>
+        <source>Burn in %1</source>
+        <translation>Incruster %1</translation>
+    </message>
+    <message>
+        <source>With &quot;Copy (no re-encoding)&quot; the cut falls on the nearest key frame before this time.</source>
+        <translation>Avec «&#xa0;Copie (sans réencodage)&#xa0;», la coupe tombe sur l’image clé la plus proche avant ce moment.</translation>
+    </message>
+</context>
+<context>
     <name>TPowerOffCountdown</name>
     <message>
         <source>Turn Off the Computer</source>
@@ -1220,6 +1266,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>Please select a file in Task List.</source>
         <translation>Veuillez sélectionner un fichier dans la liste des tâches.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the picture as it is: its size, frame rate, filters and bit rate cannot change.</source>
+        <translation>«&#xa0;Copie (sans réencodage)&#xa0;» garde l’image telle quelle&#xa0;: sa taille, sa fréquence d’images, ses filtres et son débit ne peuvent pas changer.</translation>
+    </message>
+    <message>
+        <source>&quot;Copy (no re-encoding)&quot; keeps the sound as it is: its bit rate, sample rate, channels and filters cannot change.</source>
+        <translation>«&#xa0;Copie (sans réencodage)&#xa0;» garde le son tel quel&#xa0;: son débit, sa fréquence d’échantillonnage, ses canaux et ses filtres ne peuvent pas changer.</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1723,14 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
         <source>Target Size</source>
         <translation>Taille cible</translation>
     </message>
+    <message>
+        <source>Audio Tracks</source>
+        <translation>Pistes audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
 </context>
 <context>
     <name>TaskPaths</name>
@@ -1736,6 +1798,15 @@ Why an output&apos;s quality was not checked: the user stopped the batch</extrac
     <message>
         <source>The profile &quot;%1&quot; cannot be loaded.</source>
         <translation>Impossible de charger le profil «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>A target size needs the picture encoded again: &quot;Copy (no re-encoding)&quot; keeps it as it is.</source>
+        <translation>Une taille cible exige de réencoder l’image&#xa0;: «&#xa0;Copie (sans réencodage)&#xa0;» la garde telle quelle.</translation>
+    </message>
+    <message>
+        <source>%1 (from samples)</source>
+        <extracomment>%1 is an estimate such as &quot;about 12 MB&quot;, worked out by encoding samples</extracomment>
+        <translation>%1 (d’après des extraits)</translation>
     </message>
 </context>
 <context>
